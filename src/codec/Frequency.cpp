@@ -1,0 +1,24 @@
+#include "Frequency.h"
+
+#include <cmath>
+#include <limits>
+
+QString Frequency::FormatFrequency(std::uint64_t hz)
+{
+    QString digits = QString::number(hz);
+    if (digits.size() < 7)
+        digits = digits.rightJustified(7, QLatin1Char('0'));
+    const int millions = digits.size() - 6;
+    return digits.left(millions) + QLatin1Char('.') + digits.mid(millions, 3)
+        + QLatin1Char('.') + digits.right(3);
+}
+
+std::uint32_t Frequency::toField(double value)
+{
+    if (!(value > 0))  // also NaN
+        return 0;
+    constexpr double top = double(std::numeric_limits<std::uint32_t>::max());
+    if (value >= top)
+        return std::numeric_limits<std::uint32_t>::max();
+    return static_cast<std::uint32_t>(std::llround(value));
+}

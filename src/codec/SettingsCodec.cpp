@@ -1,0 +1,86 @@
+#include "SettingsCodec.h"
+
+#include "Module1.h"
+#include "RecordText.h"
+#include "SettingsTable.h"
+
+namespace {
+
+using Packing = SettingDescriptor::Packing;
+
+constexpr int Line1Marker = 0xA5;
+constexpr int Line1MarkerByte = 0;
+constexpr int Line1Constant = 0x03;
+constexpr int Line1ConstantByte = 5;
+
+int positionFromByte(const SettingDescriptor &d, int byte)
+{
+    switch (d.packing) {
+    case Packing::Bit0:
+        return byte % 2;
+    case Packing::Bit7:
+        return byte / 128;
+    case Packing::Low7:
+        return byte % 128;
+    case Packing::Whole:
+        break;
+    }
+    return byte;
+}
+
+} // namespace
+
+void SettingsCodec::LoadDefaultSettings(Module1 &state)
+{
+    state.SettingsLine1 = QLatin1String(FactoryLine1);
+    state.SettingsLine2 = QLatin1String(FactoryLine2);
+}
+
+DecodeResult SettingsCodec::DecodeSettings(Module1 &state)
+{
+    Record lines[2];
+    if (!RecordText::split(state.SettingsLine1, lines[0]))
+        return DecodeResult::failure(QStringLiteral("SettingsLine1"));
+    if (!RecordText::split(state.SettingsLine2, lines[1]))
+        return DecodeResult::failure(QStringLiteral("SettingsLine2"));
+
+    std::array<int, Module1::SettingCount> selection = state.SettingSelection;
+    const auto &table = SettingsTable::all();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const SettingDescriptor &d = table[i];
+        const int position = positionFromByte(d, lines[d.record - 1][d.byte]);
+        if (position >= d.items.size())
+            return DecodeResult::failure(d.control);
+        selection[i] = position;
+    }
+    state.SettingSelection = selection;
+    return DecodeResult::success();
+}
+
+void SettingsCodec::EncodeSettings(Module1 &state)
+{
+    Record lines[2]{};
+    lines[0][Line1MarkerByte] = Line1Marker;
+    lines[0][Line1ConstantByte] = Line1Constant;
+
+    const auto &table = SettingsTable::all();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const SettingDescriptor &d = table[i];
+        const int position = state.SettingSelection[i];
+        std::uint8_t &byte = lines[d.record - 1][d.byte];
+        switch (d.packing) {
+        case Packing::Bit0:
+            byte |= std::uint8_t(position & 1);
+            break;
+        case Packing::Bit7:
+            byte |= std::uint8_t((position & 1) << 7);
+            break;
+        case Packing::Low7:
+        case Packing::Whole:
+            byte = std::uint8_t(position);
+            break;
+        }
+    }
+    state.SettingsLine1 = RecordText::join(lines[0]);
+    state.SettingsLine2 = RecordText::join(lines[1]);
+}

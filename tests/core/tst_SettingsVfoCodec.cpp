@@ -1,0 +1,285 @@
+#include "Module1.h"
+#include "RecordText.h"
+#include "SettingsCodec.h"
+#include "SettingsTable.h"
+#include "VfoCodec.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+QString selected(const Module1 &state, const char *control)
+{
+    const int i = SettingsTable::indexOf(QLatin1String(control));
+    return SettingsTable::all()[i].items.at(state.SettingSelection[i]);
+}
+
+Module1 defaults()
+{
+    Module1 state;
+    SettingsCodec::LoadDefaultSettings(state);
+    if (!SettingsCodec::DecodeSettings(state).ok())
+        qFatal("factory settings do not decode");
+    return state;
+}
+
+QString withByte(const QString &line, int byte, const char *hex)
+{
+    return QString(line).replace(2 * byte, 2, QLatin1String(hex));
+}
+
+} // namespace
+
+class tst_SettingsVfoCodec : public QObject
+{
+    Q_OBJECT
+private slots:
+    void descriptorTable();
+    void generatedLists();
+    void defaultSelections_data();
+    void defaultSelections();
+    void defaultsEncodeToFactoryTexts();
+    void sharedBytes_data();
+    void sharedBytes();
+    void failureKeepsSelections_data();
+    void failureKeepsSelections();
+    void settingsRoundTripProperty();
+    void defaultVfo_data();
+    void defaultVfo();
+    void vfoRecord_data();
+    void vfoRecord();
+    void vfoFailureKeepsRow();
+};
+
+void tst_SettingsVfoCodec::descriptorTable()
+{
+    const auto &table = SettingsTable::all();
+    QCOMPARE(int(table.size()), Module1::SettingCount);
+    QSet<QString> names;
+    QSet<int> bytes[2];
+    for (const SettingDescriptor &d : table) {
+        names.insert(d.control);
+        QVERIFY2(d.defaultIndex < d.items.size(), qPrintable(d.control));
+        QVERIFY(d.record == 1 || d.record == 2);
+        if (d.packing == SettingDescriptor::Packing::Whole || d.packing == SettingDescriptor::Packing::Low7)
+            QVERIFY2(!bytes[d.record - 1].contains(d.byte), qPrintable(d.control));
+        bytes[d.record - 1].insert(d.byte);
+    }
+    QCOMPARE(names.size(), 32);
+    QCOMPARE(table.front().control, QString("cmbRit"));
+    QCOMPARE(table.back().control, QString("cmbDVox"));
+    QVERIFY(table[SettingsTable::indexOf("cmbScanSkip")].editable);
+    QCOMPARE(SettingsTable::indexOf("cmbNothing"), -1);
+}
+
+void tst_SettingsVfoCodec::generatedLists()
+{
+    const QStringList dimmer = SettingsTable::dimmerItems();
+    QCOMPARE(dimmer.size(), 65);
+    QCOMPARE(dimmer.first(), QString("00"));
+    QCOMPARE(dimmer.at(9), QString("09"));
+    QCOMPARE(dimmer.last(), QString("64"));
+    const QStringList wpm = SettingsTable::wpmItems();
+    QCOMPARE(wpm.size(), 35);
+    QCOMPARE(wpm.first(), QString("6"));
+    QCOMPARE(wpm.last(), QString("40"));
+    const QStringList side = SettingsTable::sideToneItems();
+    QCOMPARE(side.size(), 13);
+    QCOMPARE(side.at(1), QString("450Hz"));
+    QCOMPARE(side.last(), QString("1000Hz"));
+    QCOMPARE(SettingsTable::breakInItems(), QStringList({"FULL", "1", "2", "3", "4", "5", "6", "7", "AUTO"}));
+    QCOMPARE(SettingsTable::toneItems(), Module1().ToneNames);
+    const auto &scanTime = SettingsTable::all()[SettingsTable::indexOf("cmbScanType")].items;
+    QCOMPARE(scanTime.size(), 23);
+    QCOMPARE(scanTime.at(3), QString("  2S"));
+}
+
+void tst_SettingsVfoCodec::defaultSelections_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("keyer speed") << "cmbWPM" << "20";
+    QTest::newRow("dimmer") << "cmbDimmer" << "32";
+    QTest::newRow("side tone") << "cmbSideTone" << "800Hz";
+    QTest::newRow("break-in") << "cmbBreakIn" << "AUTO";
+    QTest::newRow("tone") << "cmbTone" << "88.5Hz";
+    QTest::newRow("scan time") << "cmbScanType" << "  2S";
+    QTest::newRow("key ratio") << "cmbKeyRatio" << "3.0";
+    QTest::newRow("keyer") << "cmbElekey" << "On";
+    QTest::newRow("paddle") << "cmbPaddle" << "Normal";
+    QTest::newRow("scan skip") << "cmbScanSkip" << "Skip";
+    QTest::newRow("memory access") << "cmbMrAccess" << "On";
+}
+
+void tst_SettingsVfoCodec::defaultSelections()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, item);
+    const Module1 state = defaults();
+    QCOMPARE(selected(state, control.toLatin1().constData()), item);
+    const int i = SettingsTable::indexOf(control);
+    QCOMPARE(state.SettingSelection[i], SettingsTable::all()[i].defaultIndex);
+}
+
+void tst_SettingsVfoCodec::defaultsEncodeToFactoryTexts()
+{
+    Module1 state = defaults();
+    state.SettingsLine1.clear();
+    state.SettingsLine2.clear();
+    SettingsCodec::EncodeSettings(state);
+    QCOMPARE(state.SettingsLine1, QString(SettingsCodec::FactoryLine1));
+    QCOMPARE(state.SettingsLine2, QString(SettingsCodec::FactoryLine2));
+}
+
+void tst_SettingsVfoCodec::sharedBytes_data()
+{
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("rewritten");
+    QTest::newRow("81h keyer") << 23 << "81" << "cmbElekey" << "On" << "81";
+    QTest::newRow("81h paddle") << 23 << "81" << "cmbPaddle" << "Revers" << "81";
+    QTest::newRow("80h keyer off") << 23 << "80" << "cmbElekey" << "Off" << "80";
+    QTest::newRow("other bits dropped") << 23 << "7F" << "cmbElekey" << "On" << "01";
+    QTest::newRow("tone 88h") << 26 << "88" << "cmbTone" << "88.5Hz" << "08";
+    QTest::newRow("constant byte 30") << 30 << "7E" << "cmbTone" << "88.5Hz" << "00";
+    QTest::newRow("marker rebuilt") << 0 << "00" << "cmbRit" << "Off" << "A5";
+}
+
+void tst_SettingsVfoCodec::sharedBytes()
+{
+    QFETCH(int, byte);
+    QFETCH(QString, stored);
+    QFETCH(QString, control);
+    QFETCH(QString, item);
+    QFETCH(QString, rewritten);
+    Module1 state = defaults();
+    state.SettingsLine1 = withByte(state.SettingsLine1, byte, stored.toLatin1().constData());
+    QVERIFY(SettingsCodec::DecodeSettings(state).ok());
+    QCOMPARE(selected(state, control.toLatin1().constData()), item);
+    SettingsCodec::EncodeSettings(state);
+    QCOMPARE(state.SettingsLine1.mid(2 * byte, 2), rewritten);
+}
+
+void tst_SettingsVfoCodec::failureKeepsSelections_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("WPM 35") << 1 << 7 << "23" << "cmbWPM";
+    QTest::newRow("tone 27h") << 1 << 26 << "A7" << "cmbTone";
+    QTest::newRow("last list") << 2 << 18 << "02" << "cmbDVox";
+    QTest::newRow("non-hex") << 2 << 4 << "0Q" << "SettingsLine2";
+}
+
+void tst_SettingsVfoCodec::failureKeepsSelections()
+{
+    QFETCH(int, line);
+    QFETCH(int, byte);
+    QFETCH(QString, value);
+    QFETCH(QString, field);
+    Module1 state = defaults();
+    // First a different valid set, so a partial update would show.
+    state.SettingsLine1 = withByte(state.SettingsLine1, 6, "03");
+    QVERIFY(SettingsCodec::DecodeSettings(state).ok());
+    const auto before = state.SettingSelection;
+    QString &target = line == 1 ? state.SettingsLine1 : state.SettingsLine2;
+    target = withByte(target, byte, value.toLatin1().constData());
+    state.SettingsLine1 = withByte(state.SettingsLine1, 6, "01");
+    const DecodeResult result = SettingsCodec::DecodeSettings(state);
+    QVERIFY(!result.ok());
+    QCOMPARE(result.field(), field);
+    QCOMPARE(state.SettingSelection, before);
+}
+
+void tst_SettingsVfoCodec::settingsRoundTripProperty()
+{
+    // Any selection set survives encode then decode.
+    QRandomGenerator rng(7);
+    const auto &table = SettingsTable::all();
+    for (int round = 0; round < 500; ++round) {
+        Module1 state;
+        for (size_t i = 0; i < table.size(); ++i)
+            state.SettingSelection[i] = int(rng.bounded(table[i].items.size()));
+        const auto chosen = state.SettingSelection;
+        SettingsCodec::EncodeSettings(state);
+        state.SettingSelection.fill(0);
+        QVERIFY(SettingsCodec::DecodeSettings(state).ok());
+        QCOMPARE(state.SettingSelection, chosen);
+    }
+}
+
+void tst_SettingsVfoCodec::defaultVfo_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("record");
+    QTest::newRow("QT-R70E") << 2 << "7.100.000"
+                             << "8001000100000000000000000000000060566C00000000000000000000000000";
+    QTest::newRow("QT-R70J") << 0 << "7.050.000"
+                             << "800100010000000000000000000000001093 6B00000000000000000000000000";
+    QTest::newRow("QT-R70A") << 3 << "7.100.000"
+                             << "8001000100000000000000000000000060566C00000000000000000000000000";
+}
+
+void tst_SettingsVfoCodec::defaultVfo()
+{
+    QFETCH(int, model);
+    QFETCH(QString, frequency);
+    QFETCH(QString, record);
+    record.remove(QLatin1Char(' '));
+    Module1 state;
+    state.ModelVariant = model;
+    VfoCodec::LoadDefaultVfo(state);
+    const QStringList shown{frequency, "LSB", "0", "Slow", "High", "Wide", "Off", "Off"};
+    for (int r = 0; r < 2; ++r) {
+        for (int c = 0; c < 8; ++c)
+            QCOMPARE(state.VfoText[r][c], shown.at(c));
+        QCOMPARE(VfoCodec::EncodeVfo(state, r), record);
+    }
+    QVERIFY(state.VfoText[2][0].isEmpty());
+}
+
+void tst_SettingsVfoCodec::vfoRecord_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("status 00 still decodes, written 80")
+        << "0005020101000188000100000000000038 99D800000000000000000000000000"
+        << "8005020101000188000100000000000038 99D800000000000000000000000000";
+    QTest::newRow("name, split and reserved bytes dropped")
+        << "80010001FF00001100FF1111111111116056 6C003C4A39543D51000010936B00"
+        << "80010001FF00001100FF0000000000006056 6C00000000000000000000000000";
+}
+
+void tst_SettingsVfoCodec::vfoRecord()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    in.remove(QLatin1Char(' '));
+    out.remove(QLatin1Char(' '));
+    Module1 state;
+    QVERIFY(VfoCodec::DecodeVfo(state, in, 1).ok());
+    QCOMPARE(VfoCodec::EncodeVfo(state, 1), out);
+}
+
+void tst_SettingsVfoCodec::vfoFailureKeepsRow()
+{
+    Module1 state;
+    VfoCodec::LoadDefaultVfo(state);
+    const auto text = state.VfoText[0];
+    const auto value = state.VfoValue[0];
+    // Mode decodes (FM) before the tone fails.
+    const QString bad = "80050000000000A7000000000000000038 99D800000000000000000000000000";
+    const DecodeResult result = VfoCodec::DecodeVfo(state, QString(bad).remove(' '), 0);
+    QVERIFY(!result.ok());
+    QCOMPARE(result.field(), QString("tone"));
+    QCOMPARE(state.VfoText[0], text);
+    QCOMPARE(state.VfoValue[0], value);
+}
+
+QTEST_GUILESS_MAIN(tst_SettingsVfoCodec)
+#include "tst_SettingsVfoCodec.moc"

@@ -1,0 +1,7 @@
+// Compiled with the core library's include guard: must fail to build.
+#include <QtWidgets/QWidget>
+
+int widgetsGuardProbe()
+{
+    return sizeof(QWidget);
+}

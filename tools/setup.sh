@@ -1,0 +1,18 @@
+# Shared by ./run, ./test, ./bench and ./fuzz: installs the Debian packages
+# the build needs, only those that are missing, without questions.
+QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth)
+
+qtr70_install_packages() {
+  local missing=()
+  local p
+  for p in "${QTR70_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo=sudo
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+  fi
+}
