@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog of the desktop program goes through
+// this interface; the program uses DesktopPrompter, tests script answers.
+class Prompter
+{
+public:
+    enum class Icon { Critical, Information, Exclamation };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Prompter() = default;
+
+    // A message with a single OK button.
+    virtual void message(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
+    // Yes / No / Cancel; closing the box answers Cancel.
+    virtual Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
+                                  Icon icon) = 0;
+    // OK / Cancel with the given default button; closing the box answers Cancel.
+    virtual Answer askOkCancel(QWidget *parent, const QString &text, const QString &title,
+                               Icon icon, Answer defaultButton) = 0;
+    // File dialogs. `filter` is in Qt's form ("Clone Files (*.R70);;All Files (*.*)"),
+    // the first entry selected. Open: the file must exist. Save: asks before
+    // overwriting. No default extension. An empty result means cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &filter, const QString &startName) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) = 0;
+};

@@ -1,0 +1,42 @@
+#include "ScriptedPrompter.h"
+
+void ScriptedPrompter::message(QWidget *, const QString &text, const QString &title, Icon icon)
+{
+    shown.append({Shown::Kind::Message, text, title, icon, Answer::Ok});
+}
+
+Prompter::Answer ScriptedPrompter::askYesNoCancel(QWidget *, const QString &text,
+                                                  const QString &title, Icon icon)
+{
+    shown.append({Shown::Kind::YesNoCancel, text, title, icon, Answer::Yes});
+    return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
+}
+
+Prompter::Answer ScriptedPrompter::askOkCancel(QWidget *, const QString &text, const QString &title,
+                                               Icon icon, Answer defaultButton)
+{
+    shown.append({Shown::Kind::OkCancel, text, title, icon, defaultButton});
+    return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
+}
+
+QString ScriptedPrompter::openFileName(QWidget *, const QString &filter, const QString &startName)
+{
+    shown.append({Shown::Kind::Open, filter, startName, Icon::Information, Answer::Ok});
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+QString ScriptedPrompter::saveFileName(QWidget *, const QString &filter, const QString &startName)
+{
+    shown.append({Shown::Kind::Save, filter, startName, Icon::Information, Answer::Ok});
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+QStringList ScriptedPrompter::messages() const
+{
+    QStringList texts;
+    for (const Shown &s : shown) {
+        if (s.kind == Shown::Kind::Message)
+            texts.append(s.text);
+    }
+    return texts;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Prompter.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+// A Prompter for tests: records every prompt and answers from queues.
+// An unscripted question answers Cancel; an unscripted file dialog is
+// cancelled.
+class ScriptedPrompter : public Prompter
+{
+public:
+    struct Shown
+    {
+        enum class Kind { Message, YesNoCancel, OkCancel, Open, Save } kind;
+        QString text;   // message text, or the file filter
+        QString title;  // caption, or the start name of a file dialog
+        Icon icon = Icon::Information;
+        Answer defaultButton = Answer::Ok;
+    };
+
+    QQueue<Answer> answers;
+    QQueue<QString> fileNames;
+    QList<Shown> shown;
+
+    void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
+                          Icon icon) override;
+    Answer askOkCancel(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                       Answer defaultButton) override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+
+    // Texts of the messages shown, in order.
+    QStringList messages() const;
+};
