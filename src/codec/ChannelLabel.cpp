@@ -1,0 +1,62 @@
+#include "ChannelLabel.h"
+
+namespace {
+
+// Position of a row inside its bank: 0..199 for channels, 200/201 for P1/P2.
+int positionInBank(int row)
+{
+    if (row < ChannelLabel::FirstBankA)
+        return row;
+    if (row < ChannelLabel::FirstBankB)
+        return row - ChannelLabel::FirstBankA;
+    return row - ChannelLabel::FirstBankB;
+}
+
+QChar bankLetter(int row)
+{
+    return row < ChannelLabel::FirstBankB ? QLatin1Char('A') : QLatin1Char('B');
+}
+
+} // namespace
+
+QString ChannelLabel::gridLabel(int row)
+{
+    if (row < FirstBankA)
+        return QString::number(row);
+    const int position = positionInBank(row);
+    if (position >= BankSize)
+        return QString(bankLetter(row)) + QStringLiteral("-P") + QString::number(position - BankSize + 1);
+    return QString(bankLetter(row)) + QStringLiteral("%1").arg(position, 3);
+}
+
+QString ChannelLabel::bankHeading(int row)
+{
+    if (row < FirstBankA)
+        return QStringLiteral("Memory");
+    return QStringLiteral("Memory ") + bankLetter(row);
+}
+
+QString ChannelLabel::channelText(int row)
+{
+    const int position = positionInBank(row);
+    if (row >= FirstBankA && position >= BankSize)
+        return QStringLiteral("P") + QString::number(position - BankSize + 1);
+    return QString::number(position) + QStringLiteral("CH");
+}
+
+QStringList ChannelLabel::memoryHeaders()
+{
+    return vfoHeaders() + QStringList{QStringLiteral("Split Freq."), QStringLiteral("Name"), QStringLiteral("Skip")};
+}
+
+QStringList ChannelLabel::vfoHeaders()
+{
+    return {QStringLiteral("Frequency"), QStringLiteral("Mode"), QStringLiteral("Gain"),
+            QStringLiteral("AGC"),       QStringLiteral("Pwr"),  QStringLiteral("Filter"),
+            QStringLiteral("Tone"),      QStringLiteral("NB")};
+}
+
+QString ChannelLabel::vfoLabel(int row)
+{
+    return row == 0 ? QStringLiteral("VFO A") : QStringLiteral("VFO B");
+}

@@ -1,0 +1,56 @@
+#include "ChannelLabel.h"
+
+#include <QtTest>
+
+class tst_ChannelLabel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void labels_data();
+    void labels();
+    void headers();
+};
+
+void tst_ChannelLabel::labels_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("channel");
+    QTest::newRow("0") << 0 << "0" << "Memory" << "0CH";
+    QTest::newRow("7") << 7 << "7" << "Memory" << "7CH";
+    QTest::newRow("12") << 12 << "12" << "Memory" << "12CH";
+    QTest::newRow("199") << 199 << "199" << "Memory" << "199CH";
+    QTest::newRow("200") << 200 << "A  0" << "Memory A" << "0CH";
+    QTest::newRow("205") << 205 << "A  5" << "Memory A" << "5CH";
+    QTest::newRow("250") << 250 << "A 50" << "Memory A" << "50CH";
+    QTest::newRow("399") << 399 << "A199" << "Memory A" << "199CH";
+    QTest::newRow("400") << 400 << "A-P1" << "Memory A" << "P1";
+    QTest::newRow("401") << 401 << "A-P2" << "Memory A" << "P2";
+    QTest::newRow("402") << 402 << "B  0" << "Memory B" << "0CH";
+    QTest::newRow("601") << 601 << "B199" << "Memory B" << "199CH";
+    QTest::newRow("602") << 602 << "B-P1" << "Memory B" << "P1";
+    QTest::newRow("603") << 603 << "B-P2" << "Memory B" << "P2";
+}
+
+void tst_ChannelLabel::labels()
+{
+    QFETCH(int, row);
+    QFETCH(QString, label);
+    QFETCH(QString, heading);
+    QFETCH(QString, channel);
+    QCOMPARE(ChannelLabel::gridLabel(row), label);
+    QCOMPARE(ChannelLabel::bankHeading(row), heading);
+    QCOMPARE(ChannelLabel::channelText(row), channel);
+}
+
+void tst_ChannelLabel::headers()
+{
+    QCOMPARE(ChannelLabel::memoryHeaders().join('|'),
+             QString("Frequency|Mode|Gain|AGC|Pwr|Filter|Tone|NB|Split Freq.|Name|Skip"));
+    QCOMPARE(ChannelLabel::vfoHeaders().join('|'), QString("Frequency|Mode|Gain|AGC|Pwr|Filter|Tone|NB"));
+    QCOMPARE(ChannelLabel::vfoLabel(1), QString("VFO B"));
+}
+
+QTEST_GUILESS_MAIN(tst_ChannelLabel)
+#include "tst_ChannelLabel.moc"
