@@ -84,6 +84,14 @@ int Module1::ModelVariantForFile() const
     return (ModelVariant >= ModelJ && ModelVariant <= ModelE) ? ModelVariant : ModelA;
 }
 
+QString Module1::ModelName(int variant)
+{
+    static const char letters[] = "JTEA";
+    if (variant < ModelJ || variant > ModelA)
+        return QString();
+    return QStringLiteral("QT-R70") + QLatin1Char(letters[variant]);
+}
+
 const QStringList &Module1::StandardToneNames()
 {
     static const QStringList names = [] {

@@ -45,6 +45,8 @@ public:
     // program name): the arguments joined by single blanks; surrounding
     // double quotes are removed only when both are there.
     static QString CommandLineFileFrom(const QStringList &arguments);
+    // "QT-R70J", "QT-R70T", "QT-R70E", "QT-R70A" for variants 0..3.
+    static QString ModelName(int variant);
     // The 39 CTCSS tone names, "67.0Hz" .. "250.3Hz" (ToneNames' contents).
     static const QStringList &StandardToneNames();
 
