@@ -70,6 +70,7 @@ private slots:
     void failures_data();
     void failures();
     void showAndDiff();
+    void csvRoundTrip();
 
 private:
     QTemporaryDir m_dir;
@@ -226,6 +227,33 @@ void tst_CommandLineTool::showAndDiff()
     QCOMPARE(different.exitCode, 1);
     QCOMPARE(different.out, QString("Model: QT-R70J -> QT-R70A (extended coverage)\n"
                                     "Channel A-P2 Name: ONE -> TWO\n"));
+}
+
+void tst_CommandLineTool::csvRoundTrip()
+{
+    const QString image = writeImage(m_dir.filePath("csv.R70"), 2, false, "CSV");
+    const QString csv = m_dir.filePath("out.csv");
+    QCOMPARE(qtr70({"export-csv", image, "-o", csv}).exitCode, 0);
+    QVERIFY(readFile(csv).startsWith("\"MODEL\",\"BANK\""));
+
+    // Channel 401 (A-P2) is not exported; channel 5 and the VFOs are.
+    QFile f(csv);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write("QT-R70,MEMORY,6,7.000.000,CWU,0,Fast,High,Wide,Off,Off,0.000.000,new,,,,,Off\r\n"
+            "QT-R70,MEMORY,7,7.000.000,XXX,0,Fast,High,Wide,Off,Off,0.000.000,bad,,,,,Off\r\n");
+    f.close();
+    const QString blank = m_dir.filePath("blank.R70");
+    Module1 state;
+    CloneFile::New(state);
+    QVERIFY(CloneFile::WriteCloneFile(state, blank).ok());
+    const QString merged = m_dir.filePath("merged.R70");
+    const Run run = qtr70({"import-csv", blank, csv, "-o", merged});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString("Stored 2 channel(s) and 2 VFO record(s); dropped 1 record(s).\n"));
+    const Run different = qtr70({"diff", image, merged});
+    QCOMPARE(different.out, QString("Setting Key Speed(WPM): 26 -> 20\n"
+                                    "Channel 6: only in the second (7.000.000 CWU)\n"
+                                    "Channel A-P2: only in the first (14.195.000 CWL)\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineTool)

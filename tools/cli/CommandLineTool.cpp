@@ -1,6 +1,7 @@
 #include "CommandLineTool.h"
 
 #include "CloneFile.h"
+#include "CsvExchange.h"
 #include "ImageReport.h"
 #include "Module1.h"
 #include "PortNames.h"
@@ -37,6 +38,8 @@ const char *const UsageText =
     "  identify --port P                     print the radio's model variant\n"
     "  show FILE.R70                         print a clone file's settings, VFOs and channels\n"
     "  diff A.R70 B.R70                      print every difference (exit 0 equal, 1 different)\n"
+    "  export-csv FILE.R70 -o OUT.csv        write VFO A/B and channels 0-199 as CSV\n"
+    "  import-csv FILE.R70 IN.csv -o OUT.R70 store a CSV's records into a copy of a clone file\n"
     "\n"
     "P is a port number 1 to 14 (port n opens $QTR70_COM<n> when set, else /dev/ttyUSB<n-1>)\n"
     "or a device path. 'qtr70 COMMAND --help' describes one command.\n"
@@ -106,6 +109,10 @@ int CommandLineTool::run(const QStringList &arguments)
         return show(rest);
     if (command == QLatin1String("diff"))
         return diff(rest);
+    if (command == QLatin1String("export-csv"))
+        return exportCsv(rest);
+    if (command == QLatin1String("import-csv"))
+        return importCsv(rest);
     return usage(QStringLiteral("unknown command: ") + command);
 }
 
@@ -297,4 +304,60 @@ int CommandLineTool::diff(const QStringList &arguments)
     for (const QString &line : differences)
         out() << line << "\n";
     return differences.isEmpty() ? Success : Different;
+}
+
+int CommandLineTool::exportCsv(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("CSV file to write."),
+                                          QStringLiteral("OUT.csv"));
+    parser.addOption(outputOption);
+    const int early = parse(parser, QStringList{QStringLiteral("qtr70 export-csv")} + arguments,
+                            QStringLiteral("Writes VFO A and B and the channels 0-199 in use as CSV."),
+                            QStringLiteral("FILE.R70"));
+    if (early >= 0)
+        return early;
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption))
+        return usage(QStringLiteral("export-csv needs FILE.R70 and -o OUT.csv"));
+    Module1 state;
+    if (!loadImage(state, parser.positionalArguments().first()))
+        return FileFailed;
+    const FileResult result = CsvExchange::CsvExport(state, parser.value(outputOption));
+    if (!result.ok()) {
+        err() << result.message() << ": " << result.detail() << "\n";
+        return FileFailed;
+    }
+    return Success;
+}
+
+int CommandLineTool::importCsv(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("Clone file to write."),
+                                          QStringLiteral("OUT.R70"));
+    parser.addOption(outputOption);
+    const int early = parse(parser, QStringList{QStringLiteral("qtr70 import-csv")} + arguments,
+                            QStringLiteral("Stores the channel and VFO records of a CSV file into a copy of a\n"
+                                           "clone file; rows the CSV does not name keep their contents."),
+                            QStringLiteral("FILE.R70 IN.csv"));
+    if (early >= 0)
+        return early;
+    if (parser.positionalArguments().size() != 2 || !parser.isSet(outputOption))
+        return usage(QStringLiteral("import-csv needs FILE.R70, IN.csv and -o OUT.R70"));
+    Module1 state;
+    if (!loadImage(state, parser.positionalArguments().at(0)))
+        return FileFailed;
+    const CsvExchange::ImportResult imported = CsvExchange::CsvImport(state, parser.positionalArguments().at(1));
+    if (!imported.file.ok()) {
+        err() << imported.file.message() << ": " << imported.file.detail() << "\n";
+        return FileFailed;
+    }
+    const FileResult saved = CloneFile::WriteCloneFile(state, parser.value(outputOption));
+    if (!saved.ok()) {
+        err() << saved.message() << ": " << saved.detail() << "\n";
+        return FileFailed;
+    }
+    out() << "Stored " << imported.channels << " channel(s) and " << imported.vfos << " VFO record(s); dropped "
+          << imported.dropped << " record(s).\n";
+    return Success;
 }

@@ -22,6 +22,8 @@ private:
     int identify(const QStringList &arguments);
     int show(const QStringList &arguments);
     int diff(const QStringList &arguments);
+    int exportCsv(const QStringList &arguments);
+    int importCsv(const QStringList &arguments);
 
     int usage(const QString &problem = QString());
     // Applies --port: a number 1..14 or a device path. False for a bad number.

@@ -1,0 +1,337 @@
+#include "ChannelCodec.h"
+#include "CloneFile.h"
+#include "CsvExchange.h"
+#include "Module1.h"
+#include "NumericText.h"
+#include "RecordText.h"
+#include "StateSnapshot.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QByteArray HeaderLine =
+    "\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"STEP\",\"TONE\",\"TXTONE\",\"RXTONE\",\"DCS\",\"SHIFT\","
+    "\"SHIFT FREQUENCY\",\"Power\",\"ATT\",\"BS\",\"Clock\",\"BCLO\",\"Name\",\"Skip\"\r\n";
+const QByteArray DefaultVfoLines =
+    "\"QT-R70\",\"VFO\",\"VFO A\",\"7.100.000\",\"LSB\",\"0\",\"Slow\",\"High\",\"Wide\",\"Off\",\"Off\",\"\",\"\",\"\",\"\",\"\",\"No\",\"Off\"\r\n"
+    "\"QT-R70\",\"VFO\",\"VFO B\",\"7.100.000\",\"LSB\",\"0\",\"Slow\",\"High\",\"Wide\",\"Off\",\"Off\",\"\",\"\",\"\",\"\",\"\",\"No\",\"Off\"\r\n";
+
+Module1 freshState()
+{
+    Module1 state;
+    CloneFile::New(state);
+    return state;
+}
+
+// Channel n in use with every field varied, built through the record codec.
+void fillChannel(Module1 &state, int n)
+{
+    Record b{};
+    b[0] = n % 5 == 0 ? 0x88 : 0x80;
+    b[1] = std::uint8_t(n % 6);
+    b[2] = std::uint8_t(n % 4);
+    b[3] = std::uint8_t(n % 2);
+    b[4] = std::uint8_t(n % 3);
+    b[6] = std::uint8_t((n / 2) % 2);
+    b[7] = n % 40 == 39 ? 0 : std::uint8_t(0x80 + n % 39);
+    b[9] = std::uint8_t((n / 3) % 2);
+    RecordText::writeField32(b, 16, 1600000 + 123457u * n);
+    const QString name = QStringLiteral("N%1 #/").arg(n).left(8);
+    for (int i = 0; i < name.size(); ++i)
+        b[20 + i] = std::uint8_t(ChannelCodec::NameCharCode(name.at(i)));
+    RecordText::writeField32(b, 28, 29000000 - 1000u * n);
+    if (!ChannelCodec::DecodeChannel(state, RecordText::join(b), n))
+        qFatal("channel %d does not decode", n);
+}
+
+QString csvRecord(const QString &bank, const QString &channel, const QString &values)
+{
+    return QStringLiteral("QT-R70,%1,%2,%3\r\n").arg(bank, channel, values);
+}
+
+const QString GoodValues = "14.195.000,USB,-10,Fast,Low,Narrow,88.5Hz,On,7.050.000,CQ,Skip,,,,Off";
+
+} // namespace
+
+class tst_CsvExchange : public QObject
+{
+    Q_OBJECT
+private slots:
+    void numericValue_data();
+    void numericValue();
+    void exportWithoutChannels();
+    void exportSmallImage();
+    void exportLeavesDataChangedAndShowsCsvName();
+    void roundTrip();
+    void recognition_data();
+    void recognition();
+    void valueFields_data();
+    void valueFields();
+    void dropsOnlyBadRecord();
+    void laterRecordOverwrites();
+    void unreadableFile();
+    void nothingStoredKeepsDataChanged();
+};
+
+void tst_CsvExchange::numericValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("tone with unit") << "88.5Hz" << 88.5;
+    QTest::newRow("leading zero") << "023" << 23.0;
+    QTest::newRow("no number") << "abc" << 0.0;
+    QTest::newRow("blanks inside ignored") << " 1 2\t3\n" << 123.0;
+    QTest::newRow("negative") << "-1" << -1.0;
+    QTest::newRow("fraction") << "12.7" << 12.7;
+    QTest::newRow("point first") << ".5" << 0.5;
+    QTest::newRow("exponent") << "1e2x" << 100.0;
+    QTest::newRow("bare exponent letter") << "7e" << 7.0;
+    QTest::newRow("hex") << "&H1F" << 31.0;
+    QTest::newRow("octal") << "&o17" << 15.0;
+    QTest::newRow("empty") << "" << 0.0;
+}
+
+void tst_CsvExchange::numericValue()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(NumericText::value(text), value);
+    QCOMPARE(NumericText::roundHalfEven(12.5), 12.0);
+    QCOMPARE(NumericText::roundHalfEven(13.5), 14.0);
+}
+
+void tst_CsvExchange::exportWithoutChannels()
+{
+    Module1 state = freshState();
+    fillChannel(state, 250);  // rows 200-603 are never exported
+    QCOMPARE(CsvExchange::exportBytes(state), HeaderLine + DefaultVfoLines);
+}
+
+void tst_CsvExchange::exportSmallImage()
+{
+    Module1 state = freshState();
+    fillChannel(state, 5);
+    fillChannel(state, 199);
+    state.ChannelText[5][12] = "note";
+    state.ChannelValue[5][14] = 1;
+    const QByteArray expected = HeaderLine + DefaultVfoLines
+        + "\"QT-R70\",\"MEMORY\",\"5\",\"2.217.285\",\"FM\",\"-10\",\"Slow\",\"S-Low\",\"Wide\",\"79.7Hz\",\"On\","
+          "\"28.995.000\",\"N5 #/\",\"Skip\",\"\",\"note\",\"\",\"On\"\r\n"
+          "\"QT-R70\",\"MEMORY\",\"199\",\"26.167.943\",\"LSB\",\"+10\",\"Slow\",\"Low\",\"Narrow\",\"Off\",\"Off\","
+          "\"28.801.000\",\"N199 #/\",\"\",\"\",\"\",\"\",\"Off\"\r\n";
+    QCOMPARE(CsvExchange::exportBytes(state).split('\n'), expected.split('\n'));
+}
+
+void tst_CsvExchange::exportLeavesDataChangedAndShowsCsvName()
+{
+    QTemporaryDir dir;
+    for (bool changed : {false, true}) {
+        Module1 state = freshState();
+        state.CurrentFileName = "/x/radio.R70";
+        state.DataChanged = changed;
+        QVERIFY(CsvExchange::CsvExport(state, dir.filePath("out.csv")).ok());
+        QCOMPARE(state.DataChanged, changed);
+        QVERIFY(state.CurrentFileName.isEmpty());
+        QCOMPARE(state.WindowCaption, QString("out.csv - Korvan QT-R70 Clone Utility"));
+    }
+    Module1 state = freshState();
+    state.CurrentFileName = "/x/radio.R70";
+    const FileResult failed = CsvExchange::CsvExport(state, dir.filePath("missing/out.csv"));
+    QCOMPARE(failed.message(), QString("File Open Error"));
+    QCOMPARE(state.CurrentFileName, QString("/x/radio.R70"));
+}
+
+void tst_CsvExchange::roundTrip()
+{
+    Module1 original = freshState();
+    for (int n = 0; n < 200; ++n)
+        fillChannel(original, n);
+    for (int n : {3, 77}) {
+        original.ChannelText[n][11] = "a";
+        original.ChannelText[n][13] = "c, with comma";
+        original.ChannelValue[n][14] = 1;
+    }
+    original.VfoValue[1][0] = 21074000;
+    original.VfoText[1][0] = "21.074.000";
+    original.VfoValue[1][6] = 0xA6;
+    original.VfoText[1][6] = "250.3Hz";
+
+    Module1 imported = freshState();
+    imported.ModelVariant = original.ModelVariant;
+    const CsvExchange::ImportResult result =
+        CsvExchange::importBytes(imported, CsvExchange::exportBytes(original));
+    QVERIFY(result.file.ok());
+    QCOMPARE(result.channels, 200);
+    QCOMPARE(result.vfos, 2);
+    QCOMPARE(result.dropped, 0);
+    original.DataChanged = true;
+    QCOMPARE(stateSnapshot(imported), stateSnapshot(original));
+}
+
+void tst_CsvExchange::recognition_data()
+{
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<int>("row");  // -1: nothing stored
+    QTest::newRow("channel 12") << csvRecord("MEMORY", "12", GoodValues) << 12;
+    QTest::newRow("channel 12.7 rounds to 13") << csvRecord("MEMORY", "12.7", GoodValues) << 13;
+    QTest::newRow("channel 12.5 rounds to even") << csvRecord("MEMORY", "12.5", GoodValues) << 12;
+    QTest::newRow("channel abc is 0") << csvRecord("MEMORY", "abc", GoodValues) << 0;
+    QTest::newRow("channel 199") << csvRecord("MEMORY", "\"199\"", GoodValues) << 199;
+    QTest::newRow("channel 199.7 skipped") << csvRecord("MEMORY", "199.7", GoodValues) << -1;
+    QTest::newRow("channel 200 skipped") << csvRecord("MEMORY", "200", GoodValues) << -1;
+    QTest::newRow("channel -1 skipped") << csvRecord("MEMORY", "-1", GoodValues) << -1;
+    QTest::newRow("empty channel skipped") << csvRecord("MEMORY", "", GoodValues) << -1;
+    QTest::newRow("unknown bank") << csvRecord("BANK", "12", GoodValues) << -1;
+    QTest::newRow("model in other case") << csvRecord("MEMORY", "12", GoodValues).replace("QT-R70", "qt-r70") << -1;
+    QTest::newRow("record over several lines")
+        << "junk,QT-R70\r\nMEMORY\r\n7,14.195.000,USB\r\n-10,Fast\nLow,Narrow,88.5Hz,On,7.050.000,CQ\r\nSkip,,,,Off\r\n"
+        << 7;
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + csvRecord("MEMORY", "9", GoodValues) << 9;
+    QTest::newRow("cut short by the end")
+        << csvRecord("MEMORY", "4", GoodValues).left(40) << -1;
+}
+
+void tst_CsvExchange::recognition()
+{
+    QFETCH(QString, csv);
+    QFETCH(int, row);
+    Module1 state = freshState();
+    const QString before = stateSnapshot(state);
+    const CsvExchange::ImportResult result = CsvExchange::importBytes(state, csv.toUtf8());
+    QVERIFY(result.file.ok());
+    if (row < 0) {
+        QCOMPARE(result.channels, 0);
+        QCOMPARE(stateSnapshot(state), before);
+        return;
+    }
+    QCOMPARE(result.channels, 1);
+    for (int n = 0; n < 604; ++n)
+        QCOMPARE(bool(state.ChannelInUse[n]), n == row);
+    const QStringList texts{"14.195.000", "USB", "-10", "Fast", "Low", "Narrow", "88.5Hz", "On", "7.050.000", "CQ", "Skip"};
+    for (int c = 0; c < texts.size(); ++c)
+        QCOMPARE(state.ChannelText[row][c], texts.at(c));
+    const std::array<double, 15> values{14195000, 0, 1, 0, 1, 1, 0x88, 1, 7050000, 0, 1, 0, 0, 0, 0};
+    QCOMPARE(state.ChannelValue[row], values);
+}
+
+void tst_CsvExchange::valueFields_data()
+{
+    QTest::addColumn<int>("field");  // CSV field number 4..18
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain hertz") << 4 << "7050000" << true << 7050000.0 << "7.050.000";
+    QTest::newRow("largest field") << 4 << "4294.967.295" << true << 4294967295.0 << "4294.967.295";
+    QTest::newRow("too large") << 4 << "4294967296" << false << 0.0 << "";
+    QTest::newRow("MHz with decimal point") << 4 << "7.05" << false << 0.0 << "";
+    QTest::newRow("mode FM") << 5 << "FM" << true << 5.0 << "FM";
+    QTest::newRow("mode lower case") << 5 << "fm" << false << 0.0 << "";
+    QTest::newRow("gain 10") << 6 << "10" << true << 3.0 << "+10";
+    QTest::newRow("gain +10") << 6 << "+10" << true << 3.0 << "+10";
+    QTest::newRow("gain -30") << 6 << "-30" << false << 0.0 << "";
+    QTest::newRow("AGC Slow") << 7 << "Slow" << true << 1.0 << "Slow";
+    QTest::newRow("power S-Low") << 8 << "S-Low" << true << 2.0 << "S-Low";
+    QTest::newRow("filter Wide") << 9 << "Wide" << true << 0.0 << "Wide";
+    QTest::newRow("tone without unit") << 10 << "88.5" << true << 136.0 << "88.5Hz";
+    QTest::newRow("tone Off") << 10 << "Off" << true << 0.0 << "Off";
+    QTest::newRow("tone 88.4") << 10 << "88.4" << false << 0.0 << "";
+    QTest::newRow("tone 159.8 not in list") << 10 << "159.8Hz" << false << 0.0 << "";
+    QTest::newRow("noise blanker On") << 11 << "On" << true << 1.0 << "On";
+    QTest::newRow("split") << 12 << "29.999.999" << true << 29999999.0 << "29.999.999";
+    QTest::newRow("name upper-cased") << 13 << "cq dx" << true << 0.0 << "CQ DX";
+    QTest::newRow("name ends at a full stop") << 13 << "AB.CD" << true << 0.0 << "AB";
+    QTest::newRow("name cut to eight") << 13 << "ABCDEFGHIJ" << true << 0.0 << "ABCDEFGH";
+    QTest::newRow("skip empty") << 14 << "" << true << 0.0 << "";
+    QTest::newRow("skip other text") << 14 << "Yes" << false << 0.0 << "";
+    QTest::newRow("spare text kept") << 16 << "anything" << true << 0.0 << "anything";
+    QTest::newRow("spare value On") << 18 << "On" << true << 1.0 << "";
+    QTest::newRow("spare value other") << 18 << "1" << true << 0.0 << "";
+}
+
+void tst_CsvExchange::valueFields()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(bool, stored);
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QStringList values = GoodValues.split(',');
+    values[field - 4] = text;
+    Module1 state = freshState();
+    const CsvExchange::ImportResult result =
+        CsvExchange::importBytes(state, csvRecord("MEMORY", "3", values.join(',')).toUtf8());
+    QCOMPARE(result.channels, stored ? 1 : 0);
+    QCOMPARE(result.dropped, stored ? 0 : 1);
+    QCOMPARE(bool(state.ChannelInUse[3]), stored);
+    if (stored) {
+        const int column = field - 4;
+        if (column != 9 && (column < 11 || column > 13))
+            QCOMPARE(state.ChannelValue[3][column], value);
+        if (column != 14)
+            QCOMPARE(state.ChannelText[3][column], shown);
+    }
+}
+
+void tst_CsvExchange::dropsOnlyBadRecord()
+{
+    QString bad = GoodValues;
+    bad.replace("USB", "XSB");
+    const QString csv = csvRecord("MEMORY", "1", GoodValues) + csvRecord("MEMORY", "2", bad)
+        + csvRecord("VFO", "VFO B", GoodValues) + csvRecord("VFO", "VFO C", GoodValues)
+        + csvRecord("MEMORY", "3", GoodValues);
+    Module1 state = freshState();
+    const auto vfoA = state.VfoText[0];
+    const CsvExchange::ImportResult result = CsvExchange::importBytes(state, csv.toUtf8());
+    QCOMPARE(result.channels, 2);
+    QCOMPARE(result.vfos, 1);
+    QCOMPARE(result.dropped, 2);
+    QVERIFY(state.ChannelInUse[1] && !state.ChannelInUse[2] && state.ChannelInUse[3]);
+    QCOMPARE(state.VfoText[1][0], QString("14.195.000"));
+    QCOMPARE(state.VfoText[1][7], QString("On"));
+    QVERIFY(state.VfoText[1][8].isEmpty());  // split, name and skip are no VFO fields
+    QCOMPARE(state.VfoText[0], vfoA);
+}
+
+void tst_CsvExchange::laterRecordOverwrites()
+{
+    QString second = GoodValues;
+    second.replace("CQ", "LATER");
+    Module1 state = freshState();
+    fillChannel(state, 150);
+    const auto untouched = state.ChannelText[150];
+    CsvExchange::importBytes(state, (csvRecord("MEMORY", "8", GoodValues) + csvRecord("MEMORY", "8", second)).toUtf8());
+    QCOMPARE(state.ChannelText[8][9], QString("LATER"));
+    QCOMPARE(state.ChannelText[150], untouched);
+}
+
+void tst_CsvExchange::unreadableFile()
+{
+    Module1 state = freshState();
+    state.CurrentFileName = "/x/radio.R70";
+    const QString before = stateSnapshot(state);
+    const CsvExchange::ImportResult result = CsvExchange::CsvImport(state, "/nonexistent/in.csv");
+    QCOMPARE(result.file.message(), QString("File Open Error"));
+    QCOMPARE(stateSnapshot(state), before);
+}
+
+void tst_CsvExchange::nothingStoredKeepsDataChanged()
+{
+    for (bool changed : {false, true}) {
+        Module1 state = freshState();
+        state.DataChanged = changed;
+        state.CurrentFileName = "/x/radio.R70";
+        state.WindowCaption = "radio.R70 - Korvan QT-R70 Clone Utility";
+        CsvExchange::importBytes(state, HeaderLine);
+        QCOMPARE(state.DataChanged, changed);
+        QVERIFY(state.CurrentFileName.isEmpty());
+        QCOMPARE(state.WindowCaption, state.AppTitle);
+        CsvExchange::importBytes(state, csvRecord("MEMORY", "1", GoodValues).toUtf8());
+        QVERIFY(state.DataChanged);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_CsvExchange)
+#include "tst_CsvExchange.moc"
