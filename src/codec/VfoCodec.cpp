@@ -43,11 +43,16 @@ QString VfoCodec::EncodeVfo(const Module1 &state, int r)
     return RecordText::join(b);
 }
 
-void VfoCodec::LoadDefaultVfo(Module1 &state)
+std::uint32_t VfoCodec::defaultFrequency(int modelVariant)
 {
     constexpr std::uint32_t FrequencyJ = 7050000;
     constexpr std::uint32_t FrequencyOther = 7100000;
-    const std::uint32_t frequency = state.ModelVariant == Module1::ModelJ ? FrequencyJ : FrequencyOther;
+    return modelVariant == Module1::ModelJ ? FrequencyJ : FrequencyOther;
+}
+
+void VfoCodec::LoadDefaultVfo(Module1 &state)
+{
+    const std::uint32_t frequency = defaultFrequency(state.ModelVariant);
 
     // Mode LSB, gain 0, AGC Slow, power High, filter Wide, tone Off, NB Off.
     const double values[8] = {double(frequency), 1, 0, 1, 0, 0, 0, 0};

@@ -131,8 +131,9 @@ bool convertChannelOnly(const QStringList &f, Row &row)
     row.text[9] = name;
     row.value[10] = skip ? 1 : 0;
     row.text[10] = skip ? QStringLiteral("Skip") : QString();
+    // Kept as they are, but for double quotes: no exported field can hold one.
     for (int c = 11; c <= 13; ++c)
-        row.text[c] = f[c];
+        row.text[c] = QString(f[c]).remove(QLatin1Char('"'));
     row.value[SpareValueColumn] = f[14] == QLatin1String("On") ? 1 : 0;
     return true;
 }

@@ -1,0 +1,131 @@
+#include "SimOptions.h"
+
+#include "Module1.h"
+#include "VirtualRadio.h"
+
+#include <QCommandLineParser>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The letter of each model option, as --variant takes it.
+constexpr std::array<std::pair<char, int>, 4> VariantLetters = {{
+    {'J', Module1::ModelJ},
+    {'T', Module1::ModelT},
+    {'E', Module1::ModelE},
+    {'A', Module1::ModelA},
+}};
+
+} // namespace
+
+SimOptions SimOptions::refused(const QString &error)
+{
+    SimOptions options;
+    options.m_action = Action::Refuse;
+    options.m_error = error;
+    return options;
+}
+
+SimOptions SimOptions::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
+    const QCommandLineOption image(QStringLiteral("image"), QString(), QStringLiteral("file"));
+    const QCommandLineOption save(QStringLiteral("save"), QString(), QStringLiteral("file"));
+    const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("file"));
+    const QCommandLineOption link(QStringLiteral("link"), QString(), QStringLiteral("path"));
+    const QCommandLineOption variant(QStringLiteral("variant"), QString(), QStringLiteral("v"));
+    const QCommandLineOption extended(QStringLiteral("extended"));
+    const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("name"));
+    const QCommandLineOption pace(QStringLiteral("pace"));
+    const QCommandLineOption fault(QStringLiteral("fault"), QString(), QStringLiteral("mode"));
+    parser.addOptions({help, image, save, log, link, variant, extended, model, pace, fault});
+
+    if (!parser.parse(QStringList{QStringLiteral("qtr70-sim")} + arguments))
+        return refused(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refused(QStringLiteral("Unexpected argument: %1")
+                           .arg(parser.positionalArguments().constFirst()));
+
+    // An option given twice is a mistake, not "the last one wins".
+    for (const QString &name : parser.optionNames()) {
+        if (parser.optionNames().count(name) > 1)
+            return refused(QStringLiteral("Option given more than once: %1").arg(name));
+    }
+
+    SimOptions options;
+    if (parser.isSet(help)) {
+        options.m_action = Action::Help;
+        return options;
+    }
+    options.m_imagePath = parser.value(image);
+    options.m_savePath = parser.value(save);
+    options.m_logPath = parser.value(log);
+    options.m_linkPath = parser.value(link);
+    options.m_extended = parser.isSet(extended);
+    options.m_paced = parser.isSet(pace);
+
+    for (const QCommandLineOption &pathOption : {image, save, log, link}) {
+        if (parser.isSet(pathOption) && parser.value(pathOption).isEmpty())
+            return refused(QStringLiteral("Empty path for --%1").arg(pathOption.names().constFirst()));
+    }
+
+    if (parser.isSet(variant)) {
+        const QString letter = parser.value(variant);
+        for (const auto &[name, value] : VariantLetters) {
+            if (letter == QLatin1Char(name))
+                options.m_variant = value;
+        }
+        if (!options.m_variant)
+            return refused(QStringLiteral("Unknown variant: %1 (J, T, E or A)").arg(letter));
+    }
+
+    options.m_model = VirtualRadio::modelNames().constFirst();
+    if (parser.isSet(model)) {
+        options.m_model = parser.value(model);
+        if (!VirtualRadio::modelNames().contains(options.m_model))
+            return refused(QStringLiteral("Unknown model: %1 (%2)")
+                               .arg(options.m_model, VirtualRadio::modelNames().join(QStringLiteral(" or "))));
+    }
+
+    if (parser.isSet(fault)) {
+        const std::optional<SimFault> parsed = SimFault::parse(parser.value(fault));
+        if (!parsed)
+            return refused(QStringLiteral("Unknown fault: %1").arg(parser.value(fault)));
+        options.m_fault = *parsed;
+    }
+    return options;
+}
+
+QString SimOptions::usage()
+{
+    return QStringLiteral(
+        "Usage: qtr70-sim [options]\n"
+        "A virtual QT-R70 radio on a pseudo-terminal. Prints the terminal's path on\n"
+        "stdout, then answers the radio's clone commands until SIGTERM or SIGINT.\n"
+        "\n"
+        "  --image FILE.R70   start from a clone file (variant and range from its header)\n"
+        "                     instead of the factory image with a few sample channels\n"
+        "  --variant J|T|E|A  the radio's model variant (default E, or the image's)\n"
+        "  --extended         an extended-coverage radio (default: no, or the image's)\n"
+        "  --model QTR70|QTR60  the model name the radio answers to (default QTR70)\n"
+        "  --pace             behave like a 9600-baud wire (10 bits per character)\n"
+        "  --save FILE.R70    write the memory as a clone file when the radio ends\n"
+        "  --log FILE         append every command line received to FILE\n"
+        "  --link PATH        also make PATH a symbolic link to the terminal\n"
+        "  --fault MODE       misbehave on purpose:\n"
+        "                       silent         no echo, no answer\n"
+        "                       echo-only      the echo, no answer\n"
+        "                       garbage        answers of the right length, wrong content\n"
+        "                       short          every answer one character short\n"
+        "                       no-ok          writes, model checks, end answered NG\n"
+        "                       hang-after=N   answer N commands, then stay silent\n"
+        "                       close-after=N  answer N commands, then close the terminal\n"
+        "  --help             show this text\n"
+        "\n"
+        "Exit status: 0 after SIGTERM/SIGINT or close-after, 1 when the terminal, log\n"
+        "or save file fails, 2 for a wrong option or a malformed image.\n");
+}
