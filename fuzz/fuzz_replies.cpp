@@ -1,0 +1,93 @@
+// Arbitrary replies through the exchange primitive into every block command
+// and a settings read. Each command accepts exactly the replies of its
+// form; a refused read leaves the tables as they were.
+#include "BlockCommands.h"
+#include "FuzzPort.h"
+#include "FuzzState.h"
+#include "LineExchange.h"
+#include "MemoryMap.h"
+#include "TransferEngine.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+
+namespace {
+
+bool endsWithOk(const QByteArray &reply)
+{
+    return reply.endsWith("OK\r\n");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_replies";
+    static char *argv[] = {name, nullptr};
+    static const std::unique_ptr<QCoreApplication> app(
+        QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv));
+    static const Module1 base = FuzzState::sample();
+    if (size < 1)
+        return 0;
+
+    FuzzPort port(data + 1, size - 1);
+    port.open();
+    LineExchange exchange(port);
+    exchange.setReplyTimeoutMs(0);
+    exchange.setEndPauseMs(0);
+    BlockCommands commands(exchange);
+
+    switch (data[0] % 5) {
+    case 0: {
+        const BlockCommands::RecordReply r = commands.ReadRecord(MemoryMap::SettingsRecord1);
+        const QByteArray reply = port.lastReply();
+        FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::ReadReplyLength && reply.endsWith('\n')));
+        if (r.ok())
+            FUZZ_CHECK(r.recordText == QString::fromLatin1(reply.mid(11, 64)));
+        break;
+    }
+    case 1: {
+        const BlockCommands::Reply r = commands.WriteRecord(MemoryMap::VfoA, QString(64, QLatin1Char('0')));
+        const QByteArray reply = port.lastReply();
+        FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::WriteReplyLength && endsWithOk(reply)));
+        break;
+    }
+    case 2: {
+        const BlockCommands::Reply r = commands.CheckModel();
+        if (r.ok())
+            FUZZ_CHECK(port.lastReply().size() == BlockCommands::CheckReplyLength && endsWithOk(port.lastReply()));
+        break;
+    }
+    case 3: {
+        const BlockCommands::Identity id = commands.IdentifyRadio();
+        const QByteArray reply = port.lastReply();
+        FUZZ_CHECK(id.ok() == (reply.size() == BlockCommands::IdentifyReplyLength && reply.endsWith('\n')
+                               && (reply.mid(8, 5) == "QTR70" || reply.mid(8, 5) == "QTR60")));
+        if (id.ok())
+            FUZZ_CHECK(id.variantCode == QString::fromLatin1(reply.mid(13, 2))
+                       && id.rangeCode == QString::fromLatin1(reply.mid(17, 2)));
+        break;
+    }
+    default: {
+        Module1 state = base;
+        TransferEngine engine(state, port);
+        engine.exchange().setReplyTimeoutMs(0);
+        engine.exchange().setEndPauseMs(0);
+        engine.setPauseMs(0);
+        const TransferResult result = engine.readSettings();
+        FUZZ_CHECK(FuzzState::sizesIntact(state));
+        FUZZ_CHECK(!engine.isBusy());
+        if (result.ok()) {
+            FUZZ_CHECK(state.TransferOk);
+        } else {
+            FUZZ_CHECK(!result.message().isEmpty());
+            FUZZ_CHECK(state.TransferOk == base.TransferOk);
+            FUZZ_CHECK(state.VfoText == base.VfoText && state.VfoValue == base.VfoValue);
+        }
+        break;
+    }
+    }
+    return 0;
+}
