@@ -1,0 +1,274 @@
+// Every transfer against every fault of the virtual radio and against a
+// port that does not exist: the outcome and message, the rows replaced
+// before the failure and untouched after it, the busy flag cleared, and the
+// next transfer working again.
+#include "CloneFile.h"
+#include "LineExchange.h"
+#include "Module1.h"
+#include "SerialRadioPort.h"
+#include "SimProcess.h"
+#include "TransferEngine.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int BoundMs = 300;
+// A transfer that hangs would take far longer than this.
+constexpr qint64 NoHangMs = 20 * BoundMs + 5000;
+
+using Outcome = TransferResult::Outcome;
+using Kind = TransferEngine::Kind;
+
+enum class Transfer { ReadMemory, WriteMemory, ReadSettings, WriteSettings, AutoSelect, ReadAll, WriteAll };
+
+const char *transferName(Transfer t)
+{
+    static const char *const names[] = {"read-memory", "write-memory", "read-settings", "write-settings",
+                                        "auto-select", "read-all", "write-all"};
+    return names[int(t)];
+}
+
+TransferResult run(TransferEngine &engine, Transfer t)
+{
+    switch (t) {
+    case Transfer::ReadMemory:
+        return engine.readMemory();
+    case Transfer::WriteMemory:
+        return engine.writeMemory();
+    case Transfer::ReadSettings:
+        return engine.readSettings();
+    case Transfer::WriteSettings:
+        return engine.writeSettings();
+    case Transfer::AutoSelect:
+        return engine.autoSelect();
+    case Transfer::ReadAll:
+        return engine.readAll();
+    case Transfer::WriteAll:
+        return engine.writeAll();
+    }
+    return TransferResult();
+}
+
+// A state whose every row differs from anything the radio holds.
+Module1 markedState()
+{
+    Module1 state;
+    CloneFile::New(state);
+    for (int n = 0; n < Module1::ChannelCount; ++n) {
+        state.ChannelInUse[n] = true;
+        state.ChannelText[n] = {"0.000.001", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "0.000.000", "OLD", ""};
+        state.ChannelValue[n].fill(0);
+        state.ChannelValue[n][0] = 1;
+    }
+    state.VfoText[0][0] = state.VfoText[1][0] = "0.000.002";
+    state.VfoValue[0][0] = state.VfoValue[1][0] = 2;
+    state.SettingSelection[0] = 3;  // RIT/TXIT, the radio's is Off
+    return state;
+}
+
+bool rowIs(const Module1 &a, const Module1 &b, int n)
+{
+    return a.ChannelInUse[n] == b.ChannelInUse[n] && a.ChannelText[n] == b.ChannelText[n]
+        && a.ChannelValue[n] == b.ChannelValue[n];
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Transfer)
+
+class tst_FaultMatrix : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void matrix_data();
+    void matrix();
+    void cleanupTestCase();
+
+private:
+    Module1 m_radio;  // what a fresh virtual radio holds
+    QStringList m_table;
+};
+
+void tst_FaultMatrix::initTestCase()
+{
+    SimProcess sim;
+    QVERIFY(sim.start({}));
+    SerialRadioPort port;
+    port.setDevicePath(sim.devicePath());
+    CloneFile::New(m_radio);
+    TransferEngine engine(m_radio, port);
+    engine.setPauseMs(0);
+    QVERIFY(engine.readAll().ok());
+}
+
+void tst_FaultMatrix::matrix_data()
+{
+    QTest::addColumn<QString>("fault");  // empty: healthy radio; "none": no port at all
+    QTest::addColumn<Transfer>("transfer");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("failedSlot");  // memory transfers: first slot not replaced / not written
+
+    const auto add = [](const QString &fault, Transfer t, Outcome o, int slot = -1) {
+        QTest::addRow("%s %s", qPrintable(fault.isEmpty() ? QStringLiteral("healthy") : fault), transferName(t))
+            << fault << t << int(o) << slot;
+    };
+    const Transfer all[] = {Transfer::ReadMemory,    Transfer::WriteMemory, Transfer::ReadSettings,
+                            Transfer::WriteSettings, Transfer::AutoSelect,  Transfer::ReadAll,
+                            Transfer::WriteAll};
+    for (Transfer t : all) {
+        // Only Read Memory reaches slot 0 before these faults show; the
+        // others fail at the model check, the identification or a settings
+        // record.
+        const int slot = t == Transfer::ReadMemory ? 0 : -1;
+        add("", t, Outcome::Normal);
+        add("none", t, Outcome::Unexpected);
+        add("silent", t, Outcome::CommunicationFailure, slot);
+        add("echo-only", t, Outcome::CommunicationFailure, slot);
+        add("short", t, Outcome::CommunicationFailure, slot);
+        const bool reads = t == Transfer::ReadMemory || t == Transfer::ReadSettings || t == Transfer::ReadAll;
+        // Garbage of the right length passes the exchange and fails to decode.
+        add("garbage", t, reads ? Outcome::Unexpected : Outcome::CommunicationFailure, slot);
+        add("no-ok", t, reads || t == Transfer::AutoSelect ? Outcome::Normal : Outcome::CommunicationFailure, slot);
+    }
+    // Silent after N commands.
+    add("hang-after=0", Transfer::ReadMemory, Outcome::CommunicationFailure, 0);
+    add("hang-after=100", Transfer::ReadMemory, Outcome::CommunicationFailure, 100);
+    add("hang-after=603", Transfer::ReadMemory, Outcome::CommunicationFailure, 603);
+    add("hang-after=604", Transfer::ReadMemory, Outcome::Normal);  // only the end command unanswered
+    add("hang-after=1", Transfer::WriteMemory, Outcome::CommunicationFailure, 0);
+    add("hang-after=301", Transfer::WriteMemory, Outcome::CommunicationFailure, 300);
+    add("hang-after=1", Transfer::ReadSettings, Outcome::CommunicationFailure);
+    add("hang-after=2", Transfer::ReadSettings, Outcome::CommunicationFailure);
+    add("hang-after=4", Transfer::ReadSettings, Outcome::Normal);
+    add("hang-after=3", Transfer::WriteSettings, Outcome::CommunicationFailure);
+    add("hang-after=0", Transfer::AutoSelect, Outcome::CommunicationFailure);
+    add("hang-after=5", Transfer::ReadAll, Outcome::CommunicationFailure, 0);
+    add("hang-after=55", Transfer::ReadAll, Outcome::CommunicationFailure, 50);
+    add("hang-after=8", Transfer::WriteAll, Outcome::CommunicationFailure, 1);
+    add("hang-after=4", Transfer::WriteAll, Outcome::CommunicationFailure);
+    // The terminal closes after N commands.
+    add("close-after=0", Transfer::ReadMemory, Outcome::PortFailure, 0);
+    add("close-after=100", Transfer::ReadMemory, Outcome::PortFailure, 100);
+    add("close-after=1", Transfer::WriteMemory, Outcome::PortFailure, 0);
+    add("close-after=400", Transfer::WriteMemory, Outcome::PortFailure, 399);
+    add("close-after=2", Transfer::ReadSettings, Outcome::PortFailure);
+    add("close-after=2", Transfer::WriteSettings, Outcome::PortFailure);
+    add("close-after=0", Transfer::AutoSelect, Outcome::PortFailure);
+    add("close-after=10", Transfer::ReadAll, Outcome::PortFailure, 5);
+    add("close-after=6", Transfer::WriteAll, Outcome::PortFailure);
+    add("close-after=9", Transfer::WriteAll, Outcome::PortFailure, 2);
+}
+
+void tst_FaultMatrix::matrix()
+{
+    QFETCH(QString, fault);
+    QFETCH(Transfer, transfer);
+    QFETCH(int, outcome);
+    QFETCH(int, failedSlot);
+
+    SimProcess faulty;
+    SerialRadioPort port;
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("radio.R70");
+    if (fault == "none") {
+        port.setDevicePath(dir.filePath("no-such-tty"));
+    } else {
+        QStringList args{"--save", saved};
+        if (!fault.isEmpty())
+            args << "--fault" << fault;
+        QVERIFY(faulty.start(args));
+        port.setDevicePath(faulty.devicePath());
+    }
+
+    Module1 state = markedState();
+    state.TransferOk = true;
+    const Module1 before = state;
+    TransferEngine engine(state, port);
+    engine.exchange().setReplyTimeoutMs(BoundMs);
+    engine.setPauseMs(0);
+
+    QElapsedTimer clock;
+    clock.start();
+    const TransferResult result = run(engine, transfer);
+    const qint64 elapsed = clock.elapsed();
+
+    QCOMPARE(int(result.outcome()), outcome);
+    QVERIFY2(elapsed < NoHangMs, qPrintable(QString::number(elapsed)));
+    QVERIFY(!engine.isBusy());
+    const QString message = result.message();
+    QCOMPARE(message, outcome == int(Outcome::CommunicationFailure) ? QString("Communication Error")
+                      : outcome == int(Outcome::Normal)             ? QString()
+                                                                    : QString("COM Port Error"));
+    if (!result.ok())
+        QVERIFY(!result.detail().isEmpty());
+
+    const bool normal = result.ok();
+    const bool readsMemory = transfer == Transfer::ReadMemory || transfer == Transfer::ReadAll;
+    const bool readsSettings = transfer == Transfer::ReadSettings || transfer == Transfer::ReadAll;
+    // TransferOk: set by a normal end, left alone by a failure (the ALL
+    // commands clear it first).
+    const bool all = transfer == Transfer::ReadAll || transfer == Transfer::WriteAll;
+    if (normal)
+        QVERIFY(state.TransferOk || transfer == Transfer::AutoSelect);
+    else if (!all)
+        QCOMPARE(state.TransferOk, before.TransferOk);
+
+    // Channel rows: those read before the failure come from the radio, every
+    // other row is untouched; none is half-decoded.
+    const bool memoryTransfer = transfer != Transfer::ReadSettings && transfer != Transfer::WriteSettings
+        && transfer != Transfer::AutoSelect;
+    if (!normal && memoryTransfer)
+        QCOMPARE(result.failedSlot(), failedSlot);
+    int replaced = 0;
+    if (readsMemory)
+        replaced = normal ? Module1::ChannelCount : qMax(0, result.failedSlot());
+    for (int n = 0; n < Module1::ChannelCount; ++n) {
+        if (n < replaced)
+            QVERIFY2(rowIs(state, m_radio, n), qPrintable(QStringLiteral("row %1 not read").arg(n)));
+        else
+            QVERIFY2(rowIs(state, before, n), qPrintable(QStringLiteral("row %1 changed").arg(n)));
+    }
+    // The VFO rows change together or not at all.
+    const bool vfoFromRadio = state.VfoText == m_radio.VfoText && state.VfoValue == m_radio.VfoValue;
+    const bool vfoAsBefore = state.VfoText == before.VfoText && state.VfoValue == before.VfoValue;
+    QVERIFY(vfoFromRadio || vfoAsBefore);
+    if (!readsSettings)
+        QVERIFY(vfoAsBefore);
+    if (readsSettings && normal)
+        QVERIFY(vfoFromRadio);
+
+    // Writes: the radio holds the rows written before the failure.
+    if (!fault.isEmpty() && fault != "none" && (transfer == Transfer::WriteMemory || transfer == Transfer::WriteAll)
+        && failedSlot > 0) {
+        faulty.stop();
+        Module1 written;
+        QVERIFY(CloneFile::LoadCloneFile(written, saved).ok());
+        for (int n = 0; n < Module1::ChannelCount; ++n) {
+            const bool expectWritten = n < failedSlot;
+            QVERIFY2(rowIs(written, expectWritten ? before : m_radio, n),
+                     qPrintable(QStringLiteral("radio row %1").arg(n)));
+        }
+    }
+
+    // The next transfer works again, on the same engine and port object.
+    if (!normal) {
+        faulty.stop();
+        SimProcess healthy;
+        QVERIFY(healthy.start({}));
+        port.setDevicePath(healthy.devicePath());
+        QVERIFY(run(engine, transfer).ok());
+    }
+    m_table.append(QStringLiteral("%1 | %2 | %3").arg(fault.isEmpty() ? "healthy" : fault, transferName(transfer),
+                                                      normal ? QStringLiteral("normal end") : message));
+}
+
+void tst_FaultMatrix::cleanupTestCase()
+{
+    qInfo().noquote() << "\nfault | transfer | outcome\n" + m_table.join('\n');
+}
+
+QTEST_GUILESS_MAIN(tst_FaultMatrix)
+#include "tst_FaultMatrix.moc"
