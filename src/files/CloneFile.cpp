@@ -1,5 +1,6 @@
 #include "CloneFile.h"
 
+#include "AtomicFile.h"
 #include "ChannelCodec.h"
 #include "FieldReader.h"
 #include "Module1.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -103,16 +103,13 @@ FileResult CloneFile::fromBytes(Module1 &state, const QByteArray &bytes)
 
 FileResult CloneFile::WriteCloneFile(Module1 &state, const QString &path)
 {
-    const QByteArray bytes = toBytes(state);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
+    const FileResult result = AtomicFile::write(path, toBytes(state));
+    if (!result.ok())
+        return result;
     state.CurrentFileName = path;
     state.WindowCaption = captionFor(state, path);
     state.DataChanged = false;
-    return FileResult::success();
+    return result;
 }
 
 FileResult CloneFile::LoadCloneFile(Module1 &state, const QString &path)

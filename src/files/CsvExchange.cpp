@@ -1,5 +1,6 @@
 #include "CsvExchange.h"
 
+#include "AtomicFile.h"
 #include "ChannelCodec.h"
 #include "ChannelLabel.h"
 #include "CloneFile.h"
@@ -10,7 +11,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -168,13 +168,12 @@ QByteArray CsvExchange::exportBytes(const Module1 &state)
 
 FileResult CsvExchange::CsvExport(Module1 &state, const QString &path)
 {
-    const QByteArray bytes = exportBytes(state);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
+    const FileResult result = AtomicFile::write(path, exportBytes(state));
+    if (!result.ok())
+        return result;
     state.CurrentFileName.clear();
     state.WindowCaption = CloneFile::captionFor(state, path);
-    return FileResult::success();
+    return result;
 }
 
 CsvExchange::ImportResult CsvExchange::importBytes(Module1 &state, const QByteArray &bytes)

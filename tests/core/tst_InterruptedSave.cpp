@@ -1,0 +1,123 @@
+// A save that is interrupted at any point never destroys the previous file:
+// the file holds either the old or the new image, whole.
+#include "CloneFile.h"
+#include "CsvExchange.h"
+#include "Module1.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs `save` with the file size limited to `limit` bytes.
+template <typename Save>
+FileResult withFileSizeLimit(rlim_t limit, Save save)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const FileResult result = save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    return result;
+}
+
+} // namespace
+
+class tst_InterruptedSave : public QObject
+{
+    Q_OBJECT
+private slots:
+    void deviceFailsAfterBytes_data();
+    void deviceFailsAfterBytes();
+    void killedWhileSaving();
+};
+
+void tst_InterruptedSave::deviceFailsAfterBytes_data()
+{
+    QTest::addColumn<bool>("csv");
+    QTest::addColumn<int>("limit");
+    // Up to one byte short of the whole file (a clone file has 40196
+    // bytes; -1 stands for the CSV size less one).
+    for (int limit : {0, 1, 33, 4096, 16384, 40195})
+        QTest::addRow("clone file, %d bytes", limit) << false << limit;
+    for (int limit : {0, 1, 33, 4096, -1})
+        QTest::addRow("csv, %d bytes", limit) << true << limit;
+}
+
+void tst_InterruptedSave::deviceFailsAfterBytes()
+{
+    QFETCH(bool, csv);
+    QFETCH(int, limit);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(csv ? "radio.csv" : "radio.R70");
+    const QByteArray old = QByteArray("previous contents\r\n").repeated(2000);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+    Module1 state;
+    CloneFile::New(state);
+    state.DataChanged = true;
+    for (int n = 0; n < 200; ++n) {
+        state.ChannelInUse[n] = true;
+        state.ChannelText[n][9] = QStringLiteral("CH%1").arg(n);
+    }
+    if (limit < 0)
+        limit = CsvExchange::exportBytes(state).size() - 1;
+    const FileResult result = withFileSizeLimit(rlim_t(limit), [&] {
+        return csv ? CsvExchange::CsvExport(state, path) : CloneFile::WriteCloneFile(state, path);
+    });
+    QCOMPARE(result.message(), QString("File Open Error"));
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+    QVERIFY(state.DataChanged);
+}
+
+void tst_InterruptedSave::killedWhileSaving()
+{
+    const QString helper = qEnvironmentVariable("QTR70_SAVE_LOOP_BIN");
+    QVERIFY2(!helper.isEmpty(), "QTR70_SAVE_LOOP_BIN must name the save loop helper");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("radio.R70");
+
+    // The two images the helper alternates between.
+    QByteArray images[2];
+    for (int i = 0; i < 2; ++i) {
+        Module1 state;
+        CloneFile::New(state);
+        state.ModelVariant = i;
+        state.ChannelInUse[i] = true;
+        images[i] = CloneFile::toBytes(state);
+    }
+
+    QRandomGenerator rng(1207);
+    for (int round = 0; round < 20; ++round) {
+        QProcess child;
+        child.start(helper, {path});
+        QVERIFY(child.waitForReadyRead(10000));
+        QTest::qWait(int(rng.bounded(1, 40)));
+        child.kill();
+        QVERIFY(child.waitForFinished(10000));
+        const QByteArray contents = readFile(path);
+        QVERIFY2(contents == images[0] || contents == images[1],
+                 qPrintable(QStringLiteral("round %1: %2 bytes").arg(round).arg(contents.size())));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_InterruptedSave)
+#include "tst_InterruptedSave.moc"
