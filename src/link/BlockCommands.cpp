@@ -1,0 +1,118 @@
+#include "BlockCommands.h"
+
+#include "LineExchange.h"
+#include "MemoryMap.h"
+#include "RadioPort.h"
+
+namespace {
+
+const QString LineEnd = QStringLiteral("\r\n");
+const QString OkAnswer = QStringLiteral("OK\r\n");
+
+// Positions in the replies (0-based, echo included).
+constexpr int ReadEchoLength = 11;
+constexpr int IdentifyEchoLength = 8;
+constexpr int ModelFieldLength = 5;
+constexpr int VariantCodeAt = IdentifyEchoLength + ModelFieldLength; // 13
+constexpr int RangeCodeAt = VariantCodeAt + 4;                       // 17
+constexpr int CodeLength = 2;
+
+bool endsInOk(const QString &raw, int length)
+{
+    return raw.size() == length && raw.endsWith(OkAnswer);
+}
+
+} // namespace
+
+BlockCommands::BlockCommands(LineExchange &exchange)
+    : m_exchange(exchange)
+{
+}
+
+QString BlockCommands::readCommand(int address)
+{
+    return QStringLiteral("KV~F") + MemoryMap::addressText(address) + QStringLiteral("R") + LineEnd;
+}
+
+QString BlockCommands::writeCommand(int address, const QString &recordText)
+{
+    return QStringLiteral("KV~F") + MemoryMap::addressText(address) + QStringLiteral("W") + recordText
+        + LineEnd;
+}
+
+BlockCommands::Reply BlockCommands::judge(const QString &raw, bool accepted) const
+{
+    Reply reply;
+    reply.raw = raw;
+    if (accepted)
+        reply.status = Status::Accepted;
+    else if (raw == LineExchange::portFailure())
+        reply.status = Status::PortFailure;
+    else
+        reply.status = Status::CommunicationFailure;
+    return reply;
+}
+
+BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
+{
+    const QString raw = m_exchange.TxCommand(readCommand(address));
+    RecordReply reply;
+    static_cast<Reply &>(reply) = judge(raw, raw.size() == ReadReplyLength);
+    if (reply.ok())
+        reply.recordText = raw.mid(ReadEchoLength, ReadReplyLength - ReadEchoLength - LineEnd.size());
+    return reply;
+}
+
+BlockCommands::Reply BlockCommands::WriteRecord(int address, const QString &recordText)
+{
+    const QString raw = m_exchange.TxCommand(writeCommand(address, recordText));
+    return judge(raw, endsInOk(raw, WriteReplyLength));
+}
+
+BlockCommands::Reply BlockCommands::CheckModel()
+{
+    const QString first = m_exchange.TxCommand(modelCommand(primaryModel()));
+    if (endsInOk(first, CheckReplyLength))
+        return judge(first, true);
+    if (first == LineExchange::portFailure())
+        return judge(first, false);
+
+    const QString second = m_exchange.TxCommand(modelCommand(secondaryModel()));
+    if (endsInOk(second, CheckReplyLength))
+        return judge(second, true);
+    Reply reply;
+    reply.raw = second;
+    reply.status = Status::CommunicationFailure;
+    return reply;
+}
+
+BlockCommands::Identity BlockCommands::IdentifyRadio()
+{
+    const QString raw = m_exchange.TxCommand(identifyCommand());
+    Identity identity;
+    if (raw.size() != IdentifyReplyLength) {
+        static_cast<Reply &>(identity) = judge(raw, false);
+        return identity;
+    }
+    const QString model = raw.mid(IdentifyEchoLength, ModelFieldLength);
+    const bool known = model == primaryModel() || model == secondaryModel();
+    identity.raw = raw;
+    identity.status = known ? Status::Accepted : Status::CommunicationFailure;
+    if (known) {
+        identity.model = model;
+        identity.variantCode = raw.mid(VariantCodeAt, CodeLength);
+        identity.rangeCode = raw.mid(RangeCodeAt, CodeLength);
+    }
+    return identity;
+}
+
+QString BlockCommands::describe(const Reply &reply) const
+{
+    if (reply.raw == LineExchange::portFailure()) {
+        const QString reason = m_exchange.port().errorString();
+        return reason.isEmpty() ? QStringLiteral("port failure") : reason;
+    }
+    if (reply.raw == LineExchange::noReply())
+        return QStringLiteral("no reply within %1 ms").arg(m_exchange.replyTimeoutMs());
+    return QStringLiteral("unexpected reply of %1 characters").arg(reply.raw.size());
+}

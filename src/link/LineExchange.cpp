@@ -1,0 +1,88 @@
+#include "LineExchange.h"
+
+#include "RadioPort.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+LineExchange::LineExchange(RadioPort &port, QObject *parent)
+    : QObject(parent), m_port(port)
+{
+}
+
+bool LineExchange::isComplete(const QString &command, const QByteArray &reply)
+{
+    return reply.size() > command.size() + CompletionMargin && reply.endsWith('\n');
+}
+
+QString LineExchange::TxCommand(const QString &command)
+{
+    QByteArray reply;
+    if (!m_port.readAll(reply))
+        return portFailure();
+    reply.clear(); // left over from before this command
+
+    if (!m_port.write(command.toLatin1()))
+        return portFailure();
+
+    enum class End { Running, Complete, TimedOut, PortFailed };
+    End end = End::Running;
+
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    bound.setTimerType(Qt::PreciseTimer);
+
+    auto finish = [&](End how) {
+        if (end != End::Running)
+            return;
+        end = how;
+        loop.quit();
+    };
+    // Collects what has arrived; ends the wait once the reply is complete.
+    auto collect = [&] {
+        if (end != End::Running)
+            return;
+        if (!m_port.readAll(reply))
+            finish(End::PortFailed);
+        else if (isComplete(command, reply))
+            finish(End::Complete);
+    };
+    connect(&m_port, &RadioPort::readyRead, &loop, collect);
+    connect(&m_port, &RadioPort::errorOccurred, &loop, [&] { finish(End::PortFailed); });
+    connect(&bound, &QTimer::timeout, &loop, [&] { finish(End::TimedOut); });
+
+    bound.start(m_replyTimeoutMs);
+    collect();
+    if (end == End::Running)
+        loop.exec();
+    bound.stop();
+
+    switch (end) {
+    case End::Complete:
+        return QString::fromLatin1(reply);
+    case End::PortFailed:
+        return portFailure();
+    case End::Running:
+    case End::TimedOut:
+        break;
+    }
+    return noReply();
+}
+
+void LineExchange::Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(qMax(ms, 0));
+    loop.exec();
+}
+
+void LineExchange::TxEnd()
+{
+    TxCommand(endCommand());
+    Wait(m_endPauseMs);
+}

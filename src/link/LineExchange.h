@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class RadioPort;
+
+// The one primitive by which every command reaches the radio, and the
+// pauses between commands. Waiting runs a nested event loop that sleeps
+// until data, a port error or a timer arrives.
+class LineExchange : public QObject
+{
+    Q_OBJECT
+public:
+    // How long one exchange may take before it gives up.
+    static constexpr int ReplyTimeoutMs = 2000;
+    // The pause after the end command.
+    static constexpr int EndPauseMs = 10;
+    // A reply is complete when it is longer than the command by more than
+    // this many characters and ends in LF (the echo alone never is).
+    static constexpr int CompletionMargin = 3;
+
+    // Returned instead of a reply: the port failed / no complete reply came.
+    static QString portFailure() { return QStringLiteral("False00"); }
+    static QString noReply() { return QStringLiteral("False01"); }
+    static QString endCommand() { return QStringLiteral("KV~E\r\n"); }
+
+    explicit LineExchange(RadioPort &port, QObject *parent = nullptr);
+
+    RadioPort &port() { return m_port; }
+
+    // Tests may shorten the bound of one exchange and the end pause.
+    void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = ms; }
+    int replyTimeoutMs() const { return m_replyTimeoutMs; }
+    void setEndPauseMs(int ms) { m_endPauseMs = ms; }
+    int endPauseMs() const { return m_endPauseMs; }
+
+    // Discards what has arrived so far, sends the command line unchanged and
+    // returns everything received after it (the echo and the answer) once
+    // that is longer than the command plus 3 characters and ends in LF.
+    // "False01" when no complete reply came within the bound, "False00"
+    // when reading or writing the port failed.
+    QString TxCommand(const QString &command);
+    // Returns after `ms` milliseconds, having processed events meanwhile.
+    void Wait(int ms);
+    // Sends the end command, ignores whatever comes back, pauses.
+    void TxEnd();
+
+    // True when `reply` completes the exchange of `command`.
+    static bool isComplete(const QString &command, const QByteArray &reply);
+
+private:
+    RadioPort &m_port;
+    int m_replyTimeoutMs = ReplyTimeoutMs;
+    int m_endPauseMs = EndPauseMs;
+};

@@ -1,0 +1,3 @@
+#include "RadioPort.h"
+
+RadioPort::~RadioPort() = default;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+// The serial line to the radio, as the link sees it. One implementation
+// drives a real serial port; tests hand in scripted ports.
+class RadioPort : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~RadioPort() override;
+
+    // Opens the device; false (with errorString() set) when it cannot.
+    virtual bool open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // Queues the bytes for sending; false when the port is not open or
+    // has failed.
+    virtual bool write(const QByteArray &data) = 0;
+    // Appends everything received so far to `received`; never blocks.
+    // False when the port is not open or has failed.
+    virtual bool readAll(QByteArray &received) = 0;
+    // The system's reason for the last failure ("Permission denied").
+    virtual QString errorString() const = 0;
+    // The device this port opens ("/dev/ttyUSB0", "COM3").
+    virtual QString deviceName() const = 0;
+
+signals:
+    // New bytes arrived.
+    void readyRead();
+    // The port failed (the device went away, a read or write failed).
+    void errorOccurred();
+};

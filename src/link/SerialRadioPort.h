@@ -1,0 +1,45 @@
+#pragma once
+
+#include "RadioPort.h"
+
+#include <QSerialPort>
+
+// The radio's serial port: 9600 baud, 8 data bits, no parity, 1 stop bit,
+// no flow control. Closed until a transfer opens it; it stays open after
+// transfers, also after failed ones. A port that has failed (device gone,
+// read or write error) counts as closed, so the next transfer reopens it.
+class SerialRadioPort : public RadioPort
+{
+    Q_OBJECT
+public:
+    static constexpr qint32 BaudRate = 9600;
+
+    explicit SerialRadioPort(QObject *parent = nullptr);
+    ~SerialRadioPort() override;
+
+    // Port 1..14; other numbers are ignored. Choosing another port (or
+    // leaving an explicit device path) closes the port.
+    void setPortNumber(int portNumber);
+    int portNumber() const { return m_portNumber; }
+    // Uses this device instead of the port number's device; an empty path
+    // goes back to the port number. A change closes the port.
+    void setDevicePath(const QString &path);
+    QString devicePath() const { return m_devicePath; }
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override;
+    bool write(const QByteArray &data) override;
+    bool readAll(QByteArray &received) override;
+    QString errorString() const override;
+    QString deviceName() const override;
+
+private:
+    void onSerialError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_serial;
+    int m_portNumber = 1;
+    QString m_devicePath;
+    bool m_failed = false;
+    QString m_errorString;
+};

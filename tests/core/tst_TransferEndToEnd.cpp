@@ -1,0 +1,321 @@
+// Transfers over the real serial port path against the virtual radio
+// (qtr70-sim on a pseudo-terminal, unpaced).
+
+#include "BlockCommands.h"
+#include "CloneFile.h"
+#include "LineExchange.h"
+#include "MemoryMap.h"
+#include "Module1.h"
+#include "SerialRadioPort.h"
+#include "SimProcess.h"
+#include "TransferEngine.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using Outcome = TransferResult::Outcome;
+Q_DECLARE_METATYPE(TransferResult::Outcome)
+
+namespace {
+
+// A bound long enough for an unpaced sim, short enough that the fault
+// cases end quickly.
+constexpr int TestBoundMs = 300;
+constexpr int FailingSlot = 100;
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool rowEquals(const Module1 &a, const Module1 &b, int n)
+{
+    return a.ChannelInUse[n] == b.ChannelInUse[n] && a.ChannelValue[n] == b.ChannelValue[n]
+        && a.ChannelText[n] == b.ChannelText[n];
+}
+
+// The program's side: state, the real serial port on the sim's terminal,
+// the engine.
+struct Program
+{
+    Module1 state;
+    SerialRadioPort port;
+    TransferEngine engine{state, port};
+
+    explicit Program(const QString &device, int boundMs = TestBoundMs, int pauseMs = TransferEngine::DefaultPauseMs)
+    {
+        port.setDevicePath(device);
+        engine.exchange().setReplyTimeoutMs(boundMs);
+        engine.setPauseMs(pauseMs);
+    }
+
+    TransferResult run(const QString &name)
+    {
+        if (name == "readMemory")
+            return engine.readMemory();
+        if (name == "writeMemory")
+            return engine.writeMemory();
+        if (name == "readSettings")
+            return engine.readSettings();
+        if (name == "writeSettings")
+            return engine.writeSettings();
+        if (name == "autoSelect")
+            return engine.autoSelect();
+        if (name == "readAll")
+            return engine.readAll();
+        if (name == "writeAll")
+            return engine.writeAll();
+        qFatal("no transfer %s", qPrintable(name));
+    }
+};
+
+} // namespace
+
+class tst_TransferEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void readAllThenWriteAllPreservesTheImage();
+    void readMemoryFailsAtSlot100();
+    void qtr60RadioAcceptedOnSecondTry();
+    void identification_data();
+    void identification();
+    void faultModes_data();
+    void faultModes();
+    void readAllFailsInMemoryStep();
+    void radioGoneThenPortReopened();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_TransferEndToEnd::init()
+{
+    if (qEnvironmentVariableIsEmpty("QTR70_SIM_BIN"))
+        QSKIP("QTR70_SIM_BIN is not set (qtr70-sim not built)");
+    QVERIFY(m_dir.isValid());
+}
+
+void tst_TransferEndToEnd::readAllThenWriteAllPreservesTheImage()
+{
+    // Radio A holds the factory image with its sample channels.
+    const QString savedA = m_dir.filePath("a.R70");
+    SimProcess simA;
+    QVERIFY(simA.start({"--save", savedA}));
+    Program program(simA.devicePath());
+    QCOMPARE(program.engine.readAll().outcome(), Outcome::Normal);
+    QVERIFY(program.state.TransferOk);
+    QVERIFY(std::count(program.state.ChannelInUse.begin(), program.state.ChannelInUse.end(), true) > 0);
+    simA.stop();
+    QCOMPARE(simA.exitCode(), 0);
+
+    // Radio B starts empty and gets everything written.
+    Module1 blank;
+    CloneFile::New(blank);
+    const QString blankImage = m_dir.filePath("blank.R70");
+    QVERIFY(writeBytes(blankImage, CloneFile::toBytes(blank)));
+    const QString savedB = m_dir.filePath("b.R70");
+    const QString log = m_dir.filePath("b.log");
+    SimProcess simB;
+    QVERIFY(simB.start({"--image", blankImage, "--save", savedB, "--log", log}));
+    program.port.setDevicePath(simB.devicePath());
+    QCOMPARE(program.engine.writeAll().outcome(), Outcome::Normal);
+    QVERIFY(program.state.TransferOk);
+    simB.stop();
+    QCOMPARE(simB.exitCode(), 0);
+
+    const QByteArray imageA = readBytes(savedA);
+    QVERIFY(!imageA.isEmpty());
+    QCOMPARE(readBytes(savedB), imageA);
+
+    // Write ALL: model check, settings and VFO writes, end command, model
+    // check, 604 channel writes in ascending order, end command.
+    QStringList expected{"QTR70"};
+    for (int address : {0x0300, 0x0320, 0x0400, 0x0500})
+        expected << "KV~F" + MemoryMap::addressText(address) + "W";
+    expected << "KV~E" << "QTR70";
+    for (int n = 0; n < Module1::ChannelCount; ++n)
+        expected << "KV~F" + MemoryMap::channelAddressText(n) + "W";
+    expected << "KV~E";
+    QStringList logged = QString::fromLatin1(readBytes(log)).split('\n', Qt::SkipEmptyParts);
+    for (QString &line : logged) {
+        if (line.startsWith("KV~F")) {
+            QCOMPARE(line.size(), 9 + 64);
+            line.truncate(9);
+        }
+    }
+    QCOMPARE(logged, expected);
+}
+
+void tst_TransferEndToEnd::readMemoryFailsAtSlot100()
+{
+    // What the radio holds, read from an unfaulted radio.
+    SimProcess reference;
+    QVERIFY(reference.start({}));
+    Program expected(reference.devicePath(), TestBoundMs, 0);
+    QCOMPARE(expected.engine.readMemory().outcome(), Outcome::Normal);
+    reference.stop();
+
+    SimProcess sim;
+    QVERIFY(sim.start({"--fault", QStringLiteral("hang-after=%1").arg(FailingSlot)}));
+    Program program(sim.devicePath(), TestBoundMs, 0);
+    for (int n = 0; n < Module1::ChannelCount; ++n) {
+        program.state.ChannelInUse[n] = true;
+        program.state.ChannelText[n][9] = QStringLiteral("OLD");
+    }
+    const Module1 before = program.state;
+    program.state.TransferOk = true;
+
+    const TransferResult result = program.engine.readMemory();
+    QCOMPARE(result.outcome(), Outcome::CommunicationFailure);
+    QCOMPARE(result.failedSlot(), FailingSlot);
+    QCOMPARE(result.message(), QString("Communication Error"));
+    for (int n = 0; n < FailingSlot; ++n)
+        QVERIFY2(rowEquals(program.state, expected.state, n), qPrintable(QString::number(n)));
+    for (int n = FailingSlot; n < Module1::ChannelCount; ++n)
+        QVERIFY2(rowEquals(program.state, before, n), qPrintable(QString::number(n)));
+    QVERIFY(program.state.TransferOk);
+    QVERIFY(program.port.isOpen());
+}
+
+void tst_TransferEndToEnd::qtr60RadioAcceptedOnSecondTry()
+{
+    const QString log = m_dir.filePath("qtr60.log");
+    SimProcess sim;
+    QVERIFY(sim.start({"--model", "QTR60", "--log", log}));
+    Program program(sim.devicePath(), TestBoundMs, 0);
+
+    QCOMPARE(program.engine.writeSettings().outcome(), Outcome::Normal);
+    const QStringList logged = QString::fromLatin1(readBytes(log)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(logged.mid(0, 3), (QStringList{"QTR70", "QTR60", "KV~F0300W" + program.state.SettingsLine1}));
+    QCOMPARE(logged.size(), 7);
+}
+
+void tst_TransferEndToEnd::identification_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<bool>("extended");
+
+    QTest::newRow("J") << QStringList{"--variant", "J"} << 0 << false;
+    QTest::newRow("T extended") << QStringList{"--variant", "T", "--extended"} << 1 << true;
+    QTest::newRow("E") << QStringList{"--variant", "E"} << 2 << false;
+    QTest::newRow("A extended, QTR60") << QStringList{"--variant", "A", "--extended", "--model", "QTR60"} << 3
+                                       << true;
+}
+
+void tst_TransferEndToEnd::identification()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, variant);
+    QFETCH(bool, extended);
+
+    SimProcess sim;
+    QVERIFY(sim.start(args));
+    Program program(sim.devicePath());
+    program.state.ModelVariant = variant == 0 ? 1 : 0;
+    program.state.ExtendedRange = !extended;
+
+    QCOMPARE(program.engine.autoSelect().outcome(), Outcome::Normal);
+    QCOMPARE(program.state.ModelVariant, variant);
+    QCOMPARE(program.state.ExtendedRange, extended);
+    QVERIFY(program.state.DataChanged);
+}
+
+void tst_TransferEndToEnd::faultModes_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("transfer");
+    QTest::addColumn<Outcome>("outcome");
+
+    const Outcome comm = Outcome::CommunicationFailure;
+    QTest::newRow("silent, Read Memory") << "silent" << "readMemory" << comm;
+    QTest::newRow("silent, Write Memory") << "silent" << "writeMemory" << comm;
+    QTest::newRow("silent, Auto Select") << "silent" << "autoSelect" << comm;
+    QTest::newRow("echo-only, Read Settings") << "echo-only" << "readSettings" << comm;
+    QTest::newRow("echo-only, Write Settings") << "echo-only" << "writeSettings" << comm;
+    QTest::newRow("garbage, Read Memory") << "garbage" << "readMemory" << Outcome::Unexpected;
+    QTest::newRow("garbage, Read Settings") << "garbage" << "readSettings" << Outcome::Unexpected;
+    QTest::newRow("garbage, Write Memory") << "garbage" << "writeMemory" << comm;
+    QTest::newRow("garbage, Auto Select") << "garbage" << "autoSelect" << comm;
+    QTest::newRow("short, Read Memory") << "short" << "readMemory" << comm;
+    QTest::newRow("short, Write Settings") << "short" << "writeSettings" << comm;
+    QTest::newRow("short, Auto Select") << "short" << "autoSelect" << comm;
+    QTest::newRow("no-ok, Write Memory") << "no-ok" << "writeMemory" << comm;
+    QTest::newRow("no-ok, Read Settings (end answer ignored)") << "no-ok" << "readSettings" << Outcome::Normal;
+    QTest::newRow("hang-after=3, Write Settings") << "hang-after=3" << "writeSettings" << comm;
+    QTest::newRow("hang-after=2, Read ALL") << "hang-after=2" << "readAll" << comm;
+    QTest::newRow("close-after=2, Read Settings") << "close-after=2" << "readSettings" << Outcome::PortFailure;
+    QTest::newRow("close-after=3, Write Memory") << "close-after=3" << "writeMemory" << Outcome::PortFailure;
+}
+
+void tst_TransferEndToEnd::faultModes()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, transfer);
+    QFETCH(Outcome, outcome);
+
+    SimProcess sim;
+    QVERIFY(sim.start({"--fault", fault}));
+    Program program(sim.devicePath(), TestBoundMs, 0);
+    program.state.TransferOk = true;
+
+    const TransferResult result = program.run(transfer);
+    QVERIFY2(result.outcome() == outcome, qPrintable(result.detail()));
+    QVERIFY(!program.engine.isBusy());
+    // TransferOk is set only by a normal end (and cleared by the ALL commands).
+    QCOMPARE(program.state.TransferOk, outcome == Outcome::Normal || !transfer.endsWith("All"));
+}
+
+void tst_TransferEndToEnd::readAllFailsInMemoryStep()
+{
+    // Settings, their end command, then 10 channel slots are answered.
+    SimProcess sim;
+    QVERIFY(sim.start({"--fault", "hang-after=15"}));
+    Program program(sim.devicePath(), TestBoundMs, 0);
+
+    const TransferResult result = program.engine.readAll();
+    QCOMPARE(result.outcome(), Outcome::CommunicationFailure);
+    QCOMPARE(result.failedSlot(), 10);
+    // Read Settings ended normally and set it; the failed memory step leaves it.
+    QVERIFY(program.state.TransferOk);
+}
+
+void tst_TransferEndToEnd::radioGoneThenPortReopened()
+{
+    SimProcess sim;
+    QVERIFY(sim.start({"--fault", "close-after=1"}));
+    Program program(sim.devicePath(), TestBoundMs, 0);
+
+    const TransferResult first = program.engine.readSettings();
+    QCOMPARE(first.outcome(), Outcome::PortFailure);
+    QVERIFY2(!first.detail().isEmpty(), qPrintable(first.detail()));
+    // The failed port is given up; the next transfer tries to open it again
+    // and reports why that fails.
+    QVERIFY(!program.port.isOpen());
+    sim.stop();
+    const TransferResult second = program.engine.readSettings();
+    QCOMPARE(second.outcome(), Outcome::Unexpected);
+    QVERIFY2(second.detail().endsWith(": " + sim.devicePath()), qPrintable(second.detail()));
+
+    // A radio on another terminal works again.
+    SimProcess other;
+    QVERIFY(other.start({}));
+    program.port.setDevicePath(other.devicePath());
+    QCOMPARE(program.engine.readSettings().outcome(), Outcome::Normal);
+}
+
+QTEST_GUILESS_MAIN(tst_TransferEndToEnd)
+#include "tst_TransferEndToEnd.moc"
