@@ -1,6 +1,6 @@
 # Shared by ./run, ./test, ./bench and ./fuzz: installs the Debian packages
 # the build needs, only those that are missing, without questions.
-QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth)
+QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth libqt6svg6 fonts-ipafont-gothic)
 
 qtr70_install_packages() {
   local missing=()

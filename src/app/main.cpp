@@ -1,0 +1,35 @@
+// The desktop program qtr70-clone: splash screen, tables, main window, and
+// the clone file named on the command line.
+#include "DesktopPrompter.h"
+#include "Icons.h"
+#include "Module1.h"
+#include "PortFile.h"
+#include "StringTable.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qtr70-clone"));
+    QApplication::setApplicationVersion(QStringLiteral(QTR70_VERSION));
+    QApplication::setWindowIcon(Icons::program());
+    QApplication::setDesktopFileName(QStringLiteral("qtr70-clone"));
+
+    frmSplash splash;
+    splash.show();
+    splash.repaint();
+    QApplication::processEvents();
+
+    Module1 state;
+    state.CommandLineFile = Module1::CommandLineFileFrom(QApplication::arguments().mid(1));
+
+    DesktopPrompter prompter;
+    frmMain window(state, prompter, PortFile::forThisProgram(), StringTable::forSystem());
+    window.Form_Load();
+    splash.close();
+    window.show();
+    return QApplication::exec();
+}

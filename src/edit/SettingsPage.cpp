@@ -1,0 +1,310 @@
+#include "SettingsPage.h"
+
+#include "Module1.h"
+#include "SettingsTable.h"
+#include "Twips.h"
+#include "VfoGrid.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Page layout, in twips from the page's top-left corner.
+constexpr int LineSpacing = 360;
+constexpr int ListWidth = 1290;
+constexpr int ListHeight = 315;
+constexpr int CaptionGap = 60;
+constexpr int CaptionMargin = 120;
+
+struct Column
+{
+    int captionLeft;
+    int listLeft;
+    int top;
+    std::vector<const char *> controls;
+};
+
+const std::array<Column, 3> &columns()
+{
+    static const std::array<Column, 3> layout = {{
+        {480, 1920, 1680,
+         {"cmbSSBStep", "cmbAMStep", "cmbFMStep", "cmbMrDisable", "cmbMrAccess", "cmbScanType",
+          "cmbScanMode", "cmbScanRange"}},
+        {3600, 5040, 600,
+         {"cmbKeyLock", "cmbRit", "cmbSplit", "cmbScanSkip", "cmbDimmer", "cmbBeep", "cmbSSBAuto",
+          "cmbAGCAuto", "cmbTXIT", "cmbElekey", "cmbWPM"}},
+        {6600, 8160, 1320,
+         {"cmbDialMode", "cmbPaddle", "cmbSideTone", "cmbBreakIn", "cmbKeyRatio", "cmbComp",
+          "cmbPTTL", "cmbAPO", "cmbUD", "cmbFunc", "cmbVox", "cmbDVox"}},
+    }};
+    return layout;
+}
+
+// The list without a caption, at the page's top edge.
+constexpr const char *ToneControl = "cmbTone";
+constexpr int ToneLeft = 5400;
+constexpr int ToneTop = 0;
+
+// The model frame and its contents (contents relative to the frame).
+constexpr int ModelFrameLeft = 360;
+constexpr int ModelFrameTop = 240;
+constexpr int ModelFrameWidth = 2895;
+constexpr int ModelFrameHeight = 1335;
+constexpr int OptionLeft = 240;
+constexpr int OptionRightLeft = 1560;
+constexpr int OptionTop = 300;
+constexpr int OptionWidth = 1215;
+constexpr int OptionHeight = 300;
+constexpr int AutoSelectHeight = 375;
+
+const std::array<const char *, 4> ModelCaptions = {"QT-R70J", "QT-R70T", "QT-R70E", "QT-R70A"};
+
+// "Read Settings" above "Write Settings" at the top right.
+constexpr int SettingsButtonLeft = 7920;
+constexpr int ReadSettingsTop = 240;
+constexpr int WriteSettingsTop = 720;
+constexpr int SettingsButtonWidth = 1695;
+constexpr int SettingsButtonHeight = 390;
+
+// The VFO grid at the bottom left.
+constexpr int VfoLeft = 360;
+constexpr int VfoTop = 4800;
+constexpr int VfoWidth = 5845;
+constexpr int VfoHeight = 870;
+
+constexpr int PageMargin = 240;
+constexpr double SmallestPointSize = 7.0;
+constexpr double PointSizeStep = 0.5;
+
+QString captionName(const QString &control)
+{
+    return QStringLiteral("lbl") + control.mid(3);
+}
+
+} // namespace
+
+SettingsPage::SettingsPage(Module1 &state, QWidget *parent)
+    : QWidget(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    setProperty("index", 0);
+    setWindowTitle(QStringLiteral("Settings 1"));
+
+    buildModelFrame();
+
+    m_readSettings = new QPushButton(QStringLiteral("Read Settings"), this);
+    m_readSettings->setObjectName(QStringLiteral("cmbRxData1"));
+    m_readSettings->setGeometry(
+        twipsRect(SettingsButtonLeft, ReadSettingsTop, SettingsButtonWidth, SettingsButtonHeight));
+    m_writeSettings = new QPushButton(QStringLiteral("Write Settings"), this);
+    m_writeSettings->setObjectName(QStringLiteral("cmbTxData1"));
+    m_writeSettings->setGeometry(
+        twipsRect(SettingsButtonLeft, WriteSettingsTop, SettingsButtonWidth, SettingsButtonHeight));
+
+    buildLists();
+
+    m_vfoGrid = new VfoGrid(m_state, this);
+    m_vfoGrid->setGeometry(twipsRect(VfoLeft, VfoTop, VfoWidth, VfoHeight));
+    m_vfoGrid->UpdateVFOData();
+
+    showSelections();
+    showModel();
+}
+
+QRect SettingsPage::twipsRect(int left, int top, int width, int height) const
+{
+    return QRect(Twips::toPixelsX(left, this), Twips::toPixelsY(top, this),
+                 Twips::toPixelsX(width, this), Twips::toPixelsY(height, this));
+}
+
+void SettingsPage::buildModelFrame()
+{
+    m_modelFrame = new QGroupBox(QStringLiteral("Model"), this);
+    m_modelFrame->setObjectName(QStringLiteral("fraModel"));
+    m_modelFrame->setGeometry(
+        twipsRect(ModelFrameLeft, ModelFrameTop, ModelFrameWidth, ModelFrameHeight));
+
+    m_modelGroup = new QButtonGroup(this);
+    m_modelGroup->setExclusive(true);
+    // QT-R70E at the top, QT-R70T, QT-R70J at the bottom; QT-R70A beside E.
+    const std::array<QPoint, 4> places = {{
+        {OptionLeft, OptionTop + 2 * LineSpacing},
+        {OptionLeft, OptionTop + LineSpacing},
+        {OptionLeft, OptionTop},
+        {OptionRightLeft, OptionTop},
+    }};
+    for (int v = 0; v < int(ModelCaptions.size()); ++v) {
+        auto *option = new QRadioButton(QLatin1String(ModelCaptions[v]), m_modelFrame);
+        option->setObjectName(QStringLiteral("opbModel"));
+        option->setProperty("index", v);
+        option->setGeometry(twipsRect(places[v].x(), places[v].y(), OptionWidth, OptionHeight));
+        m_modelGroup->addButton(option, v);
+    }
+    connect(m_modelGroup, &QButtonGroup::idClicked, this, [this](int variant) {
+        m_state.ModelVariant = variant;
+        m_state.DataChanged = true;
+    });
+
+    m_autoSelect = new QPushButton(QStringLiteral("Auto Select"), m_modelFrame);
+    m_autoSelect->setObjectName(QStringLiteral("cmdAuto"));
+    m_autoSelect->setGeometry(
+        twipsRect(OptionRightLeft, OptionTop + LineSpacing, OptionWidth, AutoSelectHeight));
+}
+
+void SettingsPage::buildLists()
+{
+    const auto &table = SettingsTable::all();
+    m_lists.assign(table.size(), nullptr);
+    for (size_t i = 0; i < table.size(); ++i) {
+        const SettingDescriptor &d = table[i];
+        auto *list = new QComboBox(this);
+        list->setObjectName(d.control);
+        list->addItems(d.items);
+        list->setMaxVisibleItems(12);
+        if (d.editable) {
+            list->setEditable(true);
+            list->setInsertPolicy(QComboBox::NoInsert);
+            list->installEventFilter(this);
+            list->lineEdit()->installEventFilter(this);
+        }
+        const int setting = int(i);
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this, setting](int position) { onListChanged(setting, position); });
+        m_lists[i] = list;
+    }
+
+    // Each caption ends just before its list and may take the room back to
+    // the list of the column on its left.
+    int roomLeft = CaptionMargin;
+    for (const Column &column : columns()) {
+        for (const char *control : column.controls) {
+            const SettingDescriptor &d = table[size_t(SettingsTable::indexOf(QLatin1String(control)))];
+            auto *caption = new QLabel(d.caption, this);
+            caption->setObjectName(captionName(d.control));
+            caption->setBuddy(list(d.control));
+            caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_captions.push_back({caption, roomLeft, column.listLeft - CaptionGap});
+        }
+        roomLeft = column.listLeft + ListWidth + CaptionGap;
+    }
+
+    fitPageFont();
+
+    const int listHeight = std::max(Twips::toPixelsY(ListHeight, this),
+                                    m_lists.front()->sizeHint().height());
+    size_t next = 0;
+    for (const Column &column : columns()) {
+        int top = column.top;
+        for (const char *control : column.controls) {
+            const QRect place = twipsRect(column.listLeft, top, ListWidth, ListHeight);
+            list(QLatin1String(control))->setGeometry(place.x(), place.y(), place.width(), listHeight);
+            const Caption &caption = m_captions[next++];
+            const int left = Twips::toPixelsX(caption.roomLeft, this);
+            caption.label->setGeometry(left, place.y(),
+                                       Twips::toPixelsX(caption.roomRight, this) - left, listHeight);
+            top += LineSpacing;
+        }
+    }
+    QComboBox *tone = list(QLatin1String(ToneControl));
+    const QRect tonePlace = twipsRect(ToneLeft, ToneTop, ListWidth, ListHeight);
+    tone->setGeometry(tonePlace.x(), tonePlace.y(), tonePlace.width(), listHeight);
+}
+
+void SettingsPage::fitPageFont()
+{
+    // The layout is drawn for a small font: the page keeps the program's
+    // font, made smaller only as far as the longest caption needs to fit
+    // beside its list.
+    QFont font = this->font();
+    while (font.pointSizeF() > SmallestPointSize) {
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const Caption &caption : m_captions) {
+            const int room = Twips::toPixelsX(caption.roomRight - caption.roomLeft, this);
+            fits = fits && metrics.horizontalAdvance(caption.label->text()) <= room;
+        }
+        if (fits)
+            break;
+        font.setPointSizeF(font.pointSizeF() - PointSizeStep);
+    }
+    setFont(font);
+}
+
+QComboBox *SettingsPage::list(const QString &control) const
+{
+    const int i = SettingsTable::indexOf(control);
+    return i < 0 ? nullptr : m_lists[size_t(i)];
+}
+
+QRadioButton *SettingsPage::modelOption(int variant) const
+{
+    return qobject_cast<QRadioButton *>(m_modelGroup->button(variant));
+}
+
+void SettingsPage::showSelections()
+{
+    m_showing = true;
+    for (size_t i = 0; i < m_lists.size(); ++i)
+        m_lists[i]->setCurrentIndex(m_state.SettingSelection[i]);
+    m_showing = false;
+}
+
+void SettingsPage::showModel()
+{
+    if (QRadioButton *option = modelOption(m_state.ModelVariant))
+        option->setChecked(true);
+}
+
+void SettingsPage::onListChanged(int setting, int position)
+{
+    if (position < 0)
+        return;
+    int &selection = m_state.SettingSelection[size_t(setting)];
+    if (!m_showing && position != selection)
+        m_state.DataChanged = true;
+    selection = position;
+}
+
+void SettingsPage::settleTypedText(int setting)
+{
+    QComboBox *box = m_lists[size_t(setting)];
+    const int match = box->findText(box->currentText());
+    if (match >= 0)
+        box->setCurrentIndex(match);
+    box->setEditText(box->itemText(box->currentIndex()));
+}
+
+bool SettingsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        for (size_t i = 0; i < m_lists.size(); ++i) {
+            QComboBox *box = m_lists[i];
+            if (box->isEditable() && (watched == box || watched == box->lineEdit())) {
+                settleTypedText(int(i));
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QSize SettingsPage::sizeHint() const
+{
+    int right = Twips::toPixelsX(PageMargin, this);
+    int bottom = right;
+    for (const QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        right = std::max(right, child->geometry().right());
+        bottom = std::max(bottom, child->geometry().bottom());
+    }
+    return QSize(right + Twips::toPixelsX(PageMargin, this), bottom + Twips::toPixelsY(PageMargin, this));
+}

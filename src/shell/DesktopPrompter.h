@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Prompter.h"
+
+// Message boxes and file dialogs of the desktop: QMessageBox, QFileDialog.
+class DesktopPrompter : public Prompter
+{
+public:
+    void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
+                          Icon icon) override;
+    Answer askOkCancel(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                       Answer defaultButton) override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+class StringTable;
+
+// Puts the string table's texts on a window's controls. Controls are
+// designed with string ids: menu entries and menus with the id as their
+// caption ("1000"), toolbar buttons with the id as their tooltip, other
+// controls (labels, buttons, tabs) with the id in their "tag" property.
+// Anything that is no id of the table is left as it is.
+class LocalizeForm
+{
+public:
+    static constexpr const char *TagProperty = "tag";
+    // Ids of the form's font name and size; the table has neither, so the
+    // font stays as designed unless a table carries them.
+    static constexpr int FontNameId = 20;
+    static constexpr int FontSizeId = 21;
+
+    static void apply(QWidget *form, const StringTable &table);
+};

@@ -1,0 +1,90 @@
+#include "StringTable.h"
+
+#include <QLocale>
+
+
+namespace {
+
+struct Entry
+{
+    int id;
+    const char *english;
+    const char *japanese; // UTF-8
+};
+
+constexpr Entry Entries[] = {
+    {1000, "File(&F)", "ﾌｧｲﾙ(&F)"},
+    {1001, "New(&N)", "新規作成(&N)"},
+    {1002, "Open(&O)...", "開く(&O)..."},
+    {1003, "Save(&S)", "上書き保存(&S)"},
+    {1004, "Save As(&A)...", "名前を付けて保存(&A)..."},
+    {1005, "Print Setup(&U)...", "ﾍﾟｰｼﾞ設定(&U)..."},
+    {1006, "Print(&P)...", "印刷(&P)..."},
+    {1007, "Exit(&X)...", "終了(&X)"},
+    {1008, "Edit(&E)", "編集(&E)"},
+    {1009, "Modify(&M)", "変更(&M)"},
+    {1010, "View(&V)", "表示(&V)"},
+    {1011, "Tool Bar(&T)", "ﾂｰﾙ ﾊﾞｰ(&T)"},
+    {1012, "Tool(&T)", "ﾂｰﾙ(&T)"},
+    {1013, "COM Port Setup(&C)", "COM ポートセットアップ(&C)"},
+    {1014, "Help(&H)", "ﾍﾙﾌﾟ(&H)"},
+    {1016, "About(&A)", "ﾊﾞｰｼﾞｮﾝ情報(&A)"},
+    {1017, "New", "新規作成"},
+    {1018, "Open", "開く"},
+    {1019, "Save", "上書き保存"},
+    {1021, "Help", "ﾍﾙﾌﾟ"},
+    {1100, "Status Bar(&S)", "ｽﾃｰﾀｽﾊﾞｰ(&S)"},
+    {1201, "Import(&I)...", "ｲﾝﾎﾟｰﾄ(&I)..."},
+    {1202, "Export(&E)...", "ｴｸｽﾎﾟｰﾄ(&E)..."},
+    {1203, "Read(&R)", "読み出し(&R)"},
+    {1204, "Write(&W)", "書き込み(&W)"},
+    {1205, "Settings(&S)", "設定(&S)"},
+    {1206, "Memory(&M)", "メモリー(&M)"},
+    {1207, "ALL(&A)", "すべて(&A)"},
+};
+
+const Entry *find(int id)
+{
+    for (const Entry &entry : Entries) {
+        if (entry.id == id)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+StringTable::StringTable(Language language)
+    : m_language(language)
+{
+}
+
+StringTable::Language StringTable::languageFor(const QStringList &uiLanguages)
+{
+    if (uiLanguages.isEmpty())
+        return Language::English;
+    const QString first = uiLanguages.constFirst();
+    const bool japanese = first.compare(QLatin1String("ja"), Qt::CaseInsensitive) == 0
+        || first.startsWith(QLatin1String("ja-"), Qt::CaseInsensitive)
+        || first.startsWith(QLatin1String("ja_"), Qt::CaseInsensitive);
+    return japanese ? Language::Japanese : Language::English;
+}
+
+StringTable StringTable::forSystem()
+{
+    return StringTable(languageFor(QLocale::system().uiLanguages()));
+}
+
+bool StringTable::contains(int id) const
+{
+    return find(id) != nullptr;
+}
+
+QString StringTable::text(int id) const
+{
+    const Entry *entry = find(id);
+    if (!entry)
+        return QString();
+    return m_language == Language::Japanese ? QString::fromUtf8(entry->japanese)
+                                            : QString::fromUtf8(entry->english);
+}

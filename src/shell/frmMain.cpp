@@ -1,0 +1,685 @@
+#include "frmMain.h"
+
+#include "CloneFile.h"
+#include "FileResult.h"
+#include "Icons.h"
+#include "LocalizeForm.h"
+#include "MainStatusBar.h"
+#include "MemoryGrid.h"
+#include "MemoryPage.h"
+#include "Module1.h"
+#include "Prompter.h"
+#include "SavePrompt.h"
+#include "SerialRadioPort.h"
+#include "SettingsCodec.h"
+#include "SettingsPage.h"
+#include "Twips.h"
+#include "VfoCodec.h"
+#include "VfoGrid.h"
+#include "dlgCOM.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFrame>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+using Kind = TransferEngine::Kind;
+
+const QString ErrorCaption = QStringLiteral("ERROR");
+
+bool isMemoryTransfer(Kind kind)
+{
+    return kind == Kind::ReadMemory || kind == Kind::WriteMemory;
+}
+
+} // namespace
+
+QString frmMain::cloneFileFilter()
+{
+    return QStringLiteral("Korvan QT-R70 Clone Files (*.R70);;All Files (*.*)");
+}
+
+frmMain::frmMain(Module1 &state, Prompter &prompter, const PortFile &portFile,
+                 const StringTable &strings, QWidget *parent)
+    : QMainWindow(parent),
+      m_state(state),
+      m_prompter(prompter),
+      m_portFile(portFile),
+      m_strings(strings)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(Icons::program());
+
+    m_port = new SerialRadioPort(this);
+    m_port->setObjectName(QStringLiteral("MSComm1"));
+    m_engine = new TransferEngine(m_state, *m_port, this);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setSingleShot(true);
+    m_timer1->setTimerType(Qt::PreciseTimer);
+
+    buildMenus();
+    buildToolBar();
+    buildPages();
+    m_statusBar = new MainStatusBar(this);
+    setStatusBar(m_statusBar);
+    connectEngine();
+}
+
+frmMain::~frmMain() = default;
+
+// --- building -------------------------------------------------------------
+
+QAction *frmMain::addEntry(QMenu *menu, const char *name, int captionId)
+{
+    // Designed with the string id as caption; LocalizeForm puts the text on.
+    auto *action = new QAction(QString::number(captionId), this);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu *frmMain::addMenu(QMenu *parentMenu, const char *name, int captionId)
+{
+    QMenu *menu = parentMenu ? parentMenu->addMenu(QString::number(captionId))
+                             : menuBar()->addMenu(QString::number(captionId));
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void frmMain::buildMenus()
+{
+    const auto separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu *file = addMenu(nullptr, "mnuFile", 1000);
+    QAction *fileNew = addEntry(file, "mnuFileNew", 1001);
+    fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(fileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(addEntry(file, "mnuFileOpen", 1002), &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(addEntry(file, "mnuFileSave", 1003), &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(addEntry(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
+            &frmMain::mnuFileSaveAs_Click);
+    separator(file, "mnuFileBar0");
+    addEntry(file, "mnuImport", 1201);
+    addEntry(file, "mnuExport", 1202);
+    separator(file, "mnuFileBar1");
+    // Printing is not offered: both entries are shown greyed.
+    addEntry(file, "mnuFilePageSetup", 1005)->setEnabled(false);
+    addEntry(file, "mnuFilePrint", 1006)->setEnabled(false);
+    separator(file, "mnuFileBar2");
+    connect(addEntry(file, "mnuFileExit", 1007), &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+
+    QMenu *edit = addMenu(nullptr, "mnuEdit", 1008);
+    addEntry(edit, "mnuEditUndo", 1009);
+
+    QMenu *view = addMenu(nullptr, "mnuView", 1010);
+    m_viewToolbar = addEntry(view, "mnuViewToolbar", 1011);
+    m_viewStatusBar = addEntry(view, "mnuStatusBar", 1100);
+    for (QAction *toggle : {m_viewToolbar, m_viewStatusBar}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    connect(m_viewToolbar, &QAction::triggered, this, &frmMain::mnuViewToolbar_Click);
+    connect(m_viewStatusBar, &QAction::triggered, this, &frmMain::mnuStatusBar_Click);
+
+    QMenu *tools = addMenu(nullptr, "mnuTools", 1012);
+    QMenu *read = addMenu(tools, "mnuRe", 1203);
+    connect(addEntry(read, "mnuReSet", 1205), &QAction::triggered, this, &frmMain::mnuReSet_Click);
+    connect(addEntry(read, "mnuReMem", 1206), &QAction::triggered, this, &frmMain::mnuReMem_Click);
+    connect(addEntry(read, "mnuReAll", 1207), &QAction::triggered, this, &frmMain::mnuReAll_Click);
+    QMenu *write = addMenu(tools, "mnuWr", 1204);
+    connect(addEntry(write, "mnuWrSet", 1205), &QAction::triggered, this, &frmMain::mnuWrSet_Click);
+    connect(addEntry(write, "mnuWrMem", 1206), &QAction::triggered, this, &frmMain::mnuWrMem_Click);
+    connect(addEntry(write, "mnuWrAll", 1207), &QAction::triggered, this, &frmMain::mnuWrAll_Click);
+    connect(addEntry(tools, "mnuToolsOptions", 1013), &QAction::triggered, this,
+            &frmMain::mnuToolsOptions_Click);
+
+    QMenu *help = addMenu(nullptr, "mnuHelp", 1014);
+    connect(addEntry(help, "mnuHelpAbout", 1016), &QAction::triggered, this,
+            &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::buildToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    struct Button
+    {
+        const char *name;
+        const char *caption;
+        const char *theme;
+        const char *image;
+        int toolTipId;
+        bool separatorBefore;
+        void (frmMain::*slot)();
+    };
+    const Button buttons[] = {
+        {"tbNew", "New", "document-new", "new", 1017, false, &frmMain::mnuFileNew_Click},
+        {"tbOpen", "Open", "document-open", "open", 1018, false, &frmMain::mnuFileOpen_Click},
+        {"tbSave", "Save", "document-save", "save", 1019, false, &frmMain::mnuFileSave_Click},
+        {"tbHelp", "Help", "help-about", "help", 1021, true, &frmMain::mnuHelpAbout_Click},
+    };
+    for (const Button &b : buttons) {
+        if (b.separatorBefore)
+            m_toolBar->addSeparator();
+        QAction *action = m_toolBar->addAction(Icons::themed(QLatin1String(b.theme), QLatin1String(b.image)),
+                                               QLatin1String(b.caption));
+        action->setObjectName(QLatin1String(b.name));
+        // Designed with the string id as tooltip; LocalizeForm puts the text on.
+        action->setToolTip(QString::number(b.toolTipId));
+        connect(action, &QAction::triggered, this, b.slot);
+    }
+}
+
+void frmMain::buildPages()
+{
+    auto *central = new QWidget(this);
+    m_tabStrip = new QTabBar(central);
+    m_tabStrip->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabStrip->addTab(QStringLiteral("Settings"));
+    m_tabStrip->addTab(QStringLiteral("Memory"));
+    m_tabStrip->setExpanding(false);
+    m_tabStrip->setDrawBase(false);
+
+    auto *client = new QFrame(central);
+    client->setFrameShape(QFrame::StyledPanel);
+    m_frames = new QStackedWidget(client);
+    m_settingsPage = new SettingsPage(m_state, m_frames);
+    m_memoryPage = new MemoryPage(m_state, m_frames);
+    m_frames->addWidget(m_settingsPage);
+    m_frames->addWidget(m_memoryPage);
+    auto *clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(2, 2, 2, 2);
+    clientLayout->addWidget(m_frames);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_tabStrip);
+    layout->addWidget(client, 1);
+    setCentralWidget(central);
+
+    connect(m_tabStrip, &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
+
+    connect(m_settingsPage->readSettingsButton(), &QPushButton::clicked, this, &frmMain::cmbRxData1_Click);
+    connect(m_settingsPage->writeSettingsButton(), &QPushButton::clicked, this, &frmMain::cmbTxData1_Click);
+    connect(m_settingsPage->autoSelectButton(), &QPushButton::clicked, this, &frmMain::cmdAuto_Click);
+    connect(m_memoryPage->readMemoryButton(), &QPushButton::clicked, this, &frmMain::cmbRxData_Click);
+    connect(m_memoryPage->writeMemoryButton(), &QPushButton::clicked, this, &frmMain::cmbTxData_Click);
+}
+
+void frmMain::connectEngine()
+{
+    connect(m_engine, &TransferEngine::transferStarted, this, &frmMain::showTransferStep);
+    connect(m_engine, &TransferEngine::slotChanged, this, &frmMain::showChannelStep);
+    connect(m_engine, &TransferEngine::channelDecoded, this,
+            [this](int row) { memoryGrid()->showRow(row); });
+    connect(m_engine, &TransferEngine::settingsDecoded, m_settingsPage, &SettingsPage::showSelections);
+    connect(m_engine, &TransferEngine::vfoDecoded, this, [this] { vfoGrid()->UpdateVFOData(); });
+    connect(m_engine, &TransferEngine::modelSelected, m_settingsPage, &SettingsPage::showModel);
+}
+
+MemoryGrid *frmMain::memoryGrid() const
+{
+    return m_memoryPage->grid();
+}
+
+VfoGrid *frmMain::vfoGrid() const
+{
+    return m_settingsPage->vfoGrid();
+}
+
+int frmMain::selectedTab() const
+{
+    return m_tabStrip->currentIndex();
+}
+
+QMenu *frmMain::createPopupMenu()
+{
+    // The toolbar is shown and hidden from the View menu only.
+    return nullptr;
+}
+
+// --- load and close ---------------------------------------------------------
+
+void frmMain::Form_Load()
+{
+    LocalizeForm::apply(this, m_strings);
+    resize(Twips::toPixelsX(WindowWidthTwips, this), Twips::toPixelsY(WindowHeightTwips, this));
+    m_frames->setCurrentWidget(m_settingsPage);
+
+    m_port->setPortNumber(m_portFile.read());
+
+    SettingsCodec::LoadDefaultSettings(m_state);
+    SettingsCodec::DecodeSettings(m_state);
+    m_settingsPage->showSelections();
+    m_settingsPage->showModel();
+    VfoCodec::LoadDefaultVfo(m_state);
+    vfoGrid()->UpdateVFOData();
+
+    // The splash screen stays up at least this long.
+    QEventLoop splashWait;
+    connect(m_timer1, &QTimer::timeout, &splashWait, &QEventLoop::quit);
+    m_timer1->start(m_splashMinimumMs);
+    splashWait.exec();
+
+    m_state.WindowCaption = m_state.AppTitle;
+    setWindowTitle(m_state.WindowCaption);
+    TabStrip1_Click();
+
+    if (!m_state.CommandLineFile.isEmpty())
+        loadCloneFile(m_state.CommandLineFile);
+    m_state.DataChanged = false;
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_engine->isBusy() || !confirmSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    m_portFile.write(m_port->portNumber());
+
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
+
+    if (!isMinimized())
+        writePlacement();
+}
+
+void frmMain::writePlacement()
+{
+    const QRect frame = frameGeometry();
+    QSettings settings(m_state.AppTitle, m_state.AppTitle);
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(QStringLiteral("MainLeft"), Twips::fromPixelsX(frame.left(), this));
+    settings.setValue(QStringLiteral("MainTop"), Twips::fromPixelsY(frame.top(), this));
+    settings.setValue(QStringLiteral("MainWidth"), Twips::fromPixelsX(frame.width(), this));
+    settings.setValue(QStringLiteral("MainHeight"), Twips::fromPixelsY(frame.height(), this));
+    settings.endGroup();
+}
+
+// --- pages ------------------------------------------------------------------
+
+void frmMain::showPage(int tab)
+{
+    const bool memory = tab == MemoryTab;
+    m_settingsPage->setEnabled(!memory);
+    m_memoryPage->setEnabled(memory);
+    m_frames->setCurrentWidget(memory ? static_cast<QWidget *>(m_memoryPage) : m_settingsPage);
+    m_shownTab = tab;
+}
+
+void frmMain::switchToPage(int tab)
+{
+    if (m_tabStrip->currentIndex() == tab)
+        return;
+    {
+        const QSignalBlocker quiet(m_tabStrip);
+        m_tabStrip->setCurrentIndex(tab);
+    }
+    showPage(tab);
+}
+
+void frmMain::TabStrip1_Click()
+{
+    if (m_engine->isBusy()) {
+        // No page change while a transfer runs: the tab goes back.
+        const QSignalBlocker quiet(m_tabStrip);
+        m_tabStrip->setCurrentIndex(m_shownTab);
+        return;
+    }
+    showPage(m_tabStrip->currentIndex());
+}
+
+// --- files ------------------------------------------------------------------
+
+bool frmMain::confirmSaveChanges()
+{
+    const auto ask = [this] {
+        const Prompter::Answer answer = m_prompter.askYesNoCancel(
+            this, QStringLiteral("Save changes to settings?"), QStringLiteral("Save Changes"),
+            Prompter::Icon::Information);
+        switch (answer) {
+        case Prompter::Answer::Yes:
+            return SavePrompt::Answer::Yes;
+        case Prompter::Answer::No:
+            return SavePrompt::Answer::No;
+        default:
+            break;
+        }
+        return SavePrompt::Answer::Cancel;
+    };
+    return SavePrompt::ConfirmSaveChanges(m_state, ask, [this] { return saveCloneFile(); });
+}
+
+void frmMain::refreshAllViews()
+{
+    m_settingsPage->showSelections();
+    m_settingsPage->showModel();
+    vfoGrid()->UpdateVFOData();
+    memoryGrid()->RefreshMemoryGrid();
+    setWindowTitle(m_state.WindowCaption);
+}
+
+bool frmMain::loadCloneFile(const QString &path)
+{
+    const FileResult result = CloneFile::LoadCloneFile(m_state, path);
+    if (!result.ok()) {
+        m_statusBar->setText(result.detail());
+        m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        return false;
+    }
+    m_statusBar->setText(QString());
+    refreshAllViews();
+    return true;
+}
+
+bool frmMain::writeCloneFile(const QString &path)
+{
+    const FileResult result = CloneFile::WriteCloneFile(m_state, path);
+    if (!result.ok()) {
+        m_statusBar->setText(result.detail());
+        m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        return false;
+    }
+    m_statusBar->setText(QString());
+    setWindowTitle(m_state.WindowCaption);
+    return true;
+}
+
+bool frmMain::saveCloneFile()
+{
+    if (!m_state.CurrentFileName.isEmpty())
+        return writeCloneFile(m_state.CurrentFileName);
+    return saveCloneFileAs();
+}
+
+bool frmMain::saveCloneFileAs()
+{
+    const QString path = m_prompter.saveFileName(this, cloneFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return false;
+    m_commonDialogFileName = path;
+    return writeCloneFile(path);
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    if (m_engine->isBusy() || !confirmSaveChanges())
+        return;
+    CloneFile::New(m_state);
+    refreshAllViews();
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    if (m_engine->isBusy() || !confirmSaveChanges())
+        return;
+    const QString path = m_prompter.openFileName(this, cloneFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    loadCloneFile(path);
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    if (!m_engine->isBusy())
+        saveCloneFile();
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    if (!m_engine->isBusy())
+        saveCloneFileAs();
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+// --- view, tools, help ------------------------------------------------------
+
+void frmMain::mnuViewToolbar_Click()
+{
+    m_toolBar->setVisible(m_viewToolbar->isChecked());
+}
+
+void frmMain::mnuStatusBar_Click()
+{
+    m_statusBar->setVisible(m_viewStatusBar->isChecked());
+}
+
+void frmMain::mnuToolsOptions_Click()
+{
+    // Changing the port under a running transfer would only break it.
+    if (m_engine->isBusy())
+        return;
+    if (!m_portDialog)
+        m_portDialog = new dlgCOM(*m_port, this);
+    m_portDialog->selectPort(m_port->portNumber());
+    m_portDialog->exec();
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    if (!m_about)
+        m_about = new frmAbout(this);
+    m_about->exec();
+}
+
+// --- transfers ----------------------------------------------------------------
+
+void frmMain::cmbRxData_Click()
+{
+    runTransfer(Kind::ReadMemory);
+}
+
+void frmMain::cmbTxData_Click()
+{
+    runTransfer(Kind::WriteMemory);
+}
+
+void frmMain::cmbRxData1_Click()
+{
+    runTransfer(Kind::ReadSettings);
+}
+
+void frmMain::cmbTxData1_Click()
+{
+    runTransfer(Kind::WriteSettings);
+}
+
+void frmMain::cmdAuto_Click()
+{
+    runTransfer(Kind::AutoSelect);
+}
+
+void frmMain::mnuReSet_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    switchToPage(SettingsTab);
+    runTransfer(Kind::ReadSettings);
+}
+
+void frmMain::mnuReMem_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    switchToPage(MemoryTab);
+    runTransfer(Kind::ReadMemory);
+}
+
+void frmMain::mnuWrSet_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    switchToPage(SettingsTab);
+    runTransfer(Kind::WriteSettings);
+}
+
+void frmMain::mnuWrMem_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    switchToPage(MemoryTab);
+    runTransfer(Kind::WriteMemory);
+}
+
+void frmMain::mnuReAll_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    m_state.TransferOk = false;
+    mnuReSet_Click();
+    if (m_state.TransferOk)
+        mnuReMem_Click();
+}
+
+void frmMain::mnuWrAll_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    m_state.TransferOk = false;
+    mnuWrSet_Click();
+    if (m_state.TransferOk)
+        mnuWrMem_Click();
+}
+
+void frmMain::runTransfer(Kind kind)
+{
+    if (m_engine->isBusy())
+        return;
+
+    QList<QWidget *> own;
+    switch (kind) {
+    case Kind::ReadMemory:
+    case Kind::WriteMemory:
+        own = {m_memoryPage->readMemoryButton(), m_memoryPage->writeMemoryButton()};
+        break;
+    case Kind::ReadSettings:
+    case Kind::WriteSettings:
+        own = {m_settingsPage->readSettingsButton(), m_settingsPage->writeSettingsButton()};
+        break;
+    case Kind::AutoSelect:
+        own = {m_settingsPage->autoSelectButton()};
+        break;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QWidget *button : own)
+        button->setEnabled(false);
+    if (isMemoryTransfer(kind)) {
+        m_memoryPage->progressBar()->setValue(0);
+        m_memoryPage->progressBar()->show();
+    }
+
+    TransferResult result;
+    switch (kind) {
+    case Kind::ReadMemory:
+        result = m_engine->readMemory();
+        break;
+    case Kind::WriteMemory:
+        result = m_engine->writeMemory();
+        break;
+    case Kind::ReadSettings:
+        result = m_engine->readSettings();
+        break;
+    case Kind::WriteSettings:
+        result = m_engine->writeSettings();
+        break;
+    case Kind::AutoSelect:
+        result = m_engine->autoSelect();
+        break;
+    }
+    finishTransfer(kind, result);
+}
+
+void frmMain::finishTransfer(Kind kind, const TransferResult &result)
+{
+    // The message box gets the normal pointer; the buttons come back after it.
+    QApplication::restoreOverrideCursor();
+    if (result.ok() || result.outcome() == TransferResult::Outcome::Refused) {
+        m_statusBar->setText(QString());
+    } else {
+        m_statusBar->setText(result.detail());
+        m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        if (kind == Kind::ReadSettings && result.outcome() == TransferResult::Outcome::Unexpected) {
+            vfoGrid()->setCurrentCell(0, 0);
+            vfoGrid()->selectRow(0);
+        }
+    }
+    resetTransferControls();
+}
+
+void frmMain::resetTransferControls()
+{
+    for (QPushButton *button :
+         {m_settingsPage->readSettingsButton(), m_settingsPage->writeSettingsButton(),
+          m_memoryPage->readMemoryButton(), m_memoryPage->writeMemoryButton(),
+          m_settingsPage->autoSelectButton()}) {
+        button->setEnabled(true);
+    }
+    m_memoryPage->progressBar()->hide();
+    m_memoryPage->progressBar()->setValue(0);
+}
+
+void frmMain::showTransferStep(Kind kind)
+{
+    m_runningKind = kind;
+    switch (kind) {
+    case Kind::ReadSettings:
+        m_statusBar->setText(QStringLiteral("Reading settings and VFOs"));
+        break;
+    case Kind::WriteSettings:
+        m_statusBar->setText(QStringLiteral("Writing settings and VFOs"));
+        break;
+    case Kind::AutoSelect:
+        m_statusBar->setText(QStringLiteral("Asking the radio for its model"));
+        break;
+    case Kind::ReadMemory:
+    case Kind::WriteMemory:
+        break;
+    }
+}
+
+void frmMain::showChannelStep(int slot)
+{
+    m_memoryPage->progressBar()->setValue(slot);
+    const QString step = m_runningKind == Kind::WriteMemory ? QStringLiteral("Writing channel %1 of %2")
+                                                             : QStringLiteral("Reading channel %1 of %2");
+    m_statusBar->setText(step.arg(slot + 1).arg(Module1::ChannelCount));
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "PortFile.h"
+#include "StringTable.h"
+#include "TransferEngine.h"
+
+#include <QMainWindow>
+
+class MainStatusBar;
+class MemoryGrid;
+class MemoryPage;
+class Module1;
+class Prompter;
+class QAction;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+class QTimer;
+class QToolBar;
+class SerialRadioPort;
+class SettingsPage;
+class TransferResult;
+class VfoGrid;
+class dlgCOM;
+class frmAbout;
+
+// The main window: menus, toolbar, the tab strip over the settings page and
+// the memory page, the status bar; the transfers, the file commands, the
+// port dialog and the about box as the window runs them.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The least time the splash screen stays up (Timer1).
+    static constexpr int SplashMinimumMs = 2000;
+    static constexpr int WindowWidthTwips = 10200;
+    static constexpr int WindowHeightTwips = 7905;
+    // Tabs of TabStrip1.
+    static constexpr int SettingsTab = 0;
+    static constexpr int MemoryTab = 1;
+
+    // "Korvan QT-R70 Clone Files (*.R70)|*.R70|All Files (*.*)|*.*".
+    static QString cloneFileFilter();
+
+    frmMain(Module1 &state, Prompter &prompter, const PortFile &portFile,
+            const StringTable &strings, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Runs the window's load: captions from the string table, size, the
+    // port number from the port file, factory settings and VFOs, Timer1,
+    // caption, first page, the command-line file; DataChanged := false.
+    void Form_Load();
+
+    // Timer1's interval (tests shorten it).
+    void setSplashMinimumMs(int ms) { m_splashMinimumMs = ms; }
+    TransferEngine &engine() { return *m_engine; }
+    SerialRadioPort &serialPort() { return *m_port; }
+
+    SettingsPage *settingsPage() const { return m_settingsPage; }
+    MemoryPage *memoryPage() const { return m_memoryPage; }
+    MemoryGrid *memoryGrid() const;
+    VfoGrid *vfoGrid() const;
+    MainStatusBar *mainStatusBar() const { return m_statusBar; }
+    int selectedTab() const;
+
+    // The shared file dialog's start name: the name chosen last.
+    QString commonDialogFileName() const { return m_commonDialogFileName; }
+    void setCommonDialogFileName(const QString &name) { m_commonDialogFileName = name; }
+
+    // Every view from the tables: settings lists, model option, both grids,
+    // caption.
+    void refreshAllViews();
+    // LoadCloneFile with its messages; true when loaded.
+    bool loadCloneFile(const QString &path);
+    // File > Save; true when the file was written.
+    bool saveCloneFile();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    QMenu *createPopupMenu() override;
+
+private slots:
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuViewToolbar_Click();
+    void mnuStatusBar_Click();
+    void mnuReSet_Click();
+    void mnuReMem_Click();
+    void mnuReAll_Click();
+    void mnuWrSet_Click();
+    void mnuWrMem_Click();
+    void mnuWrAll_Click();
+    void mnuToolsOptions_Click();
+    void mnuHelpAbout_Click();
+    void TabStrip1_Click();
+    void cmbRxData_Click();
+    void cmbTxData_Click();
+    void cmbRxData1_Click();
+    void cmbTxData1_Click();
+    void cmdAuto_Click();
+
+private:
+    QAction *addEntry(QMenu *menu, const char *name, int captionId);
+    QMenu *addMenu(QMenu *parentMenu, const char *name, int captionId);
+    void buildMenus();
+    void buildToolBar();
+    void buildPages();
+    void connectEngine();
+
+    // Shows the page of a tab (the tab strip's selection behaviour).
+    void showPage(int tab);
+    // Selects a tab and its page unless it is selected already.
+    void switchToPage(int tab);
+
+    bool confirmSaveChanges();
+    bool saveCloneFileAs();
+    bool writeCloneFile(const QString &path);
+
+    void runTransfer(TransferEngine::Kind kind);
+    void finishTransfer(TransferEngine::Kind kind, const TransferResult &result);
+    // Every transfer button enabled, default pointer, progress bar hidden.
+    void resetTransferControls();
+    void showTransferStep(TransferEngine::Kind kind);
+    void showChannelStep(int slot);
+
+    // What the window does when it closes.
+    void Form_Unload();
+    void writePlacement();
+
+    Module1 &m_state;
+    Prompter &m_prompter;
+    PortFile m_portFile;
+    StringTable m_strings;
+
+    SerialRadioPort *m_port = nullptr;
+    TransferEngine *m_engine = nullptr;
+    TransferEngine::Kind m_runningKind = TransferEngine::Kind::ReadMemory;
+
+    QTabBar *m_tabStrip = nullptr;
+    QStackedWidget *m_frames = nullptr;
+    SettingsPage *m_settingsPage = nullptr;
+    MemoryPage *m_memoryPage = nullptr;
+    int m_shownTab = SettingsTab;
+    QToolBar *m_toolBar = nullptr;
+    MainStatusBar *m_statusBar = nullptr;
+    QAction *m_viewToolbar = nullptr;
+    QAction *m_viewStatusBar = nullptr;
+
+    QTimer *m_timer1 = nullptr;
+    int m_splashMinimumMs = SplashMinimumMs;
+
+    frmAbout *m_about = nullptr;
+    dlgCOM *m_portDialog = nullptr;
+    QString m_commonDialogFileName;
+};

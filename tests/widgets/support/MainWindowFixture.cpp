@@ -1,0 +1,95 @@
+#include "MainWindowFixture.h"
+
+#include "LineExchange.h"
+#include "MemoryGrid.h"
+#include "PortFile.h"
+#include "PortNames.h"
+#include "TransferEngine.h"
+#include "VfoGrid.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+MainWindowFixture::MainWindowFixture(StringTable::Language language)
+    : m_language(language)
+{
+}
+
+MainWindowFixture::~MainWindowFixture() = default;
+
+void MainWindowFixture::keepUserSettingsIn(const QString &folder)
+{
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder);
+}
+
+frmMain &MainWindowFixture::create()
+{
+    // The window placement written at close stays in the scratch folder.
+    keepUserSettingsIn(m_folder.filePath(QStringLiteral("settings")));
+    const QString userFolder = m_folder.filePath(QStringLiteral("user"));
+    m_window = std::make_unique<frmMain>(state, prompter, PortFile(m_folder.path(), userFolder),
+                                         StringTable(m_language));
+    m_window->setSplashMinimumMs(SplashMs);
+    m_window->engine().exchange().setReplyTimeoutMs(ReplyTimeoutMs);
+    m_window->engine().setPauseMs(0);
+    return *m_window;
+}
+
+frmMain &MainWindowFixture::load()
+{
+    if (!m_window)
+        create();
+    m_window->Form_Load();
+    m_window->show();
+    // Keyboard shortcuts reach the active window only.
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window.get()))
+        qWarning("the main window did not become active");
+    return *m_window;
+}
+
+bool MainWindowFixture::writePortFile(const QByteArray &contents, const QString &name)
+{
+    QFile file(QDir(m_folder.path()).filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+void MainWindowFixture::useDevice(const QString &device)
+{
+    qputenv(PortNames::environmentVariableFor(PortNames::FirstPort).toLatin1().constData(),
+            device.toLocal8Bit());
+}
+
+QAction *MainWindowFixture::action(const QString &name) const
+{
+    return m_window->findChild<QAction *>(name);
+}
+
+QPushButton *MainWindowFixture::button(const QString &name) const
+{
+    return m_window->findChild<QPushButton *>(name);
+}
+
+QComboBox *MainWindowFixture::list(const QString &name) const
+{
+    return m_window->findChild<QComboBox *>(name);
+}
+
+QString MainWindowFixture::memoryCell(int row, int column) const
+{
+    const auto *grid = m_window->findChild<MemoryGrid *>(QStringLiteral("MSFlexGrid1"));
+    return grid->item(row, column)->text();
+}
+
+QString MainWindowFixture::vfoCell(int row, int column) const
+{
+    const auto *grid = m_window->findChild<VfoGrid *>(QStringLiteral("MSFlexGrid2"));
+    return grid->item(row, column)->text();
+}

@@ -1,0 +1,310 @@
+// New, Open, Save and Save As in the window: dialogs, caption, the save
+// prompt and its answers.
+
+#include "ChannelCodec.h"
+#include "CloneFile.h"
+#include "MainWindowFixture.h"
+#include "SettingsPage.h"
+#include "SettingsTable.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QtTest>
+
+using Kind = ScriptedPrompter::Shown::Kind;
+using Answer = Prompter::Answer;
+
+namespace {
+
+const QString AppTitle = QStringLiteral("Korvan QT-R70 Clone Utility");
+const QString Filter = QStringLiteral("Korvan QT-R70 Clone Files (*.R70);;All Files (*.*)");
+// A channel record in use: 80h, then zeros (USB, 0 Hz, no name).
+const QString UsedChannel = QStringLiteral("80") + QString(62, QLatin1Char('0'));
+constexpr int ChannelRow = 7;
+
+QList<Kind> kindsShown(const ScriptedPrompter &prompter)
+{
+    QList<Kind> kinds;
+    for (const auto &shown : prompter.shown)
+        kinds.append(shown.kind);
+    return kinds;
+}
+
+// The user picks the next item of a list with the keyboard.
+void chooseNext(QComboBox *list)
+{
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+}
+
+// A clone file with a channel in row 7, the QT-R70T option and key speed 26.
+bool writeSample(const QString &path)
+{
+    Module1 source;
+    source.ModelVariant = Module1::ModelT;
+    source.SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbWPM")))] = 20;
+    return ChannelCodec::DecodeChannel(source, UsedChannel, ChannelRow).ok()
+        && CloneFile::WriteCloneFile(source, path).ok();
+}
+
+Module1 loaded(const QString &path)
+{
+    Module1 state;
+    if (!CloneFile::LoadCloneFile(state, path).ok())
+        qWarning("cannot load %s", qPrintable(path));
+    return state;
+}
+
+} // namespace
+
+class tst_FileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveNewOpenRoundTrip();
+    void saveAfterOpenWritesWithoutDialog();
+    void saveAfterNewAsks();
+    void savePrompt_data();
+    void savePrompt();
+    void cancelledDialogDoesNothing_data();
+    void cancelledDialogDoesNothing();
+    void failedLoadChangesNothing();
+    void failedSaveChangesNothing();
+};
+
+void tst_FileCommands::saveNewOpenRoundTrip()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    const QString path = f.path(QStringLiteral("round.R70"));
+
+    QTest::mouseClick(w.settingsPage()->modelOption(Module1::ModelT), Qt::LeftButton);
+    chooseNext(f.list(QStringLiteral("cmbDimmer")));
+    QVERIFY(ChannelCodec::DecodeChannel(f.state, UsedChannel, ChannelRow).ok());
+    w.refreshAllViews();
+    const QString channelText = f.memoryCell(ChannelRow, 0);
+    QVERIFY(!channelText.isEmpty());
+    QCOMPARE(f.state.DataChanged, true);
+
+    // Save without a current file asks for a name, with the clone filter.
+    f.prompter.fileNames.enqueue(path);
+    f.action(QStringLiteral("mnuFileSave"))->trigger();
+    QCOMPARE(kindsShown(f.prompter), QList<Kind>{Kind::Save});
+    QCOMPARE(f.prompter.shown.last().text, Filter);
+    QCOMPARE(w.windowTitle(), QStringLiteral("round.R70 - ") + AppTitle);
+    QCOMPARE(f.state.DataChanged, false);
+    QVERIFY(QFileInfo::exists(path));
+
+    // New: no prompt (nothing unsaved), defaults back, the model stays.
+    f.action(QStringLiteral("mnuFileNew"))->trigger();
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QCOMPARE(w.windowTitle(), AppTitle);
+    QCOMPARE(f.memoryCell(ChannelRow, 0), QString());
+    QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), QStringLiteral("32"));
+    QVERIFY(w.settingsPage()->modelOption(Module1::ModelT)->isChecked());
+
+    // Open it again; the dialog starts with the name chosen last.
+    QTest::mouseClick(w.settingsPage()->modelOption(Module1::ModelE), Qt::LeftButton);
+    f.prompter.answers.enqueue(Answer::No);
+    f.prompter.fileNames.enqueue(path);
+    f.action(QStringLiteral("mnuFileOpen"))->trigger();
+    QCOMPARE(kindsShown(f.prompter), (QList<Kind>{Kind::Save, Kind::YesNoCancel, Kind::Open}));
+    QCOMPARE(f.prompter.shown.at(1).text, QStringLiteral("Save changes to settings?"));
+    QCOMPARE(f.prompter.shown.at(1).title, QStringLiteral("Save Changes"));
+    QCOMPARE(f.prompter.shown.at(1).icon, Prompter::Icon::Information);
+    QCOMPARE(f.prompter.shown.at(2).text, Filter);
+    QCOMPARE(f.prompter.shown.at(2).title, path);
+    QCOMPARE(f.prompter.messages(), QStringList());
+    QCOMPARE(w.windowTitle(), QStringLiteral("round.R70 - ") + AppTitle);
+    QCOMPARE(f.memoryCell(ChannelRow, 0), channelText);
+    QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), QStringLiteral("33"));
+    QVERIFY(w.settingsPage()->modelOption(Module1::ModelT)->isChecked());
+    QCOMPARE(f.state.DataChanged, false);
+}
+
+void tst_FileCommands::saveAfterOpenWritesWithoutDialog()
+{
+    MainWindowFixture f;
+    const QString path = f.path(QStringLiteral("sample.R70"));
+    QVERIFY(writeSample(path));
+    frmMain &w = f.load();
+    f.prompter.fileNames.enqueue(path);
+    f.action(QStringLiteral("mnuFileOpen"))->trigger();
+    QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
+
+    chooseNext(f.list(QStringLiteral("cmbWPM")));
+    f.action(QStringLiteral("mnuFileSave"))->trigger();
+
+    QCOMPARE(kindsShown(f.prompter), QList<Kind>{Kind::Open});
+    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(w.windowTitle(), QStringLiteral("sample.R70 - ") + AppTitle);
+    const Module1 onDisk = loaded(path);
+    QCOMPARE(onDisk.SettingSelection, f.state.SettingSelection);
+    QCOMPARE(onDisk.ChannelInUse[ChannelRow], true);
+}
+
+void tst_FileCommands::saveAfterNewAsks()
+{
+    MainWindowFixture f;
+    const QString path = f.path(QStringLiteral("sample.R70"));
+    QVERIFY(writeSample(path));
+    const QByteArray before = CloneFile::toBytes(*std::make_unique<Module1>(loaded(path)));
+    frmMain &w = f.load();
+    f.prompter.fileNames.enqueue(path);
+    f.action(QStringLiteral("mnuFileOpen"))->trigger();
+
+    f.action(QStringLiteral("mnuFileNew"))->trigger();
+    f.action(QStringLiteral("tbSave"))->trigger();
+
+    QCOMPARE(kindsShown(f.prompter), (QList<Kind>{Kind::Open, Kind::Save}));
+    QCOMPARE(f.prompter.shown.last().title, path);
+    // Cancelled: the opened file is untouched.
+    QCOMPARE(w.windowTitle(), AppTitle);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void tst_FileCommands::savePrompt_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<bool>("saveName");
+    QTest::addColumn<bool>("proceeds");
+    for (const char *command : {"new", "open", "close"}) {
+        QTest::addRow("%s, Cancel", command) << command << QList<Answer>{Answer::Cancel} << false << false;
+        QTest::addRow("%s, No", command) << command << QList<Answer>{Answer::No} << false << true;
+        QTest::addRow("%s, Yes and saved", command) << command << QList<Answer>{Answer::Yes} << true << true;
+        // The changes would be lost: the command is abandoned instead.
+        QTest::addRow("%s, Yes, save cancelled", command) << command << QList<Answer>{Answer::Yes} << false << false;
+    }
+}
+
+void tst_FileCommands::savePrompt()
+{
+    QFETCH(QString, command);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(bool, saveName);
+    QFETCH(bool, proceeds);
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    QVERIFY(ChannelCodec::DecodeChannel(f.state, UsedChannel, ChannelRow).ok());
+    w.refreshAllViews();
+    QTest::mouseClick(w.settingsPage()->modelOption(Module1::ModelJ), Qt::LeftButton);
+    QCOMPARE(f.state.DataChanged, true);
+
+    const QString savePath = f.path(QStringLiteral("saved.R70"));
+    for (Answer answer : answers)
+        f.prompter.answers.enqueue(answer);
+    if (saveName)
+        f.prompter.fileNames.enqueue(savePath);
+
+    bool went = false;
+    if (command == QLatin1String("new")) {
+        QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+        went = f.memoryCell(ChannelRow, 0).isEmpty();
+    } else if (command == QLatin1String("open")) {
+        f.action(QStringLiteral("mnuFileOpen"))->trigger();
+        went = kindsShown(f.prompter).contains(Kind::Open);
+    } else {
+        went = w.close();
+    }
+
+    QCOMPARE(went, proceeds);
+    QVERIFY(!f.prompter.shown.isEmpty());
+    QCOMPARE(f.prompter.shown.first().kind, Kind::YesNoCancel);
+    QCOMPARE(f.prompter.shown.first().text, QStringLiteral("Save changes to settings?"));
+    QCOMPARE(QFileInfo::exists(savePath), saveName);
+    if (saveName)
+        QCOMPARE(loaded(savePath).ModelVariant, int(Module1::ModelJ));
+    if (!proceeds) {
+        QVERIFY(w.isVisible());
+        QCOMPARE(f.memoryCell(ChannelRow, 0), f.state.ChannelText[ChannelRow][0]);
+    }
+}
+
+void tst_FileCommands::cancelledDialogDoesNothing_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("Open") << "mnuFileOpen" << int(Kind::Open);
+    QTest::newRow("toolbar Open") << "tbOpen" << int(Kind::Open);
+    QTest::newRow("Save without a file") << "mnuFileSave" << int(Kind::Save);
+    QTest::newRow("Save As") << "mnuFileSaveAs" << int(Kind::Save);
+}
+
+void tst_FileCommands::cancelledDialogDoesNothing()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, kind);
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    chooseNext(f.list(QStringLiteral("cmbDimmer")));
+    const QString listText = f.list(QStringLiteral("cmbDimmer"))->currentText();
+
+    f.prompter.answers.enqueue(Answer::No);
+    f.action(entry)->trigger();
+
+    QCOMPARE(f.prompter.shown.last().kind, Kind(kind));
+    QCOMPARE(f.prompter.messages(), QStringList());
+    QCOMPARE(w.windowTitle(), AppTitle);
+    QCOMPARE(f.state.CurrentFileName, QString());
+    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), listText);
+}
+
+void tst_FileCommands::failedLoadChangesNothing()
+{
+    MainWindowFixture f;
+    const QString good = f.path(QStringLiteral("good.R70"));
+    QVERIFY(writeSample(good));
+    const QString bad = f.path(QStringLiteral("short.R70"));
+    {
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        // One data line a character short.
+        bytes.replace(bytes.indexOf("\r\n", 40) - 1, 1, QByteArray());
+        QFile out(bad);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    frmMain &w = f.load();
+    f.prompter.fileNames.enqueue(good);
+    f.action(QStringLiteral("mnuFileOpen"))->trigger();
+    const QString caption = w.windowTitle();
+
+    f.prompter.fileNames.enqueue(bad);
+    f.action(QStringLiteral("mnuFileOpen"))->trigger();
+
+    QCOMPARE(f.prompter.messages(), QStringList{"Data Error"});
+    QCOMPARE(f.prompter.shown.last().title, QStringLiteral("ERROR"));
+    QCOMPARE(f.prompter.shown.last().icon, Prompter::Icon::Critical);
+    QCOMPARE(w.windowTitle(), caption);
+    QCOMPARE(f.state.CurrentFileName, good);
+    QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
+    QVERIFY(w.settingsPage()->modelOption(Module1::ModelT)->isChecked());
+}
+
+void tst_FileCommands::failedSaveChangesNothing()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    chooseNext(f.list(QStringLiteral("cmbDimmer")));
+    f.prompter.fileNames.enqueue(f.path(QStringLiteral("no such folder/x.R70")));
+
+    f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
+
+    QCOMPARE(f.prompter.messages(), QStringList{"File Open Error"});
+    QCOMPARE(w.windowTitle(), AppTitle);
+    QCOMPARE(f.state.CurrentFileName, QString());
+    QCOMPARE(f.state.DataChanged, true);
+}
+
+QTEST_MAIN(tst_FileCommands)
+#include "tst_FileCommands.moc"

@@ -1,0 +1,504 @@
+// Transfers started from the window's buttons and menus, against the
+// virtual radio on a pseudo-terminal.
+
+#include "CloneFile.h"
+#include "MainWindowFixture.h"
+#include "MainStatusBar.h"
+#include "MemoryGrid.h"
+#include "MemoryPage.h"
+#include "SettingsCodec.h"
+#include "SettingsPage.h"
+#include "SettingsTable.h"
+#include "SimProcess.h"
+#include "VfoCodec.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QStringList TransferButtons = {"cmbRxData", "cmbTxData", "cmbRxData1", "cmbTxData1", "cmdAuto"};
+const QString MissingDevice = QStringLiteral("/nonexistent/qtr70-test-tty");
+
+QStringList linesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll()).split(QRegularExpression(QStringLiteral("\r?\n")),
+                                                     Qt::SkipEmptyParts);
+}
+
+// The virtual radio of one case: its command log and, once stopped, its
+// memory as a clone file.
+class Radio
+{
+public:
+    bool start(MainWindowFixture &f, const QStringList &options = {})
+    {
+        m_log = f.path(QStringLiteral("radio.log"));
+        m_save = f.path(QStringLiteral("radio-memory.R70"));
+        if (!m_sim.start(QStringList{"--log", m_log, "--save", m_save} + options))
+            return false;
+        MainWindowFixture::useDevice(m_sim.devicePath());
+        return true;
+    }
+    QStringList commands() const { return linesOf(m_log); }
+    // Ends the radio and returns its memory as clone file lines.
+    QStringList memory()
+    {
+        m_sim.stop();
+        return linesOf(m_save);
+    }
+
+private:
+    SimProcess m_sim;
+    QString m_log;
+    QString m_save;
+};
+
+void selectTab(frmMain &w, int tab)
+{
+    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+}
+
+// Starts a transfer the way a user does: a menu entry, or a button on its
+// page. Returns when the transfer has ended.
+void start(MainWindowFixture &f, const QString &trigger)
+{
+    if (QAction *action = f.action(trigger)) {
+        action->trigger();
+        return;
+    }
+    QPushButton *button = f.button(trigger);
+    QVERIFY2(button, qPrintable(trigger));
+    const bool memory = trigger == QLatin1String("cmbRxData") || trigger == QLatin1String("cmbTxData");
+    selectTab(f.window(), memory ? frmMain::MemoryTab : frmMain::SettingsTab);
+    QVERIFY(button->isVisible() && button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// After any transfer: every transfer button back, progress bar hidden,
+// default pointer.
+// A button's own state, apart from the page it is on (the page in the back
+// is disabled as a whole).
+bool enabledOnPage(const QWidget *button)
+{
+    const QWidget *page = button->parentWidget();
+    while (page && page->objectName() != QLatin1String("Frame1"))
+        page = page->parentWidget();
+    return button->isEnabledTo(page);
+}
+
+void verifyIdle(MainWindowFixture &f)
+{
+    for (const QString &name : TransferButtons)
+        QVERIFY2(enabledOnPage(f.button(name)), qPrintable(name));
+    QVERIFY(!f.window().findChild<QProgressBar *>(QStringLiteral("ProgressBar1"))->isVisibleTo(f.window().memoryPage()));
+    QCOMPARE(f.window().findChild<QProgressBar *>(QStringLiteral("ProgressBar1"))->value(), 0);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void verifyGridShowsTable(MainWindowFixture &f)
+{
+    for (int r = 0; r < Module1::ChannelCount; ++r) {
+        for (int c = 0; c < MemoryGrid::DataColumns; ++c) {
+            const QString expected = f.state.ChannelInUse[size_t(r)] ? f.state.ChannelText[size_t(r)][size_t(c)] : QString();
+            if (f.memoryCell(r, c) != expected)
+                QFAIL(qPrintable(QStringLiteral("row %1 column %2").arg(r).arg(c)));
+        }
+    }
+}
+
+// Commands that read ('R') or write ('W') a memory channel slot.
+int channelCommands(const QStringList &commands, QChar operation)
+{
+    static const QRegularExpression block(QStringLiteral("^KV~F([0-9A-F]{4})([RW])"));
+    constexpr int FirstChannelAddress = 0x600;
+    int n = 0;
+    for (const QString &command : commands) {
+        const QRegularExpressionMatch m = block.match(command);
+        n += m.hasMatch() && m.captured(1).toInt(nullptr, 16) >= FirstChannelAddress
+                && m.captured(2) == operation
+            ? 1
+            : 0;
+    }
+    return n;
+}
+
+// A radio image with settings and a VFO A other than the factory ones.
+QString writeChangedImage(MainWindowFixture &f)
+{
+    Module1 image;
+    SettingsCodec::LoadDefaultSettings(image);
+    SettingsCodec::DecodeSettings(image);
+    image.SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbWPM")))] = 20;
+    VfoCodec::LoadDefaultVfo(image);
+    image.VfoValue[0][0] = 14000000;
+    const QString path = f.path(QStringLiteral("image.R70"));
+    return CloneFile::WriteCloneFile(image, path).ok() ? path : QString();
+}
+
+} // namespace
+
+class tst_Transfers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readMemory_data();
+    void readMemory();
+    void writeMemory_data();
+    void writeMemory();
+    void readSettings_data();
+    void readSettings();
+    void writeSettings_data();
+    void writeSettings();
+    void autoSelect_data();
+    void autoSelect();
+    void readAll();
+    void writeAll();
+    void failure_data();
+    void failure();
+    void readAllWithFailingSettingsReadsNoMemory();
+    void nothingElseWhileTransferRuns();
+};
+
+void tst_Transfers::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("QTR70_SIM_BIN"))
+        QSKIP("the virtual radio is not built (QTR70_SIM_BIN unset)");
+}
+
+void tst_Transfers::readMemory_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("Read Memory button") << "cmbRxData";
+    QTest::newRow("Tool > Read > Memory") << "mnuReMem";
+}
+
+void tst_Transfers::readMemory()
+{
+    QFETCH(QString, trigger);
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f));
+    frmMain &w = f.load();
+
+    start(f, trigger);
+
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QVERIFY(w.memoryPage()->isVisible());
+    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(f.state.DataChanged, false);
+    QVERIFY(std::count(f.state.ChannelInUse.begin(), f.state.ChannelInUse.end(), true) > 0);
+    verifyGridShowsTable(f);
+    verifyIdle(f);
+    QCOMPARE(w.mainStatusBar()->text(), QString());
+    const QStringList commands = radio.commands();
+    QCOMPARE(channelCommands(commands, QLatin1Char('R')), Module1::ChannelCount);
+    QCOMPARE(commands.size(), Module1::ChannelCount + 1);
+    QCOMPARE(commands.last(), QStringLiteral("KV~E"));
+}
+
+void tst_Transfers::writeMemory_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("Write Memory button") << "cmbTxData";
+    QTest::newRow("Tool > Write > Memory") << "mnuWrMem";
+}
+
+void tst_Transfers::writeMemory()
+{
+    QFETCH(QString, trigger);
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f));
+    frmMain &w = f.load();
+
+    start(f, trigger);
+
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QCOMPARE(f.state.TransferOk, true);
+    verifyIdle(f);
+    const QStringList commands = radio.commands();
+    QCOMPARE(commands.first(), QStringLiteral("QTR70"));
+    QCOMPARE(channelCommands(commands, QLatin1Char('W')), Module1::ChannelCount);
+    QCOMPARE(commands.size(), 1 + Module1::ChannelCount + 1);
+    // The radio now holds the program's (empty) channel table.
+    const QStringList program = QString::fromLatin1(CloneFile::toBytes(f.state)).split(QStringLiteral("\r\n"));
+    const QStringList memory = radio.memory();
+    QCOMPARE(memory.size(), CloneFile::LineCount);
+    QCOMPARE(memory.mid(5, Module1::ChannelCount), program.mid(5, Module1::ChannelCount));
+}
+
+void tst_Transfers::readSettings_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("Read Settings button") << "cmbRxData1";
+    QTest::newRow("Tool > Read > Settings") << "mnuReSet";
+}
+
+void tst_Transfers::readSettings()
+{
+    QFETCH(QString, trigger);
+    MainWindowFixture f;
+    const QString image = writeChangedImage(f);
+    QVERIFY(!image.isEmpty());
+    Radio radio;
+    QVERIFY(radio.start(f, {"--image", image}));
+    frmMain &w = f.load();
+    selectTab(w, frmMain::MemoryTab);
+
+    start(f, trigger);
+
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
+    QVERIFY(w.settingsPage()->isVisible());
+    QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
+    QCOMPARE(f.vfoCell(0, 0), QStringLiteral("14.000.000"));
+    QCOMPARE(f.vfoCell(1, 0), QStringLiteral("7.100.000"));
+    QCOMPARE(f.state.TransferOk, true);
+    // Selections made by a read are no edit.
+    QCOMPARE(f.state.DataChanged, false);
+    verifyIdle(f);
+    QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R", "KV~F0400R", "KV~F0500R", "KV~E"}));
+}
+
+void tst_Transfers::writeSettings_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("Write Settings button") << "cmbTxData1";
+    QTest::newRow("Tool > Write > Settings") << "mnuWrSet";
+}
+
+void tst_Transfers::writeSettings()
+{
+    QFETCH(QString, trigger);
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f));
+    frmMain &w = f.load();
+    QComboBox *speed = f.list(QStringLiteral("cmbWPM"));
+    speed->setFocus();
+    QTest::keyClick(speed, Qt::Key_Down);
+    QCOMPARE(speed->currentText(), QStringLiteral("21"));
+    QCOMPARE(f.state.DataChanged, true);
+    selectTab(w, frmMain::MemoryTab);
+
+    start(f, trigger);
+
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
+    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(f.state.DataChanged, true);
+    verifyIdle(f);
+    const QStringList memory = radio.memory();
+    QCOMPARE(memory.size(), CloneFile::LineCount);
+    Module1 expected;
+    expected.SettingSelection = f.state.SettingSelection;
+    SettingsCodec::EncodeSettings(expected);
+    QCOMPARE(memory.at(1), expected.SettingsLine1);
+    QCOMPARE(memory.at(2), expected.SettingsLine2);
+    QCOMPARE(memory.at(3), VfoCodec::EncodeVfo(f.state, 0));
+}
+
+void tst_Transfers::autoSelect_data()
+{
+    QTest::addColumn<QStringList>("radioOptions");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<bool>("extended");
+    QTest::newRow("QT-R70J extended") << QStringList{"--variant", "J", "--extended"} << 0 << true;
+    QTest::newRow("QT-R70T") << QStringList{"--variant", "T"} << 1 << false;
+    QTest::newRow("QT-R70A answering to QTR60") << QStringList{"--variant", "A", "--model", "QTR60"} << 3 << false;
+}
+
+void tst_Transfers::autoSelect()
+{
+    QFETCH(QStringList, radioOptions);
+    QFETCH(int, option);
+    QFETCH(bool, extended);
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f, radioOptions));
+    frmMain &w = f.load();
+
+    start(f, QStringLiteral("cmdAuto"));
+
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QVERIFY(w.settingsPage()->modelOption(option)->isChecked());
+    QCOMPARE(f.state.ModelVariant, option);
+    QCOMPARE(f.state.ExtendedRange, extended);
+    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.TransferOk, false);
+    verifyIdle(f);
+    QCOMPARE(radio.commands(), QStringList{"KV~WHO"});
+}
+
+void tst_Transfers::readAll()
+{
+    MainWindowFixture f;
+    const QString image = writeChangedImage(f);
+    Radio radio;
+    QVERIFY(radio.start(f, {"--image", image}));
+    frmMain &w = f.load();
+
+    start(f, QStringLiteral("mnuReAll"));
+
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
+    verifyGridShowsTable(f);
+    verifyIdle(f);
+    const QStringList commands = radio.commands();
+    QCOMPARE(commands.size(), 4 + 1 + Module1::ChannelCount + 1);
+    QCOMPARE(commands.at(4), QStringLiteral("KV~E"));
+    QCOMPARE(commands.at(5), QStringLiteral("KV~F0600R"));
+}
+
+void tst_Transfers::writeAll()
+{
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f));
+    frmMain &w = f.load();
+
+    start(f, QStringLiteral("mnuWrAll"));
+
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    verifyIdle(f);
+    QStringList shape;
+    for (const QString &command : radio.commands())
+        shape.append(command.left(9));
+    QStringList expected = {"QTR70", "KV~F0300W", "KV~F0320W", "KV~F0400W", "KV~F0500W", "KV~E", "QTR70"};
+    QCOMPARE(shape.mid(0, expected.size()), expected);
+    QCOMPARE(shape.size(), expected.size() + Module1::ChannelCount + 1);
+    QCOMPARE(shape.last(), QStringLiteral("KV~E"));
+}
+
+void tst_Transfers::failure_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<bool>("radioPresent");
+    QTest::addColumn<QString>("message");
+    const QStringList triggers = TransferButtons + QStringList{"mnuReMem", "mnuWrSet", "mnuReAll", "mnuWrAll"};
+    for (const QString &trigger : triggers) {
+        QTest::addRow("%s, silent radio", qPrintable(trigger)) << trigger << true << "Communication Error";
+        QTest::addRow("%s, no such port", qPrintable(trigger)) << trigger << false << "COM Port Error";
+    }
+}
+
+void tst_Transfers::failure()
+{
+    QFETCH(QString, trigger);
+    QFETCH(bool, radioPresent);
+    QFETCH(QString, message);
+    MainWindowFixture f;
+    Radio radio;
+    if (radioPresent)
+        QVERIFY(radio.start(f, {"--fault", "silent"}));
+    else
+        MainWindowFixture::useDevice(MissingDevice);
+    frmMain &w = f.load();
+    const bool modelBefore = w.settingsPage()->modelOption(Module1::ModelE)->isChecked();
+
+    start(f, trigger);
+
+    // One message box, captioned "ERROR", with the stop icon.
+    QCOMPARE(f.prompter.messages(), QStringList{message});
+    QCOMPARE(f.prompter.shown.first().title, QStringLiteral("ERROR"));
+    QCOMPARE(f.prompter.shown.first().icon, Prompter::Icon::Critical);
+    QCOMPARE(f.state.TransferOk, false);
+    QCOMPARE(w.settingsPage()->modelOption(Module1::ModelE)->isChecked(), modelBefore);
+    verifyIdle(f);
+    // The status bar names the reason.
+    const QString reason = w.mainStatusBar()->text();
+    QVERIFY(!reason.isEmpty());
+    if (!radioPresent)
+        QVERIFY2(reason.contains(MissingDevice), qPrintable(reason));
+}
+
+void tst_Transfers::readAllWithFailingSettingsReadsNoMemory()
+{
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f, {"--fault", "hang-after=1"}));
+    frmMain &w = f.load();
+    selectTab(w, frmMain::MemoryTab);
+
+    start(f, QStringLiteral("mnuReAll"));
+
+    QCOMPARE(f.prompter.messages(), QStringList{"Communication Error"});
+    QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R"}));
+    QCOMPARE(f.state.TransferOk, false);
+    QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
+    verifyIdle(f);
+}
+
+void tst_Transfers::nothingElseWhileTransferRuns()
+{
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f));
+    frmMain &w = f.load();
+    selectTab(w, frmMain::MemoryTab);
+
+    // Part way through a Read Memory, try every other way in.
+    bool tried = false;
+    bool busyLooks = false;
+    bool closed = true;
+    int tabAfterClick = -1;
+    QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [&](int slot) {
+        if (slot != 10 || tried)
+            return;
+        tried = true;
+        QTimer::singleShot(0, &w, [&] {
+            busyLooks = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor
+                && !enabledOnPage(f.button(QStringLiteral("cmbRxData")))
+                && !enabledOnPage(f.button(QStringLiteral("cmbTxData")))
+                && w.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"))->isVisible()
+                && w.mainStatusBar()->text().startsWith(QStringLiteral("Reading channel "));
+            selectTab(w, frmMain::SettingsTab);
+            tabAfterClick = w.selectedTab();
+            for (const char *entry : {"mnuReSet", "mnuWrSet", "mnuReMem", "mnuWrMem", "mnuReAll", "mnuWrAll",
+                                      "mnuFileNew", "mnuFileOpen", "mnuToolsOptions"})
+                f.action(QLatin1String(entry))->trigger();
+            closed = w.close();
+        });
+    });
+
+    start(f, QStringLiteral("cmbRxData"));
+
+    QVERIFY(tried);
+    QVERIFY(busyLooks);
+    QCOMPARE(tabAfterClick, int(frmMain::MemoryTab));
+    QVERIFY(!closed);
+    QVERIFY(w.isVisible());
+    QCOMPARE(f.prompter.shown.size(), 0);
+    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QVERIFY(w.memoryPage()->isVisible());
+    const QStringList commands = radio.commands();
+    QCOMPARE(commands.size(), Module1::ChannelCount + 1);
+    QCOMPARE(channelCommands(commands, QLatin1Char('R')), Module1::ChannelCount);
+    verifyIdle(f);
+    // Afterwards the window closes as usual.
+    QVERIFY(w.close());
+}
+
+QTEST_MAIN(tst_Transfers)
+#include "tst_Transfers.moc"
