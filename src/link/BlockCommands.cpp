@@ -1,5 +1,7 @@
 #include "BlockCommands.h"
 
+#include <iterator>
+
 #include "LineExchange.h"
 #include "MemoryMap.h"
 #include "RadioPort.h"
@@ -115,4 +117,26 @@ QString BlockCommands::describe(const Reply &reply) const
     if (reply.raw == LineExchange::noReply())
         return QStringLiteral("no reply within %1 ms").arg(m_exchange.replyTimeoutMs());
     return QStringLiteral("unexpected reply of %1 characters").arg(reply.raw.size());
+}
+
+namespace {
+
+const char *const VariantCodes[] = {"33", "66", "99", "CC"};
+
+} // namespace
+
+QString BlockCommands::variantCode(int variant)
+{
+    if (variant < 0 || variant >= int(std::size(VariantCodes)))
+        return QString();
+    return QLatin1String(VariantCodes[variant]);
+}
+
+int BlockCommands::variantForCode(const QString &code)
+{
+    for (int v = 0; v < int(std::size(VariantCodes)); ++v) {
+        if (code == QLatin1String(VariantCodes[v]))
+            return v;
+    }
+    return -1;
 }

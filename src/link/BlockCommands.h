@@ -45,6 +45,12 @@ public:
     static QString modelCommand(const QString &model) { return model + QStringLiteral("\r\n"); }
     static QString primaryModel() { return QStringLiteral("QTR70"); }
     static QString secondaryModel() { return QStringLiteral("QTR60"); }
+    // The identification's variant code of a model option (0 QT-R70J ..
+    // 3 QT-R70A: "33", "66", "99", "CC"), and back; -1 for an unknown code.
+    static QString variantCode(int variant);
+    static int variantForCode(const QString &code);
+    // The range code of an extended-coverage radio.
+    static QString extendedRangeCode() { return QStringLiteral("AA"); }
 
     // The 64-digit record at `address`.
     RecordReply ReadRecord(int address);

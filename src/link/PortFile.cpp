@@ -1,11 +1,12 @@
 #include "PortFile.h"
 
+#include "AtomicFile.h"
+
 #include "PortNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 PortFile::PortFile(const QString &programFolder, const QString &userFolder)
@@ -61,13 +62,5 @@ bool PortFile::write(int portNumber) const
 
 bool PortFile::writeFile(const QString &path, int portNumber)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray line = QByteArray::number(portNumber) + "\r\n";
-    if (file.write(line) != line.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(path, QByteArray::number(portNumber) + "\r\n").ok();
 }

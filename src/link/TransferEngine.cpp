@@ -16,24 +16,6 @@ namespace {
 
 using Outcome = TransferResult::Outcome;
 
-// The variant codes of the identification answer, by model option.
-const std::array<QString, 4> VariantCodes = {
-    QStringLiteral("33"), // QT-R70J
-    QStringLiteral("66"), // QT-R70T
-    QStringLiteral("99"), // QT-R70E
-    QStringLiteral("CC"), // QT-R70A
-};
-const QString ExtendedRangeCode = QStringLiteral("AA");
-
-int variantForCode(const QString &code)
-{
-    for (int v = 0; v < int(VariantCodes.size()); ++v) {
-        if (VariantCodes[v] == code)
-            return v;
-    }
-    return -1;
-}
-
 QString slotName(int slot)
 {
     return QStringLiteral("slot %1").arg(slot);
@@ -313,7 +295,7 @@ TransferResult TransferEngine::doAutoSelect()
         return failed(*m_commands, identity, QStringLiteral("identification"));
 
     m_state.ExtendedRange = false;
-    const int variant = variantForCode(identity.variantCode);
+    const int variant = BlockCommands::variantForCode(identity.variantCode);
     if (variant < 0) {
         return TransferResult(Outcome::CommunicationFailure,
                               QStringLiteral("identification: unknown variant code \"%1\"")
@@ -322,6 +304,6 @@ TransferResult TransferEngine::doAutoSelect()
     m_state.ModelVariant = variant;
     m_state.DataChanged = true;
     emit modelSelected(variant);
-    m_state.ExtendedRange = identity.rangeCode == ExtendedRangeCode;
+    m_state.ExtendedRange = identity.rangeCode == BlockCommands::extendedRangeCode();
     return TransferResult();
 }

@@ -1,5 +1,7 @@
 #include "VirtualRadio.h"
 
+#include "BlockCommands.h"
+
 #include <array>
 
 namespace {
@@ -14,10 +16,7 @@ constexpr int AddressDigits = 4;
 const QByteArray Accepted = QByteArrayLiteral("OK");
 const QByteArray Refused = QByteArrayLiteral("NG");
 
-// The variant code of the identification line, by model option.
-constexpr std::array<const char *, 4> VariantCodes = {"33", "66", "99", "CC"};
 const QByteArray UninterpretedCode = QByteArrayLiteral("00");
-const QByteArray ExtendedRangeCode = QByteArrayLiteral("AA");
 const QByteArray StandardRangeCode = QByteArrayLiteral("00");
 
 // Wrong content for the garbage fault: two-letter answers become "XX",
@@ -39,7 +38,7 @@ bool isHex(const QByteArray &text)
 
 const QStringList &VirtualRadio::modelNames()
 {
-    static const QStringList names = {QStringLiteral("QTR70"), QStringLiteral("QTR60")};
+    static const QStringList names = {BlockCommands::primaryModel(), BlockCommands::secondaryModel()};
     return names;
 }
 
@@ -56,8 +55,8 @@ QByteArray VirtualRadio::identification() const
     const int option = (m_variant >= Module1::ModelJ && m_variant <= Module1::ModelA)
         ? m_variant
         : Module1::ModelE;
-    return m_model.toLatin1() + QByteArray(VariantCodes.at(option)) + UninterpretedCode
-        + (m_extended ? ExtendedRangeCode : StandardRangeCode);
+    return m_model.toLatin1() + BlockCommands::variantCode(option).toLatin1() + UninterpretedCode
+        + (m_extended ? BlockCommands::extendedRangeCode().toLatin1() : StandardRangeCode);
 }
 
 VirtualRadio::Command VirtualRadio::classify(const QByteArray &body, int &address,
