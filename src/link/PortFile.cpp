@@ -1,7 +1,6 @@
 #include "PortFile.h"
 
 #include "AtomicFile.h"
-
 #include "PortNames.h"
 
 #include <QCoreApplication>
