@@ -30,6 +30,7 @@ int main(int argc, char *argv[])
     frmMain window(state, prompter, PortFile::forThisProgram(), StringTable::forSystem());
     window.Form_Load();
     splash.close();
+    window.editDialog();  // loaded now, shown on its first use
     window.show();
     return QApplication::exec();
 }

@@ -8,11 +8,24 @@ class Module1;
 // table row r), one column per data column (column c shows ChannelText
 // column c: Frequency .. Skip); the row labels ("0".."199", "A  0"..,
 // "A-P1", ...) are the vertical header. A view only: nothing is read back.
+//
+// Selection: after every click or drag exactly one whole row is selected,
+// the row where the pointer was released, and it is the current row with
+// the current cell in the first data column. "Up" and "Down" move the
+// current row and keep it in the window of rows in view; "Down" moves only
+// inside the first bank. The rows share the grid's height so that 13 of
+// them are in view (fewer only when that would cut their text).
 class MemoryGrid : public QTableWidget
 {
     Q_OBJECT
 public:
     static constexpr int DataColumns = 11;
+    // Rows in view at once.
+    static constexpr int WindowRows = 13;
+    // Room above and below a row's text.
+    static constexpr int RowPadding = 4;
+    // "Down" moves no further than the last row of the first bank.
+    static constexpr int LastDownRow = 199;
 
     explicit MemoryGrid(Module1 &state, QWidget *parent = nullptr);
 
@@ -24,9 +37,40 @@ public:
     // Row r's texts, whether the row is in use or not.
     void writeRow(int r);
 
+    // The current table row; row 0 until a row has been made current.
+    int currentDataRow() const;
+    // Makes row r current (first data column) and selects it whole,
+    // without scrolling.
+    void selectDataRow(int r);
+    // The row shown at the top and scrolling to put a row there.
+    int topRow() const;
+    void setTopRow(int r);
+    // Whole rows in view: WindowRows unless the grid is too low for them.
+    int visibleRows() const;
+
+public slots:
+    // The "Up" button (Command5) and the "Down" button (Command4).
+    void moveUp();
+    void moveDown();
+
+signals:
+    // A double-click on a row or on its label: edit the current row.
+    void editRequested();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     void applyColumnWidths();
+    void fitRowsToView();
     void setRowTexts(int r, bool blank);
+    // The mouse release rule: `endRow` (or the current row when the
+    // pointer is off the rows) becomes the one selected, current row.
+    void settleSelection(int endRow);
 
     Module1 &m_state;
 };

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "CloneFile.h"
+#include "CsvExchange.h"
 #include "FileResult.h"
 #include "Icons.h"
 #include "LocalizeForm.h"
@@ -17,12 +18,14 @@
 #include "VfoCodec.h"
 #include "VfoGrid.h"
 #include "dlgCOM.h"
+#include "dlgModify.h"
 #include "frmAbout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFrame>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -39,6 +42,16 @@ namespace {
 using Kind = TransferEngine::Kind;
 
 const QString ErrorCaption = QStringLiteral("ERROR");
+const QString ClearCaption = QStringLiteral("CLEAR OK");
+const QString ClearWarning = QStringLiteral("Clear cannot be undone.");
+const QString ClearOneQuestion = QStringLiteral("Are you sure that you want to do the clear?");
+const QString ClearAllQuestion = QStringLiteral("Are you sure that you want to clear all memory?");
+
+// "1 channel", "2 channels".
+QString counted(int count, const char *one, const char *many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
 
 bool isMemoryTransfer(Kind kind)
 {
@@ -50,6 +63,11 @@ bool isMemoryTransfer(Kind kind)
 QString frmMain::cloneFileFilter()
 {
     return QStringLiteral("Korvan QT-R70 Clone Files (*.R70);;All Files (*.*)");
+}
+
+QString frmMain::csvFileFilter()
+{
+    return QStringLiteral("CSV Files (*.csv);;All Files (*.*)");
 }
 
 frmMain::frmMain(Module1 &state, Prompter &prompter, const PortFile &portFile,
@@ -117,8 +135,8 @@ void frmMain::buildMenus()
     connect(addEntry(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
             &frmMain::mnuFileSaveAs_Click);
     separator(file, "mnuFileBar0");
-    addEntry(file, "mnuImport", 1201);
-    addEntry(file, "mnuExport", 1202);
+    connect(addEntry(file, "mnuImport", 1201), &QAction::triggered, this, &frmMain::mnuImport_Click);
+    connect(addEntry(file, "mnuExport", 1202), &QAction::triggered, this, &frmMain::mnuExport_Click);
     separator(file, "mnuFileBar1");
     // Printing is not offered: both entries are shown greyed.
     addEntry(file, "mnuFilePageSetup", 1005)->setEnabled(false);
@@ -127,7 +145,7 @@ void frmMain::buildMenus()
     connect(addEntry(file, "mnuFileExit", 1007), &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 
     QMenu *edit = addMenu(nullptr, "mnuEdit", 1008);
-    addEntry(edit, "mnuEditUndo", 1009);
+    connect(addEntry(edit, "mnuEditUndo", 1009), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
 
     QMenu *view = addMenu(nullptr, "mnuView", 1010);
     m_viewToolbar = addEntry(view, "mnuViewToolbar", 1011);
@@ -228,6 +246,16 @@ void frmMain::buildPages()
     connect(m_settingsPage->autoSelectButton(), &QPushButton::clicked, this, &frmMain::cmdAuto_Click);
     connect(m_memoryPage->readMemoryButton(), &QPushButton::clicked, this, &frmMain::cmbRxData_Click);
     connect(m_memoryPage->writeMemoryButton(), &QPushButton::clicked, this, &frmMain::cmbTxData_Click);
+
+    // Insert and Delete are never available, so they have no handler.
+    connect(m_memoryPage->clearButton(), &QPushButton::clicked, this, &frmMain::cmbClear_Click);
+    connect(m_memoryPage->clearAllButton(), &QPushButton::clicked, this, &frmMain::cmbClAll_Click);
+    connect(m_memoryPage->upButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveUp);
+    connect(m_memoryPage->downButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveDown);
+    connect(memoryGrid(), &MemoryGrid::editRequested, this, &frmMain::MSFlexGrid1_DblClick);
+    connect(vfoGrid(), &QTableWidget::cellDoubleClicked, this, &frmMain::MSFlexGrid2_DblClick);
+    connect(vfoGrid()->verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            &frmMain::MSFlexGrid2_DblClick);
 }
 
 void frmMain::connectEngine()
@@ -292,6 +320,15 @@ void frmMain::Form_Load()
     if (!m_state.CommandLineFile.isEmpty())
         loadCloneFile(m_state.CommandLineFile);
     m_state.DataChanged = false;
+}
+
+dlgModify *frmMain::editDialog()
+{
+    if (!m_editDialog) {
+        m_editDialog = new dlgModify(m_state, m_prompter, this);
+        m_editDialog->setGrids(memoryGrid(), vfoGrid());
+    }
+    return m_editDialog;
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -393,12 +430,17 @@ void frmMain::refreshAllViews()
     setWindowTitle(m_state.WindowCaption);
 }
 
+void frmMain::showFileError(const FileResult &result)
+{
+    m_statusBar->setText(result.detail());
+    m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
+}
+
 bool frmMain::loadCloneFile(const QString &path)
 {
     const FileResult result = CloneFile::LoadCloneFile(m_state, path);
     if (!result.ok()) {
-        m_statusBar->setText(result.detail());
-        m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        showFileError(result);
         return false;
     }
     m_statusBar->setText(QString());
@@ -410,8 +452,7 @@ bool frmMain::writeCloneFile(const QString &path)
 {
     const FileResult result = CloneFile::WriteCloneFile(m_state, path);
     if (!result.ok()) {
-        m_statusBar->setText(result.detail());
-        m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        showFileError(result);
         return false;
     }
     m_statusBar->setText(QString());
@@ -469,6 +510,103 @@ void frmMain::mnuFileSaveAs_Click()
 void frmMain::mnuFileExit_Click()
 {
     close();
+}
+
+void frmMain::mnuExport_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    const QString path = m_prompter.saveFileName(this, csvFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    const FileResult result = CsvExchange::CsvExport(m_state, path);
+    if (!result.ok()) {
+        showFileError(result);
+        return;
+    }
+    m_statusBar->setText(QString());
+    setWindowTitle(m_state.WindowCaption);
+}
+
+void frmMain::mnuImport_Click()
+{
+    if (m_engine->isBusy())
+        return;
+    const QString path = m_prompter.openFileName(this, csvFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    const CsvExchange::ImportResult result = CsvExchange::CsvImport(m_state, path);
+    if (!result.file.ok()) {
+        showFileError(result.file);
+        return;
+    }
+    vfoGrid()->UpdateVFOData();
+    memoryGrid()->selectDataRow(0);
+    memoryGrid()->RefreshMemoryGrid();
+    setWindowTitle(m_state.WindowCaption);
+    m_statusBar->setText(QStringLiteral("Imported %1 and %2; %3 dropped")
+                             .arg(counted(result.channels, "channel", "channels"),
+                                  counted(result.vfos, "VFO record", "VFO records"),
+                                  counted(result.dropped, "record", "records")));
+}
+
+// --- editing ----------------------------------------------------------------
+
+void frmMain::MSFlexGrid1_DblClick()
+{
+    if (m_engine->isBusy())
+        return;
+    const int row = memoryGrid()->currentDataRow();
+    if (editDialog()->openForChannel(row))
+        memoryGrid()->showRow(row);  // widens the columns the new texts need
+}
+
+void frmMain::MSFlexGrid2_DblClick()
+{
+    if (m_engine->isBusy())
+        return;
+    const int row = qMax(0, vfoGrid()->currentRow());
+    if (editDialog()->openForVfo(row))
+        vfoGrid()->showRow(row);
+}
+
+void frmMain::mnuEditUndo_Click()
+{
+    // Modify: what a double-click on the grid of the selected tab does.
+    if (selectedTab() == SettingsTab)
+        MSFlexGrid2_DblClick();
+    else
+        MSFlexGrid1_DblClick();
+}
+
+bool frmMain::confirmClear(const QString &question)
+{
+    const Prompter::Answer answer =
+        m_prompter.askOkCancel(this, ClearWarning + QStringLiteral("\r\n") + question, ClearCaption,
+                               Prompter::Icon::Exclamation, Prompter::Answer::Cancel);
+    return answer == Prompter::Answer::Ok;
+}
+
+void frmMain::cmbClear_Click()
+{
+    if (m_engine->isBusy() || !confirmClear(ClearOneQuestion))
+        return;
+    m_state.DataChanged = true;
+    const int row = memoryGrid()->currentDataRow();
+    m_state.ClearChannel(row);
+    memoryGrid()->showRow(row);
+}
+
+void frmMain::cmbClAll_Click()
+{
+    if (m_engine->isBusy() || !confirmClear(ClearAllQuestion))
+        return;
+    m_state.DataChanged = true;
+    for (int row = 0; row < Module1::ChannelCount; ++row)
+        m_state.ClearChannel(row);
+    memoryGrid()->RefreshMemoryGrid();
 }
 
 // --- view, tools, help ------------------------------------------------------

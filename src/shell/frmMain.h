@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+class FileResult;
 class MainStatusBar;
 class MemoryGrid;
 class MemoryPage;
@@ -22,6 +23,7 @@ class SettingsPage;
 class TransferResult;
 class VfoGrid;
 class dlgCOM;
+class dlgModify;
 class frmAbout;
 
 // The main window: menus, toolbar, the tab strip over the settings page and
@@ -41,6 +43,8 @@ public:
 
     // "Korvan QT-R70 Clone Files (*.R70)|*.R70|All Files (*.*)|*.*".
     static QString cloneFileFilter();
+    // "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*".
+    static QString csvFileFilter();
 
     frmMain(Module1 &state, Prompter &prompter, const PortFile &portFile,
             const StringTable &strings, QWidget *parent = nullptr);
@@ -49,6 +53,7 @@ public:
     // Runs the window's load: captions from the string table, size, the
     // port number from the port file, factory settings and VFOs, Timer1,
     // caption, first page, the command-line file; DataChanged := false.
+    // Then loads the edit dialog without showing it.
     void Form_Load();
 
     // Timer1's interval (tests shorten it).
@@ -61,6 +66,8 @@ public:
     MemoryGrid *memoryGrid() const;
     VfoGrid *vfoGrid() const;
     MainStatusBar *mainStatusBar() const { return m_statusBar; }
+    // The one edit dialog, for both grids (loaded at start-up).
+    dlgModify *editDialog();
     int selectedTab() const;
 
     // The shared file dialog's start name: the name chosen last.
@@ -85,6 +92,9 @@ private slots:
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuEditUndo_Click();
     void mnuViewToolbar_Click();
     void mnuStatusBar_Click();
     void mnuReSet_Click();
@@ -101,6 +111,10 @@ private slots:
     void cmbRxData1_Click();
     void cmbTxData1_Click();
     void cmdAuto_Click();
+    void cmbClear_Click();
+    void cmbClAll_Click();
+    void MSFlexGrid1_DblClick();
+    void MSFlexGrid2_DblClick();
 
 private:
     QAction *addEntry(QMenu *menu, const char *name, int captionId);
@@ -118,6 +132,10 @@ private:
     bool confirmSaveChanges();
     bool saveCloneFileAs();
     bool writeCloneFile(const QString &path);
+    void showFileError(const FileResult &result);
+
+    // OK / Cancel before a clear; true for OK.
+    bool confirmClear(const QString &question);
 
     void runTransfer(TransferEngine::Kind kind);
     void finishTransfer(TransferEngine::Kind kind, const TransferResult &result);
@@ -154,5 +172,6 @@ private:
 
     frmAbout *m_about = nullptr;
     dlgCOM *m_portDialog = nullptr;
+    dlgModify *m_editDialog = nullptr;
     QString m_commonDialogFileName;
 };

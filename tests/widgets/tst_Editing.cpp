@@ -1,0 +1,687 @@
+// Editing in the main window: the memory grid's selection, "Up" and
+// "Down", Clear and Clear All, the edit dialog opened by double-clicks and
+// by Edit > Modify, and the edits surviving a clone file.
+
+#include "ChannelLabel.h"
+#include "MainWindowFixture.h"
+#include "MemoryGrid.h"
+#include "SimProcess.h"
+#include "StateSnapshot.h"
+#include "TransferEngine.h"
+#include "VfoGrid.h"
+#include "dlgModify.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using Answer = Prompter::Answer;
+using Kind = ScriptedPrompter::Shown::Kind;
+
+namespace {
+
+const QString ClearText =
+    QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to do the clear?");
+const QString ClearAllText =
+    QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear all memory?");
+// Should a step inside the dialog go astray, its modal loop still ends.
+constexpr int StuckDialogMs = 10000;
+
+void selectTab(frmMain &w, int tab)
+{
+    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+}
+
+// The window on its memory page, loaded and shown.
+frmMain &memoryWindow(MainWindowFixture &f)
+{
+    frmMain &w = f.load();
+    selectTab(w, frmMain::MemoryTab);
+    return w;
+}
+
+// The middle of a cell, scrolled into view first.
+QPoint cellPoint(QTableWidget *grid, int row, int column)
+{
+    grid->scrollToItem(grid->item(row, column));
+    return grid->visualItemRect(grid->item(row, column)).center();
+}
+
+QPoint labelPoint(QTableWidget *grid, int row)
+{
+    grid->scrollToItem(grid->item(row, grid->columnAt(0)));
+    QHeaderView *labels = grid->verticalHeader();
+    return {labels->width() / 2, labels->sectionViewportPosition(row) + labels->sectionSize(row) / 2};
+}
+
+// A user's double-click on a row's cell or on its label: press, release,
+// double-click, release.
+void doubleClick(QTableWidget *grid, int row, bool onLabel = false)
+{
+    const QPoint at = onLabel ? labelPoint(grid, row) : cellPoint(grid, row, 2);
+    QWidget *surface = onLabel ? grid->verticalHeader()->viewport() : grid->viewport();
+    QTest::mouseClick(surface, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(surface, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, at);
+}
+
+// The top row: the first row in view from its top edge on.
+int firstWholeRow(const QTableWidget *grid)
+{
+    const int r = grid->rowAt(0);
+    return grid->rowViewportPosition(r) < 0 ? r + 1 : r;
+}
+
+QList<int> selectedRows(const QTableWidget *grid)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : grid->selectionModel()->selectedRows())
+        rows.append(index.row());
+    return rows;
+}
+
+// Every channel row in use, with a name that tells the rows apart.
+void fillChannels(Module1 &state)
+{
+    for (int r = 0; r < Module1::ChannelCount; ++r) {
+        state.ChannelInUse[size_t(r)] = true;
+        state.ChannelText[size_t(r)][0] = QStringLiteral("7.050.000");
+        state.ChannelText[size_t(r)][9] = QStringLiteral("CH%1").arg(r);
+        state.ChannelValue[size_t(r)][0] = 7050000;
+    }
+}
+
+QStringList gridRow(const QTableWidget *grid, int row)
+{
+    QStringList texts;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts.append(grid->item(row, c)->text());
+    return texts;
+}
+
+// Runs `inside` once the dialog is up, inside its modal loop; the dialog
+// is ended after StuckDialogMs should `inside` leave it open.
+class WhileShown : public QObject
+{
+public:
+    WhileShown(QDialog *dialog, std::function<void(QDialog &)> inside)
+        : m_dialog(dialog), m_inside(std::move(inside))
+    {
+        dialog->installEventFilter(this);
+        QTimer::singleShot(StuckDialogMs, this, [this] {
+            if (m_dialog->isVisible())
+                m_dialog->done(QDialog::Rejected);
+        });
+    }
+    int shownCount() const { return m_shown; }
+    bool wasModal() const { return m_modal; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_dialog && event->type() == QEvent::Show) {
+            ++m_shown;
+            QTimer::singleShot(0, this, [this] {
+                m_modal = QApplication::activeModalWidget() == m_dialog;
+                if (m_inside)
+                    m_inside(*m_dialog);
+            });
+        }
+        return false;
+    }
+
+private:
+    QDialog *m_dialog;
+    std::function<void(QDialog &)> m_inside;
+    int m_shown = 0;
+    bool m_modal = false;
+};
+
+template <class T>
+T *control(QDialog &dialog, const char *name)
+{
+    return dialog.findChild<T *>(QLatin1String(name));
+}
+
+void typeInto(QDialog &dialog, const char *name, const QString &text)
+{
+    auto *box = control<QLineEdit>(dialog, name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+void choose(QDialog &dialog, const char *name, int position)
+{
+    auto *list = control<QComboBox>(dialog, name);
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < position; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+}
+
+void press(QDialog &dialog, const char *button)
+{
+    QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+} // namespace
+
+class tst_Editing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void oneDialogLoadedHidden();
+    void releaseSelectsEndRow_data();
+    void releaseSelectsEndRow();
+    void thirteenRowsInView();
+    void upDown_data();
+    void upDown();
+    void clear_data();
+    void clear();
+    void insertDeleteDoNothing();
+    void doubleClickEdits_data();
+    void doubleClickEdits();
+    void modifyFollowsTab_data();
+    void modifyFollowsTab();
+    void editsSurviveCloneFile();
+    void nothingWhileTransferRuns();
+};
+
+void tst_Editing::oneDialogLoadedHidden()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    dlgModify *loaded = w.editDialog();  // as start-up does after the splash
+    const QList<dlgModify *> dialogs = w.findChildren<dlgModify *>();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs.first(), loaded);
+    QCOMPARE(w.editDialog(), loaded);
+    QVERIFY(!dialogs.first()->isVisible());
+    QCOMPARE(f.state.DataChanged, false);
+}
+
+void tst_Editing::releaseSelectsEndRow_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("onLabels");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("scrolledRight"); // a narrow window, columns scrolled
+
+    // Table rows: row r is labelled r in the first bank.
+    QTest::newRow("drag 5 to 9 (rows 4 to 8)") << 4 << 8 << 3 << false << Qt::LeftButton << false;
+    QTest::newRow("drag upwards") << 8 << 4 << 0 << false << Qt::LeftButton << false;
+    QTest::newRow("click in a later column") << 7 << 7 << 6 << false << Qt::LeftButton << false;
+    QTest::newRow("right button drag") << 2 << 6 << 10 << false << Qt::RightButton << false;
+    QTest::newRow("drag over the labels") << 3 << 6 << 0 << true << Qt::LeftButton << false;
+    QTest::newRow("click a label of bank B") << 603 << 603 << 0 << true << Qt::LeftButton << false;
+    QTest::newRow("label, columns scrolled") << 20 << 20 << 0 << true << Qt::LeftButton << true;
+}
+
+void tst_Editing::releaseSelectsEndRow()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, column);
+    QFETCH(bool, onLabels);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, scrolledRight);
+
+    MainWindowFixture f;
+    frmMain &w = memoryWindow(f);
+    MemoryGrid *grid = w.memoryGrid();
+    if (scrolledRight) {
+        w.resize(w.width() / 2, w.height());
+        QTRY_VERIFY(grid->horizontalScrollBar()->maximum() > 0);
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+        QVERIFY(grid->columnAt(0) > 0);
+    }
+    QWidget *surface = onLabels ? grid->verticalHeader()->viewport() : grid->viewport();
+    const auto at = [&](int row) { return onLabels ? labelPoint(grid, row) : cellPoint(grid, row, column); };
+
+    const QPoint start = at(from);
+    const QPoint end = at(to);
+    QTest::mousePress(surface, button, {}, start);
+    QTest::mouseMove(surface, end);
+    QTest::mouseRelease(surface, button, {}, end);
+
+    QCOMPARE(selectedRows(grid), QList<int>{to});
+    QCOMPARE(grid->selectionModel()->selectedIndexes().size(), MemoryGrid::DataColumns);
+    QCOMPARE(grid->currentRow(), to);
+    QCOMPARE(grid->currentColumn(), 0);
+    QCOMPARE(f.state.DataChanged, false);
+}
+
+void tst_Editing::thirteenRowsInView()
+{
+    MainWindowFixture f;
+    frmMain &w = memoryWindow(f);
+    MemoryGrid *grid = w.memoryGrid();
+    QCOMPARE(grid->visibleRows(), MemoryGrid::WindowRows);
+    // The last row can be brought to the bottom of a 13-row window.
+    grid->scrollToBottom();
+    QCOMPARE(firstWholeRow(grid), Module1::ChannelCount - MemoryGrid::WindowRows);
+    const int lastRowBottom = grid->rowViewportPosition(Module1::ChannelCount - 1) + grid->rowHeight(0);
+    QVERIFY(lastRowBottom <= grid->viewport()->height());
+    // The rows keep room for their text in a low window.
+    w.resize(w.width(), w.height() / 2);
+    QTRY_VERIFY(grid->rowHeight(0) >= grid->fontMetrics().height());
+}
+
+void tst_Editing::upDown_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("row");      // current table row before
+    QTest::addColumn<int>("top");      // top row before
+    QTest::addColumn<int>("newRow");
+    QTest::addColumn<int>("newTop");
+
+    // Table row r is grid row r + 1; the window holds 13 rows.
+    QTest::newRow("Up on grid row 1") << "Command5" << 0 << 0 << 0 << 0;
+    QTest::newRow("Up on grid row 300") << "Command5" << 299 << 290 << 298 << 290;
+    QTest::newRow("Up above the window") << "Command5" << 100 << 150 << 99 << 99;
+    QTest::newRow("Up onto the top row") << "Command5" << 151 << 150 << 150 << 150;
+    QTest::newRow("Up, 13th row of the window") << "Command5" << 113 << 100 << 112 << 100;
+    QTest::newRow("Up, just below the window") << "Command5" << 114 << 100 << 113 << 101;
+    QTest::newRow("Up far below the window") << "Command5" << 300 << 100 << 299 << 287;
+    QTest::newRow("Up from bank B's last row") << "Command5" << 603 << 591 << 602 << 591;
+    QTest::newRow("Down inside bank one") << "Command4" << 10 << 0 << 11 << 0;
+    QTest::newRow("Down onto the window's last row") << "Command4" << 11 << 0 << 12 << 0;
+    QTest::newRow("Down just past the window") << "Command4" << 12 << 0 << 13 << 1;
+    QTest::newRow("Down far below the window") << "Command4" << 50 << 0 << 51 << 39;
+    QTest::newRow("Down above the window") << "Command4" << 20 << 100 << 21 << 21;
+    QTest::newRow("Down on grid row 200") << "Command4" << 199 << 190 << 199 << 190;
+    QTest::newRow("Down on grid row 200 out of view") << "Command4" << 199 << 0 << 199 << 187;
+    QTest::newRow("Down on grid row 300") << "Command4" << 299 << 290 << 299 << 290;
+    QTest::newRow("Down on grid row 300 above the window") << "Command4" << 299 << 400 << 299 << 299;
+    QTest::newRow("Down on the last row, in view") << "Command4" << 603 << 591 << 603 << 591;
+    QTest::newRow("Down on the last row, out of view") << "Command4" << 603 << 300 << 603 << 591;
+}
+
+void tst_Editing::upDown()
+{
+    QFETCH(QString, button);
+    QFETCH(int, row);
+    QFETCH(int, top);
+    QFETCH(int, newRow);
+    QFETCH(int, newTop);
+
+    MainWindowFixture f;
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    w.refreshAllViews();
+    MemoryGrid *grid = w.memoryGrid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 5));
+    grid->verticalScrollBar()->setValue(top);
+    QCOMPARE(firstWholeRow(grid), top);
+    f.state.DataChanged = false;
+    const QString before = stateSnapshot(f.state);
+
+    QTest::mouseClick(f.button(button), Qt::LeftButton);
+
+    QCOMPARE(grid->currentRow(), newRow);
+    QCOMPARE(grid->currentColumn(), 0);
+    QCOMPARE(selectedRows(grid), QList<int>{newRow});
+    QCOMPARE(grid->selectionModel()->selectedIndexes().size(), MemoryGrid::DataColumns);
+    QCOMPARE(firstWholeRow(grid), newTop);
+    QCOMPARE(stateSnapshot(f.state), before);
+    QCOMPARE(f.state.DataChanged, false);
+    QVERIFY(f.prompter.shown.isEmpty());
+}
+
+void tst_Editing::clear_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("row"); // current row
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("cleared");
+
+    const QList<int> all = [] {
+        QList<int> rows;
+        for (int r = 0; r < Module1::ChannelCount; ++r)
+            rows.append(r);
+        return rows;
+    }();
+    QTest::newRow("Clear B-P2") << "cmbClear" << 603 << int(Answer::Ok) << ClearText << QList<int>{603};
+    QTest::newRow("Clear A-P1") << "cmbClear" << 400 << int(Answer::Ok) << ClearText << QList<int>{400};
+    QTest::newRow("Clear row 0") << "cmbClear" << 0 << int(Answer::Ok) << ClearText << QList<int>{0};
+    QTest::newRow("Clear cancelled") << "cmbClear" << 603 << int(Answer::Cancel) << ClearText << QList<int>{};
+    QTest::newRow("Clear All") << "cmbClAll" << 5 << int(Answer::Ok) << ClearAllText << all;
+    QTest::newRow("Clear All cancelled") << "cmbClAll" << 5 << int(Answer::Cancel) << ClearAllText
+                                         << QList<int>{};
+}
+
+void tst_Editing::clear()
+{
+    QFETCH(QString, button);
+    QFETCH(int, row);
+    QFETCH(int, answer);
+    QFETCH(QString, text);
+    QFETCH(QList<int>, cleared);
+
+    MainWindowFixture f;
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    w.refreshAllViews();
+    MemoryGrid *grid = w.memoryGrid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 2));
+    const int top = firstWholeRow(grid);
+    f.state.DataChanged = false;
+    const Module1 before = f.state;
+    const QStringList vfoRow = gridRow(w.vfoGrid(), 1);
+
+    f.prompter.answers.enqueue(Answer(answer));
+    QTest::mouseClick(f.button(button), Qt::LeftButton);
+
+    QCOMPARE(f.prompter.shown.size(), 1);
+    const auto &asked = f.prompter.shown.first();
+    QCOMPARE(asked.kind, Kind::OkCancel);
+    QCOMPARE(asked.title, QStringLiteral("CLEAR OK"));
+    QCOMPARE(asked.text, text);
+    QCOMPARE(asked.icon, Prompter::Icon::Exclamation);
+    QCOMPARE(asked.defaultButton, Answer::Cancel);
+
+    QCOMPARE(f.state.DataChanged, !cleared.isEmpty());
+    for (int r = 0; r < Module1::ChannelCount; ++r) {
+        const bool gone = cleared.contains(r);
+        const size_t n = size_t(r);
+        if (f.state.ChannelInUse[n] == gone)
+            QFAIL(qPrintable(QStringLiteral("row %1 in use: %2").arg(r).arg(!gone)));
+        const QString name = gone ? QString() : before.ChannelText[n][9];
+        if (f.state.ChannelText[n][9] != name || f.memoryCell(r, 9) != name || f.memoryCell(r, 0) != (gone ? QString() : QStringLiteral("7.050.000")))
+            QFAIL(qPrintable(QStringLiteral("row %1").arg(r)));
+        if (gone && (f.state.ChannelValue[n][0] != 0 || !f.state.ChannelText[n][0].isEmpty()))
+            QFAIL(qPrintable(QStringLiteral("row %1 not emptied").arg(r)));
+        if (grid->verticalHeaderItem(r)->text() != ChannelLabel::gridLabel(r))
+            QFAIL(qPrintable(QStringLiteral("label of row %1").arg(r)));
+    }
+    // The VFOs and the settings stay; so do the current row and the view.
+    QCOMPARE(f.state.VfoText, before.VfoText);
+    QCOMPARE(f.state.SettingsLine1, before.SettingsLine1);
+    QCOMPARE(f.state.SettingSelection, before.SettingSelection);
+    QCOMPARE(gridRow(w.vfoGrid(), 1), vfoRow);
+    QCOMPARE(grid->currentRow(), row);
+    QCOMPARE(selectedRows(grid), QList<int>{row});
+    QCOMPARE(firstWholeRow(grid), top);
+}
+
+void tst_Editing::insertDeleteDoNothing()
+{
+    MainWindowFixture f;
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    w.refreshAllViews();
+    QTest::mouseClick(w.memoryGrid()->viewport(), Qt::LeftButton, {}, cellPoint(w.memoryGrid(), 3, 0));
+    f.state.DataChanged = false;
+    const QString before = stateSnapshot(f.state);
+    for (const char *name : {"cmbInsert", "cmbDelete"}) {
+        QPushButton *b = f.button(QLatin1String(name));
+        QVERIFY(b->isVisible());
+        QVERIFY(!b->isEnabled());
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    QCOMPARE(stateSnapshot(f.state), before);
+    QCOMPARE(f.memoryCell(3, 9), QStringLiteral("CH3"));
+    QCOMPARE(f.memoryCell(4, 9), QStringLiteral("CH4"));
+    QVERIFY(f.prompter.shown.isEmpty());
+}
+
+void tst_Editing::doubleClickEdits_data()
+{
+    QTest::addColumn<bool>("vfo");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("channel");
+    QTest::addColumn<bool>("onLabel");
+
+    QTest::newRow("channel 5") << false << 5 << "Memory" << "5CH" << false;
+    QTest::newRow("bank A row 12") << false << 212 << "Memory A" << "12CH" << false;
+    QTest::newRow("B-P2") << false << 603 << "Memory B" << "P2" << false;
+    QTest::newRow("label A-P1") << false << 400 << "Memory A" << "P1" << true;
+    QTest::newRow("VFO A") << true << 0 << "VFO A" << "" << false;
+    QTest::newRow("VFO B") << true << 1 << "VFO B" << "" << false;
+    QTest::newRow("label VFO B") << true << 1 << "VFO B" << "" << true;
+}
+
+void tst_Editing::doubleClickEdits()
+{
+    QFETCH(bool, vfo);
+    QFETCH(int, row);
+    QFETCH(QString, heading);
+    QFETCH(QString, channel);
+    QFETCH(bool, onLabel);
+
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    selectTab(w, vfo ? frmMain::SettingsTab : frmMain::MemoryTab);
+    QTableWidget *grid = vfo ? static_cast<QTableWidget *>(w.vfoGrid()) : w.memoryGrid();
+    const int other = row == 0 ? 1 : row - 1;
+    const QStringList otherRow = gridRow(grid, other);
+    const QString caption = w.windowTitle();
+
+    QString shownHeading;
+    QString shownChannel;
+    bool splitVisible = !vfo;
+    WhileShown visit(w.editDialog(), [&](QDialog &d) {
+        shownHeading = control<QLabel>(d, "lblMode")->text();
+        shownChannel = control<QLabel>(d, "lblCH")->isVisible() ? control<QLabel>(d, "lblCH")->text() : QString();
+        splitVisible = control<QLineEdit>(d, "txtSP1")->isVisible();
+        typeInto(d, "txtFreq", QStringLiteral("21"));
+        typeInto(d, "txtFreq2", QStringLiteral("345"));
+        typeInto(d, "txtFreq3", QStringLiteral("670"));
+        choose(d, "cmbMode", 4);
+        if (!vfo)
+            typeInto(d, "txtName", QStringLiteral("WWWWWWWW"));
+        press(d, "OKButton");
+    });
+    doubleClick(grid, row, onLabel);
+
+    QCOMPARE(visit.shownCount(), 1);
+    QVERIFY(visit.wasModal());
+    QVERIFY(!w.editDialog()->isVisible());
+    QCOMPARE(shownHeading, heading);
+    QCOMPARE(shownChannel, channel);
+    QCOMPARE(splitVisible, !vfo);
+    QCOMPARE(grid->item(row, 0)->text(), QStringLiteral("21.345.670"));
+    QCOMPARE(grid->item(row, 1)->text(), QStringLiteral("AM"));
+    QCOMPARE(gridRow(grid, other), otherRow);
+    if (vfo) {
+        QCOMPARE(f.state.VfoValue[size_t(row)][0], 21345670.0);
+        QCOMPARE(f.state.VfoText[size_t(row)][1], QStringLiteral("AM"));
+    } else {
+        QVERIFY(f.state.ChannelInUse[size_t(row)]);
+        QCOMPARE(f.state.ChannelValue[size_t(row)][0], 21345670.0);
+        QCOMPARE(f.state.ChannelText[size_t(row)][1], QStringLiteral("AM"));
+        // The name column has grown to show the whole name.
+        QCOMPARE(grid->item(row, 9)->text(), QStringLiteral("WWWWWWWW"));
+        QVERIFY(grid->columnWidth(9) >= grid->sizeHintForIndex(grid->model()->index(row, 9)).width());
+    }
+    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(w.windowTitle(), caption);
+    QVERIFY(f.prompter.shown.isEmpty());
+}
+
+void tst_Editing::modifyFollowsTab_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("row"); // clicked beforehand; -1 for none
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("editRow");
+    QTest::addColumn<QString>("heading");
+
+    QTest::newRow("settings tab, VFO B") << int(frmMain::SettingsTab) << 1 << int(dlgModify::EditSource::Vfo)
+                                         << 1 << "VFO B";
+    QTest::newRow("settings tab, nothing clicked") << int(frmMain::SettingsTab) << -1
+                                                   << int(dlgModify::EditSource::Vfo) << 0 << "VFO A";
+    QTest::newRow("memory tab, A-P2") << int(frmMain::MemoryTab) << 401 << int(dlgModify::EditSource::Memory)
+                                      << 401 << "Memory A";
+    QTest::newRow("memory tab, nothing clicked") << int(frmMain::MemoryTab) << -1
+                                                 << int(dlgModify::EditSource::Memory) << 0 << "Memory";
+}
+
+void tst_Editing::modifyFollowsTab()
+{
+    QFETCH(int, tab);
+    QFETCH(int, row);
+    QFETCH(int, source);
+    QFETCH(int, editRow);
+    QFETCH(QString, heading);
+
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    selectTab(w, tab);
+    QTableWidget *grid = tab == frmMain::SettingsTab ? static_cast<QTableWidget *>(w.vfoGrid()) : w.memoryGrid();
+    if (row >= 0)
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 1));
+    const QString before = stateSnapshot(f.state);
+
+    QString shownHeading;
+    WhileShown visit(w.editDialog(), [&](QDialog &d) {
+        shownHeading = control<QLabel>(d, "lblMode")->text();
+        typeInto(d, "txtFreq", QStringLiteral("9"));
+        press(d, "CancelButton");
+    });
+    f.action(QStringLiteral("mnuEditUndo"))->trigger();
+
+    QCOMPARE(visit.shownCount(), 1);
+    QVERIFY(visit.wasModal());
+    QCOMPARE(int(w.editDialog()->editSource()), source);
+    QCOMPARE(w.editDialog()->editRow(), editRow);
+    QCOMPARE(shownHeading, heading);
+    // Cancel stores nothing.
+    QCOMPARE(stateSnapshot(f.state), before);
+    QCOMPARE(f.state.DataChanged, false);
+}
+
+void tst_Editing::editsSurviveCloneFile()
+{
+    MainWindowFixture f;
+    frmMain &w = memoryWindow(f);
+    const QString path = f.path(QStringLiteral("edited.R70"));
+    constexpr int row = 212;
+
+    {
+        WhileShown visit(w.editDialog(), [&](QDialog &d) {
+            typeInto(d, "txtFreq", QStringLiteral("14"));
+            typeInto(d, "txtFreq2", QStringLiteral("195"));
+            typeInto(d, "txtFreq3", QStringLiteral("500"));
+            typeInto(d, "txtSP1", QStringLiteral("14"));
+            typeInto(d, "txtSP2", QStringLiteral("200"));
+            typeInto(d, "txtSP3", QStringLiteral("000"));
+            typeInto(d, "txtName", QStringLiteral("cq dx"));
+            choose(d, "cmbMode", 5);
+            choose(d, "cmbGain", 3);
+            choose(d, "cmbAGC", 0);
+            choose(d, "cmbPower", 2);
+            choose(d, "cmbFilter", 1);
+            choose(d, "cmbTone", 9);
+            choose(d, "cmbNB", 1);
+            auto *skip = control<QCheckBox>(d, "chkSkip");
+            if (!skip->isChecked())
+                QTest::keyClick(skip, Qt::Key_Space);
+            press(d, "OKButton");
+        });
+        doubleClick(w.memoryGrid(), row);
+        QCOMPARE(visit.shownCount(), 1);
+    }
+    selectTab(w, frmMain::SettingsTab);
+    {
+        WhileShown visit(w.editDialog(), [&](QDialog &d) {
+            typeInto(d, "txtFreq", QStringLiteral("21"));
+            typeInto(d, "txtFreq2", QStringLiteral("074"));
+            typeInto(d, "txtFreq3", QStringLiteral("000"));
+            choose(d, "cmbMode", 0);
+            press(d, "OKButton");
+        });
+        doubleClick(w.vfoGrid(), 1);
+        QCOMPARE(visit.shownCount(), 1);
+    }
+    QCOMPARE(f.state.ChannelText[row][9], QStringLiteral("CQ DX"));
+    const Module1::ChannelTextRow texts = f.state.ChannelText[row];
+    const Module1::ChannelValueRow values = f.state.ChannelValue[row];
+    const Module1::VfoTextRow vfoTexts = f.state.VfoText[1];
+    const QStringList shownRow = gridRow(w.memoryGrid(), row);
+
+    f.prompter.fileNames.enqueue(path);
+    f.action(QStringLiteral("mnuFileSave"))->trigger();
+    QCOMPARE(f.state.DataChanged, false);
+    f.action(QStringLiteral("mnuFileNew"))->trigger();
+    QCOMPARE(f.memoryCell(row, 0), QString());
+    QVERIFY(!f.state.ChannelInUse[row]);
+    f.prompter.fileNames.enqueue(path);
+    f.action(QStringLiteral("mnuFileOpen"))->trigger();
+    QCOMPARE(f.prompter.messages(), QStringList());
+
+    QVERIFY(f.state.ChannelInUse[row]);
+    for (int c = 0; c < MemoryGrid::DataColumns; ++c) {
+        QCOMPARE(f.state.ChannelText[row][size_t(c)], texts[size_t(c)]);
+        if (c != 9)
+            QCOMPARE(f.state.ChannelValue[row][size_t(c)], values[size_t(c)]);
+    }
+    QCOMPARE(gridRow(w.memoryGrid(), row), shownRow);
+    for (int c = 0; c < VfoGrid::DataColumns; ++c)
+        QCOMPARE(f.state.VfoText[1][size_t(c)], vfoTexts[size_t(c)]);
+    QCOMPARE(f.vfoCell(1, 0), QStringLiteral("21.074.000"));
+}
+
+void tst_Editing::nothingWhileTransferRuns()
+{
+    MainWindowFixture f;
+    SimProcess radio;
+    QVERIFY2(radio.start({}), "the virtual radio did not start");
+    MainWindowFixture::useDevice(radio.devicePath());
+    frmMain &w = memoryWindow(f);
+    MemoryGrid *grid = w.memoryGrid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, 2, 0));
+
+    WhileShown visit(w.editDialog(), [](QDialog &d) { d.reject(); });
+    bool tried = false;
+    QString during;
+    QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [&](int slot) {
+        if (slot != 10 || tried)
+            return;
+        tried = true;
+        QTimer::singleShot(0, &w, [&] {
+            f.prompter.answers.append({Answer::Ok, Answer::Ok});
+            f.prompter.fileNames.append({f.path(QStringLiteral("a.csv")), f.path(QStringLiteral("b.csv"))});
+            doubleClick(grid, 2);
+            for (const char *entry : {"mnuEditUndo", "mnuImport", "mnuExport"})
+                f.action(QLatin1String(entry))->trigger();
+            for (const char *button : {"cmbClear", "cmbClAll"})
+                QTest::mouseClick(f.button(QLatin1String(button)), Qt::LeftButton);
+            during = stateSnapshot(f.state);
+        });
+    });
+    QTest::mouseClick(f.button(QStringLiteral("cmbRxData")), Qt::LeftButton);
+
+    QVERIFY(tried);
+    QVERIFY(!during.isEmpty());
+    QCOMPARE(visit.shownCount(), 0);
+    QVERIFY(f.prompter.shown.isEmpty());
+    QCOMPARE(f.prompter.fileNames.size(), 2);
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("b.csv"))));
+    // Afterwards the same ways in work again.
+    f.action(QStringLiteral("mnuEditUndo"))->trigger();
+    QCOMPARE(visit.shownCount(), 1);
+}
+
+QTEST_MAIN(tst_Editing)
+#include "tst_Editing.moc"
