@@ -50,6 +50,7 @@ private slots:
     void vfoRecord_data();
     void vfoRecord();
     void vfoFailureKeepsRow();
+    void vfoDecodeEncodeProperty();
 };
 
 void tst_SettingsVfoCodec::descriptorTable()
@@ -279,6 +280,39 @@ void tst_SettingsVfoCodec::vfoFailureKeepsRow()
     QCOMPARE(result.field(), QString("tone"));
     QCOMPARE(state.VfoText[0], text);
     QCOMPARE(state.VfoValue[0], value);
+}
+
+void tst_SettingsVfoCodec::vfoDecodeEncodeProperty()
+{
+    // Decoding then encoding gives the record back with status 80h and every
+    // byte outside mode .. noise blanker and the frequency cleared; a record
+    // that does not decode leaves the row as it was.
+    QRandomGenerator rng(1205);
+    Module1 state;
+    VfoCodec::LoadDefaultVfo(state);
+    int decoded = 0;
+    for (int i = 0; i < 3000; ++i) {
+        Record in;
+        for (auto &b : in)
+            b = std::uint8_t(rng.bounded(256));
+        if (i % 2 == 0) {
+            in[1] = std::uint8_t(rng.bounded(6));
+            in[7] = std::uint8_t(rng.bounded(0xA7));
+        }
+        const int r = int(rng.bounded(2));
+        const auto before = std::make_pair(state.VfoText[r], state.VfoValue[r]);
+        if (!VfoCodec::DecodeVfo(state, RecordText::join(in), r)) {
+            QCOMPARE(std::make_pair(state.VfoText[r], state.VfoValue[r]), before);
+            continue;
+        }
+        ++decoded;
+        Record expected{};
+        expected[0] = 0x80;
+        for (int k : {1, 2, 3, 4, 6, 7, 9, 16, 17, 18, 19})
+            expected[k] = in[k];
+        QCOMPARE(VfoCodec::EncodeVfo(state, r), RecordText::join(expected));
+    }
+    QVERIFY(decoded > 1500);
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsVfoCodec)
