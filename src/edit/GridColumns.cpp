@@ -35,3 +35,18 @@ int GridColumns::fullWidth(const QTableWidget *grid)
         width += grid->columnWidth(c);
     return width;
 }
+
+void GridColumns::makeReadOnlyRows(QTableWidget *grid)
+{
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            auto *item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            grid->setItem(r, c, item);
+        }
+    }
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setWordWrap(false);
+}

@@ -14,6 +14,9 @@ public:
     static void applyDesignWidths(QTableWidget *grid, const QList<int> &designPixels);
     // Widens the columns whose text in row r does not fit.
     static void widenForRow(QTableWidget *grid, int r);
+    // Fills every cell with a read-only item and makes the grid select
+    // whole single rows, as both grids do.
+    static void makeReadOnlyRows(QTableWidget *grid);
     // The width that shows every column without scrolling.
     static int fullWidth(const QTableWidget *grid);
 };

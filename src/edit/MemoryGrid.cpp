@@ -25,17 +25,7 @@ MemoryGrid::MemoryGrid(Module1 &state, QWidget *parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
 
-    for (int r = 0; r < rowCount(); ++r) {
-        for (int c = 0; c < DataColumns; ++c) {
-            auto *item = new QTableWidgetItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            setItem(r, c, item);
-        }
-    }
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setWordWrap(false);
+    GridColumns::makeReadOnlyRows(this);
     // The scroll position counts rows, so the top row is the scroll value.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     applyColumnWidths();

@@ -20,19 +20,9 @@ VfoGrid::VfoGrid(Module1 &state, QWidget *parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
-    for (int r = 0; r < Rows; ++r) {
-        for (int c = 0; c < DataColumns; ++c) {
-            auto *item = new QTableWidgetItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            setItem(r, c, item);
-        }
-    }
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    GridColumns::makeReadOnlyRows(this);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWordWrap(false);
     applyColumnWidths();
     UpdateVFOData();
 }

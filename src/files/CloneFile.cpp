@@ -104,11 +104,8 @@ FileResult CloneFile::fromBytes(Module1 &state, const QByteArray &bytes)
 FileResult CloneFile::WriteCloneFile(Module1 &state, const QString &path)
 {
     const FileResult result = AtomicFile::write(path, toBytes(state));
-    if (!result.ok())
-        return result;
-    state.CurrentFileName = path;
-    state.WindowCaption = captionFor(state, path);
-    state.DataChanged = false;
+    if (result.ok())
+        becomeCurrent(state, path);
     return result;
 }
 
@@ -123,11 +120,8 @@ FileResult CloneFile::LoadCloneFile(Module1 &state, const QString &path)
     file.close();
 
     const FileResult result = fromBytes(state, bytes);
-    if (!result.ok())
-        return result;
-    state.CurrentFileName = path;
-    state.WindowCaption = captionFor(state, path);
-    state.DataChanged = false;
+    if (result.ok())
+        becomeCurrent(state, path);
     return result;
 }
 
@@ -140,6 +134,13 @@ void CloneFile::New(Module1 &state)
         state.ClearChannel(n);
     state.CurrentFileName.clear();
     state.WindowCaption = state.AppTitle;
+    state.DataChanged = false;
+}
+
+void CloneFile::becomeCurrent(Module1 &state, const QString &path)
+{
+    state.CurrentFileName = path;
+    state.WindowCaption = captionFor(state, path);
     state.DataChanged = false;
 }
 

@@ -34,4 +34,8 @@ public:
 
     // "name - AppTitle" for a path.
     static QString captionFor(const Module1 &state, const QString &path);
+
+private:
+    // After a successful load or save: the file is current and unchanged.
+    static void becomeCurrent(Module1 &state, const QString &path);
 };
