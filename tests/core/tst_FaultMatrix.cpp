@@ -8,6 +8,7 @@
 #include "SerialRadioPort.h"
 #include "SimProcess.h"
 #include "TransferEngine.h"
+#include "TransferRunner.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -23,32 +24,11 @@ using Kind = TransferEngine::Kind;
 
 enum class Transfer { ReadMemory, WriteMemory, ReadSettings, WriteSettings, AutoSelect, ReadAll, WriteAll };
 
-const char *transferName(Transfer t)
+QString transferName(Transfer t)
 {
-    static const char *const names[] = {"read-memory", "write-memory", "read-settings", "write-settings",
-                                        "auto-select", "read-all", "write-all"};
-    return names[int(t)];
-}
-
-TransferResult run(TransferEngine &engine, Transfer t)
-{
-    switch (t) {
-    case Transfer::ReadMemory:
-        return engine.readMemory();
-    case Transfer::WriteMemory:
-        return engine.writeMemory();
-    case Transfer::ReadSettings:
-        return engine.readSettings();
-    case Transfer::WriteSettings:
-        return engine.writeSettings();
-    case Transfer::AutoSelect:
-        return engine.autoSelect();
-    case Transfer::ReadAll:
-        return engine.readAll();
-    case Transfer::WriteAll:
-        return engine.writeAll();
-    }
-    return TransferResult();
+    static const char *const names[] = {"readMemory", "writeMemory", "readSettings", "writeSettings",
+                                        "autoSelect", "readAll", "writeAll"};
+    return QLatin1String(names[int(t)]);
 }
 
 // A state whose every row differs from anything the radio holds.
@@ -112,7 +92,8 @@ void tst_FaultMatrix::matrix_data()
     QTest::addColumn<int>("failedSlot");  // memory transfers: first slot not replaced / not written
 
     const auto add = [](const QString &fault, Transfer t, Outcome o, int slot = -1) {
-        QTest::addRow("%s %s", qPrintable(fault.isEmpty() ? QStringLiteral("healthy") : fault), transferName(t))
+        QTest::addRow("%s %s", qPrintable(fault.isEmpty() ? QStringLiteral("healthy") : fault),
+                      qPrintable(transferName(t)))
             << fault << t << int(o) << slot;
     };
     const Transfer all[] = {Transfer::ReadMemory,    Transfer::WriteMemory, Transfer::ReadSettings,
@@ -192,7 +173,7 @@ void tst_FaultMatrix::matrix()
 
     QElapsedTimer clock;
     clock.start();
-    const TransferResult result = run(engine, transfer);
+    const TransferResult result = runTransfer(engine, transferName(transfer));
     const qint64 elapsed = clock.elapsed();
 
     QCOMPARE(int(result.outcome()), outcome);
@@ -259,7 +240,7 @@ void tst_FaultMatrix::matrix()
         SimProcess healthy;
         QVERIFY(healthy.start({}));
         port.setDevicePath(healthy.devicePath());
-        QVERIFY(run(engine, transfer).ok());
+        QVERIFY(runTransfer(engine, transferName(transfer)).ok());
     }
     m_table.append(QStringLiteral("%1 | %2 | %3").arg(fault.isEmpty() ? "healthy" : fault, transferName(transfer),
                                                       normal ? QStringLiteral("normal end") : message));

@@ -9,6 +9,7 @@
 #include "SerialRadioPort.h"
 #include "SimProcess.h"
 #include "TransferEngine.h"
+#include "TransferRunner.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -59,24 +60,7 @@ struct Program
         engine.setPauseMs(pauseMs);
     }
 
-    TransferResult run(const QString &name)
-    {
-        if (name == "readMemory")
-            return engine.readMemory();
-        if (name == "writeMemory")
-            return engine.writeMemory();
-        if (name == "readSettings")
-            return engine.readSettings();
-        if (name == "writeSettings")
-            return engine.writeSettings();
-        if (name == "autoSelect")
-            return engine.autoSelect();
-        if (name == "readAll")
-            return engine.readAll();
-        if (name == "writeAll")
-            return engine.writeAll();
-        qFatal("no transfer %s", qPrintable(name));
-    }
+    TransferResult run(const QString &name) { return runTransfer(engine, name); }
 };
 
 } // namespace

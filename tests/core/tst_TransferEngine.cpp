@@ -6,6 +6,7 @@
 #include "ScriptedPort.h"
 #include "SettingsCodec.h"
 #include "TransferEngine.h"
+#include "TransferRunner.h"
 #include "VfoCodec.h"
 
 #include <QHash>
@@ -126,24 +127,7 @@ struct Harness
         engine.setPauseMs(0);
     }
 
-    TransferResult run(const QString &name)
-    {
-        if (name == "readMemory")
-            return engine.readMemory();
-        if (name == "writeMemory")
-            return engine.writeMemory();
-        if (name == "readSettings")
-            return engine.readSettings();
-        if (name == "writeSettings")
-            return engine.writeSettings();
-        if (name == "autoSelect")
-            return engine.autoSelect();
-        if (name == "readAll")
-            return engine.readAll();
-        if (name == "writeAll")
-            return engine.writeAll();
-        qFatal("no transfer %s", qPrintable(name));
-    }
+    TransferResult run(const QString &name) { return runTransfer(engine, name); }
 
     QStringList sent() const
     {
