@@ -153,6 +153,26 @@ bool TransferEngine::ensureOpen(TransferResult &failure)
     return false;
 }
 
+bool TransferEngine::beginWrite(TransferResult &failure)
+{
+    if (!ensureOpen(failure))
+        return false;
+    const BlockCommands::Reply check = m_commands->CheckModel();
+    if (!check.ok()) {
+        failure = failed(*m_commands, check, QStringLiteral("model check"));
+        return false;
+    }
+    pause();
+    return true;
+}
+
+TransferResult TransferEngine::endNormally()
+{
+    m_exchange->TxEnd();
+    m_state.TransferOk = true;
+    return TransferResult();
+}
+
 void TransferEngine::pause()
 {
     m_exchange->Wait(m_pauseMs);
@@ -175,21 +195,14 @@ TransferResult TransferEngine::doReadMemory()
         emit channelDecoded(n);
         pause();
     }
-    m_exchange->TxEnd();
-    m_state.TransferOk = true;
-    return TransferResult();
+    return endNormally();
 }
 
 TransferResult TransferEngine::doWriteMemory()
 {
     TransferResult failure;
-    if (!ensureOpen(failure))
+    if (!beginWrite(failure))
         return failure;
-
-    const BlockCommands::Reply check = m_commands->CheckModel();
-    if (!check.ok())
-        return failed(*m_commands, check, QStringLiteral("model check"));
-    pause();
     for (int n = 0; n < Module1::ChannelCount; ++n) {
         emit slotChanged(n);
         pause();
@@ -199,9 +212,7 @@ TransferResult TransferEngine::doWriteMemory()
             return failed(*m_commands, reply, slotName(n), n);
     }
     pause();
-    m_exchange->TxEnd();
-    m_state.TransferOk = true;
-    return TransferResult();
+    return endNormally();
 }
 
 TransferResult TransferEngine::doReadSettings()
@@ -249,21 +260,14 @@ TransferResult TransferEngine::doReadSettings()
     emit vfoDecoded();
     pause();
 
-    m_exchange->TxEnd();
-    m_state.TransferOk = true;
-    return TransferResult();
+    return endNormally();
 }
 
 TransferResult TransferEngine::doWriteSettings()
 {
     TransferResult failure;
-    if (!ensureOpen(failure))
+    if (!beginWrite(failure))
         return failure;
-
-    const BlockCommands::Reply check = m_commands->CheckModel();
-    if (!check.ok())
-        return failed(*m_commands, check, QStringLiteral("model check"));
-    pause();
 
     SettingsCodec::EncodeSettings(m_state);
     const std::array<std::pair<int, QString>, 4> records = {{
@@ -279,9 +283,7 @@ TransferResult TransferEngine::doWriteSettings()
         pause();
     }
 
-    m_exchange->TxEnd();
-    m_state.TransferOk = true;
-    return TransferResult();
+    return endNormally();
 }
 
 TransferResult TransferEngine::doAutoSelect()

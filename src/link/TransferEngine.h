@@ -74,6 +74,11 @@ private:
     // Opens the port when it is closed; false (and `failure` set) when it
     // cannot be opened.
     bool ensureOpen(TransferResult &failure);
+    // Opens the port when closed and has the radio confirm its model; the
+    // pause after the check included.
+    bool beginWrite(TransferResult &failure);
+    // The end command, then TransferOk: a transfer's normal end.
+    TransferResult endNormally();
     void pause();
 
     Module1 &m_state;
