@@ -1,4 +1,4 @@
-# Shared by ./run, ./test, ./bench and ./fuzz: installs the Debian packages
+# Shared by ./run, ./test, ./benchmark and ./fuzzing: installs the Debian packages
 # the build needs, only those that are missing, without questions.
 QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth libqt6svg6 fonts-ipafont-gothic)
 
