@@ -1,19 +1,14 @@
 #pragma once
 
-#include "Module1.h"
+#include "CloneImage.h"
 
-#include <QString>
-
-// Shared by the fuzz targets: a state like the program's after start-up
-// with a few channels, its full text form, and a hard stop on a broken
-// invariant.
+// Shared by the fuzz targets: an image like the program's after New with a
+// few channels, and a hard stop on a broken invariant.
 class FuzzState
 {
 public:
-    static Module1 sample();
-    // Every piece of data equal (faster than comparing snapshots).
-    static bool equal(const Module1 &a, const Module1 &b);
-    static bool sizesIntact(const Module1 &state);
+    static CloneImage sample();
+    static bool sizesIntact(const CloneImage &image);
     [[noreturn]] static void fail(const char *what);
 };
 

@@ -10,59 +10,55 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const Module1 base = FuzzState::sample();
+    static const CloneImage base = FuzzState::sample();
     if (size < 1)
         return 0;
     const int which = data[0] % 3;
-    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data + 1), int(size - 1));
-    Module1 state = base;
+    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
     switch (which) {
     case 0: {
-        const int n = text.size() % Module1::ChannelCount;
-        if (!ChannelCodec::DecodeChannel(state, text, n)) {
-            FUZZ_CHECK(FuzzState::equal(state, base));
+        const ChannelRow &before = base.Channels.at(text.size() % CloneImage::ChannelCount);
+        ChannelRow row = before;
+        if (!ChannelCodec::DecodeChannel(text, row)) {
+            FUZZ_CHECK(row == before);
             break;
         }
-        const QString encoded = ChannelCodec::EncodeChannel(state, n);
-        Module1 again = base;
-        FUZZ_CHECK(ChannelCodec::DecodeChannel(again, encoded, n).ok());
-        FUZZ_CHECK(ChannelCodec::EncodeChannel(again, n) == encoded);
-        if (state.ChannelInUse[n])
-            FUZZ_CHECK(again.ChannelText[n] == state.ChannelText[n]);
+        const QString encoded = ChannelCodec::EncodeChannel(row);
+        ChannelRow again = before;
+        FUZZ_CHECK(ChannelCodec::DecodeChannel(encoded, again).ok());
+        FUZZ_CHECK(ChannelCodec::EncodeChannel(again) == encoded);
+        if (row.inUse)
+            FUZZ_CHECK(again.text == row.text);
         break;
     }
     case 1: {
-        const int r = text.size() % 2;
-        if (!VfoCodec::DecodeVfo(state, text, r)) {
-            FUZZ_CHECK(FuzzState::equal(state, base));
+        const VfoRow &before = base.Vfo[size_t(text.size() % CloneImage::VfoCount)];
+        VfoRow row = before;
+        if (!VfoCodec::DecodeVfo(text, row)) {
+            FUZZ_CHECK(row == before);
             break;
         }
-        const QString encoded = VfoCodec::EncodeVfo(state, r);
-        Module1 again = base;
-        FUZZ_CHECK(VfoCodec::DecodeVfo(again, encoded, r).ok());
-        FUZZ_CHECK(again.VfoText[r] == state.VfoText[r]);
-        FUZZ_CHECK(VfoCodec::EncodeVfo(again, r) == encoded);
+        const QString encoded = VfoCodec::EncodeVfo(row);
+        VfoRow again = before;
+        FUZZ_CHECK(VfoCodec::DecodeVfo(encoded, again).ok());
+        FUZZ_CHECK(again.text == row.text);
+        FUZZ_CHECK(VfoCodec::EncodeVfo(again) == encoded);
         break;
     }
     default: {
-        state.SettingsLine1 = text.left(64);
-        state.SettingsLine2 = text.mid(64);
-        const Module1 before = state;
-        if (!SettingsCodec::DecodeSettings(state)) {
-            FUZZ_CHECK(FuzzState::equal(state, before));
+        SettingSelections selection = base.SettingSelection;
+        if (!SettingsCodec::DecodeSettings(text.left(64), text.mid(64), selection)) {
+            FUZZ_CHECK(selection == base.SettingSelection);
             break;
         }
-        const auto selection = state.SettingSelection;
-        SettingsCodec::EncodeSettings(state);
-        const QString line1 = state.SettingsLine1;
-        FUZZ_CHECK(SettingsCodec::DecodeSettings(state).ok());
-        FUZZ_CHECK(state.SettingSelection == selection);
-        SettingsCodec::EncodeSettings(state);
-        FUZZ_CHECK(state.SettingsLine1 == line1);
+        const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(selection);
+        SettingSelections again{};
+        FUZZ_CHECK(SettingsCodec::DecodeSettings(lines.line1, lines.line2, again).ok());
+        FUZZ_CHECK(again == selection);
+        FUZZ_CHECK(SettingsCodec::EncodeSettings(again).line1 == lines.line1);
         break;
     }
     }
-    FUZZ_CHECK(FuzzState::sizesIntact(state));
     return 0;
 }

@@ -1,95 +1,78 @@
 #pragma once
 
+#include "CloneImage.h"
+
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <array>
-#include <vector>
-
-// The program's global tables: the clone image in its decoded form, the
-// vocabulary lists, the clone file headers and the flags every part of the
-// program shares. One object, owned by whoever runs the program (the desktop
-// window, the command-line tool, a test) and passed by reference.
-class Module1
+// The session's document: the clone image, whether it has unsaved changes,
+// the clone file it belongs to, and the clone file named on the command
+// line. Every change to the image goes through here, and each says which
+// part changed, so the views follow without being told by the code that
+// made the change. Nothing here sets DataChanged on its own: the caller
+// knows whether a change is an edit.
+class Module1 : public QObject
 {
+    Q_OBJECT
 public:
-    static constexpr int ChannelCount = 604;
-    static constexpr int ChannelColumns = 15;
-    static constexpr int VfoRowCount = 8;
-    static constexpr int VfoColumns = 14;
-    static constexpr int SettingCount = 32;
-    static constexpr int ModelJ = 0;
-    static constexpr int ModelT = 1;
-    static constexpr int ModelE = 2;
-    static constexpr int ModelA = 3;
+    static constexpr int ChannelCount = CloneImage::ChannelCount;
 
-    using ChannelTextRow = std::array<QString, ChannelColumns>;
-    using ChannelValueRow = std::array<double, ChannelColumns>;
-    using VfoTextRow = std::array<QString, VfoColumns>;
-    using VfoValueRow = std::array<double, VfoColumns>;
+    // Empty tables (start-up, before the window installs the defaults).
+    explicit Module1(QObject *parent = nullptr);
 
-    // Builds the tables as start-up does: constant tables, empty data
-    // tables, column widths.
-    Module1();
+    const CloneImage &image() const { return m_image; }
+    const ChannelRow &channel(int n) const { return m_image.Channels.at(n); }
+    const VfoRow &vfo(int r) const { return m_image.Vfo[size_t(r)]; }
 
-    void InitConstantTables();
-    void InitDataTables();
-    void InitColumnWidths();
+    // One channel row; channelsChanged(n, n).
+    void setChannel(int n, const ChannelRow &row);
+    // Channel row n emptied: texts "", values 0, not in use.
+    void clearChannel(int n);
+    // Every channel row emptied; channelsChanged(0, 603).
+    void clearAllChannels();
+    // VFO row r (0 or 1); vfoChanged(r).
+    void setVfo(int r, const VfoRow &row);
+    // Both settings lines and the selections they stand for; settingsChanged().
+    void setSettings(const QString &line1, const QString &line2, const SettingSelections &selections);
+    // One list's selection; settingsChanged().
+    void setSetting(int index, int position);
+    // The lines rebuilt from the selections, as before every write or save.
+    void encodeSettingsLines();
+    // The model option and the coverage version; modelChanged().
+    void setModel(int variant, bool extendedRange);
+    // The whole image at once (a file loaded, New, a CSV import); every
+    // part's signal.
+    void setImage(const CloneImage &image);
 
-    // Empties one channel row: texts "", values 0, not in use.
-    void ClearChannel(int n);
-    // The model variant as written into a clone file (0..3).
-    int ModelVariantForFile() const;
+    // The image last read from or written to the radio, or last opened:
+    // what the radio is taken to hold. Rows that differ from it are the
+    // changes a write would send.
+    const CloneImage &baseline() const { return m_baseline; }
+    void setBaseline(const CloneImage &image);
+    // Channel slot n would be written differently from the baseline.
+    bool channelPending(int n) const;
 
     // The command-line file from the program's arguments (without the
     // program name): the arguments joined by single blanks; surrounding
     // double quotes are removed only when both are there.
     static QString CommandLineFileFrom(const QStringList &arguments);
-    // "QT-R70J", "QT-R70T", "QT-R70E", "QT-R70A" for variants 0..3.
-    static QString ModelName(int variant);
-    // The 39 CTCSS tone names, "67.0Hz" .. "250.3Hz" (ToneNames' contents).
-    static const QStringList &StandardToneNames();
 
-    // Channel table: 604 rows x 15 columns.
-    std::vector<ChannelTextRow> ChannelText;
-    std::vector<ChannelValueRow> ChannelValue;
-    std::vector<bool> ChannelInUse;
-
-    // VFO table: 8 rows x 14 columns; rows 0 (VFO A) and 1 (VFO B) are used.
-    std::vector<VfoTextRow> VfoText;
-    std::vector<VfoValueRow> VfoValue;
-
-    QStringList ModeNames;        // 6
-    QStringList StepNames;        // 19 slots, 0-6 filled
-    QStringList ToneNames;        // 39
-    QStringList DcsCodes;         // 104
-    std::array<qint16, 15> ColumnWidths{};
-    QStringList CloneHeaderTable; // 9 slots, slot 4 empty
-    QString CloneEndMark;
-    QString AppTitle;
-    QString CommandLineFile;
-
+    // Unsaved changes.
     bool DataChanged = false;
-    bool ExtendedRange = false;
-
-    // The two settings records, verbatim record texts.
-    QString SettingsLine1;
-    QString SettingsLine2;
-    // The selected position of each set-mode list, in the order of the
-    // settings descriptor table.
-    std::array<int, SettingCount> SettingSelection{};
-
-    // The selected model option: 0 QT-R70J, 1 QT-R70T, 2 QT-R70E, 3 QT-R70A.
-    int ModelVariant = ModelE;
-
     // Full path of the clone file last loaded or saved; empty when none.
     QString CurrentFileName;
+    // The clone file named on the command line; empty when none.
+    QString CommandLineFile;
 
-    // The main window's caption: AppTitle alone, or a file name followed by
-    // " - " and AppTitle (kept here because a CSV export shows its file
-    // while CurrentFileName is empty).
-    QString WindowCaption;
+signals:
+    void channelsChanged(int first, int last);
+    void vfoChanged(int row);
+    void settingsChanged();
+    void modelChanged();
+    void baselineChanged();
 
-    // Set by each of the four record transfers at its normal end.
-    bool TransferOk = false;
+private:
+    CloneImage m_image;
+    CloneImage m_baseline;
 };

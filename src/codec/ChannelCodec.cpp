@@ -1,7 +1,6 @@
 #include "ChannelCodec.h"
 
 #include "Frequency.h"
-#include "Module1.h"
 
 #include <cmath>
 
@@ -9,11 +8,25 @@ namespace {
 
 constexpr std::uint8_t StatusInUse = 0x80;
 constexpr std::uint8_t StatusSkipped = 0x88;
-constexpr int ToneBase = 0x80;
 constexpr int NameFirstByte = 20;
 constexpr int NameLength = 8;
 constexpr int FrequencyByte = 16;
 constexpr int SplitByte = 28;
+
+// The fields a channel and a VFO share: the column, the record byte, and
+// the field's name when a byte without a text fails to decode.
+struct CommonField
+{
+    ChannelColumn column;
+    int byte;
+    const char *name;
+};
+constexpr CommonField CommonFields[] = {
+    {ChannelColumn::Mode, 1, "mode"},    {ChannelColumn::Gain, 2, nullptr},
+    {ChannelColumn::Agc, 3, nullptr},    {ChannelColumn::Power, 4, nullptr},
+    {ChannelColumn::Filter, 6, nullptr}, {ChannelColumn::Tone, 7, "tone"},
+    {ChannelColumn::NoiseBlanker, 9, nullptr},
+};
 
 // The name characters after the letters, codes 54h..5Fh in order.
 constexpr char16_t NameSymbols[] = u" *#+-/\\=()$_";
@@ -45,77 +58,16 @@ QChar ChannelCodec::NameChar(int code)
     return QChar();
 }
 
-QString ChannelCodec::gainText(int value)
+DecodeResult ChannelCodec::decodeCommonFields(const Record &b, QString *text, double *value)
 {
-    switch (value) {
-    case 0:
-        return QStringLiteral("0");
-    case 1:
-        return QStringLiteral("-10");
-    case 2:
-        return QStringLiteral("-20");
-    default:
-        return QStringLiteral("+10");
+    for (const CommonField &f : CommonFields) {
+        const QString shown = Vocabulary::text(f.column, b[size_t(f.byte)]);
+        if (shown.isEmpty())
+            return DecodeResult::failure(QLatin1String(f.name));
+        const int c = Vocabulary::index(f.column);
+        value[c] = b[size_t(f.byte)];
+        text[c] = shown;
     }
-}
-
-QString ChannelCodec::agcText(int value)
-{
-    return value ? QStringLiteral("Slow") : QStringLiteral("Fast");
-}
-
-QString ChannelCodec::powerText(int value)
-{
-    switch (value) {
-    case 0:
-        return QStringLiteral("High");
-    case 1:
-        return QStringLiteral("Low");
-    default:
-        return QStringLiteral("S-Low");
-    }
-}
-
-QString ChannelCodec::filterText(int value)
-{
-    return value ? QStringLiteral("Narrow") : QStringLiteral("Wide");
-}
-
-QString ChannelCodec::noiseBlankerText(int value)
-{
-    return value ? QStringLiteral("On") : QStringLiteral("Off");
-}
-
-QString ChannelCodec::toneText(const Module1 &state, int value)
-{
-    if (value >= 0 && value < ToneBase)
-        return QStringLiteral("Off");
-    const int index = value - ToneBase;
-    return index < state.ToneNames.size() ? state.ToneNames.at(index) : QString();
-}
-
-DecodeResult ChannelCodec::decodeCommonFields(const Module1 &state, const Record &b,
-                                              QString *text, double *value)
-{
-    if (b[1] >= state.ModeNames.size())
-        return DecodeResult::failure(QStringLiteral("mode"));
-    value[1] = b[1];
-    text[1] = state.ModeNames.at(b[1]);
-    value[2] = b[2];
-    text[2] = gainText(b[2]);
-    value[3] = b[3];
-    text[3] = agcText(b[3]);
-    value[4] = b[4];
-    text[4] = powerText(b[4]);
-    value[5] = b[6];
-    text[5] = filterText(b[6]);
-    const QString tone = toneText(state, b[7]);
-    if (tone.isEmpty())
-        return DecodeResult::failure(QStringLiteral("tone"));
-    value[6] = b[7];
-    text[6] = tone;
-    value[7] = b[9];
-    text[7] = noiseBlankerText(b[9]);
     return DecodeResult::success();
 }
 
@@ -134,85 +86,76 @@ std::uint8_t toByte(double value)
 
 void ChannelCodec::encodeCommonFields(const double *value, Record &b)
 {
-    b[1] = toByte(value[1]);
-    b[2] = toByte(value[2]);
-    b[3] = toByte(value[3]);
-    b[4] = toByte(value[4]);
-    b[6] = toByte(value[5]);
-    b[7] = toByte(value[6]);
-    b[9] = toByte(value[7]);
+    for (const CommonField &f : CommonFields)
+        b[size_t(f.byte)] = toByte(value[Vocabulary::index(f.column)]);
 }
 
-DecodeResult ChannelCodec::DecodeChannel(Module1 &state, const QString &recordText, int n)
+DecodeResult ChannelCodec::DecodeChannel(const QString &recordText, ChannelRow &row)
 {
     Record b;
     if (!RecordText::split(recordText, b))
         return DecodeResult::failure(QStringLiteral("record text"));
 
-    Module1::ChannelTextRow text = state.ChannelText[n];
-    Module1::ChannelValueRow value = state.ChannelValue[n];
+    ChannelRow decoded = row;
+    auto &text = decoded.text;
+    auto &value = decoded.value;
 
     if (b[0] != StatusInUse && b[0] != StatusSkipped) {
-        for (int c = 0; c <= 10; ++c) {
-            text[c].clear();
-            value[c] = 0;
+        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+            text[size_t(c)].clear();
+            value[size_t(c)] = 0;
         }
-        state.ChannelText[n] = text;
-        state.ChannelValue[n] = value;
-        state.ChannelInUse[n] = false;
+        decoded.inUse = false;
+        row = decoded;
         return DecodeResult::success();
     }
 
     const bool skipped = b[0] == StatusSkipped;
-    value[10] = skipped ? 1 : 0;
-    text[10] = skipped ? QStringLiteral("Skip") : QString();
+    decoded.valueAt(ChannelColumn::Skip) = skipped ? 1 : 0;
+    decoded.textAt(ChannelColumn::Skip) = skipped ? QStringLiteral("Skip") : QString();
 
-    const DecodeResult common = decodeCommonFields(state, b, text.data(), value.data());
+    const DecodeResult common = decodeCommonFields(b, text.data(), value.data());
     if (!common)
         return common;
 
     const std::uint32_t frequency = RecordText::readField32(b, FrequencyByte);
-    value[0] = frequency;
-    text[0] = Frequency::FormatFrequency(frequency);
+    decoded.valueAt(ChannelColumn::Frequency) = frequency;
+    decoded.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(frequency);
     const std::uint32_t split = RecordText::readField32(b, SplitByte);
-    value[8] = split;
-    text[8] = Frequency::FormatFrequency(split);
+    decoded.valueAt(ChannelColumn::Split) = split;
+    decoded.textAt(ChannelColumn::Split) = Frequency::FormatFrequency(split);
 
     QString name;
     for (int i = NameFirstByte; i < NameFirstByte + NameLength; ++i) {
-        const QChar c = NameChar(b[i]);
+        const QChar c = NameChar(b[size_t(i)]);
         if (c.isNull())
             break;
         name += c;
     }
-    text[9] = name;
-
-    state.ChannelText[n] = text;
-    state.ChannelValue[n] = value;
-    state.ChannelInUse[n] = true;
+    decoded.textAt(ChannelColumn::Name) = name;
+    decoded.inUse = true;
+    row = decoded;
     return DecodeResult::success();
 }
 
-QString ChannelCodec::EncodeChannel(const Module1 &state, int n)
+QString ChannelCodec::EncodeChannel(const ChannelRow &row)
 {
-    const Module1::ChannelValueRow &value = state.ChannelValue[n];
     Record b{};
-    if (state.ChannelInUse[n])
-        b[0] = value[10] != 0 ? StatusSkipped : StatusInUse;
-    encodeCommonFields(value.data(), b);
-    RecordText::writeField32(b, FrequencyByte, Frequency::toField(value[0]));
+    if (row.inUse)
+        b[0] = row.valueAt(ChannelColumn::Skip) != 0 ? StatusSkipped : StatusInUse;
+    encodeCommonFields(row.value.data(), b);
+    RecordText::writeField32(b, FrequencyByte, Frequency::toField(row.valueAt(ChannelColumn::Frequency)));
 
-    const QString &name = state.ChannelText[n][9];
     int position = NameFirstByte;
-    for (QChar c : name) {
+    for (QChar c : row.textAt(ChannelColumn::Name)) {
         if (position == NameFirstByte + NameLength)
             break;
         const int code = NameCharCode(c);
         if (code < 0)
             break;
-        b[position++] = static_cast<std::uint8_t>(code);
+        b[size_t(position++)] = static_cast<std::uint8_t>(code);
     }
 
-    RecordText::writeField32(b, SplitByte, Frequency::toField(value[8]));
+    RecordText::writeField32(b, SplitByte, Frequency::toField(row.valueAt(ChannelColumn::Split)));
     return RecordText::join(b);
 }

@@ -1,6 +1,5 @@
 #include "SettingsCodec.h"
 
-#include "Module1.h"
 #include "RecordText.h"
 #include "SettingsTable.h"
 
@@ -30,34 +29,29 @@ int positionFromByte(const SettingDescriptor &d, int byte)
 
 } // namespace
 
-void SettingsCodec::LoadDefaultSettings(Module1 &state)
-{
-    state.SettingsLine1 = QLatin1String(FactoryLine1);
-    state.SettingsLine2 = QLatin1String(FactoryLine2);
-}
-
-DecodeResult SettingsCodec::DecodeSettings(Module1 &state)
+DecodeResult SettingsCodec::DecodeSettings(const QString &line1, const QString &line2,
+                                           SettingSelections &selections)
 {
     Record lines[2];
-    if (!RecordText::split(state.SettingsLine1, lines[0]))
+    if (!RecordText::split(line1, lines[0]))
         return DecodeResult::failure(QStringLiteral("SettingsLine1"));
-    if (!RecordText::split(state.SettingsLine2, lines[1]))
+    if (!RecordText::split(line2, lines[1]))
         return DecodeResult::failure(QStringLiteral("SettingsLine2"));
 
-    std::array<int, Module1::SettingCount> selection = state.SettingSelection;
+    SettingSelections decoded = selections;
     const auto &table = SettingsTable::all();
     for (size_t i = 0; i < table.size(); ++i) {
         const SettingDescriptor &d = table[i];
-        const int position = positionFromByte(d, lines[d.record - 1][d.byte]);
+        const int position = positionFromByte(d, lines[d.record - 1][size_t(d.byte)]);
         if (position >= d.items.size())
             return DecodeResult::failure(d.control);
-        selection[i] = position;
+        decoded[i] = position;
     }
-    state.SettingSelection = selection;
+    selections = decoded;
     return DecodeResult::success();
 }
 
-void SettingsCodec::EncodeSettings(Module1 &state)
+SettingsCodec::Lines SettingsCodec::EncodeSettings(const SettingSelections &selections)
 {
     Record lines[2]{};
     lines[0][Line1MarkerByte] = Line1Marker;
@@ -66,8 +60,8 @@ void SettingsCodec::EncodeSettings(Module1 &state)
     const auto &table = SettingsTable::all();
     for (size_t i = 0; i < table.size(); ++i) {
         const SettingDescriptor &d = table[i];
-        const int position = state.SettingSelection[i];
-        std::uint8_t &byte = lines[d.record - 1][d.byte];
+        const int position = selections[i];
+        std::uint8_t &byte = lines[d.record - 1][size_t(d.byte)];
         switch (d.packing) {
         case Packing::Bit0:
             byte |= std::uint8_t(position & 1);
@@ -81,6 +75,5 @@ void SettingsCodec::EncodeSettings(Module1 &state)
             break;
         }
     }
-    state.SettingsLine1 = RecordText::join(lines[0]);
-    state.SettingsLine2 = RecordText::join(lines[1]);
+    return {RecordText::join(lines[0]), RecordText::join(lines[1])};
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "DecodeResult.h"
+#include "SettingsTable.h"
 
-class Module1;
+#include <QString>
 
-// SettingsLine1/SettingsLine2 <-> the 32 list selections.
+// The two settings records <-> the 32 list selections.
 class SettingsCodec
 {
 public:
@@ -13,11 +14,19 @@ public:
     static constexpr const char *FactoryLine2 =
         "0000000000000000000001010100000000000000000000000000000000000000";
 
-    static void LoadDefaultSettings(Module1 &state);
-    // Sets every selection from the two lines. On failure (a byte that is no
-    // position of its list, or a line that is no record text) no selection
-    // changes and the result names the list ("cmbWPM") or the line.
-    static DecodeResult DecodeSettings(Module1 &state);
-    // Rebuilds both lines from the selections.
-    static void EncodeSettings(Module1 &state);
+    struct Lines
+    {
+        QString line1;
+        QString line2;
+    };
+
+    // Every selection from the two lines. On failure (a byte that is no
+    // position of its list, or a line that is no record text) `selections`
+    // is left as it was and the result names the list ("cmbWPM") or the
+    // line ("SettingsLine1").
+    static DecodeResult DecodeSettings(const QString &line1, const QString &line2,
+                                       SettingSelections &selections);
+    // Both lines rebuilt from the selections; unmapped bytes get their
+    // constants.
+    static Lines EncodeSettings(const SettingSelections &selections);
 };

@@ -1,6 +1,6 @@
 #include "SettingsTable.h"
 
-#include "Module1.h"
+#include "Vocabulary.h"
 
 namespace {
 
@@ -90,6 +90,24 @@ int SettingsTable::indexOf(const QString &control)
     return -1;
 }
 
+const std::array<QStringList, 3> &SettingsTable::groups()
+{
+    static const std::array<QStringList, 3> columns = {{
+        {QStringLiteral("cmbSSBStep"), QStringLiteral("cmbAMStep"), QStringLiteral("cmbFMStep"),
+         QStringLiteral("cmbMrDisable"), QStringLiteral("cmbMrAccess"), QStringLiteral("cmbScanType"),
+         QStringLiteral("cmbScanMode"), QStringLiteral("cmbScanRange")},
+        {QStringLiteral("cmbKeyLock"), QStringLiteral("cmbRit"), QStringLiteral("cmbSplit"),
+         QStringLiteral("cmbScanSkip"), QStringLiteral("cmbDimmer"), QStringLiteral("cmbBeep"),
+         QStringLiteral("cmbSSBAuto"), QStringLiteral("cmbAGCAuto"), QStringLiteral("cmbTXIT"),
+         QStringLiteral("cmbElekey"), QStringLiteral("cmbWPM")},
+        {QStringLiteral("cmbDialMode"), QStringLiteral("cmbPaddle"), QStringLiteral("cmbSideTone"),
+         QStringLiteral("cmbBreakIn"), QStringLiteral("cmbKeyRatio"), QStringLiteral("cmbComp"),
+         QStringLiteral("cmbPTTL"), QStringLiteral("cmbAPO"), QStringLiteral("cmbUD"), QStringLiteral("cmbFunc"),
+         QStringLiteral("cmbVox"), QStringLiteral("cmbDVox")},
+    }};
+    return columns;
+}
+
 QStringList SettingsTable::dimmerItems()
 {
     QStringList items;
@@ -125,5 +143,5 @@ QStringList SettingsTable::breakInItems()
 
 QStringList SettingsTable::toneItems()
 {
-    return Module1::StandardToneNames();
+    return Vocabulary::toneNames();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 // One set-mode setting: the list that shows it and the byte that holds it.
@@ -26,14 +27,22 @@ struct SettingDescriptor
     bool editable;     // the list's text may be typed (cmbScanSkip)
 };
 
+// The selected position of each set-mode list, in descriptor order.
+using SettingSelections = std::array<int, 32>;
+
 // The 32 set-mode settings, in decoding order. The settings codec and the
 // settings page are both driven by this table.
 class SettingsTable
 {
 public:
+    static constexpr int Count = 32;
+
     static const std::vector<SettingDescriptor> &all();
     // Index of a control in all(); -1 when unknown.
     static int indexOf(const QString &control);
+    // The settings page's three columns of captioned lists, top to bottom
+    // (every setting but the uncaptioned tone list).
+    static const std::array<QStringList, 3> &groups();
     // The generated item lists.
     static QStringList dimmerItems();
     static QStringList wpmItems();

@@ -2,21 +2,23 @@
 
 #include <QList>
 
-class QTableWidget;
+class QTableView;
 
-// Column widths of the two grids: the designed width of every column (in
-// pixels), widened where the font needs more room for a title or a text,
-// so that frequencies and names are never cut short.
+// Column widths of the two grids: the designed width of every column
+// (Vocabulary::columnWidths(): entries 0-11 for the memory grid's label
+// column and eleven data columns, 0-8 for the VFO grid's), widened where
+// the font needs more room for a title or a text, so that frequencies and
+// names are never cut short.
 class GridColumns
 {
 public:
     // Row labels get designPixels[0], data column c designPixels[c + 1].
-    static void applyDesignWidths(QTableWidget *grid, const QList<int> &designPixels);
-    // Widens the columns whose text in row r does not fit.
-    static void widenForRow(QTableWidget *grid, int r);
-    // Fills every cell with a read-only item and makes the grid select
-    // whole single rows, as both grids do.
-    static void makeReadOnlyRows(QTableWidget *grid);
+    static void applyDesignWidths(QTableView *grid, const QList<int> &designPixels);
+    // Widens the columns whose text in rows first..last does not fit.
+    static void widenForRows(QTableView *grid, int first, int last);
+    // Makes the grid a read-only view that selects whole single rows, as
+    // both grids do.
+    static void makeReadOnlyRows(QTableView *grid);
     // The width that shows every column without scrolling.
-    static int fullWidth(const QTableWidget *grid);
+    static int fullWidth(const QTableView *grid);
 };

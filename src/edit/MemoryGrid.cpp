@@ -2,6 +2,7 @@
 
 #include "ChannelLabel.h"
 #include "GridColumns.h"
+#include "MemoryTableModel.h"
 #include "Module1.h"
 #include "Twips.h"
 
@@ -10,15 +11,11 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-MemoryGrid::MemoryGrid(Module1 &state, QWidget *parent)
-    : QTableWidget(Module1::ChannelCount, DataColumns, parent), m_state(state)
+MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
+    : QTableView(parent), m_model(new MemoryTableModel(document, this))
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
-    setHorizontalHeaderLabels(ChannelLabel::memoryHeaders());
-    QStringList labels;
-    for (int r = 0; r < Module1::ChannelCount; ++r)
-        labels.append(ChannelLabel::gridLabel(r));
-    setVerticalHeaderLabels(labels);
+    setModel(m_model);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     fitRowsToView();
@@ -29,11 +26,20 @@ MemoryGrid::MemoryGrid(Module1 &state, QWidget *parent)
     // The scroll position counts rows, so the top row is the scroll value.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     applyColumnWidths();
-    RefreshMemoryGrid();
+    GridColumns::widenForRows(this, 0, Module1::ChannelCount - 1);
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) {
+                GridColumns::widenForRows(this, from.row(), to.row());
+            });
 
     // A click or drag on the row labels ends like one on the rows.
     verticalHeader()->viewport()->installEventFilter(this);
     connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, &MemoryGrid::editRequested);
+}
+
+QString MemoryGrid::cellText(int r, int c) const
+{
+    return m_model->data(m_model->index(r, c)).toString();
 }
 
 void MemoryGrid::fitRowsToView()
@@ -48,12 +54,12 @@ bool MemoryGrid::viewportEvent(QEvent *event)
 {
     if (event->type() == QEvent::Resize)
         fitRowsToView();
-    return QTableWidget::viewportEvent(event);
+    return QTableView::viewportEvent(event);
 }
 
 void MemoryGrid::changeEvent(QEvent *event)
 {
-    QTableWidget::changeEvent(event);
+    QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitRowsToView();
 }
@@ -66,48 +72,22 @@ int MemoryGrid::visibleRows() const
 void MemoryGrid::applyColumnWidths()
 {
     QList<int> design;
-    for (int c = 0; c <= DataColumns; ++c)
-        design.append(Twips::toPixelsX(m_state.ColumnWidths[size_t(c)], this));
+    for (int c = 0; c <= Vocabulary::ChannelGridColumns; ++c)
+        design.append(Twips::toPixelsX(Vocabulary::columnWidths()[size_t(c)], this));
     GridColumns::applyDesignWidths(this, design);
-}
-
-void MemoryGrid::RefreshMemoryGrid()
-{
-    setUpdatesEnabled(false);
-    for (int r = 0; r < Module1::ChannelCount; ++r)
-        showRow(r);
-    setUpdatesEnabled(true);
-}
-
-void MemoryGrid::showRow(int r)
-{
-    setRowTexts(r, !m_state.ChannelInUse[r]);
-}
-
-void MemoryGrid::writeRow(int r)
-{
-    setRowTexts(r, false);
-}
-
-void MemoryGrid::setRowTexts(int r, bool blank)
-{
-    for (int c = 0; c < DataColumns; ++c)
-        item(r, c)->setText(blank ? QString() : m_state.ChannelText[r][c]);
-    if (!blank)
-        GridColumns::widenForRow(this, r);
 }
 
 // --- selection --------------------------------------------------------------
 
 int MemoryGrid::currentDataRow() const
 {
-    const int r = currentRow();
+    const int r = currentIndex().row();
     return r >= 0 ? r : 0;
 }
 
 void MemoryGrid::selectDataRow(int r)
 {
-    if (r < 0 || r >= rowCount())
+    if (r < 0 || r >= model()->rowCount())
         return;
     // Making a row current scrolls it into view on its own; the callers
     // decide about scrolling themselves.
@@ -135,14 +115,14 @@ void MemoryGrid::settleSelection(int endRow)
 
 void MemoryGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     const QPoint at = event->position().toPoint();
     settleSelection(viewport()->rect().contains(at) ? rowAt(at.y()) : -1);
 }
 
 void MemoryGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    QTableWidget::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     emit editRequested();
 }
 
@@ -152,7 +132,7 @@ bool MemoryGrid::eventFilter(QObject *watched, QEvent *event)
     // current by the time the button is released.
     if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease)
         settleSelection(-1);
-    return QTableWidget::eventFilter(watched, event);
+    return QTableView::eventFilter(watched, event);
 }
 
 void MemoryGrid::moveUp()
@@ -180,8 +160,8 @@ void MemoryGrid::moveDown()
     const int window = visibleRows();
     const bool inView = r >= top && r < top + window;
     if (inView) {
-        if (r == rowCount() - 1)
-            setTopRow(rowCount() - window);
+        if (r == model()->rowCount() - 1)
+            setTopRow(model()->rowCount() - window);
     } else if (r < top) {
         setTopRow(r);
     } else {

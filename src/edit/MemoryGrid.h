@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
 
+class MemoryTableModel;
 class Module1;
 
-// The memory grid MSFlexGrid1: one row per channel table row (row r shows
-// table row r), one column per data column (column c shows ChannelText
-// column c: Frequency .. Skip); the row labels ("0".."199", "A  0"..,
-// "A-P1", ...) are the vertical header. A view only: nothing is read back.
+// The memory grid MSFlexGrid1: a view of the document's channel rows
+// through MemoryTableModel (row r shows channel slot r, column c its column
+// c: Frequency .. Skip; the slot labels are the vertical header). Columns
+// widen where a new text needs more room.
 //
 // Selection: after every click or drag exactly one whole row is selected,
 // the row where the pointer was released, and it is the current row with
@@ -15,11 +16,10 @@ class Module1;
 // current row and keep it in the window of rows in view; "Down" moves only
 // inside the first bank. The rows share the grid's height so that 13 of
 // them are in view (fewer only when that would cut their text).
-class MemoryGrid : public QTableWidget
+class MemoryGrid : public QTableView
 {
     Q_OBJECT
 public:
-    static constexpr int DataColumns = 11;
     // Rows in view at once.
     static constexpr int WindowRows = 13;
     // Room above and below a row's text.
@@ -27,15 +27,10 @@ public:
     // "Down" moves no further than the last row of the first bank.
     static constexpr int LastDownRow = 199;
 
-    explicit MemoryGrid(Module1 &state, QWidget *parent = nullptr);
+    explicit MemoryGrid(const Module1 &document, QWidget *parent = nullptr);
 
-    // Every row from the table: a row in use shows its texts, any other
-    // row eleven empty cells.
-    void RefreshMemoryGrid();
-    // Row r from the table by the same rule.
-    void showRow(int r);
-    // Row r's texts, whether the row is in use or not.
-    void writeRow(int r);
+    // The text grid row r shows in column c.
+    QString cellText(int r, int c) const;
 
     // The current table row; row 0 until a row has been made current.
     int currentDataRow() const;
@@ -67,10 +62,9 @@ protected:
 private:
     void applyColumnWidths();
     void fitRowsToView();
-    void setRowTexts(int r, bool blank);
     // The mouse release rule: `endRow` (or the current row when the
     // pointer is off the rows) becomes the one selected, current row.
     void settleSelection(int endRow);
 
-    Module1 &m_state;
+    MemoryTableModel *m_model = nullptr;
 };

@@ -17,7 +17,7 @@ constexpr int ButtonHeight = 375;
 
 } // namespace
 
-MemoryPage::MemoryPage(Module1 &state, QWidget *parent)
+MemoryPage::MemoryPage(const Module1 &document, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
@@ -59,7 +59,7 @@ MemoryPage::MemoryPage(Module1 &state, QWidget *parent)
     buttons->setColumnStretch(3, 1);
     buttons->setColumnMinimumWidth(3, Twips::toPixelsX(TransferButtonWidth, this));
 
-    m_grid = new MemoryGrid(state, this);
+    m_grid = new MemoryGrid(document, this);
 
     auto *page = new QVBoxLayout(this);
     page->addLayout(buttons);

@@ -15,7 +15,7 @@ class MemoryPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit MemoryPage(Module1 &state, QWidget *parent = nullptr);
+    explicit MemoryPage(const Module1 &document, QWidget *parent = nullptr);
 
     MemoryGrid *grid() const { return m_grid; }
     QProgressBar *progressBar() const { return m_progress; }

@@ -26,26 +26,21 @@ constexpr int ListHeight = 315;
 constexpr int CaptionGap = 60;
 constexpr int CaptionMargin = 120;
 
+// Where each of the settings table's three groups stands on the page.
 struct Column
 {
     int captionLeft;
     int listLeft;
     int top;
-    std::vector<const char *> controls;
+    QStringList controls;
 };
 
 const std::array<Column, 3> &columns()
 {
     static const std::array<Column, 3> layout = {{
-        {480, 1920, 1680,
-         {"cmbSSBStep", "cmbAMStep", "cmbFMStep", "cmbMrDisable", "cmbMrAccess", "cmbScanType",
-          "cmbScanMode", "cmbScanRange"}},
-        {3600, 5040, 600,
-         {"cmbKeyLock", "cmbRit", "cmbSplit", "cmbScanSkip", "cmbDimmer", "cmbBeep", "cmbSSBAuto",
-          "cmbAGCAuto", "cmbTXIT", "cmbElekey", "cmbWPM"}},
-        {6600, 8160, 1320,
-         {"cmbDialMode", "cmbPaddle", "cmbSideTone", "cmbBreakIn", "cmbKeyRatio", "cmbComp",
-          "cmbPTTL", "cmbAPO", "cmbUD", "cmbFunc", "cmbVox", "cmbDVox"}},
+        {480, 1920, 1680, SettingsTable::groups()[0]},
+        {3600, 5040, 600, SettingsTable::groups()[1]},
+        {6600, 8160, 1320, SettingsTable::groups()[2]},
     }};
     return layout;
 }
@@ -115,10 +110,11 @@ SettingsPage::SettingsPage(Module1 &state, QWidget *parent)
 
     m_vfoGrid = new VfoGrid(m_state, this);
     m_vfoGrid->setGeometry(twipsRect(VfoLeft, VfoTop, VfoWidth, VfoHeight));
-    m_vfoGrid->UpdateVFOData();
 
     showSelections();
     showModel();
+    connect(&m_state, &Module1::settingsChanged, this, &SettingsPage::showSelections);
+    connect(&m_state, &Module1::modelChanged, this, &SettingsPage::showModel);
 }
 
 QRect SettingsPage::twipsRect(int left, int top, int width, int height) const
@@ -151,8 +147,8 @@ void SettingsPage::buildModelFrame()
         m_modelGroup->addButton(option, v);
     }
     connect(m_modelGroup, &QButtonGroup::idClicked, this, [this](int variant) {
-        m_state.ModelVariant = variant;
         m_state.DataChanged = true;
+        m_state.setModel(variant, m_state.image().ExtendedRange);
     });
 
     m_autoSelect = new QPushButton(QStringLiteral("Auto Select"), m_modelFrame);
@@ -187,8 +183,8 @@ void SettingsPage::buildLists()
     // the list of the column on its left.
     int roomLeft = CaptionMargin;
     for (const Column &column : columns()) {
-        for (const char *control : column.controls) {
-            const SettingDescriptor &d = table[size_t(SettingsTable::indexOf(QLatin1String(control)))];
+        for (const QString &control : column.controls) {
+            const SettingDescriptor &d = table[size_t(SettingsTable::indexOf(control))];
             auto *caption = new QLabel(d.caption, this);
             caption->setObjectName(captionName(d.control));
             caption->setBuddy(list(d.control));
@@ -205,9 +201,9 @@ void SettingsPage::buildLists()
     size_t next = 0;
     for (const Column &column : columns()) {
         int top = column.top;
-        for (const char *control : column.controls) {
+        for (const QString &control : column.controls) {
             const QRect place = twipsRect(column.listLeft, top, ListWidth, ListHeight);
-            list(QLatin1String(control))->setGeometry(place.x(), place.y(), place.width(), listHeight);
+            list(control)->setGeometry(place.x(), place.y(), place.width(), listHeight);
             const Caption &caption = m_captions[next++];
             const int left = Twips::toPixelsX(caption.roomLeft, this);
             caption.label->setGeometry(left, place.y(),
@@ -255,24 +251,22 @@ void SettingsPage::showSelections()
 {
     m_showing = true;
     for (size_t i = 0; i < m_lists.size(); ++i)
-        m_lists[i]->setCurrentIndex(m_state.SettingSelection[i]);
+        m_lists[i]->setCurrentIndex(m_state.image().SettingSelection[i]);
     m_showing = false;
 }
 
 void SettingsPage::showModel()
 {
-    if (QRadioButton *option = modelOption(m_state.ModelVariant))
+    if (QRadioButton *option = modelOption(m_state.image().ModelVariant))
         option->setChecked(true);
 }
 
 void SettingsPage::onListChanged(int setting, int position)
 {
-    if (position < 0)
+    if (position < 0 || m_showing || position == m_state.image().SettingSelection[size_t(setting)])
         return;
-    int &selection = m_state.SettingSelection[size_t(setting)];
-    if (!m_showing && position != selection)
-        m_state.DataChanged = true;
-    selection = position;
+    m_state.DataChanged = true;
+    m_state.setSetting(setting, position);
 }
 
 void SettingsPage::settleTypedText(int setting)

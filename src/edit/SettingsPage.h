@@ -16,9 +16,9 @@ class VfoGrid;
 // The page "Settings 1": the set-mode lists (built from the settings
 // descriptor table, one per setting, named after its control), the model
 // frame with the options opbModel and "Auto Select", "Read Settings",
-// "Write Settings" and the VFO grid. The lists show Module1's
-// SettingSelection; a choice by the user stores the new position and sets
-// DataChanged, while showSelections() (defaults, a read, a file) does not.
+// "Write Settings" and the VFO grid. The lists and the model option show
+// the document's selections and follow its changes; a choice by the user
+// is stored through the document and sets DataChanged.
 class SettingsPage : public QWidget
 {
     Q_OBJECT
@@ -34,9 +34,9 @@ public:
     QPushButton *writeSettingsButton() const { return m_writeSettings; }
     QPushButton *autoSelectButton() const { return m_autoSelect; }
 
-    // Every list from SettingSelection, as the program selects them.
+    // Every list from the document's selections.
     void showSelections();
-    // The model option from ModelVariant, as the program selects it.
+    // The model option from the document's model option.
     void showModel();
 
     QSize sizeHint() const override;

@@ -1,21 +1,19 @@
 #include "VfoGrid.h"
 
-#include "ChannelLabel.h"
 #include "GridColumns.h"
 #include "Module1.h"
 #include "Twips.h"
+#include "VfoTableModel.h"
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QResizeEvent>
 
-VfoGrid::VfoGrid(Module1 &state, QWidget *parent)
-    : QTableWidget(Rows, DataColumns, parent), m_state(state)
+VfoGrid::VfoGrid(const Module1 &document, QWidget *parent)
+    : QTableView(parent), m_model(new VfoTableModel(document, this))
 {
     setObjectName(QStringLiteral("MSFlexGrid2"));
-    // The VFO columns are the first eight of the memory grid.
-    setHorizontalHeaderLabels(ChannelLabel::vfoHeaders());
-    setVerticalHeaderLabels({ChannelLabel::vfoLabel(0), ChannelLabel::vfoLabel(1)});
+    setModel(m_model);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -24,15 +22,33 @@ VfoGrid::VfoGrid(Module1 &state, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     applyColumnWidths();
-    UpdateVFOData();
+    widen(0, CloneImage::VfoCount - 1);
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) { widen(from.row(), to.row()); });
+}
+
+QString VfoGrid::cellText(int r, int c) const
+{
+    return m_model->data(m_model->index(r, c)).toString();
+}
+
+int VfoGrid::currentDataRow() const
+{
+    return qMax(0, currentIndex().row());
 }
 
 void VfoGrid::applyColumnWidths()
 {
     QList<int> design;
-    for (int c = 0; c <= DataColumns; ++c)
-        design.append(Twips::toPixelsX(m_state.ColumnWidths[size_t(c)], this));
+    for (int c = 0; c <= Vocabulary::VfoGridColumns; ++c)
+        design.append(Twips::toPixelsX(Vocabulary::columnWidths()[size_t(c)], this));
     GridColumns::applyDesignWidths(this, design);
+    fitWidth();
+}
+
+void VfoGrid::widen(int first, int last)
+{
+    GridColumns::widenForRows(this, first, last);
     fitWidth();
 }
 
@@ -47,31 +63,17 @@ void VfoGrid::fitWidth()
 
 void VfoGrid::changeEvent(QEvent *event)
 {
-    QTableWidget::changeEvent(event);
+    QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         applyColumnWidths();
-        UpdateVFOData();
+        widen(0, CloneImage::VfoCount - 1);
     }
 }
 
 void VfoGrid::resizeEvent(QResizeEvent *event)
 {
-    const int lineHeight = (height() - 2 * frameWidth()) / (Rows + 1);
+    const int lineHeight = (height() - 2 * frameWidth()) / (CloneImage::VfoCount + 1);
     horizontalHeader()->setFixedHeight(lineHeight);
     verticalHeader()->setDefaultSectionSize(lineHeight);
-    QTableWidget::resizeEvent(event);
-}
-
-void VfoGrid::UpdateVFOData()
-{
-    for (int r = 0; r < Rows; ++r)
-        showRow(r);
-}
-
-void VfoGrid::showRow(int r)
-{
-    for (int c = 0; c < DataColumns; ++c)
-        item(r, c)->setText(m_state.VfoText[r][c]);
-    GridColumns::widenForRow(this, r);
-    fitWidth();
+    QTableView::resizeEvent(event);
 }

@@ -1,25 +1,22 @@
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
 
 class Module1;
+class VfoTableModel;
 
-// The VFO grid MSFlexGrid2: row 0 "VFO A" and row 1 "VFO B" show VFO table
-// rows 0 and 1, column c shows VfoText column c (Frequency .. NB); the row
-// labels are the vertical header.
-class VfoGrid : public QTableWidget
+// The VFO grid MSFlexGrid2: a view of the document's VFO A and VFO B
+// through VfoTableModel (rows "VFO A" and "VFO B", columns Frequency .. NB).
+class VfoGrid : public QTableView
 {
     Q_OBJECT
 public:
-    static constexpr int Rows = 2;
-    static constexpr int DataColumns = 8;
+    explicit VfoGrid(const Module1 &document, QWidget *parent = nullptr);
 
-    explicit VfoGrid(Module1 &state, QWidget *parent = nullptr);
-
-    // Both rows from the VFO table.
-    void UpdateVFOData();
-    // Row r (0 or 1) from the VFO table.
-    void showRow(int r);
+    // The text row r shows in column c.
+    QString cellText(int r, int c) const;
+    // The current row: 0 (VFO A) until a row has been made current.
+    int currentDataRow() const;
 
 protected:
     // The header row and both rows share the grid's height.
@@ -30,6 +27,7 @@ protected:
 private:
     void applyColumnWidths();
     void fitWidth();
+    void widen(int first, int last);
 
-    Module1 &m_state;
+    VfoTableModel *m_model = nullptr;
 };

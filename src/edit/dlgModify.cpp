@@ -2,7 +2,6 @@
 
 #include "ChannelLabel.h"
 #include "VfoCodec.h"
-#include "ChannelCodec.h"
 #include "Frequency.h"
 #include "FrequencyEdit.h"
 #include "Module1.h"
@@ -19,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -29,30 +27,17 @@
 
 namespace {
 
+// The dialog's lists in column order, Mode .. NoiseBlanker (columns 1-7).
+constexpr ChannelColumn ListColumns[] = {ChannelColumn::Mode,   ChannelColumn::Gain,
+                                         ChannelColumn::Agc,    ChannelColumn::Power,
+                                         ChannelColumn::Filter, ChannelColumn::Tone,
+                                         ChannelColumn::NoiseBlanker};
+
 constexpr double HeadingScale = 1.6;
 constexpr int MegaDigits = 2;
 constexpr int PartDigits = 3;
 constexpr qint64 Mega = 1000000;
 constexpr qint64 Kilo = 1000;
-
-constexpr int GainItems = 4;
-constexpr int AgcItems = 2;
-constexpr int PowerItems = 3;
-constexpr int FilterItems = 2;
-constexpr int NoiseBlankerItems = 2;
-// Tone list position p > 0 is stored as p + 127, the tone codes 128-166.
-constexpr int ToneValueOffset = 127;
-
-constexpr int MemoryGridColumns = 11;
-constexpr int VfoGridColumns = 8;
-constexpr int SkipColumn = 10;
-constexpr int NameColumn = 9;
-constexpr int SplitColumn = 8;
-
-// The proposal for an empty channel (the frequency is the default VFO's):
-// LSB, Slow, everything else at list position 0.
-constexpr int ProposedMode = 1;
-constexpr int ProposedAgc = 1;
 
 struct FrequencyRange
 {
@@ -83,21 +68,6 @@ void selectStored(QComboBox *box, int position, const QString &cellText)
     box->setCurrentIndex(position);
 }
 
-// Sets grid row `row`, columns 0 to count - 1, creating missing items.
-void setRowTexts(QTableWidget *grid, int row, const QString *texts, int count)
-{
-    if (!grid || row >= grid->rowCount())
-        return;
-    for (int c = 0; c < count && c < grid->columnCount(); ++c) {
-        QTableWidgetItem *item = grid->item(row, c);
-        if (!item) {
-            item = new QTableWidgetItem;
-            grid->setItem(row, c, item);
-        }
-        item->setText(texts[c]);
-    }
-}
-
 QLabel *unitLabel(const char *text)
 {
     return new QLabel(QLatin1String(text));
@@ -105,8 +75,8 @@ QLabel *unitLabel(const char *text)
 
 } // namespace
 
-dlgModify::dlgModify(Module1 &state, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), m_state(state), m_prompter(prompter)
+dlgModify::dlgModify(const Module1 &document, Prompter &prompter, QWidget *parent)
+    : QDialog(parent), m_document(document), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("dlgModify"));
     setWindowTitle(QStringLiteral("Modify "));
@@ -270,21 +240,11 @@ void dlgModify::buildControls()
 
 void dlgModify::fillLists()
 {
-    for (QComboBox *box : {m_cmbMode, m_cmbGain, m_cmbAGC, m_cmbPower, m_cmbFilter, m_cmbTone, m_cmbNB})
-        box->clear();
-    m_cmbMode->addItems(m_state.ModeNames);
-    for (int i = 0; i < GainItems; ++i)
-        m_cmbGain->addItem(ChannelCodec::gainText(i));
-    for (int i = 0; i < AgcItems; ++i)
-        m_cmbAGC->addItem(ChannelCodec::agcText(i));
-    for (int i = 0; i < PowerItems; ++i)
-        m_cmbPower->addItem(ChannelCodec::powerText(i));
-    for (int i = 0; i < FilterItems; ++i)
-        m_cmbFilter->addItem(ChannelCodec::filterText(i));
-    m_cmbTone->addItem(ChannelCodec::toneText(m_state, 0));
-    m_cmbTone->addItems(m_state.ToneNames);
-    for (int i = 0; i < NoiseBlankerItems; ++i)
-        m_cmbNB->addItem(ChannelCodec::noiseBlankerText(i));
+    const QList<QComboBox *> boxes = fieldLists();
+    for (int i = 0; i < boxes.size(); ++i) {
+        boxes[i]->clear();
+        boxes[i]->addItems(Vocabulary::items(ListColumns[i]));
+    }
 }
 
 void dlgModify::discardState()
@@ -295,12 +255,6 @@ void dlgModify::discardState()
     m_txtName->clear();
     m_chkSkip->setChecked(false);
     m_discardPending = false;
-}
-
-void dlgModify::setGrids(QTableWidget *memoryGrid, QTableWidget *vfoGrid)
-{
-    m_memoryGrid = memoryGrid;
-    m_vfoGrid = vfoGrid;
 }
 
 void dlgModify::setMemoryControlsVisible(bool visible)
@@ -325,58 +279,48 @@ void dlgModify::showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, Frequenc
     unit->setText(QString::number(hz % Kilo).rightJustified(PartDigits, QLatin1Char('0')));
 }
 
+QList<QComboBox *> dlgModify::fieldLists() const
+{
+    return {m_cmbMode, m_cmbGain, m_cmbAGC, m_cmbPower, m_cmbFilter, m_cmbTone, m_cmbNB};
+}
+
 void dlgModify::selectFields(const QString *text, const double *value)
 {
-    selectStored(m_cmbMode, positionOf(value[1]), text[1]);
-    selectStored(m_cmbGain, positionOf(value[2]), text[2]);
-    selectStored(m_cmbAGC, positionOf(value[3]), text[3]);
-    selectStored(m_cmbPower, positionOf(value[4]), text[4]);
-    selectStored(m_cmbFilter, positionOf(value[5]), text[5]);
-    const int tone = positionOf(value[6]);
-    selectStored(m_cmbTone, tone > ToneValueOffset ? tone - ToneValueOffset : (tone >= 0 ? 0 : -1),
-                 text[6]);
-    selectStored(m_cmbNB, positionOf(value[7]), text[7]);
+    const QList<QComboBox *> boxes = fieldLists();
+    for (int i = 0; i < boxes.size(); ++i) {
+        const ChannelColumn column = ListColumns[i];
+        const int c = Vocabulary::index(column);
+        const int code = positionOf(value[c]);
+        selectStored(boxes[i], code < 0 ? -1 : Vocabulary::positionOfCode(column, code), text[c]);
+    }
 }
 
 void dlgModify::storeFields(QString *text, double *value) const
 {
-    const int mode = m_cmbMode->currentIndex();
-    value[1] = mode;
-    text[1] = m_state.ModeNames.value(mode);
-    value[2] = m_cmbGain->currentIndex();
-    text[2] = ChannelCodec::gainText(m_cmbGain->currentIndex());
-    value[3] = m_cmbAGC->currentIndex();
-    text[3] = ChannelCodec::agcText(m_cmbAGC->currentIndex());
-    value[4] = m_cmbPower->currentIndex();
-    text[4] = ChannelCodec::powerText(m_cmbPower->currentIndex());
-    value[5] = m_cmbFilter->currentIndex();
-    text[5] = ChannelCodec::filterText(m_cmbFilter->currentIndex());
-    const int tonePosition = m_cmbTone->currentIndex();
-    const int tone = tonePosition > 0 ? tonePosition + ToneValueOffset : 0;
-    value[6] = tone;
-    text[6] = ChannelCodec::toneText(m_state, tone);
-    value[7] = m_cmbNB->currentIndex();
-    text[7] = ChannelCodec::noiseBlankerText(m_cmbNB->currentIndex());
+    const QList<QComboBox *> boxes = fieldLists();
+    for (int i = 0; i < boxes.size(); ++i) {
+        const ChannelColumn column = ListColumns[i];
+        const int c = Vocabulary::index(column);
+        const int code = Vocabulary::codeOfPosition(column, boxes[i]->currentIndex());
+        value[c] = code;
+        text[c] = Vocabulary::text(column, code);
+    }
 }
 
 void dlgModify::proposeChannel()
 {
-    const double proposed = VfoCodec::defaultFrequency(m_state.ModelVariant);
-    showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, proposed);
-    showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, proposed);
+    // The default VFO of the model, as both frequencies and the fields.
+    const VfoRow proposal = VfoCodec::defaultVfo(m_document.image().ModelVariant);
+    const double frequency = proposal.valueAt(ChannelColumn::Frequency);
+    showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, frequency);
+    showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, frequency);
     m_txtName->clear();
-    m_cmbMode->setCurrentIndex(ProposedMode);
-    m_cmbGain->setCurrentIndex(0);
-    m_cmbAGC->setCurrentIndex(ProposedAgc);
-    m_cmbPower->setCurrentIndex(0);
-    m_cmbFilter->setCurrentIndex(0);
-    m_cmbTone->setCurrentIndex(0);
-    m_cmbNB->setCurrentIndex(0);
+    selectFields(proposal.text.data(), proposal.value.data());
 }
 
 bool dlgModify::prepareForChannel(int tableRow)
 {
-    if (tableRow < 0 || tableRow >= Module1::ChannelCount)
+    if (tableRow < 0 || tableRow >= CloneImage::ChannelCount)
         return false;
     if (m_discardPending)
         discardState();
@@ -387,14 +331,13 @@ bool dlgModify::prepareForChannel(int tableRow)
     m_lblMode->setText(ChannelLabel::bankHeading(tableRow));
     m_lblCH->setText(ChannelLabel::channelText(tableRow));
 
-    if (m_state.ChannelInUse[tableRow]) {
-        const auto &text = m_state.ChannelText[tableRow];
-        const auto &value = m_state.ChannelValue[tableRow];
-        showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, value[0]);
-        showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, value[SplitColumn]);
-        selectFields(text.data(), value.data());
-        m_chkSkip->setChecked(value[SkipColumn] > 0);
-        m_txtName->setText(text[NameColumn]);
+    const ChannelRow &row = m_document.channel(tableRow);
+    if (row.inUse) {
+        showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, row.valueAt(ChannelColumn::Frequency));
+        showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, row.valueAt(ChannelColumn::Split));
+        selectFields(row.text.data(), row.value.data());
+        m_chkSkip->setChecked(row.valueAt(ChannelColumn::Skip) > 0);
+        m_txtName->setText(row.textAt(ChannelColumn::Name));
     } else {
         proposeChannel();
     }
@@ -412,11 +355,10 @@ bool dlgModify::prepareForVfo(int vfoRow)
     m_editRow = vfoRow;
 
     setMemoryControlsVisible(false);
-    m_lblMode->setText(vfoRow == 0 ? QStringLiteral("VFO A") : QStringLiteral("VFO B"));
-    const auto &text = m_state.VfoText[vfoRow];
-    const auto &value = m_state.VfoValue[vfoRow];
-    showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, value[0]);
-    selectFields(text.data(), value.data());
+    m_lblMode->setText(ChannelLabel::vfoLabel(vfoRow));
+    const VfoRow &row = m_document.vfo(vfoRow);
+    showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, row.valueAt(ChannelColumn::Frequency));
+    selectFields(row.text.data(), row.value.data());
     focusFrequency();
     return true;
 }
@@ -433,9 +375,9 @@ bool dlgModify::openForVfo(int vfoRow)
 
 void dlgModify::acceptEdit()
 {
-    m_state.DataChanged = true;
+    emit okPressed();
 
-    const FrequencyRange &range = m_state.ExtendedRange ? WideRange : StandardRange;
+    const FrequencyRange &range = m_document.image().ExtendedRange ? WideRange : StandardRange;
     const qint64 frequency = m_txtFreq->value() * Mega + m_txtFreq2->value() * Kilo + m_txtFreq3->value();
     const bool memory = m_editSource == EditSource::Memory;
     const qint64 split =
@@ -449,40 +391,26 @@ void dlgModify::acceptEdit()
     }
 
     if (memory) {
-        auto &text = m_state.ChannelText[m_editRow];
-        auto &value = m_state.ChannelValue[m_editRow];
-        value[0] = double(frequency);
-        text[0] = Frequency::FormatFrequency(quint64(frequency));
-        value[SplitColumn] = double(split);
-        text[SplitColumn] = Frequency::FormatFrequency(quint64(split));
-        storeFields(text.data(), value.data());
+        ChannelRow row = m_document.channel(m_editRow);
+        row.valueAt(ChannelColumn::Frequency) = double(frequency);
+        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(quint64(frequency));
+        row.valueAt(ChannelColumn::Split) = double(split);
+        row.textAt(ChannelColumn::Split) = Frequency::FormatFrequency(quint64(split));
+        storeFields(row.text.data(), row.value.data());
         const bool skip = m_chkSkip->isChecked();
-        value[SkipColumn] = skip ? 1 : 0;
-        text[SkipColumn] = skip ? QStringLiteral("Skip") : QString();
-        text[NameColumn] = m_txtName->text();
-        m_state.ChannelInUse[m_editRow] = true;
-        Grid1Data(m_editRow);
+        row.valueAt(ChannelColumn::Skip) = skip ? 1 : 0;
+        row.textAt(ChannelColumn::Skip) = skip ? QStringLiteral("Skip") : QString();
+        row.textAt(ChannelColumn::Name) = m_txtName->text();
+        row.inUse = true;
+        m_editedChannel = row;
     } else {
-        auto &text = m_state.VfoText[m_editRow];
-        auto &value = m_state.VfoValue[m_editRow];
-        value[0] = double(frequency);
-        text[0] = Frequency::FormatFrequency(quint64(frequency));
-        storeFields(text.data(), value.data());
-        Grid2Data(m_editRow);
+        VfoRow row = m_document.vfo(m_editRow);
+        row.valueAt(ChannelColumn::Frequency) = double(frequency);
+        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(quint64(frequency));
+        storeFields(row.text.data(), row.value.data());
+        m_editedVfo = row;
     }
     hideKeepingState(QDialog::Accepted);
-}
-
-void dlgModify::Grid1Data(int line)
-{
-    if (line >= 0 && line < Module1::ChannelCount)
-        setRowTexts(m_memoryGrid, line, m_state.ChannelText[line].data(), MemoryGridColumns);
-}
-
-void dlgModify::Grid2Data(int line)
-{
-    if (line >= 0 && line < Module1::VfoRowCount)
-        setRowTexts(m_vfoGrid, line, m_state.VfoText[line].data(), VfoGridColumns);
 }
 
 void dlgModify::hideKeepingState(int result)

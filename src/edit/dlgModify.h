@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ChannelRow.h"
+#include "VfoRow.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -11,12 +14,11 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
-// The channel edit dialog: edits one row of the channel table (opened from
-// the memory grid) or of the VFO table (opened from the VFO grid), checks
-// the frequencies against the radio's range on OK and stores the row in
-// its numeric and display form, then rewrites the grid row.
+// The channel edit dialog: edits a channel row (opened from the memory
+// grid) or a VFO row (opened from the VFO grid) of the document, checks the
+// frequencies against the radio's range on OK and hands back the edited
+// row in its numeric and display form; the caller stores it.
 //
 // The dialog is created once and reused: OK and Cancel (and Escape) only
 // hide it, so chkSkip keeps its last state between openings. Closing it
@@ -29,26 +31,28 @@ class dlgModify : public QDialog
 public:
     enum class EditSource { Vfo = 0, Memory = 1 };
 
-    dlgModify(Module1 &state, Prompter &prompter, QWidget *parent = nullptr);
+    dlgModify(const Module1 &document, Prompter &prompter, QWidget *parent = nullptr);
 
-    // The grids that Grid1Data and Grid2Data write; either may be null.
-    void setGrids(QTableWidget *memoryGrid, QTableWidget *vfoGrid);
-
-    // Fill the dialog for a channel table row (0-603) or a VFO row (0 or 1)
-    // without showing it; false (and nothing changed) for a row out of range.
+    // Fill the dialog for a channel row (0-603) or a VFO row (0 or 1) of
+    // the document without showing it; false (and nothing changed) for a
+    // row out of range.
     bool prepareForChannel(int tableRow);
     bool prepareForVfo(int vfoRow);
-    // Prepare and show modally; true when OK stored the row.
+    // Prepare and show modally; true when OK accepted the edit, which
+    // editedChannel() / editedVfo() then hold.
     bool openForChannel(int tableRow);
     bool openForVfo(int vfoRow);
 
-    // Copy channel table row `line`, columns 0-10, into memory grid row `line`.
-    void Grid1Data(int line);
-    // Copy VFO row `line`, columns 0-7, into VFO grid row `line`.
-    void Grid2Data(int line);
+    // The row as OK accepted it: the opened row with its edited fields.
+    const ChannelRow &editedChannel() const { return m_editedChannel; }
+    const VfoRow &editedVfo() const { return m_editedVfo; }
 
     EditSource editSource() const { return m_editSource; }
     int editRow() const { return m_editRow; }
+
+signals:
+    // OK was pressed, whether or not the frequencies were then accepted.
+    void okPressed();
 
 public slots:
     void reject() override;
@@ -64,6 +68,8 @@ private:
     void focusFrequency();
     void showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit, double value);
     void proposeChannel();
+    // Mode .. Noise Blanker, the lists of columns 1-7.
+    QList<QComboBox *> fieldLists() const;
     // Selections from a row's columns 1-7; `text` and `value` point at column 0.
     void selectFields(const QString *text, const double *value);
     // Stores columns 1-7 from the selections; pointers as above.
@@ -71,10 +77,10 @@ private:
     void acceptEdit();
     void hideKeepingState(int result);
 
-    Module1 &m_state;
+    const Module1 &m_document;
     Prompter &m_prompter;
-    QTableWidget *m_memoryGrid = nullptr;
-    QTableWidget *m_vfoGrid = nullptr;
+    ChannelRow m_editedChannel;
+    VfoRow m_editedVfo;
     EditSource m_editSource = EditSource::Memory;
     int m_editRow = 0;
     bool m_hidingByButton = false;

@@ -3,10 +3,11 @@
 #include "AtomicFile.h"
 #include "ChannelCodec.h"
 #include "FieldReader.h"
-#include "Module1.h"
+#include "ImageRecords.h"
 #include "SettingsCodec.h"
 #include "VfoCodec.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,15 +15,156 @@ namespace {
 
 constexpr int HeaderLength = 32;
 constexpr int RecordLength = 64;
-constexpr int ExtendedHeaderOffset = 5;
 constexpr const char *LineEnd = "\r\n";
+constexpr int FirstVfoRecord = 2;
+constexpr int FirstChannelRecord = 4;
+
+using Error = FileResult::Error;
+
+// Takes the device's first `count` lines (ended by CR LF, LF or CR), each
+// with a CR LF end, refusing a line longer than `maxLength`. The text may
+// hold fewer lines when the device ends first.
+FileResult takeLines(QIODevice &device, int count, int maxLength, QByteArray &text)
+{
+    int lines = 0;
+    int length = 0;
+    char c = 0;
+    bool afterCr = false;
+    while (lines < count && device.getChar(&c)) {
+        if (c == '\n' && afterCr) {
+            afterCr = false;
+            continue;
+        }
+        afterCr = c == '\r';
+        if (c == '\r' || c == '\n') {
+            text += LineEnd;
+            ++lines;
+            length = 0;
+            continue;
+        }
+        if (++length > maxLength)
+            return FileResult::failure(Error::DataError,
+                                       QStringLiteral("line %1 is longer than %2 characters")
+                                           .arg(lines + 1).arg(maxLength));
+        text += c;
+    }
+    return FileResult::success();
+}
 
 } // namespace
 
-QByteArray CloneFile::toBytes(Module1 &state)
+CloneFile::Records CloneFile::readRecords(QIODevice &device)
 {
-    SettingsCodec::EncodeSettings(state);
-    const int slot = state.ModelVariantForFile() + (state.ExtendedRange ? ExtendedHeaderOffset : 0);
+    Records out;
+    QByteArray text;
+    out.result = takeLines(device, LineCount, MaxLineLength, text);
+    if (!out.result.ok())
+        return out;
+
+    FieldReader reader(QString::fromLatin1(text));
+    QStringList fields;
+    for (int number = 1; number <= LineCount; ++number) {
+        QString field;
+        if (!reader.next(field)) {
+            out.result = FileResult::failure(Error::FileOpenError,
+                                             QStringLiteral("the file ends before line %1").arg(number));
+            return out;
+        }
+        const int expected = (number == 1 || number == LineCount) ? HeaderLength : RecordLength;
+        if (field.size() != expected) {
+            out.result = FileResult::failure(Error::DataError, QStringLiteral("line %1 has %2 characters, not %3")
+                                                                   .arg(number).arg(field.size()).arg(expected));
+            return out;
+        }
+        fields.append(field);
+    }
+
+    const QStringList &headers = Vocabulary::cloneHeaders();
+    int variant = -1;
+    for (int v = Vocabulary::ModelJ; v <= Vocabulary::ModelA && variant < 0; ++v) {
+        if (fields.first() == headers.at(v)) {
+            variant = v;
+            out.extendedRange = false;
+        } else if (fields.first() == headers.at(v + Vocabulary::ExtendedHeaderOffset)) {
+            variant = v;
+            out.extendedRange = true;
+        }
+    }
+    if (variant < 0) {
+        out.result = FileResult::failure(Error::DataError, QStringLiteral("unknown header: ") + fields.first());
+        return out;
+    }
+    if (fields.last() != Vocabulary::cloneEndMark()) {
+        out.result = FileResult::failure(Error::DataError, QStringLiteral("no end mark: ") + fields.last());
+        return out;
+    }
+    out.variant = variant;
+    out.records = fields.mid(1, RecordCount);
+    return out;
+}
+
+FileResult CloneFile::decode(const Records &records, CloneImage &image)
+{
+    if (!records.result.ok())
+        return records.result;
+    CloneImage staged = image;
+    staged.ModelVariant = records.variant;
+    staged.ExtendedRange = records.extendedRange;
+    staged.SettingsLine1 = records.records.at(0);
+    staged.SettingsLine2 = records.records.at(1);
+    DecodeResult decoded =
+        SettingsCodec::DecodeSettings(staged.SettingsLine1, staged.SettingsLine2, staged.SettingSelection);
+    if (!decoded)
+        return FileResult::failure(Error::FileOpenError, QStringLiteral("settings: ") + decoded.field());
+    for (int r = 0; r < CloneImage::VfoCount; ++r) {
+        decoded = VfoCodec::DecodeVfo(records.records.at(FirstVfoRecord + r), staged.Vfo[size_t(r)]);
+        if (!decoded)
+            return FileResult::failure(Error::FileOpenError,
+                                       QStringLiteral("VFO %1: %2").arg(QChar(u'A' + r)).arg(decoded.field()));
+    }
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
+        decoded = ChannelCodec::DecodeChannel(records.records.at(FirstChannelRecord + n), staged.Channels[n]);
+        if (!decoded)
+            return FileResult::failure(Error::FileOpenError,
+                                       QStringLiteral("channel slot %1: %2").arg(n).arg(decoded.field()));
+    }
+    image = staged;
+    return FileResult::success();
+}
+
+FileResult CloneFile::read(QIODevice &device, CloneImage &image)
+{
+    return decode(readRecords(device), image);
+}
+
+FileResult CloneFile::fromBytes(const QByteArray &bytes, CloneImage &image)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer, image);
+}
+
+FileResult CloneFile::LoadCloneFile(const QString &path, CloneImage &image)
+{
+    QFile file(path);
+    const auto failure = [&] {
+        return FileResult::failure(Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return failure();
+    CloneImage staged = image;
+    const FileResult result = read(file, staged);
+    if (file.error() != QFileDevice::NoError)
+        return failure();
+    if (result.ok())
+        image = staged;
+    return result;
+}
+
+QByteArray CloneFile::toBytes(const CloneImage &image)
+{
+    const int slot = image.modelVariantForFile() + (image.ExtendedRange ? Vocabulary::ExtendedHeaderOffset : 0);
 
     QByteArray out;
     out.reserve(LineCount * (RecordLength + 2));
@@ -30,121 +172,19 @@ QByteArray CloneFile::toBytes(Module1 &state)
         out += text.toLatin1();
         out += LineEnd;
     };
-    line(state.CloneHeaderTable.at(slot));
-    line(state.SettingsLine1);
-    line(state.SettingsLine2);
-    line(VfoCodec::EncodeVfo(state, 0));
-    line(VfoCodec::EncodeVfo(state, 1));
-    for (int n = 0; n < Module1::ChannelCount; ++n)
-        line(ChannelCodec::EncodeChannel(state, n));
-    line(state.CloneEndMark);
+    line(Vocabulary::cloneHeaders().at(slot));
+    for (const ImageRecords::Entry &record : ImageRecords::of(image))
+        line(record.text);
+    line(Vocabulary::cloneEndMark());
     return out;
 }
 
-FileResult CloneFile::fromBytes(Module1 &state, const QByteArray &bytes)
+FileResult CloneFile::WriteCloneFile(const QString &path, const CloneImage &image)
 {
-    using Error = FileResult::Error;
-    FieldReader reader(QString::fromLatin1(bytes));
-    QStringList fields;
-    fields.reserve(LineCount);
-    for (int number = 1; number <= LineCount; ++number) {
-        QString field;
-        if (!reader.next(field))
-            return FileResult::failure(Error::FileOpenError,
-                                       QStringLiteral("the file ends before line %1").arg(number));
-        const int expected = (number == 1 || number == LineCount) ? HeaderLength : RecordLength;
-        if (field.size() != expected)
-            return FileResult::failure(Error::DataError,
-                                       QStringLiteral("line %1 has %2 characters, not %3")
-                                           .arg(number).arg(field.size()).arg(expected));
-        fields.append(field);
-    }
-
-    Module1 staged = state;
-    int variant = -1;
-    for (int v = Module1::ModelJ; v <= Module1::ModelA && variant < 0; ++v) {
-        if (fields.first() == staged.CloneHeaderTable.at(v)) {
-            variant = v;
-            staged.ExtendedRange = false;
-        } else if (fields.first() == staged.CloneHeaderTable.at(v + ExtendedHeaderOffset)) {
-            variant = v;
-            staged.ExtendedRange = true;
-        }
-    }
-    if (variant < 0)
-        return FileResult::failure(Error::DataError, QStringLiteral("unknown header: ") + fields.first());
-    staged.ModelVariant = variant;
-
-    if (fields.last() != staged.CloneEndMark)
-        return FileResult::failure(Error::DataError, QStringLiteral("no end mark: ") + fields.last());
-
-    staged.SettingsLine1 = fields.at(1);
-    staged.SettingsLine2 = fields.at(2);
-    DecodeResult decoded = SettingsCodec::DecodeSettings(staged);
-    if (!decoded)
-        return FileResult::failure(Error::FileOpenError,
-                                   QStringLiteral("settings: ") + decoded.field());
-    for (int r = 0; r < 2; ++r) {
-        decoded = VfoCodec::DecodeVfo(staged, fields.at(3 + r), r);
-        if (!decoded)
-            return FileResult::failure(Error::FileOpenError,
-                                       QStringLiteral("VFO %1: %2").arg(QChar(u'A' + r)).arg(decoded.field()));
-    }
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
-        decoded = ChannelCodec::DecodeChannel(staged, fields.at(5 + n), n);
-        if (!decoded)
-            return FileResult::failure(Error::FileOpenError,
-                                       QStringLiteral("channel slot %1: %2").arg(n).arg(decoded.field()));
-    }
-
-    state = std::move(staged);
-    return FileResult::success();
+    return AtomicFile::write(path, toBytes(image));
 }
 
-FileResult CloneFile::WriteCloneFile(Module1 &state, const QString &path)
+QString CloneFile::captionFor(const QString &path)
 {
-    const FileResult result = AtomicFile::write(path, toBytes(state));
-    if (result.ok())
-        becomeCurrent(state, path);
-    return result;
-}
-
-FileResult CloneFile::LoadCloneFile(Module1 &state, const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
-    file.close();
-
-    const FileResult result = fromBytes(state, bytes);
-    if (result.ok())
-        becomeCurrent(state, path);
-    return result;
-}
-
-void CloneFile::New(Module1 &state)
-{
-    SettingsCodec::LoadDefaultSettings(state);
-    SettingsCodec::DecodeSettings(state);
-    VfoCodec::LoadDefaultVfo(state);
-    for (int n = 0; n < Module1::ChannelCount; ++n)
-        state.ClearChannel(n);
-    state.CurrentFileName.clear();
-    state.WindowCaption = state.AppTitle;
-    state.DataChanged = false;
-}
-
-void CloneFile::becomeCurrent(Module1 &state, const QString &path)
-{
-    state.CurrentFileName = path;
-    state.WindowCaption = captionFor(state, path);
-    state.DataChanged = false;
-}
-
-QString CloneFile::captionFor(const Module1 &state, const QString &path)
-{
-    return QFileInfo(path).fileName() + QStringLiteral(" - ") + state.AppTitle;
+    return QFileInfo(path).fileName() + QStringLiteral(" - ") + Vocabulary::appTitle();
 }

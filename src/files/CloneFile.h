@@ -1,11 +1,13 @@
 #pragma once
 
+#include "CloneImage.h"
 #include "FileResult.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-class Module1;
+class QIODevice;
 
 // The 610-line clone file (*.R70): header, two settings records, two VFO
 // records, 604 channel records, end mark; CR LF line ends.
@@ -13,29 +15,41 @@ class CloneFile
 {
 public:
     static constexpr int LineCount = 610;
+    static constexpr int RecordCount = LineCount - 2;
+    // No valid line is longer; a longer one is refused before it is kept.
+    static constexpr int MaxLineLength = 256;
 
-    // The whole file for the current image. Rebuilds SettingsLine1/2 from
-    // the selections first.
-    static QByteArray toBytes(Module1 &state);
-    // Installs a clone image from file contents, all or nothing: on any
-    // failure the state is left exactly as it was. Does not touch
-    // CurrentFileName, WindowCaption or DataChanged.
-    static FileResult fromBytes(Module1 &state, const QByteArray &bytes);
+    // A clone file's lines after every check of its form: the model option
+    // and coverage version its header names, and the 608 record texts as
+    // they stand (settings 1 and 2, VFO A and B, channel slots 0-603).
+    struct Records
+    {
+        FileResult result;
+        int variant = Vocabulary::ModelA;
+        bool extendedRange = false;
+        QStringList records;
+    };
 
-    // Writes the file atomically; on success CurrentFileName := path,
-    // caption := file name + " - " + AppTitle, DataChanged := false.
-    static FileResult WriteCloneFile(Module1 &state, const QString &path);
-    // Loads a file (all or nothing); on success as WriteCloneFile.
-    static FileResult LoadCloneFile(Module1 &state, const QString &path);
-    // File > New without its save prompt: factory settings, default VFOs,
-    // every channel emptied, no current file, DataChanged := false. Keeps
-    // the model option and ExtendedRange.
-    static void New(Module1 &state);
+    // Reads a clone file's first 610 lines and checks them (what follows is
+    // ignored): line lengths, the header, the end mark. A line longer than
+    // MaxLineLength is a data error at once; a file that ends early a
+    // file open error.
+    static Records readRecords(QIODevice &device);
+    // Decodes checked records into `image`, all or nothing: on failure the
+    // image is left as it was.
+    static FileResult decode(const Records &records, CloneImage &image);
+    // readRecords then decode.
+    static FileResult read(QIODevice &device, CloneImage &image);
+    static FileResult fromBytes(const QByteArray &bytes, CloneImage &image);
+    // Reads the file at `path` into `image` (all or nothing).
+    static FileResult LoadCloneFile(const QString &path, CloneImage &image);
+
+    // The whole file for an image; the settings lines are rebuilt from the
+    // selections.
+    static QByteArray toBytes(const CloneImage &image);
+    // Writes the file atomically.
+    static FileResult WriteCloneFile(const QString &path, const CloneImage &image);
 
     // "name - AppTitle" for a path.
-    static QString captionFor(const Module1 &state, const QString &path);
-
-private:
-    // After a successful load or save: the file is current and unchanged.
-    static void becomeCurrent(Module1 &state, const QString &path);
+    static QString captionFor(const QString &path);
 };

@@ -2,13 +2,13 @@
 
 #include "AtomicFile.h"
 #include "ChannelCodec.h"
+#include "ChannelRow.h"
 #include "ChannelLabel.h"
-#include "CloneFile.h"
 #include "FieldReader.h"
 #include "Frequency.h"
-#include "Module1.h"
 #include "NumericText.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -26,7 +26,6 @@ constexpr int VfoExportedColumns = 13;
 constexpr int ChannelExportedColumns = 14;
 constexpr int SpareValueColumn = 14;
 constexpr int NameLength = 8;
-constexpr int ToneBase = 0x80;
 
 QByteArray csvLine(const QStringList &fields)
 {
@@ -36,15 +35,13 @@ QByteArray csvLine(const QStringList &fields)
     return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
-// A field back to the code whose text it is; nullopt when none is.
-template <typename TextOf>
-std::optional<int> codeOf(const QString &field, int codes, TextOf textOf)
+// A field back to the code of the list item it names; nullopt when none.
+std::optional<int> codeOf(const QString &field, ChannelColumn column)
 {
-    for (int code = 0; code < codes; ++code) {
-        if (textOf(code) == field)
-            return code;
-    }
-    return std::nullopt;
+    const int position = Vocabulary::items(column).indexOf(field);
+    if (position < 0)
+        return std::nullopt;
+    return Vocabulary::codeOfPosition(column, position);
 }
 
 std::optional<double> frequencyOf(const QString &field)
@@ -65,33 +62,22 @@ std::optional<double> frequencyOf(const QString &field)
     return double(hz);
 }
 
-struct Row
-{
-    std::array<QString, Module1::ChannelColumns> text;
-    std::array<double, Module1::ChannelColumns> value{};
-};
 
 // Fields 4..11 into columns 0..7 (the fields a VFO and a channel share).
-bool convertCommon(const Module1 &state, const QStringList &f, Row &row)
+bool convertCommon(const QStringList &f, ChannelRow &row)
 {
     const auto frequency = frequencyOf(f[0]);
-    const auto mode = codeOf(f[1], state.ModeNames.size(), [&](int c) { return state.ModeNames.at(c); });
-    auto gain = codeOf(f[2], 4, ChannelCodec::gainText);
+    const auto mode = codeOf(f[1], ChannelColumn::Mode);
+    auto gain = codeOf(f[2], ChannelColumn::Gain);
     if (!gain && f[2] == QLatin1String("10"))
-        gain = 3;
-    const auto agc = codeOf(f[3], 2, ChannelCodec::agcText);
-    const auto power = codeOf(f[4], 3, ChannelCodec::powerText);
-    const auto filter = codeOf(f[5], 2, ChannelCodec::filterText);
-    std::optional<int> tone;
-    if (f[6] == ChannelCodec::toneText(state, 0)) {
-        tone = 0;
-    } else {
-        const QString name = f[6].endsWith(QLatin1String("Hz")) ? f[6] : f[6] + QLatin1String("Hz");
-        const int index = state.ToneNames.indexOf(name);
-        if (index >= 0)
-            tone = ToneBase + index;
-    }
-    const auto noiseBlanker = codeOf(f[7], 2, ChannelCodec::noiseBlankerText);
+        gain = codeOf(QStringLiteral("+10"), ChannelColumn::Gain);
+    const auto agc = codeOf(f[3], ChannelColumn::Agc);
+    const auto power = codeOf(f[4], ChannelColumn::Power);
+    const auto filter = codeOf(f[5], ChannelColumn::Filter);
+    std::optional<int> tone = codeOf(f[6], ChannelColumn::Tone);
+    if (!tone && !f[6].endsWith(QLatin1String("Hz")))
+        tone = codeOf(f[6] + QLatin1String("Hz"), ChannelColumn::Tone);
+    const auto noiseBlanker = codeOf(f[7], ChannelColumn::NoiseBlanker);
     if (!frequency || !mode || !gain || !agc || !power || !filter || !tone || !noiseBlanker)
         return false;
 
@@ -100,18 +86,13 @@ bool convertCommon(const Module1 &state, const QStringList &f, Row &row)
     for (int c = 0; c < 8; ++c)
         row.value[c] = values[c];
     row.text[0] = Frequency::FormatFrequency(std::uint64_t(*frequency));
-    row.text[1] = state.ModeNames.at(*mode);
-    row.text[2] = ChannelCodec::gainText(*gain);
-    row.text[3] = ChannelCodec::agcText(*agc);
-    row.text[4] = ChannelCodec::powerText(*power);
-    row.text[5] = ChannelCodec::filterText(*filter);
-    row.text[6] = ChannelCodec::toneText(state, *tone);
-    row.text[7] = ChannelCodec::noiseBlankerText(*noiseBlanker);
+    for (int c = 1; c < 8; ++c)
+        row.text[size_t(c)] = Vocabulary::text(ChannelColumn(c), int(values[c]));
     return true;
 }
 
 // Fields 12..18 of a memory record into columns 8..14.
-bool convertChannelOnly(const QStringList &f, Row &row)
+bool convertChannelOnly(const QStringList &f, ChannelRow &row)
 {
     const auto split = frequencyOf(f[8]);
     if (!split)
@@ -140,52 +121,46 @@ bool convertChannelOnly(const QStringList &f, Row &row)
 
 } // namespace
 
-QByteArray CsvExchange::exportBytes(const Module1 &state)
+QByteArray CsvExchange::exportBytes(const CloneImage &image)
 {
     QStringList header;
     for (const char *name : Header)
         header.append(QLatin1String(name));
     QByteArray out = csvLine(header);
 
-    for (int r = 0; r < 2; ++r) {
+    for (int r = 0; r < CloneImage::VfoCount; ++r) {
         QStringList fields{QLatin1String(ModelField), QLatin1String(VfoBank), ChannelLabel::vfoLabel(r)};
         for (int c = 0; c < VfoExportedColumns; ++c)
-            fields.append(state.VfoText[r][c]);
+            fields.append(image.Vfo[size_t(r)].text[size_t(c)]);
         fields << QStringLiteral("No") << QStringLiteral("Off");
         out += csvLine(fields);
     }
     for (int n = 0; n < ExportedChannels; ++n) {
-        if (!state.ChannelInUse[n])
+        const ChannelRow &row = image.Channels.at(n);
+        if (!row.inUse)
             continue;
         QStringList fields{QLatin1String(ModelField), QLatin1String(MemoryBank), QString::number(n)};
         for (int c = 0; c < ChannelExportedColumns; ++c)
-            fields.append(state.ChannelText[n][c]);
-        fields.append(state.ChannelValue[n][SpareValueColumn] == 1 ? QStringLiteral("On") : QStringLiteral("Off"));
+            fields.append(row.text[size_t(c)]);
+        fields.append(row.value[SpareValueColumn] == 1 ? QStringLiteral("On") : QStringLiteral("Off"));
         out += csvLine(fields);
     }
     return out;
 }
 
-FileResult CsvExchange::CsvExport(Module1 &state, const QString &path)
+FileResult CsvExchange::CsvExport(const CloneImage &image, const QString &path)
 {
-    const FileResult result = AtomicFile::write(path, exportBytes(state));
-    if (!result.ok())
-        return result;
-    state.CurrentFileName.clear();
-    state.WindowCaption = CloneFile::captionFor(state, path);
-    return result;
+    return AtomicFile::write(path, exportBytes(image));
 }
 
-CsvExchange::ImportResult CsvExchange::importBytes(Module1 &state, const QByteArray &bytes)
+CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const CloneImage &image)
 {
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    FieldReader reader(text);
-
+    FieldReader reader(device, FieldReader::Encoding::Utf8);
     ImportResult result;
-    Module1 staged = state;
+    result.image = image;
+    CloneImage &staged = result.image;
     QString field;
+    QStringList values;
     while (reader.next(field)) {
         if (field != QLatin1String(ModelField))
             continue;
@@ -206,7 +181,7 @@ CsvExchange::ImportResult CsvExchange::importBytes(Module1 &state, const QByteAr
                 continue;
             row = int(rounded);
         } else {
-            for (int r = 0; r < 2 && row < 0; ++r) {
+            for (int r = 0; r < CloneImage::VfoCount && row < 0; ++r) {
                 if (channel == ChannelLabel::vfoLabel(r))
                     row = r;
             }
@@ -214,54 +189,52 @@ CsvExchange::ImportResult CsvExchange::importBytes(Module1 &state, const QByteAr
                 continue;
         }
 
-        QStringList values;
+        values.clear();
         while (values.size() < ValueFields && reader.next(field))
             values.append(field);
         if (values.size() < ValueFields)
             break;  // cut short by the end of the file
 
-        Row converted;
-        if (!convertCommon(staged, values, converted))
+        ChannelRow converted;
+        if (!convertCommon(values, converted))
             continue;
         if (memory) {
             if (!convertChannelOnly(values, converted))
                 continue;
-            staged.ChannelText[row] = converted.text;
-            staged.ChannelValue[row] = converted.value;
-            staged.ChannelInUse[row] = true;
+            converted.inUse = true;
+            staged.Channels[row] = converted;
             ++result.channels;
         } else {
-            for (int c = 0; c < 8; ++c) {
-                staged.VfoText[row][c] = converted.text[c];
-                staged.VfoValue[row][c] = converted.value[c];
+            VfoRow &vfo = staged.Vfo[size_t(row)];
+            for (int c = 0; c < Vocabulary::VfoGridColumns; ++c) {
+                vfo.text[size_t(c)] = converted.text[size_t(c)];
+                vfo.value[size_t(c)] = converted.value[size_t(c)];
             }
             ++result.vfos;
         }
         --result.dropped;
     }
-
-    if (result.channels + result.vfos > 0) {
-        staged.DataChanged = true;
-        state = std::move(staged);
-    }
-    state.CurrentFileName.clear();
-    state.WindowCaption = state.AppTitle;
+    if (reader.failed())
+        result.file = FileResult::failure(FileResult::Error::FileOpenError, device.errorString());
     return result;
 }
 
-CsvExchange::ImportResult CsvExchange::CsvImport(Module1 &state, const QString &path)
+CsvExchange::ImportResult CsvExchange::importBytes(const QByteArray &bytes, const CloneImage &image)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return importFrom(buffer, image);
+}
+
+CsvExchange::ImportResult CsvExchange::CsvImport(const QString &path, const CloneImage &image)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ImportResult result;
+        result.image = image;
         result.file = FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ImportResult result;
-        result.file = FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
-        return result;
-    }
-    return importBytes(state, bytes);
+    return importFrom(file, image);
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "CloneImage.h"
 #include "FileResult.h"
 
 #include <QByteArray>
 #include <QString>
 
-class Module1;
+class QIODevice;
 
 // CSV export of the VFO rows and channels 0-199, and CSV import of channel
 // and VFO records. Import reads the layout export writes, so export then
-// import gives back the same rows.
+// import gives back the same rows. Both work on images; what becomes of
+// the session's file name and caption is the caller's business.
 class CsvExchange
 {
 public:
@@ -20,21 +22,22 @@ public:
     struct ImportResult
     {
         FileResult file;
+        CloneImage image; // the image with every stored record
         int channels = 0; // memory records stored
         int vfos = 0;     // VFO records stored
         int dropped = 0;  // records begun but not stored
+        bool stored() const { return channels + vfos > 0; }
     };
 
     // The whole CSV text: header, VFO A, VFO B, channels 0-199 in use.
-    static QByteArray exportBytes(const Module1 &state);
-    // Writes the CSV atomically; on success CurrentFileName := empty and the
-    // caption shows the CSV file. DataChanged is left as it was.
-    static FileResult CsvExport(Module1 &state, const QString &path);
+    static QByteArray exportBytes(const CloneImage &image);
+    // Writes the CSV atomically.
+    static FileResult CsvExport(const CloneImage &image, const QString &path);
 
-    // Stores every record of a CSV text into the tables; afterwards
-    // CurrentFileName := empty and caption := AppTitle. DataChanged := true
-    // when at least one record was stored, else left as it was.
-    static ImportResult importBytes(Module1 &state, const QByteArray &bytes);
-    // Reads a CSV file; a file that cannot be read changes nothing.
-    static ImportResult CsvImport(Module1 &state, const QString &path);
+    // Stores every record of a CSV stream into a copy of `image`, record by
+    // record (memory does not grow with the stream).
+    static ImportResult importFrom(QIODevice &device, const CloneImage &image);
+    static ImportResult importBytes(const QByteArray &bytes, const CloneImage &image);
+    // Reads a CSV file; a file that cannot be opened stores nothing.
+    static ImportResult CsvImport(const QString &path, const CloneImage &image);
 };

@@ -1,50 +1,100 @@
 #include "FieldReader.h"
 
+#include <QIODevice>
+
 namespace {
 
-bool isLineEnd(QChar c)
+constexpr qint64 ChunkSize = 64 * 1024;
+constexpr char16_t ByteOrderMark = 0xFEFF;
+
+bool isBlank(int c)
 {
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    return c == ' ' || c == '\t';
 }
 
-bool isBlank(QChar c)
+bool endsField(int c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+    return c == FieldReader::End || c == ',' || c == '\n' || c == '\r';
 }
 
 } // namespace
 
-FieldReader::FieldReader(const QString &text) : m_text(text)
+FieldReader::FieldReader(const QString &text)
+    : m_buffer(text), m_started(true)
 {
 }
 
-bool FieldReader::atEnd() const
+FieldReader::FieldReader(QIODevice &device, Encoding encoding)
+    : m_device(&device),
+      m_decoder(encoding == Encoding::Utf8 ? QStringConverter::Utf8 : QStringConverter::Latin1),
+      m_utf8(encoding == Encoding::Utf8)
 {
-    return m_pos >= m_text.size();
+}
+
+bool FieldReader::refill()
+{
+    if (!m_device || m_failed)
+        return false;
+    m_buffer.remove(0, m_pos);
+    m_pos = 0;
+    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+    while (m_buffer.isEmpty()) {
+        const qint64 got = m_device->read(chunk.data(), chunk.size());
+        if (got < 0)
+            m_failed = true;
+        if (got <= 0)
+            return false;
+        m_buffer += m_decoder.decode(QByteArrayView(chunk.constData(), got));
+        if (!m_started) {
+            m_started = true;
+            if (m_utf8 && m_buffer.startsWith(QChar(ByteOrderMark)))
+                m_buffer.remove(0, 1);
+        }
+    }
+    return true;
+}
+
+int FieldReader::peek()
+{
+    if (m_pos >= m_buffer.size() && !refill())
+        return End;
+    return m_buffer.at(m_pos).unicode();
+}
+
+bool FieldReader::atEnd()
+{
+    return peek() == End;
+}
+
+void FieldReader::append(QString &field, int c) const
+{
+    if (field.size() < MaxFieldLength)
+        field += QChar(char16_t(c));
 }
 
 bool FieldReader::next(QString &field)
 {
     if (atEnd())
         return false;
-    const int size = m_text.size();
-    while (m_pos < size && isBlank(m_text.at(m_pos)))
+    field.clear();
+    while (isBlank(peek()))
         ++m_pos;
 
-    if (m_pos < size && m_text.at(m_pos) == QLatin1Char('"')) {
-        const int start = m_pos + 1;
-        int close = m_text.indexOf(QLatin1Char('"'), start);
-        if (close < 0)
-            close = size;
-        field = m_text.mid(start, close - start);
-        m_pos = close + 1;
-        while (m_pos < size && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_text.at(m_pos)))
+    if (peek() == '"') {
+        ++m_pos;
+        for (int c = peek(); c != End && c != '"'; c = peek()) {
+            append(field, c);
+            ++m_pos;
+        }
+        if (peek() != End)
+            ++m_pos;  // the closing quote
+        while (!endsField(peek()))
             ++m_pos;
     } else {
-        const int start = m_pos;
-        while (m_pos < size && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_text.at(m_pos)))
+        for (int c = peek(); !endsField(c); c = peek()) {
+            append(field, c);
             ++m_pos;
-        field = m_text.mid(start, m_pos - start);
+        }
     }
     skipDelimiter();
     return true;
@@ -52,11 +102,10 @@ bool FieldReader::next(QString &field)
 
 void FieldReader::skipDelimiter()
 {
-    const int size = m_text.size();
-    if (m_pos >= size)
+    const int c = peek();
+    if (c == End)
         return;
-    const QChar c = m_text.at(m_pos);
     ++m_pos;
-    if (c == QLatin1Char('\r') && m_pos < size && m_text.at(m_pos) == QLatin1Char('\n'))
+    if (c == '\r' && peek() == '\n')
         ++m_pos;
 }

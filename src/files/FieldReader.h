@@ -1,24 +1,49 @@
 #pragma once
 
 #include <QString>
+#include <QStringDecoder>
 
-// Reads a text as a stream of fields: a field ends at a comma or at a line
+class QIODevice;
+
+// Reads text as a stream of fields: a field ends at a comma or at a line
 // end (CR LF, LF or CR), leading blanks are skipped, and a field that begins
 // with a double quote runs to the closing quote, which is dropped (what
 // follows it up to the next comma or line end is passed over). Shared by
 // clone file loading and CSV import.
+//
+// Reading a device takes it in chunks, so memory does not grow with the
+// input; a field keeps at most MaxFieldLength characters (the rest of an
+// overlong field is read and dropped).
 class FieldReader
 {
 public:
-    explicit FieldReader(const QString &text);
+    static constexpr int MaxFieldLength = 4096;
+    // What peek() gives at the end of the input.
+    static constexpr int End = -1;
+    enum class Encoding { Latin1, Utf8 };
 
-    // The next field; false when the text has no more fields.
+    explicit FieldReader(const QString &text);
+    // A UTF-8 device loses a leading byte order mark.
+    FieldReader(QIODevice &device, Encoding encoding);
+
+    // The next field; false when the input has no more fields.
     bool next(QString &field);
-    bool atEnd() const;
+    bool atEnd();
+    // Reading the device failed (the fields so far were delivered).
+    bool failed() const { return m_failed; }
 
 private:
+    // The UTF-16 unit at the read position; End at the end.
+    int peek();
+    bool refill();
     void skipDelimiter();
+    void append(QString &field, int c) const;
 
-    QString m_text;
-    int m_pos = 0;
+    QIODevice *m_device = nullptr;
+    QStringDecoder m_decoder;
+    QString m_buffer;
+    qsizetype m_pos = 0;
+    bool m_utf8 = false;
+    bool m_started = false;
+    bool m_failed = false;
 };

@@ -1,3 +1,13 @@
 #include "RadioPort.h"
 
+#include "PortNames.h"
+
 RadioPort::~RadioPort() = default;
+
+void RadioPort::setPortNumber(int portNumber)
+{
+    if (!PortNames::isValid(portNumber) || portNumber == m_portNumber)
+        return;
+    close();
+    m_portNumber = portNumber;
+}

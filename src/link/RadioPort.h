@@ -28,9 +28,17 @@ public:
     // The device this port opens ("/dev/ttyUSB0", "COM3").
     virtual QString deviceName() const = 0;
 
+    // The port number (1..14) the program keeps between runs; other
+    // numbers are ignored. Choosing another number closes the port.
+    virtual void setPortNumber(int portNumber);
+    int portNumber() const { return m_portNumber; }
+
 signals:
     // New bytes arrived.
     void readyRead();
     // The port failed (the device went away, a read or write failed).
     void errorOccurred();
+
+protected:
+    int m_portNumber = 1;
 };

@@ -19,8 +19,7 @@ public:
 
     // Port 1..14; other numbers are ignored. Choosing another port (or
     // leaving an explicit device path) closes the port.
-    void setPortNumber(int portNumber);
-    int portNumber() const { return m_portNumber; }
+    void setPortNumber(int portNumber) override;
     // Uses this device instead of the port number's device; an empty path
     // goes back to the port number. A change closes the port.
     void setDevicePath(const QString &path);
@@ -38,7 +37,6 @@ private:
     void onSerialError(QSerialPort::SerialPortError error);
 
     QSerialPort m_serial;
-    int m_portNumber = 1;
     QString m_devicePath;
     bool m_failed = false;
     QString m_errorString;

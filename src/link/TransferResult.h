@@ -13,6 +13,7 @@ public:
         Unexpected,           // port could not be opened, or a record did not decode:
                               // reported as "COM Port Error"
         Refused,              // another transfer was running; nothing was done
+        Interrupted,          // stopped on request between two records, end command sent
     };
 
     TransferResult() = default;
@@ -38,6 +39,8 @@ public:
             return QStringLiteral("COM Port Error");
         case Outcome::CommunicationFailure:
             return QStringLiteral("Communication Error");
+        case Outcome::Interrupted:
+            return QStringLiteral("interrupted");
         case Outcome::Normal:
         case Outcome::Refused:
             break;

@@ -1,7 +1,7 @@
 #include "dlgCOM.h"
 
 #include "PortNames.h"
-#include "SerialRadioPort.h"
+#include "RadioPort.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -26,7 +26,7 @@ bool devicePresent(const QString &device)
 
 } // namespace
 
-dlgCOM::dlgCOM(SerialRadioPort &port, QWidget *parent)
+dlgCOM::dlgCOM(RadioPort &port, QWidget *parent)
     : QDialog(parent), m_port(port)
 {
     setObjectName(QStringLiteral("dlgCOM"));

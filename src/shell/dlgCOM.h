@@ -5,7 +5,7 @@
 #include <vector>
 
 class QRadioButton;
-class SerialRadioPort;
+class RadioPort;
 
 // The port dialog "COM Port Setup": fourteen options opbCom ("COM  1" ..
 // "COM 14", option i for port i + 1, in two columns of seven) and "OK".
@@ -19,7 +19,7 @@ class dlgCOM : public QDialog
 public:
     static constexpr int OptionsPerColumn = 7;
 
-    explicit dlgCOM(SerialRadioPort &port, QWidget *parent = nullptr);
+    explicit dlgCOM(RadioPort &port, QWidget *parent = nullptr);
 
     // Selects the option of port n (1..14) and describes every device anew.
     void selectPort(int portNumber);
@@ -34,6 +34,6 @@ private slots:
 private:
     void describeDevices();
 
-    SerialRadioPort &m_port;
+    RadioPort &m_port;
     std::vector<QRadioButton *> m_options;
 };

@@ -11,18 +11,25 @@
 #include "Module1.h"
 #include "Prompter.h"
 #include "SavePrompt.h"
-#include "SerialRadioPort.h"
-#include "SettingsCodec.h"
+#include "RadioPort.h"
 #include "SettingsPage.h"
 #include "Twips.h"
 #include "VfoCodec.h"
+#include "Vocabulary.h"
 #include "VfoGrid.h"
+#include "ReportPdf.h"
 #include "dlgCOM.h"
+#include "dlgExportPdf.h"
 #include "dlgModify.h"
 #include "frmAbout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
 #include <QEventLoop>
 #include <QFrame>
 #include <QHeaderView>
@@ -70,20 +77,26 @@ QString frmMain::csvFileFilter()
     return QStringLiteral("CSV Files (*.csv);;All Files (*.*)");
 }
 
-frmMain::frmMain(Module1 &state, Prompter &prompter, const PortFile &portFile,
+QString frmMain::pdfFileFilter()
+{
+    return QStringLiteral("PDF Files (*.pdf);;All Files (*.*)");
+}
+
+frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const PortFile &portFile,
                  const StringTable &strings, QWidget *parent)
     : QMainWindow(parent),
-      m_state(state),
+      m_state(document),
       m_prompter(prompter),
+      m_port(port),
       m_portFile(portFile),
       m_strings(strings)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Icons::program());
+    m_openDocument = [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
-    m_port = new SerialRadioPort(this);
-    m_port->setObjectName(QStringLiteral("MSComm1"));
-    m_engine = new TransferEngine(m_state, *m_port, this);
+    m_engine = new TransferEngine(m_state, m_port, this);
+    connect(m_engine, &TransferEngine::busyChanged, this, [this](bool busy) { m_transferRunning = busy; });
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -129,14 +142,18 @@ void frmMain::buildMenus()
     QMenu *file = addMenu(nullptr, "mnuFile", 1000);
     QAction *fileNew = addEntry(file, "mnuFileNew", 1001);
     fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(fileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
-    connect(addEntry(file, "mnuFileOpen", 1002), &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
-    connect(addEntry(file, "mnuFileSave", 1003), &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(fileNew, &QAction::triggered, this, whenIdle(&frmMain::mnuFileNew_Click));
+    connect(addEntry(file, "mnuFileOpen", 1002), &QAction::triggered, this, whenIdle(&frmMain::mnuFileOpen_Click));
+    connect(addEntry(file, "mnuFileOpenBackup", 1209), &QAction::triggered, this,
+            whenIdle(&frmMain::mnuFileOpenBackup_Click));
+    connect(addEntry(file, "mnuFileSave", 1003), &QAction::triggered, this, whenIdle(&frmMain::mnuFileSave_Click));
     connect(addEntry(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
-            &frmMain::mnuFileSaveAs_Click);
+            whenIdle(&frmMain::mnuFileSaveAs_Click));
     separator(file, "mnuFileBar0");
-    connect(addEntry(file, "mnuImport", 1201), &QAction::triggered, this, &frmMain::mnuImport_Click);
-    connect(addEntry(file, "mnuExport", 1202), &QAction::triggered, this, &frmMain::mnuExport_Click);
+    connect(addEntry(file, "mnuImport", 1201), &QAction::triggered, this, whenIdle(&frmMain::mnuImport_Click));
+    connect(addEntry(file, "mnuExport", 1202), &QAction::triggered, this, whenIdle(&frmMain::mnuExport_Click));
+    connect(addEntry(file, "mnuExportPdf", 1208), &QAction::triggered, this,
+            whenIdle(&frmMain::mnuExportPdf_Click));
     separator(file, "mnuFileBar1");
     // Printing is not offered: both entries are shown greyed.
     addEntry(file, "mnuFilePageSetup", 1005)->setEnabled(false);
@@ -145,7 +162,7 @@ void frmMain::buildMenus()
     connect(addEntry(file, "mnuFileExit", 1007), &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 
     QMenu *edit = addMenu(nullptr, "mnuEdit", 1008);
-    connect(addEntry(edit, "mnuEditUndo", 1009), &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
+    connect(addEntry(edit, "mnuEditUndo", 1009), &QAction::triggered, this, whenIdle(&frmMain::mnuEditUndo_Click));
 
     QMenu *view = addMenu(nullptr, "mnuView", 1010);
     m_viewToolbar = addEntry(view, "mnuViewToolbar", 1011);
@@ -159,15 +176,15 @@ void frmMain::buildMenus()
 
     QMenu *tools = addMenu(nullptr, "mnuTools", 1012);
     QMenu *read = addMenu(tools, "mnuRe", 1203);
-    connect(addEntry(read, "mnuReSet", 1205), &QAction::triggered, this, &frmMain::mnuReSet_Click);
-    connect(addEntry(read, "mnuReMem", 1206), &QAction::triggered, this, &frmMain::mnuReMem_Click);
-    connect(addEntry(read, "mnuReAll", 1207), &QAction::triggered, this, &frmMain::mnuReAll_Click);
+    connect(addEntry(read, "mnuReSet", 1205), &QAction::triggered, this, whenIdle(&frmMain::mnuReSet_Click));
+    connect(addEntry(read, "mnuReMem", 1206), &QAction::triggered, this, whenIdle(&frmMain::mnuReMem_Click));
+    connect(addEntry(read, "mnuReAll", 1207), &QAction::triggered, this, whenIdle(&frmMain::mnuReAll_Click));
     QMenu *write = addMenu(tools, "mnuWr", 1204);
-    connect(addEntry(write, "mnuWrSet", 1205), &QAction::triggered, this, &frmMain::mnuWrSet_Click);
-    connect(addEntry(write, "mnuWrMem", 1206), &QAction::triggered, this, &frmMain::mnuWrMem_Click);
-    connect(addEntry(write, "mnuWrAll", 1207), &QAction::triggered, this, &frmMain::mnuWrAll_Click);
+    connect(addEntry(write, "mnuWrSet", 1205), &QAction::triggered, this, whenIdle(&frmMain::mnuWrSet_Click));
+    connect(addEntry(write, "mnuWrMem", 1206), &QAction::triggered, this, whenIdle(&frmMain::mnuWrMem_Click));
+    connect(addEntry(write, "mnuWrAll", 1207), &QAction::triggered, this, whenIdle(&frmMain::mnuWrAll_Click));
     connect(addEntry(tools, "mnuToolsOptions", 1013), &QAction::triggered, this,
-            &frmMain::mnuToolsOptions_Click);
+            whenIdle(&frmMain::mnuToolsOptions_Click));
 
     QMenu *help = addMenu(nullptr, "mnuHelp", 1014);
     connect(addEntry(help, "mnuHelpAbout", 1016), &QAction::triggered, this,
@@ -207,7 +224,7 @@ void frmMain::buildToolBar()
         action->setObjectName(QLatin1String(b.name));
         // Designed with the string id as tooltip; LocalizeForm puts the text on.
         action->setToolTip(QString::number(b.toolTipId));
-        connect(action, &QAction::triggered, this, b.slot);
+        connect(action, &QAction::triggered, this, whenIdle(b.slot));
     }
 }
 
@@ -241,32 +258,37 @@ void frmMain::buildPages()
 
     connect(m_tabStrip, &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
 
-    connect(m_settingsPage->readSettingsButton(), &QPushButton::clicked, this, &frmMain::cmbRxData1_Click);
-    connect(m_settingsPage->writeSettingsButton(), &QPushButton::clicked, this, &frmMain::cmbTxData1_Click);
-    connect(m_settingsPage->autoSelectButton(), &QPushButton::clicked, this, &frmMain::cmdAuto_Click);
-    connect(m_memoryPage->readMemoryButton(), &QPushButton::clicked, this, &frmMain::cmbRxData_Click);
-    connect(m_memoryPage->writeMemoryButton(), &QPushButton::clicked, this, &frmMain::cmbTxData_Click);
+    connect(m_settingsPage->readSettingsButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbRxData1_Click));
+    connect(m_settingsPage->writeSettingsButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbTxData1_Click));
+    connect(m_settingsPage->autoSelectButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmdAuto_Click));
+    connect(m_memoryPage->readMemoryButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbRxData_Click));
+    connect(m_memoryPage->writeMemoryButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbTxData_Click));
 
     // Insert and Delete are never available, so they have no handler.
-    connect(m_memoryPage->clearButton(), &QPushButton::clicked, this, &frmMain::cmbClear_Click);
-    connect(m_memoryPage->clearAllButton(), &QPushButton::clicked, this, &frmMain::cmbClAll_Click);
+    connect(m_memoryPage->clearButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbClear_Click));
+    connect(m_memoryPage->clearAllButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbClAll_Click));
     connect(m_memoryPage->upButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveUp);
     connect(m_memoryPage->downButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveDown);
-    connect(memoryGrid(), &MemoryGrid::editRequested, this, &frmMain::MSFlexGrid1_DblClick);
-    connect(vfoGrid(), &QTableWidget::cellDoubleClicked, this, &frmMain::MSFlexGrid2_DblClick);
+    connect(memoryGrid(), &MemoryGrid::editRequested, this, whenIdle(&frmMain::MSFlexGrid1_DblClick));
+    connect(vfoGrid(), &QAbstractItemView::doubleClicked, this, whenIdle(&frmMain::MSFlexGrid2_DblClick));
     connect(vfoGrid()->verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
-            &frmMain::MSFlexGrid2_DblClick);
+            whenIdle(&frmMain::MSFlexGrid2_DblClick));
 }
 
 void frmMain::connectEngine()
 {
-    connect(m_engine, &TransferEngine::transferStarted, this, &frmMain::showTransferStep);
+    connect(m_engine, &TransferEngine::transferStarted, this, &frmMain::prepareTransfer);
+    connect(m_engine, &TransferEngine::portOpened, this, &frmMain::showProgressBar);
     connect(m_engine, &TransferEngine::slotChanged, this, &frmMain::showChannelStep);
-    connect(m_engine, &TransferEngine::channelDecoded, this,
-            [this](int row) { memoryGrid()->showRow(row); });
-    connect(m_engine, &TransferEngine::settingsDecoded, m_settingsPage, &SettingsPage::showSelections);
-    connect(m_engine, &TransferEngine::vfoDecoded, this, [this] { vfoGrid()->UpdateVFOData(); });
-    connect(m_engine, &TransferEngine::modelSelected, m_settingsPage, &SettingsPage::showModel);
+    connect(m_engine, &TransferEngine::transferFinished, this, &frmMain::finishTransfer);
+}
+
+std::function<void()> frmMain::whenIdle(void (frmMain::*slot)())
+{
+    return [this, slot] {
+        if (!m_transferRunning)
+            (this->*slot)();
+    };
 }
 
 MemoryGrid *frmMain::memoryGrid() const
@@ -298,14 +320,12 @@ void frmMain::Form_Load()
     resize(Twips::toPixelsX(WindowWidthTwips, this), Twips::toPixelsY(WindowHeightTwips, this));
     m_frames->setCurrentWidget(m_settingsPage);
 
-    m_port->setPortNumber(m_portFile.read());
+    m_port.setPortNumber(m_portFile.read());
 
-    SettingsCodec::LoadDefaultSettings(m_state);
-    SettingsCodec::DecodeSettings(m_state);
-    m_settingsPage->showSelections();
-    m_settingsPage->showModel();
-    VfoCodec::LoadDefaultVfo(m_state);
-    vfoGrid()->UpdateVFOData();
+    const CloneImage defaults = CloneImage::factory(m_state.image().ModelVariant, m_state.image().ExtendedRange);
+    m_state.setSettings(defaults.SettingsLine1, defaults.SettingsLine2, defaults.SettingSelection);
+    for (int r = 0; r < CloneImage::VfoCount; ++r)
+        m_state.setVfo(r, defaults.Vfo[size_t(r)]);
 
     // The splash screen stays up at least this long.
     QEventLoop splashWait;
@@ -313,8 +333,7 @@ void frmMain::Form_Load()
     m_timer1->start(m_splashMinimumMs);
     splashWait.exec();
 
-    m_state.WindowCaption = m_state.AppTitle;
-    setWindowTitle(m_state.WindowCaption);
+    setWindowTitle(Vocabulary::appTitle());
     TabStrip1_Click();
 
     if (!m_state.CommandLineFile.isEmpty())
@@ -326,14 +345,14 @@ dlgModify *frmMain::editDialog()
 {
     if (!m_editDialog) {
         m_editDialog = new dlgModify(m_state, m_prompter, this);
-        m_editDialog->setGrids(memoryGrid(), vfoGrid());
+        connect(m_editDialog, &dlgModify::okPressed, this, [this] { m_state.DataChanged = true; });
     }
     return m_editDialog;
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (m_engine->isBusy() || !confirmSaveChanges()) {
+    if (m_transferRunning || !confirmSaveChanges()) {
         event->ignore();
         return;
     }
@@ -343,7 +362,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::Form_Unload()
 {
-    m_portFile.write(m_port->portNumber());
+    m_portFile.write(m_port.portNumber());
 
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
@@ -358,7 +377,7 @@ void frmMain::Form_Unload()
 void frmMain::writePlacement()
 {
     const QRect frame = frameGeometry();
-    QSettings settings(m_state.AppTitle, m_state.AppTitle);
+    QSettings settings(Vocabulary::appTitle(), Vocabulary::appTitle());
     settings.beginGroup(QStringLiteral("Settings"));
     settings.setValue(QStringLiteral("MainLeft"), Twips::fromPixelsX(frame.left(), this));
     settings.setValue(QStringLiteral("MainTop"), Twips::fromPixelsY(frame.top(), this));
@@ -391,7 +410,7 @@ void frmMain::switchToPage(int tab)
 
 void frmMain::TabStrip1_Click()
 {
-    if (m_engine->isBusy()) {
+    if (m_transferRunning) {
         // No page change while a transfer runs: the tab goes back.
         const QSignalBlocker quiet(m_tabStrip);
         m_tabStrip->setCurrentIndex(m_shownTab);
@@ -421,13 +440,12 @@ bool frmMain::confirmSaveChanges()
     return SavePrompt::ConfirmSaveChanges(m_state, ask, [this] { return saveCloneFile(); });
 }
 
-void frmMain::refreshAllViews()
+void frmMain::becomeCurrent(const QString &path)
 {
-    m_settingsPage->showSelections();
-    m_settingsPage->showModel();
-    vfoGrid()->UpdateVFOData();
-    memoryGrid()->RefreshMemoryGrid();
-    setWindowTitle(m_state.WindowCaption);
+    m_state.CurrentFileName = path;
+    m_state.DataChanged = false;
+    m_statusBar->setText(QString());
+    setWindowTitle(CloneFile::captionFor(path));
 }
 
 void frmMain::showFileError(const FileResult &result)
@@ -438,25 +456,26 @@ void frmMain::showFileError(const FileResult &result)
 
 bool frmMain::loadCloneFile(const QString &path)
 {
-    const FileResult result = CloneFile::LoadCloneFile(m_state, path);
+    CloneImage image = m_state.image();
+    const FileResult result = CloneFile::LoadCloneFile(path, image);
     if (!result.ok()) {
         showFileError(result);
         return false;
     }
-    m_statusBar->setText(QString());
-    refreshAllViews();
+    m_state.setImage(image);
+    becomeCurrent(path);
     return true;
 }
 
 bool frmMain::writeCloneFile(const QString &path)
 {
-    const FileResult result = CloneFile::WriteCloneFile(m_state, path);
+    m_state.encodeSettingsLines();
+    const FileResult result = CloneFile::WriteCloneFile(path, m_state.image());
     if (!result.ok()) {
         showFileError(result);
         return false;
     }
-    m_statusBar->setText(QString());
-    setWindowTitle(m_state.WindowCaption);
+    becomeCurrent(path);
     return true;
 }
 
@@ -478,15 +497,17 @@ bool frmMain::saveCloneFileAs()
 
 void frmMain::mnuFileNew_Click()
 {
-    if (m_engine->isBusy() || !confirmSaveChanges())
+    if (!confirmSaveChanges())
         return;
-    CloneFile::New(m_state);
-    refreshAllViews();
+    m_state.setImage(CloneImage::factory(m_state.image().ModelVariant, m_state.image().ExtendedRange));
+    m_state.CurrentFileName.clear();
+    m_state.DataChanged = false;
+    setWindowTitle(Vocabulary::appTitle());
 }
 
 void frmMain::mnuFileOpen_Click()
 {
-    if (m_engine->isBusy() || !confirmSaveChanges())
+    if (!confirmSaveChanges())
         return;
     const QString path = m_prompter.openFileName(this, cloneFileFilter(), m_commonDialogFileName);
     if (path.isEmpty())
@@ -495,16 +516,25 @@ void frmMain::mnuFileOpen_Click()
     loadCloneFile(path);
 }
 
+void frmMain::mnuFileOpenBackup_Click()
+{
+    if (!confirmSaveChanges())
+        return;
+    QDir().mkpath(m_backups.folder());
+    const QString path = m_prompter.openFileName(this, cloneFileFilter(), m_backups.folder() + QLatin1Char('/'));
+    if (path.isEmpty())
+        return;
+    loadCloneFile(path);
+}
+
 void frmMain::mnuFileSave_Click()
 {
-    if (!m_engine->isBusy())
-        saveCloneFile();
+    saveCloneFile();
 }
 
 void frmMain::mnuFileSaveAs_Click()
 {
-    if (!m_engine->isBusy())
-        saveCloneFileAs();
+    saveCloneFileAs();
 }
 
 void frmMain::mnuFileExit_Click()
@@ -514,38 +544,60 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuExport_Click()
 {
-    if (m_engine->isBusy())
-        return;
     const QString path = m_prompter.saveFileName(this, csvFileFilter(), m_commonDialogFileName);
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;
-    const FileResult result = CsvExchange::CsvExport(m_state, path);
+    const FileResult result = CsvExchange::CsvExport(m_state.image(), path);
     if (!result.ok()) {
         showFileError(result);
         return;
     }
+    // The next Save asks for a clone file name; the caption shows the CSV.
+    m_state.CurrentFileName.clear();
     m_statusBar->setText(QString());
-    setWindowTitle(m_state.WindowCaption);
+    setWindowTitle(CloneFile::captionFor(path));
+}
+
+void frmMain::mnuExportPdf_Click()
+{
+    dlgExportPdf options(this);
+    if (options.exec() != QDialog::Accepted)
+        return;
+    options.remember();
+    const QString path = m_prompter.saveFileName(this, pdfFileFilter(), QString());
+    if (path.isEmpty())
+        return;
+    ReportOptions report = options.options();
+    report.fileName = m_state.CurrentFileName;
+    const FileResult result = ReportPdf::write(path, m_state.image(), report);
+    if (!result.ok()) {
+        showFileError(result);
+        return;
+    }
+    m_statusBar->setText(QStringLiteral("Wrote %1").arg(QFileInfo(path).fileName()));
+    if (options.openAfterSaving())
+        m_openDocument(path);
 }
 
 void frmMain::mnuImport_Click()
 {
-    if (m_engine->isBusy())
-        return;
     const QString path = m_prompter.openFileName(this, csvFileFilter(), m_commonDialogFileName);
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;
-    const CsvExchange::ImportResult result = CsvExchange::CsvImport(m_state, path);
+    const CsvExchange::ImportResult result = CsvExchange::CsvImport(path, m_state.image());
     if (!result.file.ok()) {
         showFileError(result.file);
         return;
     }
-    vfoGrid()->UpdateVFOData();
+    if (result.stored()) {
+        m_state.setImage(result.image);
+        m_state.DataChanged = true;
+    }
+    m_state.CurrentFileName.clear();
+    setWindowTitle(Vocabulary::appTitle());
     memoryGrid()->selectDataRow(0);
-    memoryGrid()->RefreshMemoryGrid();
-    setWindowTitle(m_state.WindowCaption);
     m_statusBar->setText(QStringLiteral("Imported %1 and %2; %3 dropped")
                              .arg(counted(result.channels, "channel", "channels"),
                                   counted(result.vfos, "VFO record", "VFO records"),
@@ -556,20 +608,16 @@ void frmMain::mnuImport_Click()
 
 void frmMain::MSFlexGrid1_DblClick()
 {
-    if (m_engine->isBusy())
-        return;
     const int row = memoryGrid()->currentDataRow();
     if (editDialog()->openForChannel(row))
-        memoryGrid()->showRow(row);  // widens the columns the new texts need
+        m_state.setChannel(row, editDialog()->editedChannel());
 }
 
 void frmMain::MSFlexGrid2_DblClick()
 {
-    if (m_engine->isBusy())
-        return;
-    const int row = qMax(0, vfoGrid()->currentRow());
+    const int row = vfoGrid()->currentDataRow();
     if (editDialog()->openForVfo(row))
-        vfoGrid()->showRow(row);
+        m_state.setVfo(row, editDialog()->editedVfo());
 }
 
 void frmMain::mnuEditUndo_Click()
@@ -591,22 +639,18 @@ bool frmMain::confirmClear(const QString &question)
 
 void frmMain::cmbClear_Click()
 {
-    if (m_engine->isBusy() || !confirmClear(ClearOneQuestion))
+    if (!confirmClear(ClearOneQuestion))
         return;
     m_state.DataChanged = true;
-    const int row = memoryGrid()->currentDataRow();
-    m_state.ClearChannel(row);
-    memoryGrid()->showRow(row);
+    m_state.clearChannel(memoryGrid()->currentDataRow());
 }
 
 void frmMain::cmbClAll_Click()
 {
-    if (m_engine->isBusy() || !confirmClear(ClearAllQuestion))
+    if (!confirmClear(ClearAllQuestion))
         return;
     m_state.DataChanged = true;
-    for (int row = 0; row < Module1::ChannelCount; ++row)
-        m_state.ClearChannel(row);
-    memoryGrid()->RefreshMemoryGrid();
+    m_state.clearAllChannels();
 }
 
 // --- view, tools, help ------------------------------------------------------
@@ -623,12 +667,9 @@ void frmMain::mnuStatusBar_Click()
 
 void frmMain::mnuToolsOptions_Click()
 {
-    // Changing the port under a running transfer would only break it.
-    if (m_engine->isBusy())
-        return;
     if (!m_portDialog)
-        m_portDialog = new dlgCOM(*m_port, this);
-    m_portDialog->selectPort(m_port->portNumber());
+        m_portDialog = new dlgCOM(m_port, this);
+    m_portDialog->selectPort(m_port.portNumber());
     m_portDialog->exec();
 }
 
@@ -668,60 +709,83 @@ void frmMain::cmdAuto_Click()
 
 void frmMain::mnuReSet_Click()
 {
-    if (m_engine->isBusy())
-        return;
     switchToPage(SettingsTab);
     runTransfer(Kind::ReadSettings);
 }
 
 void frmMain::mnuReMem_Click()
 {
-    if (m_engine->isBusy())
-        return;
     switchToPage(MemoryTab);
     runTransfer(Kind::ReadMemory);
 }
 
 void frmMain::mnuWrSet_Click()
 {
-    if (m_engine->isBusy())
-        return;
     switchToPage(SettingsTab);
     runTransfer(Kind::WriteSettings);
 }
 
 void frmMain::mnuWrMem_Click()
 {
-    if (m_engine->isBusy())
-        return;
     switchToPage(MemoryTab);
     runTransfer(Kind::WriteMemory);
 }
 
 void frmMain::mnuReAll_Click()
 {
-    if (m_engine->isBusy())
+    TransferOk = false;
+    m_pagesFollowTransfer = true;
+    m_readingAll = true;
+    const TransferResult result = m_engine->readAll();
+    m_readingAll = false;
+    m_pagesFollowTransfer = false;
+    if (result.ok())
+        keepBackup(BackupStore::Kind::All);
+}
+
+void frmMain::keepBackup(BackupStore::Kind kind)
+{
+    const FileResult result = m_backups.save(m_state.image(), kind, QDateTime::currentDateTime());
+    if (result.ok())
         return;
-    m_state.TransferOk = false;
-    mnuReSet_Click();
-    if (m_state.TransferOk)
-        mnuReMem_Click();
+    m_statusBar->setText(result.detail());
+    m_prompter.message(this, QStringLiteral("The backup of the radio could not be written.\r\n") + result.detail(),
+                       QStringLiteral("Backup"), Prompter::Icon::Exclamation);
 }
 
 void frmMain::mnuWrAll_Click()
 {
-    if (m_engine->isBusy())
-        return;
-    m_state.TransferOk = false;
-    mnuWrSet_Click();
-    if (m_state.TransferOk)
-        mnuWrMem_Click();
+    TransferOk = false;
+    m_pagesFollowTransfer = true;
+    m_engine->writeAll();
+    m_pagesFollowTransfer = false;
 }
 
 void frmMain::runTransfer(Kind kind)
 {
-    if (m_engine->isBusy())
-        return;
+    switch (kind) {
+    case Kind::ReadMemory:
+        m_engine->readMemory();
+        break;
+    case Kind::WriteMemory:
+        m_engine->writeMemory();
+        break;
+    case Kind::ReadSettings:
+        m_engine->readSettings();
+        break;
+    case Kind::WriteSettings:
+        m_engine->writeSettings();
+        break;
+    case Kind::AutoSelect:
+        m_engine->autoSelect();
+        break;
+    }
+}
+
+void frmMain::prepareTransfer(Kind kind)
+{
+    if (m_pagesFollowTransfer)
+        switchToPage(isMemoryTransfer(kind) ? MemoryTab : SettingsTab);
 
     QList<QWidget *> own;
     switch (kind) {
@@ -740,47 +804,42 @@ void frmMain::runTransfer(Kind kind)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (QWidget *button : own)
         button->setEnabled(false);
+    showTransferStep(kind);
+}
+
+void frmMain::showProgressBar(Kind kind)
+{
+    // Once the port is open: a port that cannot be opened shows none.
     if (isMemoryTransfer(kind)) {
         m_memoryPage->progressBar()->setValue(0);
         m_memoryPage->progressBar()->show();
     }
-
-    TransferResult result;
-    switch (kind) {
-    case Kind::ReadMemory:
-        result = m_engine->readMemory();
-        break;
-    case Kind::WriteMemory:
-        result = m_engine->writeMemory();
-        break;
-    case Kind::ReadSettings:
-        result = m_engine->readSettings();
-        break;
-    case Kind::WriteSettings:
-        result = m_engine->writeSettings();
-        break;
-    case Kind::AutoSelect:
-        result = m_engine->autoSelect();
-        break;
-    }
-    finishTransfer(kind, result);
 }
 
 void frmMain::finishTransfer(Kind kind, const TransferResult &result)
 {
-    // The message box gets the normal pointer; the buttons come back after it.
-    QApplication::restoreOverrideCursor();
-    if (result.ok() || result.outcome() == TransferResult::Outcome::Refused) {
+    // A failure's message comes first; pointer, buttons and progress bar
+    // are reset once it has been closed.
+    if (result.ok()) {
         m_statusBar->setText(QString());
+        if (kind != Kind::AutoSelect)
+            TransferOk = true;
     } else {
         m_statusBar->setText(result.detail());
         m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
         if (kind == Kind::ReadSettings && result.outcome() == TransferResult::Outcome::Unexpected) {
-            vfoGrid()->setCurrentCell(0, 0);
+            vfoGrid()->setCurrentIndex(vfoGrid()->model()->index(0, 0));
             vfoGrid()->selectRow(0);
         }
     }
+    QApplication::restoreOverrideCursor();
     resetTransferControls();
+    if (result.ok() && !m_readingAll) {
+        if (kind == Kind::ReadSettings)
+            keepBackup(BackupStore::Kind::Settings);
+        else if (kind == Kind::ReadMemory)
+            keepBackup(BackupStore::Kind::Memory);
+    }
 }
 
 void frmMain::resetTransferControls()

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "BackupStore.h"
 #include "PortFile.h"
 #include "StringTable.h"
 #include "TransferEngine.h"
 
 #include <QMainWindow>
+
+#include <functional>
 
 class FileResult;
 class MainStatusBar;
@@ -18,7 +21,7 @@ class QStackedWidget;
 class QTabBar;
 class QTimer;
 class QToolBar;
-class SerialRadioPort;
+class RadioPort;
 class SettingsPage;
 class TransferResult;
 class VfoGrid;
@@ -45,8 +48,18 @@ public:
     static QString cloneFileFilter();
     // "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*".
     static QString csvFileFilter();
+    static QString pdfFileFilter();
 
-    frmMain(Module1 &state, Prompter &prompter, const PortFile &portFile,
+    // Where images read from the radio are kept (the per-user folder).
+    void setBackupStore(const BackupStore &store) { m_backups = store; }
+    const BackupStore &backupStore() const { return m_backups; }
+
+    // Shows a written PDF in the system's viewer (tests replace it).
+    void setDocumentOpener(std::function<void(const QString &)> opener) { m_openDocument = std::move(opener); }
+
+    // The window works on `document` and talks to the radio through
+    // `port`; both belong to the caller and outlive the window.
+    frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const PortFile &portFile,
             const StringTable &strings, QWidget *parent = nullptr);
     ~frmMain() override;
 
@@ -59,7 +72,7 @@ public:
     // Timer1's interval (tests shorten it).
     void setSplashMinimumMs(int ms) { m_splashMinimumMs = ms; }
     TransferEngine &engine() { return *m_engine; }
-    SerialRadioPort &serialPort() { return *m_port; }
+    RadioPort &port() { return m_port; }
 
     SettingsPage *settingsPage() const { return m_settingsPage; }
     MemoryPage *memoryPage() const { return m_memoryPage; }
@@ -74,9 +87,10 @@ public:
     QString commonDialogFileName() const { return m_commonDialogFileName; }
     void setCommonDialogFileName(const QString &name) { m_commonDialogFileName = name; }
 
-    // Every view from the tables: settings lists, model option, both grids,
-    // caption.
-    void refreshAllViews();
+    // Set by each of the four record transfers at its normal end; cleared
+    // by Read ALL and Write ALL before they start.
+    bool TransferOk = false;
+
     // LoadCloneFile with its messages; true when loaded.
     bool loadCloneFile(const QString &path);
     // File > Save; true when the file was written.
@@ -89,11 +103,13 @@ protected:
 private slots:
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    void mnuFileOpenBackup_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
     void mnuImport_Click();
     void mnuExport_Click();
+    void mnuExportPdf_Click();
     void mnuEditUndo_Click();
     void mnuViewToolbar_Click();
     void mnuStatusBar_Click();
@@ -123,6 +139,8 @@ private:
     void buildToolBar();
     void buildPages();
     void connectEngine();
+    // A command that does nothing while a transfer runs.
+    std::function<void()> whenIdle(void (frmMain::*slot)());
 
     // Shows the page of a tab (the tab strip's selection behaviour).
     void showPage(int tab);
@@ -130,6 +148,8 @@ private:
     void switchToPage(int tab);
 
     bool confirmSaveChanges();
+    // The document holds a file's image now: it is current and unchanged.
+    void becomeCurrent(const QString &path);
     bool saveCloneFileAs();
     bool writeCloneFile(const QString &path);
     void showFileError(const FileResult &result);
@@ -138,6 +158,16 @@ private:
     bool confirmClear(const QString &question);
 
     void runTransfer(TransferEngine::Kind kind);
+    // Read ALL / Write ALL: both steps through the engine, with the
+    // controls of each step.
+    void runBoth(TransferEngine::Kind first, TransferEngine::Kind second);
+    // Disables a transfer's own buttons, shows the hourglass (and the
+    // progress bar of a memory transfer) before it starts.
+    void prepareTransfer(TransferEngine::Kind kind);
+    void showProgressBar(TransferEngine::Kind kind);
+    // Keeps the document's image as a backup of what the radio holds; a
+    // failure is reported and changes nothing else.
+    void keepBackup(BackupStore::Kind kind);
     void finishTransfer(TransferEngine::Kind kind, const TransferResult &result);
     // Every transfer button enabled, default pointer, progress bar hidden.
     void resetTransferControls();
@@ -150,11 +180,17 @@ private:
 
     Module1 &m_state;
     Prompter &m_prompter;
+    RadioPort &m_port;
     PortFile m_portFile;
     StringTable m_strings;
 
-    SerialRadioPort *m_port = nullptr;
     TransferEngine *m_engine = nullptr;
+    bool m_transferRunning = false;
+    // Read ALL and Write ALL show the page of each step as it starts.
+    bool m_pagesFollowTransfer = false;
+    // Read ALL runs: its steps keep no backups of their own.
+    bool m_readingAll = false;
+    BackupStore m_backups = BackupStore::forThisUser();
     TransferEngine::Kind m_runningKind = TransferEngine::Kind::ReadMemory;
 
     QTabBar *m_tabStrip = nullptr;
@@ -174,4 +210,5 @@ private:
     dlgCOM *m_portDialog = nullptr;
     dlgModify *m_editDialog = nullptr;
     QString m_commonDialogFileName;
+    std::function<void(const QString &)> m_openDocument;
 };

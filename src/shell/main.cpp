@@ -4,6 +4,7 @@
 #include "Icons.h"
 #include "Module1.h"
 #include "PortFile.h"
+#include "SerialRadioPort.h"
 #include "StringTable.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -27,7 +28,9 @@ int main(int argc, char *argv[])
     state.CommandLineFile = Module1::CommandLineFileFrom(QApplication::arguments().mid(1));
 
     DesktopPrompter prompter;
-    frmMain window(state, prompter, PortFile::forThisProgram(), StringTable::forSystem());
+    SerialRadioPort port;
+    port.setObjectName(QStringLiteral("MSComm1"));
+    frmMain window(state, prompter, port, PortFile::forThisProgram(), StringTable::forSystem());
     window.Form_Load();
     splash.close();
     window.editDialog();  // loaded now, shown on its first use

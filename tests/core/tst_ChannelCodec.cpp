@@ -1,6 +1,6 @@
 #include "ChannelCodec.h"
-#include "Module1.h"
 #include "RecordText.h"
+#include "StateSnapshot.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -76,12 +76,12 @@ void tst_ChannelCodec::decodeFields()
     QFETCH(int, column);
     QFETCH(QString, shown);
     QFETCH(double, value);
-    Module1 state;
-    QVERIFY(ChannelCodec::DecodeChannel(state, text, 7).ok());
-    QVERIFY(state.ChannelInUse[7]);
-    QCOMPARE(state.ChannelText[7][column], shown);
+    ChannelRow row;
+    QVERIFY(ChannelCodec::DecodeChannel(text, row).ok());
+    QVERIFY(row.inUse);
+    QCOMPARE(row.text[size_t(column)], shown);
     if (column != 9)
-        QCOMPARE(state.ChannelValue[7][column], value);
+        QCOMPARE(row.value[size_t(column)], value);
 }
 
 void tst_ChannelCodec::emptyStatusClearsRow_data()
@@ -95,18 +95,21 @@ void tst_ChannelCodec::emptyStatusClearsRow_data()
 void tst_ChannelCodec::emptyStatusClearsRow()
 {
     QFETCH(QString, status);
-    Module1 state;
-    QVERIFY(ChannelCodec::DecodeChannel(state, record({{0, "88"}, {1, "05"}, {16, "3899D800"}, {20, "3A"}}), 3).ok());
-    state.ChannelText[3][12] = "spare";
+    ChannelRow row;
+    QVERIFY(ChannelCodec::DecodeChannel(record({{0, "88"}, {1, "05"}, {16, "3899D800"}, {20, "3A"}}), row).ok());
+    row.text[12] = "spare";
+    row.value[14] = 1;
     const QString text = record({{0, status.toLatin1().constData()}, {1, "09"}, {7, "FF"}, {16, "3899D800"}});
-    QVERIFY(ChannelCodec::DecodeChannel(state, text, 3).ok());
-    QVERIFY(!state.ChannelInUse[3]);
-    for (int c = 0; c <= 10; ++c) {
-        QVERIFY(state.ChannelText[3][c].isEmpty());
-        QCOMPARE(state.ChannelValue[3][c], 0.0);
+    QVERIFY(ChannelCodec::DecodeChannel(text, row).ok());
+    QVERIFY(!row.inUse);
+    for (size_t c = 0; c <= 10; ++c) {
+        QVERIFY(row.text[c].isEmpty());
+        QCOMPARE(row.value[c], 0.0);
     }
-    QCOMPARE(state.ChannelText[3][12], QString("spare"));  // spare columns untouched
-    QCOMPARE(ChannelCodec::EncodeChannel(state, 3), QString(64, QLatin1Char('0')));
+    // The spare columns are untouched.
+    QCOMPARE(row.text[12], QString("spare"));
+    QCOMPARE(row.value[14], 1.0);
+    QCOMPARE(ChannelCodec::EncodeChannel(row), QString(64, QLatin1Char('0')));
 }
 
 void tst_ChannelCodec::failureKeepsRow_data()
@@ -123,19 +126,18 @@ void tst_ChannelCodec::failureKeepsRow()
 {
     QFETCH(QString, text);
     QFETCH(QString, field);
-    Module1 state;
+    ChannelRow row;
     const QString before = record({{0, "88"}, {1, "02"}, {3, "01"}, {16, "10936B00"}, {20, "3C4A"}});
-    QVERIFY(ChannelCodec::DecodeChannel(state, before, 100).ok());
-    const auto text0 = state.ChannelText[100];
-    const auto value0 = state.ChannelValue[100];
+    QVERIFY(ChannelCodec::DecodeChannel(before, row).ok());
+    row.text[11] = "spare";
+    const ChannelRow kept = row;
 
-    const DecodeResult result = ChannelCodec::DecodeChannel(state, text, 100);
+    const DecodeResult result = ChannelCodec::DecodeChannel(text, row);
     QVERIFY(!result.ok());
     QCOMPARE(result.field(), field);
-    QCOMPARE(state.ChannelText[100], text0);
-    QCOMPARE(state.ChannelValue[100], value0);
-    QVERIFY(state.ChannelInUse[100]);
-    QCOMPARE(ChannelCodec::EncodeChannel(state, 100), before);
+    QCOMPARE(row, kept);
+    QVERIFY(row.inUse);
+    QCOMPARE(ChannelCodec::EncodeChannel(row), before);
 }
 
 void tst_ChannelCodec::encodeName_data()
@@ -154,10 +156,10 @@ void tst_ChannelCodec::encodeName()
 {
     QFETCH(QString, name);
     QFETCH(QString, bytes);
-    Module1 state;
-    state.ChannelInUse[0] = true;
-    state.ChannelText[0][9] = name;
-    QCOMPARE(ChannelCodec::EncodeChannel(state, 0).mid(40, 16), bytes);
+    ChannelRow row;
+    row.inUse = true;
+    row.textAt(ChannelColumn::Name) = name;
+    QCOMPARE(ChannelCodec::EncodeChannel(row).mid(40, 16), bytes);
 }
 
 void tst_ChannelCodec::nameCharCodesRoundTrip()
@@ -180,18 +182,20 @@ void tst_ChannelCodec::nameCharCodesRoundTrip()
 void tst_ChannelCodec::rawBytesSurvive()
 {
     // Values the texts show only approximately are written back unchanged.
-    Module1 state;
+    ChannelRow row;
     const QString text = record({{0, "88"}, {1, "03"}, {2, "09"}, {3, "05"}, {4, "07"},
                                  {6, "03"}, {7, "7F"}, {9, "04"}, {16, "3899D800"},
                                  {20, "3C4A39543D51"}, {28, "10936B00"}});
-    QVERIFY(ChannelCodec::DecodeChannel(state, text, 603).ok());
-    QCOMPARE(ChannelCodec::EncodeChannel(state, 603), text);
+    QVERIFY(ChannelCodec::DecodeChannel(text, row).ok());
+    QCOMPARE(ChannelCodec::EncodeChannel(row), text);
 }
 
 void tst_ChannelCodec::decodeEncodeProperty()
 {
     QRandomGenerator rng(20261207);
-    Module1 state;
+    // Rows carried from one record to the next, so a failed decode shows
+    // against a row with content.
+    std::array<ChannelRow, 8> rows;
     int decoded = 0;
     for (int i = 0; i < 4000; ++i) {
         Record in;
@@ -204,14 +208,11 @@ void tst_ChannelCodec::decodeEncodeProperty()
             in[7] = std::uint8_t(rng.bounded(0xA7));
         }
         const QString text = RecordText::join(in);
-        const int n = int(rng.bounded(604));
-        const auto before = std::make_tuple(state.ChannelText[n], state.ChannelValue[n],
-                                            bool(state.ChannelInUse[n]));
-        const DecodeResult result = ChannelCodec::DecodeChannel(state, text, n);
+        ChannelRow &row = rows[rng.bounded(quint32(rows.size()))];
+        const ChannelRow before = row;
+        const DecodeResult result = ChannelCodec::DecodeChannel(text, row);
         if (!result.ok()) {
-            QCOMPARE(std::make_tuple(state.ChannelText[n], state.ChannelValue[n],
-                                     bool(state.ChannelInUse[n])),
-                     before);
+            QCOMPARE(row, before);
             continue;
         }
         ++decoded;
@@ -228,7 +229,7 @@ void tst_ChannelCodec::decodeEncodeProperty()
             }
         }
         Record out;
-        QVERIFY(RecordText::split(ChannelCodec::EncodeChannel(state, n), out));
+        QVERIFY(RecordText::split(ChannelCodec::EncodeChannel(row), out));
         QCOMPARE(RecordText::join(out), RecordText::join(expected));
     }
     QVERIFY(decoded > 2000);

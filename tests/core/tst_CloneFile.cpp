@@ -7,6 +7,7 @@
 #include "StateSnapshot.h"
 #include "VfoCodec.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -16,11 +17,10 @@
 
 namespace {
 
-// A state like the program's after start-up, with a few channels.
-Module1 sampleState()
+// An image like the program's after New, with a few channels.
+CloneImage sampleImage()
 {
-    Module1 state;
-    CloneFile::New(state);
+    CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     const QStringList records = {
         "8005000100000188000100000000000010936B003C4A39543D51000010936B00",
         "88010302020001A5000000000000000038 99D80038393A3B3C3D3E3F38 99D800",
@@ -28,20 +28,29 @@ Module1 sampleState()
     };
     const int rows[] = {0, 205, 603};
     for (int i = 0; i < 3; ++i) {
-        if (!ChannelCodec::DecodeChannel(state, QString(records[i]).remove(' '), rows[i]))
+        if (!ChannelCodec::DecodeChannel(QString(records[i]).remove(' '), image.Channels[rows[i]]))
             qFatal("sample channel does not decode");
     }
     const int wpm = 1;  // cmbWPM in descriptor order
-    state.SettingSelection[wpm] = 30;
-    state.VfoValue[1][0] = 21000000;
-    state.VfoText[1][0] = "21.000.000";
-    return state;
+    image.SettingSelection[wpm] = 30;
+    image.Vfo[1].valueAt(ChannelColumn::Frequency) = 21000000;
+    image.Vfo[1].textAt(ChannelColumn::Frequency) = "21.000.000";
+    return image;
 }
 
 QByteArray sampleFile()
 {
-    Module1 state = sampleState();
-    return CloneFile::toBytes(state);
+    return CloneFile::toBytes(sampleImage());
+}
+
+// The image as a file gives it back: the settings lines rebuilt from the
+// selections.
+CloneImage asSaved(CloneImage image)
+{
+    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(image.SettingSelection);
+    image.SettingsLine1 = lines.line1;
+    image.SettingsLine2 = lines.line2;
+    return image;
 }
 
 QByteArray replaceLine(QByteArray file, int number, const QByteArray &text)
@@ -71,11 +80,13 @@ private slots:
     void refused_data();
     void refused();
     void trailingLinesIgnored();
+    void recordsKeptVerbatim();
     void writeFailureKeepsOldFile_data();
     void writeFailureKeepsOldFile();
-    void loadSetsFileAndCaption();
+    void loadAndCaption();
     void missingFile();
-    void newKeepsModel();
+    void factoryImage_data();
+    void factoryImage();
     void confirmSaveChanges_data();
     void confirmSaveChanges();
 };
@@ -94,18 +105,34 @@ void tst_CloneFile::fieldReader_data()
     QTest::newRow("unterminated quote") << "\"abc" << QStringList{"abc"};
     QTest::newRow("empty line") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
     QTest::newRow("empty text") << "" << QStringList{};
+    QTest::newRow("overlong field cut")
+        << QString(FieldReader::MaxFieldLength + 10, 'x') + ",b"
+        << QStringList{QString(FieldReader::MaxFieldLength, 'x'), "b"};
+    QTest::newRow("overlong quoted field cut")
+        << "\"" + QString(FieldReader::MaxFieldLength + 1, 'y') + "\"\r\nb"
+        << QStringList{QString(FieldReader::MaxFieldLength, 'y'), "b"};
 }
 
 void tst_CloneFile::fieldReader()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, fields);
-    FieldReader reader(text);
-    QStringList read;
-    QString field;
-    while (reader.next(field))
-        read.append(field);
-    QCOMPARE(read, fields);
+    const auto readAll = [](FieldReader &reader) {
+        QStringList read;
+        QString field;
+        while (reader.next(field))
+            read.append(field);
+        return read;
+    };
+    FieldReader fromText(text);
+    QCOMPARE(readAll(fromText), fields);
+    // The same fields streamed from a device.
+    QBuffer buffer;
+    buffer.setData(text.toUtf8());
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    FieldReader fromDevice(buffer, FieldReader::Encoding::Utf8);
+    QCOMPARE(readAll(fromDevice), fields);
+    QVERIFY(!fromDevice.failed());
 }
 
 void tst_CloneFile::format()
@@ -145,20 +172,17 @@ void tst_CloneFile::roundTrip()
     QTemporaryDir dir;
     const QString path = dir.filePath("radio.R70");
 
-    Module1 saved = sampleState();
+    CloneImage saved = sampleImage();
     saved.ModelVariant = model;
     saved.ExtendedRange = extended;
-    saved.DataChanged = true;
-    QVERIFY(CloneFile::WriteCloneFile(saved, path).ok());
-    QVERIFY(!saved.DataChanged);
+    QVERIFY(CloneFile::WriteCloneFile(path, saved).ok());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readLine(), (header + "\r\n").toLatin1());
 
-    Module1 loaded;
-    loaded.DataChanged = true;
-    QVERIFY(CloneFile::LoadCloneFile(loaded, path).ok());
-    QCOMPARE(stateSnapshot(loaded), stateSnapshot(saved));
+    CloneImage loaded;
+    QVERIFY(CloneFile::LoadCloneFile(path, loaded).ok());
+    QCOMPARE(imageSnapshot(loaded), imageSnapshot(asSaved(saved)));
 }
 
 void tst_CloneFile::refused_data()
@@ -175,6 +199,9 @@ void tst_CloneFile::refused_data()
         << replaceLine(good, 610, "Korvan QT-R70 Clone File End    ") << "Data Error";
     QTest::newRow("63-character data line")
         << replaceLine(good, 200, QByteArray(63, '0')) << "Data Error";
+    QTest::newRow("line longer than any valid line")
+        << replaceLine(good, 7, QByteArray(CloneFile::MaxLineLength + 1, '0')) << "Data Error";
+    QTest::newRow("no line end at all") << QByteArray(1 << 20, '0') << "Data Error";
     QTest::newRow("file ends after line 300") << firstLines(good, 300) << "File Open Error";
     QTest::newRow("file ends before the end mark") << firstLines(good, 609) << "File Open Error";
     QTest::newRow("empty file") << QByteArray() << "File Open Error";
@@ -194,27 +221,51 @@ void tst_CloneFile::refused()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    Module1 state = sampleState();
-    state.ModelVariant = 1;
-    state.DataChanged = true;
-    state.CurrentFileName = "/somewhere/old.R70";
-    state.WindowCaption = "old.R70 - Korvan QT-R70 Clone Utility";
-    const QString before = stateSnapshot(state);
+    CloneImage image = sampleImage();
+    image.ModelVariant = 1;
+    const QString before = imageSnapshot(image);
 
-    const FileResult result = CloneFile::fromBytes(state, bytes);
+    const FileResult result = CloneFile::fromBytes(bytes, image);
     QVERIFY(!result.ok());
     QCOMPARE(result.message(), message);
     QVERIFY(!result.detail().isEmpty());
-    QCOMPARE(stateSnapshot(state), before);
+    QCOMPARE(imageSnapshot(image), before);
 }
 
 void tst_CloneFile::trailingLinesIgnored()
 {
-    Module1 state;
+    CloneImage image;
     const QByteArray bytes = sampleFile() + "anything\r\nmore,\"stuff\r\n";
-    QVERIFY(CloneFile::fromBytes(state, bytes).ok());
-    QCOMPARE(state.ChannelText[205][9], QString("89ABCDEF"));
-    QVERIFY(state.ChannelInUse[603]);
+    QVERIFY(CloneFile::fromBytes(bytes, image).ok());
+    QCOMPARE(image.Channels[205].textAt(ChannelColumn::Name), QString("89ABCDEF"));
+    QVERIFY(image.Channels[603].inUse);
+}
+
+void tst_CloneFile::recordsKeptVerbatim()
+{
+    // The form is checked, the records are not decoded: a record the
+    // decoder refuses still comes back as it stands.
+    const QByteArray undecodable = "8006000000000000000000000000000000000000000000000000000000000000";
+    const QByteArray lowerCase = "80050001000000880000000000000000a0a1a2a3303132333435363700000000";
+    QByteArray bytes = replaceLine(replaceLine(sampleFile(), 300, undecodable), 6, lowerCase);
+    bytes.replace("Clone 0 FileStart", "Clone A FileStart");
+    bytes.replace("R70E", "R70T");
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+
+    const CloneFile::Records records = CloneFile::readRecords(buffer);
+    QVERIFY2(records.result.ok(), qPrintable(records.result.detail()));
+    QCOMPARE(records.variant, int(Vocabulary::ModelT));
+    QVERIFY(records.extendedRange);
+    QCOMPARE(int(records.records.size()), CloneFile::RecordCount);
+    QCOMPARE(records.records.at(0), QString(SettingsCodec::EncodeSettings(sampleImage().SettingSelection).line1));
+    QCOMPARE(records.records.at(4), QString(lowerCase));
+    QCOMPARE(records.records.at(298), QString(undecodable));
+
+    CloneImage image = sampleImage();
+    const QString before = imageSnapshot(image);
+    QCOMPARE(CloneFile::decode(records, image).message(), QString("File Open Error"));
+    QCOMPARE(imageSnapshot(image), before);
 }
 
 void tst_CloneFile::writeFailureKeepsOldFile_data()
@@ -251,18 +302,13 @@ void tst_CloneFile::writeFailureKeepsOldFile()
         setrlimit(RLIMIT_FSIZE, &small);
     }
 
-    Module1 state = sampleState();
-    state.DataChanged = true;
-    state.CurrentFileName = "/elsewhere/keep.R70";
-    const FileResult result = CloneFile::WriteCloneFile(state, path);
+    const FileResult result = CloneFile::WriteCloneFile(path, sampleImage());
 
     if (how == "size limit")
         setrlimit(RLIMIT_FSIZE, &saved);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!result.ok());
     QCOMPARE(result.message(), QString("File Open Error"));
-    QVERIFY(state.DataChanged);
-    QCOMPARE(state.CurrentFileName, QString("/elsewhere/keep.R70"));
     if (how == "missing") {
         QVERIFY(!QFile::exists(path));
     } else {
@@ -273,7 +319,7 @@ void tst_CloneFile::writeFailureKeepsOldFile()
     }
 }
 
-void tst_CloneFile::loadSetsFileAndCaption()
+void tst_CloneFile::loadAndCaption()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("my radio.R70");
@@ -281,42 +327,46 @@ void tst_CloneFile::loadSetsFileAndCaption()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(sampleFile());
     f.close();
-    Module1 state;
-    state.DataChanged = true;
-    QVERIFY(CloneFile::LoadCloneFile(state, path).ok());
-    QCOMPARE(state.CurrentFileName, path);
-    QCOMPARE(state.WindowCaption, QString("my radio.R70 - Korvan QT-R70 Clone Utility"));
-    QVERIFY(!state.DataChanged);
+    CloneImage image;
+    QVERIFY(CloneFile::LoadCloneFile(path, image).ok());
+    QCOMPARE(imageSnapshot(image), imageSnapshot(asSaved(sampleImage())));
+    QCOMPARE(CloneFile::captionFor(path), QString("my radio.R70 - Korvan QT-R70 Clone Utility"));
 }
 
 void tst_CloneFile::missingFile()
 {
-    Module1 state;
-    const QString before = stateSnapshot(state);
-    const FileResult result = CloneFile::LoadCloneFile(state, "/nonexistent/radio.R70");
+    CloneImage image = sampleImage();
+    const QString before = imageSnapshot(image);
+    const FileResult result = CloneFile::LoadCloneFile("/nonexistent/radio.R70", image);
     QCOMPARE(result.message(), QString("File Open Error"));
-    QCOMPARE(stateSnapshot(state), before);
+    QCOMPARE(imageSnapshot(image), before);
 }
 
-void tst_CloneFile::newKeepsModel()
+void tst_CloneFile::factoryImage_data()
 {
-    Module1 state = sampleState();
-    state.ModelVariant = 0;
-    state.ExtendedRange = true;
-    state.DataChanged = true;
-    state.CurrentFileName = "/x/y.R70";
-    state.ChannelText[603][13] = "spare";
-    CloneFile::New(state);
-    QCOMPARE(state.ModelVariant, 0);
-    QVERIFY(state.ExtendedRange);
-    QVERIFY(!state.DataChanged);
-    QVERIFY(state.CurrentFileName.isEmpty());
-    QCOMPARE(state.WindowCaption, state.AppTitle);
-    QCOMPARE(state.VfoText[0][0], QString("7.050.000"));
-    QCOMPARE(state.SettingsLine1, QString(SettingsCodec::FactoryLine1));
-    for (int n = 0; n < 604; ++n)
-        QVERIFY(!state.ChannelInUse[n]);
-    QVERIFY(state.ChannelText[603][13].isEmpty());
+    QTest::addColumn<int>("model");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<QString>("vfoFrequency");
+    QTest::newRow("J extended") << 0 << true << "7.050.000";
+    QTest::newRow("E") << 2 << false << "7.100.000";
+}
+
+void tst_CloneFile::factoryImage()
+{
+    // What New installs: factory settings, the model's default VFOs, every
+    // channel empty; the model option and coverage version as given.
+    QFETCH(int, model);
+    QFETCH(bool, extended);
+    QFETCH(QString, vfoFrequency);
+    const CloneImage image = CloneImage::factory(model, extended);
+    QCOMPARE(image.ModelVariant, model);
+    QCOMPARE(image.ExtendedRange, extended);
+    for (const VfoRow &vfo : image.Vfo)
+        QCOMPARE(vfo.textAt(ChannelColumn::Frequency), vfoFrequency);
+    QCOMPARE(image.SettingsLine1, QString(SettingsCodec::FactoryLine1));
+    QCOMPARE(image.SettingsLine2, QString(SettingsCodec::FactoryLine2));
+    for (const ChannelRow &row : image.Channels)
+        QCOMPARE(row, ChannelRow());
 }
 
 void tst_CloneFile::confirmSaveChanges_data()

@@ -1,13 +1,25 @@
+// The command-line tool, mostly in-process (its ports talk to the virtual
+// radio's classes through a scripted port), and a few runs of the real
+// program against the virtual radio program.
 #include "ChannelCodec.h"
 #include "CloneFile.h"
-#include "Module1.h"
+#include "CommandLineTool.h"
+#include "RadioImage.h"
+#include "ScriptedPort.h"
 #include "SimProcess.h"
+#include "VirtualRadio.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
+
+// Long enough for replies that come within the event loop.
+constexpr int ReplyBoundMs = 200;
 
 struct Run
 {
@@ -16,6 +28,7 @@ struct Run
     QString err;
 };
 
+// The real program.
 Run qtr70(const QStringList &arguments)
 {
     QProcess process;
@@ -29,6 +42,71 @@ Run qtr70(const QStringList &arguments)
     return run;
 }
 
+bool programsBuilt()
+{
+    return !qEnvironmentVariableIsEmpty("QTR70_BIN") && !qEnvironmentVariableIsEmpty("QTR70_SIM_BIN");
+}
+
+// The tool in-process, talking to an in-process virtual radio: every port
+// it makes is a scripted port that hands each command to `radio`. It takes
+// the --port values the program takes.
+struct InProcess
+{
+    explicit InProcess(const VirtualRadio &r) : radio(r) {}
+
+    Run run(const QStringList &arguments)
+    {
+        Run result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        CommandLineTool tool(out, err, [this](const QString &value) -> std::unique_ptr<RadioPort> {
+            if (!CommandLineTool::serialPort(value))
+                return nullptr;
+            ports.append(value);
+            auto port = std::make_unique<ScriptedPort>();
+            port->setResponder([this](const QByteArray &command) {
+                commands.append(command);
+                const QByteArray reply = radio.reply(command);
+                return reply.isEmpty() ? QByteArrayList{} : QByteArrayList{reply};
+            });
+            return port;
+        });
+        tool.setPauseMs(0);
+        tool.setReplyTimeoutMs(ReplyBoundMs);
+        result.exitCode = tool.run(arguments);
+        return result;
+    }
+
+    VirtualRadio radio;
+    QStringList ports;       // the --port values the tool made ports for
+    QByteArrayList commands; // every command the radio was sent
+};
+
+VirtualRadio factoryRadio(const QString &fault = QString(), const QString &model = QStringLiteral("QTR70"),
+                          int variant = VirtualRadio::DefaultVariant, bool extended = false)
+{
+    const SimFault parsed = fault.isEmpty() ? SimFault() : SimFault::parse(fault).value();
+    return VirtualRadio(RadioImage::factoryImage(variant), model, variant, extended, parsed);
+}
+
+// A radio holding a clone file, with the model option of its header.
+VirtualRadio radioHolding(const QString &path)
+{
+    QFile file(path);
+    RadioImage image;
+    RadioImage::Loaded loaded;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly) || !RadioImage::fromCloneFile(file, image, loaded, error))
+        qFatal("cannot load %s: %s", qPrintable(path), qPrintable(error));
+    return VirtualRadio(image, QStringLiteral("QTR70"), loaded.variant, loaded.extended);
+}
+
+// What the radio holds, as a clone file.
+QByteArray cloneFileOf(const VirtualRadio &radio)
+{
+    return radio.image().toCloneFile(radio.variant(), radio.extended());
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
@@ -38,21 +116,35 @@ QByteArray readFile(const QString &path)
 // Writes a clone file of the program's own making and returns its path.
 QString writeImage(const QString &path, int model, bool extended, const QString &name)
 {
-    Module1 state;
-    CloneFile::New(state);
-    state.ModelVariant = model;
-    state.ExtendedRange = extended;
+    CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+    image.ModelVariant = model;
+    image.ExtendedRange = extended;
     const char *const records[] = {
         "8805000100000188000100000000000010936B003C4A39543D51000010936B00",
         "800300000200010000010000000000003899D800000000000000000000000000",
     };
-    ChannelCodec::DecodeChannel(state, QLatin1String(records[0]), 5);
-    ChannelCodec::DecodeChannel(state, QLatin1String(records[1]), 401);
-    state.ChannelText[401][9] = name;
-    state.SettingSelection[1] = 20;
-    if (!CloneFile::WriteCloneFile(state, path).ok())
+    ChannelCodec::DecodeChannel(QLatin1String(records[0]), image.Channels[5]);
+    ChannelCodec::DecodeChannel(QLatin1String(records[1]), image.Channels[401]);
+    image.Channels[401].textAt(ChannelColumn::Name) = name;
+    image.SettingSelection[1] = 20;
+    if (!CloneFile::WriteCloneFile(path, image).ok())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+// Lines 2..609 of `got` are those of `written` where the write reached
+// (settings and VFOs: lines 2-5; memory: the rest), else those of `old`.
+void compareRecords(const QByteArray &got, const QByteArray &written, const QByteArray &old,
+                    bool settingsWritten, bool memoryWritten)
+{
+    const QList<QByteArray> want = written.split('\n');
+    const QList<QByteArray> before = old.split('\n');
+    const QList<QByteArray> lines = got.split('\n');
+    QCOMPARE(lines.size(), want.size());
+    for (int line = 2; line <= 609; ++line) {
+        const bool reached = line <= 5 ? settingsWritten : memoryWritten;
+        QCOMPARE(lines[line - 1], reached ? want[line - 1] : before[line - 1]);
+    }
 }
 
 } // namespace
@@ -62,15 +154,23 @@ class tst_CommandLineTool : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void readGivesTheRadiosImage_data();
     void readGivesTheRadiosImage();
-    void writeThenSavedMemoryIsTheImage_data();
-    void writeThenSavedMemoryIsTheImage();
+    void writeThenRadioHoldsTheImage_data();
+    void writeThenRadioHoldsTheImage();
     void identify_data();
     void identify();
     void failures_data();
     void failures();
+    void help_data();
+    void help();
     void showAndDiff();
     void csvRoundTrip();
+
+    void endToEndRead();
+    void endToEndWrite();
+    void endToEndMessages_data();
+    void endToEndMessages();
 
 private:
     QTemporaryDir m_dir;
@@ -78,162 +178,219 @@ private:
 
 void tst_CommandLineTool::initTestCase()
 {
-    if (qEnvironmentVariableIsEmpty("QTR70_BIN") || qEnvironmentVariableIsEmpty("QTR70_SIM_BIN"))
-        QFAIL("QTR70_BIN and QTR70_SIM_BIN must name the built programs");
     QVERIFY(m_dir.isValid());
+}
+
+void tst_CommandLineTool::readGivesTheRadiosImage_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("T extended") << 1 << true << "Read QT-R70T (extended coverage) into %1\n";
+    QTest::newRow("J") << 0 << false << "Read QT-R70J into %1\n";
 }
 
 void tst_CommandLineTool::readGivesTheRadiosImage()
 {
-    const QString image = writeImage(m_dir.filePath("radio.R70"), 1, true, "ABC");
-    SimProcess sim;
-    QVERIFY(sim.start({"--image", image}));
+    QFETCH(int, model);
+    QFETCH(bool, extended);
+    QFETCH(QString, said);
+    const QString image = writeImage(m_dir.filePath("radio.R70"), model, extended, "ABC");
+    InProcess tool(radioHolding(image));
     const QString copy = m_dir.filePath("copy.R70");
-    const Run run = qtr70({"read", "--port", sim.devicePath(), "-o", copy});
+    QFile::remove(copy);
+
+    const Run run = tool.run({"read", "--port", "3", "-o", copy});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));  // no progress bar: stderr is no terminal
+    QCOMPARE(run.out, said.arg(copy));
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
     QCOMPARE(readFile(copy), readFile(image));
+    QCOMPARE(tool.ports, QStringList{"3"});
+    // Auto Select, then Read ALL: four settings records, 604 channel
+    // records, each step closed by its end command.
+    QCOMPARE(tool.commands.size(), 1 + 5 + 605);
+    QCOMPARE(tool.commands.first(), QByteArray("KV~WHO\r\n"));
+    QCOMPARE(tool.commands.at(1), QByteArray("KV~F0300R\r\n"));
+    QCOMPARE(tool.commands.count("KV~E\r\n"), 2);
 }
 
-void tst_CommandLineTool::writeThenSavedMemoryIsTheImage_data()
+void tst_CommandLineTool::writeThenRadioHoldsTheImage_data()
 {
     QTest::addColumn<QStringList>("only");
     QTest::addColumn<bool>("settingsWritten");
     QTest::addColumn<bool>("memoryWritten");
-    QTest::newRow("all") << QStringList() << true << true;
-    QTest::newRow("settings") << QStringList{"--settings"} << true << false;
-    QTest::newRow("memory") << QStringList{"--memory"} << false << true;
+    QTest::addColumn<int>("modelChecks");
+    QTest::newRow("all") << QStringList() << true << true << 2;
+    QTest::newRow("settings") << QStringList{"--settings"} << true << false << 1;
+    QTest::newRow("memory") << QStringList{"--memory"} << false << true << 1;
 }
 
-void tst_CommandLineTool::writeThenSavedMemoryIsTheImage()
+void tst_CommandLineTool::writeThenRadioHoldsTheImage()
 {
     QFETCH(QStringList, only);
     QFETCH(bool, settingsWritten);
     QFETCH(bool, memoryWritten);
+    QFETCH(int, modelChecks);
     const QString image = writeImage(m_dir.filePath("write.R70"), 2, false, "XYZ");
-    const QString before = m_dir.filePath("before.R70");
-    const QString saved = m_dir.filePath("saved.R70");
-    QFile::remove(saved);
-    QFile::remove(before);
-    {
-        // The sim's own factory image, for the parts not written.
-        SimProcess sim;
-        QVERIFY(sim.start({"--save", before}));
-        sim.stop();
-    }
-    SimProcess sim;
-    QVERIFY(sim.start({"--save", saved}));
-    const Run run = qtr70(QStringList{"write", "--port", sim.devicePath()} + only + QStringList{image});
-    QCOMPARE(run.exitCode, 0);
-    sim.stop();
+    InProcess tool(factoryRadio());
+    const QByteArray before = cloneFileOf(tool.radio);
 
-    const QList<QByteArray> want = readFile(image).split('\n');
-    const QList<QByteArray> old = readFile(before).split('\n');
-    const QList<QByteArray> got = readFile(saved).split('\n');
-    QCOMPARE(got.size(), want.size());
-    for (int line = 2; line <= 609; ++line) {
-        const bool written = line <= 5 ? settingsWritten : memoryWritten;
-        QCOMPARE(got[line - 1], written ? want[line - 1] : old[line - 1]);
-    }
+    const Run run = tool.run(QStringList{"write", "--port", "/dev/ttyS9"} + only + QStringList{image});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString("Wrote %1 to the radio\n").arg(image));
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    QCOMPARE(tool.ports, QStringList{"/dev/ttyS9"});
+    QCOMPARE(tool.commands.count("QTR70\r\n"), modelChecks);
+    compareRecords(cloneFileOf(tool.radio), readFile(image), before, settingsWritten, memoryWritten);
 }
 
 void tst_CommandLineTool::identify_data()
 {
-    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<bool>("extended");
     QTest::addColumn<QString>("output");
-    QTest::newRow("J") << QStringList{"--variant", "J"} << "QT-R70J\nextended coverage: no\n";
-    QTest::newRow("A extended, QTR60")
-        << QStringList{"--variant", "A", "--extended", "--model", "QTR60"} << "QT-R70A\nextended coverage: yes\n";
+    QTest::newRow("J") << "QTR70" << 0 << false << "QT-R70J\nextended coverage: no\n";
+    QTest::newRow("A extended, QTR60") << "QTR60" << 3 << true << "QT-R70A\nextended coverage: yes\n";
 }
 
 void tst_CommandLineTool::identify()
 {
-    QFETCH(QStringList, simArgs);
+    QFETCH(QString, model);
+    QFETCH(int, variant);
+    QFETCH(bool, extended);
     QFETCH(QString, output);
-    SimProcess sim;
-    QVERIFY(sim.start(simArgs));
-    const Run run = qtr70({"identify", "--port", sim.devicePath()});
+    InProcess tool(factoryRadio(QString(), model, variant, extended));
+    const Run run = tool.run({"identify", "--port", "1"});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, output);
+    QCOMPARE(tool.commands, QByteArrayList{"KV~WHO\r\n"});
 }
 
 void tst_CommandLineTool::failures_data()
 {
-    QTest::addColumn<QStringList>("simArgs");  // empty: no sim
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("commands"); // sent to the radio
     const QString out = m_dir.filePath("never.R70");
-    QTest::newRow("silent radio") << QStringList{"--fault", "silent"} << QStringList{"read", "--port", "SIM", "-o", out}
-                                  << 1 << "Communication Error";
+    QTest::newRow("silent radio") << "silent" << QStringList{"read", "--port", "1", "-o", out} << 1
+                                  << "Communication Error" << 1;
     QTest::newRow("radio stops after 100 commands")
-        << QStringList{"--fault", "hang-after=100"} << QStringList{"read", "--port", "SIM", "-o", out} << 1
-        << "Communication Error";
-    QTest::newRow("missing port") << QStringList() << QStringList{"read", "--port", "/nonexistent/tty", "-o", out} << 1
-                                  << "COM Port Error: No such file or directory";
-    QTest::newRow("write refused") << QStringList{"--fault", "no-ok"}
-                                   << QStringList{"write", "--port", "SIM", "--settings", "IMAGE"} << 1
-                                   << "Communication Error";
-    QTest::newRow("port number out of range") << QStringList() << QStringList{"identify", "--port", "15"} << 2
-                                              << "no such port";
-    QTest::newRow("unknown command") << QStringList() << QStringList{"backup"} << 2 << "Usage:";
-    QTest::newRow("missing output") << QStringList() << QStringList{"read", "--port", "1"} << 2 << "Usage:";
-    QTest::newRow("missing file") << QStringList() << QStringList{"show", "/nonexistent.R70"} << 3
-                                  << "File Open Error";
-    QTest::newRow("not a clone file") << QStringList() << QStringList{"show", "NOTCLONE"} << 3 << "Data Error";
+        << "hang-after=100" << QStringList{"read", "--port", "1", "-o", out} << 1 << "Communication Error" << 101;
+    // Both model names are refused.
+    QTest::newRow("write refused") << "no-ok" << QStringList{"write", "--port", "1", "--settings", "IMAGE"} << 1
+                                   << "Communication Error" << 2;
+    QTest::newRow("port number out of range") << "" << QStringList{"identify", "--port", "15"} << 2
+                                              << "no such port" << 0;
+    QTest::newRow("empty port") << "" << QStringList{"identify", "--port", ""} << 2 << "no such port" << 0;
+    QTest::newRow("unknown command") << "" << QStringList{"backup"} << 2 << "Usage:" << 0;
+    QTest::newRow("missing output") << "" << QStringList{"read", "--port", "1"} << 2 << "Usage:" << 0;
+    QTest::newRow("both parts only") << "" << QStringList{"write", "--port", "1", "--settings", "--memory", "IMAGE"}
+                                     << 2 << "Usage:" << 0;
+    QTest::newRow("missing file") << "" << QStringList{"show", "/nonexistent.R70"} << 3 << "File Open Error" << 0;
+    QTest::newRow("not a clone file") << "" << QStringList{"show", "NOTCLONE"} << 3 << "Data Error" << 0;
+    QTest::newRow("image to write missing") << "" << QStringList{"write", "--port", "1", "/nonexistent.R70"} << 3
+                                            << "File Open Error" << 0;
 }
 
 void tst_CommandLineTool::failures()
 {
-    QFETCH(QStringList, simArgs);
+    QFETCH(QString, fault);
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
+    QFETCH(int, commands);
     const QString notClone = m_dir.filePath("not.R70");
     QFile f(notClone);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("hello\r\n").repeated(700));
     f.close();
-    SimProcess sim;
-    if (!simArgs.isEmpty()) {
-        QVERIFY(sim.start(simArgs));
-        arguments.replaceInStrings("SIM", sim.devicePath());
-    }
     arguments.replaceInStrings("IMAGE", writeImage(m_dir.filePath("w.R70"), 2, false, "A"));
     arguments.replaceInStrings("NOTCLONE", notClone);
-    const Run run = qtr70(arguments);
+    InProcess tool(factoryRadio(fault));
+    const QByteArray before = cloneFileOf(tool.radio);
+
+    const Run run = tool.run(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(tool.commands.size(), commands);
     QVERIFY(!QFile::exists(m_dir.filePath("never.R70")));
+    QCOMPARE(cloneFileOf(tool.radio), before);
+}
+
+void tst_CommandLineTool::help_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("onError"); // the text goes to the error stream
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("tool") << QStringList{"--help"} << 0 << false << "Usage: qtr70 COMMAND [OPTIONS]";
+    QTest::newRow("read") << QStringList{"read", "--help"} << 0 << false << "Usage: qtr70 read [options]";
+    QTest::newRow("write") << QStringList{"write", "-h"} << 0 << false << "Usage: qtr70 write [options] FILE.R70";
+    QTest::newRow("identify") << QStringList{"identify", "--help"} << 0 << false
+                              << "Usage: qtr70 identify [options]";
+    QTest::newRow("show") << QStringList{"show", "--help"} << 0 << false << "Usage: qtr70 show [options] FILE.R70";
+    QTest::newRow("diff") << QStringList{"diff", "--help"} << 0 << false
+                          << "Usage: qtr70 diff [options] A.R70 B.R70";
+    QTest::newRow("export-csv") << QStringList{"export-csv", "--help"} << 0 << false
+                                << "Usage: qtr70 export-csv [options] FILE.R70";
+    QTest::newRow("import-csv") << QStringList{"import-csv", "--help"} << 0 << false
+                                << "Usage: qtr70 import-csv [options] FILE.R70 IN.csv";
+    QTest::newRow("unknown option") << QStringList{"read", "--bogus"} << 2 << true << "Unknown option 'bogus'.";
+    QTest::newRow("no command") << QStringList() << 2 << true << "qtr70: no command given";
+}
+
+void tst_CommandLineTool::help()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(bool, onError);
+    QFETCH(QString, firstLine);
+    InProcess tool(factoryRadio());
+    const Run run = tool.run(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    const QString &text = onError ? run.err : run.out;
+    QVERIFY((onError ? run.out : run.err).isEmpty());
+    QCOMPARE(text.section('\n', 0, 0), firstLine);
+    // A refused option shows the command's help after the problem.
+    if (arguments.value(0) == "read" && onError)
+        QVERIFY2(text.contains("\nUsage: qtr70 read [options]\n"), qPrintable(text));
+    QVERIFY(tool.commands.isEmpty());
 }
 
 void tst_CommandLineTool::showAndDiff()
 {
     const QString a = writeImage(m_dir.filePath("a.R70"), 0, false, "ONE");
     const QString b = writeImage(m_dir.filePath("b.R70"), 3, true, "TWO");
+    InProcess tool(factoryRadio());
 
-    const Run show = qtr70({"show", a});
+    const Run show = tool.run({"show", a});
     QCOMPARE(show.exitCode, 0);
     QVERIFY(show.out.startsWith("Model: QT-R70J\n"));
     QVERIFY(show.out.contains(QRegularExpression("\n  Key Speed\\(WPM\\) +26\n")));
     QVERIFY(show.out.contains(QRegularExpression("\n  5 +7\\.050\\.000 +FM +0 +Slow +High +Narrow +88\\.5Hz +On +7\\.050\\.000 +CQ9 DX +Skip\n")));
     QVERIFY(show.out.contains(QRegularExpression("\n  A-P2 +14\\.195\\.000 +CWL +0 +Fast +S-Low +Narrow +Off +On +0\\.000\\.000 +ONE\n")));
 
-    const Run same = qtr70({"diff", a, a});
+    const Run same = tool.run({"diff", a, a});
     QCOMPARE(same.exitCode, 0);
     QVERIFY(same.out.isEmpty());
 
-    const Run different = qtr70({"diff", a, b});
+    const Run different = tool.run({"diff", a, b});
     QCOMPARE(different.exitCode, 1);
     QCOMPARE(different.out, QString("Model: QT-R70J -> QT-R70A (extended coverage)\n"
                                     "Channel A-P2 Name: ONE -> TWO\n"));
+    QVERIFY(tool.ports.isEmpty());
 }
 
 void tst_CommandLineTool::csvRoundTrip()
 {
     const QString image = writeImage(m_dir.filePath("csv.R70"), 2, false, "CSV");
     const QString csv = m_dir.filePath("out.csv");
-    QCOMPARE(qtr70({"export-csv", image, "-o", csv}).exitCode, 0);
+    InProcess tool(factoryRadio());
+    QCOMPARE(tool.run({"export-csv", image, "-o", csv}).exitCode, 0);
     QVERIFY(readFile(csv).startsWith("\"MODEL\",\"BANK\""));
 
     // Channel 401 (A-P2) is not exported; channel 5 and the VFOs are.
@@ -243,17 +400,75 @@ void tst_CommandLineTool::csvRoundTrip()
             "QT-R70,MEMORY,7,7.000.000,XXX,0,Fast,High,Wide,Off,Off,0.000.000,bad,,,,,Off\r\n");
     f.close();
     const QString blank = m_dir.filePath("blank.R70");
-    Module1 state;
-    CloneFile::New(state);
-    QVERIFY(CloneFile::WriteCloneFile(state, blank).ok());
+    QVERIFY(CloneFile::WriteCloneFile(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());
     const QString merged = m_dir.filePath("merged.R70");
-    const Run run = qtr70({"import-csv", blank, csv, "-o", merged});
+    const Run run = tool.run({"import-csv", blank, csv, "-o", merged});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QString("Stored 2 channel(s) and 2 VFO record(s); dropped 1 record(s).\n"));
-    const Run different = qtr70({"diff", image, merged});
+    const Run different = tool.run({"diff", image, merged});
     QCOMPARE(different.out, QString("Setting Key Speed(WPM): 26 -> 20\n"
                                     "Channel 6: only in the second (7.000.000 CWU)\n"
                                     "Channel A-P2: only in the first (14.195.000 CWL)\n"));
+}
+
+// ---- the real program against the virtual radio program -----------------
+
+void tst_CommandLineTool::endToEndRead()
+{
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString image = writeImage(m_dir.filePath("radio.R70"), 1, true, "ABC");
+    SimProcess sim;
+    QVERIFY(sim.start({"--image", image}));
+    const QString copy = m_dir.filePath("e2e-copy.R70");
+    const Run run = qtr70({"read", "--port", sim.devicePath(), "-o", copy});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString("Read QT-R70T (extended coverage) into %1\n").arg(copy));
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));  // no progress bar: stderr is no terminal
+    QCOMPARE(readFile(copy), readFile(image));
+}
+
+void tst_CommandLineTool::endToEndWrite()
+{
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString image = writeImage(m_dir.filePath("e2e-write.R70"), 2, false, "XYZ");
+    const QString saved = m_dir.filePath("saved.R70");
+    QFile::remove(saved);
+    SimProcess sim;
+    QVERIFY(sim.start({"--save", saved}));
+    const Run run = qtr70({"write", "--port", sim.devicePath(), image});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    sim.stop();
+    QCOMPARE(sim.exitCode(), 0);
+    compareRecords(readFile(saved), readFile(image), QByteArray(), true, true);
+}
+
+void tst_CommandLineTool::endToEndMessages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("missing port") << QStringList{"read", "--port", "/nonexistent/tty", "-o", "never.R70"} << 1
+                                  << "" << "COM Port Error: No such file or directory: /nonexistent/tty\n";
+    QTest::newRow("port number out of range") << QStringList{"identify", "--port", "15"} << 2 << ""
+                                              << "qtr70: no such port: 15\n\nUsage: qtr70 COMMAND [OPTIONS]\n";
+    QTest::newRow("command help") << QStringList{"read", "--help"} << 0 << "Usage: qtr70 read [options]\n" << "";
+}
+
+void tst_CommandLineTool::endToEndMessages()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const Run run = qtr70(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    // The first lines of each stream.
+    QCOMPARE(run.out.left(out.size()), out);
+    QCOMPARE(run.err.left(err.size()), err);
+    QVERIFY(!QFile::exists("never.R70"));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineTool)

@@ -1,7 +1,6 @@
 #include "ChannelCodec.h"
 #include "CloneFile.h"
 #include "CsvExchange.h"
-#include "Module1.h"
 #include "NumericText.h"
 #include "RecordText.h"
 #include "StateSnapshot.h"
@@ -18,15 +17,13 @@ const QByteArray DefaultVfoLines =
     "\"QT-R70\",\"VFO\",\"VFO A\",\"7.100.000\",\"LSB\",\"0\",\"Slow\",\"High\",\"Wide\",\"Off\",\"Off\",\"\",\"\",\"\",\"\",\"\",\"No\",\"Off\"\r\n"
     "\"QT-R70\",\"VFO\",\"VFO B\",\"7.100.000\",\"LSB\",\"0\",\"Slow\",\"High\",\"Wide\",\"Off\",\"Off\",\"\",\"\",\"\",\"\",\"\",\"No\",\"Off\"\r\n";
 
-Module1 freshState()
+CloneImage freshImage()
 {
-    Module1 state;
-    CloneFile::New(state);
-    return state;
+    return CloneImage::factory(Vocabulary::ModelE, false);
 }
 
 // Channel n in use with every field varied, built through the record codec.
-void fillChannel(Module1 &state, int n)
+void fillChannel(CloneImage &image, int n)
 {
     Record b{};
     b[0] = n % 5 == 0 ? 0x88 : 0x80;
@@ -42,7 +39,7 @@ void fillChannel(Module1 &state, int n)
     for (int i = 0; i < name.size(); ++i)
         b[20 + i] = std::uint8_t(ChannelCodec::NameCharCode(name.at(i)));
     RecordText::writeField32(b, 28, 29000000 - 1000u * n);
-    if (!ChannelCodec::DecodeChannel(state, RecordText::join(b), n))
+    if (!ChannelCodec::DecodeChannel(RecordText::join(b), image.Channels[n]))
         qFatal("channel %d does not decode", n);
 }
 
@@ -63,7 +60,7 @@ private slots:
     void numericValue();
     void exportWithoutChannels();
     void exportSmallImage();
-    void exportLeavesDataChangedAndShowsCsvName();
+    void exportWritesTheFile();
     void roundTrip();
     void recognition_data();
     void recognition();
@@ -72,7 +69,7 @@ private slots:
     void dropsOnlyBadRecord();
     void laterRecordOverwrites();
     void unreadableFile();
-    void nothingStoredKeepsDataChanged();
+    void storedOnlyWhenARecordIs();
 };
 
 void tst_CsvExchange::numericValue_data()
@@ -104,70 +101,66 @@ void tst_CsvExchange::numericValue()
 
 void tst_CsvExchange::exportWithoutChannels()
 {
-    Module1 state = freshState();
-    fillChannel(state, 250);  // rows 200-603 are never exported
-    QCOMPARE(CsvExchange::exportBytes(state), HeaderLine + DefaultVfoLines);
+    CloneImage image = freshImage();
+    fillChannel(image, 250);  // rows 200-603 are never exported
+    QCOMPARE(CsvExchange::exportBytes(image), HeaderLine + DefaultVfoLines);
 }
 
 void tst_CsvExchange::exportSmallImage()
 {
-    Module1 state = freshState();
-    fillChannel(state, 5);
-    fillChannel(state, 199);
-    state.ChannelText[5][12] = "note";
-    state.ChannelValue[5][14] = 1;
+    CloneImage image = freshImage();
+    fillChannel(image, 5);
+    fillChannel(image, 199);
+    image.Channels[5].text[12] = "note";
+    image.Channels[5].value[14] = 1;
     const QByteArray expected = HeaderLine + DefaultVfoLines
         + "\"QT-R70\",\"MEMORY\",\"5\",\"2.217.285\",\"FM\",\"-10\",\"Slow\",\"S-Low\",\"Wide\",\"79.7Hz\",\"On\","
           "\"28.995.000\",\"N5 #/\",\"Skip\",\"\",\"note\",\"\",\"On\"\r\n"
           "\"QT-R70\",\"MEMORY\",\"199\",\"26.167.943\",\"LSB\",\"+10\",\"Slow\",\"Low\",\"Narrow\",\"Off\",\"Off\","
           "\"28.801.000\",\"N199 #/\",\"\",\"\",\"\",\"\",\"Off\"\r\n";
-    QCOMPARE(CsvExchange::exportBytes(state).split('\n'), expected.split('\n'));
+    QCOMPARE(CsvExchange::exportBytes(image).split('\n'), expected.split('\n'));
 }
 
-void tst_CsvExchange::exportLeavesDataChangedAndShowsCsvName()
+void tst_CsvExchange::exportWritesTheFile()
 {
     QTemporaryDir dir;
-    for (bool changed : {false, true}) {
-        Module1 state = freshState();
-        state.CurrentFileName = "/x/radio.R70";
-        state.DataChanged = changed;
-        QVERIFY(CsvExchange::CsvExport(state, dir.filePath("out.csv")).ok());
-        QCOMPARE(state.DataChanged, changed);
-        QVERIFY(state.CurrentFileName.isEmpty());
-        QCOMPARE(state.WindowCaption, QString("out.csv - Korvan QT-R70 Clone Utility"));
-    }
-    Module1 state = freshState();
-    state.CurrentFileName = "/x/radio.R70";
-    const FileResult failed = CsvExchange::CsvExport(state, dir.filePath("missing/out.csv"));
+    CloneImage image = freshImage();
+    fillChannel(image, 17);
+    const QString path = dir.filePath("out.csv");
+    QVERIFY(CsvExchange::CsvExport(image, path).ok());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), CsvExchange::exportBytes(image));
+
+    const FileResult failed = CsvExchange::CsvExport(image, dir.filePath("missing/out.csv"));
     QCOMPARE(failed.message(), QString("File Open Error"));
-    QCOMPARE(state.CurrentFileName, QString("/x/radio.R70"));
+    QVERIFY(!QFile::exists(dir.filePath("missing/out.csv")));
 }
 
 void tst_CsvExchange::roundTrip()
 {
-    Module1 original = freshState();
+    CloneImage original = freshImage();
     for (int n = 0; n < 200; ++n)
         fillChannel(original, n);
     for (int n : {3, 77}) {
-        original.ChannelText[n][11] = "a";
-        original.ChannelText[n][13] = "c, with comma";
-        original.ChannelValue[n][14] = 1;
+        original.Channels[n].text[11] = "a";
+        original.Channels[n].text[13] = "c, with comma";
+        original.Channels[n].value[14] = 1;
     }
-    original.VfoValue[1][0] = 21074000;
-    original.VfoText[1][0] = "21.074.000";
-    original.VfoValue[1][6] = 0xA6;
-    original.VfoText[1][6] = "250.3Hz";
+    VfoRow &vfoB = original.Vfo[1];
+    vfoB.valueAt(ChannelColumn::Frequency) = 21074000;
+    vfoB.textAt(ChannelColumn::Frequency) = "21.074.000";
+    vfoB.valueAt(ChannelColumn::Tone) = 0xA6;
+    vfoB.textAt(ChannelColumn::Tone) = "250.3Hz";
 
-    Module1 imported = freshState();
-    imported.ModelVariant = original.ModelVariant;
     const CsvExchange::ImportResult result =
-        CsvExchange::importBytes(imported, CsvExchange::exportBytes(original));
+        CsvExchange::importBytes(CsvExchange::exportBytes(original), freshImage());
     QVERIFY(result.file.ok());
     QCOMPARE(result.channels, 200);
     QCOMPARE(result.vfos, 2);
     QCOMPARE(result.dropped, 0);
-    original.DataChanged = true;
-    QCOMPARE(stateSnapshot(imported), stateSnapshot(original));
+    QVERIFY(result.stored());
+    QCOMPARE(imageSnapshot(result.image), imageSnapshot(original));
 }
 
 void tst_CsvExchange::recognition_data()
@@ -197,23 +190,24 @@ void tst_CsvExchange::recognition()
 {
     QFETCH(QString, csv);
     QFETCH(int, row);
-    Module1 state = freshState();
-    const QString before = stateSnapshot(state);
-    const CsvExchange::ImportResult result = CsvExchange::importBytes(state, csv.toUtf8());
+    const CloneImage image = freshImage();
+    const QString before = imageSnapshot(image);
+    const CsvExchange::ImportResult result = CsvExchange::importBytes(csv.toUtf8(), image);
     QVERIFY(result.file.ok());
     if (row < 0) {
         QCOMPARE(result.channels, 0);
-        QCOMPARE(stateSnapshot(state), before);
+        QCOMPARE(imageSnapshot(result.image), before);
         return;
     }
     QCOMPARE(result.channels, 1);
     for (int n = 0; n < 604; ++n)
-        QCOMPARE(bool(state.ChannelInUse[n]), n == row);
+        QCOMPARE(result.image.Channels[n].inUse, n == row);
+    const ChannelRow &stored = result.image.Channels[row];
     const QStringList texts{"14.195.000", "USB", "-10", "Fast", "Low", "Narrow", "88.5Hz", "On", "7.050.000", "CQ", "Skip"};
     for (int c = 0; c < texts.size(); ++c)
-        QCOMPARE(state.ChannelText[row][c], texts.at(c));
+        QCOMPARE(stored.text[size_t(c)], texts.at(c));
     const std::array<double, 15> values{14195000, 0, 1, 0, 1, 1, 0x88, 1, 7050000, 0, 1, 0, 0, 0, 0};
-    QCOMPARE(state.ChannelValue[row], values);
+    QCOMPARE(stored.value, values);
 }
 
 void tst_CsvExchange::valueFields_data()
@@ -260,18 +254,18 @@ void tst_CsvExchange::valueFields()
     QFETCH(QString, shown);
     QStringList values = GoodValues.split(',');
     values[field - 4] = text;
-    Module1 state = freshState();
     const CsvExchange::ImportResult result =
-        CsvExchange::importBytes(state, csvRecord("MEMORY", "3", values.join(',')).toUtf8());
+        CsvExchange::importBytes(csvRecord("MEMORY", "3", values.join(',')).toUtf8(), freshImage());
     QCOMPARE(result.channels, stored ? 1 : 0);
     QCOMPARE(result.dropped, stored ? 0 : 1);
-    QCOMPARE(bool(state.ChannelInUse[3]), stored);
+    const ChannelRow &row = result.image.Channels[3];
+    QCOMPARE(row.inUse, stored);
     if (stored) {
-        const int column = field - 4;
+        const size_t column = size_t(field - 4);
         if (column != 9 && (column < 11 || column > 13))
-            QCOMPARE(state.ChannelValue[3][column], value);
+            QCOMPARE(row.value[column], value);
         if (column != 14)
-            QCOMPARE(state.ChannelText[3][column], shown);
+            QCOMPARE(row.text[column], shown);
     }
 }
 
@@ -282,55 +276,58 @@ void tst_CsvExchange::dropsOnlyBadRecord()
     const QString csv = csvRecord("MEMORY", "1", GoodValues) + csvRecord("MEMORY", "2", bad)
         + csvRecord("VFO", "VFO B", GoodValues) + csvRecord("VFO", "VFO C", GoodValues)
         + csvRecord("MEMORY", "3", GoodValues);
-    Module1 state = freshState();
-    const auto vfoA = state.VfoText[0];
-    const CsvExchange::ImportResult result = CsvExchange::importBytes(state, csv.toUtf8());
+    const CloneImage image = freshImage();
+    const CsvExchange::ImportResult result = CsvExchange::importBytes(csv.toUtf8(), image);
     QCOMPARE(result.channels, 2);
     QCOMPARE(result.vfos, 1);
     QCOMPARE(result.dropped, 2);
-    QVERIFY(state.ChannelInUse[1] && !state.ChannelInUse[2] && state.ChannelInUse[3]);
-    QCOMPARE(state.VfoText[1][0], QString("14.195.000"));
-    QCOMPARE(state.VfoText[1][7], QString("On"));
-    QVERIFY(state.VfoText[1][8].isEmpty());  // split, name and skip are no VFO fields
-    QCOMPARE(state.VfoText[0], vfoA);
+    const auto &channels = result.image.Channels;
+    QVERIFY(channels[1].inUse && !channels[2].inUse && channels[3].inUse);
+    const VfoRow &vfoB = result.image.Vfo[1];
+    QCOMPARE(vfoB.text[0], QString("14.195.000"));
+    QCOMPARE(vfoB.text[7], QString("On"));
+    QVERIFY(vfoB.text[8].isEmpty());  // split, name and skip are no VFO fields
+    QCOMPARE(result.image.Vfo[0], image.Vfo[0]);
 }
 
 void tst_CsvExchange::laterRecordOverwrites()
 {
     QString second = GoodValues;
     second.replace("CQ", "LATER");
-    Module1 state = freshState();
-    fillChannel(state, 150);
-    const auto untouched = state.ChannelText[150];
-    CsvExchange::importBytes(state, (csvRecord("MEMORY", "8", GoodValues) + csvRecord("MEMORY", "8", second)).toUtf8());
-    QCOMPARE(state.ChannelText[8][9], QString("LATER"));
-    QCOMPARE(state.ChannelText[150], untouched);
+    CloneImage image = freshImage();
+    fillChannel(image, 150);
+    const CsvExchange::ImportResult result = CsvExchange::importBytes(
+        (csvRecord("MEMORY", "8", GoodValues) + csvRecord("MEMORY", "8", second)).toUtf8(), image);
+    QCOMPARE(result.image.Channels[8].textAt(ChannelColumn::Name), QString("LATER"));
+    QCOMPARE(result.image.Channels[150], image.Channels[150]);
 }
 
 void tst_CsvExchange::unreadableFile()
 {
-    Module1 state = freshState();
-    state.CurrentFileName = "/x/radio.R70";
-    const QString before = stateSnapshot(state);
-    const CsvExchange::ImportResult result = CsvExchange::CsvImport(state, "/nonexistent/in.csv");
+    CloneImage image = freshImage();
+    fillChannel(image, 4);
+    const CsvExchange::ImportResult result = CsvExchange::CsvImport("/nonexistent/in.csv", image);
     QCOMPARE(result.file.message(), QString("File Open Error"));
-    QCOMPARE(stateSnapshot(state), before);
+    QVERIFY(!result.stored());
+    QCOMPARE(imageSnapshot(result.image), imageSnapshot(image));
 }
 
-void tst_CsvExchange::nothingStoredKeepsDataChanged()
+void tst_CsvExchange::storedOnlyWhenARecordIs()
 {
-    for (bool changed : {false, true}) {
-        Module1 state = freshState();
-        state.DataChanged = changed;
-        state.CurrentFileName = "/x/radio.R70";
-        state.WindowCaption = "radio.R70 - Korvan QT-R70 Clone Utility";
-        CsvExchange::importBytes(state, HeaderLine);
-        QCOMPARE(state.DataChanged, changed);
-        QVERIFY(state.CurrentFileName.isEmpty());
-        QCOMPARE(state.WindowCaption, state.AppTitle);
-        CsvExchange::importBytes(state, csvRecord("MEMORY", "1", GoodValues).toUtf8());
-        QVERIFY(state.DataChanged);
-    }
+    // What the caller makes of an import (unsaved changes or not) follows
+    // stored().
+    const CloneImage image = freshImage();
+    const CsvExchange::ImportResult headerOnly = CsvExchange::importBytes(HeaderLine, image);
+    QVERIFY(headerOnly.file.ok());
+    QVERIFY(!headerOnly.stored());
+    QCOMPARE(imageSnapshot(headerOnly.image), imageSnapshot(image));
+
+    const CsvExchange::ImportResult vfoOnly =
+        CsvExchange::importBytes(csvRecord("VFO", "VFO A", GoodValues).toUtf8(), image);
+    QVERIFY(vfoOnly.stored());
+    const CsvExchange::ImportResult channel =
+        CsvExchange::importBytes(csvRecord("MEMORY", "1", GoodValues).toUtf8(), image);
+    QVERIFY(channel.stored());
 }
 
 QTEST_GUILESS_MAIN(tst_CsvExchange)

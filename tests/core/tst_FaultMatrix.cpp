@@ -7,10 +7,12 @@
 #include "Module1.h"
 #include "SerialRadioPort.h"
 #include "SimProcess.h"
+#include "StateSnapshot.h"
 #include "TransferEngine.h"
 #include "TransferRunner.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -31,27 +33,22 @@ QString transferName(Transfer t)
     return QLatin1String(names[int(t)]);
 }
 
-// A state whose every row differs from anything the radio holds.
-Module1 markedState()
+// An image whose every row differs from anything the radio holds.
+CloneImage markedImage()
 {
-    Module1 state;
-    CloneFile::New(state);
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
-        state.ChannelInUse[n] = true;
-        state.ChannelText[n] = {"0.000.001", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "0.000.000", "OLD", ""};
-        state.ChannelValue[n].fill(0);
-        state.ChannelValue[n][0] = 1;
+    CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+    for (ChannelRow &row : image.Channels) {
+        row.inUse = true;
+        row.text = {"0.000.001", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "0.000.000", "OLD", ""};
+        row.value.fill(0);
+        row.valueAt(ChannelColumn::Frequency) = 1;
     }
-    state.VfoText[0][0] = state.VfoText[1][0] = "0.000.002";
-    state.VfoValue[0][0] = state.VfoValue[1][0] = 2;
-    state.SettingSelection[0] = 3;  // RIT/TXIT, the radio's is Off
-    return state;
-}
-
-bool rowIs(const Module1 &a, const Module1 &b, int n)
-{
-    return a.ChannelInUse[n] == b.ChannelInUse[n] && a.ChannelText[n] == b.ChannelText[n]
-        && a.ChannelValue[n] == b.ChannelValue[n];
+    for (VfoRow &vfo : image.Vfo) {
+        vfo.textAt(ChannelColumn::Frequency) = "0.000.002";
+        vfo.valueAt(ChannelColumn::Frequency) = 2;
+    }
+    image.SettingSelection[0] = 3;  // RIT/TXIT, the radio's is Off
+    return image;
 }
 
 } // namespace
@@ -68,7 +65,7 @@ private slots:
     void cleanupTestCase();
 
 private:
-    Module1 m_radio;  // what a fresh virtual radio holds
+    CloneImage m_radio;  // what a fresh virtual radio holds
     QStringList m_table;
 };
 
@@ -78,10 +75,12 @@ void tst_FaultMatrix::initTestCase()
     QVERIFY(sim.start({}));
     SerialRadioPort port;
     port.setDevicePath(sim.devicePath());
-    CloneFile::New(m_radio);
-    TransferEngine engine(m_radio, port);
+    Module1 radio;
+    radio.setImage(CloneImage::factory(Vocabulary::ModelE, false));
+    TransferEngine engine(radio, port);
     engine.setPauseMs(0);
     QVERIFY(engine.readAll().ok());
+    m_radio = radio.image();
 }
 
 void tst_FaultMatrix::matrix_data()
@@ -164,12 +163,13 @@ void tst_FaultMatrix::matrix()
         port.setDevicePath(faulty.devicePath());
     }
 
-    Module1 state = markedState();
-    state.TransferOk = true;
-    const Module1 before = state;
+    Module1 state;
+    state.setImage(markedImage());
+    const CloneImage before = state.image();
     TransferEngine engine(state, port);
     engine.exchange().setReplyTimeoutMs(BoundMs);
     engine.setPauseMs(0);
+    QSignalSpy steps(&engine, &TransferEngine::transferFinished);
 
     QElapsedTimer clock;
     clock.start();
@@ -189,13 +189,12 @@ void tst_FaultMatrix::matrix()
     const bool normal = result.ok();
     const bool readsMemory = transfer == Transfer::ReadMemory || transfer == Transfer::ReadAll;
     const bool readsSettings = transfer == Transfer::ReadSettings || transfer == Transfer::ReadAll;
-    // TransferOk: set by a normal end, left alone by a failure (the ALL
-    // commands clear it first).
+    // The ALL commands go on to their memory step only after the settings
+    // step ended normally; the last step's end is the transfer's.
     const bool all = transfer == Transfer::ReadAll || transfer == Transfer::WriteAll;
-    if (normal)
-        QVERIFY(state.TransferOk || transfer == Transfer::AutoSelect);
-    else if (!all)
-        QCOMPARE(state.TransferOk, before.TransferOk);
+    const bool secondStep = all && steps.first().at(1).value<TransferResult>().ok();
+    QCOMPARE(steps.count(), secondStep ? 2 : 1);
+    QCOMPARE(int(steps.last().at(1).value<TransferResult>().outcome()), outcome);
 
     // Channel rows: those read before the failure come from the radio, every
     // other row is untouched; none is half-decoded.
@@ -206,15 +205,11 @@ void tst_FaultMatrix::matrix()
     int replaced = 0;
     if (readsMemory)
         replaced = normal ? Module1::ChannelCount : qMax(0, result.failedSlot());
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
-        if (n < replaced)
-            QVERIFY2(rowIs(state, m_radio, n), qPrintable(QStringLiteral("row %1 not read").arg(n)));
-        else
-            QVERIFY2(rowIs(state, before, n), qPrintable(QStringLiteral("row %1 changed").arg(n)));
-    }
+    for (int n = 0; n < Module1::ChannelCount; ++n)
+        QCOMPARE(state.channel(n), (n < replaced ? m_radio : before).Channels[n]);
     // The VFO rows change together or not at all.
-    const bool vfoFromRadio = state.VfoText == m_radio.VfoText && state.VfoValue == m_radio.VfoValue;
-    const bool vfoAsBefore = state.VfoText == before.VfoText && state.VfoValue == before.VfoValue;
+    const bool vfoFromRadio = state.image().Vfo == m_radio.Vfo;
+    const bool vfoAsBefore = state.image().Vfo == before.Vfo;
     QVERIFY(vfoFromRadio || vfoAsBefore);
     if (!readsSettings)
         QVERIFY(vfoAsBefore);
@@ -225,13 +220,10 @@ void tst_FaultMatrix::matrix()
     if (!fault.isEmpty() && fault != "none" && (transfer == Transfer::WriteMemory || transfer == Transfer::WriteAll)
         && failedSlot > 0) {
         faulty.stop();
-        Module1 written;
-        QVERIFY(CloneFile::LoadCloneFile(written, saved).ok());
-        for (int n = 0; n < Module1::ChannelCount; ++n) {
-            const bool expectWritten = n < failedSlot;
-            QVERIFY2(rowIs(written, expectWritten ? before : m_radio, n),
-                     qPrintable(QStringLiteral("radio row %1").arg(n)));
-        }
+        CloneImage written;
+        QVERIFY(CloneFile::LoadCloneFile(saved, written).ok());
+        for (int n = 0; n < Module1::ChannelCount; ++n)
+            QCOMPARE(written.Channels[n], (n < failedSlot ? before : m_radio).Channels[n]);
     }
 
     // The next transfer works again, on the same engine and port object.

@@ -2,7 +2,6 @@
 // the file holds either the old or the new image, whole.
 #include "CloneFile.h"
 #include "CsvExchange.h"
-#include "Module1.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -70,22 +69,19 @@ void tst_InterruptedSave::deviceFailsAfterBytes()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(old);
     }
-    Module1 state;
-    CloneFile::New(state);
-    state.DataChanged = true;
+    CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     for (int n = 0; n < 200; ++n) {
-        state.ChannelInUse[n] = true;
-        state.ChannelText[n][9] = QStringLiteral("CH%1").arg(n);
+        image.Channels[n].inUse = true;
+        image.Channels[n].textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(n);
     }
     if (limit < 0)
-        limit = CsvExchange::exportBytes(state).size() - 1;
+        limit = CsvExchange::exportBytes(image).size() - 1;
     const FileResult result = withFileSizeLimit(rlim_t(limit), [&] {
-        return csv ? CsvExchange::CsvExport(state, path) : CloneFile::WriteCloneFile(state, path);
+        return csv ? CsvExchange::CsvExport(image, path) : CloneFile::WriteCloneFile(path, image);
     });
     QCOMPARE(result.message(), QString("File Open Error"));
     QCOMPARE(readFile(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
-    QVERIFY(state.DataChanged);
 }
 
 void tst_InterruptedSave::killedWhileSaving()
@@ -98,11 +94,10 @@ void tst_InterruptedSave::killedWhileSaving()
     // The two images the helper alternates between.
     QByteArray images[2];
     for (int i = 0; i < 2; ++i) {
-        Module1 state;
-        CloneFile::New(state);
-        state.ModelVariant = i;
-        state.ChannelInUse[i] = true;
-        images[i] = CloneFile::toBytes(state);
+        CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+        image.ModelVariant = i;
+        image.Channels[i].inUse = true;
+        images[i] = CloneFile::toBytes(image);
     }
 
     QRandomGenerator rng(1207);

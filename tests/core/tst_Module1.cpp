@@ -1,79 +1,213 @@
 #include "Module1.h"
+#include "SettingsCodec.h"
+#include "StateSnapshot.h"
+#include "VfoCodec.h"
+#include "Vocabulary.h"
 
 #include <QtTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// A change made through the document, and the same change made directly on
+// an image: what the document must then hold.
+using Change = std::function<void(Module1 &document, CloneImage &expected)>;
+
+ChannelRow sampleRow()
+{
+    ChannelRow row;
+    row.inUse = true;
+    row.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
+    row.valueAt(ChannelColumn::Frequency) = 7050000;
+    row.textAt(ChannelColumn::Name) = QStringLiteral("CQ");
+    row.text[13] = QStringLiteral("spare");
+    return row;
+}
+
+VfoRow sampleVfo()
+{
+    VfoRow row = VfoCodec::defaultVfo(Vocabulary::ModelJ);
+    row.textAt(ChannelColumn::Mode) = QStringLiteral("FM");
+    row.valueAt(ChannelColumn::Mode) = 5;
+    return row;
+}
+
+const std::map<QString, Change> &changeTable()
+{
+    static const std::map<QString, Change> table = {
+        {"setChannel",
+         [](Module1 &d, CloneImage &e) {
+             d.setChannel(5, sampleRow());
+             e.Channels[5] = sampleRow();
+         }},
+        {"setChannel 603",
+         [](Module1 &d, CloneImage &e) {
+             d.setChannel(603, sampleRow());
+             e.Channels[603] = sampleRow();
+         }},
+        {"setChannel 604", [](Module1 &d, CloneImage &) { d.setChannel(604, sampleRow()); }},
+        {"setChannel -1", [](Module1 &d, CloneImage &) { d.setChannel(-1, sampleRow()); }},
+        {"clearChannel",
+         [](Module1 &d, CloneImage &e) {
+             d.clearChannel(7);
+             e.Channels[7] = ChannelRow();
+         }},
+        {"clearAllChannels",
+         [](Module1 &d, CloneImage &e) {
+             d.clearAllChannels();
+             e.Channels.fill(ChannelRow());
+         }},
+        {"setVfo",
+         [](Module1 &d, CloneImage &e) {
+             d.setVfo(1, sampleVfo());
+             e.Vfo[1] = sampleVfo();
+         }},
+        {"setVfo 2", [](Module1 &d, CloneImage &) { d.setVfo(2, sampleVfo()); }},
+        {"setSettings",
+         [](Module1 &d, CloneImage &e) {
+             SettingSelections selections{};
+             selections[1] = 20;
+             d.setSettings(QStringLiteral("L1"), QStringLiteral("L2"), selections);
+             e.SettingsLine1 = QStringLiteral("L1");
+             e.SettingsLine2 = QStringLiteral("L2");
+             e.SettingSelection = selections;
+         }},
+        {"setSetting",
+         [](Module1 &d, CloneImage &e) {
+             d.setSetting(31, 1);
+             e.SettingSelection[31] = 1;
+         }},
+        {"setSetting 32", [](Module1 &d, CloneImage &) { d.setSetting(32, 1); }},
+        {"encodeSettingsLines",
+         [](Module1 &d, CloneImage &e) {
+             d.encodeSettingsLines();
+             const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(e.SettingSelection);
+             e.SettingsLine1 = lines.line1;
+             e.SettingsLine2 = lines.line2;
+         }},
+        {"setModel",
+         [](Module1 &d, CloneImage &e) {
+             d.setModel(Vocabulary::ModelT, true);
+             e.ModelVariant = Vocabulary::ModelT;
+             e.ExtendedRange = true;
+         }},
+        {"setImage",
+         [](Module1 &d, CloneImage &e) {
+             CloneImage image = CloneImage::factory(Vocabulary::ModelJ, true);
+             image.Channels[9] = sampleRow();
+             d.setImage(image);
+             e = image;
+         }},
+    };
+    return table;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ChannelColumn)
 
 class tst_Module1 : public QObject
 {
     Q_OBJECT
 private slots:
-    void freshTablesAreEmpty();
-    void vocabularyTables();
-    void headersAndMarks();
+    void freshDocumentIsEmpty();
+    void changes_data();
+    void changes();
     void commandLineFile_data();
     void commandLineFile();
     void modelVariantForFile_data();
     void modelVariantForFile();
+
+    void vocabularyTables();
+    void headersAndMarks();
+    void modelNames_data();
+    void modelNames();
+    void columnItems_data();
+    void columnItems();
+    void codesAndPositions_data();
+    void codesAndPositions();
 };
 
-void tst_Module1::freshTablesAreEmpty()
+void tst_Module1::freshDocumentIsEmpty()
 {
-    Module1 state;
-    QCOMPARE(int(state.ChannelText.size()), 604);
-    QCOMPARE(int(state.ChannelValue.size()), 604);
-    QCOMPARE(int(state.ChannelInUse.size()), 604);
-    QCOMPARE(int(state.VfoText.size()), 8);
-    QCOMPARE(int(state.VfoText[0].size()), 14);
-    for (int n = 0; n < 604; ++n) {
-        QVERIFY(!state.ChannelInUse[n]);
+    const Module1 document;
+    const CloneImage &image = document.image();
+    QCOMPARE(int(image.Channels.size()), 604);
+    for (const ChannelRow &row : image.Channels) {
+        QVERIFY(!row.inUse);
         for (int c = 0; c < 15; ++c) {
-            QVERIFY(state.ChannelText[n][c].isEmpty());
-            QCOMPARE(state.ChannelValue[n][c], 0.0);
+            QVERIFY(row.text[size_t(c)].isEmpty());
+            QCOMPARE(row.value[size_t(c)], 0.0);
         }
     }
-    QVERIFY(!state.DataChanged);
-    QVERIFY(!state.ExtendedRange);
-    QCOMPARE(state.ModelVariant, int(Module1::ModelE));
-    QCOMPARE(state.WindowCaption, state.AppTitle);
+    for (const VfoRow &row : image.Vfo) {
+        QCOMPARE(int(row.text.size()), 14);
+        QCOMPARE(row, VfoRow());
+    }
+    QVERIFY(image.SettingsLine1.isEmpty());
+    QVERIFY(!document.DataChanged);
+    QVERIFY(document.CurrentFileName.isEmpty());
+    QVERIFY(document.CommandLineFile.isEmpty());
+    QVERIFY(!image.ExtendedRange);
+    QCOMPARE(image.ModelVariant, int(Vocabulary::ModelE));
 }
 
-void tst_Module1::vocabularyTables()
+void tst_Module1::changes_data()
 {
-    Module1 state;
-    QCOMPARE(state.ModeNames, QStringList({"USB", "LSB", "CWU", "CWL", "AM", "FM"}));
-    QCOMPARE(state.StepNames.size(), 19);
-    QCOMPARE(state.StepNames.at(2), QString("12.5KHz"));
-    QCOMPARE(state.StepNames.at(6), QString("30KHz"));
-    QVERIFY(state.StepNames.at(7).isEmpty());
-    QCOMPARE(state.ToneNames.size(), 39);
-    QCOMPARE(state.ToneNames.first(), QString("67.0Hz"));
-    QCOMPARE(state.ToneNames.at(8), QString("88.5Hz"));
-    QCOMPARE(state.ToneNames.at(31), QString("192.8Hz"));
-    QCOMPARE(state.ToneNames.at(32), QString("203.5Hz"));
-    QCOMPARE(state.ToneNames.last(), QString("250.3Hz"));
-    QVERIFY(!state.ToneNames.contains("159.8Hz"));
-    QCOMPARE(state.DcsCodes.size(), 104);
-    QCOMPARE(state.DcsCodes.first(), QString("023"));
-    QCOMPARE(state.DcsCodes.last(), QString("754"));
-    QStringList sorted = state.DcsCodes;
-    sorted.sort();
-    QCOMPARE(sorted, state.DcsCodes);
-    const std::array<qint16, 15> widths{650, 900, 600, 450, 600, 600, 650, 700,
-                                        600, 900, 900, 600, 500, 500, 0};
-    QCOMPARE(state.ColumnWidths, widths);
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("signalled");
+    const QStringList everything{"settings", "model", "vfo 0", "vfo 1", "channels 0 603"};
+    QTest::newRow("one channel") << "setChannel" << QStringList{"channels 5 5"};
+    QTest::newRow("last channel") << "setChannel 603" << QStringList{"channels 603 603"};
+    QTest::newRow("channel past the end ignored") << "setChannel 604" << QStringList{};
+    QTest::newRow("negative channel ignored") << "setChannel -1" << QStringList{};
+    QTest::newRow("channel emptied") << "clearChannel" << QStringList{"channels 7 7"};
+    QTest::newRow("every channel emptied") << "clearAllChannels" << QStringList{"channels 0 603"};
+    QTest::newRow("VFO B") << "setVfo" << QStringList{"vfo 1"};
+    QTest::newRow("third VFO ignored") << "setVfo 2" << QStringList{};
+    QTest::newRow("settings lines and selections") << "setSettings" << QStringList{"settings"};
+    QTest::newRow("one selection") << "setSetting" << QStringList{"settings"};
+    QTest::newRow("selection past the table ignored") << "setSetting 32" << QStringList{};
+    QTest::newRow("lines rebuilt, nothing shown changes") << "encodeSettingsLines" << QStringList{};
+    QTest::newRow("model and coverage") << "setModel" << QStringList{"model"};
+    QTest::newRow("whole image") << "setImage" << everything;
 }
 
-void tst_Module1::headersAndMarks()
+void tst_Module1::changes()
 {
-    Module1 state;
-    QCOMPARE(state.CloneHeaderTable.size(), 9);
-    QCOMPARE(state.CloneHeaderTable.at(1), QString("Korvan QT-R70T Clone 0 FileStart"));
-    QCOMPARE(state.CloneHeaderTable.at(8), QString("Korvan QT-R70A Clone A FileStart"));
-    QVERIFY(state.CloneHeaderTable.at(4).isEmpty());
-    for (int i : {0, 1, 2, 3, 5, 6, 7, 8})
-        QCOMPARE(state.CloneHeaderTable.at(i).size(), 32);
-    QCOMPARE(state.CloneEndMark, QString("Korvan  QT-R70  Clone  File  End"));
-    QCOMPARE(state.CloneEndMark.size(), 32);
-    QCOMPARE(state.AppTitle, QString("Korvan QT-R70 Clone Utility"));
+    QFETCH(QString, change);
+    QFETCH(QStringList, signalled);
+
+    Module1 document;
+    CloneImage start = CloneImage::factory(Vocabulary::ModelE, false);
+    start.Channels[7] = sampleRow();
+    start.SettingSelection[2] = 3;
+    document.setImage(start);
+
+    QStringList log;
+    QStringList seenAtSignals;
+    const auto record = [&](const QString &what) {
+        log.append(what);
+        seenAtSignals.append(imageSnapshot(document.image()));
+    };
+    connect(&document, &Module1::channelsChanged, this,
+            [&](int first, int last) { record(QStringLiteral("channels %1 %2").arg(first).arg(last)); });
+    connect(&document, &Module1::vfoChanged, this, [&](int row) { record(QStringLiteral("vfo %1").arg(row)); });
+    connect(&document, &Module1::settingsChanged, this, [&] { record(QStringLiteral("settings")); });
+    connect(&document, &Module1::modelChanged, this, [&] { record(QStringLiteral("model")); });
+
+    CloneImage target = start;
+    changeTable().at(change)(document, target);
+
+    QCOMPARE(log, signalled);
+    QCOMPARE(imageSnapshot(document.image()), imageSnapshot(target));
+    // A view that follows a signal finds the whole change already made.
+    for (const QString &seen : seenAtSignals)
+        QCOMPARE(seen, imageSnapshot(target));
+    // The caller decides whether a change is an edit.
+    QVERIFY(!document.DataChanged);
 }
 
 void tst_Module1::commandLineFile_data()
@@ -111,9 +245,127 @@ void tst_Module1::modelVariantForFile()
 {
     QFETCH(int, selected);
     QFETCH(int, written);
-    Module1 state;
-    state.ModelVariant = selected;
-    QCOMPARE(state.ModelVariantForFile(), written);
+    CloneImage image;
+    image.ModelVariant = selected;
+    QCOMPARE(image.modelVariantForFile(), written);
+}
+
+void tst_Module1::vocabularyTables()
+{
+    QCOMPARE(Vocabulary::modeNames(), QStringList({"USB", "LSB", "CWU", "CWL", "AM", "FM"}));
+    const QStringList &steps = Vocabulary::stepNames();
+    QCOMPARE(steps.size(), 19);
+    QCOMPARE(steps.at(2), QString("12.5KHz"));
+    QCOMPARE(steps.at(6), QString("30KHz"));
+    QVERIFY(steps.at(7).isEmpty());
+    const QStringList &tones = Vocabulary::toneNames();
+    QCOMPARE(tones.size(), 39);
+    QCOMPARE(tones.first(), QString("67.0Hz"));
+    QCOMPARE(tones.at(8), QString("88.5Hz"));
+    QCOMPARE(tones.at(31), QString("192.8Hz"));
+    QCOMPARE(tones.at(32), QString("203.5Hz"));
+    QCOMPARE(tones.last(), QString("250.3Hz"));
+    QVERIFY(!tones.contains("159.8Hz"));
+    const QStringList &dcs = Vocabulary::dcsCodes();
+    QCOMPARE(dcs.size(), 104);
+    QCOMPARE(dcs.first(), QString("023"));
+    QCOMPARE(dcs.last(), QString("754"));
+    QStringList sorted = dcs;
+    sorted.sort();
+    QCOMPARE(sorted, dcs);
+    const std::array<qint16, 15> widths{650, 900, 600, 450, 600, 600, 650, 700,
+                                        600, 900, 900, 600, 500, 500, 0};
+    QCOMPARE(Vocabulary::columnWidths(), widths);
+}
+
+void tst_Module1::headersAndMarks()
+{
+    const QStringList &headers = Vocabulary::cloneHeaders();
+    QCOMPARE(headers.size(), 9);
+    QCOMPARE(headers.at(1), QString("Korvan QT-R70T Clone 0 FileStart"));
+    QCOMPARE(headers.at(8), QString("Korvan QT-R70A Clone A FileStart"));
+    QVERIFY(headers.at(4).isEmpty());
+    for (int i : {0, 1, 2, 3, 5, 6, 7, 8})
+        QCOMPARE(headers.at(i).size(), 32);
+    QCOMPARE(Vocabulary::cloneEndMark(), QString("Korvan  QT-R70  Clone  File  End"));
+    QCOMPARE(Vocabulary::cloneEndMark().size(), 32);
+    QCOMPARE(Vocabulary::appTitle(), QString("Korvan QT-R70 Clone Utility"));
+}
+
+void tst_Module1::modelNames_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("J") << 0 << "QT-R70J";
+    QTest::newRow("T") << 1 << "QT-R70T";
+    QTest::newRow("E") << 2 << "QT-R70E";
+    QTest::newRow("A") << 3 << "QT-R70A";
+    QTest::newRow("none") << -1 << "";
+    QTest::newRow("past the options") << 4 << "";
+}
+
+void tst_Module1::modelNames()
+{
+    QFETCH(int, variant);
+    QFETCH(QString, name);
+    QCOMPARE(Vocabulary::modelName(variant), name);
+}
+
+void tst_Module1::columnItems_data()
+{
+    QTest::addColumn<ChannelColumn>("column");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("mode") << ChannelColumn::Mode << QStringList{"USB", "LSB", "CWU", "CWL", "AM", "FM"};
+    QTest::newRow("gain") << ChannelColumn::Gain << QStringList{"0", "-10", "-20", "+10"};
+    QTest::newRow("AGC") << ChannelColumn::Agc << QStringList{"Fast", "Slow"};
+    QTest::newRow("power") << ChannelColumn::Power << QStringList{"High", "Low", "S-Low"};
+    QTest::newRow("filter") << ChannelColumn::Filter << QStringList{"Wide", "Narrow"};
+    QTest::newRow("tone") << ChannelColumn::Tone << QStringList{"Off"} + Vocabulary::toneNames();
+    QTest::newRow("noise blanker") << ChannelColumn::NoiseBlanker << QStringList{"Off", "On"};
+    QTest::newRow("frequency has no list") << ChannelColumn::Frequency << QStringList{};
+    QTest::newRow("name has no list") << ChannelColumn::Name << QStringList{};
+}
+
+void tst_Module1::columnItems()
+{
+    QFETCH(ChannelColumn, column);
+    QFETCH(QStringList, items);
+    QCOMPARE(Vocabulary::items(column), items);
+    // Each item is the text of the code its position stores.
+    for (int p = 0; p < items.size(); ++p) {
+        const int code = Vocabulary::codeOfPosition(column, p);
+        QCOMPARE(Vocabulary::text(column, code), items.at(p));
+        QCOMPARE(Vocabulary::positionOfCode(column, code), p);
+    }
+}
+
+void tst_Module1::codesAndPositions_data()
+{
+    QTest::addColumn<ChannelColumn>("column");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("position");
+    QTest::newRow("gain 7 shows +10, no position") << ChannelColumn::Gain << 7 << "+10" << -1;
+    QTest::newRow("AGC 5 shows Slow") << ChannelColumn::Agc << 5 << "Slow" << -1;
+    QTest::newRow("power 9 shows S-Low") << ChannelColumn::Power << 9 << "S-Low" << -1;
+    QTest::newRow("mode 6 has no text") << ChannelColumn::Mode << 6 << "" << -1;
+    QTest::newRow("negative code") << ChannelColumn::Gain << -1 << "" << -1;
+    QTest::newRow("tone 00h is Off") << ChannelColumn::Tone << 0 << "Off" << 0;
+    QTest::newRow("tone 7Fh is Off") << ChannelColumn::Tone << 0x7F << "Off" << 0;
+    QTest::newRow("tone 80h") << ChannelColumn::Tone << 0x80 << "67.0Hz" << 1;
+    QTest::newRow("tone 88h") << ChannelColumn::Tone << 0x88 << "88.5Hz" << 9;
+    QTest::newRow("tone A6h") << ChannelColumn::Tone << 0xA6 << "250.3Hz" << 39;
+    QTest::newRow("tone A7h has no text") << ChannelColumn::Tone << 0xA7 << "" << -1;
+}
+
+void tst_Module1::codesAndPositions()
+{
+    QFETCH(ChannelColumn, column);
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QFETCH(int, position);
+    QCOMPARE(Vocabulary::text(column, code), text);
+    QCOMPARE(Vocabulary::positionOfCode(column, code), position);
 }
 
 QTEST_GUILESS_MAIN(tst_Module1)

@@ -1,27 +1,44 @@
-#include "Module1.h"
+#include "CloneImage.h"
 #include "RecordText.h"
 #include "SettingsCodec.h"
 #include "SettingsTable.h"
+#include "StateSnapshot.h"
 #include "VfoCodec.h"
+#include "Vocabulary.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
 
-QString selected(const Module1 &state, const char *control)
+// The two settings lines and the selections decoded from them.
+struct Settings
+{
+    QString line1;
+    QString line2;
+    SettingSelections selection{};
+
+    DecodeResult decode() { return SettingsCodec::DecodeSettings(line1, line2, selection); }
+    void encode()
+    {
+        const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(selection);
+        line1 = lines.line1;
+        line2 = lines.line2;
+    }
+};
+
+QString selected(const Settings &settings, const char *control)
 {
     const int i = SettingsTable::indexOf(QLatin1String(control));
-    return SettingsTable::all()[i].items.at(state.SettingSelection[i]);
+    return SettingsTable::all()[i].items.at(settings.selection[i]);
 }
 
-Module1 defaults()
+Settings defaults()
 {
-    Module1 state;
-    SettingsCodec::LoadDefaultSettings(state);
-    if (!SettingsCodec::DecodeSettings(state).ok())
+    Settings settings{QLatin1String(SettingsCodec::FactoryLine1), QLatin1String(SettingsCodec::FactoryLine2)};
+    if (!settings.decode().ok())
         qFatal("factory settings do not decode");
-    return state;
+    return settings;
 }
 
 QString withByte(const QString &line, int byte, const char *hex)
@@ -56,7 +73,7 @@ private slots:
 void tst_SettingsVfoCodec::descriptorTable()
 {
     const auto &table = SettingsTable::all();
-    QCOMPARE(int(table.size()), Module1::SettingCount);
+    QCOMPARE(int(table.size()), SettingsTable::Count);
     QSet<QString> names;
     QSet<int> bytes[2];
     for (const SettingDescriptor &d : table) {
@@ -90,7 +107,7 @@ void tst_SettingsVfoCodec::generatedLists()
     QCOMPARE(side.at(1), QString("450Hz"));
     QCOMPARE(side.last(), QString("1000Hz"));
     QCOMPARE(SettingsTable::breakInItems(), QStringList({"FULL", "1", "2", "3", "4", "5", "6", "7", "AUTO"}));
-    QCOMPARE(SettingsTable::toneItems(), Module1().ToneNames);
+    QCOMPARE(SettingsTable::toneItems(), Vocabulary::toneNames());
     const auto &scanTime = SettingsTable::all()[SettingsTable::indexOf("cmbScanType")].items;
     QCOMPARE(scanTime.size(), 23);
     QCOMPARE(scanTime.at(3), QString("  2S"));
@@ -117,20 +134,22 @@ void tst_SettingsVfoCodec::defaultSelections()
 {
     QFETCH(QString, control);
     QFETCH(QString, item);
-    const Module1 state = defaults();
-    QCOMPARE(selected(state, control.toLatin1().constData()), item);
+    const Settings settings = defaults();
+    QCOMPARE(selected(settings, control.toLatin1().constData()), item);
     const int i = SettingsTable::indexOf(control);
-    QCOMPARE(state.SettingSelection[i], SettingsTable::all()[i].defaultIndex);
+    QCOMPARE(settings.selection[i], SettingsTable::all()[i].defaultIndex);
 }
 
 void tst_SettingsVfoCodec::defaultsEncodeToFactoryTexts()
 {
-    Module1 state = defaults();
-    state.SettingsLine1.clear();
-    state.SettingsLine2.clear();
-    SettingsCodec::EncodeSettings(state);
-    QCOMPARE(state.SettingsLine1, QString(SettingsCodec::FactoryLine1));
-    QCOMPARE(state.SettingsLine2, QString(SettingsCodec::FactoryLine2));
+    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(defaults().selection);
+    QCOMPARE(lines.line1, QString(SettingsCodec::FactoryLine1));
+    QCOMPARE(lines.line2, QString(SettingsCodec::FactoryLine2));
+    // The factory image carries the same lines and selections.
+    const CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+    QCOMPARE(image.SettingsLine1, lines.line1);
+    QCOMPARE(image.SettingsLine2, lines.line2);
+    QCOMPARE(image.SettingSelection, defaults().selection);
 }
 
 void tst_SettingsVfoCodec::sharedBytes_data()
@@ -156,12 +175,12 @@ void tst_SettingsVfoCodec::sharedBytes()
     QFETCH(QString, control);
     QFETCH(QString, item);
     QFETCH(QString, rewritten);
-    Module1 state = defaults();
-    state.SettingsLine1 = withByte(state.SettingsLine1, byte, stored.toLatin1().constData());
-    QVERIFY(SettingsCodec::DecodeSettings(state).ok());
-    QCOMPARE(selected(state, control.toLatin1().constData()), item);
-    SettingsCodec::EncodeSettings(state);
-    QCOMPARE(state.SettingsLine1.mid(2 * byte, 2), rewritten);
+    Settings settings = defaults();
+    settings.line1 = withByte(settings.line1, byte, stored.toLatin1().constData());
+    QVERIFY(settings.decode().ok());
+    QCOMPARE(selected(settings, control.toLatin1().constData()), item);
+    settings.encode();
+    QCOMPARE(settings.line1.mid(2 * byte, 2), rewritten);
 }
 
 void tst_SettingsVfoCodec::failureKeepsSelections_data()
@@ -182,18 +201,18 @@ void tst_SettingsVfoCodec::failureKeepsSelections()
     QFETCH(int, byte);
     QFETCH(QString, value);
     QFETCH(QString, field);
-    Module1 state = defaults();
+    Settings settings = defaults();
     // First a different valid set, so a partial update would show.
-    state.SettingsLine1 = withByte(state.SettingsLine1, 6, "03");
-    QVERIFY(SettingsCodec::DecodeSettings(state).ok());
-    const auto before = state.SettingSelection;
-    QString &target = line == 1 ? state.SettingsLine1 : state.SettingsLine2;
+    settings.line1 = withByte(settings.line1, 6, "03");
+    QVERIFY(settings.decode().ok());
+    const SettingSelections before = settings.selection;
+    QString &target = line == 1 ? settings.line1 : settings.line2;
     target = withByte(target, byte, value.toLatin1().constData());
-    state.SettingsLine1 = withByte(state.SettingsLine1, 6, "01");
-    const DecodeResult result = SettingsCodec::DecodeSettings(state);
+    settings.line1 = withByte(settings.line1, 6, "01");
+    const DecodeResult result = settings.decode();
     QVERIFY(!result.ok());
     QCOMPARE(result.field(), field);
-    QCOMPARE(state.SettingSelection, before);
+    QCOMPARE(settings.selection, before);
 }
 
 void tst_SettingsVfoCodec::settingsRoundTripProperty()
@@ -202,14 +221,14 @@ void tst_SettingsVfoCodec::settingsRoundTripProperty()
     QRandomGenerator rng(7);
     const auto &table = SettingsTable::all();
     for (int round = 0; round < 500; ++round) {
-        Module1 state;
+        Settings settings;
         for (size_t i = 0; i < table.size(); ++i)
-            state.SettingSelection[i] = int(rng.bounded(table[i].items.size()));
-        const auto chosen = state.SettingSelection;
-        SettingsCodec::EncodeSettings(state);
-        state.SettingSelection.fill(0);
-        QVERIFY(SettingsCodec::DecodeSettings(state).ok());
-        QCOMPARE(state.SettingSelection, chosen);
+            settings.selection[i] = int(rng.bounded(table[i].items.size()));
+        const SettingSelections chosen = settings.selection;
+        settings.encode();
+        settings.selection.fill(0);
+        QVERIFY(settings.decode().ok());
+        QCOMPARE(settings.selection, chosen);
     }
 }
 
@@ -232,16 +251,17 @@ void tst_SettingsVfoCodec::defaultVfo()
     QFETCH(QString, frequency);
     QFETCH(QString, record);
     record.remove(QLatin1Char(' '));
-    Module1 state;
-    state.ModelVariant = model;
-    VfoCodec::LoadDefaultVfo(state);
+    const VfoRow vfo = VfoCodec::defaultVfo(model);
     const QStringList shown{frequency, "LSB", "0", "Slow", "High", "Wide", "Off", "Off"};
-    for (int r = 0; r < 2; ++r) {
-        for (int c = 0; c < 8; ++c)
-            QCOMPARE(state.VfoText[r][c], shown.at(c));
-        QCOMPARE(VfoCodec::EncodeVfo(state, r), record);
-    }
-    QVERIFY(state.VfoText[2][0].isEmpty());
+    for (int c = 0; c < 8; ++c)
+        QCOMPARE(vfo.text[size_t(c)], shown.at(c));
+    for (size_t c = 8; c < vfo.text.size(); ++c)
+        QVERIFY(vfo.text[c].isEmpty());
+    QCOMPARE(VfoCodec::EncodeVfo(vfo), record);
+    // The factory image has it as VFO A and B.
+    const CloneImage image = CloneImage::factory(model, false);
+    for (const VfoRow &row : image.Vfo)
+        QCOMPARE(row, vfo);
 }
 
 void tst_SettingsVfoCodec::vfoRecord_data()
@@ -262,24 +282,21 @@ void tst_SettingsVfoCodec::vfoRecord()
     QFETCH(QString, out);
     in.remove(QLatin1Char(' '));
     out.remove(QLatin1Char(' '));
-    Module1 state;
-    QVERIFY(VfoCodec::DecodeVfo(state, in, 1).ok());
-    QCOMPARE(VfoCodec::EncodeVfo(state, 1), out);
+    VfoRow row;
+    QVERIFY(VfoCodec::DecodeVfo(in, row).ok());
+    QCOMPARE(VfoCodec::EncodeVfo(row), out);
 }
 
 void tst_SettingsVfoCodec::vfoFailureKeepsRow()
 {
-    Module1 state;
-    VfoCodec::LoadDefaultVfo(state);
-    const auto text = state.VfoText[0];
-    const auto value = state.VfoValue[0];
+    VfoRow row = VfoCodec::defaultVfo(Vocabulary::ModelE);
+    const VfoRow before = row;
     // Mode decodes (FM) before the tone fails.
     const QString bad = "80050000000000A7000000000000000038 99D800000000000000000000000000";
-    const DecodeResult result = VfoCodec::DecodeVfo(state, QString(bad).remove(' '), 0);
+    const DecodeResult result = VfoCodec::DecodeVfo(QString(bad).remove(' '), row);
     QVERIFY(!result.ok());
     QCOMPARE(result.field(), QString("tone"));
-    QCOMPARE(state.VfoText[0], text);
-    QCOMPARE(state.VfoValue[0], value);
+    QCOMPARE(row, before);
 }
 
 void tst_SettingsVfoCodec::vfoDecodeEncodeProperty()
@@ -288,8 +305,8 @@ void tst_SettingsVfoCodec::vfoDecodeEncodeProperty()
     // byte outside mode .. noise blanker and the frequency cleared; a record
     // that does not decode leaves the row as it was.
     QRandomGenerator rng(1205);
-    Module1 state;
-    VfoCodec::LoadDefaultVfo(state);
+    std::array<VfoRow, 2> rows;
+    rows.fill(VfoCodec::defaultVfo(Vocabulary::ModelE));
     int decoded = 0;
     for (int i = 0; i < 3000; ++i) {
         Record in;
@@ -299,10 +316,10 @@ void tst_SettingsVfoCodec::vfoDecodeEncodeProperty()
             in[1] = std::uint8_t(rng.bounded(6));
             in[7] = std::uint8_t(rng.bounded(0xA7));
         }
-        const int r = int(rng.bounded(2));
-        const auto before = std::make_pair(state.VfoText[r], state.VfoValue[r]);
-        if (!VfoCodec::DecodeVfo(state, RecordText::join(in), r)) {
-            QCOMPARE(std::make_pair(state.VfoText[r], state.VfoValue[r]), before);
+        VfoRow &row = rows[rng.bounded(2)];
+        const VfoRow before = row;
+        if (!VfoCodec::DecodeVfo(RecordText::join(in), row)) {
+            QCOMPARE(row, before);
             continue;
         }
         ++decoded;
@@ -310,7 +327,7 @@ void tst_SettingsVfoCodec::vfoDecodeEncodeProperty()
         expected[0] = 0x80;
         for (int k : {1, 2, 3, 4, 6, 7, 9, 16, 17, 18, 19})
             expected[k] = in[k];
-        QCOMPARE(VfoCodec::EncodeVfo(state, r), RecordText::join(expected));
+        QCOMPARE(VfoCodec::EncodeVfo(row), RecordText::join(expected));
     }
     QVERIFY(decoded > 1500);
 }

@@ -7,11 +7,14 @@
 #include "MemoryMap.h"
 #include "Module1.h"
 #include "SerialRadioPort.h"
+#include "SettingsCodec.h"
 #include "SimProcess.h"
+#include "StateSnapshot.h"
 #include "TransferEngine.h"
 #include "TransferRunner.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,13 +42,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-bool rowEquals(const Module1 &a, const Module1 &b, int n)
-{
-    return a.ChannelInUse[n] == b.ChannelInUse[n] && a.ChannelValue[n] == b.ChannelValue[n]
-        && a.ChannelText[n] == b.ChannelText[n];
-}
-
-// The program's side: state, the real serial port on the sim's terminal,
+// The program's side: the document, the real serial port on the sim's terminal,
 // the engine.
 struct Program
 {
@@ -99,24 +96,23 @@ void tst_TransferEndToEnd::readAllThenWriteAllPreservesTheImage()
     SimProcess simA;
     QVERIFY(simA.start({"--save", savedA}));
     Program program(simA.devicePath());
+    QSignalSpy steps(&program.engine, &TransferEngine::transferFinished);
     QCOMPARE(program.engine.readAll().outcome(), Outcome::Normal);
-    QVERIFY(program.state.TransferOk);
-    QVERIFY(std::count(program.state.ChannelInUse.begin(), program.state.ChannelInUse.end(), true) > 0);
+    QCOMPARE(steps.count(), 2);
+    const auto &channels = program.state.image().Channels;
+    QVERIFY(std::count_if(channels.begin(), channels.end(), [](const ChannelRow &row) { return row.inUse; }) > 0);
     simA.stop();
     QCOMPARE(simA.exitCode(), 0);
 
     // Radio B starts empty and gets everything written.
-    Module1 blank;
-    CloneFile::New(blank);
     const QString blankImage = m_dir.filePath("blank.R70");
-    QVERIFY(writeBytes(blankImage, CloneFile::toBytes(blank)));
+    QVERIFY(writeBytes(blankImage, CloneFile::toBytes(CloneImage::factory(Vocabulary::ModelE, false))));
     const QString savedB = m_dir.filePath("b.R70");
     const QString log = m_dir.filePath("b.log");
     SimProcess simB;
     QVERIFY(simB.start({"--image", blankImage, "--save", savedB, "--log", log}));
     program.port.setDevicePath(simB.devicePath());
     QCOMPARE(program.engine.writeAll().outcome(), Outcome::Normal);
-    QVERIFY(program.state.TransferOk);
     simB.stop();
     QCOMPARE(simB.exitCode(), 0);
 
@@ -155,22 +151,21 @@ void tst_TransferEndToEnd::readMemoryFailsAtSlot100()
     SimProcess sim;
     QVERIFY(sim.start({"--fault", QStringLiteral("hang-after=%1").arg(FailingSlot)}));
     Program program(sim.devicePath(), TestBoundMs, 0);
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
-        program.state.ChannelInUse[n] = true;
-        program.state.ChannelText[n][9] = QStringLiteral("OLD");
+    CloneImage before;
+    for (ChannelRow &row : before.Channels) {
+        row.inUse = true;
+        row.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
     }
-    const Module1 before = program.state;
-    program.state.TransferOk = true;
+    program.state.setImage(before);
 
     const TransferResult result = program.engine.readMemory();
     QCOMPARE(result.outcome(), Outcome::CommunicationFailure);
     QCOMPARE(result.failedSlot(), FailingSlot);
     QCOMPARE(result.message(), QString("Communication Error"));
     for (int n = 0; n < FailingSlot; ++n)
-        QVERIFY2(rowEquals(program.state, expected.state, n), qPrintable(QString::number(n)));
+        QCOMPARE(program.state.channel(n), expected.state.channel(n));
     for (int n = FailingSlot; n < Module1::ChannelCount; ++n)
-        QVERIFY2(rowEquals(program.state, before, n), qPrintable(QString::number(n)));
-    QVERIFY(program.state.TransferOk);
+        QCOMPARE(program.state.channel(n), before.Channels[n]);
     QVERIFY(program.port.isOpen());
 }
 
@@ -183,7 +178,7 @@ void tst_TransferEndToEnd::qtr60RadioAcceptedOnSecondTry()
 
     QCOMPARE(program.engine.writeSettings().outcome(), Outcome::Normal);
     const QStringList logged = QString::fromLatin1(readBytes(log)).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(logged.mid(0, 3), (QStringList{"QTR70", "QTR60", "KV~F0300W" + program.state.SettingsLine1}));
+    QCOMPARE(logged.mid(0, 3), (QStringList{"QTR70", "QTR60", "KV~F0300W" + program.state.image().SettingsLine1}));
     QCOMPARE(logged.size(), 7);
 }
 
@@ -209,12 +204,11 @@ void tst_TransferEndToEnd::identification()
     SimProcess sim;
     QVERIFY(sim.start(args));
     Program program(sim.devicePath());
-    program.state.ModelVariant = variant == 0 ? 1 : 0;
-    program.state.ExtendedRange = !extended;
+    program.state.setModel(variant == 0 ? 1 : 0, !extended);
 
     QCOMPARE(program.engine.autoSelect().outcome(), Outcome::Normal);
-    QCOMPARE(program.state.ModelVariant, variant);
-    QCOMPARE(program.state.ExtendedRange, extended);
+    QCOMPARE(program.state.image().ModelVariant, variant);
+    QCOMPARE(program.state.image().ExtendedRange, extended);
     QVERIFY(program.state.DataChanged);
 }
 
@@ -254,13 +248,15 @@ void tst_TransferEndToEnd::faultModes()
     SimProcess sim;
     QVERIFY(sim.start({"--fault", fault}));
     Program program(sim.devicePath(), TestBoundMs, 0);
-    program.state.TransferOk = true;
+    QSignalSpy steps(&program.engine, &TransferEngine::transferFinished);
 
     const TransferResult result = program.run(transfer);
     QVERIFY2(result.outcome() == outcome, qPrintable(result.detail()));
     QVERIFY(!program.engine.isBusy());
-    // TransferOk is set only by a normal end (and cleared by the ALL commands).
-    QCOMPARE(program.state.TransferOk, outcome == Outcome::Normal || !transfer.endsWith("All"));
+    // Read/Write ALL go on to memory only after the settings step ended
+    // normally.
+    const bool secondStep = transfer.endsWith("All") && steps.first().at(1).value<TransferResult>().ok();
+    QCOMPARE(steps.count(), secondStep ? 2 : 1);
 }
 
 void tst_TransferEndToEnd::readAllFailsInMemoryStep()
@@ -269,12 +265,20 @@ void tst_TransferEndToEnd::readAllFailsInMemoryStep()
     SimProcess sim;
     QVERIFY(sim.start({"--fault", "hang-after=15"}));
     Program program(sim.devicePath(), TestBoundMs, 0);
+    QSignalSpy steps(&program.engine, &TransferEngine::transferFinished);
 
     const TransferResult result = program.engine.readAll();
     QCOMPARE(result.outcome(), Outcome::CommunicationFailure);
     QCOMPARE(result.failedSlot(), 10);
-    // Read Settings ended normally and set it; the failed memory step leaves it.
-    QVERIFY(program.state.TransferOk);
+    // Read Settings ended normally and kept what it read; then the memory
+    // step failed.
+    QCOMPARE(steps.count(), 2);
+    QCOMPARE(steps.at(0).at(0).value<TransferEngine::Kind>(), TransferEngine::Kind::ReadSettings);
+    QVERIFY(steps.at(0).at(1).value<TransferResult>().ok());
+    QCOMPARE(steps.at(1).at(0).value<TransferEngine::Kind>(), TransferEngine::Kind::ReadMemory);
+    QCOMPARE(steps.at(1).at(1).value<TransferResult>().outcome(), Outcome::CommunicationFailure);
+    QCOMPARE(program.state.image().SettingsLine1, QString(SettingsCodec::FactoryLine1));
+    QCOMPARE(program.state.image().Vfo[0].textAt(ChannelColumn::Frequency), QString("7.100.000"));
 }
 
 void tst_TransferEndToEnd::radioGoneThenPortReopened()

@@ -5,6 +5,7 @@
 #include "Module1.h"
 #include "ScriptedPort.h"
 #include "SettingsCodec.h"
+#include "StateSnapshot.h"
 #include "TransferEngine.h"
 #include "TransferRunner.h"
 #include "VfoCodec.h"
@@ -62,47 +63,46 @@ struct FakeRadio
 
 // A radio image with every third channel in use, each with its own
 // frequency, factory settings and default VFOs.
-Module1 sampleImage()
+CloneImage sampleImage()
 {
-    Module1 image;
-    SettingsCodec::LoadDefaultSettings(image);
-    VfoCodec::LoadDefaultVfo(image);
-    for (int n = 0; n < Module1::ChannelCount; n += 3) {
-        image.ChannelInUse[n] = true;
-        image.ChannelValue[n][0] = 7000000 + 1000 * n;
-        image.ChannelText[n][9] = QStringLiteral("CH%1").arg(n);
+    CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+    for (int n = 0; n < CloneImage::ChannelCount; n += 3) {
+        ChannelRow &row = image.Channels[n];
+        row.inUse = true;
+        row.valueAt(ChannelColumn::Frequency) = 7000000 + 1000 * n;
+        row.textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(n);
     }
     // The texts as the radio's records give them.
-    for (int n = 0; n < Module1::ChannelCount; ++n)
-        ChannelCodec::DecodeChannel(image, ChannelCodec::EncodeChannel(image, n), n);
+    for (ChannelRow &row : image.Channels)
+        ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(row), row);
     return image;
 }
 
-void loadInto(FakeRadio &radio, Module1 &image)
+// Puts the image into the radio; the image's settings lines become the
+// records the radio holds.
+void loadInto(FakeRadio &radio, CloneImage &image)
 {
-    SettingsCodec::EncodeSettings(image);
+    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(image.SettingSelection);
+    image.SettingsLine1 = lines.line1;
+    image.SettingsLine2 = lines.line2;
     radio.memory[MemoryMap::SettingsRecord1] = image.SettingsLine1;
     radio.memory[MemoryMap::SettingsRecord2] = image.SettingsLine2;
-    radio.memory[MemoryMap::VfoA] = VfoCodec::EncodeVfo(image, 0);
-    radio.memory[MemoryMap::VfoB] = VfoCodec::EncodeVfo(image, 1);
-    for (int n = 0; n < Module1::ChannelCount; ++n)
-        radio.memory[MemoryMap::channelAddress(n)] = ChannelCodec::EncodeChannel(image, n);
+    radio.memory[MemoryMap::VfoA] = VfoCodec::EncodeVfo(image.Vfo[0]);
+    radio.memory[MemoryMap::VfoB] = VfoCodec::EncodeVfo(image.Vfo[1]);
+    for (int n = 0; n < CloneImage::ChannelCount; ++n)
+        radio.memory[MemoryMap::channelAddress(n)] = ChannelCodec::EncodeChannel(image.Channels[n]);
 }
 
 // Marks every channel row so that a replaced row can be told apart.
 void markRows(Module1 &state)
 {
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
-        state.ChannelInUse[n] = true;
-        state.ChannelValue[n][0] = 1;
-        state.ChannelText[n][9] = QStringLiteral("OLD");
+    CloneImage image = state.image();
+    for (ChannelRow &row : image.Channels) {
+        row.inUse = true;
+        row.valueAt(ChannelColumn::Frequency) = 1;
+        row.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
     }
-}
-
-bool rowEquals(const Module1 &a, const Module1 &b, int n)
-{
-    return a.ChannelInUse[n] == b.ChannelInUse[n] && a.ChannelValue[n] == b.ChannelValue[n]
-        && a.ChannelText[n] == b.ChannelText[n];
+    state.setImage(image);
 }
 
 QString readLine(int address)
@@ -174,26 +174,28 @@ void tst_TransferEngine::commandSequence_data()
     QTest::addColumn<QString>("transfer");
     QTest::addColumn<QStringList>("expected");
 
-    // The records a write sends come from the state the transfer starts with.
-    Module1 state;
-    SettingsCodec::EncodeSettings(state);
+    // The records a write sends come from the document the transfer starts
+    // with (a fresh one: empty tables).
+    const CloneImage image;
+    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(image.SettingSelection);
     const QString end = LineExchange::endCommand();
     const QString check = QStringLiteral("QTR70\r\n");
 
     QStringList readMemory;
     QStringList writeMemory{check};
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         readMemory << readLine(MemoryMap::channelAddress(n));
-        writeMemory << BlockCommands::writeCommand(MemoryMap::channelAddress(n), ChannelCodec::EncodeChannel(state, n));
+        writeMemory << BlockCommands::writeCommand(MemoryMap::channelAddress(n),
+                                                   ChannelCodec::EncodeChannel(image.Channels[n]));
     }
     readMemory << end;
     writeMemory << end;
     const QStringList readSettings{readLine(0x0300), readLine(0x0320), readLine(0x0400), readLine(0x0500), end};
     const QStringList writeSettings{check,
-                                    BlockCommands::writeCommand(0x0300, state.SettingsLine1),
-                                    BlockCommands::writeCommand(0x0320, state.SettingsLine2),
-                                    BlockCommands::writeCommand(0x0400, VfoCodec::EncodeVfo(state, 0)),
-                                    BlockCommands::writeCommand(0x0500, VfoCodec::EncodeVfo(state, 1)),
+                                    BlockCommands::writeCommand(0x0300, lines.line1),
+                                    BlockCommands::writeCommand(0x0320, lines.line2),
+                                    BlockCommands::writeCommand(0x0400, VfoCodec::EncodeVfo(image.Vfo[0])),
+                                    BlockCommands::writeCommand(0x0500, VfoCodec::EncodeVfo(image.Vfo[1])),
                                     end};
 
     QTest::newRow("Read Memory") << "readMemory" << readMemory;
@@ -211,71 +213,66 @@ void tst_TransferEngine::commandSequence()
     QFETCH(QStringList, expected);
 
     Harness h;
-    Module1 image = sampleImage();
+    CloneImage image = sampleImage();
     loadInto(h.radio, image);
 
     const TransferResult result = h.run(transfer);
     QCOMPARE(result.outcome(), Outcome::Normal);
     QCOMPARE(h.sent(), expected);
-    // Auto Select leaves TransferOk alone.
-    QCOMPARE(h.state.TransferOk, transfer != "autoSelect");
     QCOMPARE(h.port.openCount(), 1);
 }
 
 void tst_TransferEngine::readMemoryReplacesTheTable()
 {
     Harness h;
-    Module1 image = sampleImage();
+    CloneImage image = sampleImage();
     loadInto(h.radio, image);
     markRows(h.state);
     QSignalSpy slotSpy(&h.engine, &TransferEngine::slotChanged);
-    QSignalSpy rows(&h.engine, &TransferEngine::channelDecoded);
-    // Each row is in the table when its signal comes.
+    QSignalSpy rows(&h.state, &Module1::channelsChanged);
+    QSignalSpy otherParts(&h.state, &Module1::settingsChanged);
+    // Each row is in the document when its signal comes.
     bool rowReadyWhenSignalled = true;
-    connect(&h.engine, &TransferEngine::channelDecoded, this,
-            [&](int n) { rowReadyWhenSignalled &= rowEquals(h.state, image, n); });
+    connect(&h.state, &Module1::channelsChanged, this,
+            [&](int n) { rowReadyWhenSignalled &= h.state.channel(n) == image.Channels[n]; });
 
     QCOMPARE(h.engine.readMemory().outcome(), Outcome::Normal);
 
-    QCOMPARE(slotSpy.count(), Module1::ChannelCount);
-    QCOMPARE(rows.count(), Module1::ChannelCount);
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
+    QCOMPARE(slotSpy.count(), CloneImage::ChannelCount);
+    QCOMPARE(rows.count(), CloneImage::ChannelCount);
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         QCOMPARE(slotSpy.at(n).at(0).toInt(), n);
-        QCOMPARE(rows.at(n).at(0).toInt(), n);
-        QVERIFY2(rowEquals(h.state, image, n), qPrintable(QString::number(n)));
+        QCOMPARE(rows.at(n), (QVariantList{n, n}));
+        QCOMPARE(h.state.channel(n), image.Channels[n]);
     }
     QVERIFY(rowReadyWhenSignalled);
-    QVERIFY(h.state.TransferOk);
+    QCOMPARE(otherParts.count(), 0);
     QVERIFY(!h.state.DataChanged);
 }
 
 void tst_TransferEngine::readMemoryFailsAtSlot100_data()
 {
     QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<bool>("transferOkBefore");
     QTest::addColumn<Outcome>("outcome");
 
     const QByteArray record = QByteArray(64, '0');
-    QTest::newRow("silent, TransferOk false") << Silent << false << Outcome::CommunicationFailure;
-    QTest::newRow("silent, TransferOk true") << Silent << true << Outcome::CommunicationFailure;
-    QTest::newRow("76 characters") << record.left(63) + "\r\n" << true << Outcome::CommunicationFailure;
-    QTest::newRow("78 characters") << record + "0\r\n" << false << Outcome::CommunicationFailure;
-    QTest::newRow("port error") << PortError << true << Outcome::PortFailure;
-    QTest::newRow("does not decode") << QByteArray(64, 'Z') + "\r\n" << true << Outcome::Unexpected;
+    QTest::newRow("silent") << Silent << Outcome::CommunicationFailure;
+    QTest::newRow("76 characters") << record.left(63) + "\r\n" << Outcome::CommunicationFailure;
+    QTest::newRow("78 characters") << record + "0\r\n" << Outcome::CommunicationFailure;
+    QTest::newRow("port error") << PortError << Outcome::PortFailure;
+    QTest::newRow("does not decode") << QByteArray(64, 'Z') + "\r\n" << Outcome::Unexpected;
 }
 
 void tst_TransferEngine::readMemoryFailsAtSlot100()
 {
     QFETCH(QByteArray, answer);
-    QFETCH(bool, transferOkBefore);
     QFETCH(Outcome, outcome);
 
     Harness h;
-    Module1 image = sampleImage();
+    CloneImage image = sampleImage();
     loadInto(h.radio, image);
     markRows(h.state);
-    const Module1 before = h.state;
-    h.state.TransferOk = transferOkBefore;
+    const CloneImage before = h.state.image();
     const QByteArray failing = readLine(MemoryMap::channelAddress(FailingSlot)).toLatin1();
     if (answer == PortError)
         h.port.failAt(FailingSlot, ScriptedPort::Failure::Read);
@@ -288,10 +285,9 @@ void tst_TransferEngine::readMemoryFailsAtSlot100()
     QCOMPARE(result.failedSlot(), FailingSlot);
     QVERIFY2(result.detail().startsWith("slot 100: "), qPrintable(result.detail()));
     for (int n = 0; n < FailingSlot; ++n)
-        QVERIFY2(rowEquals(h.state, image, n), qPrintable(QString::number(n)));
-    for (int n = FailingSlot; n < Module1::ChannelCount; ++n)
-        QVERIFY2(rowEquals(h.state, before, n), qPrintable(QString::number(n)));
-    QCOMPARE(h.state.TransferOk, transferOkBefore);
+        QCOMPARE(h.state.channel(n), image.Channels[n]);
+    for (int n = FailingSlot; n < CloneImage::ChannelCount; ++n)
+        QCOMPARE(h.state.channel(n), before.Channels[n]);
     // The transfer ends at the failing slot: no end command.
     QCOMPARE(h.port.written().size(), FailingSlot + 1);
     QCOMPARE(h.port.written().last(), failing);
@@ -316,10 +312,9 @@ void tst_TransferEngine::writeMemoryFailsPartWay()
     QFETCH(Outcome, outcome);
 
     Harness h;
-    h.state = sampleImage();
-    h.state.TransferOk = true;
+    h.state.setImage(sampleImage());
     const QByteArray failing =
-        BlockCommands::writeCommand(MemoryMap::channelAddress(slot), ChannelCodec::EncodeChannel(h.state, slot))
+        BlockCommands::writeCommand(MemoryMap::channelAddress(slot), ChannelCodec::EncodeChannel(h.state.channel(slot)))
             .toLatin1();
     if (answer == PortError)
         h.port.failAt(slot + 1, ScriptedPort::Failure::Read); // after the model check
@@ -333,9 +328,8 @@ void tst_TransferEngine::writeMemoryFailsPartWay()
     QCOMPARE(h.port.written().last(), failing);
     // The slots before the failing one are in the radio, the rest are not.
     for (int n = 0; n < slot; ++n)
-        QCOMPARE(h.radio.memory.value(MemoryMap::channelAddress(n)), ChannelCodec::EncodeChannel(h.state, n));
+        QCOMPARE(h.radio.memory.value(MemoryMap::channelAddress(n)), ChannelCodec::EncodeChannel(h.state.channel(n)));
     QVERIFY(!h.radio.memory.contains(MemoryMap::channelAddress(slot + 1)));
-    QVERIFY(h.state.TransferOk);
 }
 
 void tst_TransferEngine::readSettingsFailsPartWay_data()
@@ -343,16 +337,17 @@ void tst_TransferEngine::readSettingsFailsPartWay_data()
     QTest::addColumn<int>("address");
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<Outcome>("outcome");
-    QTest::addColumn<bool>("line1Read");
     QTest::addColumn<bool>("settingsShown");
 
+    // The settings lines and selections change together, once both lines
+    // are read and decode.
     const QByteArray undecodable = QByteArray(64, 'Z') + "\r\n";
-    QTest::newRow("silent at 0300") << 0x0300 << Silent << Outcome::CommunicationFailure << false << false;
-    QTest::newRow("silent at 0320") << 0x0320 << Silent << Outcome::CommunicationFailure << true << false;
-    QTest::newRow("settings do not decode") << 0x0320 << undecodable << Outcome::Unexpected << true << false;
-    QTest::newRow("port error at 0400") << 0x0400 << PortError << Outcome::PortFailure << true << true;
-    QTest::newRow("VFO A does not decode") << 0x0400 << undecodable << Outcome::Unexpected << true << true;
-    QTest::newRow("VFO B does not decode") << 0x0500 << undecodable << Outcome::Unexpected << true << true;
+    QTest::newRow("silent at 0300") << 0x0300 << Silent << Outcome::CommunicationFailure << false;
+    QTest::newRow("silent at 0320") << 0x0320 << Silent << Outcome::CommunicationFailure << false;
+    QTest::newRow("settings do not decode") << 0x0320 << undecodable << Outcome::Unexpected << false;
+    QTest::newRow("port error at 0400") << 0x0400 << PortError << Outcome::PortFailure << true;
+    QTest::newRow("VFO A does not decode") << 0x0400 << undecodable << Outcome::Unexpected << true;
+    QTest::newRow("VFO B does not decode") << 0x0500 << undecodable << Outcome::Unexpected << true;
 }
 
 void tst_TransferEngine::readSettingsFailsPartWay()
@@ -360,52 +355,52 @@ void tst_TransferEngine::readSettingsFailsPartWay()
     QFETCH(int, address);
     QFETCH(QByteArray, answer);
     QFETCH(Outcome, outcome);
-    QFETCH(bool, line1Read);
     QFETCH(bool, settingsShown);
 
     Harness h;
-    Module1 image = sampleImage();
+    CloneImage image = sampleImage();
     // The radio's settings and VFOs differ from the program's.
     image.SettingSelection[0] = 1;
-    image.VfoValue[0][0] = 14200000;
-    image.VfoValue[1][0] = 21300000;
+    image.Vfo[0].valueAt(ChannelColumn::Frequency) = 14200000;
+    image.Vfo[1].valueAt(ChannelColumn::Frequency) = 21300000;
     loadInto(h.radio, image);
-    SettingsCodec::LoadDefaultSettings(h.state);
-    VfoCodec::LoadDefaultVfo(h.state);
-    const Module1 before = h.state;
+    h.state.setImage(CloneImage::factory(Vocabulary::ModelE, false));
+    const CloneImage before = h.state.image();
     if (answer == PortError)
         h.port.failAt(2, ScriptedPort::Failure::Read);
     else
         h.radio.overrides[readLine(address).toLatin1()] = answer;
-    QSignalSpy settingsSignal(&h.engine, &TransferEngine::settingsDecoded);
-    QSignalSpy vfoSignal(&h.engine, &TransferEngine::vfoDecoded);
+    QSignalSpy settingsSignal(&h.state, &Module1::settingsChanged);
+    QSignalSpy vfoSignal(&h.state, &Module1::vfoChanged);
 
     QCOMPARE(h.engine.readSettings().outcome(), outcome);
 
-    QCOMPARE(h.state.SettingsLine1, line1Read ? image.SettingsLine1 : before.SettingsLine1);
-    QCOMPARE(h.state.SettingSelection, settingsShown ? image.SettingSelection : before.SettingSelection);
+    const CloneImage &after = h.state.image();
+    const CloneImage &settings = settingsShown ? image : before;
+    QCOMPARE(after.SettingsLine1, settings.SettingsLine1);
+    QCOMPARE(after.SettingsLine2, settings.SettingsLine2);
+    QCOMPARE(after.SettingSelection, settings.SettingSelection);
     QCOMPARE(settingsSignal.count(), settingsShown ? 1 : 0);
     // Both VFO rows or neither: a failed read leaves both as they were.
-    QCOMPARE(h.state.VfoText, before.VfoText);
-    QCOMPARE(h.state.VfoValue, before.VfoValue);
+    QCOMPARE(after.Vfo, before.Vfo);
     QCOMPARE(vfoSignal.count(), 0);
-    QVERIFY(!h.state.TransferOk);
     QVERIFY(!h.sent().contains(LineExchange::endCommand()));
 }
 
 void tst_TransferEngine::writeSettingsSendsRecordsRebuiltFromSelections()
 {
     Harness h;
-    SettingsCodec::LoadDefaultSettings(h.state);
-    h.state.SettingSelection[3] = 1;
-    h.state.SettingsLine1 = QString(64, '7'); // stale text, never sent
-    Module1 expected = h.state;
-    SettingsCodec::EncodeSettings(expected);
+    CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+    image.SettingSelection[3] = 1;
+    image.SettingsLine1 = QString(64, '7'); // stale text, never sent
+    h.state.setImage(image);
+    const SettingsCodec::Lines expected = SettingsCodec::EncodeSettings(image.SettingSelection);
 
     QCOMPARE(h.engine.writeSettings().outcome(), Outcome::Normal);
-    QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord1), expected.SettingsLine1);
-    QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord2), expected.SettingsLine2);
-    QCOMPARE(h.state.SettingsLine1, expected.SettingsLine1);
+    QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord1), expected.line1);
+    QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord2), expected.line2);
+    QCOMPARE(h.state.image().SettingsLine1, expected.line1);
+    QCOMPARE(h.state.image().SettingsLine2, expected.line2);
 }
 
 void tst_TransferEngine::allStopsWhenSettingsFail_data()
@@ -425,17 +420,23 @@ void tst_TransferEngine::allStopsWhenSettingsFail()
     QFETCH(int, commandsSent);
 
     Harness h;
-    Module1 image = sampleImage();
+    CloneImage image = sampleImage();
     loadInto(h.radio, image);
     h.radio.model = "QTR50"; // refuses both model names
     h.radio.overrides[failing] = Silent;
-    h.state.TransferOk = true;
+    QSignalSpy started(&h.engine, &TransferEngine::transferStarted);
     QSignalSpy finished(&h.engine, &TransferEngine::transferFinished);
+    QSignalSpy busy(&h.engine, &TransferEngine::busyChanged);
 
     QCOMPARE(h.run(transfer).outcome(), Outcome::CommunicationFailure);
     QCOMPARE(h.port.written().size(), commandsSent);
+    // Only the settings step ran.
+    QCOMPARE(started.count(), 1);
+    const auto settingsKind = transfer == "readAll" ? TransferEngine::Kind::ReadSettings
+                                                    : TransferEngine::Kind::WriteSettings;
+    QCOMPARE(started.at(0).at(0).value<TransferEngine::Kind>(), settingsKind);
     QCOMPARE(finished.count(), 1);
-    QVERIFY(!h.state.TransferOk);
+    QCOMPARE(busy.count(), 2);
 }
 
 void tst_TransferEngine::portCannotBeOpened_data()
@@ -451,24 +452,24 @@ void tst_TransferEngine::portCannotBeOpened()
 
     Harness h;
     h.port.setOpenError(QStringLiteral("Permission denied"));
-    h.state.TransferOk = true;
-    const int variant = h.state.ModelVariant;
+    h.state.setImage(sampleImage());
+    const QString before = stateSnapshot(h.state);
+    QSignalSpy started(&h.engine, &TransferEngine::transferStarted);
 
     const TransferResult result = h.run(transfer);
     QCOMPARE(result.outcome(), Outcome::Unexpected);
     QCOMPARE(result.detail(), QString("Permission denied: scripted"));
     QCOMPARE(result.message(), QString("COM Port Error"));
     QVERIFY(h.port.written().isEmpty());
-    // Read/Write ALL clear TransferOk before their first step.
-    QCOMPARE(h.state.TransferOk, !transfer.endsWith("All"));
-    QCOMPARE(h.state.ModelVariant, variant);
-    QVERIFY(!h.state.DataChanged);
+    // Read/Write ALL do not go on to their second step.
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(stateSnapshot(h.state), before);
 }
 
 void tst_TransferEngine::portStaysOpenAfterFailure()
 {
     Harness h;
-    Module1 image = sampleImage();
+    CloneImage image = sampleImage();
     loadInto(h.radio, image);
     h.radio.overrides["KV~WHO\r\n"] = Silent;
 
@@ -490,21 +491,22 @@ void tst_TransferEngine::autoSelect_data()
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("variant");
     QTest::addColumn<bool>("extended");
+    QTest::addColumn<bool>("modelSignalled");
 
-    // The program starts with option 2 (QT-R70E).
-    QTest::newRow("33, 00") << QByteArray("QTR7033xx00") << true << Outcome::Normal << 0 << false;
-    QTest::newRow("66") << QByteArray("QTR7066xx00") << false << Outcome::Normal << 1 << false;
-    QTest::newRow("99, AA") << QByteArray("QTR7099xxAA") << false << Outcome::Normal << 2 << true;
-    QTest::newRow("QTR60, CC, AA") << QByteArray("QTR60CC--AA") << false << Outcome::Normal << 3 << true;
-    QTest::newRow("range in lower case") << QByteArray("QTR70CCxxaa") << true << Outcome::Normal << 3 << false;
-    QTest::newRow("unknown variant") << QByteArray("QTR7044xxAA") << true << Outcome::CommunicationFailure << 2
-                                     << false;
-    QTest::newRow("variant in lower case") << QByteArray("QTR70ccxxAA") << false << Outcome::CommunicationFailure
-                                           << 2 << false;
-    QTest::newRow("other model") << QByteArray("QTR8033xxAA") << true << Outcome::CommunicationFailure << 2
-                                 << true;
-    QTest::newRow("20 characters") << QByteArray("QTR7033xxA") << true << Outcome::CommunicationFailure << 2
-                                   << true;
+    // The program starts with option 2 (QT-R70E). An identification of the
+    // right form clears the coverage version before its variant code is
+    // looked up; the views are told.
+    const Outcome comm = Outcome::CommunicationFailure;
+    QTest::newRow("33, 00") << QByteArray("QTR7033xx00") << true << Outcome::Normal << 0 << false << true;
+    QTest::newRow("66") << QByteArray("QTR7066xx00") << false << Outcome::Normal << 1 << false << true;
+    QTest::newRow("99, AA") << QByteArray("QTR7099xxAA") << false << Outcome::Normal << 2 << true << true;
+    QTest::newRow("QTR60, CC, AA") << QByteArray("QTR60CC--AA") << false << Outcome::Normal << 3 << true << true;
+    QTest::newRow("range in lower case") << QByteArray("QTR70CCxxaa") << true << Outcome::Normal << 3 << false
+                                         << true;
+    QTest::newRow("unknown variant") << QByteArray("QTR7044xxAA") << true << comm << 2 << false << true;
+    QTest::newRow("variant in lower case") << QByteArray("QTR70ccxxAA") << false << comm << 2 << false << true;
+    QTest::newRow("other model") << QByteArray("QTR8033xxAA") << true << comm << 2 << true << false;
+    QTest::newRow("20 characters") << QByteArray("QTR7033xxA") << true << comm << 2 << true << false;
 }
 
 void tst_TransferEngine::autoSelect()
@@ -514,22 +516,25 @@ void tst_TransferEngine::autoSelect()
     QFETCH(Outcome, outcome);
     QFETCH(int, variant);
     QFETCH(bool, extended);
+    QFETCH(bool, modelSignalled);
 
     Harness h;
     h.radio.identity = identity;
-    h.state.ExtendedRange = extendedBefore;
-    h.state.ModelVariant = Module1::ModelE;
-    QSignalSpy selected(&h.engine, &TransferEngine::modelSelected);
+    h.state.setModel(Vocabulary::ModelE, extendedBefore);
+    QSignalSpy selected(&h.state, &Module1::modelChanged);
+    // The document holds the new model when the views are told.
+    int variantWhenSignalled = -1;
+    connect(&h.state, &Module1::modelChanged, this,
+            [&] { variantWhenSignalled = h.state.image().ModelVariant; });
 
     QCOMPARE(h.engine.autoSelect().outcome(), outcome);
-    QCOMPARE(h.state.ModelVariant, variant);
-    QCOMPARE(h.state.ExtendedRange, extended);
+    QCOMPARE(h.state.image().ModelVariant, variant);
+    QCOMPARE(h.state.image().ExtendedRange, extended);
     const bool normal = outcome == Outcome::Normal;
     QCOMPARE(h.state.DataChanged, normal);
-    QCOMPARE(selected.count(), normal ? 1 : 0);
-    if (normal)
-        QCOMPARE(selected.at(0).at(0).toInt(), variant);
-    QVERIFY(!h.state.TransferOk);
+    QCOMPARE(selected.count(), modelSignalled ? 1 : 0);
+    if (modelSignalled)
+        QCOMPARE(variantWhenSignalled, variant);
 }
 
 void tst_TransferEngine::refusedWhileBusy_data()
@@ -544,9 +549,8 @@ void tst_TransferEngine::refusedWhileBusy()
     QFETCH(QString, second);
 
     Harness h;
-    Module1 image = sampleImage();
+    CloneImage image = sampleImage();
     loadInto(h.radio, image);
-    h.state.TransferOk = true;
     QSignalSpy busy(&h.engine, &TransferEngine::busyChanged);
     QSignalSpy started(&h.engine, &TransferEngine::transferStarted);
     TransferResult refused;
@@ -567,9 +571,8 @@ void tst_TransferEngine::refusedWhileBusy()
     QCOMPARE(started.count(), 1);
     QCOMPARE(busy.count(), 2);
     QVERIFY(!h.engine.isBusy());
-    QCOMPARE(h.port.written().size(), Module1::ChannelCount + 1);
-    QVERIFY(h.state.TransferOk);
-    QCOMPARE(h.state.ModelVariant, Module1::ModelE);
+    QCOMPARE(h.port.written().size(), CloneImage::ChannelCount + 1);
+    QCOMPARE(h.state.image().ModelVariant, int(Vocabulary::ModelE));
 }
 
 QTEST_GUILESS_MAIN(tst_TransferEngine)

@@ -1,6 +1,6 @@
 #include "ChannelCodec.h"
+#include "CloneImage.h"
 #include "MemoryMap.h"
-#include "Module1.h"
 #include "RadioImage.h"
 #include "SettingsCodec.h"
 #include "SimFault.h"
@@ -8,8 +8,10 @@
 #include "SimProcess.h"
 #include "VfoCodec.h"
 #include "VirtualRadio.h"
+#include "Vocabulary.h"
 #include "WirePacer.h"
 
+#include <QBuffer>
 #include <QEventLoop>
 #include <QSerialPort>
 #include <QSet>
@@ -44,7 +46,7 @@ QByteArray recordDigits(const RadioImage &image, int address)
 }
 
 VirtualRadio factoryRadio(const QString &fault = QString(), const QString &model = QStringLiteral("QTR70"),
-                          int variant = Module1::ModelE, bool extended = false)
+                          int variant = Vocabulary::ModelE, bool extended = false)
 {
     const SimFault parsed = fault.isEmpty() ? SimFault() : SimFault::parse(fault).value();
     return VirtualRadio(RadioImage::factoryImage(variant), model, variant, extended, parsed);
@@ -102,6 +104,13 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+bool fromCloneFile(QByteArray bytes, RadioImage &image, RadioImage::Loaded &loaded, QString &error)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return RadioImage::fromCloneFile(buffer, image, loaded, error);
+}
+
 } // namespace
 
 class tst_VirtualRadio : public QObject
@@ -152,13 +161,13 @@ void tst_VirtualRadio::answers_data()
     QTest::addColumn<int>("length");
 
     const QByteArray who = "KV~WHO\r\n";
-    QTest::newRow("who J") << "QTR70" << Module1::ModelJ << false << who << QByteArray("QTR70330000\r\n") << 21;
-    QTest::newRow("who T") << "QTR70" << Module1::ModelT << false << who << QByteArray("QTR70660000\r\n") << 21;
-    QTest::newRow("who E") << "QTR70" << Module1::ModelE << false << who << QByteArray("QTR70990000\r\n") << 21;
-    QTest::newRow("who A") << "QTR70" << Module1::ModelA << false << who << QByteArray("QTR70CC0000\r\n") << 21;
-    QTest::newRow("who J ext") << "QTR70" << Module1::ModelJ << true << who << QByteArray("QTR703300AA\r\n") << 21;
-    QTest::newRow("who A ext") << "QTR70" << Module1::ModelA << true << who << QByteArray("QTR70CC00AA\r\n") << 21;
-    QTest::newRow("who QTR60 T ext") << "QTR60" << Module1::ModelT << true << who << QByteArray("QTR606600AA\r\n") << 21;
+    QTest::newRow("who J") << "QTR70" << Vocabulary::ModelJ << false << who << QByteArray("QTR70330000\r\n") << 21;
+    QTest::newRow("who T") << "QTR70" << Vocabulary::ModelT << false << who << QByteArray("QTR70660000\r\n") << 21;
+    QTest::newRow("who E") << "QTR70" << Vocabulary::ModelE << false << who << QByteArray("QTR70990000\r\n") << 21;
+    QTest::newRow("who A") << "QTR70" << Vocabulary::ModelA << false << who << QByteArray("QTR70CC0000\r\n") << 21;
+    QTest::newRow("who J ext") << "QTR70" << Vocabulary::ModelJ << true << who << QByteArray("QTR703300AA\r\n") << 21;
+    QTest::newRow("who A ext") << "QTR70" << Vocabulary::ModelA << true << who << QByteArray("QTR70CC00AA\r\n") << 21;
+    QTest::newRow("who QTR60 T ext") << "QTR60" << Vocabulary::ModelT << true << who << QByteArray("QTR606600AA\r\n") << 21;
 
     QTest::newRow("own model") << "QTR70" << 2 << false << QByteArray("QTR70\r\n") << QByteArray("OK\r\n") << 11;
     QTest::newRow("other model") << "QTR70" << 2 << false << QByteArray("QTR60\r\n") << QByteArray("NG\r\n") << 11;
@@ -347,9 +356,9 @@ void tst_VirtualRadio::options_data()
     using K = SimFault::Kind;
     QTest::newRow("defaults") << QStringList() << A::Run << -1 << "QTR70" << K::None << 0;
     QTest::newRow("help") << QStringList{"--help"} << A::Help << -1 << "" << K::None << 0;
-    QTest::newRow("variant T") << QStringList{"--variant", "T"} << A::Run << int(Module1::ModelT) << "QTR70"
+    QTest::newRow("variant T") << QStringList{"--variant", "T"} << A::Run << int(Vocabulary::ModelT) << "QTR70"
                                << K::None << 0;
-    QTest::newRow("variant=A") << QStringList{"--variant=A"} << A::Run << int(Module1::ModelA) << "QTR70"
+    QTest::newRow("variant=A") << QStringList{"--variant=A"} << A::Run << int(Vocabulary::ModelA) << "QTR70"
                                << K::None << 0;
     QTest::newRow("model QTR60") << QStringList{"--model", "QTR60"} << A::Run << -1 << "QTR60" << K::None << 0;
     QTest::newRow("hang-after") << QStringList{"--fault", "hang-after=12"} << A::Run << -1 << "QTR70"
@@ -399,8 +408,8 @@ void tst_VirtualRadio::options()
 void tst_VirtualRadio::factoryImageDecodes_data()
 {
     QTest::addColumn<int>("variant");
-    QTest::newRow("J") << int(Module1::ModelJ);
-    QTest::newRow("E") << int(Module1::ModelE);
+    QTest::newRow("J") << int(Vocabulary::ModelJ);
+    QTest::newRow("E") << int(Vocabulary::ModelE);
 }
 
 void tst_VirtualRadio::factoryImageDecodes()
@@ -409,33 +418,30 @@ void tst_VirtualRadio::factoryImageDecodes()
 
     // The program reads every record of a fresh sim without a decode error.
     const RadioImage image = RadioImage::factoryImage(variant);
-    Module1 state;
-    state.ModelVariant = variant;
-    state.SettingsLine1 = recordDigits(image, MemoryMap::SettingsRecord1);
-    state.SettingsLine2 = recordDigits(image, MemoryMap::SettingsRecord2);
-    QVERIFY(SettingsCodec::DecodeSettings(state).ok());
-    QCOMPARE(state.SettingsLine1, QString(SettingsCodec::FactoryLine1));
-    QCOMPARE(state.SettingsLine2, QString(SettingsCodec::FactoryLine2));
+    const QString line1 = recordDigits(image, MemoryMap::SettingsRecord1);
+    const QString line2 = recordDigits(image, MemoryMap::SettingsRecord2);
+    SettingSelections selections{};
+    QVERIFY(SettingsCodec::DecodeSettings(line1, line2, selections).ok());
+    QCOMPARE(line1, QString(SettingsCodec::FactoryLine1));
+    QCOMPARE(line2, QString(SettingsCodec::FactoryLine2));
 
-    Module1 defaults;
-    defaults.ModelVariant = variant;
-    VfoCodec::LoadDefaultVfo(defaults);
-    QCOMPARE(QString(recordDigits(image, MemoryMap::VfoA)), VfoCodec::EncodeVfo(defaults, 0));
-    QCOMPARE(QString(recordDigits(image, MemoryMap::VfoB)), VfoCodec::EncodeVfo(defaults, 1));
+    const QString defaultVfo = VfoCodec::EncodeVfo(VfoCodec::defaultVfo(variant));
+    QCOMPARE(QString(recordDigits(image, MemoryMap::VfoA)), defaultVfo);
+    QCOMPARE(QString(recordDigits(image, MemoryMap::VfoB)), defaultVfo);
 
     QSet<QString> modes;
     int skipped = 0;
     int toned = 0;
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
-        const DecodeResult decoded =
-            ChannelCodec::DecodeChannel(state, recordDigits(image, MemoryMap::channelAddress(n)), n);
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
+        ChannelRow row;
+        const DecodeResult decoded = ChannelCodec::DecodeChannel(recordDigits(image, MemoryMap::channelAddress(n)), row);
         QVERIFY2(decoded.ok(), qPrintable(QStringLiteral("slot %1: %2").arg(n).arg(decoded.field())));
-        QCOMPARE(bool(state.ChannelInUse[n]), RadioImage::sampleSlots().contains(n));
-        if (!state.ChannelInUse[n])
+        QCOMPARE(row.inUse, RadioImage::sampleSlots().contains(n));
+        if (!row.inUse)
             continue;
-        modes.insert(state.ChannelText[n][1]);
-        skipped += state.ChannelValue[n][10] != 0 ? 1 : 0;
-        toned += state.ChannelText[n][6] != ChannelCodec::toneText(state, 0) ? 1 : 0;
+        modes.insert(row.textAt(ChannelColumn::Mode));
+        skipped += row.valueAt(ChannelColumn::Skip) != 0 ? 1 : 0;
+        toned += row.textAt(ChannelColumn::Tone) != Vocabulary::text(ChannelColumn::Tone, 0) ? 1 : 0;
     }
     QVERIFY(RadioImage::sampleSlots().size() >= 5 && RadioImage::sampleSlots().size() <= 8);
     QVERIFY(modes.size() >= 4);
@@ -447,7 +453,7 @@ void tst_VirtualRadio::cloneFileRoundTrip_data()
 {
     QTest::addColumn<int>("variant");
     QTest::addColumn<bool>("extended");
-    for (int v : {Module1::ModelJ, Module1::ModelT, Module1::ModelE, Module1::ModelA}) {
+    for (int v : {Vocabulary::ModelJ, Vocabulary::ModelT, Vocabulary::ModelE, Vocabulary::ModelA}) {
         for (bool extended : {false, true})
             QTest::addRow("%d%s", v, extended ? " extended" : "") << v << extended;
     }
@@ -462,18 +468,17 @@ void tst_VirtualRadio::cloneFileRoundTrip()
     image.setBlock(MemoryMap::channelAddress(300), Record{0x80, 0xFF, 0x12});
     const QByteArray file = image.toCloneFile(variant, extended);
 
-    const Module1 tables;
     const QList<QByteArray> lines = file.split('\n');
     QCOMPARE(int(lines.size()), 611); // 610 lines, each ended by LF
     QVERIFY(lines.last().isEmpty());
     QCOMPARE(file.count("\r\n"), 610);
-    QCOMPARE(lines.first(), tables.CloneHeaderTable.at(variant + (extended ? 5 : 0)).toLatin1() + '\r');
-    QCOMPARE(lines.at(609), tables.CloneEndMark.toLatin1() + '\r');
+    QCOMPARE(lines.first(), Vocabulary::cloneHeaders().at(variant + (extended ? 5 : 0)).toLatin1() + '\r');
+    QCOMPARE(lines.at(609), Vocabulary::cloneEndMark().toLatin1() + '\r');
 
     RadioImage loaded;
     RadioImage::Loaded header;
     QString error;
-    QVERIFY2(RadioImage::fromCloneFile(file, loaded, header, error), qPrintable(error));
+    QVERIFY2(fromCloneFile(file, loaded, header, error), qPrintable(error));
     QCOMPARE(header.variant, variant);
     QCOMPARE(header.extended, extended);
     QCOMPARE(loaded.toCloneFile(header.variant, header.extended), file);
@@ -484,7 +489,7 @@ void tst_VirtualRadio::cloneFileChecks_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("accepted");
 
-    const QByteArray good = RadioImage::factoryImage(Module1::ModelE).toCloneFile(Module1::ModelE, false);
+    const QByteArray good = RadioImage::factoryImage(Vocabulary::ModelE).toCloneFile(Vocabulary::ModelE, false);
     QList<QByteArray> lines = good.split('\n');
     lines.removeLast();
     const auto withLine = [&](int index, const QByteArray &text) {
@@ -502,6 +507,9 @@ void tst_VirtualRadio::cloneFileChecks_data()
     QTest::newRow("empty header") << withLine(0, "") << false;
     QTest::newRow("data line of 63") << withLine(100, QByteArray(63, '0')) << false;
     QTest::newRow("data line not hex") << withLine(7, QByteArray(64, 'Q')) << false;
+    // The radio holds records, whatever the program makes of them.
+    QTest::newRow("channel the program cannot decode")
+        << withLine(300, "8006000000000000000000000000000000000000000000000000000000000000") << true;
     QTest::newRow("end mark single blanks") << withLine(609, "Korvan QT-R70 Clone File End") << false;
     QTest::newRow("stops after line 300") << firstLines(300) << false;
     QTest::newRow("no end mark") << firstLines(609) << false;
@@ -517,18 +525,18 @@ void tst_VirtualRadio::cloneFileChecks()
     const Record marker{0xAB};
     image.setBlock(MemoryMap::VfoA, marker);
     RadioImage::Loaded header;
-    header.variant = Module1::ModelT;
+    header.variant = Vocabulary::ModelT;
     QString error;
-    QCOMPARE(RadioImage::fromCloneFile(file, image, header, error), accepted);
+    QCOMPARE(fromCloneFile(file, image, header, error), accepted);
     QCOMPARE(error.isEmpty(), accepted);
     if (accepted) {
         QCOMPARE(image.blockCount(), int(RadioImage::recordAddresses().size()));
-        QCOMPARE(header.variant, int(Module1::ModelE));
+        QCOMPARE(header.variant, int(Vocabulary::ModelE));
     } else {
         // A refused file leaves everything as it was.
         QCOMPARE(image.blockCount(), 1);
         QCOMPARE(image.block(MemoryMap::VfoA), marker);
-        QCOMPARE(header.variant, int(Module1::ModelT));
+        QCOMPARE(header.variant, int(Vocabulary::ModelT));
     }
 }
 
@@ -739,7 +747,7 @@ void tst_VirtualRadio::endToEndRefusesMalformedImage()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("short.R70"));
-    const QByteArray good = RadioImage::factoryImage(Module1::ModelE).toCloneFile(Module1::ModelE, false);
+    const QByteArray good = RadioImage::factoryImage(Vocabulary::ModelE).toCloneFile(Vocabulary::ModelE, false);
     QVERIFY(writeFile(path, good.left(good.size() / 2)));
 
     SimProcess sim;

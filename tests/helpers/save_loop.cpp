@@ -1,8 +1,7 @@
 // Test helper: saves two different clone images to one path, alternately,
 // until it is killed. Prints "ready" once the first save is done.
-#include "ChannelCodec.h"
 #include "CloneFile.h"
-#include "Module1.h"
+#include "CloneImage.h"
 
 #include <QCoreApplication>
 
@@ -13,15 +12,15 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    Module1 images[2];
+    CloneImage images[2];
     for (int i = 0; i < 2; ++i) {
-        CloneFile::New(images[i]);
+        images[i] = CloneImage::factory(Vocabulary::ModelE, false);
         images[i].ModelVariant = i;
-        images[i].ChannelInUse[i] = true;
+        images[i].Channels[i].inUse = true;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
     for (long n = 0;; ++n) {
-        if (!CloneFile::WriteCloneFile(images[n % 2], path).ok())
+        if (!CloneFile::WriteCloneFile(path, images[n % 2]).ok())
             return 1;
         if (n == 0) {
             std::printf("ready\n");

@@ -2,8 +2,18 @@
 
 #include <QString>
 
+class CloneImage;
 class Module1;
+struct ChannelRow;
+struct VfoRow;
 
-// Every piece of a Module1's data as one text, for "left exactly as it was"
-// comparisons in tests.
+// Every piece of an image as one text, one line per row, for "left exactly
+// as it was" comparisons in tests (a failing QCOMPARE shows the first line
+// that differs).
+QString imageSnapshot(const CloneImage &image);
+// The document's data: its image, DataChanged and CurrentFileName.
 QString stateSnapshot(const Module1 &state);
+
+// A row's cells as QCOMPARE prints them (found through the row's type).
+char *toString(const ChannelRow &row);
+char *toString(const VfoRow &row);

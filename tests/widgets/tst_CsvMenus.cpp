@@ -76,8 +76,10 @@ void putChannel(Module1 &state, int n)
     const QString name = QStringLiteral("M%1").arg(n);
     for (int i = 0; i < name.size(); ++i)
         b[20 + i] = std::uint8_t(ChannelCodec::NameCharCode(name.at(i)));
-    if (!ChannelCodec::DecodeChannel(state, RecordText::join(b), n))
+    ChannelRow row;
+    if (!ChannelCodec::DecodeChannel(RecordText::join(b), row))
         qFatal("channel %d does not decode", n);
+    state.setChannel(n, row);
 }
 
 // The window loaded, with a clone file saved as the current file.
@@ -92,12 +94,22 @@ frmMain &windowWithCloneFile(MainWindowFixture &f)
     return w;
 }
 
-QStringList gridRow(const QTableWidget *grid, int row)
+QStringList gridRow(const QTableView *grid, int row)
 {
+    const QAbstractItemModel *model = grid->model();
     QStringList texts;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        texts.append(grid->item(row, c)->text());
+    for (int c = 0; c < model->columnCount(); ++c)
+        texts.append(model->data(model->index(row, c)).toString());
     return texts;
+}
+
+// Which channel slots are in use.
+QList<bool> slotsInUse(const CloneImage &image)
+{
+    QList<bool> inUse;
+    for (const ChannelRow &row : image.Channels)
+        inUse.append(row.inUse);
+    return inUse;
 }
 
 } // namespace
@@ -159,10 +171,10 @@ void tst_CsvMenus::importThroughMenu()
     QCOMPARE(f.vfoCell(0, 0), QStringLiteral("7.100.000"));
 
     // The first channel row selected across its columns.
-    QCOMPARE(grid->currentRow(), 0);
-    QCOMPARE(grid->currentColumn(), 0);
+    QCOMPARE(grid->currentIndex().row(), 0);
+    QCOMPARE(grid->currentIndex().column(), 0);
     const QModelIndexList selected = grid->selectionModel()->selectedIndexes();
-    QCOMPARE(selected.size(), MemoryGrid::DataColumns);
+    QCOMPARE(selected.size(), Vocabulary::ChannelGridColumns);
     for (const QModelIndex &index : selected)
         QCOMPARE(index.row(), 0);
 
@@ -193,7 +205,6 @@ void tst_CsvMenus::exportThroughMenu()
     const QString clonePath = f.state.CurrentFileName;
     putChannel(f.state, 7);
     putChannel(f.state, 250);
-    w.refreshAllViews();
     f.state.DataChanged = changedBefore;
     const QString csvPath = f.path(QStringLiteral("out.csv"));
     QVERIFY(writeFile(csvPath, "older contents"));
@@ -206,7 +217,7 @@ void tst_CsvMenus::exportThroughMenu()
     QCOMPARE(f.prompter.shown.first().title, clonePath);
     QCOMPARE(w.commonDialogFileName(), csvPath);
     const QByteArray written = readFile(csvPath);
-    QCOMPARE(written, CsvExchange::exportBytes(f.state));
+    QCOMPARE(written, CsvExchange::exportBytes(f.state.image()));
     QVERIFY(written.contains("\"QT-R70\",\"MEMORY\",\"7\","));
     QVERIFY(!written.contains("\"250\""));
 
@@ -228,11 +239,10 @@ void tst_CsvMenus::exportClearImportGivesBackTheGrid()
     frmMain &w = f.load();
     for (int n : {0, 1, 2, 17, 99, 150, 199})
         putChannel(f.state, n);
-    w.refreshAllViews();
     QStringList shown;
     for (int r = 0; r < CsvExchange::ExportedChannels; ++r)
         shown.append(gridRow(w.memoryGrid(), r));
-    const Module1 before = f.state;
+    const QList<bool> inUseBefore = slotsInUse(f.state.image());
     const QString csvPath = f.path(QStringLiteral("channels.csv"));
 
     f.prompter.fileNames.enqueue(csvPath);
@@ -250,7 +260,7 @@ void tst_CsvMenus::exportClearImportGivesBackTheGrid()
     for (int r = 0; r < CsvExchange::ExportedChannels; ++r)
         back.append(gridRow(w.memoryGrid(), r));
     QCOMPARE(back, shown);
-    QCOMPARE(f.state.ChannelInUse, before.ChannelInUse);
+    QCOMPARE(slotsInUse(f.state.image()), inUseBefore);
 }
 
 void tst_CsvMenus::cancelledDoesNothing_data()
@@ -274,7 +284,6 @@ void tst_CsvMenus::cancelledDoesNothing()
     MainWindowFixture f;
     frmMain &w = windowWithCloneFile(f);
     putChannel(f.state, 5);
-    w.refreshAllViews();
     f.state.DataChanged = true;
     const QString before = stateSnapshot(f.state);
     const QString caption = w.windowTitle();
@@ -313,7 +322,6 @@ void tst_CsvMenus::unusableFile()
     frmMain &w = windowWithCloneFile(f);
     QVERIFY(QDir(f.programFolder()).mkpath(QStringLiteral("folder")));
     putChannel(f.state, 5);
-    w.refreshAllViews();
     f.state.DataChanged = true;
     const QString before = stateSnapshot(f.state);
     const QString caption = w.windowTitle();

@@ -9,6 +9,7 @@
 #include "StateSnapshot.h"
 #include "TransferEngine.h"
 #include "VfoGrid.h"
+#include "Vocabulary.h"
 #include "dlgModify.h"
 #include "frmMain.h"
 
@@ -55,22 +56,23 @@ frmMain &memoryWindow(MainWindowFixture &f)
 }
 
 // The middle of a cell, scrolled into view first.
-QPoint cellPoint(QTableWidget *grid, int row, int column)
+QPoint cellPoint(QTableView *grid, int row, int column)
 {
-    grid->scrollToItem(grid->item(row, column));
-    return grid->visualItemRect(grid->item(row, column)).center();
+    const QModelIndex cell = grid->model()->index(row, column);
+    grid->scrollTo(cell);
+    return grid->visualRect(cell).center();
 }
 
-QPoint labelPoint(QTableWidget *grid, int row)
+QPoint labelPoint(QTableView *grid, int row)
 {
-    grid->scrollToItem(grid->item(row, grid->columnAt(0)));
+    grid->scrollTo(grid->model()->index(row, grid->columnAt(0)));
     QHeaderView *labels = grid->verticalHeader();
     return {labels->width() / 2, labels->sectionViewportPosition(row) + labels->sectionSize(row) / 2};
 }
 
 // A user's double-click on a row's cell or on its label: press, release,
 // double-click, release.
-void doubleClick(QTableWidget *grid, int row, bool onLabel = false)
+void doubleClick(QTableView *grid, int row, bool onLabel = false)
 {
     const QPoint at = onLabel ? labelPoint(grid, row) : cellPoint(grid, row, 2);
     QWidget *surface = onLabel ? grid->verticalHeader()->viewport() : grid->viewport();
@@ -80,13 +82,13 @@ void doubleClick(QTableWidget *grid, int row, bool onLabel = false)
 }
 
 // The top row: the first row in view from its top edge on.
-int firstWholeRow(const QTableWidget *grid)
+int firstWholeRow(const QTableView *grid)
 {
     const int r = grid->rowAt(0);
     return grid->rowViewportPosition(r) < 0 ? r + 1 : r;
 }
 
-QList<int> selectedRows(const QTableWidget *grid)
+QList<int> selectedRows(const QTableView *grid)
 {
     QList<int> rows;
     for (const QModelIndex &index : grid->selectionModel()->selectedRows())
@@ -97,20 +99,34 @@ QList<int> selectedRows(const QTableWidget *grid)
 // Every channel row in use, with a name that tells the rows apart.
 void fillChannels(Module1 &state)
 {
+    ChannelRow row;
+    row.inUse = true;
+    row.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
+    row.valueAt(ChannelColumn::Frequency) = 7050000;
     for (int r = 0; r < Module1::ChannelCount; ++r) {
-        state.ChannelInUse[size_t(r)] = true;
-        state.ChannelText[size_t(r)][0] = QStringLiteral("7.050.000");
-        state.ChannelText[size_t(r)][9] = QStringLiteral("CH%1").arg(r);
-        state.ChannelValue[size_t(r)][0] = 7050000;
+        row.textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(r);
+        state.setChannel(r, row);
     }
 }
 
-QStringList gridRow(const QTableWidget *grid, int row)
+// The texts a grid row shows.
+QStringList gridRow(const QTableView *grid, int row)
 {
     QStringList texts;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        texts.append(grid->item(row, c)->text());
+    const QAbstractItemModel *model = grid->model();
+    for (int c = 0; c < model->columnCount(); ++c)
+        texts.append(model->index(row, c).data().toString());
     return texts;
+}
+
+int currentRow(const QTableView *grid)
+{
+    return grid->currentIndex().row();
+}
+
+int currentColumn(const QTableView *grid)
+{
+    return grid->currentIndex().column();
 }
 
 // Runs `inside` once the dialog is up, inside its modal loop; the dialog
@@ -263,9 +279,9 @@ void tst_Editing::releaseSelectsEndRow()
     QTest::mouseRelease(surface, button, {}, end);
 
     QCOMPARE(selectedRows(grid), QList<int>{to});
-    QCOMPARE(grid->selectionModel()->selectedIndexes().size(), MemoryGrid::DataColumns);
-    QCOMPARE(grid->currentRow(), to);
-    QCOMPARE(grid->currentColumn(), 0);
+    QCOMPARE(grid->selectionModel()->selectedIndexes().size(), Vocabulary::ChannelGridColumns);
+    QCOMPARE(currentRow(grid), to);
+    QCOMPARE(currentColumn(grid), 0);
     QCOMPARE(f.state.DataChanged, false);
 }
 
@@ -326,7 +342,6 @@ void tst_Editing::upDown()
     MainWindowFixture f;
     fillChannels(f.state);
     frmMain &w = memoryWindow(f);
-    w.refreshAllViews();
     MemoryGrid *grid = w.memoryGrid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 5));
     grid->verticalScrollBar()->setValue(top);
@@ -336,10 +351,10 @@ void tst_Editing::upDown()
 
     QTest::mouseClick(f.button(button), Qt::LeftButton);
 
-    QCOMPARE(grid->currentRow(), newRow);
-    QCOMPARE(grid->currentColumn(), 0);
+    QCOMPARE(currentRow(grid), newRow);
+    QCOMPARE(currentColumn(grid), 0);
     QCOMPARE(selectedRows(grid), QList<int>{newRow});
-    QCOMPARE(grid->selectionModel()->selectedIndexes().size(), MemoryGrid::DataColumns);
+    QCOMPARE(grid->selectionModel()->selectedIndexes().size(), Vocabulary::ChannelGridColumns);
     QCOMPARE(firstWholeRow(grid), newTop);
     QCOMPARE(stateSnapshot(f.state), before);
     QCOMPARE(f.state.DataChanged, false);
@@ -380,12 +395,11 @@ void tst_Editing::clear()
     MainWindowFixture f;
     fillChannels(f.state);
     frmMain &w = memoryWindow(f);
-    w.refreshAllViews();
     MemoryGrid *grid = w.memoryGrid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 2));
     const int top = firstWholeRow(grid);
     f.state.DataChanged = false;
-    const Module1 before = f.state;
+    const CloneImage before = f.state.image();
     const QStringList vfoRow = gridRow(w.vfoGrid(), 1);
 
     f.prompter.answers.enqueue(Answer(answer));
@@ -402,23 +416,24 @@ void tst_Editing::clear()
     QCOMPARE(f.state.DataChanged, !cleared.isEmpty());
     for (int r = 0; r < Module1::ChannelCount; ++r) {
         const bool gone = cleared.contains(r);
-        const size_t n = size_t(r);
-        if (f.state.ChannelInUse[n] == gone)
+        const ChannelRow &now = f.state.channel(r);
+        if (now.inUse == gone)
             QFAIL(qPrintable(QStringLiteral("row %1 in use: %2").arg(r).arg(!gone)));
-        const QString name = gone ? QString() : before.ChannelText[n][9];
-        if (f.state.ChannelText[n][9] != name || f.memoryCell(r, 9) != name || f.memoryCell(r, 0) != (gone ? QString() : QStringLiteral("7.050.000")))
+        const QString name = gone ? QString() : before.Channels.at(r).textAt(ChannelColumn::Name);
+        if (now.textAt(ChannelColumn::Name) != name || f.memoryCell(r, 9) != name || f.memoryCell(r, 0) != (gone ? QString() : QStringLiteral("7.050.000")))
             QFAIL(qPrintable(QStringLiteral("row %1").arg(r)));
-        if (gone && (f.state.ChannelValue[n][0] != 0 || !f.state.ChannelText[n][0].isEmpty()))
+        if (gone && (now.valueAt(ChannelColumn::Frequency) != 0 || !now.textAt(ChannelColumn::Frequency).isEmpty()))
             QFAIL(qPrintable(QStringLiteral("row %1 not emptied").arg(r)));
-        if (grid->verticalHeaderItem(r)->text() != ChannelLabel::gridLabel(r))
+        if (grid->model()->headerData(r, Qt::Vertical).toString() != ChannelLabel::gridLabel(r))
             QFAIL(qPrintable(QStringLiteral("label of row %1").arg(r)));
     }
     // The VFOs and the settings stay; so do the current row and the view.
-    QCOMPARE(f.state.VfoText, before.VfoText);
-    QCOMPARE(f.state.SettingsLine1, before.SettingsLine1);
-    QCOMPARE(f.state.SettingSelection, before.SettingSelection);
+    QCOMPARE(f.state.vfo(0), before.Vfo[0]);
+    QCOMPARE(f.state.vfo(1), before.Vfo[1]);
+    QCOMPARE(f.state.image().SettingsLine1, before.SettingsLine1);
+    QCOMPARE(f.state.image().SettingSelection, before.SettingSelection);
     QCOMPARE(gridRow(w.vfoGrid(), 1), vfoRow);
-    QCOMPARE(grid->currentRow(), row);
+    QCOMPARE(currentRow(grid), row);
     QCOMPARE(selectedRows(grid), QList<int>{row});
     QCOMPARE(firstWholeRow(grid), top);
 }
@@ -428,7 +443,6 @@ void tst_Editing::insertDeleteDoNothing()
     MainWindowFixture f;
     fillChannels(f.state);
     frmMain &w = memoryWindow(f);
-    w.refreshAllViews();
     QTest::mouseClick(w.memoryGrid()->viewport(), Qt::LeftButton, {}, cellPoint(w.memoryGrid(), 3, 0));
     f.state.DataChanged = false;
     const QString before = stateSnapshot(f.state);
@@ -451,14 +465,17 @@ void tst_Editing::doubleClickEdits_data()
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("channel");
     QTest::addColumn<bool>("onLabel");
+    QTest::addColumn<bool>("refused"); // 31 MHz typed instead of 21 MHz
 
-    QTest::newRow("channel 5") << false << 5 << "Memory" << "5CH" << false;
-    QTest::newRow("bank A row 12") << false << 212 << "Memory A" << "12CH" << false;
-    QTest::newRow("B-P2") << false << 603 << "Memory B" << "P2" << false;
-    QTest::newRow("label A-P1") << false << 400 << "Memory A" << "P1" << true;
-    QTest::newRow("VFO A") << true << 0 << "VFO A" << "" << false;
-    QTest::newRow("VFO B") << true << 1 << "VFO B" << "" << false;
-    QTest::newRow("label VFO B") << true << 1 << "VFO B" << "" << true;
+    QTest::newRow("channel 5") << false << 5 << "Memory" << "5CH" << false << false;
+    QTest::newRow("bank A row 12") << false << 212 << "Memory A" << "12CH" << false << false;
+    QTest::newRow("B-P2") << false << 603 << "Memory B" << "P2" << false << false;
+    QTest::newRow("label A-P1") << false << 400 << "Memory A" << "P1" << true << false;
+    QTest::newRow("VFO A") << true << 0 << "VFO A" << "" << false << false;
+    QTest::newRow("VFO B") << true << 1 << "VFO B" << "" << false << false;
+    QTest::newRow("label VFO B") << true << 1 << "VFO B" << "" << true << false;
+    QTest::newRow("channel 5, refused") << false << 5 << "Memory" << "5CH" << false << true;
+    QTest::newRow("VFO B, refused") << true << 1 << "VFO B" << "" << false << true;
 }
 
 void tst_Editing::doubleClickEdits()
@@ -468,55 +485,72 @@ void tst_Editing::doubleClickEdits()
     QFETCH(QString, heading);
     QFETCH(QString, channel);
     QFETCH(bool, onLabel);
+    QFETCH(bool, refused);
 
     MainWindowFixture f;
     frmMain &w = f.load();
     selectTab(w, vfo ? frmMain::SettingsTab : frmMain::MemoryTab);
-    QTableWidget *grid = vfo ? static_cast<QTableWidget *>(w.vfoGrid()) : w.memoryGrid();
+    QTableView *grid = vfo ? static_cast<QTableView *>(w.vfoGrid()) : w.memoryGrid();
     const int other = row == 0 ? 1 : row - 1;
     const QStringList otherRow = gridRow(grid, other);
+    const QStringList editedRowBefore = gridRow(grid, row);
+    const QString imageBefore = imageSnapshot(f.state.image());
     const QString caption = w.windowTitle();
 
     QString shownHeading;
     QString shownChannel;
     bool splitVisible = !vfo;
+    bool stayedOpen = false;
     WhileShown visit(w.editDialog(), [&](QDialog &d) {
         shownHeading = control<QLabel>(d, "lblMode")->text();
         shownChannel = control<QLabel>(d, "lblCH")->isVisible() ? control<QLabel>(d, "lblCH")->text() : QString();
         splitVisible = control<QLineEdit>(d, "txtSP1")->isVisible();
-        typeInto(d, "txtFreq", QStringLiteral("21"));
+        typeInto(d, "txtFreq", refused ? QStringLiteral("31") : QStringLiteral("21"));
         typeInto(d, "txtFreq2", QStringLiteral("345"));
         typeInto(d, "txtFreq3", QStringLiteral("670"));
         choose(d, "cmbMode", 4);
         if (!vfo)
             typeInto(d, "txtName", QStringLiteral("WWWWWWWW"));
         press(d, "OKButton");
+        // A refused frequency leaves the dialog open for a correction.
+        stayedOpen = d.isVisible();
+        if (stayedOpen)
+            press(d, "CancelButton");
     });
     doubleClick(grid, row, onLabel);
 
     QCOMPARE(visit.shownCount(), 1);
     QVERIFY(visit.wasModal());
     QVERIFY(!w.editDialog()->isVisible());
+    QCOMPARE(stayedOpen, refused);
     QCOMPARE(shownHeading, heading);
     QCOMPARE(shownChannel, channel);
     QCOMPARE(splitVisible, !vfo);
-    QCOMPARE(grid->item(row, 0)->text(), QStringLiteral("21.345.670"));
-    QCOMPARE(grid->item(row, 1)->text(), QStringLiteral("AM"));
     QCOMPARE(gridRow(grid, other), otherRow);
-    if (vfo) {
-        QCOMPARE(f.state.VfoValue[size_t(row)][0], 21345670.0);
-        QCOMPARE(f.state.VfoText[size_t(row)][1], QStringLiteral("AM"));
-    } else {
-        QVERIFY(f.state.ChannelInUse[size_t(row)]);
-        QCOMPARE(f.state.ChannelValue[size_t(row)][0], 21345670.0);
-        QCOMPARE(f.state.ChannelText[size_t(row)][1], QStringLiteral("AM"));
-        // The name column has grown to show the whole name.
-        QCOMPARE(grid->item(row, 9)->text(), QStringLiteral("WWWWWWWW"));
-        QVERIFY(grid->columnWidth(9) >= grid->sizeHintForIndex(grid->model()->index(row, 9)).width());
-    }
+    // Every OK press counts as a change, also a refused one.
     QCOMPARE(f.state.DataChanged, true);
     QCOMPARE(w.windowTitle(), caption);
+    if (refused) {
+        QCOMPARE(f.prompter.messages(),
+                 QStringList{QStringLiteral("The frequency is outside the range. \r\n\t(1.6MHz - 30MHz)")});
+        QCOMPARE(gridRow(grid, row), editedRowBefore);
+        QCOMPARE(imageSnapshot(f.state.image()), imageBefore);
+        return;
+    }
     QVERIFY(f.prompter.shown.isEmpty());
+    QCOMPARE(gridRow(grid, row).at(0), QStringLiteral("21.345.670"));
+    QCOMPARE(gridRow(grid, row).at(1), QStringLiteral("AM"));
+    if (vfo) {
+        QCOMPARE(f.state.vfo(row).valueAt(ChannelColumn::Frequency), 21345670.0);
+        QCOMPARE(f.state.vfo(row).textAt(ChannelColumn::Mode), QStringLiteral("AM"));
+    } else {
+        QVERIFY(f.state.channel(row).inUse);
+        QCOMPARE(f.state.channel(row).valueAt(ChannelColumn::Frequency), 21345670.0);
+        QCOMPARE(f.state.channel(row).textAt(ChannelColumn::Mode), QStringLiteral("AM"));
+        // The name column has grown to show the whole name.
+        QCOMPARE(gridRow(grid, row).at(9), QStringLiteral("WWWWWWWW"));
+        QVERIFY(grid->columnWidth(9) >= grid->sizeHintForIndex(grid->model()->index(row, 9)).width());
+    }
 }
 
 void tst_Editing::modifyFollowsTab_data()
@@ -548,7 +582,7 @@ void tst_Editing::modifyFollowsTab()
     MainWindowFixture f;
     frmMain &w = f.load();
     selectTab(w, tab);
-    QTableWidget *grid = tab == frmMain::SettingsTab ? static_cast<QTableWidget *>(w.vfoGrid()) : w.memoryGrid();
+    QTableView *grid = tab == frmMain::SettingsTab ? static_cast<QTableView *>(w.vfoGrid()) : w.memoryGrid();
     if (row >= 0)
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 1));
     const QString before = stateSnapshot(f.state);
@@ -614,10 +648,9 @@ void tst_Editing::editsSurviveCloneFile()
         doubleClick(w.vfoGrid(), 1);
         QCOMPARE(visit.shownCount(), 1);
     }
-    QCOMPARE(f.state.ChannelText[row][9], QStringLiteral("CQ DX"));
-    const Module1::ChannelTextRow texts = f.state.ChannelText[row];
-    const Module1::ChannelValueRow values = f.state.ChannelValue[row];
-    const Module1::VfoTextRow vfoTexts = f.state.VfoText[1];
+    QCOMPARE(f.state.channel(row).textAt(ChannelColumn::Name), QStringLiteral("CQ DX"));
+    const ChannelRow edited = f.state.channel(row);
+    const VfoRow editedVfo = f.state.vfo(1);
     const QStringList shownRow = gridRow(w.memoryGrid(), row);
 
     f.prompter.fileNames.enqueue(path);
@@ -625,20 +658,21 @@ void tst_Editing::editsSurviveCloneFile()
     QCOMPARE(f.state.DataChanged, false);
     f.action(QStringLiteral("mnuFileNew"))->trigger();
     QCOMPARE(f.memoryCell(row, 0), QString());
-    QVERIFY(!f.state.ChannelInUse[row]);
+    QVERIFY(!f.state.channel(row).inUse);
     f.prompter.fileNames.enqueue(path);
     f.action(QStringLiteral("mnuFileOpen"))->trigger();
     QCOMPARE(f.prompter.messages(), QStringList());
 
-    QVERIFY(f.state.ChannelInUse[row]);
-    for (int c = 0; c < MemoryGrid::DataColumns; ++c) {
-        QCOMPARE(f.state.ChannelText[row][size_t(c)], texts[size_t(c)]);
-        if (c != 9)
-            QCOMPARE(f.state.ChannelValue[row][size_t(c)], values[size_t(c)]);
+    const ChannelRow &loaded = f.state.channel(row);
+    QVERIFY(loaded.inUse);
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+        QCOMPARE(loaded.text[size_t(c)], edited.text[size_t(c)]);
+        if (c != Vocabulary::index(ChannelColumn::Name))
+            QCOMPARE(loaded.value[size_t(c)], edited.value[size_t(c)]);
     }
     QCOMPARE(gridRow(w.memoryGrid(), row), shownRow);
-    for (int c = 0; c < VfoGrid::DataColumns; ++c)
-        QCOMPARE(f.state.VfoText[1][size_t(c)], vfoTexts[size_t(c)]);
+    for (int c = 0; c < Vocabulary::VfoGridColumns; ++c)
+        QCOMPARE(f.state.vfo(1).text[size_t(c)], editedVfo.text[size_t(c)]);
     QCOMPARE(f.vfoCell(1, 0), QStringLiteral("21.074.000"));
 }
 

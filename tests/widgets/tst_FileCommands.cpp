@@ -24,7 +24,7 @@ const QString AppTitle = QStringLiteral("Korvan QT-R70 Clone Utility");
 const QString Filter = QStringLiteral("Korvan QT-R70 Clone Files (*.R70);;All Files (*.*)");
 // A channel record in use: 80h, then zeros (USB, 0 Hz, no name).
 const QString UsedChannel = QStringLiteral("80") + QString(62, QLatin1Char('0'));
-constexpr int ChannelRow = 7;
+constexpr int SampleSlot = 7;
 
 QList<Kind> kindsShown(const ScriptedPrompter &prompter)
 {
@@ -44,19 +44,29 @@ void chooseNext(QComboBox *list)
 // A clone file with a channel in row 7, the QT-R70T option and key speed 26.
 bool writeSample(const QString &path)
 {
-    Module1 source;
-    source.ModelVariant = Module1::ModelT;
+    CloneImage source;
+    source.ModelVariant = Vocabulary::ModelT;
     source.SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbWPM")))] = 20;
-    return ChannelCodec::DecodeChannel(source, UsedChannel, ChannelRow).ok()
-        && CloneFile::WriteCloneFile(source, path).ok();
+    return ChannelCodec::DecodeChannel(UsedChannel, source.Channels[SampleSlot]).ok()
+        && CloneFile::WriteCloneFile(path, source).ok();
 }
 
-Module1 loaded(const QString &path)
+// The channel row of UsedChannel, stored in the document as a read would.
+bool putUsedChannel(Module1 &state)
 {
-    Module1 state;
-    if (!CloneFile::LoadCloneFile(state, path).ok())
+    ChannelRow row;
+    if (!ChannelCodec::DecodeChannel(UsedChannel, row).ok())
+        return false;
+    state.setChannel(SampleSlot, row);
+    return true;
+}
+
+CloneImage loaded(const QString &path)
+{
+    CloneImage image;
+    if (!CloneFile::LoadCloneFile(path, image).ok())
         qWarning("cannot load %s", qPrintable(path));
-    return state;
+    return image;
 }
 
 } // namespace
@@ -83,11 +93,10 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     frmMain &w = f.load();
     const QString path = f.path(QStringLiteral("round.R70"));
 
-    QTest::mouseClick(w.settingsPage()->modelOption(Module1::ModelT), Qt::LeftButton);
+    QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelT), Qt::LeftButton);
     chooseNext(f.list(QStringLiteral("cmbDimmer")));
-    QVERIFY(ChannelCodec::DecodeChannel(f.state, UsedChannel, ChannelRow).ok());
-    w.refreshAllViews();
-    const QString channelText = f.memoryCell(ChannelRow, 0);
+    QVERIFY(putUsedChannel(f.state));
+    const QString channelText = f.memoryCell(SampleSlot, 0);
     QVERIFY(!channelText.isEmpty());
     QCOMPARE(f.state.DataChanged, true);
 
@@ -104,12 +113,12 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     f.action(QStringLiteral("mnuFileNew"))->trigger();
     QCOMPARE(f.prompter.shown.size(), 1);
     QCOMPARE(w.windowTitle(), AppTitle);
-    QCOMPARE(f.memoryCell(ChannelRow, 0), QString());
+    QCOMPARE(f.memoryCell(SampleSlot, 0), QString());
     QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), QStringLiteral("32"));
-    QVERIFY(w.settingsPage()->modelOption(Module1::ModelT)->isChecked());
+    QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
 
     // Open it again; the dialog starts with the name chosen last.
-    QTest::mouseClick(w.settingsPage()->modelOption(Module1::ModelE), Qt::LeftButton);
+    QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelE), Qt::LeftButton);
     f.prompter.answers.enqueue(Answer::No);
     f.prompter.fileNames.enqueue(path);
     f.action(QStringLiteral("mnuFileOpen"))->trigger();
@@ -121,9 +130,9 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     QCOMPARE(f.prompter.shown.at(2).title, path);
     QCOMPARE(f.prompter.messages(), QStringList());
     QCOMPARE(w.windowTitle(), QStringLiteral("round.R70 - ") + AppTitle);
-    QCOMPARE(f.memoryCell(ChannelRow, 0), channelText);
+    QCOMPARE(f.memoryCell(SampleSlot, 0), channelText);
     QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), QStringLiteral("33"));
-    QVERIFY(w.settingsPage()->modelOption(Module1::ModelT)->isChecked());
+    QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
     QCOMPARE(f.state.DataChanged, false);
 }
 
@@ -143,9 +152,9 @@ void tst_FileCommands::saveAfterOpenWritesWithoutDialog()
     QCOMPARE(kindsShown(f.prompter), QList<Kind>{Kind::Open});
     QCOMPARE(f.state.DataChanged, false);
     QCOMPARE(w.windowTitle(), QStringLiteral("sample.R70 - ") + AppTitle);
-    const Module1 onDisk = loaded(path);
-    QCOMPARE(onDisk.SettingSelection, f.state.SettingSelection);
-    QCOMPARE(onDisk.ChannelInUse[ChannelRow], true);
+    const CloneImage onDisk = loaded(path);
+    QCOMPARE(onDisk.SettingSelection, f.state.image().SettingSelection);
+    QCOMPARE(onDisk.Channels[SampleSlot].inUse, true);
 }
 
 void tst_FileCommands::saveAfterNewAsks()
@@ -153,7 +162,7 @@ void tst_FileCommands::saveAfterNewAsks()
     MainWindowFixture f;
     const QString path = f.path(QStringLiteral("sample.R70"));
     QVERIFY(writeSample(path));
-    const QByteArray before = CloneFile::toBytes(*std::make_unique<Module1>(loaded(path)));
+    const QByteArray before = CloneFile::toBytes(loaded(path));
     frmMain &w = f.load();
     f.prompter.fileNames.enqueue(path);
     f.action(QStringLiteral("mnuFileOpen"))->trigger();
@@ -193,9 +202,8 @@ void tst_FileCommands::savePrompt()
     QFETCH(bool, proceeds);
     MainWindowFixture f;
     frmMain &w = f.load();
-    QVERIFY(ChannelCodec::DecodeChannel(f.state, UsedChannel, ChannelRow).ok());
-    w.refreshAllViews();
-    QTest::mouseClick(w.settingsPage()->modelOption(Module1::ModelJ), Qt::LeftButton);
+    QVERIFY(putUsedChannel(f.state));
+    QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelJ), Qt::LeftButton);
     QCOMPARE(f.state.DataChanged, true);
 
     const QString savePath = f.path(QStringLiteral("saved.R70"));
@@ -207,7 +215,7 @@ void tst_FileCommands::savePrompt()
     bool went = false;
     if (command == QLatin1String("new")) {
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
-        went = f.memoryCell(ChannelRow, 0).isEmpty();
+        went = f.memoryCell(SampleSlot, 0).isEmpty();
     } else if (command == QLatin1String("open")) {
         f.action(QStringLiteral("mnuFileOpen"))->trigger();
         went = kindsShown(f.prompter).contains(Kind::Open);
@@ -221,10 +229,10 @@ void tst_FileCommands::savePrompt()
     QCOMPARE(f.prompter.shown.first().text, QStringLiteral("Save changes to settings?"));
     QCOMPARE(QFileInfo::exists(savePath), saveName);
     if (saveName)
-        QCOMPARE(loaded(savePath).ModelVariant, int(Module1::ModelJ));
+        QCOMPARE(loaded(savePath).ModelVariant, int(Vocabulary::ModelJ));
     if (!proceeds) {
         QVERIFY(w.isVisible());
-        QCOMPARE(f.memoryCell(ChannelRow, 0), f.state.ChannelText[ChannelRow][0]);
+        QCOMPARE(f.memoryCell(SampleSlot, 0), f.state.channel(SampleSlot).textAt(ChannelColumn::Frequency));
     }
 }
 
@@ -288,7 +296,7 @@ void tst_FileCommands::failedLoadChangesNothing()
     QCOMPARE(w.windowTitle(), caption);
     QCOMPARE(f.state.CurrentFileName, good);
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
-    QVERIFY(w.settingsPage()->modelOption(Module1::ModelT)->isChecked());
+    QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
 }
 
 void tst_FileCommands::failedSaveChangesNothing()

@@ -1,10 +1,11 @@
-// The memory grid and the VFO grid as views of the tables.
+// The memory grid and the VFO grid as views of the document.
 
 #include "ChannelLabel.h"
 #include "MemoryGrid.h"
 #include "Module1.h"
 #include "VfoCodec.h"
 #include "VfoGrid.h"
+#include "Vocabulary.h"
 
 #include <QHeaderView>
 #include <QtTest>
@@ -18,7 +19,6 @@ private slots:
     void rowLabels();
     void rowsNotInUseShowBlank();
     void refreshAfterResetKeepsLabels();
-    void writeRowIgnoresInUse();
     void longTextsWidenTheirColumn_data();
     void longTextsWidenTheirColumn();
     void vfoGridFollowsTable();
@@ -44,53 +44,48 @@ void tst_Grids::rowLabels()
     QFETCH(QString, label);
     Module1 state;
     MemoryGrid grid(state);
-    QCOMPARE(grid.verticalHeaderItem(row)->text(), label);
+    QCOMPARE(grid.model()->headerData(row, Qt::Vertical).toString(), label);
 }
 
 void tst_Grids::rowsNotInUseShowBlank()
 {
     Module1 state;
     MemoryGrid grid(state);
-    state.ChannelText[205][0] = QStringLiteral("7.050.000");
-    state.ChannelText[205][9] = QStringLiteral("OLDNAME");
-    state.ChannelInUse[206] = true;
-    state.ChannelText[206][9] = QStringLiteral("NET");
-    grid.RefreshMemoryGrid();
-    QCOMPARE(grid.item(205, 9)->text(), QString());
-    QCOMPARE(grid.item(205, 0)->text(), QString());
-    QCOMPARE(grid.item(206, 9)->text(), QStringLiteral("NET"));
+    ChannelRow leftover;
+    leftover.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
+    leftover.textAt(ChannelColumn::Name) = QStringLiteral("OLDNAME");
+    state.setChannel(205, leftover);
+    ChannelRow net;
+    net.inUse = true;
+    net.textAt(ChannelColumn::Name) = QStringLiteral("NET");
+    state.setChannel(206, net);
+    QCOMPARE(grid.cellText(205, 9), QString());
+    QCOMPARE(grid.cellText(205, 0), QString());
+    QCOMPARE(grid.cellText(206, 9), QStringLiteral("NET"));
 
-    state.ChannelInUse[206] = false;
-    grid.showRow(206);
-    QCOMPARE(grid.item(206, 9)->text(), QString());
+    net.inUse = false;
+    state.setChannel(206, net);
+    QCOMPARE(grid.cellText(206, 9), QString());
 }
 
 void tst_Grids::refreshAfterResetKeepsLabels()
 {
     Module1 state;
     MemoryGrid grid(state);
-    for (int r : {0, 399, 603}) {
-        state.ChannelInUse[size_t(r)] = true;
-        state.ChannelText[size_t(r)][1] = QStringLiteral("USB");
-    }
-    grid.RefreshMemoryGrid();
-    QCOMPARE(grid.item(603, 1)->text(), QStringLiteral("USB"));
-    state.InitDataTables();
-    grid.RefreshMemoryGrid();
+    ChannelRow usb;
+    usb.inUse = true;
+    usb.textAt(ChannelColumn::Mode) = QStringLiteral("USB");
+    for (int r : {0, 399, 603})
+        state.setChannel(r, usb);
+    QCOMPARE(grid.cellText(603, 1), QStringLiteral("USB"));
+    state.setImage(CloneImage());
     for (int r = 0; r < Module1::ChannelCount; ++r) {
-        for (int c = 0; c < MemoryGrid::DataColumns; ++c)
-            QVERIFY(grid.item(r, c)->text().isEmpty());
-        QCOMPARE(grid.verticalHeaderItem(r)->text(), ChannelLabel::gridLabel(r));
+        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+            if (!grid.cellText(r, c).isEmpty())
+                QFAIL(qPrintable(QStringLiteral("cell %1, %2: %3").arg(r).arg(c).arg(grid.cellText(r, c))));
+        }
+        QCOMPARE(grid.model()->headerData(r, Qt::Vertical).toString(), ChannelLabel::gridLabel(r));
     }
-}
-
-void tst_Grids::writeRowIgnoresInUse()
-{
-    Module1 state;
-    MemoryGrid grid(state);
-    state.ChannelText[3][9] = QStringLiteral("KEPT");
-    grid.writeRow(3);
-    QCOMPARE(grid.item(3, 9)->text(), QStringLiteral("KEPT"));
 }
 
 void tst_Grids::longTextsWidenTheirColumn_data()
@@ -109,34 +104,40 @@ void tst_Grids::longTextsWidenTheirColumn()
     Module1 state;
     MemoryGrid grid(state);
     const int designed = grid.columnWidth(column);
-    state.ChannelInUse[50] = true;
-    state.ChannelText[50][size_t(column)] = text;
-    grid.showRow(50);
+    ChannelRow row;
+    row.inUse = true;
+    row.text[size_t(column)] = text;
+    state.setChannel(50, row);
     const int needed = grid.sizeHintForIndex(grid.model()->index(50, column)).width();
     QVERIFY(grid.columnWidth(column) >= designed);
     QVERIFY2(grid.columnWidth(column) > needed, qPrintable(QString::number(grid.columnWidth(column))));
     // A short text leaves the width alone.
     const int widened = grid.columnWidth(column);
-    state.ChannelText[51][size_t(column)] = QStringLiteral("1");
-    state.ChannelInUse[51] = true;
-    grid.showRow(51);
+    row.text[size_t(column)] = QStringLiteral("1");
+    state.setChannel(51, row);
     QCOMPARE(grid.columnWidth(column), widened);
 }
 
 void tst_Grids::vfoGridFollowsTable()
 {
     Module1 state;
-    VfoCodec::LoadDefaultVfo(state);
+    const VfoRow defaults = VfoCodec::defaultVfo(state.image().ModelVariant);
+    state.setVfo(0, defaults);
+    state.setVfo(1, defaults);
     VfoGrid grid(state);
     QCOMPARE(grid.objectName(), QStringLiteral("MSFlexGrid2"));
-    QCOMPARE(grid.item(1, 0)->text(), QStringLiteral("7.100.000"));
-    state.VfoText[1][1] = QStringLiteral("AM");
-    state.VfoText[0][7] = QStringLiteral("On");
-    QCOMPARE(grid.item(1, 1)->text(), QStringLiteral("LSB"));
-    grid.UpdateVFOData();
-    QCOMPARE(grid.item(1, 1)->text(), QStringLiteral("AM"));
-    QCOMPARE(grid.item(0, 7)->text(), QStringLiteral("On"));
-    QCOMPARE(grid.horizontalHeaderItem(7)->text(), QStringLiteral("NB"));
+    QCOMPARE(grid.cellText(1, 0), QStringLiteral("7.100.000"));
+    QCOMPARE(grid.cellText(1, 1), QStringLiteral("LSB"));
+    VfoRow b = defaults;
+    b.textAt(ChannelColumn::Mode) = QStringLiteral("AM");
+    state.setVfo(1, b);
+    VfoRow a = defaults;
+    a.textAt(ChannelColumn::NoiseBlanker) = QStringLiteral("On");
+    state.setVfo(0, a);
+    QCOMPARE(grid.cellText(1, 1), QStringLiteral("AM"));
+    QCOMPARE(grid.cellText(0, 7), QStringLiteral("On"));
+    QCOMPARE(grid.cellText(0, 1), QStringLiteral("LSB"));
+    QCOMPARE(grid.model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("NB"));
 }
 
 QTEST_MAIN(tst_Grids)

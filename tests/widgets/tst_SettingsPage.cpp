@@ -87,7 +87,7 @@ void tst_SettingsPage::userChoiceIsAnEdit()
 
     QCOMPARE(list->currentText(), chosen);
     QCOMPARE(f.state.DataChanged, true);
-    QCOMPARE(f.state.SettingSelection[size_t(SettingsTable::indexOf(control))], list->currentIndex());
+    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsTable::indexOf(control))], list->currentIndex());
 }
 
 void tst_SettingsPage::scanSkipTypedText_data()
@@ -123,7 +123,7 @@ void tst_SettingsPage::scanSkipTypedText()
     QVERIFY(!list->hasFocus());
     QCOMPARE(list->currentText(), shown);
     QCOMPARE(list->currentIndex(), selection);
-    QCOMPARE(f.state.SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbScanSkip")))], selection);
+    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbScanSkip")))], selection);
     QCOMPARE(f.state.DataChanged, edited);
 }
 
@@ -140,14 +140,14 @@ void tst_SettingsPage::modelOptionClickIsAnEdit()
     QFETCH(int, option);
     MainWindowFixture f;
     frmMain &w = f.load();
-    f.state.ExtendedRange = true;
+    f.state.setModel(f.state.image().ModelVariant, true);
 
     QTest::mouseClick(w.settingsPage()->modelOption(option), Qt::LeftButton);
 
-    QCOMPARE(f.state.ModelVariant, option);
+    QCOMPARE(f.state.image().ModelVariant, option);
     QCOMPARE(f.state.DataChanged, true);
-    QCOMPARE(f.state.ExtendedRange, true);
-    QVERIFY(!w.settingsPage()->modelOption(Module1::ModelE)->isChecked());
+    QCOMPARE(f.state.image().ExtendedRange, true);
+    QVERIFY(!w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked());
 }
 
 QTEST_MAIN(tst_SettingsPage)

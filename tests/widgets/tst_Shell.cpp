@@ -115,7 +115,7 @@ void tst_Shell::printEntriesInert()
 {
     MainWindowFixture f;
     frmMain &w = f.load();
-    QTest::mouseClick(w.settingsPage()->modelOption(Module1::ModelJ), Qt::LeftButton);
+    QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelJ), Qt::LeftButton);
     const auto file = w.findChild<QMenu *>(QStringLiteral("mnuFile"));
     for (const char *name : {"mnuFilePageSetup", "mnuFilePrint"}) {
         QAction *entry = f.action(QLatin1String(name));
@@ -237,7 +237,7 @@ void tst_Shell::portDialog()
     }
     QCOMPARE(selected, QStringLiteral("COM  3"));
     QCOMPARE(tips, QStringList({present + " (present)", f.path("missing-tty") + " (not present)"}));
-    QCOMPARE(w.serialPort().portNumber(), 11);
+    QCOMPARE(w.port().portNumber(), 11);
 
     // Closed without OK: nothing changes.
     whileModal([&] { f.action(QStringLiteral("mnuToolsOptions"))->trigger(); },
@@ -247,7 +247,7 @@ void tst_Shell::portDialog()
                    QTest::mouseClick(dialog->option(0), Qt::LeftButton);
                    dialog->close();
                });
-    QCOMPARE(w.serialPort().portNumber(), 11);
+    QCOMPARE(w.port().portNumber(), 11);
     qunsetenv("QTR70_COM2");
     qunsetenv("QTR70_COM9");
 }
@@ -263,19 +263,19 @@ void tst_Shell::portDialogClosesOpenPort()
     frmMain &w = f.load();
     f.action(QStringLiteral("mnuReSet"))->trigger();
     QCOMPARE(f.prompter.shown.size(), 0);
-    QVERIFY(w.serialPort().isOpen());
+    QVERIFY(w.port().isOpen());
 
     whileModal([&] { f.action(QStringLiteral("mnuToolsOptions"))->trigger(); },
                [&] {
                    auto *dialog = w.findChild<dlgCOM *>(QStringLiteral("dlgCOM"));
                    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
                });
-    QVERIFY(!w.serialPort().isOpen());
-    QCOMPARE(w.serialPort().portNumber(), 1);
+    QVERIFY(!w.port().isOpen());
+    QCOMPARE(w.port().portNumber(), 1);
     // The next transfer opens it again.
     f.action(QStringLiteral("mnuReSet"))->trigger();
     QCOMPARE(f.prompter.shown.size(), 0);
-    QVERIFY(w.serialPort().isOpen());
+    QVERIFY(w.port().isOpen());
 }
 
 void tst_Shell::localizedTexts_data()

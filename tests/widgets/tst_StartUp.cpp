@@ -3,6 +3,7 @@
 
 #include "ChannelCodec.h"
 #include "CloneFile.h"
+#include "GridColumns.h"
 #include "MainWindowFixture.h"
 #include "MemoryGrid.h"
 #include "MemoryPage.h"
@@ -73,13 +74,14 @@ void tst_StartUp::defaultVfoRows()
     f.load();
     const auto *grid = f.window().findChild<VfoGrid *>(QStringLiteral("MSFlexGrid2"));
     QVERIFY(grid);
-    QCOMPARE(grid->rowCount(), 2);
-    QCOMPARE(grid->verticalHeaderItem(0)->text(), QStringLiteral("VFO A"));
-    QCOMPARE(grid->verticalHeaderItem(1)->text(), QStringLiteral("VFO B"));
+    const QAbstractItemModel *model = grid->model();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->headerData(0, Qt::Vertical).toString(), QStringLiteral("VFO A"));
+    QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QStringLiteral("VFO B"));
     const QStringList expected = {"7.100.000", "LSB", "0", "Slow", "High", "Wide", "Off", "Off"};
     for (int r = 0; r < 2; ++r) {
         QStringList row;
-        for (int c = 0; c < grid->columnCount(); ++c)
+        for (int c = 0; c < model->columnCount(); ++c)
             row.append(f.vfoCell(r, c));
         QCOMPARE(row, expected);
     }
@@ -112,12 +114,13 @@ void tst_StartUp::memoryGridBlankAndLabelled()
     f.load();
     const auto *grid = f.window().findChild<MemoryGrid *>(QStringLiteral("MSFlexGrid1"));
     QVERIFY(grid);
-    QCOMPARE(grid->rowCount(), 604);
-    QCOMPARE(grid->columnCount(), 11);
-    QCOMPARE(grid->verticalHeaderItem(row)->text(), label);
-    for (int c = 0; c < grid->columnCount(); ++c)
+    const QAbstractItemModel *model = grid->model();
+    QCOMPARE(model->rowCount(), 604);
+    QCOMPARE(model->columnCount(), 11);
+    QCOMPARE(model->headerData(row, Qt::Vertical).toString(), label);
+    for (int c = 0; c < model->columnCount(); ++c)
         QCOMPARE(f.memoryCell(row, c), QString());
-    QCOMPARE(grid->horizontalHeaderItem(8)->text(), QStringLiteral("Split Freq."));
+    QCOMPARE(model->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Split Freq."));
 }
 
 void tst_StartUp::windowState()
@@ -187,12 +190,12 @@ void tst_StartUp::columnWidthsFromTable()
 {
     MainWindowFixture f;
     frmMain &w = f.load();
-    const QTableWidget *grids[] = {w.memoryGrid(), w.vfoGrid()};
-    for (const QTableWidget *grid : grids) {
+    const QTableView *grids[] = {w.memoryGrid(), w.vfoGrid()};
+    for (const QTableView *grid : grids) {
         QCOMPARE(grid->verticalHeader()->width(), Twips::toPixelsX(650, grid));
         // The designed width, more only where the font needs it.
-        for (int c = 0; c < grid->columnCount(); ++c) {
-            const int design = Twips::toPixelsX(f.state.ColumnWidths[size_t(c + 1)], grid);
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            const int design = Twips::toPixelsX(Vocabulary::columnWidths()[size_t(c + 1)], grid);
             QVERIFY2(grid->columnWidth(c) >= design, qPrintable(QString::number(c)));
         }
         // "NB" is narrow enough for its designed width in any font.
@@ -224,7 +227,7 @@ void tst_StartUp::portFile()
     if (!name.isEmpty())
         QVERIFY(f.writePortFile(contents, name));
     frmMain &w = f.load();
-    QCOMPARE(w.serialPort().portNumber(), port);
+    QCOMPARE(w.port().portNumber(), port);
 }
 
 void tst_StartUp::commandLineFileWithQuotes()
@@ -233,11 +236,13 @@ void tst_StartUp::commandLineFileWithQuotes()
     MainWindowFixture f;
     const QString path = f.path(QStringLiteral("with blank.R70"));
     {
-        Module1 source;
-        source.ModelVariant = Module1::ModelT;
-        QCOMPARE(ChannelCodec::DecodeChannel(source, QStringLiteral("80%1").arg(QString(62, QLatin1Char('0'))), 5).ok(), true);
-        QVERIFY(CloneFile::WriteCloneFile(source, path).ok());
-        QVERIFY(source.ChannelInUse[5]);
+        CloneImage source;
+        source.ModelVariant = Vocabulary::ModelT;
+        QCOMPARE(ChannelCodec::DecodeChannel(QStringLiteral("80%1").arg(QString(62, QLatin1Char('0'))),
+                                             source.Channels[5]).ok(),
+                 true);
+        QVERIFY(CloneFile::WriteCloneFile(path, source).ok());
+        QVERIFY(source.Channels[5].inUse);
         f.state.CommandLineFile = Module1::CommandLineFileFrom({QLatin1Char('"') + path + QLatin1Char('"')});
     }
     frmMain &w = f.load();
@@ -245,9 +250,9 @@ void tst_StartUp::commandLineFileWithQuotes()
     QCOMPARE(w.windowTitle(), QStringLiteral("with blank.R70 - Korvan QT-R70 Clone Utility"));
     QCOMPARE(f.state.CurrentFileName, path);
     QCOMPARE(f.state.DataChanged, false);
-    QVERIFY(w.settingsPage()->modelOption(Module1::ModelT)->isChecked());
+    QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
     QVERIFY(!f.memoryCell(5, 0).isEmpty());
-    QCOMPARE(f.memoryCell(5, 0), f.state.ChannelText[5][0]);
+    QCOMPARE(f.memoryCell(5, 0), f.state.channel(5).textAt(ChannelColumn::Frequency));
 }
 
 void tst_StartUp::commandLineFileThatFails()

@@ -111,8 +111,9 @@ void verifyIdle(MainWindowFixture &f)
 void verifyGridShowsTable(MainWindowFixture &f)
 {
     for (int r = 0; r < Module1::ChannelCount; ++r) {
-        for (int c = 0; c < MemoryGrid::DataColumns; ++c) {
-            const QString expected = f.state.ChannelInUse[size_t(r)] ? f.state.ChannelText[size_t(r)][size_t(c)] : QString();
+        const ChannelRow &channel = f.state.channel(r);
+        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+            const QString expected = channel.inUse ? channel.text[size_t(c)] : QString();
             if (f.memoryCell(r, c) != expected)
                 QFAIL(qPrintable(QStringLiteral("row %1 column %2").arg(r).arg(c)));
         }
@@ -138,14 +139,11 @@ int channelCommands(const QStringList &commands, QChar operation)
 // A radio image with settings and a VFO A other than the factory ones.
 QString writeChangedImage(MainWindowFixture &f)
 {
-    Module1 image;
-    SettingsCodec::LoadDefaultSettings(image);
-    SettingsCodec::DecodeSettings(image);
+    CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     image.SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbWPM")))] = 20;
-    VfoCodec::LoadDefaultVfo(image);
-    image.VfoValue[0][0] = 14000000;
+    image.Vfo[0].valueAt(ChannelColumn::Frequency) = 14000000;
     const QString path = f.path(QStringLiteral("image.R70"));
-    return CloneFile::WriteCloneFile(image, path).ok() ? path : QString();
+    return CloneFile::WriteCloneFile(path, image).ok() ? path : QString();
 }
 
 } // namespace
@@ -200,9 +198,10 @@ void tst_Transfers::readMemory()
     QCOMPARE(f.prompter.shown.size(), 0);
     QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
     QVERIFY(w.memoryPage()->isVisible());
-    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.TransferOk, true);
     QCOMPARE(f.state.DataChanged, false);
-    QVERIFY(std::count(f.state.ChannelInUse.begin(), f.state.ChannelInUse.end(), true) > 0);
+    const QList<ChannelRow> &channels = f.state.image().Channels;
+    QVERIFY(std::count_if(channels.begin(), channels.end(), [](const ChannelRow &row) { return row.inUse; }) > 0);
     verifyGridShowsTable(f);
     verifyIdle(f);
     QCOMPARE(w.mainStatusBar()->text(), QString());
@@ -231,14 +230,14 @@ void tst_Transfers::writeMemory()
 
     QCOMPARE(f.prompter.shown.size(), 0);
     QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
-    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.TransferOk, true);
     verifyIdle(f);
     const QStringList commands = radio.commands();
     QCOMPARE(commands.first(), QStringLiteral("QTR70"));
     QCOMPARE(channelCommands(commands, QLatin1Char('W')), Module1::ChannelCount);
     QCOMPARE(commands.size(), 1 + Module1::ChannelCount + 1);
     // The radio now holds the program's (empty) channel table.
-    const QStringList program = QString::fromLatin1(CloneFile::toBytes(f.state)).split(QStringLiteral("\r\n"));
+    const QStringList program = QString::fromLatin1(CloneFile::toBytes(f.state.image())).split(QStringLiteral("\r\n"));
     const QStringList memory = radio.memory();
     QCOMPARE(memory.size(), CloneFile::LineCount);
     QCOMPARE(memory.mid(5, Module1::ChannelCount), program.mid(5, Module1::ChannelCount));
@@ -270,7 +269,7 @@ void tst_Transfers::readSettings()
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
     QCOMPARE(f.vfoCell(0, 0), QStringLiteral("14.000.000"));
     QCOMPARE(f.vfoCell(1, 0), QStringLiteral("7.100.000"));
-    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.TransferOk, true);
     // Selections made by a read are no edit.
     QCOMPARE(f.state.DataChanged, false);
     verifyIdle(f);
@@ -302,17 +301,15 @@ void tst_Transfers::writeSettings()
 
     QCOMPARE(f.prompter.shown.size(), 0);
     QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
-    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.TransferOk, true);
     QCOMPARE(f.state.DataChanged, true);
     verifyIdle(f);
     const QStringList memory = radio.memory();
     QCOMPARE(memory.size(), CloneFile::LineCount);
-    Module1 expected;
-    expected.SettingSelection = f.state.SettingSelection;
-    SettingsCodec::EncodeSettings(expected);
-    QCOMPARE(memory.at(1), expected.SettingsLine1);
-    QCOMPARE(memory.at(2), expected.SettingsLine2);
-    QCOMPARE(memory.at(3), VfoCodec::EncodeVfo(f.state, 0));
+    const SettingsCodec::Lines expected = SettingsCodec::EncodeSettings(f.state.image().SettingSelection);
+    QCOMPARE(memory.at(1), expected.line1);
+    QCOMPARE(memory.at(2), expected.line2);
+    QCOMPARE(memory.at(3), VfoCodec::EncodeVfo(f.state.vfo(0)));
 }
 
 void tst_Transfers::autoSelect_data()
@@ -339,10 +336,10 @@ void tst_Transfers::autoSelect()
 
     QCOMPARE(f.prompter.shown.size(), 0);
     QVERIFY(w.settingsPage()->modelOption(option)->isChecked());
-    QCOMPARE(f.state.ModelVariant, option);
-    QCOMPARE(f.state.ExtendedRange, extended);
+    QCOMPARE(f.state.image().ModelVariant, option);
+    QCOMPARE(f.state.image().ExtendedRange, extended);
     QCOMPARE(f.state.DataChanged, true);
-    QCOMPARE(f.state.TransferOk, false);
+    QCOMPARE(w.TransferOk, false);
     verifyIdle(f);
     QCOMPARE(radio.commands(), QStringList{"KV~WHO"});
 }
@@ -358,7 +355,7 @@ void tst_Transfers::readAll()
     start(f, QStringLiteral("mnuReAll"));
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.TransferOk, true);
     QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
     verifyGridShowsTable(f);
@@ -379,7 +376,7 @@ void tst_Transfers::writeAll()
     start(f, QStringLiteral("mnuWrAll"));
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(f.state.TransferOk, true);
+    QCOMPARE(w.TransferOk, true);
     QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
     verifyIdle(f);
     QStringList shape;
@@ -415,7 +412,7 @@ void tst_Transfers::failure()
     else
         MainWindowFixture::useDevice(MissingDevice);
     frmMain &w = f.load();
-    const bool modelBefore = w.settingsPage()->modelOption(Module1::ModelE)->isChecked();
+    const bool modelBefore = w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked();
 
     start(f, trigger);
 
@@ -423,8 +420,8 @@ void tst_Transfers::failure()
     QCOMPARE(f.prompter.messages(), QStringList{message});
     QCOMPARE(f.prompter.shown.first().title, QStringLiteral("ERROR"));
     QCOMPARE(f.prompter.shown.first().icon, Prompter::Icon::Critical);
-    QCOMPARE(f.state.TransferOk, false);
-    QCOMPARE(w.settingsPage()->modelOption(Module1::ModelE)->isChecked(), modelBefore);
+    QCOMPARE(w.TransferOk, false);
+    QCOMPARE(w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked(), modelBefore);
     verifyIdle(f);
     // The status bar names the reason.
     const QString reason = w.mainStatusBar()->text();
@@ -445,7 +442,7 @@ void tst_Transfers::readAllWithFailingSettingsReadsNoMemory()
 
     QCOMPARE(f.prompter.messages(), QStringList{"Communication Error"});
     QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R"}));
-    QCOMPARE(f.state.TransferOk, false);
+    QCOMPARE(w.TransferOk, false);
     QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
     verifyIdle(f);
 }

@@ -1,7 +1,10 @@
 #include "ChannelCodec.h"
 #include "Module1.h"
+#include "RowBuilder.h"
 #include "ScriptedPrompter.h"
+#include "StateSnapshot.h"
 #include "VfoCodec.h"
+#include "Vocabulary.h"
 #include "dlgModify.h"
 
 #include <QApplication>
@@ -11,7 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -25,16 +28,16 @@ const QString WideRangeMessage =
 const char *const MemoryOnlyControls[] = {"lblCH",     "lblName", "txtName", "chkSkip",
                                           "lblSPFreq", "txtSP1",  "txtSP2",  "txtSP3"};
 
-// One dialog on a fresh program state, with both grids attached.
+// One dialog on a fresh document. The dialog never changes the document:
+// it hands back the row OK accepted (accepted() then fires) and tells of
+// every OK press (okPressed()).
 struct Harness
 {
     Module1 state;
     ScriptedPrompter prompter;
-    QTableWidget memoryGrid{Module1::ChannelCount, 11};
-    QTableWidget vfoGrid{2, 8};
     dlgModify dialog{state, prompter};
-
-    Harness() { dialog.setGrids(&memoryGrid, &vfoGrid); }
+    QSignalSpy okPresses{&dialog, &dlgModify::okPressed};
+    QSignalSpy accepted{&dialog, &QDialog::accepted};
 
     template <class T = QWidget>
     T *control(const char *name) const
@@ -92,14 +95,16 @@ struct Harness
     }
     void click(const char *button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
 
-    QStringList memoryGridRow(int row) const { return gridRow(memoryGrid, row); }
-    QStringList vfoGridRow(int row) const { return gridRow(vfoGrid, row); }
-    static QStringList gridRow(const QTableWidget &grid, int row)
+    // The texts the grids show of the handed-back rows.
+    QStringList editedChannelTexts() const
     {
-        QStringList texts;
-        for (int c = 0; c < grid.columnCount(); ++c)
-            texts << (grid.item(row, c) ? grid.item(row, c)->text() : QString());
-        return texts;
+        const auto &text = dialog.editedChannel().text;
+        return QStringList(text.begin(), text.begin() + Vocabulary::ChannelGridColumns);
+    }
+    QStringList editedVfoTexts() const
+    {
+        const auto &text = dialog.editedVfo().text;
+        return QStringList(text.begin(), text.begin() + Vocabulary::VfoGridColumns);
     }
 };
 
@@ -122,18 +127,13 @@ void typeAtFocus(const QString &keys)
     }
 }
 
-// A channel as the table holds it after a read: 14.195.000, USB, -10,
+// A channel as the document holds it after a read: 14.195.000, USB, -10,
 // Fast, S-Low, Narrow, 88.5Hz, NB on, split 14.200.000, "CQ DX", skipped.
-void putUsedRow(Module1 &state, int row)
+ChannelRow usedRow()
 {
-    const double values[11] = {14195000, 0, 1, 0, 2, 1, 136, 1, 14200000, 0, 1};
-    const char *const texts[11] = {"14.195.000", "USB", "-10",        "Fast",  "S-Low", "Narrow",
-                                   "88.5Hz",     "On",  "14.200.000", "CQ DX", "Skip"};
-    for (int c = 0; c < 11; ++c) {
-        state.ChannelValue[row][c] = values[c];
-        state.ChannelText[row][c] = QLatin1String(texts[c]);
-    }
-    state.ChannelInUse[row] = true;
+    return channelRow({"14.195.000", "USB", "-10", "Fast", "S-Low", "Narrow", "88.5Hz", "On", "14.200.000",
+                       "CQ DX", "Skip"},
+                      {14195000, 0, 1, 0, 2, 1, 136, 1, 14200000, 0, 1});
 }
 
 } // namespace
@@ -233,28 +233,31 @@ void tst_dlgModify::rangeCheck()
     QFETCH(QString, message);
 
     Harness h;
-    h.state.ExtendedRange = extended;
+    h.state.setModel(h.state.image().ModelVariant, extended);
+    const QString before = stateSnapshot(h.state);
     QVERIFY(h.showForChannel(20));
     h.typeFrequency(parts[0], parts[1], parts[2]);
     h.typeSplit(parts[0], parts[1], parts[2]);
     h.click("OKButton");
 
-    QVERIFY(h.state.DataChanged); // every OK press, also a refused one
+    QCOMPARE(h.okPresses.count(), 1); // every OK press, also a refused one
+    QCOMPARE(stateSnapshot(h.state), before);
+    const ChannelRow &edited = h.dialog.editedChannel();
     if (message.isEmpty()) {
         QVERIFY(h.prompter.shown.isEmpty());
         QVERIFY(!h.dialog.isVisible());
-        QVERIFY(h.state.ChannelInUse[20]);
-        QCOMPARE(h.state.ChannelText[20][0], stored);
-        QCOMPARE(h.state.ChannelText[20][8], stored);
-        QCOMPARE(h.memoryGridRow(20).at(0), stored);
+        QCOMPARE(h.accepted.count(), 1);
+        QVERIFY(edited.inUse);
+        QCOMPARE(edited.textAt(ChannelColumn::Frequency), stored);
+        QCOMPARE(edited.textAt(ChannelColumn::Split), stored);
     } else {
         QCOMPARE(h.prompter.messages(), QStringList{message});
         QCOMPARE(h.prompter.shown.at(0).title, QStringLiteral("ERROR"));
         QCOMPARE(h.prompter.shown.at(0).icon, Prompter::Icon::Critical);
         QVERIFY(h.dialog.isVisible());
-        QVERIFY(!h.state.ChannelInUse[20]);
-        QCOMPARE(h.state.ChannelText[20][0], QString());
-        QCOMPARE(h.memoryGridRow(20).at(0), QString());
+        QCOMPARE(h.accepted.count(), 0);
+        QVERIFY(!edited.inUse);
+        QCOMPARE(edited.textAt(ChannelColumn::Frequency), QString());
     }
 }
 
@@ -275,13 +278,9 @@ void tst_dlgModify::badSplitStoresNothing()
 
     Harness h;
     constexpr int row = 40;
-    if (used) {
-        putUsedRow(h.state, row);
-        h.dialog.Grid1Data(row);
-    }
-    const auto textsBefore = h.state.ChannelText[row];
-    const auto valuesBefore = h.state.ChannelValue[row];
-    const QStringList gridBefore = h.memoryGridRow(row);
+    if (used)
+        h.state.setChannel(row, usedRow());
+    const QString before = stateSnapshot(h.state);
 
     QVERIFY(h.showForChannel(row));
     h.typeFrequency("21", "300", "000"); // a good main frequency
@@ -290,11 +289,11 @@ void tst_dlgModify::badSplitStoresNothing()
 
     QCOMPARE(h.prompter.messages(), QStringList{StandardRangeMessage});
     QVERIFY(h.dialog.isVisible());
-    QVERIFY(h.state.DataChanged);
-    QCOMPARE(h.state.ChannelInUse[row], used);
-    QVERIFY(h.state.ChannelText[row] == textsBefore);
-    QVERIFY(h.state.ChannelValue[row] == valuesBefore);
-    QCOMPARE(h.memoryGridRow(row), gridBefore);
+    QCOMPARE(h.okPresses.count(), 1);
+    QCOMPARE(h.accepted.count(), 0);
+    QCOMPARE(h.dialog.editedChannel(), ChannelRow());
+    QCOMPARE(h.state.channel(row).inUse, used);
+    QCOMPARE(stateSnapshot(h.state), before);
 }
 
 void tst_dlgModify::advance_data()
@@ -354,8 +353,9 @@ void tst_dlgModify::typingWholeFrequency()
     QCOMPARE(h.box("txtFreq3")->selectedText(), QStringLiteral("000"));
     typeAtFocus(QStringLiteral("300"));
     h.click("OKButton");
-    QCOMPARE(h.state.ChannelText[3][0], QStringLiteral("14.250.300"));
-    QCOMPARE(h.state.ChannelValue[3][0], 14250300.0);
+    QCOMPARE(h.accepted.count(), 1);
+    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Frequency), QStringLiteral("14.250.300"));
+    QCOMPARE(h.dialog.editedChannel().valueAt(ChannelColumn::Frequency), 14250300.0);
 }
 
 void tst_dlgModify::padding_data()
@@ -392,10 +392,10 @@ void tst_dlgModify::proposal_data()
     QTest::addColumn<int>("model");
     QTest::addColumn<QString>("frequency");
 
-    QTest::newRow("QT-R70J") << int(Module1::ModelJ) << "7.050.000";
-    QTest::newRow("QT-R70T") << int(Module1::ModelT) << "7.100.000";
-    QTest::newRow("QT-R70E") << int(Module1::ModelE) << "7.100.000";
-    QTest::newRow("QT-R70A") << int(Module1::ModelA) << "7.100.000";
+    QTest::newRow("QT-R70J") << Vocabulary::ModelJ << "7.050.000";
+    QTest::newRow("QT-R70T") << Vocabulary::ModelT << "7.100.000";
+    QTest::newRow("QT-R70E") << Vocabulary::ModelE << "7.100.000";
+    QTest::newRow("QT-R70A") << Vocabulary::ModelA << "7.100.000";
 }
 
 void tst_dlgModify::proposal()
@@ -404,8 +404,10 @@ void tst_dlgModify::proposal()
     QFETCH(QString, frequency);
 
     Harness h;
-    h.state.ModelVariant = model;
-    h.state.ChannelText[9][9] = QStringLiteral("OLD"); // an empty row's leftovers
+    h.state.setModel(model, false);
+    ChannelRow leftovers; // an empty row's leftovers
+    leftovers.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
+    h.state.setChannel(9, leftovers);
     QVERIFY(h.showForChannel(9));
     const QString kHz = frequency.mid(2, 3);
     const QStringList boxes = {h.box("txtFreq")->text(), h.box("txtFreq2")->text(),
@@ -415,10 +417,12 @@ void tst_dlgModify::proposal()
     QCOMPARE(h.box("txtName")->text(), QString());
 
     h.click("OKButton");
+    QCOMPARE(h.accepted.count(), 1);
+    QVERIFY(h.dialog.editedChannel().inUse);
     const QStringList expected = {frequency, "LSB", "0", "Slow", "High", "Wide",
                                   "Off", "Off", frequency, "", ""};
-    QCOMPARE(h.memoryGridRow(9), expected);
-    const Module1::ChannelValueRow &v = h.state.ChannelValue[9];
+    QCOMPARE(h.editedChannelTexts(), expected);
+    const auto &v = h.dialog.editedChannel().value;
     QCOMPARE((QList<double>{v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[10]}),
              (QList<double>{1, 0, 1, 0, 0, 0, 0, 0}));
 }
@@ -426,7 +430,7 @@ void tst_dlgModify::proposal()
 void tst_dlgModify::opensUsedRow()
 {
     Harness h;
-    putUsedRow(h.state, 77);
+    h.state.setChannel(77, usedRow());
     QVERIFY(h.showForChannel(77));
     const QStringList boxes = {h.box("txtFreq")->text(), h.box("txtFreq2")->text(),
                                h.box("txtFreq3")->text(), h.box("txtSP1")->text(),
@@ -435,13 +439,10 @@ void tst_dlgModify::opensUsedRow()
     QCOMPARE(boxes, (QStringList{"14", "195", "000", "14", "200", "000", "CQ DX"}));
     QVERIFY(h.control<QCheckBox>("chkSkip")->isChecked());
 
-    // OK without changes stores the same row.
-    const auto texts = h.state.ChannelText[77];
-    const auto values = h.state.ChannelValue[77];
+    // OK without changes hands back the same row.
     h.click("OKButton");
-    QVERIFY(h.state.ChannelText[77] == texts);
-    QVERIFY(h.state.ChannelValue[77] == values);
-    QCOMPARE(h.memoryGridRow(77), QStringList(texts.begin(), texts.begin() + 11));
+    QCOMPARE(h.accepted.count(), 1);
+    QCOMPARE(h.dialog.editedChannel(), usedRow());
 }
 
 void tst_dlgModify::storedCodeNotInList_data()
@@ -473,26 +474,29 @@ void tst_dlgModify::storedCodeNotInList()
     QFETCH(double, stored);
 
     Harness h;
-    putUsedRow(h.state, 50);
-    h.state.ChannelValue[50][column] = value;
-    h.state.ChannelText[50][column] = cellText;
+    ChannelRow row = usedRow();
+    row.value[size_t(column)] = value;
+    row.text[size_t(column)] = cellText;
+    h.state.setChannel(50, row);
     QVERIFY(h.showForChannel(50));
     QCOMPARE(h.list(list.toLatin1().constData())->currentIndex(), position);
     h.click("OKButton");
-    QCOMPARE(h.state.ChannelValue[50][column], stored);
-    QCOMPARE(h.state.ChannelText[50][column], cellText);
+    QCOMPARE(h.accepted.count(), 1);
+    QCOMPARE(h.dialog.editedChannel().value[size_t(column)], stored);
+    QCOMPARE(h.dialog.editedChannel().text[size_t(column)], cellText);
 }
 
 void tst_dlgModify::toneStoredAsCode()
 {
     Harness h;
-    putUsedRow(h.state, 60);
+    h.state.setChannel(60, usedRow());
     QVERIFY(h.showForChannel(60));
-    QCOMPARE(h.list("cmbTone")->currentText(), h.state.ToneNames.at(8));
+    QCOMPARE(h.list("cmbTone")->currentText(), Vocabulary::toneNames().at(8));
     h.choose("cmbTone", 1);
     h.click("OKButton");
-    QCOMPARE(h.state.ChannelValue[60][6], 128.0);
-    QCOMPARE(h.state.ChannelText[60][6], QStringLiteral("67.0Hz"));
+    QCOMPARE(h.accepted.count(), 1);
+    QCOMPARE(h.dialog.editedChannel().valueAt(ChannelColumn::Tone), 128.0);
+    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Tone), QStringLiteral("67.0Hz"));
 }
 
 void tst_dlgModify::nameFilter_data()
@@ -520,8 +524,8 @@ void tst_dlgModify::nameFilter()
     typeAtFocus(keys);
     QCOMPARE(h.box("txtName")->text(), name);
     h.click("OKButton");
-    QCOMPARE(h.state.ChannelText[1][9], name);
-    QCOMPARE(h.memoryGridRow(1).at(9), name);
+    QCOMPARE(h.accepted.count(), 1);
+    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Name), name);
 }
 
 void tst_dlgModify::headingPerBank_data()
@@ -573,12 +577,12 @@ void tst_dlgModify::vfoEditing()
     QFETCH(QString, stored);
 
     Harness h;
-    VfoCodec::LoadDefaultVfo(h.state);
-    h.state.VfoValue[1][3] = 5; // a raw AGC byte, shown "Slow"
-    h.dialog.Grid2Data(0);
-    h.dialog.Grid2Data(1);
-    const QStringList rowA = h.vfoGridRow(0);
-    const QStringList rowB = h.vfoGridRow(1);
+    const VfoRow defaults = VfoCodec::defaultVfo(h.state.image().ModelVariant);
+    VfoRow rowB = defaults;
+    rowB.valueAt(ChannelColumn::Agc) = 5; // a raw AGC byte, shown "Slow"
+    h.state.setVfo(0, defaults);
+    h.state.setVfo(1, rowB);
+    const QString before = stateSnapshot(h.state);
 
     QVERIFY(h.showForVfo(1));
     QCOMPARE(h.control<QLabel>("lblMode")->text(), QStringLiteral("VFO B"));
@@ -590,24 +594,25 @@ void tst_dlgModify::vfoEditing()
     h.typeFrequency(parts[0], parts[1], parts[2]);
     h.choose("cmbMode", 5);
     h.click("OKButton");
-    QVERIFY(h.state.DataChanged);
-    QCOMPARE(h.vfoGridRow(0), rowA);
+    QCOMPARE(h.okPresses.count(), 1);
+    // VFO A, the channels and VFO B itself stay as they were.
+    QCOMPARE(stateSnapshot(h.state), before);
     if (stored.isEmpty()) {
         QCOMPARE(h.prompter.messages(), QStringList{StandardRangeMessage});
-        QCOMPARE(h.vfoGridRow(1), rowB);
+        QCOMPARE(h.accepted.count(), 0);
+        QCOMPARE(h.dialog.editedVfo(), VfoRow());
         QVERIFY(h.dialog.isVisible());
         h.click("CancelButton");
     } else {
         QVERIFY(h.prompter.shown.isEmpty());
-        QStringList expected = rowB;
+        QCOMPARE(h.accepted.count(), 1);
+        QStringList expected(rowB.text.begin(), rowB.text.begin() + Vocabulary::VfoGridColumns);
         expected[0] = stored;
         expected[1] = QStringLiteral("FM");
-        QCOMPARE(h.vfoGridRow(1), expected);
-        QCOMPARE(h.state.VfoValue[1][3], 1.0);
-        QCOMPARE(h.state.VfoValue[1][0], 29999999.0);
+        QCOMPARE(h.editedVfoTexts(), expected);
+        QCOMPARE(h.dialog.editedVfo().valueAt(ChannelColumn::Agc), 1.0);
+        QCOMPARE(h.dialog.editedVfo().valueAt(ChannelColumn::Frequency), 29999999.0);
     }
-    for (int r = 0; r < Module1::ChannelCount; ++r)
-        QVERIFY(h.memoryGridRow(r).join(QString()).isEmpty());
 
     // The next memory opening shows the memory-only controls again.
     QVERIFY(h.showForChannel(5));
@@ -659,9 +664,9 @@ void tst_dlgModify::closing()
     else
         h.dialog.close();
     QVERIFY(!h.dialog.isVisible());
-    QVERIFY(!h.state.DataChanged);
-    QVERIFY(!h.state.ChannelInUse[0]);
-    QCOMPARE(h.memoryGridRow(0).at(9), QString());
+    QCOMPARE(h.okPresses.count(), 0);
+    QCOMPARE(h.accepted.count(), 0);
+    QCOMPARE(h.dialog.editedChannel(), ChannelRow());
 
     // An empty row keeps the Skip box as the dialog left it.
     QVERIFY(h.showForChannel(1));
@@ -693,12 +698,15 @@ void tst_dlgModify::execReturnsStored()
         wasModal = QApplication::activeModalWidget() == &h.dialog;
         h.click(button.toLatin1().constData());
     });
+    const QString before = stateSnapshot(h.state);
     QCOMPARE(h.dialog.openForChannel(300), stored);
     QVERIFY(wasModal);
     QVERIFY(!h.dialog.isVisible());
-    QCOMPARE(h.state.ChannelInUse[300], stored);
-    QCOMPARE(h.state.DataChanged, stored);
-    QCOMPARE(h.memoryGridRow(300).at(0), stored ? QStringLiteral("7.100.000") : QString());
+    QCOMPARE(h.dialog.editedChannel().inUse, stored);
+    QCOMPARE(h.okPresses.count(), int(stored));
+    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Frequency),
+             stored ? QStringLiteral("7.100.000") : QString());
+    QCOMPARE(stateSnapshot(h.state), before);
     QVERIFY(!h.dialog.openForChannel(Module1::ChannelCount)); // no such row: not shown
 }
 
@@ -741,15 +749,17 @@ void tst_dlgModify::codecRoundTrip()
     if (h.control<QCheckBox>("chkSkip")->isChecked() != skip)
         h.toggleSkip();
     h.click("OKButton");
-    QVERIFY(h.state.ChannelInUse[row]);
+    QCOMPARE(h.accepted.count(), 1);
+    const ChannelRow &edited = h.dialog.editedChannel();
+    QVERIFY(edited.inUse);
 
-    Module1 decoded;
-    QVERIFY(ChannelCodec::DecodeChannel(decoded, ChannelCodec::EncodeChannel(h.state, row), row));
-    QVERIFY(decoded.ChannelInUse[row]);
-    for (int c = 0; c <= 10; ++c) {
-        QCOMPARE(decoded.ChannelText[row][c], h.state.ChannelText[row][c]);
-        if (c != 9)
-            QCOMPARE(decoded.ChannelValue[row][c], h.state.ChannelValue[row][c]);
+    ChannelRow decoded;
+    QVERIFY(ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(edited), decoded).ok());
+    QVERIFY(decoded.inUse);
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+        QCOMPARE(decoded.text[size_t(c)], edited.text[size_t(c)]);
+        if (c != Vocabulary::index(ChannelColumn::Name))
+            QCOMPARE(decoded.value[size_t(c)], edited.value[size_t(c)]);
     }
 }
 

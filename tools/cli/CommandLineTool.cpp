@@ -3,6 +3,7 @@
 #include "CloneFile.h"
 #include "CsvExchange.h"
 #include "ImageReport.h"
+#include "LineExchange.h"
 #include "Module1.h"
 #include "PortNames.h"
 #include "SerialRadioPort.h"
@@ -12,21 +13,7 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include <functional>
-
 namespace {
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
 
 const char *const UsageText =
     "Usage: qtr70 COMMAND [OPTIONS]\n"
@@ -45,10 +32,101 @@ const char *const UsageText =
     "or a device path. 'qtr70 COMMAND --help' describes one command.\n"
     "Exit status: 0 success, 1 transfer failure, 2 wrong usage, 3 file failure.\n";
 
-// Parses one command's options; prints help or usage problems itself.
-// Returns -1 to go on, or the exit status.
-int parse(QCommandLineParser &parser, const QStringList &arguments, const QString &description,
-          const QString &positional = QString())
+// What a progress bar calls a step.
+QString stepName(TransferEngine::Kind kind)
+{
+    switch (kind) {
+    case TransferEngine::Kind::AutoSelect:
+        return QStringLiteral("Identify");
+    case TransferEngine::Kind::ReadSettings:
+    case TransferEngine::Kind::WriteSettings:
+        return QStringLiteral("Settings");
+    case TransferEngine::Kind::ReadMemory:
+    case TransferEngine::Kind::WriteMemory:
+        break;
+    }
+    return QStringLiteral("Memory  ");
+}
+
+QCommandLineOption portOption()
+{
+    return QCommandLineOption(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
+                              QStringLiteral("P"));
+}
+
+// A command's help: the parser's, with a usage line that names the command
+// (the parser's own names the executable).
+QString helpText(const QCommandLineParser &parser, const QString &command, const QString &positional)
+{
+    QString text = parser.helpText();
+    QString usage = QStringLiteral("Usage: qtr70 %1 [options]").arg(command);
+    if (!positional.isEmpty())
+        usage += QLatin1Char(' ') + positional;
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    text.replace(0, lineEnd < 0 ? text.size() : lineEnd, usage);
+    return text;
+}
+
+} // namespace
+
+CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, PortFactory makePort)
+    : m_out(out), m_err(err), m_makePort(std::move(makePort))
+{
+}
+
+std::unique_ptr<RadioPort> CommandLineTool::serialPort(const QString &value)
+{
+    auto port = std::make_unique<SerialRadioPort>();
+    bool isNumber = false;
+    const int number = value.toInt(&isNumber);
+    if (isNumber) {
+        if (!PortNames::isValid(number))
+            return nullptr;
+        port->setPortNumber(number);
+        return port;
+    }
+    if (value.isEmpty())
+        return nullptr;
+    port->setDevicePath(value);
+    return port;
+}
+
+int CommandLineTool::run(const QStringList &arguments)
+{
+    int exitCode = Usage;
+    if (arguments.isEmpty()) {
+        exitCode = usage(QStringLiteral("no command given"));
+    } else {
+        const QString command = arguments.first();
+        const QStringList rest = arguments.mid(1);
+        if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+            m_out << UsageText;
+            exitCode = Success;
+        } else if (command == QLatin1String("read")) {
+            exitCode = readRadio(rest);
+        } else if (command == QLatin1String("write")) {
+            exitCode = writeRadio(rest);
+        } else if (command == QLatin1String("identify")) {
+            exitCode = identify(rest);
+        } else if (command == QLatin1String("show")) {
+            exitCode = show(rest);
+        } else if (command == QLatin1String("diff")) {
+            exitCode = diff(rest);
+        } else if (command == QLatin1String("export-csv")) {
+            exitCode = exportCsv(rest);
+        } else if (command == QLatin1String("import-csv")) {
+            exitCode = importCsv(rest);
+        } else {
+            exitCode = usage(QStringLiteral("unknown command: ") + command);
+        }
+    }
+    m_out.flush();
+    m_err.flush();
+    return exitCode;
+}
+
+int CommandLineTool::parse(QCommandLineParser &parser, const QString &command, const QStringList &arguments,
+                           const QString &description, const QString &positional)
 {
     parser.setApplicationDescription(description);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
@@ -56,239 +134,220 @@ int parse(QCommandLineParser &parser, const QStringList &arguments, const QStrin
     parser.addOption(help);
     if (!positional.isEmpty())
         parser.addPositionalArgument(positional, QString());
-    if (!parser.parse(arguments)) {
-        err() << parser.errorText() << "\n\n" << parser.helpText();
-        err().flush();
-        return CommandLineTool::Usage;
+    // The first word stands for the program; the parser skips it.
+    if (!parser.parse(QStringList{QStringLiteral("qtr70 ") + command} + arguments)) {
+        m_err << parser.errorText() << "\n\n" << helpText(parser, command, positional);
+        m_err.flush();
+        return Usage;
     }
     if (parser.isSet(help)) {
-        out() << parser.helpText();
-        out().flush();
-        return CommandLineTool::Success;
-    }
-    return -1;
-}
-
-// Runs transfers in order, with a progress bar for the memory ones; stops at
-// the first that does not end normally.
-TransferResult runTransfers(TransferEngine &engine,
-                            const QList<std::pair<QString, std::function<TransferResult()>>> &steps)
-{
-    TerminalProgress progress;
-    QObject::connect(&engine, &TransferEngine::slotChanged, [&progress](int slot) { progress.show(slot); });
-    TransferResult result;
-    for (const auto &step : steps) {
-        progress.start(step.first, Module1::ChannelCount);
-        result = step.second();
-        progress.finish();
-        if (!result.ok())
-            break;
-    }
-    return result;
-}
-
-} // namespace
-
-int CommandLineTool::run(const QStringList &arguments)
-{
-    if (arguments.isEmpty())
-        return usage(QStringLiteral("no command given"));
-    const QString command = arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
-        out() << UsageText;
+        m_out << helpText(parser, command, positional);
+        m_out.flush();
         return Success;
     }
-    if (command == QLatin1String("read"))
-        return readRadio(rest);
-    if (command == QLatin1String("write"))
-        return writeRadio(rest);
-    if (command == QLatin1String("identify"))
-        return identify(rest);
-    if (command == QLatin1String("show"))
-        return show(rest);
-    if (command == QLatin1String("diff"))
-        return diff(rest);
-    if (command == QLatin1String("export-csv"))
-        return exportCsv(rest);
-    if (command == QLatin1String("import-csv"))
-        return importCsv(rest);
-    return usage(QStringLiteral("unknown command: ") + command);
+    return -1;
 }
 
 int CommandLineTool::usage(const QString &problem)
 {
     if (!problem.isEmpty())
-        err() << "qtr70: " << problem << "\n\n";
-    err() << UsageText;
-    err().flush();
+        m_err << "qtr70: " << problem << "\n\n";
+    m_err << UsageText;
+    m_err.flush();
     return Usage;
 }
 
-bool CommandLineTool::configurePort(SerialRadioPort &port, const QString &value)
+std::unique_ptr<RadioPort> CommandLineTool::openPort(const QString &value, int &exitCode)
 {
-    bool isNumber = false;
-    const int number = value.toInt(&isNumber);
-    if (isNumber) {
-        if (!PortNames::isValid(number))
-            return false;
-        port.setPortNumber(number);
-        return true;
-    }
-    port.setDevicePath(value);
-    return !value.isEmpty();
+    std::unique_ptr<RadioPort> port = m_makePort(value);
+    if (!port)
+        exitCode = usage(QStringLiteral("no such port: ") + value);
+    return port;
+}
+
+void CommandLineTool::configure(TransferEngine &engine) const
+{
+    if (m_pauseMs >= 0)
+        engine.setPauseMs(m_pauseMs);
+    if (m_replyTimeoutMs >= 0)
+        engine.exchange().setReplyTimeoutMs(m_replyTimeoutMs);
+}
+
+TransferResult CommandLineTool::runTransfer(TransferEngine &engine, const std::function<TransferResult()> &transfer)
+{
+    TerminalProgress progress(m_err, m_showProgress);
+    const QMetaObject::Connection started = QObject::connect(
+        &engine, &TransferEngine::transferStarted,
+        [&progress](TransferEngine::Kind kind) { progress.start(stepName(kind), Module1::ChannelCount); });
+    const QMetaObject::Connection slot =
+        QObject::connect(&engine, &TransferEngine::slotChanged, [&progress](int n) { progress.show(n); });
+    const QMetaObject::Connection finished =
+        QObject::connect(&engine, &TransferEngine::transferFinished, [&progress] { progress.finish(); });
+    const TransferResult result = transfer();
+    for (const QMetaObject::Connection &connection : {started, slot, finished})
+        QObject::disconnect(connection);
+    return result;
 }
 
 int CommandLineTool::reportTransfer(const TransferResult &result)
 {
     if (result.ok())
         return Success;
-    err() << result.message();
+    m_err << result.message();
     if (!result.detail().isEmpty())
-        err() << ": " << result.detail();
-    err() << "\n";
-    err().flush();
+        m_err << ": " << result.detail();
+    m_err << "\n";
+    m_err.flush();
     return TransferFailed;
 }
 
-bool CommandLineTool::loadImage(Module1 &state, const QString &path)
+int CommandLineTool::reportFile(const QString &message, const QString &detail)
 {
-    CloneFile::New(state);
-    const FileResult result = CloneFile::LoadCloneFile(state, path);
+    m_err << message << ": " << detail << "\n";
+    m_err.flush();
+    return FileFailed;
+}
+
+bool CommandLineTool::loadImage(CloneImage &image, const QString &path)
+{
+    image = CloneImage::factory(Vocabulary::ModelE, false);
+    const FileResult result = CloneFile::LoadCloneFile(path, image);
     if (result.ok())
         return true;
-    err() << result.message() << ": " << result.detail() << "\n";
-    err().flush();
+    reportFile(result.message(), result.detail());
     return false;
 }
 
 int CommandLineTool::readRadio(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
-                                        QStringLiteral("P"));
+    const QCommandLineOption port = portOption();
     const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("Clone file to write."),
                                           QStringLiteral("FILE.R70"));
-    parser.addOption(portOption);
+    parser.addOption(port);
     parser.addOption(outputOption);
-    const int early = parse(parser, QStringList{QStringLiteral("qtr70 read")} + arguments,
+    const int early = parse(parser, QStringLiteral("read"), arguments,
                             QStringLiteral("Reads the radio (Auto Select, settings, memory) into a clone file.\n"
                                            "Nothing is written when any step fails."));
     if (early >= 0)
         return early;
-    if (!parser.isSet(portOption) || !parser.isSet(outputOption) || !parser.positionalArguments().isEmpty())
+    if (!parser.isSet(port) || !parser.isSet(outputOption) || !parser.positionalArguments().isEmpty())
         return usage(QStringLiteral("read needs --port P and -o FILE.R70"));
 
-    SerialRadioPort port;
-    if (!configurePort(port, parser.value(portOption)))
-        return usage(QStringLiteral("no such port: ") + parser.value(portOption));
-    Module1 state;
-    CloneFile::New(state);
-    TransferEngine engine(state, port);
-    const TransferResult result = runTransfers(engine, {
-        {QStringLiteral("Identify"), [&] { return engine.autoSelect(); }},
-        {QStringLiteral("Settings"), [&] { return engine.readSettings(); }},
-        {QStringLiteral("Memory  "), [&] { return engine.readMemory(); }},
-    });
+    int exitCode = Usage;
+    const std::unique_ptr<RadioPort> radio = openPort(parser.value(port), exitCode);
+    if (!radio)
+        return exitCode;
+    Module1 document;
+    document.setImage(CloneImage::factory(Vocabulary::ModelE, false));
+    TransferEngine engine(document, *radio);
+    configure(engine);
+    TransferResult result = runTransfer(engine, [&] { return engine.autoSelect(); });
+    if (result.ok())
+        result = runTransfer(engine, [&] { return engine.readAll(); });
     if (!result.ok())
         return reportTransfer(result);
 
-    const FileResult saved = CloneFile::WriteCloneFile(state, parser.value(outputOption));
-    if (!saved.ok()) {
-        err() << saved.message() << ": " << saved.detail() << "\n";
-        return FileFailed;
-    }
-    out() << "Read " << Module1::ModelName(state.ModelVariant)
-          << (state.ExtendedRange ? " (extended coverage)" : "") << " into " << parser.value(outputOption) << "\n";
+    const CloneImage &image = document.image();
+    const FileResult saved = CloneFile::WriteCloneFile(parser.value(outputOption), image);
+    if (!saved.ok())
+        return reportFile(saved.message(), saved.detail());
+    m_out << "Read " << Vocabulary::modelName(image.ModelVariant)
+          << (image.ExtendedRange ? " (extended coverage)" : "") << " into " << parser.value(outputOption) << "\n";
     return Success;
 }
 
 int CommandLineTool::writeRadio(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
-                                        QStringLiteral("P"));
+    const QCommandLineOption port = portOption();
     const QCommandLineOption settingsOption(QStringLiteral("settings"), QStringLiteral("Write only the settings and VFOs."));
     const QCommandLineOption memoryOption(QStringLiteral("memory"), QStringLiteral("Write only the memory channels."));
-    parser.addOption(portOption);
+    parser.addOption(port);
     parser.addOption(settingsOption);
     parser.addOption(memoryOption);
-    const int early = parse(parser, QStringList{QStringLiteral("qtr70 write")} + arguments,
+    const int early = parse(parser, QStringLiteral("write"), arguments,
                             QStringLiteral("Writes a clone file to the radio: settings and VFOs, then memory\n"
                                            "(each after the radio confirmed its model)."),
                             QStringLiteral("FILE.R70"));
     if (early >= 0)
         return early;
-    if (!parser.isSet(portOption) || parser.positionalArguments().size() != 1
+    if (!parser.isSet(port) || parser.positionalArguments().size() != 1
         || (parser.isSet(settingsOption) && parser.isSet(memoryOption)))
         return usage(QStringLiteral("write needs --port P, at most one of --settings/--memory, and FILE.R70"));
 
-    SerialRadioPort port;
-    if (!configurePort(port, parser.value(portOption)))
-        return usage(QStringLiteral("no such port: ") + parser.value(portOption));
-    Module1 state;
-    if (!loadImage(state, parser.positionalArguments().first()))
+    int exitCode = Usage;
+    const std::unique_ptr<RadioPort> radio = openPort(parser.value(port), exitCode);
+    if (!radio)
+        return exitCode;
+    CloneImage image;
+    if (!loadImage(image, parser.positionalArguments().first()))
         return FileFailed;
-    TransferEngine engine(state, port);
-    QList<std::pair<QString, std::function<TransferResult()>>> steps;
-    if (!parser.isSet(memoryOption))
-        steps.append({QStringLiteral("Settings"), [&] { return engine.writeSettings(); }});
-    if (!parser.isSet(settingsOption))
-        steps.append({QStringLiteral("Memory  "), [&] { return engine.writeMemory(); }});
-    const TransferResult result = runTransfers(engine, steps);
+    Module1 document;
+    document.setImage(image);
+    TransferEngine engine(document, *radio);
+    configure(engine);
+    const TransferResult result = runTransfer(engine, [&] {
+        if (parser.isSet(settingsOption))
+            return engine.writeSettings();
+        if (parser.isSet(memoryOption))
+            return engine.writeMemory();
+        return engine.writeAll();
+    });
     if (!result.ok())
         return reportTransfer(result);
-    out() << "Wrote " << parser.positionalArguments().first() << " to the radio\n";
+    m_out << "Wrote " << parser.positionalArguments().first() << " to the radio\n";
     return Success;
 }
 
 int CommandLineTool::identify(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
-                                        QStringLiteral("P"));
-    parser.addOption(portOption);
-    const int early = parse(parser, QStringList{QStringLiteral("qtr70 identify")} + arguments,
+    const QCommandLineOption port = portOption();
+    parser.addOption(port);
+    const int early = parse(parser, QStringLiteral("identify"), arguments,
                             QStringLiteral("Asks the radio for its model variant and coverage version."));
     if (early >= 0)
         return early;
-    if (!parser.isSet(portOption) || !parser.positionalArguments().isEmpty())
+    if (!parser.isSet(port) || !parser.positionalArguments().isEmpty())
         return usage(QStringLiteral("identify needs --port P"));
 
-    SerialRadioPort port;
-    if (!configurePort(port, parser.value(portOption)))
-        return usage(QStringLiteral("no such port: ") + parser.value(portOption));
-    Module1 state;
-    TransferEngine engine(state, port);
+    int exitCode = Usage;
+    const std::unique_ptr<RadioPort> radio = openPort(parser.value(port), exitCode);
+    if (!radio)
+        return exitCode;
+    Module1 document;
+    TransferEngine engine(document, *radio);
+    configure(engine);
     const TransferResult result = engine.autoSelect();
     if (!result.ok())
         return reportTransfer(result);
-    out() << Module1::ModelName(state.ModelVariant) << "\n"
-          << "extended coverage: " << (state.ExtendedRange ? "yes" : "no") << "\n";
+    m_out << Vocabulary::modelName(document.image().ModelVariant) << "\n"
+          << "extended coverage: " << (document.image().ExtendedRange ? "yes" : "no") << "\n";
     return Success;
 }
 
 int CommandLineTool::show(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const int early = parse(parser, QStringList{QStringLiteral("qtr70 show")} + arguments,
+    const int early = parse(parser, QStringLiteral("show"), arguments,
                             QStringLiteral("Prints a clone file: model, settings, VFOs, channels in use."),
                             QStringLiteral("FILE.R70"));
     if (early >= 0)
         return early;
     if (parser.positionalArguments().size() != 1)
         return usage(QStringLiteral("show needs one FILE.R70"));
-    Module1 state;
-    if (!loadImage(state, parser.positionalArguments().first()))
+    CloneImage image;
+    if (!loadImage(image, parser.positionalArguments().first()))
         return FileFailed;
-    out() << ImageReport::show(state);
+    m_out << ImageReport::show(image);
     return Success;
 }
 
 int CommandLineTool::diff(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const int early = parse(parser, QStringList{QStringLiteral("qtr70 diff")} + arguments,
+    const int early = parse(parser, QStringLiteral("diff"), arguments,
                             QStringLiteral("Prints every difference between two clone files.\n"
                                            "Exit status 0 when they are equal, 1 when they differ."),
                             QStringLiteral("A.R70 B.R70"));
@@ -296,13 +355,13 @@ int CommandLineTool::diff(const QStringList &arguments)
         return early;
     if (parser.positionalArguments().size() != 2)
         return usage(QStringLiteral("diff needs two clone files"));
-    Module1 a;
-    Module1 b;
+    CloneImage a;
+    CloneImage b;
     if (!loadImage(a, parser.positionalArguments().at(0)) || !loadImage(b, parser.positionalArguments().at(1)))
         return FileFailed;
     const QStringList differences = ImageReport::diff(a, b);
     for (const QString &line : differences)
-        out() << line << "\n";
+        m_out << line << "\n";
     return differences.isEmpty() ? Success : Different;
 }
 
@@ -312,21 +371,19 @@ int CommandLineTool::exportCsv(const QStringList &arguments)
     const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("CSV file to write."),
                                           QStringLiteral("OUT.csv"));
     parser.addOption(outputOption);
-    const int early = parse(parser, QStringList{QStringLiteral("qtr70 export-csv")} + arguments,
+    const int early = parse(parser, QStringLiteral("export-csv"), arguments,
                             QStringLiteral("Writes VFO A and B and the channels 0-199 in use as CSV."),
                             QStringLiteral("FILE.R70"));
     if (early >= 0)
         return early;
     if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption))
         return usage(QStringLiteral("export-csv needs FILE.R70 and -o OUT.csv"));
-    Module1 state;
-    if (!loadImage(state, parser.positionalArguments().first()))
+    CloneImage image;
+    if (!loadImage(image, parser.positionalArguments().first()))
         return FileFailed;
-    const FileResult result = CsvExchange::CsvExport(state, parser.value(outputOption));
-    if (!result.ok()) {
-        err() << result.message() << ": " << result.detail() << "\n";
-        return FileFailed;
-    }
+    const FileResult result = CsvExchange::CsvExport(image, parser.value(outputOption));
+    if (!result.ok())
+        return reportFile(result.message(), result.detail());
     return Success;
 }
 
@@ -336,7 +393,7 @@ int CommandLineTool::importCsv(const QStringList &arguments)
     const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("Clone file to write."),
                                           QStringLiteral("OUT.R70"));
     parser.addOption(outputOption);
-    const int early = parse(parser, QStringList{QStringLiteral("qtr70 import-csv")} + arguments,
+    const int early = parse(parser, QStringLiteral("import-csv"), arguments,
                             QStringLiteral("Stores the channel and VFO records of a CSV file into a copy of a\n"
                                            "clone file; rows the CSV does not name keep their contents."),
                             QStringLiteral("FILE.R70 IN.csv"));
@@ -344,20 +401,16 @@ int CommandLineTool::importCsv(const QStringList &arguments)
         return early;
     if (parser.positionalArguments().size() != 2 || !parser.isSet(outputOption))
         return usage(QStringLiteral("import-csv needs FILE.R70, IN.csv and -o OUT.R70"));
-    Module1 state;
-    if (!loadImage(state, parser.positionalArguments().at(0)))
+    CloneImage image;
+    if (!loadImage(image, parser.positionalArguments().at(0)))
         return FileFailed;
-    const CsvExchange::ImportResult imported = CsvExchange::CsvImport(state, parser.positionalArguments().at(1));
-    if (!imported.file.ok()) {
-        err() << imported.file.message() << ": " << imported.file.detail() << "\n";
-        return FileFailed;
-    }
-    const FileResult saved = CloneFile::WriteCloneFile(state, parser.value(outputOption));
-    if (!saved.ok()) {
-        err() << saved.message() << ": " << saved.detail() << "\n";
-        return FileFailed;
-    }
-    out() << "Stored " << imported.channels << " channel(s) and " << imported.vfos << " VFO record(s); dropped "
+    const CsvExchange::ImportResult imported = CsvExchange::CsvImport(parser.positionalArguments().at(1), image);
+    if (!imported.file.ok())
+        return reportFile(imported.file.message(), imported.file.detail());
+    const FileResult saved = CloneFile::WriteCloneFile(parser.value(outputOption), imported.image);
+    if (!saved.ok())
+        return reportFile(saved.message(), saved.detail());
+    m_out << "Stored " << imported.channels << " channel(s) and " << imported.vfos << " VFO record(s); dropped "
           << imported.dropped << " record(s).\n";
     return Success;
 }

@@ -1,17 +1,42 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
-class Module1;
-class SerialRadioPort;
+#include <functional>
+#include <memory>
+
+class CloneImage;
+class QCommandLineParser;
+class QTextStream;
+class RadioPort;
+class TransferEngine;
 class TransferResult;
 
 // The command-line tool: scripted backups and restores on the same core as
-// the desktop program.
+// the desktop program. It writes only to the streams it is given and talks
+// to the radio through the port its factory makes, so that it runs the same
+// in its own process and inside a test.
 class CommandLineTool
 {
 public:
     enum Exit { Success = 0, TransferFailed = 1, Usage = 2, FileFailed = 3, Different = 1 };
+
+    // Makes the port a --port value names; null when it names none.
+    using PortFactory = std::function<std::unique_ptr<RadioPort>(const QString &value)>;
+
+    CommandLineTool(QTextStream &out, QTextStream &err, PortFactory makePort);
+
+    // The program's factory: a serial port on port number 1..14 or on a
+    // device path; null for another number or an empty value.
+    static std::unique_ptr<RadioPort> serialPort(const QString &value);
+
+    // Draw progress bars on the error stream (when it is a terminal).
+    void setShowProgress(bool show) { m_showProgress = show; }
+    // The transfers' pause between operations and reply bound; negative
+    // keeps the engine's own (tests shorten them).
+    void setPauseMs(int ms) { m_pauseMs = ms; }
+    void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = ms; }
 
     // arguments: the words after the program name.
     int run(const QStringList &arguments);
@@ -25,9 +50,26 @@ private:
     int exportCsv(const QStringList &arguments);
     int importCsv(const QStringList &arguments);
 
+    // Parses one command's options; prints its help or the parse problem
+    // itself. Returns -1 to go on, or the exit status.
+    int parse(QCommandLineParser &parser, const QString &command, const QStringList &arguments,
+              const QString &description, const QString &positional = QString());
     int usage(const QString &problem = QString());
-    // Applies --port: a number 1..14 or a device path. False for a bad number.
-    static bool configurePort(SerialRadioPort &port, const QString &value);
-    static int reportTransfer(const TransferResult &result);
-    static bool loadImage(Module1 &state, const QString &path);
+    // The --port value's port; null (after reporting the usage problem)
+    // when it names none.
+    std::unique_ptr<RadioPort> openPort(const QString &value, int &exitCode);
+    // The engine's timing as set for this run.
+    void configure(TransferEngine &engine) const;
+    // Runs a transfer with a progress bar for each of its steps.
+    TransferResult runTransfer(TransferEngine &engine, const std::function<TransferResult()> &transfer);
+    int reportTransfer(const TransferResult &result);
+    int reportFile(const QString &message, const QString &detail);
+    bool loadImage(CloneImage &image, const QString &path);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    PortFactory m_makePort;
+    bool m_showProgress = false;
+    int m_pauseMs = -1;
+    int m_replyTimeoutMs = -1;
 };

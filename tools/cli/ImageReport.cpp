@@ -1,16 +1,16 @@
 #include "ImageReport.h"
 
 #include "ChannelLabel.h"
-#include "Module1.h"
+#include "CloneImage.h"
 #include "SettingsTable.h"
 #include "TextTable.h"
 
 namespace {
 
-QString modelText(const Module1 &state)
+QString modelText(const CloneImage &image)
 {
-    return Module1::ModelName(state.ModelVariantForFile())
-        + (state.ExtendedRange ? QStringLiteral(" (extended coverage)") : QString());
+    return Vocabulary::modelName(image.modelVariantForFile())
+        + (image.ExtendedRange ? QStringLiteral(" (extended coverage)") : QString());
 }
 
 QString settingCaption(const SettingDescriptor &d)
@@ -19,10 +19,10 @@ QString settingCaption(const SettingDescriptor &d)
     return d.caption.isEmpty() ? QStringLiteral("Tone") : d.caption;
 }
 
-QString settingText(const Module1 &state, size_t i)
+QString settingText(const CloneImage &image, size_t i)
 {
     const SettingDescriptor &d = SettingsTable::all()[i];
-    const int position = state.SettingSelection[i];
+    const int position = image.SettingSelection[i];
     return position >= 0 && position < d.items.size() ? d.items.at(position).trimmed()
                                                        : QStringLiteral("(position %1)").arg(position);
 }
@@ -35,36 +35,37 @@ QString cellText(const QString &text, double value, double otherValue)
     return QStringLiteral("%1 (%2)").arg(text.isEmpty() ? QStringLiteral("(empty)") : text).arg(value, 0, 'g', 12);
 }
 
-template <typename TextRow, typename ValueRow>
-void compareRow(QStringList &out, const QString &who, const QStringList &headers, const TextRow &textA,
-                const ValueRow &valueA, const TextRow &textB, const ValueRow &valueB)
+// The cells under `headers` (columns 0, 1, ...) that differ.
+template <typename Row>
+void compareRow(QStringList &out, const QString &who, const QStringList &headers, const Row &a, const Row &b)
 {
     for (int c = 0; c < headers.size(); ++c) {
-        if (textA[c] == textB[c] && valueA[c] == valueB[c])
+        const size_t i = size_t(c);
+        if (a.text[i] == b.text[i] && a.value[i] == b.value[i])
             continue;
         out.append(QStringLiteral("%1 %2: %3 -> %4")
-                       .arg(who, headers[c], cellText(textA[c], valueA[c], valueB[c]),
-                            cellText(textB[c], valueB[c], valueA[c])));
+                       .arg(who, headers[c], cellText(a.text[i], a.value[i], b.value[i]),
+                            cellText(b.text[i], b.value[i], a.value[i])));
     }
 }
 
 } // namespace
 
-QString ImageReport::show(const Module1 &state)
+QString ImageReport::show(const CloneImage &image)
 {
-    QString out = QStringLiteral("Model: %1\n\nSettings\n").arg(modelText(state));
+    QString out = QStringLiteral("Model: %1\n\nSettings\n").arg(modelText(image));
     TextTable settings;
     for (size_t i = 0; i < SettingsTable::all().size(); ++i)
-        settings.addRow({QStringLiteral("  ") + settingCaption(SettingsTable::all()[i]), settingText(state, i)});
+        settings.addRow({QStringLiteral("  ") + settingCaption(SettingsTable::all()[i]), settingText(image, i)});
     out += settings.render();
 
     out += QStringLiteral("\nVFO\n");
     TextTable vfo;
     vfo.addRow(QStringList{QStringLiteral("  ")} + ChannelLabel::vfoHeaders());
-    for (int r = 0; r < 2; ++r) {
+    for (int r = 0; r < CloneImage::VfoCount; ++r) {
         QStringList row{QStringLiteral("  ") + ChannelLabel::vfoLabel(r)};
         for (int c = 0; c < ChannelLabel::vfoHeaders().size(); ++c)
-            row.append(state.VfoText[r][c]);
+            row.append(image.Vfo[size_t(r)].text[size_t(c)]);
         vfo.addRow(row);
     }
     out += vfo.render();
@@ -74,20 +75,21 @@ QString ImageReport::show(const Module1 &state)
     const QStringList headers = ChannelLabel::memoryHeaders();
     channels.addRow(QStringList{QStringLiteral("  ")} + headers);
     int used = 0;
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
-        if (!state.ChannelInUse[n])
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
+        const ChannelRow &channel = image.Channels.at(n);
+        if (!channel.inUse)
             continue;
         ++used;
         QStringList row{QStringLiteral("  ") + ChannelLabel::gridLabel(n)};
         for (int c = 0; c < headers.size(); ++c)
-            row.append(state.ChannelText[n][c]);
+            row.append(channel.text[size_t(c)]);
         channels.addRow(row);
     }
     out += used ? channels.render() : QStringLiteral("  (none in use)\n");
     return out;
 }
 
-QStringList ImageReport::diff(const Module1 &a, const Module1 &b)
+QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
 {
     QStringList out;
     if (modelText(a) != modelText(b))
@@ -99,24 +101,24 @@ QStringList ImageReport::diff(const Module1 &a, const Module1 &b)
                            .arg(settingCaption(SettingsTable::all()[i]), settingText(a, i), settingText(b, i)));
     }
 
-    for (int r = 0; r < 2; ++r)
-        compareRow(out, ChannelLabel::vfoLabel(r), ChannelLabel::vfoHeaders(), a.VfoText[r], a.VfoValue[r],
-                   b.VfoText[r], b.VfoValue[r]);
+    for (int r = 0; r < CloneImage::VfoCount; ++r)
+        compareRow(out, ChannelLabel::vfoLabel(r), ChannelLabel::vfoHeaders(), a.Vfo[size_t(r)], b.Vfo[size_t(r)]);
 
     const QStringList headers = ChannelLabel::memoryHeaders();
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         const QString who = QStringLiteral("Channel ") + ChannelLabel::gridLabel(n);
-        if (a.ChannelInUse[n] != b.ChannelInUse[n]) {
-            const Module1 &used = a.ChannelInUse[n] ? a : b;
+        const ChannelRow &rowA = a.Channels.at(n);
+        const ChannelRow &rowB = b.Channels.at(n);
+        if (rowA.inUse != rowB.inUse) {
+            const ChannelRow &used = rowA.inUse ? rowA : rowB;
             out.append(QStringLiteral("%1: %2 (%3 %4)")
-                           .arg(who, a.ChannelInUse[n] ? QStringLiteral("only in the first")
-                                                       : QStringLiteral("only in the second"),
-                                used.ChannelText[n][0], used.ChannelText[n][1]));
+                           .arg(who, rowA.inUse ? QStringLiteral("only in the first")
+                                                : QStringLiteral("only in the second"),
+                                used.textAt(ChannelColumn::Frequency), used.textAt(ChannelColumn::Mode)));
             continue;
         }
-        if (a.ChannelInUse[n])
-            compareRow(out, who, headers, a.ChannelText[n], a.ChannelValue[n], b.ChannelText[n],
-                       b.ChannelValue[n]);
+        if (rowA.inUse)
+            compareRow(out, who, headers, rowA, rowB);
     }
     return out;
 }

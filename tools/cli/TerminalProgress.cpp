@@ -1,7 +1,6 @@
 #include "TerminalProgress.h"
 
-#include <cstdio>
-#include <unistd.h>
+#include <QTextStream>
 
 namespace {
 
@@ -9,7 +8,8 @@ constexpr int BarWidth = 40;
 
 } // namespace
 
-TerminalProgress::TerminalProgress() : m_enabled(isatty(fileno(stderr)) != 0)
+TerminalProgress::TerminalProgress(QTextStream &stream, bool enabled)
+    : m_stream(stream), m_enabled(enabled)
 {
 }
 
@@ -32,15 +32,15 @@ void TerminalProgress::show(int slot)
         return;
     const int filled = (slot + 1) * BarWidth / m_total;
     const QString bar = QString(filled, QLatin1Char('#')) + QString(BarWidth - filled, QLatin1Char('.'));
-    std::fprintf(stderr, "\r%s [%s] %d/%d", qPrintable(m_what), qPrintable(bar), slot + 1, m_total);
-    std::fflush(stderr);
+    m_stream << '\r' << m_what << " [" << bar << "] " << slot + 1 << '/' << m_total;
+    m_stream.flush();
 }
 
 void TerminalProgress::finish()
 {
     if (!m_active)
         return;
-    std::fprintf(stderr, "\n");
-    std::fflush(stderr);
+    m_stream << '\n';
+    m_stream.flush();
     m_active = false;
 }

@@ -2,11 +2,14 @@
 
 #include <QString>
 
-// A one-line progress bar on stderr, drawn only when stderr is a terminal.
+class QTextStream;
+
+// A one-line progress bar on the error stream, drawn only when that stream
+// is a terminal (the caller knows).
 class TerminalProgress
 {
 public:
-    TerminalProgress();
+    TerminalProgress(QTextStream &stream, bool enabled);
     ~TerminalProgress();
 
     void start(const QString &what, int total);
@@ -14,6 +17,7 @@ public:
     void finish();
 
 private:
+    QTextStream &m_stream;
     bool m_enabled;
     bool m_active = false;
     QString m_what;

@@ -8,6 +8,8 @@
 
 #include <map>
 
+class QIODevice;
+
 // The virtual radio's memory: 32-byte blocks keyed by their start address,
 // plus the clone file form of the records the program moves.
 class RadioImage
@@ -37,10 +39,11 @@ public:
     // The channel slots the factory image fills.
     static QVector<int> sampleSlots();
 
-    // Reads a clone file. On a malformed file returns false, sets `error`
-    // and leaves `image` and `loaded` untouched.
-    static bool fromCloneFile(const QByteArray &bytes, RadioImage &image, Loaded &loaded,
-                              QString &error);
+    // Reads a clone file through the program's own reader, which checks its
+    // form; the records are taken as they stand, without being decoded. On
+    // a malformed file returns false, sets `error` and leaves `image` and
+    // `loaded` untouched.
+    static bool fromCloneFile(QIODevice &device, RadioImage &image, Loaded &loaded, QString &error);
     // The clone file of the image: header for the variant and range, the
     // 608 records, end mark; CR LF line ends.
     QByteArray toCloneFile(int variant, bool extended) const;

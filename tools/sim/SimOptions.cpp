@@ -1,7 +1,7 @@
 #include "SimOptions.h"
 
-#include "Module1.h"
 #include "VirtualRadio.h"
+#include "Vocabulary.h"
 
 #include <QCommandLineParser>
 
@@ -12,10 +12,10 @@ namespace {
 
 // The letter of each model option, as --variant takes it.
 constexpr std::array<std::pair<char, int>, 4> VariantLetters = {{
-    {'J', Module1::ModelJ},
-    {'T', Module1::ModelT},
-    {'E', Module1::ModelE},
-    {'A', Module1::ModelA},
+    {'J', Vocabulary::ModelJ},
+    {'T', Vocabulary::ModelT},
+    {'E', Vocabulary::ModelE},
+    {'A', Vocabulary::ModelA},
 }};
 
 } // namespace

@@ -28,7 +28,7 @@ public:
     QString savePath() const { return m_savePath; }
     QString logPath() const { return m_logPath; }
     QString linkPath() const { return m_linkPath; }
-    // The model option (Module1::ModelJ .. ModelA) when --variant was given.
+    // The model option (Vocabulary::ModelJ .. ModelA) when --variant was given.
     std::optional<int> variant() const { return m_variant; }
     // True when --extended was given.
     bool extended() const { return m_extended; }

@@ -52,9 +52,9 @@ VirtualRadio::VirtualRadio(const RadioImage &image, const QString &model, int va
 
 QByteArray VirtualRadio::identification() const
 {
-    const int option = (m_variant >= Module1::ModelJ && m_variant <= Module1::ModelA)
+    const int option = (m_variant >= Vocabulary::ModelJ && m_variant <= Vocabulary::ModelA)
         ? m_variant
-        : Module1::ModelE;
+        : Vocabulary::ModelE;
     return m_model.toLatin1() + BlockCommands::variantCode(option).toLatin1() + UninterpretedCode
         + (m_extended ? BlockCommands::extendedRangeCode().toLatin1() : StandardRangeCode);
 }

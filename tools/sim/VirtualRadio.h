@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Module1.h"
 #include "RadioImage.h"
 #include "SimFault.h"
+#include "Vocabulary.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,7 +17,7 @@ public:
     // The model names a radio can answer to; the first is the default.
     static const QStringList &modelNames();
     // The model option of a radio nobody asked otherwise: QT-R70E.
-    static constexpr int DefaultVariant = Module1::ModelE;
+    static constexpr int DefaultVariant = Vocabulary::ModelE;
 
     VirtualRadio(const RadioImage &image, const QString &model, int variant, bool extended,
                  const SimFault &fault = SimFault());

@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
             return ExitUsage;
         }
         QString error;
-        if (!RadioImage::fromCloneFile(file.readAll(), image, loaded, error)) {
+        if (!RadioImage::fromCloneFile(file, image, loaded, error)) {
             complain(QStringLiteral("%1: not a clone file: %2").arg(options.imagePath(), error));
             return ExitUsage;
         }

@@ -34,9 +34,10 @@ frmMain &MainWindowFixture::create()
     // The window placement written at close stays in the scratch folder.
     keepUserSettingsIn(m_folder.filePath(QStringLiteral("settings")));
     const QString userFolder = m_folder.filePath(QStringLiteral("user"));
-    m_window = std::make_unique<frmMain>(state, prompter, PortFile(m_folder.path(), userFolder),
+    m_window = std::make_unique<frmMain>(state, prompter, port, PortFile(m_folder.path(), userFolder),
                                          StringTable(m_language));
     m_window->setSplashMinimumMs(SplashMs);
+    m_window->setBackupStore(BackupStore(m_folder.filePath(QStringLiteral("backups"))));
     m_window->engine().exchange().setReplyTimeoutMs(ReplyTimeoutMs);
     m_window->engine().setPauseMs(0);
     return *m_window;
@@ -85,11 +86,11 @@ QComboBox *MainWindowFixture::list(const QString &name) const
 QString MainWindowFixture::memoryCell(int row, int column) const
 {
     const auto *grid = m_window->findChild<MemoryGrid *>(QStringLiteral("MSFlexGrid1"));
-    return grid->item(row, column)->text();
+    return grid->cellText(row, column);
 }
 
 QString MainWindowFixture::vfoCell(int row, int column) const
 {
     const auto *grid = m_window->findChild<VfoGrid *>(QStringLiteral("MSFlexGrid2"));
-    return grid->item(row, column)->text();
+    return grid->cellText(row, column);
 }

@@ -2,6 +2,7 @@
 
 #include "Module1.h"
 #include "ScriptedPrompter.h"
+#include "SerialRadioPort.h"
 #include "StringTable.h"
 
 #include <QTemporaryDir>
@@ -13,9 +14,11 @@ class QComboBox;
 class QPushButton;
 class frmMain;
 
-// A main window as start-up builds it, on a fresh state: scripted prompts,
-// its port file in a scratch folder, a short splash time and short link
-// waits. create() builds the window, load() runs its load and shows it.
+// A main window as start-up builds it, on a fresh document: scripted
+// prompts, a serial port (useDevice() points port 1 at a device, such as
+// the virtual radio), its port file in a scratch folder, a short splash
+// time and short link waits. create() builds the window, load() runs its
+// load and shows it.
 class MainWindowFixture
 {
 public:
@@ -52,6 +55,7 @@ public:
 
     Module1 state;
     ScriptedPrompter prompter;
+    SerialRadioPort port;
 
 private:
     StringTable::Language m_language;

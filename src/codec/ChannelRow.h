@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Vocabulary.h"
+
+#include <QString>
+
+#include <array>
+
+// One memory channel as the program holds it: the text each column shows,
+// the raw value each record field is rebuilt from, and whether the slot
+// holds a channel. Columns 11-14 are spare cells that only the CSV
+// exchange fills.
+struct ChannelRow
+{
+    std::array<QString, Vocabulary::ChannelColumns> text;
+    std::array<double, Vocabulary::ChannelColumns> value{};
+    bool inUse = false;
+
+    const QString &textAt(ChannelColumn c) const { return text[size_t(c)]; }
+    QString &textAt(ChannelColumn c) { return text[size_t(c)]; }
+    double valueAt(ChannelColumn c) const { return value[size_t(c)]; }
+    double &valueAt(ChannelColumn c) { return value[size_t(c)]; }
+
+    bool operator==(const ChannelRow &other) const
+    {
+        return inUse == other.inUse && text == other.text && value == other.value;
+    }
+    bool operator!=(const ChannelRow &other) const { return !(*this == other); }
+};

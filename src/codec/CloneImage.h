@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ChannelRow.h"
+#include "SettingsTable.h"
+#include "VfoRow.h"
+#include "Vocabulary.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// The program's copy of the radio's memory, as a plain value: the two
+// settings records (verbatim) and the 32 list selections they stand for,
+// VFO A and B, the 604 channel rows, the selected model option and whether
+// the extended-coverage version is selected. Copies are cheap (the rows
+// are shared until one side changes), so snapshots, staged loads and "what
+// the radio holds" are all just images.
+class CloneImage
+{
+public:
+    static constexpr int ChannelCount = 604;
+    static constexpr int VfoCount = 2;
+
+    // Empty tables: every channel not in use with empty cells, empty VFO
+    // rows, no settings lines, every selection 0, the QT-R70E option.
+    CloneImage();
+    // The image New installs: factory settings, the default VFOs for the
+    // model option, every channel empty.
+    static CloneImage factory(int modelVariant, bool extendedRange);
+
+    // The model option as a clone file header names it (0..3): options
+    // outside 0..2 count as the QT-R70A.
+    int modelVariantForFile() const;
+
+    bool operator==(const CloneImage &other) const;
+    bool operator!=(const CloneImage &other) const { return !(*this == other); }
+
+    QList<ChannelRow> Channels;
+    std::array<VfoRow, VfoCount> Vfo;
+    // The settings records as last read, loaded or encoded.
+    QString SettingsLine1;
+    QString SettingsLine2;
+    // The selected position of each set-mode list, in the order of the
+    // settings descriptor table.
+    SettingSelections SettingSelection{};
+    int ModelVariant = Vocabulary::ModelE;
+    bool ExtendedRange = false;
+};

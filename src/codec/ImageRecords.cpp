@@ -1,0 +1,45 @@
+#include "ImageRecords.h"
+
+#include "ChannelCodec.h"
+#include "MemoryMap.h"
+#include "SettingsCodec.h"
+#include "VfoCodec.h"
+
+QList<ImageRecords::Entry> ImageRecords::of(const CloneImage &image)
+{
+    const SettingsCodec::Lines settings = SettingsCodec::EncodeSettings(image.SettingSelection);
+    QList<Entry> records;
+    records.reserve(4 + CloneImage::ChannelCount);
+    records.append({MemoryMap::SettingsRecord1, settings.line1});
+    records.append({MemoryMap::SettingsRecord2, settings.line2});
+    records.append({MemoryMap::VfoA, VfoCodec::EncodeVfo(image.Vfo[0])});
+    records.append({MemoryMap::VfoB, VfoCodec::EncodeVfo(image.Vfo[1])});
+    for (int n = 0; n < CloneImage::ChannelCount; ++n)
+        records.append({MemoryMap::channelAddress(n), ChannelCodec::EncodeChannel(image.Channels.at(n))});
+    return records;
+}
+
+QList<int> ImageRecords::differing(const CloneImage &a, const CloneImage &b)
+{
+    const QList<Entry> left = of(a);
+    const QList<Entry> right = of(b);
+    QList<int> addresses;
+    for (int i = 0; i < left.size(); ++i) {
+        if (left[i].text != right[i].text)
+            addresses.append(left[i].address);
+    }
+    return addresses;
+}
+
+int ImageRecords::slotAt(int address)
+{
+    if (address < MemoryMap::FirstChannel)
+        return -1;
+    return (address - MemoryMap::FirstChannel) / MemoryMap::RecordSize;
+}
+
+QString ImageRecords::name(int address)
+{
+    const int slot = slotAt(address);
+    return slot < 0 ? QStringLiteral("record ") + MemoryMap::addressText(address) : QStringLiteral("slot %1").arg(slot);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Vocabulary.h"
+
+#include <QString>
+
+#include <array>
+
+// VFO A or VFO B: the text each column shows and the raw value each record
+// field is rebuilt from. Columns 0-7 are Frequency .. NB; the rest stay
+// empty unless a CSV import fills them.
+struct VfoRow
+{
+    std::array<QString, Vocabulary::VfoColumns> text;
+    std::array<double, Vocabulary::VfoColumns> value{};
+
+    const QString &textAt(ChannelColumn c) const { return text[size_t(c)]; }
+    QString &textAt(ChannelColumn c) { return text[size_t(c)]; }
+    double valueAt(ChannelColumn c) const { return value[size_t(c)]; }
+    double &valueAt(ChannelColumn c) { return value[size_t(c)]; }
+
+    bool operator==(const VfoRow &other) const { return text == other.text && value == other.value; }
+    bool operator!=(const VfoRow &other) const { return !(*this == other); }
+};

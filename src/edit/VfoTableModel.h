@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+class Module1;
+
+// VFO A and VFO B of the document as the VFO grid shows them: columns
+// Frequency .. NB, the rows labelled "VFO A" and "VFO B". Follows the
+// document's change signals; never changes the document.
+class VfoTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit VfoTableModel(const Module1 &document, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    const Module1 &m_document;
+};

@@ -1,0 +1,127 @@
+#include "BackupStore.h"
+
+#include "CloneFile.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+const char *const TimeFormat = "yyyy-MM-dd_HHmmss";
+constexpr BackupStore::Kind Kinds[] = {BackupStore::Kind::Settings, BackupStore::Kind::Memory,
+                                       BackupStore::Kind::All, BackupStore::Kind::BeforeWrite};
+
+const QRegularExpression &namePattern()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(settings|memory|all|before-write)(?:-(\\d+))?\\.R70$"));
+    return pattern;
+}
+
+} // namespace
+
+BackupStore::BackupStore(const QString &folder)
+    : m_folder(folder)
+{
+}
+
+BackupStore BackupStore::forThisUser()
+{
+    return BackupStore(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                       + QStringLiteral("/backups"));
+}
+
+QString BackupStore::kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Settings:
+        return QStringLiteral("settings");
+    case Kind::Memory:
+        return QStringLiteral("memory");
+    case Kind::All:
+        return QStringLiteral("all");
+    case Kind::BeforeWrite:
+        break;
+    }
+    return QStringLiteral("before-write");
+}
+
+QString BackupStore::contents(Kind kind)
+{
+    switch (kind) {
+    case Kind::Settings:
+        return QStringLiteral("settings and VFOs read from the radio");
+    case Kind::Memory:
+        return QStringLiteral("channels read from the radio");
+    case Kind::All:
+        return QStringLiteral("settings, VFOs and channels read from the radio");
+    case Kind::BeforeWrite:
+        break;
+    }
+    return QStringLiteral("the whole radio before a write");
+}
+
+FileResult BackupStore::save(const CloneImage &image, Kind kind, const QDateTime &when, QString *path) const
+{
+    QDir dir(m_folder);
+    if (!dir.mkpath(QStringLiteral(".")))
+        return FileResult::failure(FileResult::Error::FileOpenError,
+                                   QStringLiteral("cannot create the folder ") + m_folder);
+    const QString stem = when.toString(QLatin1String(TimeFormat)) + QLatin1Char('_') + kindName(kind);
+    QString name = stem + QStringLiteral(".R70");
+    for (int n = 2; dir.exists(name); ++n)
+        name = stem + QStringLiteral("-%1.R70").arg(n);
+    const QString target = dir.filePath(name);
+    const FileResult result = CloneFile::WriteCloneFile(target, image);
+    if (!result.ok())
+        return result;
+    if (path)
+        *path = target;
+    prune();
+    return result;
+}
+
+QList<BackupStore::Entry> BackupStore::list() const
+{
+    QList<Entry> entries;
+    const QStringList names = QDir(m_folder).entryList({QStringLiteral("*.R70")}, QDir::Files);
+    for (const QString &name : names) {
+        const QRegularExpressionMatch m = namePattern().match(name);
+        if (!m.hasMatch())
+            continue;
+        Entry entry;
+        entry.path = QDir(m_folder).filePath(name);
+        entry.when = QDateTime::fromString(m.captured(1), QLatin1String(TimeFormat));
+        for (Kind kind : Kinds) {
+            if (kindName(kind) == m.captured(2))
+                entry.kind = kind;
+        }
+        entries.append(entry);
+    }
+    // Newest first; within one second, the later name (its -N) first.
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        if (a.when != b.when)
+            return a.when > b.when;
+        return a.path.size() != b.path.size() ? a.path.size() > b.path.size() : a.path > b.path;
+    });
+    return entries;
+}
+
+void BackupStore::prune() const
+{
+    const QList<Entry> entries = list();
+    QList<Kind> seen;
+    int kept = 0;
+    for (const Entry &entry : entries) {
+        const bool newestOfKind = !seen.contains(entry.kind);
+        if (newestOfKind)
+            seen.append(entry.kind);
+        if (kept < Keep || newestOfKind)
+            ++kept;
+        else
+            QFile::remove(entry.path);
+    }
+}
