@@ -1,5 +1,6 @@
 #include "ChannelCodec.h"
 #include "CloneFile.h"
+#include "ForkedChild.h"
 #include "Module1.h"
 #include "SimProcess.h"
 
@@ -71,6 +72,7 @@ private slots:
     void failures();
     void showAndDiff();
     void csvRoundTrip();
+    void outputNameThatCannotBeRepresented();
 
 private:
     QTemporaryDir m_dir;
@@ -254,6 +256,21 @@ void tst_CommandLineTool::csvRoundTrip()
     QCOMPARE(different.out, QString("Setting Key Speed(WPM): 26 -> 20\n"
                                     "Channel 6: only in the second (7.000.000 CWU)\n"
                                     "Channel A-P2: only in the first (14.195.000 CWL)\n"));
+}
+
+void tst_CommandLineTool::outputNameThatCannotBeRepresented()
+{
+    // qtr70 export-csv good.R70 -o $'out\xff.csv': the byte 0xFF is no
+    // UTF-8; the tool must not write "out\xef\xbf\xbd.csv" instead.
+    const QString image = writeImage(m_dir.filePath("name.R70"), 0, false, "NAME");
+    QTemporaryDir outDir;
+    const QByteArray out = QFile::encodeName(outDir.path()) + "/out\xff.csv";
+    const ForkedChild::Outcome run = ForkedChild::exec(QFile::encodeName(qEnvironmentVariable("QTR70_BIN")),
+                                                       {"export-csv", QFile::encodeName(image), "-o", out});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.output.startsWith("File Open Error: the file name cannot be represented exactly"),
+             run.output.constData());
+    QCOMPARE(QDir(outDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineTool)
