@@ -6,8 +6,17 @@
 #include <QString>
 
 // Replaces a file's contents all at once: the bytes go to a temporary file
-// beside it, which takes the file's place only when every byte was written.
-// A failed or interrupted write leaves the previous file as it was.
+// beside it, which takes the file's place only when every byte was written
+// and synced. A failed or interrupted write leaves the previous file as it
+// was. The new file keeps the old one's permissions, and its owner and group
+// where the process may set them.
+//
+// Refused, with a File Open Error that says why:
+// - a name that cannot be represented exactly (FileName::isRepresentable);
+// - a file in a folder that cannot take the temporary file: the file is not
+//   rewritten in place, since a failure half-way would destroy it;
+// - a write beyond the process's file size limit ("File too large"), which
+//   would otherwise end the program with SIGXFSZ.
 class AtomicFile
 {
 public:

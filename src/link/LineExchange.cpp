@@ -40,12 +40,29 @@ QString LineExchange::TxCommand(const QString &command)
         loop.quit();
     };
     // Collects what has arrived; ends the wait once the reply is complete.
+    // Past the limit nothing more is kept: the port is still drained (so
+    // that nothing piles up below), but the reply can no longer complete.
+    const int limit = replyLimit(command);
+    bool overflowed = false;
+    QByteArray arrived;
     auto collect = [&] {
         if (end != End::Running)
             return;
-        if (!m_port.readAll(reply))
+        arrived.clear();
+        if (!m_port.readAll(arrived)) {
             finish(End::PortFailed);
-        else if (isComplete(command, reply))
+            return;
+        }
+        if (overflowed)
+            return;
+        if (reply.size() + arrived.size() > limit) {
+            overflowed = true;
+            reply.clear();
+            reply.squeeze();
+            return;
+        }
+        reply += arrived;
+        if (isComplete(command, reply))
             finish(End::Complete);
     };
     connect(&m_port, &RadioPort::readyRead, &loop, collect);

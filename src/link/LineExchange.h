@@ -19,6 +19,12 @@ public:
     // A reply is complete when it is longer than the command by more than
     // this many characters and ends in LF (the echo alone never is).
     static constexpr int CompletionMargin = 3;
+    // A reply holds the echo of the command (never longer than the command)
+    // and an answer, the longest being a record: 64 hex digits and CR LF.
+    static constexpr int LongestAnswer = 66;
+    // What arrives beyond the echo, the longest answer and this margin
+    // cannot be a reply: the exchange stops collecting and ends without one.
+    static constexpr int ReplyLimitMargin = 64;
 
     // Returned instead of a reply: the port failed / no complete reply came.
     static QString portFailure() { return QStringLiteral("False00"); }
@@ -38,8 +44,9 @@ public:
     // Discards what has arrived so far, sends the command line unchanged and
     // returns everything received after it (the echo and the answer) once
     // that is longer than the command plus 3 characters and ends in LF.
-    // "False01" when no complete reply came within the bound, "False00"
-    // when reading or writing the port failed.
+    // "False01" when no complete reply came within the bound (also when more
+    // arrived than a reply can hold: see replyLimit()), "False00" when
+    // reading or writing the port failed.
     QString TxCommand(const QString &command);
     // Returns after `ms` milliseconds, having processed events meanwhile.
     void Wait(int ms);
@@ -48,6 +55,11 @@ public:
 
     // True when `reply` completes the exchange of `command`.
     static bool isComplete(const QString &command, const QByteArray &reply);
+    // The most a reply to `command` may hold.
+    static int replyLimit(const QString &command)
+    {
+        return int(command.size()) + LongestAnswer + ReplyLimitMargin;
+    }
 
 private:
     RadioPort &m_port;

@@ -2,6 +2,32 @@
 
 #include "PortNames.h"
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
+
+namespace {
+
+// True when the open device has been hung up (the cable pulled, a USB
+// adapter unplugged, the far end of a pseudo-terminal closed): reading it
+// then gives end of file, which Qt reports as a read error with whatever
+// errno last held.
+bool hungUp(const QSerialPort &serial)
+{
+#ifdef Q_OS_UNIX
+    const int fd = int(serial.handle());
+    if (fd < 0)
+        return false;
+    pollfd device{fd, POLLIN, 0};
+    return ::poll(&device, 1, 0) == 1 && (device.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    Q_UNUSED(serial);
+    return false;
+#endif
+}
+
+} // namespace
+
 SerialRadioPort::SerialRadioPort(QObject *parent)
     : RadioPort(parent)
 {
@@ -11,7 +37,18 @@ SerialRadioPort::SerialRadioPort(QObject *parent)
 
 SerialRadioPort::~SerialRadioPort()
 {
+    closeDevice();
+}
+
+void SerialRadioPort::closeDevice()
+{
+    // Closing a device that has gone away reports errors of its own (its
+    // settings cannot be restored); they are not this port's news.
+    m_ignoreErrors = true;
     m_serial.close();
+    m_serial.clearError();
+    m_ignoreErrors = false;
+    ++m_generation;
 }
 
 void SerialRadioPort::setPortNumber(int portNumber)
@@ -40,9 +77,10 @@ QString SerialRadioPort::deviceName() const
 
 bool SerialRadioPort::open()
 {
-    // A failed port is still open underneath; start it afresh.
+    // A failed port may still be open underneath; start it afresh.
     if (m_serial.isOpen())
-        m_serial.close();
+        closeDevice();
+    ++m_generation;
     m_failed = false;
     m_errorString.clear();
 
@@ -57,12 +95,26 @@ bool SerialRadioPort::open()
         m_serial.clearError();
         return false;
     }
+    // Whatever the device received before it was opened (a radio that was
+    // already talking, a previous program's leftovers) is no part of any
+    // reply: discard it in the device itself, not only in Qt's buffer.
+    // A device that hangs up meanwhile fails the first exchange, as it
+    // would a moment later.
+    m_ignoreErrors = true;
+    const bool cleared = m_serial.clear(QSerialPort::AllDirections);
+    m_ignoreErrors = false;
+    if (!cleared) {
+        const QSerialPort::SerialPortError error = m_serial.error();
+        m_serial.clearError();
+        if (error == QSerialPort::ResourceError || hungUp(m_serial))
+            fail(QSerialPort::ResourceError);
+    }
     return true;
 }
 
 void SerialRadioPort::close()
 {
-    m_serial.close();
+    closeDevice();
     m_failed = false;
 }
 
@@ -76,8 +128,7 @@ bool SerialRadioPort::write(const QByteArray &data)
     if (!isOpen())
         return false;
     if (m_serial.write(data) != data.size()) {
-        m_failed = true;
-        m_errorString = m_serial.errorString();
+        fail(m_serial.error());
         return false;
     }
     return true;
@@ -103,14 +154,29 @@ QString SerialRadioPort::errorString() const
 void SerialRadioPort::onSerialError(QSerialPort::SerialPortError error)
 {
     // Open failures are reported by open() itself; NoError only clears.
-    if (error == QSerialPort::NoError || !m_serial.isOpen())
+    // Once failed, the first reason stands and is reported once.
+    if (error == QSerialPort::NoError || !m_serial.isOpen() || m_ignoreErrors || m_failed)
         return;
-    m_failed = true;
-    // Qt's text for a vanished device is whatever errno last held; say
-    // what happened first.
-    const QString reason = m_serial.errorString();
-    m_errorString = error == QSerialPort::ResourceError
-        ? QStringLiteral("device no longer available (%1)").arg(reason)
-        : reason;
+    fail(error);
     emit errorOccurred();
+}
+
+void SerialRadioPort::fail(QSerialPort::SerialPortError error)
+{
+    m_failed = true;
+    // Qt's text for a vanished device is whatever errno last held (often
+    // the "Inappropriate ioctl for device" of a probe made while opening),
+    // so it is not repeated: say what happened.
+    const bool gone = error == QSerialPort::ResourceError || hungUp(m_serial);
+    m_errorString = gone ? hangUpReason() : m_serial.errorString();
+    // Stop listening to the failed device: a hung-up one is readable for
+    // ever and would report the same end of file again and again. Closed
+    // from the event loop, not from inside Qt's own notification.
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation = m_generation] {
+            if (generation == m_generation && m_failed)
+                closeDevice();
+        },
+        Qt::QueuedConnection);
 }

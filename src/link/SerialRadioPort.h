@@ -7,7 +7,9 @@
 // The radio's serial port: 9600 baud, 8 data bits, no parity, 1 stop bit,
 // no flow control. Closed until a transfer opens it; it stays open after
 // transfers, also after failed ones. A port that has failed (device gone,
-// read or write error) counts as closed, so the next transfer reopens it.
+// read or write error) counts as closed, so the next transfer reopens it;
+// the failed device itself is closed as soon as the event loop runs.
+// Opening discards whatever the device had received before.
 class SerialRadioPort : public RadioPort
 {
     Q_OBJECT
@@ -33,11 +35,23 @@ public:
     QString errorString() const override;
     QString deviceName() const override;
 
+    // The reason given when the device goes away while open.
+    static QString hangUpReason()
+    {
+        return QStringLiteral("the device was disconnected or hung up");
+    }
+
 private:
     void onSerialError(QSerialPort::SerialPortError error);
+    // Marks the port failed with the reason for `error`; the device is
+    // closed underneath once control is back in the event loop.
+    void fail(QSerialPort::SerialPortError error);
+    void closeDevice();
 
     QSerialPort m_serial;
     QString m_devicePath;
     bool m_failed = false;
+    bool m_ignoreErrors = false; // while closing, and while discarding at open
+    quint64 m_generation = 0; // each opening and closing starts a new one
     QString m_errorString;
 };

@@ -4,6 +4,7 @@
 #include "ChannelCodec.h"
 #include "CloneFile.h"
 #include "CommandLineTool.h"
+#include "ForkedChild.h"
 #include "RadioImage.h"
 #include "ScriptedPort.h"
 #include "SimProcess.h"
@@ -166,6 +167,7 @@ private slots:
     void help();
     void showAndDiff();
     void csvRoundTrip();
+    void outputNameThatCannotBeRepresented();
 
     void endToEndRead();
     void endToEndWrite();
@@ -469,6 +471,21 @@ void tst_CommandLineTool::endToEndMessages()
     QCOMPARE(run.out.left(out.size()), out);
     QCOMPARE(run.err.left(err.size()), err);
     QVERIFY(!QFile::exists("never.R70"));
+}
+
+void tst_CommandLineTool::outputNameThatCannotBeRepresented()
+{
+    // qtr70 export-csv good.R70 -o $'out\xff.csv': the byte 0xFF is no
+    // UTF-8; the tool must not write "out\xef\xbf\xbd.csv" instead.
+    const QString image = writeImage(m_dir.filePath("name.R70"), 0, false, "NAME");
+    QTemporaryDir outDir;
+    const QByteArray out = QFile::encodeName(outDir.path()) + "/out\xff.csv";
+    const ForkedChild::Outcome run = ForkedChild::exec(QFile::encodeName(qEnvironmentVariable("QTR70_BIN")),
+                                                       {"export-csv", QFile::encodeName(image), "-o", out});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.output.startsWith("File Open Error: the file name cannot be represented exactly"),
+             run.output.constData());
+    QCOMPARE(QDir(outDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineTool)

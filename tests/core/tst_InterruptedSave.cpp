@@ -2,6 +2,7 @@
 // the file holds either the old or the new image, whole.
 #include "CloneFile.h"
 #include "CsvExchange.h"
+#include "ForkedChild.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -19,11 +20,12 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Runs `save` with the file size limited to `limit` bytes.
+// Runs `save` with the file size limited to `limit` bytes. SIGXFSZ keeps
+// its default disposition (ending the process): the saving code must not
+// let it arrive.
 template <typename Save>
 FileResult withFileSizeLimit(rlim_t limit, Save save)
 {
-    std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit small = saved;
@@ -43,6 +45,7 @@ private slots:
     void deviceFailsAfterBytes_data();
     void deviceFailsAfterBytes();
     void killedWhileSaving();
+    void fileSizeLimitInAFreshProcess();
 };
 
 void tst_InterruptedSave::deviceFailsAfterBytes_data()
@@ -112,6 +115,41 @@ void tst_InterruptedSave::killedWhileSaving()
         QVERIFY2(contents == images[0] || contents == images[1],
                  qPrintable(QStringLiteral("round %1: %2 bytes").arg(round).arg(contents.size())));
     }
+}
+
+void tst_InterruptedSave::fileSizeLimitInAFreshProcess()
+{
+    // As under "ulimit -f 20": a save larger than the limit over an existing
+    // file. The saving process must live to report the failure (not be
+    // ended by SIGXFSZ), and the old file must stay.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("radio.R70");
+    const QByteArray old = QByteArray("previous contents\r\n").repeated(100);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+    Module1 state;
+    CloneFile::New(state);
+    QVERIFY(CloneFile::toBytes(state).size() > 20 * 1024);
+
+    const ForkedChild::Outcome child = ForkedChild::run([&] {
+        std::signal(SIGXFSZ, SIG_DFL);  // as a freshly started program has it
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 20 * 1024;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const FileResult result = CloneFile::WriteCloneFile(state, path);
+        struct sigaction now{};
+        sigaction(SIGXFSZ, nullptr, &now);
+        return (result.message() + ": " + result.detail()).toUtf8()
+            + (now.sa_handler == SIG_DFL ? "" : " (SIGXFSZ left ignored)");
+    });
+    QVERIFY2(child.exited, qPrintable(QStringLiteral("the saving process died by signal %1").arg(child.signal)));
+    QCOMPARE(QString::fromUtf8(child.output), "File Open Error: File too large: " + path);
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"radio.R70"});
 }
 
 QTEST_GUILESS_MAIN(tst_InterruptedSave)

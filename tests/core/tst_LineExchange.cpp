@@ -5,10 +5,20 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 namespace {
 
 constexpr int ShortBoundMs = 50;
 const QByteArray ReadCommand = "KV~F0600R\r\n"; // 11 characters
+
+// The most this process has ever held in memory, in kilobytes.
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
 } // namespace
 
@@ -17,6 +27,8 @@ class tst_LineExchange : public QObject
     Q_OBJECT
 
 private slots:
+    // First, while this process is still small: it measures its peak memory.
+    void floodWithoutLineFeedIsNotKept();
     void completion_data();
     void completion();
     void staleInputIsDiscarded();
@@ -24,6 +36,7 @@ private slots:
     void portFailure_data();
     void portFailure();
     void silentPeerGivesUpAfterTwoSeconds();
+    void junkThenLineFeedDoesNotComplete();
     void waitProcessesEvents();
     void txEndSendsEndCommandAndIgnoresSilence();
 };
@@ -48,6 +61,16 @@ void tst_LineExchange::completion_data()
     QTest::newRow("plus 3, then one more LF")
         << QByteArrayList{ReadCommand + "O\r\n", "\n"} << QString::fromLatin1(ReadCommand + "O\r\n\n");
     QTest::newRow("long but not ending in LF") << QByteArrayList{ReadCommand + answer + "X"} << noReply;
+    // At most the command's length, the longest answer and a margin: 141
+    // characters here.
+    const int limit = LineExchange::replyLimit(QString::fromLatin1(ReadCommand));
+    const QByteArray atLimit = ReadCommand + QByteArray(limit - ReadCommand.size() - 2, 'A') + "\r\n";
+    QTest::newRow("as long as the limit") << QByteArrayList{atLimit} << QString::fromLatin1(atLimit);
+    QTest::newRow("one past the limit") << QByteArrayList{ReadCommand + "A" + atLimit.mid(11)} << noReply;
+    QTest::newRow("one past the limit, in pieces")
+        << ScriptedPort::inPieces(ReadCommand + "A" + atLimit.mid(11), 5) << noReply;
+    QTest::newRow("past the limit, then a whole reply")
+        << QByteArrayList{QByteArray(limit + 1, 'x'), ReadCommand + answer} << noReply;
     QTest::newRow("echo not compared") << QByteArrayList{"xxxxxxxxxxxOK\r\n"} << "xxxxxxxxxxxOK\r\n";
     QTest::newRow("silent") << QByteArrayList{} << noReply;
 }
@@ -139,6 +162,51 @@ void tst_LineExchange::silentPeerGivesUpAfterTwoSeconds()
     clock.start();
     QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::noReply());
     QVERIFY2(clock.elapsed() >= 1990, qPrintable(QString::number(clock.elapsed())));
+}
+
+void tst_LineExchange::floodWithoutLineFeedIsNotKept()
+{
+    // 64 MB without a line feed, within the bound: none of it is a reply,
+    // and none of it may pile up.
+    const QByteArray megabyte(1 << 20, 'Z');
+    constexpr int Megabytes = 64;
+    ScriptedPort port;
+    port.setResponder([&](const QByteArray &) { return QByteArrayList(Megabytes, megabyte); });
+    QVERIFY(port.open());
+    int delivered = 0;
+    connect(&port, &RadioPort::readyRead, this, [&] { ++delivered; });
+    LineExchange exchange(port);
+    exchange.setReplyTimeoutMs(1500);
+
+    const long before = peakKilobytes();
+    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::noReply());
+    const long grown = peakKilobytes() - before;
+    QCOMPARE(delivered, Megabytes);
+    QVERIFY2(grown < 16 * 1024, qPrintable(QStringLiteral("peak grew by %1 kB").arg(grown)));
+}
+
+void tst_LineExchange::junkThenLineFeedDoesNotComplete()
+{
+    // Far more than any reply, then a line feed: still no reply, and the
+    // exchange waits for the whole bound as for a silent radio.
+    ScriptedPort port;
+    port.setResponder([](const QByteArray &command) {
+        return QByteArrayList{command} + ScriptedPort::inPieces(QByteArray(1 << 20, '\x1b'), 4096)
+            + QByteArrayList{"OK\r\n"};
+    });
+    QVERIFY(port.open());
+    LineExchange exchange(port);
+    exchange.setReplyTimeoutMs(1000);
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::noReply());
+    QVERIFY2(clock.elapsed() >= 990, qPrintable(QString::number(clock.elapsed())));
+
+    // The next exchange is not disturbed by what was thrown away.
+    port.setResponder([](const QByteArray &command) { return ScriptedPort::echoAnd(command, "QTR70\r\n"); });
+    exchange.setReplyTimeoutMs(ShortBoundMs);
+    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), QString("KV~WHO\r\nQTR70\r\n"));
 }
 
 void tst_LineExchange::waitProcessesEvents()

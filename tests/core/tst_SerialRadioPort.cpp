@@ -1,14 +1,19 @@
+#include "LineExchange.h"
 #include "PortNames.h"
 #include "SerialRadioPort.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdlib>
+#include <functional>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -47,6 +52,34 @@ bool waitFor(QSignalSpy &spy)
     return !spy.isEmpty() || spy.wait(5000);
 }
 
+// The radio's side of an exchange: reads what the program sends and, once
+// `command` has arrived, runs `then` (answers, hangs up).
+class PtyPeer
+{
+public:
+    PtyPeer(PtyMaster &master, const QByteArray &command, std::function<void(PtyMaster &)> then)
+        : m_notifier(master.fd(), QSocketNotifier::Read)
+    {
+        QObject::connect(&m_notifier, &QSocketNotifier::activated, [this, &master, command, then] {
+            char buffer[512];
+            const ssize_t n = ::read(master.fd(), buffer, sizeof buffer);
+            if (n > 0)
+                m_heard.append(buffer, int(n));
+            if (!m_done && m_heard.contains(command)) {
+                m_done = true;
+                m_notifier.setEnabled(false);
+                then(master);
+            }
+        });
+    }
+    QByteArray heard() const { return m_heard; }
+
+private:
+    QSocketNotifier m_notifier;
+    QByteArray m_heard;
+    bool m_done = false;
+};
+
 } // namespace
 
 class tst_SerialRadioPort : public QObject
@@ -61,6 +94,8 @@ private slots:
     void portChangeCloses();
     void openFailureKeepsSystemReason();
     void lostDeviceCountsAsClosed();
+    void bytesWaitingAtOpenAreDiscarded();
+    void hangUpDuringExchangeSaysSo();
 };
 
 void tst_SerialRadioPort::closedAtStart()
@@ -193,7 +228,65 @@ void tst_SerialRadioPort::lostDeviceCountsAsClosed()
     QVERIFY(!serial.isOpen());
     QByteArray received;
     QVERIFY(!serial.readAll(received));
-    QVERIFY(!serial.errorString().isEmpty());
+    QCOMPARE(serial.errorString(), SerialRadioPort::hangUpReason());
+}
+
+void tst_SerialRadioPort::bytesWaitingAtOpenAreDiscarded()
+{
+    PtyMaster master;
+    QVERIFY(master.isValid());
+    // The radio talks before the program opens the port: the bytes wait in
+    // the device's input queue (the terminal side is held open meanwhile,
+    // raw, as a cable that is plugged in).
+    const int held = ::open(QFile::encodeName(master.slavePath()).constData(), O_RDWR | O_NOCTTY);
+    QVERIFY(held >= 0);
+    const auto closeHeld = qScopeGuard([held] { ::close(held); });
+    termios raw{};
+    QCOMPARE(tcgetattr(held, &raw), 0);
+    cfmakeraw(&raw);
+    QCOMPARE(tcsetattr(held, TCSANOW, &raw), 0);
+    QCOMPARE(::write(master.fd(), "STALE\r\n", 7), ssize_t(7));
+    pollfd waiting{held, POLLIN, 0};
+    QCOMPARE(::poll(&waiting, 1, 5000), 1);
+
+    SerialRadioPort serial;
+    serial.setDevicePath(master.slavePath());
+    QVERIFY2(serial.open(), qPrintable(serial.errorString()));
+    const QByteArray command = "KV~WHO\r\n";
+    const QByteArray answer = "QTR70330000\r\n";
+    PtyPeer radio(master, command, [&](PtyMaster &m) {
+        const QByteArray reply = command + answer;
+        QCOMPARE(::write(m.fd(), reply.constData(), reply.size()), ssize_t(reply.size()));
+    });
+    LineExchange exchange(serial);
+
+    QCOMPARE(exchange.TxCommand(QString::fromLatin1(command)), QString::fromLatin1(command + answer));
+}
+
+void tst_SerialRadioPort::hangUpDuringExchangeSaysSo()
+{
+    PtyMaster master;
+    QVERIFY(master.isValid());
+    SerialRadioPort serial;
+    serial.setDevicePath(master.slavePath());
+    QVERIFY2(serial.open(), qPrintable(serial.errorString()));
+    // The radio hears the command, then the cable is pulled.
+    PtyPeer radio(master, "KV~WHO\r\n", [](PtyMaster &m) { m.close(); });
+    LineExchange exchange(serial);
+    QSignalSpy failed(&serial, &RadioPort::errorOccurred);
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::portFailure());
+    QVERIFY2(clock.elapsed() < LineExchange::ReplyTimeoutMs, "a hang-up waited for the bound");
+    QVERIFY(!serial.isOpen());
+    const QString reason = serial.errorString();
+    QCOMPARE(reason, SerialRadioPort::hangUpReason());
+    QVERIFY2(!reason.contains("Inappropriate ioctl"), qPrintable(reason));
+
+    // The gone device is not reported again and again.
+    QTest::qWait(200);
+    QCOMPARE(failed.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_SerialRadioPort)
