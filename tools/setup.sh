@@ -1,6 +1,9 @@
-# Shared by ./run, ./test, ./benchmark and ./fuzzing: installs the Debian packages
+# Shared by ./run, ./test, ./package, ./benchmark and ./fuzzing: installs the Debian packages
 # the build needs, only those that are missing, without questions.
-QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth libqt6svg6 fonts-ipafont-gothic)
+QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth libqt6svg6 fonts-ipafont-gothic
+  time poppler-utils
+  # packaging (./package) and its checks in ./test
+  dpkg-dev file lintian desktop-file-utils appstream)
 
 qtr70_install_packages() {
   local missing=()

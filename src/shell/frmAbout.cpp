@@ -15,6 +15,13 @@ namespace {
 constexpr int PictureSize = 720;
 constexpr int TextWidth = 4200;
 
+QString licence()
+{
+    return QStringLiteral("This program is free software: you may share and change it under the "
+                          "terms of the GNU General Public License, version 3 or (at your option) "
+                          "any later version.");
+}
+
 QLabel *label(QWidget *parent, const char *name, const QString &text)
 {
     auto *l = new QLabel(text, parent);
@@ -41,7 +48,8 @@ frmAbout::frmAbout(QWidget *parent)
     titleFont.setBold(true);
     title->setFont(titleFont);
     QLabel *version = label(this, "lblVersion", ProgramTexts::version());
-    QLabel *description = label(this, "lblDescription", ProgramTexts::description());
+    QLabel *description = label(this, "lblDescription",
+                                ProgramTexts::description() + QStringLiteral("\n\n") + licence());
     description->setWordWrap(true);
     description->setFixedWidth(Twips::toPixelsX(TextWidth, this));
 
