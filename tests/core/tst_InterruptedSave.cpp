@@ -130,9 +130,8 @@ void tst_InterruptedSave::fileSizeLimitInAFreshProcess()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(old);
     }
-    Module1 state;
-    CloneFile::New(state);
-    QVERIFY(CloneFile::toBytes(state).size() > 20 * 1024);
+    const CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+    QVERIFY(CloneFile::toBytes(image).size() > 20 * 1024);
 
     const ForkedChild::Outcome child = ForkedChild::run([&] {
         std::signal(SIGXFSZ, SIG_DFL);  // as a freshly started program has it
@@ -140,7 +139,7 @@ void tst_InterruptedSave::fileSizeLimitInAFreshProcess()
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = 20 * 1024;
         setrlimit(RLIMIT_FSIZE, &limit);
-        const FileResult result = CloneFile::WriteCloneFile(state, path);
+        const FileResult result = CloneFile::WriteCloneFile(path, image);
         struct sigaction now{};
         sigaction(SIGXFSZ, nullptr, &now);
         return (result.message() + ": " + result.detail()).toUtf8()
