@@ -34,6 +34,8 @@ public:
     ~TransferEngine() override;
 
     bool isBusy() const;
+    // The document the transfers work on.
+    const Module1 &document() const { return m_state; }
     // Asks the running transfer to stop at the next record: the exchange in
     // flight finishes, the end command is sent and the transfer ends
     // Interrupted, saying which records it moved. Ignored when idle.

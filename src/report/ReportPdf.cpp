@@ -12,7 +12,7 @@ namespace {
 
 constexpr qreal MarginMillimetres = 12;
 constexpr int Resolution = 300;
-constexpr qreal FooterPointSize = 8;
+constexpr int FooterPointSize = 8;
 // Room below the text for the footer, in points.
 constexpr qreal FooterPoints = 18;
 constexpr qreal PointsPerInch = 72;
@@ -44,7 +44,7 @@ QByteArray ReportPdf::render(const CloneImage &image, const ReportOptions &optio
     painter.scale(scale, scale);
     QFont footerFont;
     footerFont.setFamilies(ChannelReport::fontFamilies());
-    footerFont.setPointSizeF(FooterPointSize);
+    footerFont.setPixelSize(FooterPointSize);  // the painter draws in points
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             writer.newPage();

@@ -17,7 +17,9 @@
 #include "VfoCodec.h"
 #include "Vocabulary.h"
 #include "VfoGrid.h"
+#include "ImageReport.h"
 #include "ReportPdf.h"
+#include "SafeText.h"
 #include "dlgCOM.h"
 #include "dlgExportPdf.h"
 #include "dlgModify.h"
@@ -183,6 +185,8 @@ void frmMain::buildMenus()
     connect(addEntry(write, "mnuWrSet", 1205), &QAction::triggered, this, whenIdle(&frmMain::mnuWrSet_Click));
     connect(addEntry(write, "mnuWrMem", 1206), &QAction::triggered, this, whenIdle(&frmMain::mnuWrMem_Click));
     connect(addEntry(write, "mnuWrAll", 1207), &QAction::triggered, this, whenIdle(&frmMain::mnuWrAll_Click));
+    connect(addEntry(write, "mnuWrChanges", 1210), &QAction::triggered, this,
+            whenIdle(&frmMain::mnuWrChanges_Click));
     connect(addEntry(tools, "mnuToolsOptions", 1013), &QAction::triggered, this,
             whenIdle(&frmMain::mnuToolsOptions_Click));
 
@@ -336,6 +340,7 @@ void frmMain::Form_Load()
     setWindowTitle(Vocabulary::appTitle());
     TabStrip1_Click();
 
+    m_state.setBaseline(m_state.image());
     if (!m_state.CommandLineFile.isEmpty())
         loadCloneFile(m_state.CommandLineFile);
     m_state.DataChanged = false;
@@ -450,7 +455,7 @@ void frmMain::becomeCurrent(const QString &path)
 
 void frmMain::showFileError(const FileResult &result)
 {
-    m_statusBar->setText(result.detail());
+    m_statusBar->setText(SafeText::escaped(result.detail()));
     m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
 }
 
@@ -463,6 +468,7 @@ bool frmMain::loadCloneFile(const QString &path)
         return false;
     }
     m_state.setImage(image);
+    m_state.setBaseline(image);
     becomeCurrent(path);
     return true;
 }
@@ -500,6 +506,7 @@ void frmMain::mnuFileNew_Click()
     if (!confirmSaveChanges())
         return;
     m_state.setImage(CloneImage::factory(m_state.image().ModelVariant, m_state.image().ExtendedRange));
+    m_state.setBaseline(m_state.image());
     m_state.CurrentFileName.clear();
     m_state.DataChanged = false;
     setWindowTitle(Vocabulary::appTitle());
@@ -740,12 +747,47 @@ void frmMain::mnuReAll_Click()
     m_readingAll = false;
     m_pagesFollowTransfer = false;
     if (result.ok())
-        keepBackup(BackupStore::Kind::All);
+        keepBackup(m_state.image(), BackupStore::Kind::All);
 }
 
-void frmMain::keepBackup(BackupStore::Kind kind)
+void frmMain::mnuWrChanges_Click()
 {
-    const FileResult result = m_backups.save(m_state.image(), kind, QDateTime::currentDateTime());
+    TransferOk = false;
+    m_pagesFollowTransfer = true;
+    m_writingChanges = true;
+    const TransferResult result = m_engine->writeChanges(
+        [this](const CloneImage &radio, const QList<int> &changed) { return confirmChanges(radio, changed); });
+    m_writingChanges = false;
+    m_pagesFollowTransfer = false;
+    if (result.ok() && result.detail() != QLatin1String("nothing written"))
+        m_statusBar->setText(QStringLiteral("Wrote ") + result.detail());
+}
+
+bool frmMain::confirmChanges(const CloneImage &radio, const QList<int> &changed)
+{
+    keepBackup(radio, BackupStore::Kind::BeforeWrite);
+    const QString caption = QStringLiteral("Write Changes");
+    if (changed.isEmpty()) {
+        m_state.setBaseline(m_state.image());
+        m_prompter.message(this, QStringLiteral("The radio already holds these settings and channels; nothing was written."),
+                           caption, Prompter::Icon::Information);
+        return false;
+    }
+    QStringList lines;
+    for (const QString &line : ImageReport::diff(radio, m_state.image()))
+        lines.append(SafeText::escaped(line));
+    const QString text = QStringLiteral("%1 of the radio's records will change:\r\n\r\n").arg(changed.size())
+        + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\nWrite them to the radio?");
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool go = m_prompter.askOkCancel(this, text, caption, Prompter::Icon::Exclamation, Prompter::Answer::Cancel)
+        == Prompter::Answer::Ok;
+    QApplication::restoreOverrideCursor();
+    return go;
+}
+
+void frmMain::keepBackup(const CloneImage &image, BackupStore::Kind kind)
+{
+    const FileResult result = m_backups.save(image, kind, QDateTime::currentDateTime());
     if (result.ok())
         return;
     m_statusBar->setText(result.detail());
@@ -825,8 +867,12 @@ void frmMain::finishTransfer(Kind kind, const TransferResult &result)
         if (kind != Kind::AutoSelect)
             TransferOk = true;
     } else {
-        m_statusBar->setText(result.detail());
-        m_prompter.message(this, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        m_statusBar->setText(SafeText::escaped(result.detail()));
+        QString text = result.message();
+        const qsizetype written = result.detail().indexOf(QLatin1String("written: "));
+        if (m_writingChanges && written >= 0)
+            text += QStringLiteral("\r\n\r\nWritten to the radio before the failure: ") + result.detail().mid(written + 9);
+        m_prompter.message(this, text, ErrorCaption, Prompter::Icon::Critical);
         if (kind == Kind::ReadSettings && result.outcome() == TransferResult::Outcome::Unexpected) {
             vfoGrid()->setCurrentIndex(vfoGrid()->model()->index(0, 0));
             vfoGrid()->selectRow(0);
@@ -834,11 +880,16 @@ void frmMain::finishTransfer(Kind kind, const TransferResult &result)
     }
     QApplication::restoreOverrideCursor();
     resetTransferControls();
-    if (result.ok() && !m_readingAll) {
+    if (!result.ok() || m_writingChanges)
+        return;
+    // What the radio holds now: the changes marked in the grid are measured from it.
+    if (kind != Kind::AutoSelect)
+        m_state.setBaseline(m_state.image());
+    if (!m_readingAll) {
         if (kind == Kind::ReadSettings)
-            keepBackup(BackupStore::Kind::Settings);
+            keepBackup(m_state.image(), BackupStore::Kind::Settings);
         else if (kind == Kind::ReadMemory)
-            keepBackup(BackupStore::Kind::Memory);
+            keepBackup(m_state.image(), BackupStore::Kind::Memory);
     }
 }
 

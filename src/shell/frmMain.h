@@ -119,6 +119,7 @@ private slots:
     void mnuWrSet_Click();
     void mnuWrMem_Click();
     void mnuWrAll_Click();
+    void mnuWrChanges_Click();
     void mnuToolsOptions_Click();
     void mnuHelpAbout_Click();
     void TabStrip1_Click();
@@ -167,7 +168,9 @@ private:
     void showProgressBar(TransferEngine::Kind kind);
     // Keeps the document's image as a backup of what the radio holds; a
     // failure is reported and changes nothing else.
-    void keepBackup(BackupStore::Kind kind);
+    void keepBackup(const CloneImage &image, BackupStore::Kind kind);
+    // Write Changes' question: the changes one line each; true to go on.
+    bool confirmChanges(const CloneImage &radio, const QList<int> &changed);
     void finishTransfer(TransferEngine::Kind kind, const TransferResult &result);
     // Every transfer button enabled, default pointer, progress bar hidden.
     void resetTransferControls();
@@ -190,6 +193,7 @@ private:
     bool m_pagesFollowTransfer = false;
     // Read ALL runs: its steps keep no backups of their own.
     bool m_readingAll = false;
+    bool m_writingChanges = false;
     BackupStore m_backups = BackupStore::forThisUser();
     TransferEngine::Kind m_runningKind = TransferEngine::Kind::ReadMemory;
 

@@ -1,17 +1,28 @@
 #include "CommandLineTool.h"
 
+#include "BackupStore.h"
 #include "CloneFile.h"
 #include "CsvExchange.h"
 #include "ImageReport.h"
+#include "TextTable.h"
 #include "LineExchange.h"
 #include "Module1.h"
 #include "PortNames.h"
+#include "ReportPdf.h"
+#include "SafeText.h"
 #include "SerialRadioPort.h"
 #include "TerminalProgress.h"
 #include "TransferEngine.h"
 
 #include <QCommandLineParser>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QTextStream>
+
+#include <csignal>
+#include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -22,15 +33,30 @@ const char *const UsageText =
     "  read --port P -o FILE.R70             read the whole radio into a clone file\n"
     "  write --port P [--settings | --memory] FILE.R70\n"
     "                                        write a clone file to the radio (all by default)\n"
+    "  write --changes --port P [--yes] FILE.R70\n"
+    "                                        back the radio up, then write only what differs\n"
     "  identify --port P                     print the radio's model variant\n"
     "  show FILE.R70                         print a clone file's settings, VFOs and channels\n"
     "  diff A.R70 B.R70                      print every difference (exit 0 equal, 1 different)\n"
     "  export-csv FILE.R70 -o OUT.csv        write VFO A/B and channels 0-199 as CSV\n"
     "  import-csv FILE.R70 IN.csv -o OUT.R70 store a CSV's records into a copy of a clone file\n"
+    "  print FILE.R70 -o LIST.pdf [--all] [--paper A4|Letter]\n"
+    "                                        write the channel list as PDF\n"
+    "  backups                               list the automatic backups, newest first\n"
     "\n"
     "P is a port number 1 to 14 (port n opens $QTR70_COM<n> when set, else /dev/ttyUSB<n-1>)\n"
     "or a device path. 'qtr70 COMMAND --help' describes one command.\n"
-    "Exit status: 0 success, 1 transfer failure, 2 wrong usage, 3 file failure.\n";
+    "Exit status: 0 success, 1 transfer failure, 2 wrong usage, 3 file failure,\n"
+    "128 + the signal's number when a transfer was interrupted (Ctrl+C: 130).\n";
+
+// Each line of a text shown with its control characters escaped.
+QString escapedLines(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = SafeText::escaped(line);
+    return lines.join(QLatin1Char('\n'));
+}
 
 // What a progress bar calls a step.
 QString stepName(TransferEngine::Kind kind)
@@ -116,6 +142,10 @@ int CommandLineTool::run(const QStringList &arguments)
             exitCode = exportCsv(rest);
         } else if (command == QLatin1String("import-csv")) {
             exitCode = importCsv(rest);
+        } else if (command == QLatin1String("print")) {
+            exitCode = print(rest);
+        } else if (command == QLatin1String("backups")) {
+            exitCode = backups(rest);
         } else {
             exitCode = usage(QStringLiteral("unknown command: ") + command);
         }
@@ -183,7 +213,9 @@ TransferResult CommandLineTool::runTransfer(TransferEngine &engine, const std::f
         QObject::connect(&engine, &TransferEngine::slotChanged, [&progress](int n) { progress.show(n); });
     const QMetaObject::Connection finished =
         QObject::connect(&engine, &TransferEngine::transferFinished, [&progress] { progress.finish(); });
+    m_running = &engine;
     const TransferResult result = transfer();
+    m_running = nullptr;
     for (const QMetaObject::Connection &connection : {started, slot, finished})
         QObject::disconnect(connection);
     return result;
@@ -193,17 +225,39 @@ int CommandLineTool::reportTransfer(const TransferResult &result)
 {
     if (result.ok())
         return Success;
+    if (result.outcome() == TransferResult::Outcome::Interrupted) {
+        m_err << "interrupted: " << SafeText::escaped(result.detail()) << "\n";
+        m_err.flush();
+        return InterruptedBase + m_interruptSignal;
+    }
     m_err << result.message();
     if (!result.detail().isEmpty())
-        m_err << ": " << result.detail();
+        m_err << ": " << SafeText::escaped(result.detail());
     m_err << "\n";
     m_err.flush();
     return TransferFailed;
 }
 
+bool CommandLineTool::interrupt(int signalNumber)
+{
+    if (!m_running || m_interruptSignal != 0)
+        return false;
+    m_interruptSignal = signalNumber;
+    m_running->requestStop();
+    return true;
+}
+
+void CommandLineTool::keepBackup(const CloneImage &image, BackupStore::Kind kind)
+{
+    QString path;
+    const FileResult result = m_backups.save(image, kind, QDateTime::currentDateTime(), &path);
+    if (!result.ok())
+        m_err << "the backup could not be written: " << SafeText::escaped(result.detail()) << "\n";
+}
+
 int CommandLineTool::reportFile(const QString &message, const QString &detail)
 {
-    m_err << message << ": " << detail << "\n";
+    m_err << message << ": " << SafeText::escaped(detail) << "\n";
     m_err.flush();
     return FileFailed;
 }
@@ -243,12 +297,20 @@ int CommandLineTool::readRadio(const QStringList &arguments)
     TransferEngine engine(document, *radio);
     configure(engine);
     TransferResult result = runTransfer(engine, [&] { return engine.autoSelect(); });
-    if (result.ok())
+    if (result.ok() && m_interruptSignal == 0) {
+        engine.exchange().Wait(m_pauseMs >= 0 ? m_pauseMs : TransferEngine::DefaultPauseMs);
         result = runTransfer(engine, [&] { return engine.readAll(); });
-    if (!result.ok())
+    }
+    if (result.ok() && m_interruptSignal != 0)
+        result = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing more was read"));
+    if (!result.ok()) {
+        if (result.outcome() == TransferResult::Outcome::Interrupted)
+            m_err << "no file written\n";
         return reportTransfer(result);
+    }
 
     const CloneImage &image = document.image();
+    keepBackup(image, BackupStore::Kind::All);
     const FileResult saved = CloneFile::WriteCloneFile(parser.value(outputOption), image);
     if (!saved.ok())
         return reportFile(saved.message(), saved.detail());
@@ -263,18 +325,25 @@ int CommandLineTool::writeRadio(const QStringList &arguments)
     const QCommandLineOption port = portOption();
     const QCommandLineOption settingsOption(QStringLiteral("settings"), QStringLiteral("Write only the settings and VFOs."));
     const QCommandLineOption memoryOption(QStringLiteral("memory"), QStringLiteral("Write only the memory channels."));
+    const QCommandLineOption changesOption(
+        QStringLiteral("changes"),
+        QStringLiteral("Read the radio first (kept as a backup), then write only the records that differ\n"
+                       "and read them back."));
+    const QCommandLineOption yesOption(QStringLiteral("yes"), QStringLiteral("With --changes: do not ask before writing."));
     parser.addOption(port);
     parser.addOption(settingsOption);
     parser.addOption(memoryOption);
+    parser.addOption(changesOption);
+    parser.addOption(yesOption);
     const int early = parse(parser, QStringLiteral("write"), arguments,
                             QStringLiteral("Writes a clone file to the radio: settings and VFOs, then memory\n"
                                            "(each after the radio confirmed its model)."),
                             QStringLiteral("FILE.R70"));
     if (early >= 0)
         return early;
-    if (!parser.isSet(port) || parser.positionalArguments().size() != 1
-        || (parser.isSet(settingsOption) && parser.isSet(memoryOption)))
-        return usage(QStringLiteral("write needs --port P, at most one of --settings/--memory, and FILE.R70"));
+    const int only = int(parser.isSet(settingsOption)) + int(parser.isSet(memoryOption)) + int(parser.isSet(changesOption));
+    if (!parser.isSet(port) || parser.positionalArguments().size() != 1 || only > 1)
+        return usage(QStringLiteral("write needs --port P, at most one of --settings/--memory/--changes, and FILE.R70"));
 
     int exitCode = Usage;
     const std::unique_ptr<RadioPort> radio = openPort(parser.value(port), exitCode);
@@ -287,6 +356,8 @@ int CommandLineTool::writeRadio(const QStringList &arguments)
     document.setImage(image);
     TransferEngine engine(document, *radio);
     configure(engine);
+    if (parser.isSet(changesOption))
+        return writeChanges(engine, m_interactive && !parser.isSet(yesOption));
     const TransferResult result = runTransfer(engine, [&] {
         if (parser.isSet(settingsOption))
             return engine.writeSettings();
@@ -340,7 +411,7 @@ int CommandLineTool::show(const QStringList &arguments)
     CloneImage image;
     if (!loadImage(image, parser.positionalArguments().first()))
         return FileFailed;
-    m_out << ImageReport::show(image);
+    m_out << escapedLines(ImageReport::show(image));
     return Success;
 }
 
@@ -361,7 +432,7 @@ int CommandLineTool::diff(const QStringList &arguments)
         return FileFailed;
     const QStringList differences = ImageReport::diff(a, b);
     for (const QString &line : differences)
-        m_out << line << "\n";
+        m_out << SafeText::escaped(line) << "\n";
     return differences.isEmpty() ? Success : Different;
 }
 
@@ -412,5 +483,103 @@ int CommandLineTool::importCsv(const QStringList &arguments)
         return reportFile(saved.message(), saved.detail());
     m_out << "Stored " << imported.channels << " channel(s) and " << imported.vfos << " VFO record(s); dropped "
           << imported.dropped << " record(s).\n";
+    return Success;
+}
+
+int CommandLineTool::writeChanges(TransferEngine &engine, bool askFirst)
+{
+    bool nothingToWrite = false;
+    const auto confirm = [&](const CloneImage &radio, const QList<int> &changed) {
+        keepBackup(radio, BackupStore::Kind::BeforeWrite);
+        if (changed.isEmpty()) {
+            nothingToWrite = true;
+            return false;
+        }
+        m_out << "The radio's records that will change:\n";
+        for (const QString &line : ImageReport::diff(radio, engine.document().image()))
+            m_out << "  " << SafeText::escaped(line) << "\n";
+        m_out.flush();
+        if (!askFirst)
+            return true;
+        m_out << "Write these changes? [y/N] ";
+        m_out.flush();
+        // Nothing is written yet: while the question waits, Ctrl+C simply
+        // ends the program.
+        constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP};
+        struct sigaction plain {};
+        plain.sa_handler = SIG_DFL;
+        sigemptyset(&plain.sa_mask);
+        struct sigaction kept[3] {};
+        for (int i = 0; i < 3; ++i)
+            sigaction(Signals[i], &plain, &kept[i]);
+        QTextStream in(stdin);
+        const QString answer = in.readLine().trimmed().toLower();
+        for (int i = 0; i < 3; ++i)
+            sigaction(Signals[i], &kept[i], nullptr);
+        return answer == QLatin1String("y") || answer == QLatin1String("yes");
+    };
+    const TransferResult result = runTransfer(engine, [&] { return engine.writeChanges(confirm); });
+    if (!result.ok())
+        return reportTransfer(result);
+    if (nothingToWrite)
+        m_out << "The radio already holds this image; nothing written.\n";
+    else
+        m_out << "Wrote " << result.detail() << ".\n";
+    return Success;
+}
+
+int CommandLineTool::print(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("PDF file to write."),
+                                          QStringLiteral("LIST.pdf"));
+    const QCommandLineOption allOption(QStringLiteral("all"), QStringLiteral("List all 604 channel rows."));
+    const QCommandLineOption paperOption(QStringLiteral("paper"), QStringLiteral("A4 or Letter (default: the locale's)."),
+                                         QStringLiteral("SIZE"));
+    parser.addOption(outputOption);
+    parser.addOption(allOption);
+    parser.addOption(paperOption);
+    const int early = parse(parser, QStringLiteral("print"), arguments,
+                            QStringLiteral("Writes a clone file's channel list as PDF: settings, VFOs and the\n"
+                                           "channels in use (all rows with --all)."),
+                            QStringLiteral("FILE.R70"));
+    if (early >= 0)
+        return early;
+    const QString paper = parser.value(paperOption);
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption)
+        || (!paper.isEmpty() && paper.compare(QLatin1String("A4"), Qt::CaseInsensitive) != 0
+            && paper.compare(QLatin1String("Letter"), Qt::CaseInsensitive) != 0))
+        return usage(QStringLiteral("print needs FILE.R70, -o LIST.pdf and --paper A4 or Letter"));
+    CloneImage image;
+    const QString path = parser.positionalArguments().first();
+    if (!loadImage(image, path))
+        return FileFailed;
+    ReportOptions options;
+    options.allRows = parser.isSet(allOption);
+    options.fileName = path;
+    options.paper = paper.isEmpty() ? ReportOptions::paperForLocale(QLocale())
+                                    : (paper.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0 ? QPageSize::A4
+                                                                                                   : QPageSize::Letter);
+    const FileResult result = ReportPdf::write(parser.value(outputOption), image, options);
+    if (!result.ok())
+        return reportFile(result.message(), result.detail());
+    return Success;
+}
+
+int CommandLineTool::backups(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const int early = parse(parser, QStringLiteral("backups"), arguments,
+                            QStringLiteral("Lists the automatic backups of the radio, newest first, with what\n"
+                                           "each holds. They are kept in:\n")
+                                + m_backups.folder());
+    if (early >= 0)
+        return early;
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("backups takes no arguments"));
+    TextTable table;
+    for (const BackupStore::Entry &entry : m_backups.list())
+        table.addRow({entry.path, BackupStore::contents(entry.kind)});
+    m_out << table.render();
     return Success;
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "BackupStore.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
 
-class CloneImage;
 class QCommandLineParser;
 class QTextStream;
 class RadioPort;
@@ -20,7 +21,7 @@ class TransferResult;
 class CommandLineTool
 {
 public:
-    enum Exit { Success = 0, TransferFailed = 1, Usage = 2, FileFailed = 3, Different = 1 };
+    enum Exit { Success = 0, TransferFailed = 1, Usage = 2, FileFailed = 3, Different = 1, InterruptedBase = 128 };
 
     // Makes the port a --port value names; null when it names none.
     using PortFactory = std::function<std::unique_ptr<RadioPort>(const QString &value)>;
@@ -38,8 +39,21 @@ public:
     void setPauseMs(int ms) { m_pauseMs = ms; }
     void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = ms; }
 
+    // Where `read` and `write --changes` keep their automatic backups
+    // (the per-user folder unless set).
+    void setBackupStore(const BackupStore &store) { m_backups = store; }
+    // Whether a `write --changes` may ask on the terminal before writing.
+    void setInteractive(bool interactive) { m_interactive = interactive; }
+
     // arguments: the words after the program name.
     int run(const QStringList &arguments);
+
+    // A termination signal arrived (SIGINT, SIGTERM, SIGHUP). The first
+    // during a transfer lets it finish the exchange in flight, send the end
+    // command and report what the radio holds; the tool then exits with
+    // 128 + the signal. Returns false when the process should end at once
+    // (no transfer running, or a second signal).
+    bool interrupt(int signalNumber);
 
 private:
     int readRadio(const QStringList &arguments);
@@ -49,6 +63,11 @@ private:
     int diff(const QStringList &arguments);
     int exportCsv(const QStringList &arguments);
     int importCsv(const QStringList &arguments);
+    int print(const QStringList &arguments);
+    int backups(const QStringList &arguments);
+    // write --changes: what the radio holds is backed up, the differences
+    // shown and (on a terminal, without --yes) confirmed, then written.
+    int writeChanges(TransferEngine &engine, bool askFirst);
 
     // Parses one command's options; prints its help or the parse problem
     // itself. Returns -1 to go on, or the exit status.
@@ -65,6 +84,9 @@ private:
     int reportTransfer(const TransferResult &result);
     int reportFile(const QString &message, const QString &detail);
     bool loadImage(CloneImage &image, const QString &path);
+    // Keeps an image read from the radio; a failure is reported on the
+    // error stream and changes nothing else.
+    void keepBackup(const CloneImage &image, BackupStore::Kind kind);
 
     QTextStream &m_out;
     QTextStream &m_err;
@@ -72,4 +94,8 @@ private:
     bool m_showProgress = false;
     int m_pauseMs = -1;
     int m_replyTimeoutMs = -1;
+    BackupStore m_backups = BackupStore::forThisUser();
+    bool m_interactive = false;
+    TransferEngine *m_running = nullptr;
+    int m_interruptSignal = 0;
 };

@@ -1,19 +1,44 @@
 #include "CommandLineTool.h"
 #include "RadioPort.h"
+#include "SignalWatcher.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printing lays text out with fonts, which takes Qt GUI; it needs no
+    // display.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("qtr70"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLineTool tool(out, err, &CommandLineTool::serialPort);
     tool.setShowProgress(isatty(fileno(stderr)) != 0);
+    tool.setInteractive(isatty(fileno(stdin)) != 0 && isatty(fileno(stdout)) != 0);
+
+    // Ctrl+C, SIGTERM or SIGHUP during a transfer ends it cleanly; a second
+    // one, or one at any other time, ends the program at once.
+    SignalWatcher watcher;
+    QObject::connect(&watcher, &SignalWatcher::terminationRequested, [&](int signalNumber) {
+        if (!tool.interrupt(signalNumber)) {
+            out.flush();
+            err.flush();
+            _exit(CommandLineTool::InterruptedBase + signalNumber);
+        }
+    });
     return tool.run(QCoreApplication::arguments().mid(1));
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr std::array<int, 2> WatchedSignals = {SIGTERM, SIGINT};
+constexpr std::array<int, 3> WatchedSignals = {SIGTERM, SIGINT, SIGHUP};
 
 // The pipe the handler writes into: [0] read end, [1] write end.
 int s_pipe[2] = {-1, -1};

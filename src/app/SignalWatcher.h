@@ -4,9 +4,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into a signal in the event loop (self-pipe:
+// Turns SIGTERM, SIGINT and SIGHUP into a signal in the event loop (self-pipe:
 // the handler only writes the signal number into a pipe). One instance
-// per process, living until the process ends; after it is gone the two
+// per process, living until the process ends; after it is gone the three
 // signals are ignored.
 class SignalWatcher : public QObject
 {
