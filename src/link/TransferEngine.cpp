@@ -149,7 +149,11 @@ bool TransferEngine::ensureOpen(TransferResult &failure)
 {
     if (m_port.isOpen() || m_port.open())
         return true;
-    failure = TransferResult(Outcome::Unexpected, m_port.errorString() + QStringLiteral(": ") + m_port.deviceName());
+    // A serial port's reason names its device itself, with what to do about it.
+    const QString reason = m_port.errorString();
+    failure = TransferResult(Outcome::Unexpected, reason.contains(m_port.deviceName())
+                                                      ? reason
+                                                      : reason + QStringLiteral(": ") + m_port.deviceName());
     return false;
 }
 

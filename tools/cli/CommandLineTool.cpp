@@ -4,8 +4,10 @@
 #include "CsvExchange.h"
 #include "ImageReport.h"
 #include "Module1.h"
-#include "PortNames.h"
+#include "PortArgument.h"
+#include "PortsCommand.h"
 #include "SerialRadioPort.h"
+#include "SystemSerialPortList.h"
 #include "TerminalProgress.h"
 #include "TransferEngine.h"
 
@@ -40,9 +42,10 @@ const char *const UsageText =
     "  diff A.R70 B.R70                      print every difference (exit 0 equal, 1 different)\n"
     "  export-csv FILE.R70 -o OUT.csv        write VFO A/B and channels 0-199 as CSV\n"
     "  import-csv FILE.R70 IN.csv -o OUT.R70 store a CSV's records into a copy of a clone file\n"
+    "  ports                                 list the serial devices and what ports 1-14 open\n"
     "\n"
-    "P is a port number 1 to 14 (port n opens $QTR70_COM<n> when set, else /dev/ttyUSB<n-1>)\n"
-    "or a device path. 'qtr70 COMMAND --help' describes one command.\n"
+    "P is a port number 1 to 14 ('qtr70 ports' shows what each opens), a device path, or a\n"
+    "device's serial number. 'qtr70 COMMAND --help' describes one command.\n"
     "Exit status: 0 success, 1 transfer failure, 2 wrong usage, 3 file failure.\n";
 
 // Parses one command's options; prints help or usage problems itself.
@@ -113,6 +116,8 @@ int CommandLineTool::run(const QStringList &arguments)
         return exportCsv(rest);
     if (command == QLatin1String("import-csv"))
         return importCsv(rest);
+    if (command == QLatin1String("ports"))
+        return PortsCommand::run(rest);
     return usage(QStringLiteral("unknown command: ") + command);
 }
 
@@ -127,16 +132,7 @@ int CommandLineTool::usage(const QString &problem)
 
 bool CommandLineTool::configurePort(SerialRadioPort &port, const QString &value)
 {
-    bool isNumber = false;
-    const int number = value.toInt(&isNumber);
-    if (isNumber) {
-        if (!PortNames::isValid(number))
-            return false;
-        port.setPortNumber(number);
-        return true;
-    }
-    port.setDevicePath(value);
-    return !value.isEmpty();
+    return PortArgument::resolve(value, SystemSerialPortList()).applyTo(port);
 }
 
 int CommandLineTool::reportTransfer(const TransferResult &result)
