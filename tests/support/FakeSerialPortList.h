@@ -6,20 +6,18 @@
 class FakeSerialPortList : public SerialPortList
 {
 public:
-    FakeSerialPortList() = default;
-    explicit FakeSerialPortList(const QList<DetectedPort> &ports) : m_ports(ports) {}
-
+    explicit FakeSerialPortList(const QList<DetectedPort> &ports = {}) : m_ports(ports) {}
     QList<DetectedPort> available() const override { return m_ports; }
     void setPorts(const QList<DetectedPort> &ports) { m_ports = ports; }
 
-    // A device as the system reports a USB serial adapter.
-    static DetectedPort usb(const QString &path, const QString &description, const QString &serialNumber,
-                            quint16 vendorId = DefaultVendorId, quint16 productId = DefaultProductId);
-    // A device with nothing but its path (a built-in serial port).
-    static DetectedPort plain(const QString &path);
-
-    static constexpr quint16 DefaultVendorId = 0x0403;
-    static constexpr quint16 DefaultProductId = 0x6001;
+    // A built-in serial port when there is no description, else a USB
+    // serial adapter (FTDI, 0403:6001).
+    static DetectedPort device(const QString &path, const QString &description = {}, const QString &serialNumber = {})
+    {
+        const bool usb = !description.isEmpty();
+        return DetectedPort{path, path.section(QLatin1Char('/'), -1), description, usb ? QStringLiteral("FTDI") : QString(),
+                            serialNumber, usb, quint16(usb ? 0x0403 : 0), quint16(usb ? 0x6001 : 0)};
+    }
 
 private:
     QList<DetectedPort> m_ports;
