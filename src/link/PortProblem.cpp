@@ -46,7 +46,8 @@ PortProblem PortProblem::missing(const PortMapping &mapping, const QString &syst
 {
     if (mapping.device.isEmpty()) {
         return PortProblem(Kind::NoDevice,
-                           QStringLiteral("No device for port %1: fewer than %1 USB serial devices are plugged in. %2%3")
+                           QStringLiteral("No device for port %1: port n is the n-th USB serial device, and not "
+                                          "that many are plugged in. %2%3")
                                .arg(mapping.portNumber)
                                .arg(presentDevices(names), assignAdvice(mapping, names)));
     }
