@@ -1,6 +1,7 @@
 #include "SerialRadioPort.h"
 
 #include "PortNames.h"
+#include "PortProblem.h"
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
@@ -91,7 +92,9 @@ bool SerialRadioPort::open()
     m_serial.setStopBits(QSerialPort::OneStop);
     m_serial.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_serial.open(QIODevice::ReadWrite)) {
-        m_errorString = m_serial.errorString();
+        m_errorString = PortProblem::whenOpening(deviceName(), m_devicePath.isEmpty() ? m_portNumber : 0,
+                                                 m_serial.error(), m_serial.errorString())
+                            .reason();
         m_serial.clearError();
         return false;
     }

@@ -195,7 +195,11 @@ bool TransferEngine::ensureOpen(TransferResult &failure)
         emit portOpened(m_running);
         return true;
     }
-    failure = TransferResult(Outcome::Unexpected, m_port.errorString() + QStringLiteral(": ") + m_port.deviceName());
+    // A serial port's reason names its device itself, with what to do about it.
+    const QString reason = m_port.errorString();
+    failure = TransferResult(Outcome::Unexpected, reason.contains(m_port.deviceName())
+                                                      ? reason
+                                                      : reason + QStringLiteral(": ") + m_port.deviceName());
     return false;
 }
 

@@ -22,6 +22,9 @@ MainStatusBar::MainStatusBar(QWidget *parent)
       m_clock(new QTimer(this))
 {
     setObjectName(QStringLiteral("sbStatusBar"));
+    // A long reason must not widen the window: the panel shows what fits,
+    // its tooltip the whole text.
+    m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(m_text, 1);
     for (QLabel *clockPanel : {m_date, m_time}) {
         clockPanel->setFixedWidth(Twips::toPixelsX(ClockPanelWidth, this));
@@ -44,6 +47,7 @@ QLabel *MainStatusBar::panel(const QString &name)
 void MainStatusBar::setText(const QString &text)
 {
     m_text->setText(text);
+    m_text->setToolTip(text);
 }
 
 QString MainStatusBar::text() const

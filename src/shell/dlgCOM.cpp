@@ -2,87 +2,243 @@
 
 #include "PortNames.h"
 #include "RadioPort.h"
+#include "SystemSerialPortList.h"
 
-#include <QFileInfo>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSerialPortInfo>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-bool devicePresent(const QString &device)
+constexpr int ColumnSpacing = 24;
+constexpr int DeviceListMinimumWidth = 520;
+constexpr int DeviceListMinimumHeight = 190;
+// Room beside the caption for the window's icon and buttons.
+constexpr int TitleBarAllowance = 160;
+constexpr int DevicePathRole = Qt::UserRole;
+
+QString optionCaption(int portNumber)
 {
-    if (QFileInfo::exists(device))
-        return true;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports) {
-        if (info.portName() == device || info.systemLocation() == device)
-            return true;
+    return QStringLiteral("COM %1").arg(portNumber, 2);
+}
+
+QString whyPhrase(const PortMapping &mapping)
+{
+    switch (mapping.source) {
+    case PortMapping::Source::Environment:
+        return QStringLiteral("set by %1").arg(PortNames::environmentVariableFor(mapping.portNumber));
+    case PortMapping::Source::Assignment:
+        return QStringLiteral("assigned");
+    case PortMapping::Source::Guess:
+        break;
     }
-    return false;
+    return QStringLiteral("the usual name");
 }
 
 } // namespace
 
 dlgCOM::dlgCOM(RadioPort &port, QWidget *parent)
-    : QDialog(parent), m_port(port)
+    : dlgCOM(port, std::make_shared<SystemSerialPortList>(), PortAssignments::forThisUser(), parent)
+{
+}
+
+dlgCOM::dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, const PortAssignments &assignments,
+               QWidget *parent)
+    : QDialog(parent), m_port(port), m_ports(std::move(ports)), m_assignments(assignments)
 {
     setObjectName(QStringLiteral("dlgCOM"));
     setWindowTitle(QStringLiteral("COM Port Setup"));
 
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(36);
-    for (int port = PortNames::FirstPort; port <= PortNames::LastPort; ++port) {
-        const int index = port - PortNames::FirstPort;
-        auto *option = new QRadioButton(QStringLiteral("COM %1").arg(port, 2), this);
+    auto *numbers = new QGroupBox(QStringLiteral("Port number"), this);
+    auto *grid = new QGridLayout(numbers);
+    grid->setHorizontalSpacing(ColumnSpacing);
+    for (int number = PortNames::FirstPort; number <= PortNames::LastPort; ++number) {
+        const int index = number - PortNames::FirstPort;
+        auto *option = new QRadioButton(optionCaption(number), numbers);
         option->setObjectName(QStringLiteral("opbCom"));
         option->setProperty("index", index);
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                describeSelection();
+        });
         grid->addWidget(option, index % OptionsPerColumn, index / OptionsPerColumn);
         m_options.push_back(option);
     }
+    grid->setRowStretch(OptionsPerColumn, 1);
+
+    auto *found = new QGroupBox(QStringLiteral("Serial devices present"), this);
+    m_devices = new QTreeWidget(found);
+    m_devices->setObjectName(QStringLiteral("lstDevices"));
+    m_devices->setRootIsDecorated(false);
+    m_devices->setAllColumnsShowFocus(true);
+    m_devices->setUniformRowHeights(true);
+    m_devices->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Description"), QStringLiteral("Maker"),
+                                QStringLiteral("Serial number"), QStringLiteral("USB ID"), QStringLiteral("Port")});
+    m_devices->setMinimumSize(DeviceListMinimumWidth, DeviceListMinimumHeight);
+    m_devices->setToolTip(QStringLiteral("Click a device to assign it to the selected port number."));
+    connect(m_devices, &QTreeWidget::itemClicked, this, &dlgCOM::deviceChosen);
+    connect(m_devices, &QTreeWidget::itemActivated, this, &dlgCOM::deviceChosen);
+
+    auto *hint = new QLabel(QStringLiteral("Click the device of the radio's cable to assign it to the selected port."),
+                            found);
+    hint->setWordWrap(true);
+    auto *refreshButton = new QPushButton(QStringLiteral("Refresh"), found);
+    refreshButton->setObjectName(QStringLiteral("cmdRefresh"));
+    refreshButton->setAutoDefault(false);
+    connect(refreshButton, &QPushButton::clicked, this, &dlgCOM::refresh);
+    m_unassign = new QPushButton(QStringLiteral("Unassign"), found);
+    m_unassign->setObjectName(QStringLiteral("cmdUnassign"));
+    m_unassign->setAutoDefault(false);
+    m_unassign->setToolTip(QStringLiteral("The selected port number goes back to its usual device."));
+    connect(m_unassign, &QPushButton::clicked, this, &dlgCOM::unassign);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(refreshButton);
+    buttons->addWidget(m_unassign);
+    buttons->addStretch(1);
+    auto *list = new QVBoxLayout(found);
+    list->addWidget(hint);
+    list->addWidget(m_devices, 1);
+    list->addLayout(buttons);
+
+    m_selection = new QLabel(this);
+    m_selection->setObjectName(QStringLiteral("lblDevice"));
+    m_selection->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &dlgCOM::OKButton_Click);
 
+    auto *top = new QHBoxLayout;
+    top->addWidget(numbers);
+    top->addWidget(found, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(8);
+    layout->addLayout(top, 1);
+    layout->addWidget(m_selection);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const QFontMetrics titleFont(QApplication::font("QMdiSubWindowTitleBar"));
+    setMinimumWidth(qMax(layout->sizeHint().width(), titleFont.horizontalAdvance(windowTitle()) + TitleBarAllowance));
+    refresh();
 }
 
-QString dlgCOM::deviceToolTip(const QString &device)
+dlgCOM::~dlgCOM() = default;
+
+QString dlgCOM::deviceToolTip(const PortMapping &mapping)
 {
-    return devicePresent(device) ? QStringLiteral("%1 (present)").arg(device)
-                                 : QStringLiteral("%1 (not present)").arg(device);
+    if (mapping.device.isEmpty())
+        return QStringLiteral("no device");
+    return mapping.present ? QStringLiteral("%1 (present)").arg(mapping.device)
+                           : QStringLiteral("%1 (not present)").arg(mapping.device);
 }
 
-void dlgCOM::describeDevices()
+int dlgCOM::selectedPort() const
+{
+    for (size_t i = 0; i < m_options.size(); ++i) {
+        if (m_options[i]->isChecked())
+            return int(i) + PortNames::FirstPort;
+    }
+    return 0;
+}
+
+void dlgCOM::refresh()
+{
+    m_names = std::make_unique<PortNames>(*m_ports, m_assignments);
+    describePorts();
+}
+
+void dlgCOM::describePorts()
 {
     for (size_t i = 0; i < m_options.size(); ++i)
-        m_options[i]->setToolTip(deviceToolTip(PortNames::deviceFor(int(i) + PortNames::FirstPort)));
+        m_options[i]->setToolTip(deviceToolTip(m_names->mappingFor(int(i) + PortNames::FirstPort)));
+    listDevices();
+    describeSelection();
+}
+
+void dlgCOM::listDevices()
+{
+    m_devices->clear();
+    const QList<DetectedPort> ports = m_names->detected();
+    for (const DetectedPort &port : ports) {
+        QStringList leadingHere;
+        for (int number = PortNames::FirstPort; number <= PortNames::LastPort; ++number) {
+            if (port.matches(m_names->mappingFor(number).device))
+                leadingHere.append(QString::number(number));
+        }
+        auto *item = new QTreeWidgetItem(m_devices, {port.systemPath, port.description, port.manufacturer,
+                                                     port.serialNumber, port.usbIds(), leadingHere.join(QStringLiteral(", "))});
+        item->setData(DeviceColumnPath, DevicePathRole, port.systemPath);
+        item->setToolTip(DeviceColumnPath, port.summary());
+    }
+    for (int column = 0; column < DeviceColumnCount; ++column)
+        m_devices->resizeColumnToContents(column);
+}
+
+void dlgCOM::describeSelection()
+{
+    const int number = selectedPort();
+    m_unassign->setEnabled(number != 0 && !m_assignments.deviceFor(number).isEmpty());
+    if (number == 0) {
+        m_selection->setText(QStringLiteral("Select a port number."));
+        return;
+    }
+    const PortMapping mapping = m_names->mappingFor(number);
+    if (mapping.device.isEmpty()) {
+        m_selection->setText(QStringLiteral("%1 leads to no device: fewer USB serial devices are plugged in.")
+                                 .arg(optionCaption(number)));
+    } else {
+        m_selection->setText(QStringLiteral("%1 opens %2 (%3): %4.")
+                                 .arg(optionCaption(number), mapping.device, whyPhrase(mapping), mapping.presence()));
+    }
+    // The device the number leads to is the current row, when listed.
+    const std::optional<DetectedPort> listed = m_names->find(mapping.device);
+    m_devices->setCurrentItem(nullptr);
+    for (int row = 0; listed && row < m_devices->topLevelItemCount(); ++row) {
+        QTreeWidgetItem *item = m_devices->topLevelItem(row);
+        if (item->data(DeviceColumnPath, DevicePathRole).toString() == listed->systemPath)
+            m_devices->setCurrentItem(item);
+    }
+}
+
+void dlgCOM::deviceChosen(QTreeWidgetItem *item)
+{
+    const int number = selectedPort();
+    if (!item || number == 0)
+        return;
+    m_assignments.assign(number, item->data(DeviceColumnPath, DevicePathRole).toString());
+    describePorts();
+}
+
+void dlgCOM::unassign()
+{
+    const int number = selectedPort();
+    if (number == 0)
+        return;
+    m_assignments.assign(number, QString());
+    describePorts();
 }
 
 void dlgCOM::selectPort(int portNumber)
 {
     if (PortNames::isValid(portNumber))
         m_options[size_t(portNumber - PortNames::FirstPort)]->setChecked(true);
-    describeDevices();
+    refresh();
 }
 
 void dlgCOM::OKButton_Click()
 {
     if (m_port.isOpen())
         m_port.close();
-    for (size_t i = 0; i < m_options.size(); ++i) {
-        if (m_options[i]->isChecked()) {
-            m_port.setPortNumber(int(i) + PortNames::FirstPort);
-            break;
-        }
-    }
+    const int number = selectedPort();
+    if (number != 0)
+        m_port.setPortNumber(number);
     accept();
 }

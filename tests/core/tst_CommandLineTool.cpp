@@ -4,6 +4,7 @@
 #include "ChannelCodec.h"
 #include "CloneFile.h"
 #include "CommandLineTool.h"
+#include "BackupStore.h"
 #include "ForkedChild.h"
 #include "RadioImage.h"
 #include "ScriptedPort.h"
@@ -11,6 +12,9 @@
 #include "VirtualRadio.h"
 
 #include <QProcess>
+#include <QStandardPaths>
+
+#include <csignal>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
@@ -60,20 +64,26 @@ struct InProcess
         Run result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
-        CommandLineTool tool(out, err, [this](const QString &value) -> std::unique_ptr<RadioPort> {
+        CommandLineTool *toolPointer = nullptr;
+        CommandLineTool tool(out, err, [this, &toolPointer](const QString &value) -> std::unique_ptr<RadioPort> {
+            CommandLineTool &tool = *toolPointer;
             if (!CommandLineTool::serialPort(value))
                 return nullptr;
             ports.append(value);
             auto port = std::make_unique<ScriptedPort>();
-            port->setResponder([this](const QByteArray &command) {
+            port->setResponder([this, &tool](const QByteArray &command) {
                 commands.append(command);
+                if (commands.size() == interruptAfter)
+                    tool.interrupt(SIGINT);
                 const QByteArray reply = radio.reply(command);
                 return reply.isEmpty() ? QByteArrayList{} : QByteArrayList{reply};
             });
             return port;
         });
+        toolPointer = &tool;
         tool.setPauseMs(0);
         tool.setReplyTimeoutMs(ReplyBoundMs);
+        tool.setBackupStore(BackupStore(backups.path()));
         result.exitCode = tool.run(arguments);
         return result;
     }
@@ -81,6 +91,8 @@ struct InProcess
     VirtualRadio radio;
     QStringList ports;       // the --port values the tool made ports for
     QByteArrayList commands; // every command the radio was sent
+    int interruptAfter = -1; // Ctrl+C once the radio has had this many commands
+    QTemporaryDir backups;
 };
 
 VirtualRadio factoryRadio(const QString &fault = QString(), const QString &model = QStringLiteral("QTR70"),
@@ -168,6 +180,11 @@ private slots:
     void showAndDiff();
     void csvRoundTrip();
     void outputNameThatCannotBeRepresented();
+    void interrupted_data();
+    void interrupted();
+    void controlCharactersAreEscaped();
+    void endToEndPrint();
+    void endToEndSignal();
 
     void endToEndRead();
     void endToEndWrite();
@@ -452,7 +469,7 @@ void tst_CommandLineTool::endToEndMessages_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
     QTest::newRow("missing port") << QStringList{"read", "--port", "/nonexistent/tty", "-o", "never.R70"} << 1
-                                  << "" << "COM Port Error: No such file or directory: /nonexistent/tty\n";
+                                  << "" << "COM Port Error: No such file or directory: /nonexistent/tty. It is not there";
     QTest::newRow("port number out of range") << QStringList{"identify", "--port", "15"} << 2 << ""
                                               << "qtr70: no such port: 15\n\nUsage: qtr70 COMMAND [OPTIONS]\n";
     QTest::newRow("command help") << QStringList{"read", "--help"} << 0 << "Usage: qtr70 read [options]\n" << "";
@@ -486,6 +503,101 @@ void tst_CommandLineTool::outputNameThatCannotBeRepresented()
     QVERIFY2(run.output.startsWith("File Open Error: the file name cannot be represented exactly"),
              run.output.constData());
     QCOMPARE(QDir(outDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+
+void tst_CommandLineTool::interrupted_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<QString>("err");
+    // write: model check, pause, slot 0 .. slot 285 written, then Ctrl+C.
+    QTest::newRow("write") << QStringList{"write", "--memory", "--port", "1", "IMAGE"} << 1 + 286
+                           << "interrupted: slots 0\u2013285 written, 286\u2013603 unchanged\n";
+    QTest::newRow("read") << QStringList{"read", "--port", "1", "-o", "OUT"} << 1 + 5 + 10
+                          << "no file written\ninterrupted: slots 0\u20139 read, 10\u2013603 not read\n";
+}
+
+void tst_CommandLineTool::interrupted()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, after);
+    QFETCH(QString, err);
+    const QString image = writeImage(m_dir.filePath("interrupted.R70"), 2, false, "INT");
+    const QString output = m_dir.filePath("interrupted-out.R70");
+    arguments.replaceInStrings("IMAGE", image);
+    arguments.replaceInStrings("OUT", output);
+    InProcess tool(factoryRadio());
+    tool.interruptAfter = after;
+    const Run run = tool.run(arguments);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.exitCode, CommandLineTool::InterruptedBase + SIGINT);
+    QCOMPARE(tool.commands.last(), QByteArray("KV~E\r\n"));  // the radio's session ended
+    QVERIFY(!QFile::exists(output));
+}
+
+void tst_CommandLineTool::controlCharactersAreEscaped()
+{
+    const QString path = m_dir.filePath("hostile.R70");
+    QByteArray bytes = readFile(writeImage(path, 0, false, "X"));
+    bytes.replace(0, 9, "\x1b]0;\x07\x1b[2J");  // as long as what it replaces
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const Run run = InProcess(factoryRadio()).run({"show", path});
+    QCOMPARE(run.exitCode, int(CommandLineTool::FileFailed));
+    QVERIFY2(run.err.contains("\\x1B]0;\\x07\\x1B[2J"), qPrintable(run.err));
+    QVERIFY(!run.err.contains(QChar(0x1b)));
+}
+
+void tst_CommandLineTool::endToEndPrint()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString image = writeImage(m_dir.filePath("print.R70"), 1, true, "PRINTME");
+    const QString pdf = m_dir.filePath("list.pdf");
+    QProcess print;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    print.setProcessEnvironment(environment);
+    print.start(qEnvironmentVariable("QTR70_BIN"), {"print", image, "-o", pdf, "--paper", "Letter"});
+    QVERIFY(print.waitForFinished(60000));
+    QCOMPARE(print.exitCode(), 0);
+    QProcess text;
+    text.start(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString listed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(listed.contains("QT-R70T, extended coverage"), qPrintable(listed));
+    QVERIFY(QRegularExpression("\\n5 +7\\.050\\.000 .*CQ9 DX").match(listed).hasMatch());
+    QVERIFY(QRegularExpression("\\nA-P2 +14\\.195\\.000 .*PRINTME").match(listed).hasMatch());
+}
+
+void tst_CommandLineTool::endToEndSignal()
+{
+    // SIGTERM in the middle of writing to a radio at the real speed.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString image = writeImage(m_dir.filePath("signal.R70"), 2, false, "SIG");
+    const QString log = m_dir.filePath("signal-log.txt");
+    SimProcess sim;
+    QVERIFY(sim.start({"--pace", "--log", log}));
+    QProcess write;
+    write.start(qEnvironmentVariable("QTR70_BIN"), {"write", "--memory", "--port", sim.devicePath(), image});
+    QVERIFY(write.waitForStarted());
+    QTest::qWait(1500);
+    write.terminate();
+    QVERIFY(write.waitForFinished(10000));
+    QCOMPARE(write.exitCode(), CommandLineTool::InterruptedBase + SIGTERM);
+    const QString err = QString::fromUtf8(write.readAllStandardError());
+    QVERIFY2(QRegularExpression("^interrupted: slots 0\u2013\\d+ written, \\d+\u2013603 unchanged\n$").match(err).hasMatch(),
+             qPrintable(err));
+    sim.stop();
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith("KV~E\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineTool)

@@ -10,7 +10,11 @@
 #include "PortNames.h"
 #include "ReportPdf.h"
 #include "SafeText.h"
+#include "PortArgument.h"
+#include "PortsCommand.h"
+#include "SystemSerialPortList.h"
 #include "SerialRadioPort.h"
+#include "SystemSerialPortList.h"
 #include "TerminalProgress.h"
 #include "TransferEngine.h"
 
@@ -43,9 +47,10 @@ const char *const UsageText =
     "  print FILE.R70 -o LIST.pdf [--all] [--paper A4|Letter]\n"
     "                                        write the channel list as PDF\n"
     "  backups                               list the automatic backups, newest first\n"
+    "  ports                                 list the serial devices and what ports 1-14 open\n"
     "\n"
-    "P is a port number 1 to 14 (port n opens $QTR70_COM<n> when set, else /dev/ttyUSB<n-1>)\n"
-    "or a device path. 'qtr70 COMMAND --help' describes one command.\n"
+    "P is a port number 1 to 14 ('qtr70 ports' shows what each opens), a device path, or a\n"
+    "device's serial number. 'qtr70 COMMAND --help' describes one command.\n"
     "Exit status: 0 success, 1 transfer failure, 2 wrong usage, 3 file failure,\n"
     "128 + the signal's number when a transfer was interrupted (Ctrl+C: 130).\n";
 
@@ -102,18 +107,11 @@ CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, PortFactory
 
 std::unique_ptr<RadioPort> CommandLineTool::serialPort(const QString &value)
 {
+    // A number 1-14, a path (anything with a "/" or naming a file), or a
+    // detected device's serial number.
     auto port = std::make_unique<SerialRadioPort>();
-    bool isNumber = false;
-    const int number = value.toInt(&isNumber);
-    if (isNumber) {
-        if (!PortNames::isValid(number))
-            return nullptr;
-        port->setPortNumber(number);
-        return port;
-    }
-    if (value.isEmpty())
+    if (!PortArgument::resolve(value, SystemSerialPortList()).applyTo(*port))
         return nullptr;
-    port->setDevicePath(value);
     return port;
 }
 
@@ -146,6 +144,9 @@ int CommandLineTool::run(const QStringList &arguments)
             exitCode = print(rest);
         } else if (command == QLatin1String("backups")) {
             exitCode = backups(rest);
+        } else if (command == QLatin1String("ports")) {
+            m_out.flush();
+            exitCode = PortsCommand::run(rest);
         } else {
             exitCode = usage(QStringLiteral("unknown command: ") + command);
         }

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 MainWindowFixture::MainWindowFixture(StringTable::Language language)
@@ -33,6 +34,8 @@ frmMain &MainWindowFixture::create()
 {
     // The window placement written at close stays in the scratch folder.
     keepUserSettingsIn(m_folder.filePath(QStringLiteral("settings")));
+    // Port assignments too: never this user's own.
+    QStandardPaths::setTestModeEnabled(true);
     const QString userFolder = m_folder.filePath(QStringLiteral("user"));
     m_window = std::make_unique<frmMain>(state, prompter, port, PortFile(m_folder.path(), userFolder),
                                          StringTable(m_language));

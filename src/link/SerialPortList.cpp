@@ -1,0 +1,3 @@
+#include "SerialPortList.h"
+
+SerialPortList::~SerialPortList() = default;

@@ -1,0 +1,76 @@
+#include "PortsCommand.h"
+
+#include "PortNames.h"
+#include "SystemSerialPortList.h"
+#include "TextTable.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace {
+
+constexpr int Success = 0;
+constexpr int Usage = 2;
+
+QString orDash(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("-") : text;
+}
+
+} // namespace
+
+QString PortsCommand::report(const PortNames &names)
+{
+    QString text;
+    const QList<DetectedPort> detected = names.detected();
+    if (detected.isEmpty()) {
+        text += QStringLiteral("No serial device is present.\n");
+    } else {
+        text += QStringLiteral("Serial devices present:\n");
+        TextTable devices;
+        devices.addRow({QStringLiteral("  DEVICE"), QStringLiteral("DESCRIPTION"), QStringLiteral("MAKER"),
+                        QStringLiteral("SERIAL NUMBER"), QStringLiteral("USB ID")});
+        for (const DetectedPort &port : detected)
+            devices.addRow({QStringLiteral("  ") + port.systemPath, orDash(port.description), orDash(port.manufacturer),
+                            orDash(port.serialNumber), orDash(port.usbIds())});
+        text += devices.render();
+    }
+
+    text += QStringLiteral("\nPorts:\n");
+    TextTable ports;
+    ports.addRow({QStringLiteral("  PORT"), QStringLiteral("DEVICE"), QStringLiteral("WHY"), QStringLiteral("STATE")});
+    for (int number = PortNames::FirstPort; number <= PortNames::LastPort; ++number) {
+        const PortMapping mapping = names.mappingFor(number);
+        ports.addRow({QStringLiteral("  %1").arg(number), orDash(mapping.device), mapping.why(), mapping.presence()});
+    }
+    text += ports.render();
+    text += QStringLiteral("\nAssign a device to a port number in the desktop program (Tool > COM Port Setup),\n"
+                           "or give its path or serial number to --port.\n");
+    return text;
+}
+
+int PortsCommand::run(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lists the serial devices present and the device each port number 1-14 leads to:\n"
+                       "the environment variable QTR70_COM<n>, else the device assigned in the port dialog,\n"
+                       "else the platform's guess."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    parser.addOption(help);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!parser.parse(QStringList{QStringLiteral("qtr70 ports")} + arguments) || !parser.positionalArguments().isEmpty()) {
+        err << (parser.errorText().isEmpty() ? QStringLiteral("ports takes no arguments") : parser.errorText())
+            << "\n\n"
+            << parser.helpText();
+        return Usage;
+    }
+    if (parser.isSet(help)) {
+        out << parser.helpText();
+        return Success;
+    }
+    const SystemSerialPortList system;
+    out << report(PortNames(system, PortAssignments::forThisUser()));
+    return Success;
+}
