@@ -759,8 +759,10 @@ void frmMain::mnuWrChanges_Click()
         [this](const CloneImage &radio, const QList<int> &changed) { return confirmChanges(radio, changed); });
     m_writingChanges = false;
     m_pagesFollowTransfer = false;
-    if (result.ok() && result.detail() != QLatin1String("nothing written"))
-        m_statusBar->setText(QStringLiteral("Wrote ") + result.detail());
+    if (!result.ok() || result.detail() == QLatin1String("nothing written"))
+        return;
+    m_state.setBaseline(m_state.image());
+    m_statusBar->setText(QStringLiteral("Wrote ") + result.detail());
 }
 
 bool frmMain::confirmChanges(const CloneImage &radio, const QList<int> &changed)

@@ -3,6 +3,8 @@
 void ScriptedPrompter::message(QWidget *, const QString &text, const QString &title, Icon icon)
 {
     shown.append({Shown::Kind::Message, text, title, icon, Answer::Ok});
+    if (onMessage)
+        onMessage();
 }
 
 Prompter::Answer ScriptedPrompter::askYesNoCancel(QWidget *, const QString &text,

@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QString>
 
+#include <functional>
+
 // A Prompter for tests: records every prompt and answers from queues.
 // An unscripted question answers Cancel; an unscripted file dialog is
 // cancelled.
@@ -22,6 +24,8 @@ public:
     };
 
     QQueue<Answer> answers;
+    // Runs as each message is shown (to look at the window meanwhile).
+    std::function<void()> onMessage;
     QQueue<QString> fileNames;
     QList<Shown> shown;
 
