@@ -1,15 +1,24 @@
-// qtr70-bench: Read Memory and Write Memory against the virtual radio at
-// the real pace of the wire, with the real serial port path and the real
-// timeouts and pauses.
+// qtr70-bench: the transfers against the virtual radio at the real pace of
+// the wire, with the real serial port path and the real timeouts and
+// pauses: Read Memory and Write Memory through the engine, Read Memory
+// through the desktop window (offscreen: models, views and all), and Write
+// Changes of a few records beside the full Write ALL.
 
 #include "CountingPort.h"
+#include "DesktopPrompter.h"
 #include "Module1.h"
+#include "PortFile.h"
 #include "SerialRadioPort.h"
+#include "SettingsTable.h"
 #include "SimProcess.h"
+#include "StringTable.h"
 #include "TransferBench.h"
 #include "TransferEngine.h"
+#include "frmMain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QAction>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -20,6 +29,18 @@ namespace {
 // and one before the end command.
 constexpr int ReadMemoryPauses = Module1::ChannelCount + 1;
 constexpr int WriteMemoryPauses = Module1::ChannelCount + 3;
+// Write Settings: after the model check, after each of 4 records, the end.
+constexpr int WriteSettingsPauses = 1 + 4 + 1;
+constexpr int ReadSettingsPauses = 4 + 1;
+// Write Changes of one settings record and `channels` slots: Read ALL's
+// reads, the settings sequence (model check, one record, end), the memory
+// sequence (model check, one before each slot, one after the last, end),
+// and the read back (one after each record, end).
+int writeChangesPauses(int channels)
+{
+    return ReadSettingsPauses + ReadMemoryPauses + 3 + (1 + channels + 1 + 1) + (1 + channels + 1);
+}
+const QList<int> ChangedSlots = {7, 120, 250, 410, 600};
 
 void print(const QString &line)
 {
@@ -31,7 +52,9 @@ void print(const QString &line)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     if (qEnvironmentVariableIsEmpty("QTR70_SIM_BIN"))
         qputenv("QTR70_SIM_BIN", QTR70_SIM_DEFAULT);
 
@@ -48,15 +71,59 @@ int main(int argc, char *argv[])
     CountingPort port(serial);
     TransferEngine engine(state, port);
     const int pauseMs = TransferEngine::DefaultPauseMs;
+    bool ok = true;
+    const auto run = [&](const QString &name, int pauses, const std::function<TransferResult()> &transfer) {
+        const TransferBench::Figures figures = TransferBench::measure(name, port, pauses, pauseMs, transfer);
+        print(TransferBench::report(figures));
+        ok = ok && figures.ok;
+        return figures;
+    };
 
     print(QStringLiteral("Virtual radio on %1, paced at 9600 baud").arg(sim.devicePath()));
-    const TransferBench::Figures read = TransferBench::measure(
-        QStringLiteral("Read Memory "), port, ReadMemoryPauses, pauseMs, [&] { return engine.readMemory(); });
-    print(TransferBench::report(read));
-    const TransferBench::Figures write = TransferBench::measure(
-        QStringLiteral("Write Memory"), port, WriteMemoryPauses, pauseMs, [&] { return engine.writeMemory(); });
-    print(TransferBench::report(write));
+    run(QStringLiteral("Read Memory "), ReadMemoryPauses, [&] { return engine.readMemory(); });
+    run(QStringLiteral("Write Memory"), WriteMemoryPauses, [&] { return engine.writeMemory(); });
+
+    {
+        // The same read through the desktop program's window.
+        QTemporaryDir folder;
+        Module1 document;
+        DesktopPrompter prompter;
+        frmMain window(document, prompter, port, PortFile(folder.path(), folder.path()),
+                       StringTable(StringTable::Language::English));
+        window.setSplashMinimumMs(1);
+        window.setBackupStore(BackupStore(folder.filePath(QStringLiteral("backups"))));
+        window.Form_Load();
+        window.show();
+        TransferResult last;
+        QObject::connect(&window.engine(), &TransferEngine::transferFinished,
+                         [&last](TransferEngine::Kind, const TransferResult &result) { last = result; });
+        run(QStringLiteral("Read Memory, window"), ReadMemoryPauses, [&] {
+            window.findChild<QAction *>(QStringLiteral("mnuReMem"))->trigger();
+            return last;
+        });
+    }
+
+    // Write Changes of five channels and one settings record, beside the
+    // full Write ALL of the same image.
+    const TransferResult read = engine.readAll();
+    CloneImage changed = state.image();
+    for (int n : ChangedSlots) {
+        ChannelRow row = changed.Channels.at(n);
+        row.inUse = true;
+        row.valueAt(ChannelColumn::Frequency) = 7100000 + 1000 * n;
+        changed.Channels[n] = row;
+    }
+    const int beep = SettingsTable::indexOf(QStringLiteral("cmbBeep"));
+    changed.SettingSelection[size_t(beep)] = 1 - changed.SettingSelection[size_t(beep)];
+    state.setImage(changed);
+    const TransferBench::Figures changes = run(
+        QStringLiteral("Write Changes, 5 channels + 1 settings record"), writeChangesPauses(int(ChangedSlots.size())),
+        [&] { return engine.writeChanges([](const CloneImage &, const QList<int> &) { return true; }); });
+    const TransferBench::Figures all = run(QStringLiteral("Write ALL"), WriteSettingsPauses + WriteMemoryPauses,
+                                           [&] { return engine.writeAll(); });
+    if (all.seconds > 0)
+        print(QStringLiteral("Write Changes / Write ALL: %1").arg(changes.seconds / all.seconds, 0, 'f', 3));
 
     sim.stop();
-    return read.ok && write.ok ? 0 : 1;
+    return read.ok() && ok ? 0 : 1;
 }
