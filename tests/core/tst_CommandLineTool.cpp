@@ -11,6 +11,7 @@
 #include "SimProcess.h"
 #include "VirtualRadio.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -73,6 +74,7 @@ struct InProcess
             auto port = std::make_unique<ScriptedPort>();
             port->setResponder([this, &tool](const QByteArray &command) {
                 commands.append(command);
+                sentAt.append(clock.elapsed());
                 if (commands.size() == interruptAfter)
                     tool.interrupt(SIGINT);
                 const QByteArray reply = radio.reply(command);
@@ -81,7 +83,8 @@ struct InProcess
             return port;
         });
         toolPointer = &tool;
-        tool.setPauseMs(0);
+        clock.start();
+        tool.setPauseMs(pauseMs);
         tool.setReplyTimeoutMs(ReplyBoundMs);
         tool.setBackupStore(BackupStore(backups.path()));
         result.exitCode = tool.run(arguments);
@@ -92,6 +95,9 @@ struct InProcess
     QStringList ports;       // the --port values the tool made ports for
     QByteArrayList commands; // every command the radio was sent
     int interruptAfter = -1; // Ctrl+C once the radio has had this many commands
+    int pauseMs = 0;         // the pause between operations
+    QElapsedTimer clock;
+    QList<qint64> sentAt;    // when each command was sent, ms
     QTemporaryDir backups;
 };
 
@@ -183,6 +189,7 @@ private slots:
     void interrupted_data();
     void interrupted();
     void controlCharactersAreEscaped();
+    void readPausesAfterIdentifying();
     void endToEndPrint();
     void endToEndSignal();
 
@@ -534,6 +541,20 @@ void tst_CommandLineTool::interrupted()
     QCOMPARE(run.exitCode, CommandLineTool::InterruptedBase + SIGINT);
     QCOMPARE(tool.commands.last(), QByteArray("KV~E\r\n"));  // the radio's session ended
     QVERIFY(!QFile::exists(output));
+}
+
+void tst_CommandLineTool::readPausesAfterIdentifying()
+{
+    // Between the identification and the first settings read, the pause
+    // the other sequences make between operations.
+    InProcess tool(factoryRadio());
+    tool.pauseMs = 10;
+    const Run run = tool.run({"read", "--port", "1", "-o", m_dir.filePath("paused.R70")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(tool.commands.at(0), QByteArray("KV~WHO\r\n"));
+    QCOMPARE(tool.commands.at(1), QByteArray("KV~F0300R\r\n"));
+    QVERIFY2(tool.sentAt.at(1) - tool.sentAt.at(0) >= tool.pauseMs,
+             qPrintable(QString::number(tool.sentAt.at(1) - tool.sentAt.at(0))));
 }
 
 void tst_CommandLineTool::controlCharactersAreEscaped()
