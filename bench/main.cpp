@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QAction>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -50,11 +51,43 @@ void print(const QString &line)
 
 } // namespace
 
-int main(int argc, char *argv[])
+// Read Memory through the desktop window on `device`, in a process of its
+// own (a GUI application), so that the engine's figures stay those of a
+// plain core program.
+int windowRead(int argc, char *argv[], const QString &device)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    SerialRadioPort serial;
+    serial.setDevicePath(device);
+    CountingPort port(serial);
+    QTemporaryDir folder;
+    Module1 document;
+    DesktopPrompter prompter;
+    frmMain window(document, prompter, port, PortFile(folder.path(), folder.path()),
+                   StringTable(StringTable::Language::English));
+    window.setSplashMinimumMs(1);
+    window.setBackupStore(BackupStore(folder.filePath(QStringLiteral("backups"))));
+    window.Form_Load();
+    window.show();
+    TransferResult last;
+    QObject::connect(&window.engine(), &TransferEngine::transferFinished,
+                     [&last](TransferEngine::Kind, const TransferResult &result) { last = result; });
+    const TransferBench::Figures figures = TransferBench::measure(
+        QStringLiteral("Read Memory, window"), port, ReadMemoryPauses, TransferEngine::DefaultPauseMs, [&] {
+            window.findChild<QAction *>(QStringLiteral("mnuReMem"))->trigger();
+            return last;
+        });
+    print(TransferBench::report(figures));
+    return figures.ok ? 0 : 1;
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--window")
+        return windowRead(argc, argv, QString::fromLocal8Bit(argv[2]));
+    QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsEmpty("QTR70_SIM_BIN"))
         qputenv("QTR70_SIM_BIN", QTR70_SIM_DEFAULT);
 
@@ -85,22 +118,11 @@ int main(int argc, char *argv[])
 
     {
         // The same read through the desktop program's window.
-        QTemporaryDir folder;
-        Module1 document;
-        DesktopPrompter prompter;
-        frmMain window(document, prompter, port, PortFile(folder.path(), folder.path()),
-                       StringTable(StringTable::Language::English));
-        window.setSplashMinimumMs(1);
-        window.setBackupStore(BackupStore(folder.filePath(QStringLiteral("backups"))));
-        window.Form_Load();
-        window.show();
-        TransferResult last;
-        QObject::connect(&window.engine(), &TransferEngine::transferFinished,
-                         [&last](TransferEngine::Kind, const TransferResult &result) { last = result; });
-        run(QStringLiteral("Read Memory, window"), ReadMemoryPauses, [&] {
-            window.findChild<QAction *>(QStringLiteral("mnuReMem"))->trigger();
-            return last;
-        });
+        port.close();
+        QProcess window;
+        window.setProcessChannelMode(QProcess::ForwardedChannels);
+        window.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--window"), sim.devicePath()});
+        ok = window.waitForFinished(-1) && window.exitCode() == 0 && ok;
     }
 
     // Write Changes of five channels and one settings record, beside the

@@ -7,6 +7,7 @@
 #include "TextTable.h"
 #include "LineExchange.h"
 #include "Module1.h"
+#include "PortAssignments.h"
 #include "PortNames.h"
 #include "ReportPdf.h"
 #include "SafeText.h"
@@ -145,8 +146,7 @@ int CommandLineTool::run(const QStringList &arguments)
         } else if (command == QLatin1String("backups")) {
             exitCode = backups(rest);
         } else if (command == QLatin1String("ports")) {
-            m_out.flush();
-            exitCode = PortsCommand::run(rest);
+            exitCode = ports(rest);
         } else {
             exitCode = usage(QStringLiteral("unknown command: ") + command);
         }
@@ -582,5 +582,22 @@ int CommandLineTool::backups(const QStringList &arguments)
     for (const BackupStore::Entry &entry : m_backups.list())
         table.addRow({entry.path, BackupStore::contents(entry.kind)});
     m_out << table.render();
+    return Success;
+}
+
+int CommandLineTool::ports(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const int early = parse(
+        parser, QStringLiteral("ports"), arguments,
+        QStringLiteral("Lists the serial devices present and the device each port number 1-14 leads to:\n"
+                       "the environment variable QTR70_COM<n>, else the device assigned in the port dialog,\n"
+                       "else the platform's guess."));
+    if (early >= 0)
+        return early;
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("ports takes no arguments"));
+    const SystemSerialPortList system;
+    m_out << PortsCommand::report(PortNames(system, PortAssignments::forThisUser()));
     return Success;
 }

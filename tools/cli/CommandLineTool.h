@@ -65,6 +65,7 @@ private:
     int importCsv(const QStringList &arguments);
     int print(const QStringList &arguments);
     int backups(const QStringList &arguments);
+    int ports(const QStringList &arguments);
     // write --changes: what the radio holds is backed up, the differences
     // shown and (on a terminal, without --yes) confirmed, then written.
     int writeChanges(TransferEngine &engine, bool askFirst);

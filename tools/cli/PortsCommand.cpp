@@ -1,16 +1,9 @@
 #include "PortsCommand.h"
 
 #include "PortNames.h"
-#include "SystemSerialPortList.h"
 #include "TextTable.h"
 
-#include <QCommandLineParser>
-#include <QTextStream>
-
 namespace {
-
-constexpr int Success = 0;
-constexpr int Usage = 2;
 
 QString orDash(const QString &text)
 {
@@ -49,28 +42,3 @@ QString PortsCommand::report(const PortNames &names)
     return text;
 }
 
-int PortsCommand::run(const QStringList &arguments)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists the serial devices present and the device each port number 1-14 leads to:\n"
-                       "the environment variable QTR70_COM<n>, else the device assigned in the port dialog,\n"
-                       "else the platform's guess."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
-    parser.addOption(help);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (!parser.parse(QStringList{QStringLiteral("qtr70 ports")} + arguments) || !parser.positionalArguments().isEmpty()) {
-        err << (parser.errorText().isEmpty() ? QStringLiteral("ports takes no arguments") : parser.errorText())
-            << "\n\n"
-            << parser.helpText();
-        return Usage;
-    }
-    if (parser.isSet(help)) {
-        out << parser.helpText();
-        return Success;
-    }
-    const SystemSerialPortList system;
-    out << report(PortNames(system, PortAssignments::forThisUser()));
-    return Success;
-}

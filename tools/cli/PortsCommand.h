@@ -11,7 +11,5 @@ class PortNames;
 class PortsCommand
 {
 public:
-    // arguments: the words after "ports". Returns the exit status.
-    static int run(const QStringList &arguments);
     static QString report(const PortNames &names);
 };
