@@ -29,7 +29,6 @@ constexpr int CaptionMargin = 120;
 // Where each of the settings table's three groups stands on the page.
 struct Column
 {
-    int captionLeft;
     int listLeft;
     int top;
     QStringList controls;
@@ -38,9 +37,9 @@ struct Column
 const std::array<Column, 3> &columns()
 {
     static const std::array<Column, 3> layout = {{
-        {480, 1920, 1680, SettingsTable::groups()[0]},
-        {3600, 5040, 600, SettingsTable::groups()[1]},
-        {6600, 8160, 1320, SettingsTable::groups()[2]},
+        {1920, 1680, SettingsTable::groups()[0]},
+        {5040, 600, SettingsTable::groups()[1]},
+        {8160, 1320, SettingsTable::groups()[2]},
     }};
     return layout;
 }

@@ -755,11 +755,15 @@ void frmMain::mnuWrChanges_Click()
     TransferOk = false;
     m_pagesFollowTransfer = true;
     m_writingChanges = true;
-    const TransferResult result = m_engine->writeChanges(
-        [this](const CloneImage &radio, const QList<int> &changed) { return confirmChanges(radio, changed); });
+    bool writing = false;
+    const TransferResult result =
+        m_engine->writeChanges([this, &writing](const CloneImage &radio, const QList<int> &changed) {
+            writing = confirmChanges(radio, changed);
+            return writing;
+        });
     m_writingChanges = false;
     m_pagesFollowTransfer = false;
-    if (!result.ok() || result.detail() == QLatin1String("nothing written"))
+    if (!result.ok() || !writing)
         return;
     m_state.setBaseline(m_state.image());
     m_statusBar->setText(QStringLiteral("Wrote ") + result.detail());

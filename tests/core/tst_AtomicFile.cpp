@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "FileName.h"
 #include "ForkedChild.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,12 +18,6 @@ namespace {
 
 constexpr uid_t Nobody = ForkedChild::NobodyId;
 constexpr gid_t NoGroup = ForkedChild::NobodyId;
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -10,6 +10,7 @@
 #include "ScriptedPort.h"
 #include "SimProcess.h"
 #include "VirtualRadio.h"
+#include "TestFiles.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -124,12 +125,6 @@ VirtualRadio radioHolding(const QString &path)
 QByteArray cloneFileOf(const VirtualRadio &radio)
 {
     return radio.image().toCloneFile(radio.variant(), radio.extended());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Writes a clone file of the program's own making and returns its path.

@@ -3,6 +3,7 @@
 #include "CloneFile.h"
 #include "CsvExchange.h"
 #include "ForkedChild.h"
+#include "TestFiles.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -13,12 +14,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Runs `save` with the file size limited to `limit` bytes. SIGXFSZ keeps
 // its default disposition (ending the process): the saving code must not

@@ -122,8 +122,6 @@ private slots:
 
     void vocabularyTables();
     void headersAndMarks();
-    void modelNames_data();
-    void modelNames();
     void columnItems_data();
     void columnItems();
     void codesAndPositions_data();
@@ -290,25 +288,6 @@ void tst_Module1::headersAndMarks()
     QCOMPARE(Vocabulary::cloneEndMark(), QString("Korvan  QT-R70  Clone  File  End"));
     QCOMPARE(Vocabulary::cloneEndMark().size(), 32);
     QCOMPARE(Vocabulary::appTitle(), QString("Korvan QT-R70 Clone Utility"));
-}
-
-void tst_Module1::modelNames_data()
-{
-    QTest::addColumn<int>("variant");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("J") << 0 << "QT-R70J";
-    QTest::newRow("T") << 1 << "QT-R70T";
-    QTest::newRow("E") << 2 << "QT-R70E";
-    QTest::newRow("A") << 3 << "QT-R70A";
-    QTest::newRow("none") << -1 << "";
-    QTest::newRow("past the options") << 4 << "";
-}
-
-void tst_Module1::modelNames()
-{
-    QFETCH(int, variant);
-    QFETCH(QString, name);
-    QCOMPARE(Vocabulary::modelName(variant), name);
 }
 
 void tst_Module1::columnItems_data()

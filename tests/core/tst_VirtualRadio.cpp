@@ -10,6 +10,7 @@
 #include "VirtualRadio.h"
 #include "Vocabulary.h"
 #include "WirePacer.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
 #include <QEventLoop>
@@ -90,12 +91,6 @@ bool openPort(QSerialPort &port, const QString &path)
     return port.open(QIODevice::ReadWrite) && port.setBaudRate(BaudRate)
         && port.setDataBits(QSerialPort::Data8) && port.setParity(QSerialPort::NoParity)
         && port.setStopBits(QSerialPort::OneStop) && port.setFlowControl(QSerialPort::NoFlowControl);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

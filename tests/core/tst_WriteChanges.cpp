@@ -10,6 +10,7 @@
 #include "SerialRadioPort.h"
 #include "SettingsTable.h"
 #include "SimProcess.h"
+#include "TestFiles.h"
 #include "TransferEngine.h"
 
 #include <QFile>
@@ -50,10 +51,7 @@ CloneImage programImage()
 
 QStringList lines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromLatin1(readFile(path)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QStringList recordTexts(const CloneImage &image)

@@ -10,6 +10,7 @@
 #include "StateSnapshot.h"
 #include "VfoGrid.h"
 #include "frmMain.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -45,12 +46,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QList<Kind> kindsShown(const ScriptedPrompter &prompter)
