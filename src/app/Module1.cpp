@@ -1,11 +1,14 @@
 #include "Module1.h"
 
 #include "ChannelCodec.h"
+#include "ImagePatch.h"
 #include "SettingsCodec.h"
+#include "UndoStep.h"
 
 Module1::Module1(QObject *parent)
     : QObject(parent)
 {
+    m_history.setUndoLimit(HistoryLimit);
 }
 
 void Module1::setChannel(int n, const ChannelRow &row)
@@ -73,6 +76,74 @@ void Module1::setImage(const CloneImage &image)
     for (int r = 0; r < CloneImage::VfoCount; ++r)
         emit vfoChanged(r);
     emit channelsChanged(0, ChannelCount - 1);
+}
+
+void Module1::beginStep(const QString &text)
+{
+    if (m_stepDepth++ == 0) {
+        m_stepText = text;
+        m_stepStart = m_image;
+    }
+}
+
+void Module1::endStep()
+{
+    if (m_stepDepth == 0 || --m_stepDepth > 0)
+        return;
+    ImagePatch redo = ImagePatch::between(m_stepStart, m_image);
+    if (!redo.isEmpty())
+        m_history.push(new UndoStep(*this, m_stepText, ImagePatch::between(m_image, m_stepStart), std::move(redo)));
+    m_stepStart = CloneImage();
+}
+
+void Module1::apply(const ImagePatch &patch)
+{
+    if (patch.model) {
+        m_image.ModelVariant = patch.model->variant;
+        m_image.ExtendedRange = patch.model->extendedRange;
+        emit modelChanged();
+    }
+    if (patch.settings) {
+        m_image.SettingsLine1 = patch.settings->line1;
+        m_image.SettingsLine2 = patch.settings->line2;
+        m_image.SettingSelection = patch.settings->selections;
+        emit settingsChanged();
+    }
+    if (patch.vfo) {
+        for (int r = 0; r < CloneImage::VfoCount; ++r) {
+            if (m_image.Vfo[size_t(r)] != (*patch.vfo)[size_t(r)]) {
+                m_image.Vfo[size_t(r)] = (*patch.vfo)[size_t(r)];
+                emit vfoChanged(r);
+            }
+        }
+    }
+    if (!patch.channelSlots.isEmpty()) {
+        for (qsizetype i = 0; i < patch.channelSlots.size(); ++i)
+            m_image.Channels[patch.channelSlots.at(i)] = patch.rows.at(i);
+        emit channelsChanged(patch.channelSlots.constFirst(), patch.channelSlots.constLast());
+    }
+}
+
+void Module1::undo()
+{
+    m_history.undo();
+    DataChanged = !m_history.isClean();
+}
+
+void Module1::redo()
+{
+    m_history.redo();
+    DataChanged = !m_history.isClean();
+}
+
+void Module1::startHistory()
+{
+    m_history.clear();
+}
+
+void Module1::markSaved()
+{
+    m_history.setClean();
 }
 
 void Module1::setBaseline(const CloneImage &image)

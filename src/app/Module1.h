@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
+
+class ImagePatch;
 
 // The session's document: the clone image, whether it has unsaved changes,
 // the clone file it belongs to, and the clone file named on the command
@@ -12,11 +15,31 @@
 // part changed, so the views follow without being told by the code that
 // made the change. Nothing here sets DataChanged on its own: the caller
 // knows whether a change is an edit.
+//
+// The edit history: a change made between beginStep() and endStep() (a
+// dialog's OK, a clear, a paste, a read from the radio) becomes one step of
+// the undo stack, holding only the parts that changed. Undoing back to the
+// state last saved clears DataChanged; any other undo or redo sets it.
 class Module1 : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int ChannelCount = CloneImage::ChannelCount;
+    // Steps kept; the oldest go first.
+    static constexpr int HistoryLimit = 100;
+
+    // beginStep() at construction, endStep() at destruction.
+    class Step
+    {
+    public:
+        Step(Module1 &document, const QString &text) : m_document(document) { m_document.beginStep(text); }
+        ~Step() { m_document.endStep(); }
+        Step(const Step &) = delete;
+        Step &operator=(const Step &) = delete;
+
+    private:
+        Module1 &m_document;
+    };
 
     // Empty tables (start-up, before the window installs the defaults).
     explicit Module1(QObject *parent = nullptr);
@@ -44,6 +67,21 @@ public:
     // The whole image at once (a file loaded, New, a CSV import); every
     // part's signal.
     void setImage(const CloneImage &image);
+
+    // Starts a step named `text`; steps begun inside it are part of it.
+    void beginStep(const QString &text);
+    // Ends the step; one that changed nothing is not kept.
+    void endStep();
+    // The parts a patch names; each part's signal.
+    void apply(const ImagePatch &patch);
+    QUndoStack &history() { return m_history; }
+    // Undo or redo one step; DataChanged follows the saved state.
+    void undo();
+    void redo();
+    // An empty history at the saved state (New, a file opened).
+    void startHistory();
+    // The image now is the one saved.
+    void markSaved();
 
     // The image last read from or written to the radio, or last opened:
     // what the radio is taken to hold. Rows that differ from it are the
@@ -75,4 +113,8 @@ signals:
 private:
     CloneImage m_image;
     CloneImage m_baseline;
+    QUndoStack m_history;
+    int m_stepDepth = 0;
+    QString m_stepText;
+    CloneImage m_stepStart;
 };

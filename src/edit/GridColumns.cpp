@@ -1,6 +1,7 @@
 #include "GridColumns.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 
 #include <algorithm>
@@ -47,4 +48,13 @@ void GridColumns::makeReadOnlyRows(QTableView *grid)
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setWordWrap(false);
+    grid->setTabKeyNavigation(false);
+}
+
+bool GridColumns::isEditKey(const QKeyEvent *event)
+{
+    const int key = event->key();
+    return event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier
+        ? key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2
+        : false;
 }

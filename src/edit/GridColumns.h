@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class QKeyEvent;
 class QTableView;
 
 // Column widths of the two grids: the designed width of every column
@@ -17,8 +18,10 @@ public:
     // Widens the columns whose text in rows first..last does not fit.
     static void widenForRows(QTableView *grid, int first, int last);
     // Makes the grid a read-only view that selects whole single rows, as
-    // both grids do.
+    // both grids do; Tab moves on to the next control.
     static void makeReadOnlyRows(QTableView *grid);
+    // Enter, Return and F2 open the edit dialog for the current row.
+    static bool isEditKey(const QKeyEvent *event);
     // The width that shows every column without scrolling.
     static int fullWidth(const QTableView *grid);
 };

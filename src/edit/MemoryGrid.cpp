@@ -8,8 +8,11 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+
+#include <algorithm>
 
 MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
     : QTableView(parent), m_model(new MemoryTableModel(document, this))
@@ -23,6 +26,7 @@ MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
     horizontalHeader()->setHighlightSections(false);
 
     GridColumns::makeReadOnlyRows(this);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     // The scroll position counts rows, so the top row is the scroll value.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     applyColumnWidths();
@@ -98,6 +102,26 @@ void MemoryGrid::selectDataRow(int r)
     setAutoScroll(scrolls);
 }
 
+QList<int> MemoryGrid::selectedDataRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty())
+        rows.append(currentDataRow());
+    return rows;
+}
+
+void MemoryGrid::selectDataRows(int first, int last)
+{
+    selectDataRow(first);
+    if (last <= first || last >= model()->rowCount())
+        return;
+    const QItemSelection rows(model()->index(first, 0), model()->index(last, model()->columnCount() - 1));
+    selectionModel()->select(rows, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 int MemoryGrid::topRow() const
 {
     return verticalScrollBar()->value();
@@ -113,11 +137,31 @@ void MemoryGrid::settleSelection(int endRow)
     selectDataRow(endRow >= 0 ? endRow : currentDataRow());
 }
 
+bool MemoryGrid::extendsSelection(const QMouseEvent *event)
+{
+    return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+}
+
 void MemoryGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
+    if (extendsSelection(event))
+        return;
     const QPoint at = event->position().toPoint();
     settleSelection(viewport()->rect().contains(at) ? rowAt(at.y()) : -1);
+}
+
+void MemoryGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (GridColumns::isEditKey(event)) {
+        emit editRequested();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        emit clearRequested();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void MemoryGrid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -130,7 +174,8 @@ bool MemoryGrid::eventFilter(QObject *watched, QEvent *event)
 {
     // The labels select while pressed and dragged; the row reached is
     // current by the time the button is released.
-    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease)
+    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease
+        && !extendsSelection(static_cast<QMouseEvent *>(event)))
         settleSelection(-1);
     return QTableView::eventFilter(watched, event);
 }

@@ -10,9 +10,11 @@ class Module1;
 // c: Frequency .. Skip; the slot labels are the vertical header). Columns
 // widen where a new text needs more room.
 //
-// Selection: after every click or drag exactly one whole row is selected,
-// the row where the pointer was released, and it is the current row with
-// the current cell in the first data column. "Up" and "Down" move the
+// Selection: after every plain click or drag exactly one whole row is
+// selected, the row where the pointer was released, and it is the current
+// row with the current cell in the first data column. Shift and Ctrl with a
+// click, and Shift with the arrow keys, select several rows for copying,
+// cutting and clearing. "Up" and "Down" move the
 // current row and keep it in the window of rows in view; "Down" moves only
 // inside the first bank. The rows share the grid's height so that 13 of
 // them are in view (fewer only when that would cut their text).
@@ -34,6 +36,10 @@ public:
 
     // The current table row; row 0 until a row has been made current.
     int currentDataRow() const;
+    // The selected rows, ascending; the current row when none is.
+    QList<int> selectedDataRows() const;
+    // Selects rows first..last, the first one current, without scrolling.
+    void selectDataRows(int first, int last);
     // Makes row r current (first data column) and selects it whole,
     // without scrolling.
     void selectDataRow(int r);
@@ -49,10 +55,14 @@ public slots:
     void moveDown();
 
 signals:
-    // A double-click on a row or on its label: edit the current row.
+    // A double-click on a row or on its label, or Enter, Return or F2:
+    // edit the current row.
     void editRequested();
+    // The Delete key: clear the selected rows.
+    void clearRequested();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -62,6 +72,8 @@ protected:
 private:
     void applyColumnWidths();
     void fitRowsToView();
+    // Shift or Ctrl held: a click adds to the selection.
+    static bool extendsSelection(const QMouseEvent *event);
     // The mouse release rule: `endRow` (or the current row when the
     // pointer is off the rows) becomes the one selected, current row.
     void settleSelection(int endRow);

@@ -4,6 +4,7 @@
 #include "SettingsTable.h"
 #include "Twips.h"
 #include "VfoGrid.h"
+#include "Vocabulary.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -146,6 +147,9 @@ void SettingsPage::buildModelFrame()
         m_modelGroup->addButton(option, v);
     }
     connect(m_modelGroup, &QButtonGroup::idClicked, this, [this](int variant) {
+        const Module1::Step step(m_state, QStringLiteral("Model: %1 → %2")
+                                              .arg(Vocabulary::modelName(m_state.image().ModelVariant),
+                                                   Vocabulary::modelName(variant)));
         m_state.DataChanged = true;
         m_state.setModel(variant, m_state.image().ExtendedRange);
     });
@@ -262,8 +266,14 @@ void SettingsPage::showModel()
 
 void SettingsPage::onListChanged(int setting, int position)
 {
-    if (position < 0 || m_showing || position == m_state.image().SettingSelection[size_t(setting)])
+    const int was = m_state.image().SettingSelection[size_t(setting)];
+    if (position < 0 || m_showing || position == was)
         return;
+    // "Scan Time: 2S → 5S"; the tone list has no caption of its own.
+    const SettingDescriptor &d = SettingsTable::all()[size_t(setting)];
+    const QString caption = d.caption.isEmpty() ? QStringLiteral("Tone") : d.caption;
+    const Module1::Step step(m_state, QStringLiteral("%1: %2 → %3")
+                                          .arg(caption, d.items.value(was).trimmed(), d.items.value(position).trimmed()));
     m_state.DataChanged = true;
     m_state.setSetting(setting, position);
 }

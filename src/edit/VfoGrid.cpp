@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QResizeEvent>
 
 VfoGrid::VfoGrid(const Module1 &document, QWidget *parent)
@@ -35,6 +36,15 @@ QString VfoGrid::cellText(int r, int c) const
 int VfoGrid::currentDataRow() const
 {
     return qMax(0, currentIndex().row());
+}
+
+void VfoGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (GridColumns::isEditKey(event)) {
+        emit editRequested();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void VfoGrid::applyColumnWidths()

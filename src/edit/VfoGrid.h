@@ -18,7 +18,12 @@ public:
     // The current row: 0 (VFO A) until a row has been made current.
     int currentDataRow() const;
 
+signals:
+    // Enter, Return or F2 on a row: edit the current row.
+    void editRequested();
+
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     // The header row and both rows share the grid's height.
     void resizeEvent(QResizeEvent *event) override;
     // A new font sets the column widths anew.

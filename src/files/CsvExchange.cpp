@@ -63,8 +63,9 @@ std::optional<double> frequencyOf(const QString &field)
 }
 
 
-// Fields 4..11 into columns 0..7 (the fields a VFO and a channel share).
-bool convertCommon(const QStringList &f, ChannelRow &row)
+// Fields 4..11 into columns 0..7 (the fields a VFO and a channel share);
+// the first value field without a meaning, or -1.
+int convertCommon(const QStringList &f, ChannelRow &row)
 {
     const auto frequency = frequencyOf(f[0]);
     const auto mode = codeOf(f[1], ChannelColumn::Mode);
@@ -78,28 +79,33 @@ bool convertCommon(const QStringList &f, ChannelRow &row)
     if (!tone && !f[6].endsWith(QLatin1String("Hz")))
         tone = codeOf(f[6] + QLatin1String("Hz"), ChannelColumn::Tone);
     const auto noiseBlanker = codeOf(f[7], ChannelColumn::NoiseBlanker);
-    if (!frequency || !mode || !gain || !agc || !power || !filter || !tone || !noiseBlanker)
-        return false;
+    if (!frequency)
+        return 0;
+    const std::optional<int> codes[7] = {mode, gain, agc, power, filter, tone, noiseBlanker};
+    for (int c = 1; c < 8; ++c) {
+        if (!codes[c - 1])
+            return c;
+    }
 
-    const double values[8] = {*frequency, double(*mode),   double(*gain), double(*agc),
-                              double(*power), double(*filter), double(*tone), double(*noiseBlanker)};
-    for (int c = 0; c < 8; ++c)
-        row.value[c] = values[c];
+    row.value[0] = *frequency;
     row.text[0] = Frequency::FormatFrequency(std::uint64_t(*frequency));
-    for (int c = 1; c < 8; ++c)
-        row.text[size_t(c)] = Vocabulary::text(ChannelColumn(c), int(values[c]));
-    return true;
+    for (int c = 1; c < 8; ++c) {
+        row.value[size_t(c)] = double(*codes[c - 1]);
+        row.text[size_t(c)] = Vocabulary::text(ChannelColumn(c), *codes[c - 1]);
+    }
+    return -1;
 }
 
-// Fields 12..18 of a memory record into columns 8..14.
-bool convertChannelOnly(const QStringList &f, ChannelRow &row)
+// Fields 12..18 of a memory record into columns 8..14; the first value
+// field without a meaning, or -1.
+int convertChannelOnly(const QStringList &f, ChannelRow &row)
 {
     const auto split = frequencyOf(f[8]);
     if (!split)
-        return false;
+        return 8;
     const bool skip = f[10] == QLatin1String("Skip");
     if (!skip && !f[10].isEmpty())
-        return false;
+        return 10;
 
     QString name;
     for (const QChar c : f[9].toUpper()) {
@@ -116,10 +122,25 @@ bool convertChannelOnly(const QStringList &f, ChannelRow &row)
     for (int c = 11; c <= 13; ++c)
         row.text[c] = QString(f[c]).remove(QLatin1Char('"'));
     row.value[SpareValueColumn] = f[14] == QLatin1String("On") ? 1 : 0;
-    return true;
+    return -1;
 }
 
 } // namespace
+
+int CsvExchange::channelFromFields(const QStringList &fields, ChannelRow &row)
+{
+    if (fields.size() < ValueFields)
+        return int(fields.size());
+    ChannelRow converted;
+    int failed = convertCommon(fields, converted);
+    if (failed < 0)
+        failed = convertChannelOnly(fields, converted);
+    if (failed >= 0)
+        return failed;
+    converted.inUse = true;
+    row = converted;
+    return -1;
+}
 
 QByteArray CsvExchange::exportBytes(const CloneImage &image)
 {
@@ -196,10 +217,10 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
             break;  // cut short by the end of the file
 
         ChannelRow converted;
-        if (!convertCommon(values, converted))
+        if (convertCommon(values, converted) >= 0)
             continue;
         if (memory) {
-            if (!convertChannelOnly(values, converted))
+            if (convertChannelOnly(values, converted) >= 0)
                 continue;
             converted.inUse = true;
             staged.Channels[row] = converted;

@@ -38,6 +38,11 @@ public:
     // record (memory does not grow with the stream).
     static ImportResult importFrom(QIODevice &device, const CloneImage &image);
     static ImportResult importBytes(const QByteArray &bytes, const CloneImage &image);
+    // The channel a memory record's 15 value fields stand for, by the
+    // import's rules, stored into `row`: -1, or the index of the first
+    // field that has no meaning (`row` is then untouched).
+    static int channelFromFields(const QStringList &fields, ChannelRow &row);
+
     // Reads a CSV file; a file that cannot be opened stores nothing.
     static ImportResult CsvImport(const QString &path, const CloneImage &image);
 };

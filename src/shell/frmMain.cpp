@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "ChannelClipboard.h"
+#include "ChannelLabel.h"
 #include "CloneFile.h"
 #include "CsvExchange.h"
 #include "FileResult.h"
@@ -26,6 +28,7 @@
 #include "frmAbout.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -39,6 +42,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -65,6 +69,37 @@ QString counted(int count, const char *one, const char *many)
 bool isMemoryTransfer(Kind kind)
 {
     return kind == Kind::ReadMemory || kind == Kind::WriteMemory;
+}
+
+// A slot's label without the blanks that align it in the grid: "A5", "B-P1".
+QString slotName(int slot)
+{
+    return ChannelLabel::gridLabel(slot).remove(QLatin1Char(' '));
+}
+
+// The undo step of a transfer that changes the document; empty for one
+// that does not.
+QString stepOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::ReadMemory:
+        return QStringLiteral("Read Memory from the radio");
+    case Kind::ReadSettings:
+        return QStringLiteral("Read Settings from the radio");
+    case Kind::AutoSelect:
+        return QStringLiteral("Auto Select");
+    case Kind::WriteMemory:
+    case Kind::WriteSettings:
+        break;
+    }
+    return QString();
+}
+
+// The standard keys of an entry, or `fallback` where the platform has none.
+QList<QKeySequence> keysFor(QKeySequence::StandardKey key, const QKeySequence &fallback)
+{
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    return keys.isEmpty() ? QList<QKeySequence>{fallback} : keys;
 }
 
 } // namespace
@@ -145,12 +180,17 @@ void frmMain::buildMenus()
     QAction *fileNew = addEntry(file, "mnuFileNew", 1001);
     fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(fileNew, &QAction::triggered, this, whenIdle(&frmMain::mnuFileNew_Click));
-    connect(addEntry(file, "mnuFileOpen", 1002), &QAction::triggered, this, whenIdle(&frmMain::mnuFileOpen_Click));
+    QAction *fileOpen = addEntry(file, "mnuFileOpen", 1002);
+    fileOpen->setShortcuts(keysFor(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    connect(fileOpen, &QAction::triggered, this, whenIdle(&frmMain::mnuFileOpen_Click));
     connect(addEntry(file, "mnuFileOpenBackup", 1209), &QAction::triggered, this,
             whenIdle(&frmMain::mnuFileOpenBackup_Click));
-    connect(addEntry(file, "mnuFileSave", 1003), &QAction::triggered, this, whenIdle(&frmMain::mnuFileSave_Click));
-    connect(addEntry(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
-            whenIdle(&frmMain::mnuFileSaveAs_Click));
+    QAction *fileSave = addEntry(file, "mnuFileSave", 1003);
+    fileSave->setShortcuts(keysFor(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
+    connect(fileSave, &QAction::triggered, this, whenIdle(&frmMain::mnuFileSave_Click));
+    QAction *fileSaveAs = addEntry(file, "mnuFileSaveAs", 1004);
+    fileSaveAs->setShortcuts(keysFor(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
+    connect(fileSaveAs, &QAction::triggered, this, whenIdle(&frmMain::mnuFileSaveAs_Click));
     separator(file, "mnuFileBar0");
     connect(addEntry(file, "mnuImport", 1201), &QAction::triggered, this, whenIdle(&frmMain::mnuImport_Click));
     connect(addEntry(file, "mnuExport", 1202), &QAction::triggered, this, whenIdle(&frmMain::mnuExport_Click));
@@ -161,10 +201,39 @@ void frmMain::buildMenus()
     addEntry(file, "mnuFilePageSetup", 1005)->setEnabled(false);
     addEntry(file, "mnuFilePrint", 1006)->setEnabled(false);
     separator(file, "mnuFileBar2");
-    connect(addEntry(file, "mnuFileExit", 1007), &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    QAction *fileExit = addEntry(file, "mnuFileExit", 1007);
+    fileExit->setShortcuts(keysFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    connect(fileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 
     QMenu *edit = addMenu(nullptr, "mnuEdit", 1008);
     connect(addEntry(edit, "mnuEditUndo", 1009), &QAction::triggered, this, whenIdle(&frmMain::mnuEditUndo_Click));
+    separator(edit, "mnuEditBar0");
+    m_undo = addEntry(edit, "mnuUndo", UndoCaptionId);
+    m_undo->setShortcuts(QKeySequence::Undo);
+    connect(m_undo, &QAction::triggered, this, whenIdle(&frmMain::mnuUndo_Click));
+    m_redo = addEntry(edit, "mnuRedo", RedoCaptionId);
+    m_redo->setShortcuts(keysFor(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    connect(m_redo, &QAction::triggered, this, whenIdle(&frmMain::mnuRedo_Click));
+    separator(edit, "mnuEditBar1");
+    const struct
+    {
+        const char *name;
+        int captionId;
+        QKeySequence::StandardKey key;
+        void (frmMain::*slot)();
+    } clipboardEntries[] = {
+        {"mnuCut", 1213, QKeySequence::Cut, &frmMain::mnuCut_Click},
+        {"mnuCopy", 1214, QKeySequence::Copy, &frmMain::mnuCopy_Click},
+        {"mnuPaste", 1215, QKeySequence::Paste, &frmMain::mnuPaste_Click},
+    };
+    for (const auto &entry : clipboardEntries) {
+        QAction *action = addEntry(edit, entry.name, entry.captionId);
+        action->setShortcuts(entry.key);
+        connect(action, &QAction::triggered, this, whenIdle(entry.slot));
+        m_clipboardEntries.append(action);
+    }
+    connect(&m_state.history(), &QUndoStack::indexChanged, this, &frmMain::showHistory);
+    connect(&m_state.history(), &QUndoStack::cleanChanged, this, &frmMain::showHistory);
 
     QMenu *view = addMenu(nullptr, "mnuView", 1010);
     m_viewToolbar = addEntry(view, "mnuViewToolbar", 1011);
@@ -261,6 +330,23 @@ void frmMain::buildPages()
     setCentralWidget(central);
 
     connect(m_tabStrip, &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
+    const struct
+    {
+        QKeyCombination key;
+        int step;
+    } tabKeys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto &tabKey : tabKeys) {
+        const int step = tabKey.step;
+        connect(new QShortcut(QKeySequence(tabKey.key), this), &QShortcut::activated, this, [this, step] {
+            const int count = m_tabStrip->count();
+            m_tabStrip->setCurrentIndex((m_tabStrip->currentIndex() + step + count) % count);
+        });
+    }
 
     connect(m_settingsPage->readSettingsButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbRxData1_Click));
     connect(m_settingsPage->writeSettingsButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbTxData1_Click));
@@ -274,6 +360,8 @@ void frmMain::buildPages()
     connect(m_memoryPage->upButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveUp);
     connect(m_memoryPage->downButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveDown);
     connect(memoryGrid(), &MemoryGrid::editRequested, this, whenIdle(&frmMain::MSFlexGrid1_DblClick));
+    connect(memoryGrid(), &MemoryGrid::clearRequested, this, whenIdle(&frmMain::cmbClear_Click));
+    connect(vfoGrid(), &VfoGrid::editRequested, this, whenIdle(&frmMain::MSFlexGrid2_DblClick));
     connect(vfoGrid(), &QAbstractItemView::doubleClicked, this, whenIdle(&frmMain::MSFlexGrid2_DblClick));
     connect(vfoGrid()->verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
             whenIdle(&frmMain::MSFlexGrid2_DblClick));
@@ -344,6 +432,8 @@ void frmMain::Form_Load()
     if (!m_state.CommandLineFile.isEmpty())
         loadCloneFile(m_state.CommandLineFile);
     m_state.DataChanged = false;
+    m_state.startHistory();
+    showHistory();
 }
 
 dlgModify *frmMain::editDialog()
@@ -398,6 +488,8 @@ void frmMain::showPage(int tab)
     const bool memory = tab == MemoryTab;
     m_settingsPage->setEnabled(!memory);
     m_memoryPage->setEnabled(memory);
+    for (QAction *entry : std::as_const(m_clipboardEntries))
+        entry->setEnabled(memory);
     m_frames->setCurrentWidget(memory ? static_cast<QWidget *>(m_memoryPage) : m_settingsPage);
     m_shownTab = tab;
 }
@@ -469,6 +561,7 @@ bool frmMain::loadCloneFile(const QString &path)
     }
     m_state.setImage(image);
     m_state.setBaseline(image);
+    m_state.startHistory();
     becomeCurrent(path);
     return true;
 }
@@ -481,6 +574,7 @@ bool frmMain::writeCloneFile(const QString &path)
         showFileError(result);
         return false;
     }
+    m_state.markSaved();
     becomeCurrent(path);
     return true;
 }
@@ -507,6 +601,7 @@ void frmMain::mnuFileNew_Click()
         return;
     m_state.setImage(CloneImage::factory(m_state.image().ModelVariant, m_state.image().ExtendedRange));
     m_state.setBaseline(m_state.image());
+    m_state.startHistory();
     m_state.CurrentFileName.clear();
     m_state.DataChanged = false;
     setWindowTitle(Vocabulary::appTitle());
@@ -599,6 +694,7 @@ void frmMain::mnuImport_Click()
         return;
     }
     if (result.stored()) {
+        const Module1::Step step(m_state, QStringLiteral("Import ") + QFileInfo(path).fileName());
         m_state.setImage(result.image);
         m_state.DataChanged = true;
     }
@@ -616,15 +712,117 @@ void frmMain::mnuImport_Click()
 void frmMain::MSFlexGrid1_DblClick()
 {
     const int row = memoryGrid()->currentDataRow();
-    if (editDialog()->openForChannel(row))
-        m_state.setChannel(row, editDialog()->editedChannel());
+    if (!editDialog()->openForChannel(row))
+        return;
+    const Module1::Step step(m_state, QStringLiteral("Edit channel ") + slotName(row));
+    m_state.setChannel(row, editDialog()->editedChannel());
 }
 
 void frmMain::MSFlexGrid2_DblClick()
 {
     const int row = vfoGrid()->currentDataRow();
-    if (editDialog()->openForVfo(row))
-        m_state.setVfo(row, editDialog()->editedVfo());
+    if (!editDialog()->openForVfo(row))
+        return;
+    const Module1::Step step(m_state, QStringLiteral("Edit ") + ChannelLabel::vfoLabel(row));
+    m_state.setVfo(row, editDialog()->editedVfo());
+}
+
+void frmMain::mnuUndo_Click()
+{
+    m_state.undo();
+}
+
+void frmMain::mnuRedo_Click()
+{
+    m_state.redo();
+}
+
+void frmMain::showHistory()
+{
+    // "&" in a step's text (a file name) is no access key.
+    const auto entry = [this](QAction *action, int captionId, bool can, QString step) {
+        action->setEnabled(can);
+        const QString caption = m_strings.text(captionId);
+        action->setText(can ? caption + QStringLiteral(": ") + step.replace(QLatin1Char('&'), QStringLiteral("&&")) : caption);
+    };
+    const QUndoStack &history = m_state.history();
+    entry(m_undo, UndoCaptionId, history.canUndo(), history.undoText());
+    entry(m_redo, RedoCaptionId, history.canRedo(), history.redoText());
+}
+
+void frmMain::mnuCopy_Click()
+{
+    if (selectedTab() != MemoryTab)
+        return;
+    const QList<int> rows = memoryGrid()->selectedDataRows();
+    QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_state.image(), rows));
+    m_statusBar->setText(QStringLiteral("Copied ") + counted(int(rows.size()), "channel", "channels"));
+}
+
+void frmMain::mnuCut_Click()
+{
+    if (selectedTab() != MemoryTab)
+        return;
+    const QList<int> rows = memoryGrid()->selectedDataRows();
+    QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_state.image(), rows));
+    clearChannels(rows, QStringLiteral("Cut "));
+    m_statusBar->setText(QStringLiteral("Cut ") + counted(int(rows.size()), "channel", "channels"));
+}
+
+void frmMain::mnuPaste_Click()
+{
+    if (selectedTab() != MemoryTab)
+        return;
+    const ChannelClipboard::Paste paste = ChannelClipboard::read(QGuiApplication::clipboard()->text());
+    if (paste.rows.isEmpty()) {
+        m_statusBar->setText(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
+        return;
+    }
+    const int first = memoryGrid()->currentDataRow();
+    const int fitting = qMin(int(paste.rows.size()), Module1::ChannelCount - first);
+    int stored = 0;
+    {
+        const Module1::Step step(m_state, QStringLiteral("Paste %1 at %2")
+                                              .arg(counted(fitting, "channel", "channels"), slotName(first)));
+        for (int i = 0; i < fitting; ++i) {
+            if (paste.rows.at(i)) {
+                m_state.setChannel(first + i, *paste.rows.at(i));
+                ++stored;
+            }
+        }
+    }
+    if (stored > 0)
+        m_state.DataChanged = true;
+    memoryGrid()->selectDataRows(first, first + fitting - 1);
+
+    QStringList problems = paste.problems;
+    const int leftOver = int(paste.rows.size()) - fitting + paste.linesLeftOver;
+    if (leftOver > 0)
+        problems.append(QStringLiteral("%1 did not fit below %2").arg(counted(leftOver, "row", "rows"),
+                                                                      slotName(Module1::ChannelCount - 1)));
+    m_statusBar->setText(QStringLiteral("Pasted %1 at %2").arg(counted(stored, "channel", "channels"), slotName(first)));
+    if (problems.isEmpty())
+        return;
+    constexpr int ShownProblems = 12;
+    QStringList shown = problems.mid(0, ShownProblems);
+    if (problems.size() > ShownProblems)
+        shown.append(QStringLiteral("... and %1 more").arg(problems.size() - ShownProblems));
+    m_prompter.message(this,
+                       QStringLiteral("%1 of %2 pasted; these rows were left as they were:\r\n\r\n")
+                               .arg(stored)
+                               .arg(counted(int(paste.rows.size()) + paste.linesLeftOver, "row", "rows"))
+                           + shown.join(QStringLiteral("\r\n")),
+                       QStringLiteral("Paste"), Prompter::Icon::Exclamation);
+}
+
+void frmMain::clearChannels(const QList<int> &rows, const QString &verb)
+{
+    const QString what = rows.size() == 1 ? QStringLiteral("channel ") + slotName(rows.constFirst())
+                                          : counted(int(rows.size()), "channel", "channels");
+    const Module1::Step step(m_state, verb + what);
+    m_state.DataChanged = true;
+    for (const int row : rows)
+        m_state.clearChannel(row);
 }
 
 void frmMain::mnuEditUndo_Click()
@@ -648,14 +846,14 @@ void frmMain::cmbClear_Click()
 {
     if (!confirmClear(ClearOneQuestion))
         return;
-    m_state.DataChanged = true;
-    m_state.clearChannel(memoryGrid()->currentDataRow());
+    clearChannels(memoryGrid()->selectedDataRows(), QStringLiteral("Clear "));
 }
 
 void frmMain::cmbClAll_Click()
 {
     if (!confirmClear(ClearAllQuestion))
         return;
+    const Module1::Step step(m_state, QStringLiteral("Clear All"));
     m_state.DataChanged = true;
     m_state.clearAllChannels();
 }
@@ -740,6 +938,7 @@ void frmMain::mnuWrMem_Click()
 
 void frmMain::mnuReAll_Click()
 {
+    const Module1::Step step(m_state, QStringLiteral("Read ALL from the radio"));
     TransferOk = false;
     m_pagesFollowTransfer = true;
     m_readingAll = true;
@@ -853,6 +1052,9 @@ void frmMain::prepareTransfer(Kind kind)
     for (QWidget *button : own)
         button->setEnabled(false);
     showTransferStep(kind);
+    m_transferStep = !stepOf(kind).isEmpty();
+    if (m_transferStep)
+        m_state.beginStep(stepOf(kind));
 }
 
 void frmMain::showProgressBar(Kind kind)
@@ -866,6 +1068,11 @@ void frmMain::showProgressBar(Kind kind)
 
 void frmMain::finishTransfer(Kind kind, const TransferResult &result)
 {
+    // What the transfer changed is one step, also when it failed part-way.
+    if (m_transferStep) {
+        m_transferStep = false;
+        m_state.endStep();
+    }
     // A failure's message comes first; pointer, buttons and progress bar
     // are reset once it has been closed.
     if (result.ok()) {

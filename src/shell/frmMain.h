@@ -43,6 +43,9 @@ public:
     // Tabs of TabStrip1.
     static constexpr int SettingsTab = 0;
     static constexpr int MemoryTab = 1;
+    // Captions of Edit > Undo and Edit > Redo in the string table.
+    static constexpr int UndoCaptionId = 1211;
+    static constexpr int RedoCaptionId = 1212;
 
     // "Korvan QT-R70 Clone Files (*.R70)|*.R70|All Files (*.*)|*.*".
     static QString cloneFileFilter();
@@ -111,6 +114,11 @@ private slots:
     void mnuExport_Click();
     void mnuExportPdf_Click();
     void mnuEditUndo_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
     void mnuViewToolbar_Click();
     void mnuStatusBar_Click();
     void mnuReSet_Click();
@@ -157,6 +165,10 @@ private:
 
     // OK / Cancel before a clear; true for OK.
     bool confirmClear(const QString &question);
+    // Empties channel rows as one step: `verb` and what was emptied.
+    void clearChannels(const QList<int> &rows, const QString &verb);
+    // Edit > Undo and Redo name the step they would take.
+    void showHistory();
 
     void runTransfer(TransferEngine::Kind kind);
     // Read ALL / Write ALL: both steps through the engine, with the
@@ -206,6 +218,12 @@ private:
     MainStatusBar *m_statusBar = nullptr;
     QAction *m_viewToolbar = nullptr;
     QAction *m_viewStatusBar = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    // Cut, Copy and Paste act on the memory page only.
+    QList<QAction *> m_clipboardEntries;
+    // A transfer that changes the document runs as one undo step.
+    bool m_transferStep = false;
 
     QTimer *m_timer1 = nullptr;
     int m_splashMinimumMs = SplashMinimumMs;

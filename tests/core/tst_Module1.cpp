@@ -119,6 +119,7 @@ private slots:
     void commandLineFile();
     void modelVariantForFile_data();
     void modelVariantForFile();
+    void history();
 
     void vocabularyTables();
     void headersAndMarks();
@@ -127,6 +128,48 @@ private slots:
     void codesAndPositions_data();
     void codesAndPositions();
 };
+
+void tst_Module1::history()
+{
+    Module1 document;
+    document.setChannel(9, sampleRow());
+    const CloneImage start = document.image();
+    QList<QPair<int, int>> changed;
+    connect(&document, &Module1::channelsChanged, &document,
+            [&](int first, int last) { changed.append({first, last}); });
+
+    {
+        // Steps begun inside a step are part of it.
+        const Module1::Step outer(document, QStringLiteral("outer"));
+        const Module1::Step inner(document, QStringLiteral("inner"));
+        document.clearChannel(9);
+        document.setChannel(20, sampleRow());
+        document.setSetting(3, 2);
+    }
+    const CloneImage done = document.image();
+    {
+        const Module1::Step nothing(document, QStringLiteral("nothing"));
+        document.setChannel(20, sampleRow());
+    }
+    QCOMPARE(document.history().count(), 1);
+    QCOMPARE(document.history().undoText(), QStringLiteral("outer"));
+
+    changed.clear();
+    document.undo();
+    QCOMPARE(imageSnapshot(document.image()), imageSnapshot(start));
+    QVERIFY(!document.DataChanged);
+    // Only the rows that changed are announced.
+    QCOMPARE(changed, (QList<QPair<int, int>>{{9, 20}}));
+    document.redo();
+    QCOMPARE(imageSnapshot(document.image()), imageSnapshot(done));
+    QVERIFY(document.DataChanged);
+
+    document.markSaved();
+    document.undo();
+    QVERIFY(document.DataChanged);
+    document.startHistory();
+    QVERIFY(!document.history().canUndo() && !document.history().canRedo());
+}
 
 void tst_Module1::freshDocumentIsEmpty()
 {

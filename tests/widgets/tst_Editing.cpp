@@ -1,10 +1,13 @@
 // Editing in the main window: the memory grid's selection, "Up" and
 // "Down", Clear and Clear All, the edit dialog opened by double-clicks and
-// by Edit > Modify, and the edits surviving a clone file.
+// by Edit > Modify, the edits surviving a clone file, undo and redo, copy
+// and paste, and the keys.
 
+#include "ChannelCodec.h"
 #include "ChannelLabel.h"
 #include "MainWindowFixture.h"
 #include "MemoryGrid.h"
+#include "SettingsPage.h"
 #include "SimProcess.h"
 #include "StateSnapshot.h"
 #include "TransferEngine.h"
@@ -16,6 +19,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QRadioButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -28,6 +33,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <map>
 
 using Answer = Prompter::Answer;
 using Kind = ScriptedPrompter::Shown::Kind;
@@ -195,6 +201,39 @@ void press(QDialog &dialog, const char *button)
     QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
+// Twenty rows as a radio would hold them, differing in every column; rows
+// 4 and 13 are empty.
+QList<ChannelRow> variedRows()
+{
+    QList<ChannelRow> rows;
+    const QStringList names{QStringLiteral("NET80"), QStringLiteral("FT8-40"), QString(), QStringLiteral("A/B 1")};
+    for (int i = 0; i < 20; ++i) {
+        ChannelRow row;
+        if (i != 4 && i != 13) {
+            const auto pick = [i](ChannelColumn c, int step) {
+                const int count = int(Vocabulary::items(c).size());
+                return double(Vocabulary::codeOfPosition(c, (i * step) % count));
+            };
+            row.valueAt(ChannelColumn::Frequency) = 1800000 + i * 1234567;
+            for (ChannelColumn c : {ChannelColumn::Mode, ChannelColumn::Gain, ChannelColumn::Agc, ChannelColumn::Power,
+                                    ChannelColumn::Filter, ChannelColumn::Tone, ChannelColumn::NoiseBlanker})
+                row.valueAt(c) = pick(c, int(c) * 3 + 1);
+            row.valueAt(ChannelColumn::Split) = 1800000 + i * 1234567 + i * 1000;
+            row.valueAt(ChannelColumn::Skip) = i % 3 == 0 ? 1 : 0;
+            row.textAt(ChannelColumn::Name) = names.at(i % names.size());
+            row.inUse = true;
+            ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(row), row);
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+void clickRow(MemoryGrid *grid, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, cellPoint(grid, row, 2));
+}
+
 } // namespace
 
 class tst_Editing : public QObject
@@ -217,6 +256,13 @@ private slots:
     void modifyFollowsTab();
     void editsSurviveCloneFile();
     void nothingWhileTransferRuns();
+    void undoRedo_data();
+    void undoRedo();
+    void undoFollowsSavedState();
+    void copyPasteRoundTrip();
+    void pasteSpreadsheetText();
+    void keys_data();
+    void keys();
 };
 
 void tst_Editing::oneDialogLoadedHidden()
@@ -715,6 +761,284 @@ void tst_Editing::nothingWhileTransferRuns()
     // Afterwards the same ways in work again.
     f.action(QStringLiteral("mnuEditUndo"))->trigger();
     QCOMPARE(visit.shownCount(), 1);
+}
+
+using Change = std::function<void(MainWindowFixture &, frmMain &)>;
+
+void tst_Editing::undoRedo_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("step");
+    const QString arrow = QStringLiteral(" \u2192 ");
+    QTest::newRow("channel edit") << "edit channel" << "Edit channel A-P1";
+    QTest::newRow("VFO edit") << "edit vfo" << "Edit VFO B";
+    QTest::newRow("Clear of two rows") << "clear" << "Clear 2 channels";
+    QTest::newRow("Clear All") << "clear all" << "Clear All";
+    QTest::newRow("settings list") << "setting" << QStringLiteral("Scan Time: 2S") + arrow + "5S";
+    QTest::newRow("model option") << "model" << QStringLiteral("Model: QT-R70E") + arrow + "QT-R70T";
+    QTest::newRow("CSV import") << "import" << "Import channels.csv";
+    QTest::newRow("cut") << "cut" << "Cut channel 7";
+    QTest::newRow("read from the radio") << "read" << "Read Memory from the radio";
+}
+
+void tst_Editing::undoRedo()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, step);
+    static const std::map<QString, Change> changes = {
+        {"edit channel",
+         [](MainWindowFixture &, frmMain &w) {
+             WhileShown visit(w.editDialog(), [](QDialog &d) {
+                 typeInto(d, "txtFreq", QStringLiteral("21"));
+                 typeInto(d, "txtSP1", QStringLiteral("21"));
+                 press(d, "OKButton");
+             });
+             clickRow(w.memoryGrid(), 400);
+             QTest::keyClick(w.memoryGrid(), Qt::Key_Return);
+         }},
+        {"edit vfo",
+         [](MainWindowFixture &, frmMain &w) {
+             selectTab(w, frmMain::SettingsTab);
+             WhileShown visit(w.editDialog(), [](QDialog &d) {
+                 choose(d, "cmbMode", 5);
+                 press(d, "OKButton");
+             });
+             doubleClick(w.vfoGrid(), 1);
+         }},
+        {"clear",
+         [](MainWindowFixture &f, frmMain &w) {
+             clickRow(w.memoryGrid(), 3);
+             clickRow(w.memoryGrid(), 9, Qt::ControlModifier);
+             f.prompter.answers.enqueue(Answer::Ok);
+             QTest::keyClick(w.memoryGrid(), Qt::Key_Delete);
+         }},
+        {"clear all",
+         [](MainWindowFixture &f, frmMain &) {
+             f.prompter.answers.enqueue(Answer::Ok);
+             QTest::mouseClick(f.button(QStringLiteral("cmbClAll")), Qt::LeftButton);
+         }},
+        {"setting",
+         [](MainWindowFixture &f, frmMain &w) {
+             selectTab(w, frmMain::SettingsTab);
+             f.list(QStringLiteral("cmbScanType"))->setCurrentIndex(5);
+         }},
+        {"model",
+         [](MainWindowFixture &, frmMain &w) {
+             selectTab(w, frmMain::SettingsTab);
+             QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelT), Qt::LeftButton);
+         }},
+        {"import",
+         [](MainWindowFixture &f, frmMain &) {
+             const QString csv = f.path(QStringLiteral("channels.csv"));
+             QFile file(csv);
+             QVERIFY(file.open(QIODevice::WriteOnly));
+             file.write("\"QT-R70\",\"MEMORY\",\"5\",\"7.100.000\",\"LSB\",\"0\",\"Fast\",\"High\",\"Wide\","
+                        "\"Off\",\"Off\",\"7.100.000\",\"CSV\",\"\",\"\",\"\",\"\",\"Off\"\r\n");
+             file.close();
+             f.prompter.fileNames.enqueue(csv);
+             f.action(QStringLiteral("mnuImport"))->trigger();
+         }},
+        {"cut",
+         [](MainWindowFixture &, frmMain &w) {
+             clickRow(w.memoryGrid(), 7);
+             QTest::keyClick(w.memoryGrid(), Qt::Key_X, Qt::ControlModifier);
+         }},
+        {"read",
+         [](MainWindowFixture &f, frmMain &) {
+             QTest::mouseClick(f.button(QStringLiteral("cmbRxData")), Qt::LeftButton);
+         }},
+    };
+
+    MainWindowFixture f;
+    SimProcess radio;
+    if (change == QLatin1String("read")) {
+        QVERIFY2(radio.start({}), "the virtual radio did not start");
+        MainWindowFixture::useDevice(radio.devicePath());
+    }
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    QAction *undo = f.action(QStringLiteral("mnuUndo"));
+    QAction *redo = f.action(QStringLiteral("mnuRedo"));
+    f.list(QStringLiteral("cmbScanType"))->setCurrentIndex(3);  // "  2S"
+    f.state.startHistory();
+    f.state.DataChanged = false;
+    QVERIFY(!undo->isEnabled());
+    const QString before = stateSnapshot(f.state);
+    const QString imageBefore = imageSnapshot(f.state.image());
+    const QStringList gridBefore = gridRow(w.memoryGrid(), 7);
+
+    changes.at(change)(f, w);
+    const QString after = imageSnapshot(f.state.image());
+    QVERIFY(after != imageBefore);
+    QCOMPARE(undo->text(), QStringLiteral("Undo(&U): ") + step);
+    QVERIFY(!redo->isEnabled());
+
+    // Ctrl+Z goes back to the state the window was in: unchanged again.
+    // (Offscreen, the edit dialog stays the active window once hidden.)
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(stateSnapshot(f.state), before);
+    QCOMPARE(gridRow(w.memoryGrid(), 7), gridBefore);
+    QVERIFY(!f.state.DataChanged);
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(redo->text(), QStringLiteral("Redo(&R): ") + step);
+
+    redo->trigger();
+    QCOMPARE(imageSnapshot(f.state.image()), after);
+    QVERIFY(f.state.DataChanged);
+}
+
+void tst_Editing::undoFollowsSavedState()
+{
+    MainWindowFixture f;
+    frmMain &w = memoryWindow(f);
+    QAction *undo = f.action(QStringLiteral("mnuUndo"));
+    const auto clearRow = [&](int row) {
+        clickRow(w.memoryGrid(), row);
+        QTest::keyClick(w.memoryGrid(), Qt::Key_X, Qt::ControlModifier);
+    };
+    fillChannels(f.state);
+    clearRow(1);
+    f.prompter.fileNames.enqueue(f.path(QStringLiteral("saved.R70")));
+    f.action(QStringLiteral("mnuFileSave"))->trigger();
+    QVERIFY(!f.state.DataChanged);
+    clearRow(2);
+    QVERIFY(f.state.DataChanged);
+
+    undo->trigger();  // back at the saved state
+    QVERIFY(!f.state.DataChanged);
+    undo->trigger();  // before it
+    QVERIFY(f.state.DataChanged);
+    f.action(QStringLiteral("mnuRedo"))->trigger();
+    QVERIFY(!f.state.DataChanged);
+
+    // Opening a file starts a fresh history.
+    f.prompter.fileNames.enqueue(f.path(QStringLiteral("saved.R70")));
+    f.action(QStringLiteral("mnuFileOpen"))->trigger();
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!f.action(QStringLiteral("mnuRedo"))->isEnabled());
+}
+
+void tst_Editing::copyPasteRoundTrip()
+{
+    MainWindowFixture f;
+    const QList<ChannelRow> rows = variedRows();
+    for (int i = 0; i < rows.size(); ++i)
+        f.state.setChannel(i, rows.at(i));
+    frmMain &w = memoryWindow(f);
+    MemoryGrid *grid = w.memoryGrid();
+
+    // Rows 0-19 selected with Shift and the arrow keys, copied with Ctrl+C.
+    clickRow(grid, 0);
+    for (int i = 0; i < 19; ++i)
+        QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(grid->selectedDataRows().size(), 20);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(copied.first(), QStringLiteral("Channel\tFrequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip"));
+    QCOMPARE(copied.at(1), (QStringList{QStringLiteral("0")} + gridRow(grid, 0)).join(QLatin1Char('\t')));
+
+    clickRow(grid, 300);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    for (int i = 0; i < rows.size(); ++i) {
+        QCOMPARE(gridRow(grid, 300 + i), gridRow(grid, i));
+        QCOMPARE(ChannelCodec::EncodeChannel(f.state.channel(300 + i)), ChannelCodec::EncodeChannel(rows.at(i)));
+        QCOMPARE(f.state.channel(300 + i).inUse, rows.at(i).inUse);
+    }
+    QCOMPARE(grid->selectedDataRows().size(), 20);
+    QVERIFY(f.prompter.shown.isEmpty());
+    QVERIFY(f.state.DataChanged);
+}
+
+void tst_Editing::pasteSpreadsheetText()
+{
+    MainWindowFixture f;
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    MemoryGrid *grid = w.memoryGrid();
+    const ChannelRow untouched = f.state.channel(11);
+    // As a spreadsheet gives it: its own column order, lower case, a gain
+    // of 10, a tone without its unit, a mode that does not exist.
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("Name\tFrequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tSkip\n"
+                       "ft8\t7.074.000\tUSB\t0\tFast\tHigh\tWide\tOff\tOff\t7074000\t\n"
+                       "bad\t14074000\tUSBX\t0\tFast\tHigh\tWide\tOff\tOff\t14074000\t\n"
+                       "rpt\t29.620.000\tFM\t10\tSlow\tLow\tNarrow\t88.5\tOn\t29520000\tSkip\n"));
+    clickRow(grid, 10);
+    f.action(QStringLiteral("mnuPaste"))->trigger();
+
+    QCOMPARE(gridRow(grid, 10), QStringList({"7.074.000", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "7.074.000", "FT8", ""}));
+    QCOMPARE(f.state.channel(11), untouched);
+    QCOMPARE(gridRow(grid, 12), QStringList({"29.620.000", "FM", "+10", "Slow", "Low", "Narrow", "88.5Hz", "On", "29.520.000", "RPT", "Skip"}));
+    QCOMPARE(f.prompter.messages(), QStringList{QStringLiteral(
+        "2 of 3 rows pasted; these rows were left as they were:\r\n\r\nLine 3: Mode \"USBX\" is not understood")});
+
+    // Near the end, what does not fit is said, not stored elsewhere.
+    clickRow(grid, 602);
+    f.action(QStringLiteral("mnuPaste"))->trigger();
+    QCOMPARE(f.prompter.messages().last(), QStringLiteral(
+        "1 of 3 rows pasted; these rows were left as they were:\r\n\r\nLine 3: Mode \"USBX\" is not understood\r\n"
+        "1 row did not fit below B-P2"));
+    QCOMPARE(gridRow(grid, 602).at(9), QStringLiteral("FT8"));
+}
+
+void tst_Editing::keys_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("outcome");
+    const int memory = frmMain::MemoryTab;
+    const int settings = frmMain::SettingsTab;
+    QTest::newRow("Enter on a channel") << memory << QKeySequence(Qt::Key_Return) << "edit dialog";
+    QTest::newRow("F2 on a channel") << memory << QKeySequence(Qt::Key_F2) << "edit dialog";
+    QTest::newRow("Enter on a VFO") << settings << QKeySequence(Qt::Key_Enter) << "edit dialog";
+    QTest::newRow("Delete") << memory << QKeySequence(Qt::Key_Delete) << "clear asked";
+    QTest::newRow("Open") << memory << QKeySequence(QKeySequence::Open) << "open dialog";
+    QTest::newRow("Save") << memory << QKeySequence(QKeySequence::Save) << "save dialog";
+    QTest::newRow("Save As") << memory << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "save dialog";
+    QTest::newRow("Quit") << memory << QKeySequence(Qt::CTRL | Qt::Key_Q) << "closed";
+    QTest::newRow("Ctrl+Tab") << memory << QKeySequence(Qt::CTRL | Qt::Key_Tab) << "settings tab";
+    QTest::newRow("Ctrl+PgUp") << memory << QKeySequence(Qt::CTRL | Qt::Key_PageUp) << "settings tab";
+    QTest::newRow("Ctrl+PgDn") << settings << QKeySequence(Qt::CTRL | Qt::Key_PageDown) << "memory tab";
+    QTest::newRow("Tab leaves the grid") << memory << QKeySequence(Qt::Key_Tab) << "focus left";
+}
+
+void tst_Editing::keys()
+{
+    QFETCH(int, tab);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, outcome);
+
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    selectTab(w, tab);
+    QTableView *grid = tab == frmMain::MemoryTab ? static_cast<QTableView *>(w.memoryGrid()) : w.vfoGrid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, 1, 2));
+    w.activateWindow();
+    grid->setFocus();
+    WhileShown visit(w.editDialog(), [](QDialog &d) { d.reject(); });
+
+    QTest::keySequence(grid, key);
+
+    QCOMPARE(visit.shownCount(), outcome == QLatin1String("edit dialog") ? 1 : 0);
+    const QList<Kind> asked = [&] {
+        QList<Kind> kinds;
+        for (const auto &shown : f.prompter.shown)
+            kinds.append(shown.kind);
+        return kinds;
+    }();
+    QCOMPARE(asked.contains(Kind::OkCancel), outcome == QLatin1String("clear asked"));
+    if (outcome == QLatin1String("clear asked"))
+        QCOMPARE(f.prompter.shown.first().text, ClearText);
+    QCOMPARE(asked.contains(Kind::Open), outcome == QLatin1String("open dialog"));
+    QCOMPARE(asked.contains(Kind::Save), outcome == QLatin1String("save dialog"));
+    QCOMPARE(w.isVisible(), outcome != QLatin1String("closed"));
+    if (outcome.endsWith(QLatin1String("tab")))
+        QCOMPARE(w.selectedTab(), outcome.startsWith(QLatin1String("memory")) ? frmMain::MemoryTab : frmMain::SettingsTab);
+    else
+        QCOMPARE(w.selectedTab(), tab);
+    if (outcome == QLatin1String("focus left"))
+        QVERIFY(!grid->hasFocus() && w.focusWidget());
 }
 
 QTEST_MAIN(tst_Editing)

@@ -1,0 +1,21 @@
+#include "UndoStep.h"
+
+#include "Module1.h"
+
+UndoStep::UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo)
+    : QUndoCommand(text), m_document(document), m_undo(std::move(undo)), m_redo(std::move(redo))
+{
+}
+
+void UndoStep::undo()
+{
+    m_document.apply(m_undo);
+    m_done = false;
+}
+
+void UndoStep::redo()
+{
+    if (!m_done)
+        m_document.apply(m_redo);
+    m_done = true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ImagePatch.h"
+
+#include <QUndoCommand>
+
+class Module1;
+
+// One step of the document's edit history: the patch that undoes it and
+// the one that does it again. The change itself has been made when the
+// step is recorded, so the stack's first redo does nothing.
+class UndoStep : public QUndoCommand
+{
+public:
+    UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    Module1 &m_document;
+    ImagePatch m_undo;
+    ImagePatch m_redo;
+    bool m_done = true;
+};

@@ -1,0 +1,125 @@
+#include "ChannelClipboard.h"
+
+#include "ChannelLabel.h"
+#include "CsvExchange.h"
+#include "SafeText.h"
+
+namespace {
+
+const QString LabelTitle = QStringLiteral("Channel");
+constexpr QChar Tab = u'\t';
+// A value longer than this is shown cut short in a problem.
+constexpr int ShownValueLength = 24;
+
+QStringList cellsOf(const QString &line)
+{
+    QStringList cells = line.split(Tab);
+    for (QString &cell : cells) {
+        cell = cell.trimmed();
+        // Spreadsheets quote a cell that holds a separator.
+        if (cell.size() >= 2 && cell.startsWith(u'"') && cell.endsWith(u'"'))
+            cell = cell.mid(1, cell.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    }
+    return cells;
+}
+
+// For each cell of a header line, the grid column it names (-1 for the
+// label column or a title that is not ours); empty when `cells` is not a
+// header line.
+QList<int> columnsOfHeader(const QStringList &cells)
+{
+    const QStringList titles = ChannelLabel::memoryHeaders();
+    QList<int> columns;
+    bool named = false;
+    for (const QString &cell : cells) {
+        int found = -1;
+        for (int t = 0; t < titles.size() && found < 0; ++t) {
+            if (cell.compare(titles.at(t), Qt::CaseInsensitive) == 0)
+                found = t;
+        }
+        named = named || found == 0;
+        columns.append(found);
+    }
+    return named ? columns : QList<int>();
+}
+
+// The grid's own layout: label column first when the line has one.
+QList<int> gridColumns(qsizetype cellCount)
+{
+    QList<int> columns;
+    const bool labelled = cellCount > Vocabulary::ChannelGridColumns;
+    if (labelled)
+        columns.append(-1);
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
+        columns.append(c);
+    return columns;
+}
+
+} // namespace
+
+QString ChannelClipboard::copyText(const CloneImage &image, const QList<int> &channelSlots)
+{
+    QStringList lines{(QStringList{LabelTitle} + ChannelLabel::memoryHeaders()).join(Tab)};
+    for (const int n : channelSlots) {
+        if (n < 0 || n >= CloneImage::ChannelCount)
+            continue;
+        const ChannelRow &row = image.Channels.at(n);
+        QStringList cells{ChannelLabel::gridLabel(n)};
+        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
+            cells.append(row.inUse ? row.text[size_t(c)] : QString());
+        lines.append(cells.join(Tab));
+    }
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+ChannelClipboard::Paste ChannelClipboard::read(const QString &text)
+{
+    Paste paste;
+    QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    while (!lines.isEmpty() && lines.constLast().trimmed().isEmpty())
+        lines.removeLast();
+
+    QList<int> header;
+    int first = 0;
+    if (!lines.isEmpty()) {
+        header = columnsOfHeader(cellsOf(lines.constFirst()));
+        if (!header.isEmpty())
+            first = 1;
+    }
+    const QStringList titles = ChannelLabel::memoryHeaders();
+    for (int i = first; i < lines.size(); ++i) {
+        if (paste.rows.size() == MaxRows) {
+            paste.linesLeftOver = int(lines.size()) - i;
+            break;
+        }
+        const QStringList cells = cellsOf(lines.at(i));
+        const QList<int> columns = header.isEmpty() ? gridColumns(cells.size()) : header;
+        QStringList fields(CsvExchange::ValueFields);
+        fields[CsvExchange::ValueFields - 1] = QStringLiteral("Off");
+        bool blank = true;
+        for (qsizetype k = 0; k < cells.size() && k < columns.size(); ++k) {
+            if (columns.at(k) < 0)
+                continue;
+            fields[columns.at(k)] = cells.at(k);
+            blank = blank && cells.at(k).isEmpty();
+        }
+        if (blank) {
+            paste.rows.append(ChannelRow());
+            continue;
+        }
+        ChannelRow row;
+        const int failed = CsvExchange::channelFromFields(fields, row);
+        if (failed < 0) {
+            paste.rows.append(row);
+            continue;
+        }
+        paste.rows.append(std::nullopt);
+        QString value = fields.at(failed);
+        if (value.size() > ShownValueLength)
+            value = value.left(ShownValueLength) + QStringLiteral("...");
+        paste.problems.append(QStringLiteral("Line %1: %2 \"%3\" is not understood")
+                                  .arg(i + 1)
+                                  .arg(titles.value(failed), SafeText::escaped(value)));
+    }
+    return paste;
+}
