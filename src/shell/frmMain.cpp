@@ -756,7 +756,7 @@ void frmMain::mnuCopy_Click()
         return;
     const QList<int> rows = memoryGrid()->selectedDataRows();
     QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_state.image(), rows));
-    m_statusBar->setText(QStringLiteral("Copied ") + counted(int(rows.size()), "channel", "channels"));
+    m_statusBar->setText(QStringLiteral("Copied ") + channelsNamed(rows));
 }
 
 void frmMain::mnuCut_Click()
@@ -766,7 +766,7 @@ void frmMain::mnuCut_Click()
     const QList<int> rows = memoryGrid()->selectedDataRows();
     QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_state.image(), rows));
     clearChannels(rows, QStringLiteral("Cut "));
-    m_statusBar->setText(QStringLiteral("Cut ") + counted(int(rows.size()), "channel", "channels"));
+    m_statusBar->setText(QStringLiteral("Cut ") + channelsNamed(rows));
 }
 
 void frmMain::mnuPaste_Click()
@@ -815,11 +815,15 @@ void frmMain::mnuPaste_Click()
                        QStringLiteral("Paste"), Prompter::Icon::Exclamation);
 }
 
+QString frmMain::channelsNamed(const QList<int> &rows)
+{
+    return rows.size() == 1 ? QStringLiteral("channel ") + slotName(rows.constFirst())
+                            : counted(int(rows.size()), "channel", "channels");
+}
+
 void frmMain::clearChannels(const QList<int> &rows, const QString &verb)
 {
-    const QString what = rows.size() == 1 ? QStringLiteral("channel ") + slotName(rows.constFirst())
-                                          : counted(int(rows.size()), "channel", "channels");
-    const Module1::Step step(m_state, verb + what);
+    const Module1::Step step(m_state, verb + channelsNamed(rows));
     m_state.DataChanged = true;
     for (const int row : rows)
         m_state.clearChannel(row);

@@ -165,6 +165,8 @@ private:
 
     // OK / Cancel before a clear; true for OK.
     bool confirmClear(const QString &question);
+    // "channel A5", "3 channels".
+    static QString channelsNamed(const QList<int> &rows);
     // Empties channel rows as one step: `verb` and what was emptied.
     void clearChannels(const QList<int> &rows, const QString &verb);
     // Edit > Undo and Redo name the step they would take.
