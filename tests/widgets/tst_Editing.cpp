@@ -778,6 +778,7 @@ void tst_Editing::undoRedo_data()
     QTest::newRow("model option") << "model" << QStringLiteral("Model: QT-R70E") + arrow + "QT-R70T";
     QTest::newRow("CSV import") << "import" << "Import channels.csv";
     QTest::newRow("cut") << "cut" << "Cut channel 7";
+    QTest::newRow("paste") << "paste" << "Paste 1 channel at 7";
     QTest::newRow("read from the radio") << "read" << "Read Memory from the radio";
 }
 
@@ -842,6 +843,12 @@ void tst_Editing::undoRedo()
          [](MainWindowFixture &, frmMain &w) {
              clickRow(w.memoryGrid(), 7);
              QTest::keyClick(w.memoryGrid(), Qt::Key_X, Qt::ControlModifier);
+         }},
+        {"paste",
+         [](MainWindowFixture &, frmMain &w) {
+             QGuiApplication::clipboard()->setText(QStringLiteral("7100000\tAM\t0\tFast\tHigh\tWide\tOff\tOff\t7100000"));
+             clickRow(w.memoryGrid(), 7);
+             QTest::keyClick(w.memoryGrid(), Qt::Key_V, Qt::ControlModifier);
          }},
         {"read",
          [](MainWindowFixture &f, frmMain &) {
