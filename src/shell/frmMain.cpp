@@ -2,6 +2,7 @@
 
 #include "CloneFile.h"
 #include "CsvExchange.h"
+#include "DesignedPlacement.h"
 #include "FileResult.h"
 #include "Icons.h"
 #include "LocalizeForm.h"
@@ -38,6 +39,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -111,6 +113,7 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     m_statusBar = new MainStatusBar(this);
     setStatusBar(m_statusBar);
     connectEngine();
+    m_placement = new DesignedPlacement(this, [this] { keepDesignedLayout(); }, [this] { releaseDesignedLayout(); });
 }
 
 frmMain::~frmMain() = default;
@@ -244,14 +247,21 @@ void frmMain::buildPages()
 
     auto *client = new QFrame(central);
     client->setFrameShape(QFrame::StyledPanel);
-    m_frames = new QStackedWidget(client);
+    // The pages scroll in a window smaller than designed.
+    auto *pageArea = new QScrollArea(client);
+    pageArea->setObjectName(QStringLiteral("PageArea"));
+    pageArea->setFrameShape(QFrame::NoFrame);
+    pageArea->setFocusPolicy(Qt::NoFocus);
+    pageArea->setWidgetResizable(true);
+    m_frames = new QStackedWidget;
     m_settingsPage = new SettingsPage(m_state, m_frames);
     m_memoryPage = new MemoryPage(m_state, m_frames);
     m_frames->addWidget(m_settingsPage);
     m_frames->addWidget(m_memoryPage);
+    pageArea->setWidget(m_frames);
     auto *clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(2, 2, 2, 2);
-    clientLayout->addWidget(m_frames);
+    clientLayout->addWidget(pageArea);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -321,7 +331,7 @@ QMenu *frmMain::createPopupMenu()
 void frmMain::Form_Load()
 {
     LocalizeForm::apply(this, m_strings);
-    resize(Twips::toPixelsX(WindowWidthTwips, this), Twips::toPixelsY(WindowHeightTwips, this));
+    m_placement->open(QSize(Twips::toPixelsX(WindowWidthTwips, this), Twips::toPixelsY(WindowHeightTwips, this)));
     m_frames->setCurrentWidget(m_settingsPage);
 
     m_port.setPortNumber(m_portFile.read());
@@ -344,6 +354,28 @@ void frmMain::Form_Load()
     if (!m_state.CommandLineFile.isEmpty())
         loadCloneFile(m_state.CommandLineFile);
     m_state.DataChanged = false;
+}
+
+void frmMain::keepDesignedLayout()
+{
+    // A page lays itself out when it is shown: the memory page is shown for
+    // a moment (nothing is painted meanwhile) so that its grid measures its
+    // rows at this size.
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *shown = m_frames->currentWidget();
+    m_frames->setCurrentWidget(m_memoryPage);
+    m_frames->layout()->activate();
+    memoryGrid()->keepRowHeight();
+    m_frames->setCurrentWidget(shown);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    m_frames->setMinimumSize(m_frames->size());
+}
+
+void frmMain::releaseDesignedLayout()
+{
+    m_frames->setMinimumSize(0, 0);
+    memoryGrid()->releaseRowHeight();
 }
 
 dlgModify *frmMain::editDialog()

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class DesignedPlacement;
 class FileResult;
 class MainStatusBar;
 class MemoryGrid;
@@ -177,6 +178,11 @@ private:
     void showTransferStep(TransferEngine::Kind kind);
     void showChannelStep(int slot);
 
+    // The memory grid's row height and the page area's least size, as the
+    // window has them at its designed size; and letting go of them.
+    void keepDesignedLayout();
+    void releaseDesignedLayout();
+
     // What the window does when it closes.
     void Form_Unload();
     void writePlacement();
@@ -207,6 +213,7 @@ private:
     QAction *m_viewToolbar = nullptr;
     QAction *m_viewStatusBar = nullptr;
 
+    DesignedPlacement *m_placement = nullptr;
     QTimer *m_timer1 = nullptr;
     int m_splashMinimumMs = SplashMinimumMs;
 

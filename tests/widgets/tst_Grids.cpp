@@ -1,13 +1,18 @@
 // The memory grid and the VFO grid as views of the document.
 
 #include "ChannelLabel.h"
+#include "MainWindowFixture.h"
 #include "MemoryGrid.h"
 #include "Module1.h"
 #include "VfoCodec.h"
 #include "VfoGrid.h"
 #include "Vocabulary.h"
+#include "frmMain.h"
 
 #include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QtTest>
 
 class tst_Grids : public QObject
@@ -22,6 +27,7 @@ private slots:
     void longTextsWidenTheirColumn_data();
     void longTextsWidenTheirColumn();
     void vfoGridFollowsTable();
+    void grownWindowShowsMoreRows();
 };
 
 void tst_Grids::rowLabels_data()
@@ -138,6 +144,54 @@ void tst_Grids::vfoGridFollowsTable()
     QCOMPARE(grid.cellText(0, 7), QStringLiteral("On"));
     QCOMPARE(grid.cellText(0, 1), QStringLiteral("LSB"));
     QCOMPARE(grid.model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("NB"));
+}
+
+void tst_Grids::grownWindowShowsMoreRows()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(frmMain::MemoryTab).center());
+    MemoryGrid *grid = w.memoryGrid();
+    QCOMPARE(grid->visibleRows(), MemoryGrid::WindowRows);
+    const int rowHeight = grid->rowHeight(0);
+    const QSize opened = w.size();
+    QList<int> designed;
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
+        designed.append(grid->columnWidth(c));
+
+    w.resize(1280, 900);
+
+    QCOMPARE(grid->rowHeight(0), rowHeight);
+    QVERIFY2(grid->visibleRows() > MemoryGrid::WindowRows, qPrintable(QString::number(grid->visibleRows())));
+    QCOMPARE(grid->visibleRows(), grid->viewport()->height() / rowHeight);
+    const QList<int> wide = {int(ChannelColumn::Frequency), int(ChannelColumn::Name)};
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+        if (wide.contains(c))
+            QVERIFY2(grid->columnWidth(c) > designed[c], qPrintable(QString::number(c)));
+        else
+            QCOMPARE(grid->columnWidth(c), designed[c]);
+    }
+    // The columns fill the grid's width without scrolling.
+    QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+    const int last = Vocabulary::ChannelGridColumns - 1;
+    QCOMPARE(grid->columnViewportPosition(last) + grid->columnWidth(last), grid->viewport()->width());
+
+    // Down keeps the current row in the grown window: at its bottom once
+    // the row has passed it.
+    const int window = grid->visibleRows();
+    for (int row = 1; row <= window + 2; ++row) {
+        QTest::mouseClick(f.button(QStringLiteral("Command4")), Qt::LeftButton);
+        QCOMPARE(grid->currentDataRow(), row);
+        QCOMPARE(grid->topRow(), qMax(0, row - (window - 1)));
+        QVERIFY(grid->rowViewportPosition(row) + rowHeight <= grid->viewport()->height());
+    }
+
+    // Back at the designed size the columns give the width back.
+    w.resize(opened);
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
+        QCOMPARE(grid->columnWidth(c), designed[c]);
+    QCOMPARE(grid->visibleRows(), MemoryGrid::WindowRows);
 }
 
 QTEST_MAIN(tst_Grids)

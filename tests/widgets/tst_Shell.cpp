@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabBar>
 #include <QTimer>
@@ -64,6 +66,7 @@ private slots:
     void viewToggles();
     void printEntriesInert();
     void tabsSwitchPages();
+    void smallWindowScrollsPages();
     void statusBarShowsDateAndTime();
     void aboutOkHidesAndReopens();
     void portDialog();
@@ -140,6 +143,39 @@ void tst_Shell::tabsSwitchPages()
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     QVERIFY(w.settingsPage()->isVisible() && w.settingsPage()->isEnabled());
     QVERIFY(!w.memoryPage()->isEnabled());
+}
+
+void tst_Shell::smallWindowScrollsPages()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    const QStringList pageButtons[] = {
+        {"cmdAuto", "cmbRxData1", "cmbTxData1"},
+        {"cmbClear", "cmbClAll", "Command5", "Command4", "cmbInsert", "cmbDelete", "cmbRxData", "cmbTxData"},
+    };
+    QHash<QString, QSize> designed;
+    for (const QStringList &buttons : pageButtons) {
+        for (const QString &name : buttons)
+            designed.insert(name, f.button(name)->size());
+    }
+
+    w.resize(480, 380);
+
+    auto *area = w.findChild<QScrollArea *>(QStringLiteral("PageArea"));
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    for (int tab : {frmMain::SettingsTab, frmMain::MemoryTab}) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        for (const QString &name : pageButtons[tab]) {
+            QPushButton *button = f.button(name);
+            QCOMPARE(button->size(), designed.value(name));
+            // Scrolled to, the whole button is in view.
+            area->ensureWidgetVisible(button, 0, 0);
+            const QRect inArea(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+            QVERIFY2(area->viewport()->rect().contains(inArea), qPrintable(name));
+        }
+    }
 }
 
 void tst_Shell::statusBarShowsDateAndTime()
@@ -408,6 +444,9 @@ void tst_Shell::closeSavesPortAndPlacement()
     QCOMPARE(store.value(QStringLiteral("MainTop")).toInt(), Twips::fromPixelsY(frame.top(), &w));
     QCOMPARE(store.value(QStringLiteral("MainWidth")).toInt(), Twips::fromPixelsX(frame.width(), &w));
     QCOMPARE(store.value(QStringLiteral("MainHeight")).toInt(), Twips::fromPixelsY(frame.height(), &w));
+    // A window left at the size it opened with writes the designed size.
+    QCOMPARE(store.value(QStringLiteral("MainWidth")).toInt(), frmMain::WindowWidthTwips);
+    QCOMPARE(store.value(QStringLiteral("MainHeight")).toInt(), frmMain::WindowHeightTwips);
 }
 
 void tst_Shell::closeMinimizedWritesNoPlacement()
