@@ -774,9 +774,10 @@ void frmMain::mnuReAll_Click()
 {
     TransferOk = false;
     m_pagesFollowTransfer = true;
-    m_readingAll = true;
+    m_runningAll = true;
+    m_transferClock.start();
     const TransferResult result = m_engine->readAll();
-    m_readingAll = false;
+    m_runningAll = false;
     m_pagesFollowTransfer = false;
     if (result.ok())
         keepBackup(m_state.image(), BackupStore::Kind::All);
@@ -837,12 +838,16 @@ void frmMain::mnuWrAll_Click()
 {
     TransferOk = false;
     m_pagesFollowTransfer = true;
+    m_runningAll = true;
+    m_transferClock.start();
     m_engine->writeAll();
+    m_runningAll = false;
     m_pagesFollowTransfer = false;
 }
 
 void frmMain::runTransfer(Kind kind)
 {
+    m_transferClock.start();
     switch (kind) {
     case Kind::ReadMemory:
         m_engine->readMemory();
@@ -901,7 +906,10 @@ void frmMain::finishTransfer(Kind kind, const TransferResult &result)
     // A failure's message comes first; pointer, buttons and progress bar
     // are reset once it has been closed.
     if (result.ok()) {
-        m_statusBar->setText(QString());
+        if (m_writingChanges)
+            m_statusBar->setText(QString());
+        else
+            m_statusBar->setPassingText(doneText(kind));
         if (kind != Kind::AutoSelect)
             TransferOk = true;
     } else {
@@ -923,12 +931,31 @@ void frmMain::finishTransfer(Kind kind, const TransferResult &result)
     // What the radio holds now: the changes marked in the grid are measured from it.
     if (kind != Kind::AutoSelect)
         m_state.setBaseline(m_state.image());
-    if (!m_readingAll) {
+    if (!m_runningAll) {
         if (kind == Kind::ReadSettings)
             keepBackup(m_state.image(), BackupStore::Kind::Settings);
         else if (kind == Kind::ReadMemory)
             keepBackup(m_state.image(), BackupStore::Kind::Memory);
     }
+}
+
+QString frmMain::doneText(Kind kind) const
+{
+    const QString seconds = QString::number(double(m_transferClock.elapsed()) / 1000.0, 'f', 1);
+    const QString settings = m_runningAll ? QStringLiteral("settings and ") : QString();
+    switch (kind) {
+    case Kind::ReadMemory:
+        return QStringLiteral("Read %1%2 channels in %3 s").arg(settings).arg(Module1::ChannelCount).arg(seconds);
+    case Kind::WriteMemory:
+        return QStringLiteral("Wrote %1%2 channels in %3 s").arg(settings).arg(Module1::ChannelCount).arg(seconds);
+    case Kind::ReadSettings:
+        return QStringLiteral("Read settings");
+    case Kind::WriteSettings:
+        return QStringLiteral("Wrote settings");
+    case Kind::AutoSelect:
+        break;
+    }
+    return QStringLiteral("Radio model: ") + ImageReport::model(m_state.image());
 }
 
 void frmMain::resetTransferControls()
