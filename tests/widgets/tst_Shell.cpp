@@ -4,6 +4,7 @@
 #include "LocalizeForm.h"
 #include "MainStatusBar.h"
 #include "MainWindowFixture.h"
+#include "MemoryGrid.h"
 #include "MemoryPage.h"
 #include "SerialRadioPort.h"
 #include "SettingsPage.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -77,6 +79,8 @@ private slots:
     void languageOfTheSystem();
     void localizeFormWalk_data();
     void localizeFormWalk();
+    void languageFont_data();
+    void languageFont();
     void closeSavesPortAndPlacement();
     void closeMinimizedWritesNoPlacement();
     void closeClosesOtherWindows();
@@ -388,7 +392,7 @@ void tst_Shell::localizeFormWalk_data()
     QTest::addColumn<QString>("tip");
     QTest::newRow("tag and tooltip ids") << "1016" << "1021" << "ﾊﾞｰｼﾞｮﾝ情報(&A)" << "ﾍﾙﾌﾟ";
     QTest::newRow("not numbers") << "About" << "a tip" << "designed" << "a tip";
-    QTest::newRow("no such id") << "9999" << "20" << "designed" << "20";
+    QTest::newRow("no such id") << "9999" << "22" << "designed" << "22";
     QTest::newRow("zero and negative") << "0" << "-1017" << "designed" << "-1017";
 }
 
@@ -419,6 +423,31 @@ void tst_Shell::localizeFormWalk()
     // Text boxes are left alone.
     QCOMPARE(box->text(), QStringLiteral("typed"));
     QCOMPARE(box->toolTip(), toolTip);
+}
+
+void tst_Shell::languageFont_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("family"); // empty: the application's font
+    QTest::newRow("English") << Language::English << QString();
+    QTest::newRow("Japanese") << Language::Japanese << "IPAPGothic";
+}
+
+void tst_Shell::languageFont()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, family);
+    MainWindowFixture f(language);
+    frmMain &w = f.load();
+    if (family.isEmpty()) {
+        QCOMPARE(w.font(), QApplication::font());
+    } else {
+        QCOMPARE(w.font().family(), family);
+        QCOMPARE(w.font().pointSize(), QApplication::font().pointSize());
+        // Proportional, not of fixed width.
+        QVERIFY(!QFontInfo(w.font()).fixedPitch());
+    }
+    QCOMPARE(w.memoryGrid()->font(), w.font());
 }
 
 void tst_Shell::closeSavesPortAndPlacement()
