@@ -364,7 +364,6 @@ void frmMain::keepDesignedLayout()
     QWidget *focus = QApplication::focusWidget();
     QWidget *shown = m_frames->currentWidget();
     m_frames->setCurrentWidget(m_memoryPage);
-    m_frames->layout()->activate();
     memoryGrid()->keepRowHeight();
     m_frames->setCurrentWidget(shown);
     if (focus)
