@@ -147,8 +147,6 @@ private slots:
     void rangeCheck();
     void badSplitStoresNothing_data();
     void badSplitStoresNothing();
-    void refusedFrequencyTakesFocus_data();
-    void refusedFrequencyTakesFocus();
     void advance_data();
     void advance();
     void typingWholeFrequency();
@@ -260,6 +258,9 @@ void tst_dlgModify::rangeCheck()
         QCOMPARE(h.accepted.count(), 0);
         QVERIFY(!edited.inUse);
         QCOMPARE(edited.textAt(ChannelColumn::Frequency), QString());
+        // The MHz box of the frequency at fault is ready to be typed over.
+        QCOMPARE(focusName(), QStringLiteral("txtFreq"));
+        QCOMPARE(h.box("txtFreq")->selectedText(), parts[0]);
     }
 }
 
@@ -296,35 +297,8 @@ void tst_dlgModify::badSplitStoresNothing()
     QCOMPARE(h.dialog.editedChannel(), ChannelRow());
     QCOMPARE(h.state.channel(row).inUse, used);
     QCOMPARE(stateSnapshot(h.state), before);
-}
-
-void tst_dlgModify::refusedFrequencyTakesFocus_data()
-{
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("split"); // MHz parts
-    QTest::addColumn<QString>("focus");
-
-    QTest::newRow("frequency outside") << "30" << "14" << "txtFreq";
-    QTest::newRow("split outside") << "14" << "30" << "txtSP1";
-    QTest::newRow("both outside") << "31" << "30" << "txtFreq";
-}
-
-void tst_dlgModify::refusedFrequencyTakesFocus()
-{
-    QFETCH(QString, frequency);
-    QFETCH(QString, split);
-    QFETCH(QString, focus);
-    Harness h;
-    QVERIFY(h.showForChannel(30));
-    h.typeFrequency(frequency, "100", "000");
-    h.typeSplit(split, "200", "000");
-    h.click("OKButton");
-
-    QCOMPARE(h.prompter.messages(), QStringList{StandardRangeMessage});
-    QCOMPARE(focusName(), focus);
-    QLineEdit *box = h.box(qPrintable(focus));
-    QVERIFY(!box->text().isEmpty());
-    QCOMPARE(box->selectedText(), box->text());
+    QCOMPARE(focusName(), QStringLiteral("txtSP1"));
+    QCOMPARE(h.box("txtSP1")->selectedText(), split[0]);
 }
 
 void tst_dlgModify::advance_data()
