@@ -15,7 +15,9 @@
 #include <algorithm>
 
 MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
-    : QTableView(parent), m_model(new MemoryTableModel(document, this))
+    : QTableView(parent),
+      m_model(new MemoryTableModel(document, this)),
+      m_spareWidth(this, {int(ChannelColumn::Frequency), int(ChannelColumn::Name)})
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
     setModel(m_model);
@@ -30,11 +32,9 @@ MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
     // The scroll position counts rows, so the top row is the scroll value.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     applyColumnWidths();
-    GridColumns::widenForRows(this, 0, Module1::ChannelCount - 1);
+    widenForRows(0, Module1::ChannelCount - 1);
     connect(m_model, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &from, const QModelIndex &to) {
-                GridColumns::widenForRows(this, from.row(), to.row());
-            });
+            [this](const QModelIndex &from, const QModelIndex &to) { widenForRows(from.row(), to.row()); });
 
     // A click or drag on the row labels ends like one on the rows.
     verticalHeader()->viewport()->installEventFilter(this);
@@ -46,18 +46,40 @@ QString MemoryGrid::cellText(int r, int c) const
     return m_model->data(m_model->index(r, c)).toString();
 }
 
+void MemoryGrid::widenForRows(int first, int last)
+{
+    GridColumns::widenForRows(this, first, last);
+    m_spareWidth.spread();
+}
+
 void MemoryGrid::fitRowsToView()
 {
     const int textHeight = fontMetrics().height() + RowPadding;
-    const int height = qMax(textHeight, viewport()->height() / WindowRows);
+    const int shared = m_keptRowHeight > 0 ? m_keptRowHeight : viewport()->height() / WindowRows;
+    const int height = qMax(textHeight, shared);
     if (verticalHeader()->defaultSectionSize() != height)
         verticalHeader()->setDefaultSectionSize(height);
 }
 
+void MemoryGrid::keepRowHeight()
+{
+    m_keptRowHeight = 0;
+    fitRowsToView();
+    m_keptRowHeight = verticalHeader()->defaultSectionSize();
+}
+
+void MemoryGrid::releaseRowHeight()
+{
+    m_keptRowHeight = 0;
+    fitRowsToView();
+}
+
 bool MemoryGrid::viewportEvent(QEvent *event)
 {
-    if (event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize) {
         fitRowsToView();
+        m_spareWidth.spread();
+    }
     return QTableView::viewportEvent(event);
 }
 

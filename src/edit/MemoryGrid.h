@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SpareWidth.h"
+
 #include <QTableView>
 
 class MemoryTableModel;
@@ -17,7 +19,10 @@ class Module1;
 // cutting and clearing. "Up" and "Down" move the
 // current row and keep it in the window of rows in view; "Down" moves only
 // inside the first bank. The rows share the grid's height so that 13 of
-// them are in view (fewer only when that would cut their text).
+// them are in view (fewer only when that would cut their text) until the
+// window keeps their height: from then on a taller grid shows more rows
+// (a larger font still makes them as tall as their text needs). Frequency
+// and Name share the width the grid has beyond what its columns need.
 class MemoryGrid : public QTableView
 {
     Q_OBJECT
@@ -46,8 +51,14 @@ public:
     // The row shown at the top and scrolling to put a row there.
     int topRow() const;
     void setTopRow(int r);
-    // Whole rows in view: WindowRows unless the grid is too low for them.
+    // Whole rows in view: WindowRows until the row height is kept, unless
+    // the grid is too low for them.
     int visibleRows() const;
+
+    // The rows keep their present height from now on instead of sharing
+    // the grid's height; releaseRowHeight() has them share it again.
+    void keepRowHeight();
+    void releaseRowHeight();
 
 public slots:
     // The "Up" button (Command5) and the "Down" button (Command4).
@@ -71,6 +82,7 @@ protected:
 
 private:
     void applyColumnWidths();
+    void widenForRows(int first, int last);
     void fitRowsToView();
     // Shift or Ctrl held: a click adds to the selection.
     static bool extendsSelection(const QMouseEvent *event);
@@ -79,4 +91,7 @@ private:
     void settleSelection(int endRow);
 
     MemoryTableModel *m_model = nullptr;
+    SpareWidth m_spareWidth;
+    // The kept row height; 0 while the rows share the grid's height.
+    int m_keptRowHeight = 0;
 };

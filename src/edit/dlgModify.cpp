@@ -265,9 +265,14 @@ void dlgModify::setMemoryControlsVisible(bool visible)
 
 void dlgModify::focusFrequency()
 {
-    m_txtFreq->setFocus(Qt::OtherFocusReason);
-    const int length = m_txtFreq->text().size();
-    m_txtFreq->setSelection(length, -length);
+    focusSelected(m_txtFreq);
+}
+
+void dlgModify::focusSelected(FrequencyEdit *box)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    const int length = int(box->text().size());
+    box->setSelection(length, -length);
 }
 
 void dlgModify::showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit,
@@ -382,11 +387,14 @@ void dlgModify::acceptEdit()
     const bool memory = m_editSource == EditSource::Memory;
     const qint64 split =
         memory ? m_txtSP1->value() * Mega + m_txtSP2->value() * Kilo + m_txtSP3->value() : 0;
-    if (!range.contains(frequency) || (memory && !range.contains(split))) {
+    const bool frequencyFits = range.contains(frequency);
+    if (!frequencyFits || (memory && !range.contains(split))) {
         m_prompter.message(this,
                            QStringLiteral("The frequency is outside the range. \r\n\t")
                                + QLatin1String(range.text),
                            QStringLiteral("ERROR"), Prompter::Icon::Critical);
+        // The MHz box of the frequency at fault, ready to be typed over.
+        focusSelected(frequencyFits ? m_txtSP1 : m_txtFreq);
         return;
     }
 

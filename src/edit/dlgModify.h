@@ -66,6 +66,8 @@ private:
     void discardState();
     void setMemoryControlsVisible(bool visible);
     void focusFrequency();
+    // Focus to a box with its whole text selected, caret at the start.
+    void focusSelected(FrequencyEdit *box);
     void showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit, double value);
     void proposeChannel();
     // Mode .. Noise Blanker, the lists of columns 1-7.

@@ -7,12 +7,6 @@
 
 namespace {
 
-QString modelText(const CloneImage &image)
-{
-    return Vocabulary::modelName(image.modelVariantForFile())
-        + (image.ExtendedRange ? QStringLiteral(" (extended coverage)") : QString());
-}
-
 QString settingCaption(const SettingDescriptor &d)
 {
     // The tone list has no caption of its own on the settings page.
@@ -53,7 +47,7 @@ void compareRow(QStringList &out, const QString &who, const QStringList &headers
 
 QString ImageReport::show(const CloneImage &image)
 {
-    QString out = QStringLiteral("Model: %1\n\nSettings\n").arg(modelText(image));
+    QString out = QStringLiteral("Model: %1\n\nSettings\n").arg(model(image));
     TextTable settings;
     for (size_t i = 0; i < SettingsTable::all().size(); ++i)
         settings.addRow({QStringLiteral("  ") + settingCaption(SettingsTable::all()[i]), settingText(image, i)});
@@ -92,8 +86,8 @@ QString ImageReport::show(const CloneImage &image)
 QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
 {
     QStringList out;
-    if (modelText(a) != modelText(b))
-        out.append(QStringLiteral("Model: %1 -> %2").arg(modelText(a), modelText(b)));
+    if (model(a) != model(b))
+        out.append(QStringLiteral("Model: %1 -> %2").arg(model(a), model(b)));
 
     for (size_t i = 0; i < SettingsTable::all().size(); ++i) {
         if (a.SettingSelection[i] != b.SettingSelection[i])
@@ -121,4 +115,10 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
             compareRow(out, who, headers, rowA, rowB);
     }
     return out;
+}
+
+QString ImageReport::model(const CloneImage &image)
+{
+    return Vocabulary::modelName(image.modelVariantForFile())
+        + (image.ExtendedRange ? QStringLiteral(" (extended coverage)") : QString());
 }

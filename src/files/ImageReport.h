@@ -15,4 +15,6 @@ public:
     // One line per difference: model, each setting, each VFO field, each
     // channel field by grid label. Empty when the images are equal.
     static QStringList diff(const CloneImage &a, const CloneImage &b);
+    // The model and coverage: "QT-R70J (extended coverage)".
+    static QString model(const CloneImage &image);
 };

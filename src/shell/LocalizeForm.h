@@ -12,8 +12,8 @@ class LocalizeForm
 {
 public:
     static constexpr const char *TagProperty = "tag";
-    // Ids of the form's font name and size; the table has neither, so the
-    // font stays as designed unless a table carries them.
+    // Ids of the form's font name and size; the form keeps its designed
+    // font unless the table has both (the Japanese one has).
     static constexpr int FontNameId = 20;
     static constexpr int FontSizeId = 21;
 

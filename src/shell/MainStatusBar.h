@@ -12,9 +12,15 @@ class MainStatusBar : public QStatusBar
 {
     Q_OBJECT
 public:
+    // How long a passing text stays.
+    static constexpr int PassingTextMs = 5000;
+
     explicit MainStatusBar(QWidget *parent = nullptr);
 
     void setText(const QString &text);
+    // A text that clears itself after PassingTextMs unless another text
+    // has replaced it by then.
+    void setPassingText(const QString &text);
     QString text() const;
     QString dateText() const;
     QString timeText() const;
@@ -29,4 +35,5 @@ private:
     QLabel *m_date;
     QLabel *m_time;
     QTimer *m_clock;
+    QTimer *m_passing;
 };

@@ -13,6 +13,10 @@ struct Entry
 };
 
 constexpr Entry Entries[] = {
+    // The form's font (LocalizeForm): the proportional IPA P Gothic, which
+    // has Latin and Japanese, at the English window's size.
+    {20, "", "IPAPGothic"},
+    {21, "", "9"},
     {1000, "File(&F)", "ﾌｧｲﾙ(&F)"},
     {1001, "New(&N)", "新規作成(&N)"},
     {1002, "Open(&O)...", "開く(&O)..."},
@@ -85,7 +89,7 @@ StringTable StringTable::forSystem()
 
 bool StringTable::contains(int id) const
 {
-    return find(id) != nullptr;
+    return !text(id).isEmpty();
 }
 
 QString StringTable::text(int id) const

@@ -19,6 +19,7 @@ public:
     static StringTable forSystem();
 
     Language language() const { return m_language; }
+    // True when the id has a text in the table's language.
     bool contains(int id) const;
     // The text of an id; empty when the table has none.
     QString text(int id) const;

@@ -4,6 +4,7 @@
 #include "ChannelLabel.h"
 #include "CloneFile.h"
 #include "CsvExchange.h"
+#include "DesignedPlacement.h"
 #include "FileResult.h"
 #include "Icons.h"
 #include "LocalizeForm.h"
@@ -41,6 +42,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -146,6 +148,7 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     m_statusBar = new MainStatusBar(this);
     setStatusBar(m_statusBar);
     connectEngine();
+    m_placement = new DesignedPlacement(this, [this] { keepDesignedLayout(); }, [this] { releaseDesignedLayout(); });
 }
 
 frmMain::~frmMain() = default;
@@ -313,14 +316,21 @@ void frmMain::buildPages()
 
     auto *client = new QFrame(central);
     client->setFrameShape(QFrame::StyledPanel);
-    m_frames = new QStackedWidget(client);
+    // The pages scroll in a window smaller than designed.
+    auto *pageArea = new QScrollArea(client);
+    pageArea->setObjectName(QStringLiteral("PageArea"));
+    pageArea->setFrameShape(QFrame::NoFrame);
+    pageArea->setFocusPolicy(Qt::NoFocus);
+    pageArea->setWidgetResizable(true);
+    m_frames = new QStackedWidget;
     m_settingsPage = new SettingsPage(m_state, m_frames);
     m_memoryPage = new MemoryPage(m_state, m_frames);
     m_frames->addWidget(m_settingsPage);
     m_frames->addWidget(m_memoryPage);
+    pageArea->setWidget(m_frames);
     auto *clientLayout = new QVBoxLayout(client);
     clientLayout->setContentsMargins(2, 2, 2, 2);
-    clientLayout->addWidget(m_frames);
+    clientLayout->addWidget(pageArea);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -409,7 +419,7 @@ QMenu *frmMain::createPopupMenu()
 void frmMain::Form_Load()
 {
     LocalizeForm::apply(this, m_strings);
-    resize(Twips::toPixelsX(WindowWidthTwips, this), Twips::toPixelsY(WindowHeightTwips, this));
+    m_placement->open(QSize(Twips::toPixelsX(WindowWidthTwips, this), Twips::toPixelsY(WindowHeightTwips, this)));
     m_frames->setCurrentWidget(m_settingsPage);
 
     m_port.setPortNumber(m_portFile.read());
@@ -434,6 +444,27 @@ void frmMain::Form_Load()
     m_state.DataChanged = false;
     m_state.startHistory();
     showHistory();
+}
+
+void frmMain::keepDesignedLayout()
+{
+    // A page lays itself out when it is shown: the memory page is shown for
+    // a moment (nothing is painted meanwhile) so that its grid measures its
+    // rows at this size.
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *shown = m_frames->currentWidget();
+    m_frames->setCurrentWidget(m_memoryPage);
+    memoryGrid()->keepRowHeight();
+    m_frames->setCurrentWidget(shown);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    m_frames->setMinimumSize(m_frames->size());
+}
+
+void frmMain::releaseDesignedLayout()
+{
+    m_frames->setMinimumSize(0, 0);
+    memoryGrid()->releaseRowHeight();
 }
 
 dlgModify *frmMain::editDialog()
@@ -945,9 +976,10 @@ void frmMain::mnuReAll_Click()
     const Module1::Step step(m_state, QStringLiteral("Read ALL from the radio"));
     TransferOk = false;
     m_pagesFollowTransfer = true;
-    m_readingAll = true;
+    m_runningAll = true;
+    m_transferClock.start();
     const TransferResult result = m_engine->readAll();
-    m_readingAll = false;
+    m_runningAll = false;
     m_pagesFollowTransfer = false;
     if (result.ok())
         keepBackup(m_state.image(), BackupStore::Kind::All);
@@ -1008,12 +1040,16 @@ void frmMain::mnuWrAll_Click()
 {
     TransferOk = false;
     m_pagesFollowTransfer = true;
+    m_runningAll = true;
+    m_transferClock.start();
     m_engine->writeAll();
+    m_runningAll = false;
     m_pagesFollowTransfer = false;
 }
 
 void frmMain::runTransfer(Kind kind)
 {
+    m_transferClock.start();
     switch (kind) {
     case Kind::ReadMemory:
         m_engine->readMemory();
@@ -1080,7 +1116,10 @@ void frmMain::finishTransfer(Kind kind, const TransferResult &result)
     // A failure's message comes first; pointer, buttons and progress bar
     // are reset once it has been closed.
     if (result.ok()) {
-        m_statusBar->setText(QString());
+        if (m_writingChanges)
+            m_statusBar->setText(QString());
+        else
+            m_statusBar->setPassingText(doneText(kind));
         if (kind != Kind::AutoSelect)
             TransferOk = true;
     } else {
@@ -1102,12 +1141,31 @@ void frmMain::finishTransfer(Kind kind, const TransferResult &result)
     // What the radio holds now: the changes marked in the grid are measured from it.
     if (kind != Kind::AutoSelect)
         m_state.setBaseline(m_state.image());
-    if (!m_readingAll) {
+    if (!m_runningAll) {
         if (kind == Kind::ReadSettings)
             keepBackup(m_state.image(), BackupStore::Kind::Settings);
         else if (kind == Kind::ReadMemory)
             keepBackup(m_state.image(), BackupStore::Kind::Memory);
     }
+}
+
+QString frmMain::doneText(Kind kind) const
+{
+    const QString seconds = QString::number(double(m_transferClock.elapsed()) / 1000.0, 'f', 1);
+    const QString settings = m_runningAll ? QStringLiteral("settings and ") : QString();
+    switch (kind) {
+    case Kind::ReadMemory:
+        return QStringLiteral("Read %1%2 channels in %3 s").arg(settings).arg(Module1::ChannelCount).arg(seconds);
+    case Kind::WriteMemory:
+        return QStringLiteral("Wrote %1%2 channels in %3 s").arg(settings).arg(Module1::ChannelCount).arg(seconds);
+    case Kind::ReadSettings:
+        return QStringLiteral("Read settings");
+    case Kind::WriteSettings:
+        return QStringLiteral("Wrote settings");
+    case Kind::AutoSelect:
+        break;
+    }
+    return QStringLiteral("Radio model: ") + ImageReport::model(m_state.image());
 }
 
 void frmMain::resetTransferControls()

@@ -5,10 +5,12 @@
 #include "StringTable.h"
 #include "TransferEngine.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <functional>
 
+class DesignedPlacement;
 class FileResult;
 class MainStatusBar;
 class MemoryGrid;
@@ -186,10 +188,17 @@ private:
     // Write Changes' question: the changes one line each; true to go on.
     bool confirmChanges(const CloneImage &radio, const QList<int> &changed);
     void finishTransfer(TransferEngine::Kind kind, const TransferResult &result);
+    // What a transfer that ended normally did, for the status bar.
+    QString doneText(TransferEngine::Kind kind) const;
     // Every transfer button enabled, default pointer, progress bar hidden.
     void resetTransferControls();
     void showTransferStep(TransferEngine::Kind kind);
     void showChannelStep(int slot);
+
+    // The memory grid's row height and the page area's least size, as the
+    // window has them at its designed size; and letting go of them.
+    void keepDesignedLayout();
+    void releaseDesignedLayout();
 
     // What the window does when it closes.
     void Form_Unload();
@@ -205,11 +214,14 @@ private:
     bool m_transferRunning = false;
     // Read ALL and Write ALL show the page of each step as it starts.
     bool m_pagesFollowTransfer = false;
-    // Read ALL runs: its steps keep no backups of their own.
-    bool m_readingAll = false;
+    // Read ALL or Write ALL runs: its steps keep no backups of their own,
+    // and its last step tells what both did.
+    bool m_runningAll = false;
     bool m_writingChanges = false;
     BackupStore m_backups = BackupStore::forThisUser();
     TransferEngine::Kind m_runningKind = TransferEngine::Kind::ReadMemory;
+    // Since the transfer the user started began.
+    QElapsedTimer m_transferClock;
 
     QTabBar *m_tabStrip = nullptr;
     QStackedWidget *m_frames = nullptr;
@@ -227,6 +239,7 @@ private:
     // A transfer that changes the document runs as one undo step.
     bool m_transferStep = false;
 
+    DesignedPlacement *m_placement = nullptr;
     QTimer *m_timer1 = nullptr;
     int m_splashMinimumMs = SplashMinimumMs;
 

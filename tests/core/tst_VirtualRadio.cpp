@@ -427,6 +427,7 @@ void tst_VirtualRadio::factoryImageDecodes()
     QSet<QString> modes;
     int skipped = 0;
     int toned = 0;
+    int ownSplit = 0;
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         ChannelRow row;
         const DecodeResult decoded = ChannelCodec::DecodeChannel(recordDigits(image, MemoryMap::channelAddress(n)), row);
@@ -437,11 +438,17 @@ void tst_VirtualRadio::factoryImageDecodes()
         modes.insert(row.textAt(ChannelColumn::Mode));
         skipped += row.valueAt(ChannelColumn::Skip) != 0 ? 1 : 0;
         toned += row.textAt(ChannelColumn::Tone) != Vocabulary::text(ChannelColumn::Tone, 0) ? 1 : 0;
+        // A split the edit dialog accepts on every model (1.6 to 30 MHz).
+        const double split = row.valueAt(ChannelColumn::Split);
+        QVERIFY2(split >= 1600000 && split < 30000000, qPrintable(row.textAt(ChannelColumn::Split)));
+        ownSplit += split == row.valueAt(ChannelColumn::Frequency) ? 1 : 0;
     }
     QVERIFY(RadioImage::sampleSlots().size() >= 5 && RadioImage::sampleSlots().size() <= 8);
     QVERIFY(modes.size() >= 4);
     QCOMPARE(skipped, 1);
     QVERIFY(toned >= 1);
+    // All but the repeater split on their own frequency.
+    QCOMPARE(ownSplit, RadioImage::sampleSlots().size() - 1);
 }
 
 void tst_VirtualRadio::cloneFileRoundTrip_data()

@@ -1,14 +1,20 @@
 // The memory grid and the VFO grid as views of the document.
 
 #include "ChannelLabel.h"
+#include "MainWindowFixture.h"
 #include "MemoryGrid.h"
 #include "Module1.h"
 #include "VfoCodec.h"
 #include "VfoGrid.h"
 #include "Vocabulary.h"
+#include "frmMain.h"
 
 #include <QHeaderView>
+#include <QPushButton>
+#include <QTabBar>
 #include <QtTest>
+
+#include <numeric>
 
 class tst_Grids : public QObject
 {
@@ -22,6 +28,7 @@ private slots:
     void longTextsWidenTheirColumn_data();
     void longTextsWidenTheirColumn();
     void vfoGridFollowsTable();
+    void grownWindowShowsMoreRows();
 };
 
 void tst_Grids::rowLabels_data()
@@ -138,6 +145,52 @@ void tst_Grids::vfoGridFollowsTable()
     QCOMPARE(grid.cellText(0, 7), QStringLiteral("On"));
     QCOMPARE(grid.cellText(0, 1), QStringLiteral("LSB"));
     QCOMPARE(grid.model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("NB"));
+}
+
+void tst_Grids::grownWindowShowsMoreRows()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(frmMain::MemoryTab).center());
+    MemoryGrid *grid = w.memoryGrid();
+    const auto widths = [grid] {
+        QList<int> list;
+        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
+            list.append(grid->columnWidth(c));
+        return list;
+    };
+    QCOMPARE(grid->visibleRows(), MemoryGrid::WindowRows);
+    const int rowHeight = grid->rowHeight(0);
+    const QSize opened = w.size();
+    const QList<int> designed = widths();
+
+    w.resize(1280, 900);
+
+    QCOMPARE(grid->rowHeight(0), rowHeight);
+    QVERIFY2(grid->visibleRows() > MemoryGrid::WindowRows, qPrintable(QString::number(grid->visibleRows())));
+    QCOMPARE(grid->visibleRows(), grid->viewport()->height() / rowHeight);
+    // Frequency and Name share the spare width; the others keep theirs.
+    QList<int> grown = widths();
+    QCOMPARE(std::accumulate(grown.begin(), grown.end(), 0), grid->viewport()->width());
+    for (const ChannelColumn wide : {ChannelColumn::Frequency, ChannelColumn::Name}) {
+        QVERIFY(grown[int(wide)] > designed[int(wide)]);
+        grown[int(wide)] = designed[int(wide)];
+    }
+    QCOMPARE(grown, designed);
+
+    // Down keeps the current row in the grown window: at its bottom once
+    // the row has passed it.
+    const int window = grid->visibleRows();
+    for (int row = 1; row <= window + 2; ++row) {
+        QTest::mouseClick(f.button(QStringLiteral("Command4")), Qt::LeftButton);
+        QCOMPARE(grid->currentDataRow(), row);
+        QCOMPARE(grid->topRow(), qMax(0, row - (window - 1)));
+    }
+
+    // Back at the size it opened with, the columns give the width back.
+    w.resize(opened);
+    QCOMPARE(widths(), designed);
 }
 
 QTEST_MAIN(tst_Grids)

@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabBar>
 #include <QTimer>
@@ -64,6 +66,7 @@ private slots:
     void viewToggles();
     void printEntriesInert();
     void tabsSwitchPages();
+    void smallWindowScrollsPages();
     void statusBarShowsDateAndTime();
     void aboutOkHidesAndReopens();
     void portDialog();
@@ -140,6 +143,37 @@ void tst_Shell::tabsSwitchPages()
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     QVERIFY(w.settingsPage()->isVisible() && w.settingsPage()->isEnabled());
     QVERIFY(!w.memoryPage()->isEnabled());
+}
+
+void tst_Shell::smallWindowScrollsPages()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    const QStringList pageButtons[] = {
+        {"cmdAuto", "cmbRxData1", "cmbTxData1"},
+        {"cmbClear", "cmbClAll", "Command5", "Command4", "cmbInsert", "cmbDelete", "cmbRxData", "cmbTxData"},
+    };
+    QHash<QString, QSize> designed;
+    for (const QString &name : pageButtons[0] + pageButtons[1])
+        designed.insert(name, f.button(name)->size());
+
+    w.resize(480, 380);
+
+    auto *area = w.findChild<QScrollArea *>(QStringLiteral("PageArea"));
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    for (int tab : {frmMain::SettingsTab, frmMain::MemoryTab}) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        for (const QString &name : pageButtons[tab]) {
+            QPushButton *button = f.button(name);
+            QCOMPARE(button->size(), designed.value(name));
+            // Scrolled to, the whole button is in view.
+            area->ensureWidgetVisible(button, 0, 0);
+            const QRect inArea(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+            QVERIFY2(area->viewport()->rect().contains(inArea), qPrintable(name));
+        }
+    }
 }
 
 void tst_Shell::statusBarShowsDateAndTime()
@@ -323,6 +357,10 @@ void tst_Shell::localizedTexts()
     QCOMPARE(toolButton ? action->toolTip() : action->text(), text);
     // Texts outside the string table stay as designed.
     QCOMPARE(w.findChild<QPushButton *>(QStringLiteral("cmbRxData1"))->text(), QStringLiteral("Read Settings"));
+    // The Japanese window has a proportional font for Latin and Japanese.
+    QCOMPARE(w.font().family(),
+             language == Language::Japanese ? QStringLiteral("IPAPGothic") : QApplication::font().family());
+    QCOMPARE(w.font().pointSize(), QApplication::font().pointSize());
 }
 
 void tst_Shell::languageOfTheSystem_data()
@@ -352,7 +390,7 @@ void tst_Shell::localizeFormWalk_data()
     QTest::addColumn<QString>("tip");
     QTest::newRow("tag and tooltip ids") << "1016" << "1021" << "ﾊﾞｰｼﾞｮﾝ情報(&A)" << "ﾍﾙﾌﾟ";
     QTest::newRow("not numbers") << "About" << "a tip" << "designed" << "a tip";
-    QTest::newRow("no such id") << "9999" << "20" << "designed" << "20";
+    QTest::newRow("no such id") << "9999" << "22" << "designed" << "22";
     QTest::newRow("zero and negative") << "0" << "-1017" << "designed" << "-1017";
 }
 

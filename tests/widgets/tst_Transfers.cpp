@@ -204,7 +204,10 @@ void tst_Transfers::readMemory()
     QVERIFY(std::count_if(channels.begin(), channels.end(), [](const ChannelRow &row) { return row.inUse; }) > 0);
     verifyGridShowsTable(f);
     verifyIdle(f);
-    QCOMPARE(w.mainStatusBar()->text(), QString());
+    // The status bar tells what was done.
+    const QString done = w.mainStatusBar()->text();
+    QVERIFY2(QRegularExpression(QStringLiteral("^Read 604 channels in \\d+\\.\\d s$")).match(done).hasMatch(),
+             qPrintable(done));
     const QStringList commands = radio.commands();
     QCOMPARE(channelCommands(commands, QLatin1Char('R')), Module1::ChannelCount);
     QCOMPARE(commands.size(), Module1::ChannelCount + 1);
@@ -273,6 +276,7 @@ void tst_Transfers::readSettings()
     // Selections made by a read are no edit.
     QCOMPARE(f.state.DataChanged, false);
     verifyIdle(f);
+    QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Read settings"));
     QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R", "KV~F0400R", "KV~F0500R", "KV~E"}));
 }
 

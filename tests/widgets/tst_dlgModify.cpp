@@ -258,6 +258,9 @@ void tst_dlgModify::rangeCheck()
         QCOMPARE(h.accepted.count(), 0);
         QVERIFY(!edited.inUse);
         QCOMPARE(edited.textAt(ChannelColumn::Frequency), QString());
+        // The MHz box of the frequency at fault is ready to be typed over.
+        QCOMPARE(focusName(), QStringLiteral("txtFreq"));
+        QCOMPARE(h.box("txtFreq")->selectedText(), parts[0]);
     }
 }
 
@@ -294,6 +297,8 @@ void tst_dlgModify::badSplitStoresNothing()
     QCOMPARE(h.dialog.editedChannel(), ChannelRow());
     QCOMPARE(h.state.channel(row).inUse, used);
     QCOMPARE(stateSnapshot(h.state), before);
+    QCOMPARE(focusName(), QStringLiteral("txtSP1"));
+    QCOMPARE(h.box("txtSP1")->selectedText(), split[0]);
 }
 
 void tst_dlgModify::advance_data()

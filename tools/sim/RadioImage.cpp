@@ -9,7 +9,8 @@
 
 namespace {
 
-// A sample channel as the memory grid shows it.
+// A sample channel as the memory grid shows it. The split frequency is the
+// channel's own, as the edit dialog proposes it, but for the repeater.
 struct SampleChannel {
     int slot;
     std::uint32_t frequency;
@@ -26,13 +27,13 @@ struct SampleChannel {
 };
 
 const SampleChannel Samples[] = {
-    {0, 3700000, "LSB", "0", "Slow", "High", "Wide", "Off", "Off", 0, "NET80", false},
-    {1, 7074000, "USB", "0", "Fast", "High", "Wide", "Off", "Off", 0, "FT8-40", false},
-    {2, 10116000, "CWU", "0", "Fast", "S-Low", "Narrow", "Off", "Off", 0, "QRP30", false},
-    {12, 14230000, "USB", "+10", "Slow", "High", "Wide", "Off", "On", 0, "SSTV", true},
-    {199, 18130000, "USB", "-10", "Slow", "Low", "Wide", "Off", "Off", 0, "", false},
-    {200, 21060000, "CWL", "-20", "Fast", "Low", "Narrow", "Off", "On", 0, "QRP15", false},
-    {402, 27185000, "AM", "0", "Slow", "Low", "Wide", "Off", "On", 0, "CB19", false},
+    {0, 3700000, "LSB", "0", "Slow", "High", "Wide", "Off", "Off", 3700000, "NET80", false},
+    {1, 7074000, "USB", "0", "Fast", "High", "Wide", "Off", "Off", 7074000, "FT8-40", false},
+    {2, 10116000, "CWU", "0", "Fast", "S-Low", "Narrow", "Off", "Off", 10116000, "QRP30", false},
+    {12, 14230000, "USB", "+10", "Slow", "High", "Wide", "Off", "On", 14230000, "SSTV", true},
+    {199, 18130000, "USB", "-10", "Slow", "Low", "Wide", "Off", "Off", 18130000, "", false},
+    {200, 21060000, "CWL", "-20", "Fast", "Low", "Narrow", "Off", "On", 21060000, "QRP15", false},
+    {402, 27185000, "AM", "0", "Slow", "Low", "Wide", "Off", "On", 27185000, "CB19", false},
     {603, 29620000, "FM", "0", "Slow", "High", "Wide", "88.5Hz", "Off", 29520000, "RPT 10M", false},
 };
 
