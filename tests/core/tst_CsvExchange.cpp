@@ -1,6 +1,5 @@
 #include "ChannelCodec.h"
 #include "CloneFile.h"
-#include "ChannelClipboard.h"
 #include "CsvExchange.h"
 #include "NumericText.h"
 #include "RecordText.h"
@@ -71,8 +70,6 @@ private slots:
     void laterRecordOverwrites();
     void unreadableFile();
     void storedOnlyWhenARecordIs();
-    void pastedText_data();
-    void pastedText();
 };
 
 void tst_CsvExchange::numericValue_data()
@@ -331,39 +328,6 @@ void tst_CsvExchange::storedOnlyWhenARecordIs()
     const CsvExchange::ImportResult channel =
         CsvExchange::importBytes(csvRecord("MEMORY", "1", GoodValues).toUtf8(), image);
     QVERIFY(channel.stored());
-}
-
-void tst_CsvExchange::pastedText_data()
-{
-    // Each row is one pasted text; `read` lists per data line the name the
-    // row got, "-" for an empty row, "?" for a line that did not read.
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("read");
-    QTest::addColumn<QStringList>("problems");
-    const QString row = QStringLiteral("7.100.000\tCWU\t0\tFast\tHigh\tWide\tOff\tOff\t7.100.000\t");
-    QTest::newRow("grid columns, no header") << row + "qrp\t" << QStringList{"QRP"} << QStringList{};
-    QTest::newRow("label column, no header") << "A  5\t" + row + "X\tSkip" << QStringList{"X"} << QStringList{};
-    QTest::newRow("header, quoted cell") << "Channel\tFrequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tName\tSkip\r\n"
-                                            "0\t" + row + "\"Q\"\t\r\n" << QStringList{"Q"} << QStringList{};
-    QTest::newRow("empty row kept") << row + "A\n\t\t\n" + row + "B" << QStringList{"A", "-", "B"} << QStringList{};
-    QTest::newRow("bad skip") << row + "A\tYes" << QStringList{"?"}
-                              << QStringList{"Line 1: Skip \"Yes\" is not understood"};
-    QTest::newRow("bad frequency, control escaped") << "7,1\x01\tUSB" << QStringList{"?"}
-                                                    << QStringList{"Line 1: Frequency \"7,1\\x01\" is not understood"};
-    QTest::newRow("nothing") << "\r\n" << QStringList{} << QStringList{};
-}
-
-void tst_CsvExchange::pastedText()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, read);
-    QFETCH(QStringList, problems);
-    const ChannelClipboard::Paste paste = ChannelClipboard::read(text);
-    QStringList names;
-    for (const auto &row : paste.rows)
-        names.append(!row ? QStringLiteral("?") : row->inUse ? row->textAt(ChannelColumn::Name) : QStringLiteral("-"));
-    QCOMPARE(names, read);
-    QCOMPARE(paste.problems, problems);
 }
 
 QTEST_GUILESS_MAIN(tst_CsvExchange)

@@ -132,43 +132,27 @@ private slots:
 void tst_Module1::history()
 {
     Module1 document;
-    document.setChannel(9, sampleRow());
     const CloneImage start = document.image();
-    QList<QPair<int, int>> changed;
-    connect(&document, &Module1::channelsChanged, &document,
-            [&](int first, int last) { changed.append({first, last}); });
-
+    QList<QPair<int, int>> announced;
+    connect(&document, &Module1::channelsChanged, &document, [&](int first, int last) { announced.append({first, last}); });
     {
-        // Steps begun inside a step are part of it.
+        // Steps begun inside a step are part of it; one without a change is not kept.
         const Module1::Step outer(document, QStringLiteral("outer"));
         const Module1::Step inner(document, QStringLiteral("inner"));
-        document.clearChannel(9);
+        document.setChannel(9, sampleRow());
         document.setChannel(20, sampleRow());
-        document.setSetting(3, 2);
     }
+    Module1::Step(document, QStringLiteral("nothing"));
     const CloneImage done = document.image();
-    {
-        const Module1::Step nothing(document, QStringLiteral("nothing"));
-        document.setChannel(20, sampleRow());
-    }
     QCOMPARE(document.history().count(), 1);
     QCOMPARE(document.history().undoText(), QStringLiteral("outer"));
 
-    changed.clear();
+    announced.clear();
     document.undo();
-    QCOMPARE(imageSnapshot(document.image()), imageSnapshot(start));
-    QVERIFY(!document.DataChanged);
-    // Only the rows that changed are announced.
-    QCOMPARE(changed, (QList<QPair<int, int>>{{9, 20}}));
+    QVERIFY(document.image() == start);
+    QCOMPARE(announced, (QList<QPair<int, int>>{{9, 20}}));
     document.redo();
-    QCOMPARE(imageSnapshot(document.image()), imageSnapshot(done));
-    QVERIFY(document.DataChanged);
-
-    document.markSaved();
-    document.undo();
-    QVERIFY(document.DataChanged);
-    document.startHistory();
-    QVERIFY(!document.history().canUndo() && !document.history().canRedo());
+    QVERIFY(document.image() == done);
 }
 
 void tst_Module1::freshDocumentIsEmpty()

@@ -438,8 +438,7 @@ void tst_VirtualRadio::factoryImageDecodes()
         modes.insert(row.textAt(ChannelColumn::Mode));
         skipped += row.valueAt(ChannelColumn::Skip) != 0 ? 1 : 0;
         toned += row.textAt(ChannelColumn::Tone) != Vocabulary::text(ChannelColumn::Tone, 0) ? 1 : 0;
-        // A split the edit dialog accepts on every model (1.6 to 30 MHz).
-        const double split = row.valueAt(ChannelColumn::Split);
+        const double split = row.valueAt(ChannelColumn::Split);  // one the edit dialog accepts
         QVERIFY2(split >= 1600000 && split < 30000000, qPrintable(row.textAt(ChannelColumn::Split)));
         ownSplit += split == row.valueAt(ChannelColumn::Frequency) ? 1 : 0;
     }

@@ -149,29 +149,25 @@ void tst_Shell::smallWindowScrollsPages()
 {
     MainWindowFixture f;
     frmMain &w = f.load();
-    const QStringList pageButtons[] = {
-        {"cmdAuto", "cmbRxData1", "cmbTxData1"},
-        {"cmbClear", "cmbClAll", "Command5", "Command4", "cmbInsert", "cmbDelete", "cmbRxData", "cmbTxData"},
-    };
+    const QStringList pageButtons[] = {{"cmdAuto", "cmbRxData1", "cmbTxData1"},
+                                       {"cmbClear", "cmbClAll", "Command5", "Command4", "cmbInsert", "cmbDelete", "cmbRxData", "cmbTxData"}};
     QHash<QString, QSize> designed;
     for (const QString &name : pageButtons[0] + pageButtons[1])
         designed.insert(name, f.button(name)->size());
 
     w.resize(480, 380);
-
     auto *area = w.findChild<QScrollArea *>(QStringLiteral("PageArea"));
-    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
-    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0 && area->verticalScrollBar()->maximum() > 0);
     auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
     for (int tab : {frmMain::SettingsTab, frmMain::MemoryTab}) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
         for (const QString &name : pageButtons[tab]) {
+            // Each button keeps its size and comes whole into view when scrolled to.
             QPushButton *button = f.button(name);
             QCOMPARE(button->size(), designed.value(name));
-            // Scrolled to, the whole button is in view.
             area->ensureWidgetVisible(button, 0, 0);
-            const QRect inArea(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
-            QVERIFY2(area->viewport()->rect().contains(inArea), qPrintable(name));
+            QVERIFY2(area->viewport()->rect().contains(QRect(button->mapTo(area->viewport(), QPoint()), button->size())),
+                     qPrintable(name));
         }
     }
 }
