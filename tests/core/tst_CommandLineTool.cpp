@@ -349,17 +349,8 @@ void tst_CommandLineTool::help_data()
     QTest::addColumn<bool>("onError"); // the text goes to the error stream
     QTest::addColumn<QString>("firstLine");
     QTest::newRow("tool") << QStringList{"--help"} << 0 << false << "Usage: qtr70 COMMAND [OPTIONS]";
-    QTest::newRow("read") << QStringList{"read", "--help"} << 0 << false << "Usage: qtr70 read [options]";
-    QTest::newRow("write") << QStringList{"write", "-h"} << 0 << false << "Usage: qtr70 write [options] FILE.R70";
-    QTest::newRow("identify") << QStringList{"identify", "--help"} << 0 << false
-                              << "Usage: qtr70 identify [options]";
-    QTest::newRow("show") << QStringList{"show", "--help"} << 0 << false << "Usage: qtr70 show [options] FILE.R70";
-    QTest::newRow("diff") << QStringList{"diff", "--help"} << 0 << false
-                          << "Usage: qtr70 diff [options] A.R70 B.R70";
-    QTest::newRow("export-csv") << QStringList{"export-csv", "--help"} << 0 << false
-                                << "Usage: qtr70 export-csv [options] FILE.R70";
-    QTest::newRow("import-csv") << QStringList{"import-csv", "--help"} << 0 << false
-                                << "Usage: qtr70 import-csv [options] FILE.R70 IN.csv";
+    QTest::newRow("a command's own help") << QStringList{"write", "-h"} << 0 << false
+                                          << "Usage: qtr70 write [options] FILE.R70";
     QTest::newRow("unknown option") << QStringList{"read", "--bogus"} << 2 << true << "Unknown option 'bogus'.";
     QTest::newRow("no command") << QStringList() << 2 << true << "qtr70: no command given";
 }

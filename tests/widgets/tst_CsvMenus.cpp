@@ -89,15 +89,6 @@ frmMain &windowWithCloneFile(MainWindowFixture &f)
     return w;
 }
 
-QStringList gridRow(const QTableView *grid, int row)
-{
-    const QAbstractItemModel *model = grid->model();
-    QStringList texts;
-    for (int c = 0; c < model->columnCount(); ++c)
-        texts.append(model->data(model->index(row, c)).toString());
-    return texts;
-}
-
 // Which channel slots are in use.
 QList<bool> slotsInUse(const CloneImage &image)
 {

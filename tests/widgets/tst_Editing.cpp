@@ -46,12 +46,6 @@ const QString ClearAllText =
 // Should a step inside the dialog go astray, its modal loop still ends.
 constexpr int StuckDialogMs = 10000;
 
-void selectTab(frmMain &w, int tab)
-{
-    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
-}
-
 // The window on its memory page, loaded and shown.
 frmMain &memoryWindow(MainWindowFixture &f)
 {
@@ -112,16 +106,6 @@ void fillChannels(Module1 &state)
         row.textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(r);
         state.setChannel(r, row);
     }
-}
-
-// The texts a grid row shows.
-QStringList gridRow(const QTableView *grid, int row)
-{
-    QStringList texts;
-    const QAbstractItemModel *model = grid->model();
-    for (int c = 0; c < model->columnCount(); ++c)
-        texts.append(model->index(row, c).data().toString());
-    return texts;
 }
 
 int currentRow(const QTableView *grid)

@@ -11,7 +11,6 @@
 
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTabBar>
 #include <QtTest>
 
 #include <numeric>
@@ -151,8 +150,7 @@ void tst_Grids::grownWindowShowsMoreRows()
 {
     MainWindowFixture f;
     frmMain &w = f.load();
-    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(frmMain::MemoryTab).center());
+    selectTab(w, frmMain::MemoryTab);
     MemoryGrid *grid = w.memoryGrid();
     const auto widths = [grid] {
         QList<int> list;

@@ -158,9 +158,8 @@ void tst_Shell::smallWindowScrollsPages()
     w.resize(480, 380);
     auto *area = w.findChild<QScrollArea *>(QStringLiteral("PageArea"));
     QVERIFY(area->horizontalScrollBar()->maximum() > 0 && area->verticalScrollBar()->maximum() > 0);
-    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
     for (int tab : {frmMain::SettingsTab, frmMain::MemoryTab}) {
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        selectTab(w, tab);
         for (const QString &name : pageButtons[tab]) {
             // Each button keeps its size and comes whole into view when scrolled to.
             QPushButton *button = f.button(name);

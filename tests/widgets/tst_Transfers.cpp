@@ -65,12 +65,6 @@ private:
     QString m_save;
 };
 
-void selectTab(frmMain &w, int tab)
-{
-    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
-}
-
 // Starts a transfer the way a user does: a menu entry, or a button on its
 // page. Returns when the transfer has ended.
 void start(MainWindowFixture &f, const QString &trigger)

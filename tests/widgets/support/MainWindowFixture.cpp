@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
+#include <QTableView>
 #include <QTest>
 
 MainWindowFixture::MainWindowFixture(StringTable::Language language)
@@ -96,4 +98,19 @@ QString MainWindowFixture::vfoCell(int row, int column) const
 {
     const auto *grid = m_window->findChild<VfoGrid *>(QStringLiteral("MSFlexGrid2"));
     return grid->cellText(row, column);
+}
+
+void selectTab(frmMain &w, int tab)
+{
+    auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+}
+
+QStringList gridRow(const QTableView *grid, int row)
+{
+    const QAbstractItemModel *model = grid->model();
+    QStringList texts;
+    for (int c = 0; c < model->columnCount(); ++c)
+        texts.append(model->data(model->index(row, c)).toString());
+    return texts;
 }

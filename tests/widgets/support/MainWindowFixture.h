@@ -5,6 +5,7 @@
 #include "SerialRadioPort.h"
 #include "StringTable.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -12,7 +13,13 @@
 class QAction;
 class QComboBox;
 class QPushButton;
+class QTableView;
 class frmMain;
+
+// Clicks tab `tab` of the window's tab strip, as a user does.
+void selectTab(frmMain &w, int tab);
+// The texts grid row `row` shows, column by column.
+QStringList gridRow(const QTableView *grid, int row);
 
 // A main window as start-up builds it, on a fresh document: scripted
 // prompts, a serial port (useDevice() points port 1 at a device, such as
