@@ -783,8 +783,6 @@ void frmMain::showHistory()
 
 void frmMain::mnuCopy_Click()
 {
-    if (selectedTab() != MemoryTab)
-        return;
     const QList<int> rows = memoryGrid()->selectedDataRows();
     QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_state.image(), rows));
     m_statusBar->setText(QStringLiteral("Copied ") + channelsNamed(rows));
@@ -792,18 +790,14 @@ void frmMain::mnuCopy_Click()
 
 void frmMain::mnuCut_Click()
 {
-    if (selectedTab() != MemoryTab)
-        return;
+    mnuCopy_Click();
     const QList<int> rows = memoryGrid()->selectedDataRows();
-    QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_state.image(), rows));
     clearChannels(rows, QStringLiteral("Cut "));
     m_statusBar->setText(QStringLiteral("Cut ") + channelsNamed(rows));
 }
 
 void frmMain::mnuPaste_Click()
 {
-    if (selectedTab() != MemoryTab)
-        return;
     const ChannelClipboard::Paste paste = ChannelClipboard::read(QGuiApplication::clipboard()->text());
     if (paste.rows.isEmpty()) {
         m_statusBar->setText(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));

@@ -234,7 +234,7 @@ private:
     QAction *m_viewStatusBar = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
-    // Cut, Copy and Paste act on the memory page only.
+    // Cut, Copy and Paste: enabled on the memory page only.
     QList<QAction *> m_clipboardEntries;
     // A transfer that changes the document runs as one undo step.
     bool m_transferStep = false;
