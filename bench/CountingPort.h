@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadioPort.h"
+#include "link/RadioPort.h"
 
 // Passes everything through to another port and counts the characters
 // that cross the wire in each direction.

@@ -1,7 +1,7 @@
 #include "TransferBench.h"
 
 #include "CountingPort.h"
-#include "TransferResult.h"
+#include "link/TransferResult.h"
 
 #include <QElapsedTimer>
 

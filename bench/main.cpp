@@ -5,16 +5,17 @@
 // Changes of a few records beside the full Write ALL.
 
 #include "CountingPort.h"
-#include "DesktopPrompter.h"
-#include "Module1.h"
-#include "PortFile.h"
-#include "SerialRadioPort.h"
-#include "SettingsTable.h"
+#include "app/Module1.h"
+#include "codec/SettingsTable.h"
+#include "link/PortFile.h"
+#include "link/SerialRadioPort.h"
+#include "shell/DesktopPrompter.h"
 #include "SimProcess.h"
-#include "StringTable.h"
+#include "shell/StringTable.h"
 #include "TransferBench.h"
-#include "TransferEngine.h"
-#include "frmMain.h"
+#include "link/TransferEngine.h"
+#include "session/RadioSession.h"
+#include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QAction>
@@ -102,7 +103,8 @@ int main(int argc, char *argv[])
     SerialRadioPort serial;
     serial.setDevicePath(sim.devicePath());
     CountingPort port(serial);
-    TransferEngine engine(state, port);
+    TransferEngine engine(port);
+    CloneImage image = state.image();
     const int pauseMs = TransferEngine::DefaultPauseMs;
     bool ok = true;
     const auto run = [&](const QString &name, int pauses, const std::function<TransferResult()> &transfer) {
@@ -113,8 +115,12 @@ int main(int argc, char *argv[])
     };
 
     print(QStringLiteral("Virtual radio on %1, paced at 9600 baud").arg(sim.devicePath()));
-    run(QStringLiteral("Read Memory "), ReadMemoryPauses, [&] { return engine.readMemory(); });
-    run(QStringLiteral("Write Memory"), WriteMemoryPauses, [&] { return engine.writeMemory(); });
+    run(QStringLiteral("Read Memory "), ReadMemoryPauses, [&] {
+        const TransferEngine::Transfer read = engine.readMemory(image);
+        image = read.image;
+        return read.result;
+    });
+    run(QStringLiteral("Write Memory"), WriteMemoryPauses, [&] { return engine.writeMemory(image).result; });
 
     {
         // The same read through the desktop program's window.
@@ -127,25 +133,30 @@ int main(int argc, char *argv[])
 
     // Write Changes of five channels and one settings record, beside the
     // full Write ALL of the same image.
-    const TransferResult read = engine.readAll();
-    CloneImage changed = state.image();
+    const TransferEngine::Transfer read = engine.readAll(image);
+    CloneImage changed = read.image;
     for (int n : ChangedSlots) {
         ChannelRow row = changed.Channels.at(n);
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = 7100000 + 1000 * n;
         changed.Channels[n] = row;
     }
-    const int beep = SettingsTable::indexOf(QStringLiteral("cmbBeep"));
-    changed.SettingSelection[size_t(beep)] = 1 - changed.SettingSelection[size_t(beep)];
+    const size_t beep = size_t(SettingsTable::index(SettingId::Beep));
+    changed.SettingSelection[beep] = 1 - changed.SettingSelection[beep];
     state.setImage(changed);
+    // Write Changes as both programs run it: through the session, which
+    // keeps what the radio held as a backup first.
+    QTemporaryDir backups;
+    RadioSession session(state, port);
+    session.setBackupStore(BackupStore(backups.path()));
     const TransferBench::Figures changes = run(
         QStringLiteral("Write Changes, 5 channels + 1 settings record"), writeChangesPauses(int(ChangedSlots.size())),
-        [&] { return engine.writeChanges([](const CloneImage &, const QList<int> &) { return true; }); });
+        [&] { return session.writeChanges([](const ChangesQuestion &) { return true; }).transfer; });
     const TransferBench::Figures all = run(QStringLiteral("Write ALL"), WriteSettingsPauses + WriteMemoryPauses,
-                                           [&] { return engine.writeAll(); });
+                                           [&] { return session.engine().writeAll(changed).result; });
     if (all.seconds > 0)
         print(QStringLiteral("Write Changes / Write ALL: %1").arg(changes.seconds / all.seconds, 0, 'f', 3));
 
     sim.stop();
-    return read.ok() && ok ? 0 : 1;
+    return read.result.ok() && ok ? 0 : 1;
 }

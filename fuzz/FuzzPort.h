@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadioPort.h"
+#include "link/RadioPort.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #include "FuzzState.h"
 
-#include "ChannelCodec.h"
+#include "codec/ChannelCodec.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CloneImage.h"
+#include "codec/CloneImage.h"
 
 // Shared by the fuzz targets: an image like the program's after New with a
 // few channels, and a hard stop on a broken invariant.

@@ -1,7 +1,7 @@
 // Pasting arbitrary text as channel rows. Every data line gives one entry
 // or one named problem, never more rows than there are slots, and what was
 // read copies and reads back to the same rows.
-#include "ChannelClipboard.h"
+#include "files/ChannelClipboard.h"
 #include "FuzzState.h"
 
 #include <QByteArray>
@@ -10,7 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const ChannelClipboard::Paste paste = ChannelClipboard::read(text);
+    const ChannelRules rules(Vocabulary::ModelE, true);
+    const ChannelClipboard::Paste paste = ChannelClipboard::read(text, rules);
     FUZZ_CHECK(paste.rows.size() <= ChannelClipboard::MaxRows);
     FUZZ_CHECK(paste.linesLeftOver >= 0);
 
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(failed == paste.problems.size());
     FUZZ_CHECK(FuzzState::sizesIntact(image));
 
-    const ChannelClipboard::Paste again = ChannelClipboard::read(ChannelClipboard::copyText(image, stored));
+    const ChannelClipboard::Paste again = ChannelClipboard::read(ChannelClipboard::copyText(image, stored), rules);
     FUZZ_CHECK(again.problems.isEmpty());
     FUZZ_CHECK(again.rows.size() == stored.size());
     for (int k = 0; k < stored.size(); ++k)

@@ -1,7 +1,7 @@
 // Clone file loading from arbitrary bytes, through the streaming reader. A
 // refused file leaves the image exactly as it was; an accepted one saves and
 // loads back to the same image.
-#include "CloneFile.h"
+#include "files/CloneFile.h"
 #include "FuzzState.h"
 
 #include <QBuffer>

@@ -1,7 +1,9 @@
 // CSV import from arbitrary bytes, streamed from a device. The tables keep
 // their sizes, a text that stores nothing changes no row, and what was
-// imported exports and imports back to the same rows.
-#include "CsvExchange.h"
+// imported exports and imports back to the same rows (a row the radio's
+// rules refuse on the way back, one the sample held before, is named and
+// keeps its contents).
+#include "files/CsvExchange.h"
 #include "FuzzState.h"
 
 #include <QBuffer>
@@ -24,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const CsvExchange::ImportResult second =
         CsvExchange::importBytes(CsvExchange::exportBytes(result.image), result.image);
-    FUZZ_CHECK(second.dropped == 0);
+    FUZZ_CHECK(second.dropped == second.refused.size());
     FUZZ_CHECK(second.image == result.image);
     return 0;
 }

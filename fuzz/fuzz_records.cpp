@@ -1,10 +1,10 @@
 // The three record decoders on arbitrary text. A refused record changes
 // nothing; an accepted one encodes to a record that decodes to the same row
 // and encodes to the same text again.
-#include "ChannelCodec.h"
+#include "codec/ChannelCodec.h"
 #include "FuzzState.h"
-#include "SettingsCodec.h"
-#include "VfoCodec.h"
+#include "codec/SettingsCodec.h"
+#include "codec/VfoCodec.h"
 
 #include <QByteArray>
 

@@ -2,14 +2,14 @@
 // and a settings read. Each command accepts exactly the replies of its
 // form; a settings read keeps the settings lines and selections in step,
 // and a failed one leaves the VFO rows as they were.
-#include "BlockCommands.h"
+#include "link/BlockCommands.h"
 #include "FuzzPort.h"
 #include "FuzzState.h"
-#include "LineExchange.h"
-#include "MemoryMap.h"
-#include "Module1.h"
-#include "SettingsCodec.h"
-#include "TransferEngine.h"
+#include "app/Module1.h"
+#include "codec/MemoryMap.h"
+#include "codec/SettingsCodec.h"
+#include "link/LineExchange.h"
+#include "link/TransferEngine.h"
 
 #include <QCoreApplication>
 
@@ -74,14 +74,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         break;
     }
     default: {
-        Module1 state;
-        state.setImage(base);
-        TransferEngine engine(state, port);
+        TransferEngine engine(port);
         engine.exchange().setReplyTimeoutMs(0);
         engine.exchange().setEndPauseMs(0);
         engine.setPauseMs(0);
-        const TransferResult result = engine.readSettings();
-        const CloneImage &image = state.image();
+        const TransferEngine::Transfer transfer = engine.readSettings(base);
+        const TransferResult &result = transfer.result;
+        const CloneImage &image = transfer.image;
         FUZZ_CHECK(FuzzState::sizesIntact(image));
         FUZZ_CHECK(!engine.isBusy());
         // The settings lines and the selections always stand for each other.

@@ -1,4 +1,4 @@
-#include "ImagePatch.h"
+#include "app/ImagePatch.h"
 
 ImagePatch ImagePatch::between(const CloneImage &from, const CloneImage &to)
 {

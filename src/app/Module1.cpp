@@ -1,9 +1,11 @@
-#include "Module1.h"
+#include "app/Module1.h"
 
-#include "ChannelCodec.h"
-#include "ImagePatch.h"
-#include "SettingsCodec.h"
-#include "UndoStep.h"
+#include "app/ImagePatch.h"
+#include "app/UndoStep.h"
+
+#include <algorithm>
+#include "codec/ChannelCodec.h"
+#include "codec/SettingsCodec.h"
 
 Module1::Module1(QObject *parent)
     : QObject(parent)
@@ -78,12 +80,21 @@ void Module1::setImage(const CloneImage &image)
     emit channelsChanged(0, ChannelCount - 1);
 }
 
-void Module1::beginStep(const QString &text)
+void Module1::beginStep(const QString &text, StepKind kind)
 {
     if (m_stepDepth++ == 0) {
         m_stepText = text;
+        m_stepKind = kind;
         m_stepStart = m_image;
+    } else if (kind == StepKind::Touch) {
+        m_stepKind = kind;
     }
+}
+
+void Module1::touchStep()
+{
+    if (m_stepDepth > 0)
+        m_stepKind = StepKind::Touch;
 }
 
 void Module1::endStep()
@@ -91,9 +102,36 @@ void Module1::endStep()
     if (m_stepDepth == 0 || --m_stepDepth > 0)
         return;
     ImagePatch redo = ImagePatch::between(m_stepStart, m_image);
-    if (!redo.isEmpty())
-        m_history.push(new UndoStep(*this, m_stepText, ImagePatch::between(m_image, m_stepStart), std::move(redo)));
+    const bool edit = m_stepKind != StepKind::Transfer;
+    if (redo.isEmpty()) {
+        if (m_stepKind == StepKind::Touch)
+            m_touched = true;  // the one mark beside the history
+    } else {
+        m_history.push(new UndoStep(*this, m_stepText, ImagePatch::between(m_image, m_stepStart), std::move(redo), edit));
+    }
     m_stepStart = CloneImage();
+}
+
+bool Module1::DataChanged() const
+{
+    if (m_touched)
+        return true;
+    const int clean = m_history.cleanIndex();
+    if (clean < 0)
+        return true;  // the saved state has left the history
+    // Unchanged when only reads from the radio lie between the saved state
+    // and now.
+    for (int i = std::min(clean, m_history.index()); i < std::max(clean, m_history.index()); ++i) {
+        const auto *step = dynamic_cast<const UndoStep *>(m_history.command(i));
+        if (!step || step->isEdit())
+            return true;
+    }
+    return false;
+}
+
+void Module1::markTouched()
+{
+    const Step step(*this, QString(), StepKind::Touch);
 }
 
 void Module1::apply(const ImagePatch &patch)
@@ -126,23 +164,25 @@ void Module1::apply(const ImagePatch &patch)
 
 void Module1::undo()
 {
+    m_touched = false;
     m_history.undo();
-    DataChanged = !m_history.isClean();
 }
 
 void Module1::redo()
 {
+    m_touched = false;
     m_history.redo();
-    DataChanged = !m_history.isClean();
 }
 
 void Module1::startHistory()
 {
+    m_touched = false;
     m_history.clear();
 }
 
 void Module1::markSaved()
 {
+    m_touched = false;
     m_history.setClean();
 }
 

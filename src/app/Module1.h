@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CloneImage.h"
+#include "codec/CloneImage.h"
 
 #include <QObject>
 #include <QString>
@@ -13,17 +13,23 @@ class ImagePatch;
 // the clone file it belongs to, and the clone file named on the command
 // line. Every change to the image goes through here, and each says which
 // part changed, so the views follow without being told by the code that
-// made the change. Nothing here sets DataChanged on its own: the caller
-// knows whether a change is an edit.
+// made the change.
 //
 // The edit history: a change made between beginStep() and endStep() (a
 // dialog's OK, a clear, a paste, a read from the radio) becomes one step of
-// the undo stack, holding only the parts that changed. Undoing back to the
-// state last saved clears DataChanged; any other undo or redo sets it.
+// the undo stack, holding only the parts that changed. Whether there are
+// unsaved changes (DataChanged) follows from the history: the image is
+// unchanged at the state last saved, opened or begun anew. What the
+// steps are decides the rest: an edit that changed something moves away
+// from that state; a touch (OK in the edit dialog, a click on the model
+// option) counts as a change even when nothing changed; a transfer from
+// the radio leaves the state as it was.
 class Module1 : public QObject
 {
     Q_OBJECT
 public:
+    enum class StepKind { Edit, Touch, Transfer };
+
     static constexpr int ChannelCount = CloneImage::ChannelCount;
     // Steps kept; the oldest go first.
     static constexpr int HistoryLimit = 100;
@@ -32,7 +38,10 @@ public:
     class Step
     {
     public:
-        Step(Module1 &document, const QString &text) : m_document(document) { m_document.beginStep(text); }
+        Step(Module1 &document, const QString &text, StepKind kind = StepKind::Edit) : m_document(document)
+        {
+            m_document.beginStep(text, kind);
+        }
         ~Step() { m_document.endStep(); }
         Step(const Step &) = delete;
         Step &operator=(const Step &) = delete;
@@ -68,20 +77,29 @@ public:
     // part's signal.
     void setImage(const CloneImage &image);
 
-    // Starts a step named `text`; steps begun inside it are part of it.
-    void beginStep(const QString &text);
+    // Starts a step named `text`; steps begun inside it are part of it (the
+    // outermost names the step and says its kind).
+    void beginStep(const QString &text, StepKind kind = StepKind::Edit);
+    // The running step counts as an edit even when it changes nothing.
+    void touchStep();
     // Ends the step; one that changed nothing is not kept.
     void endStep();
+    // An edit that changed nothing: unsaved changes from now on.
+    void markTouched();
     // The parts a patch names; each part's signal.
     void apply(const ImagePatch &patch);
     QUndoStack &history() { return m_history; }
-    // Undo or redo one step; DataChanged follows the saved state.
+    // Undo or redo one step.
     void undo();
     void redo();
     // An empty history at the saved state (New, a file opened).
     void startHistory();
     // The image now is the one saved.
     void markSaved();
+    // Unsaved changes: an edit lies between the state last saved, opened
+    // or begun and now (reads from the radio are no edits), or an edit
+    // touched the image without changing it.
+    bool DataChanged() const;
 
     // The image last read from or written to the radio, or last opened:
     // what the radio is taken to hold. Rows that differ from it are the
@@ -96,8 +114,6 @@ public:
     // double quotes are removed only when both are there.
     static QString CommandLineFileFrom(const QStringList &arguments);
 
-    // Unsaved changes.
-    bool DataChanged = false;
     // Full path of the clone file last loaded or saved; empty when none.
     QString CurrentFileName;
     // The clone file named on the command line; empty when none.
@@ -116,5 +132,8 @@ private:
     QUndoStack m_history;
     int m_stepDepth = 0;
     QString m_stepText;
+    StepKind m_stepKind = StepKind::Edit;
     CloneImage m_stepStart;
+    // An edit changed nothing the history could tell (see StepKind::Touch).
+    bool m_touched = false;
 };

@@ -1,9 +1,9 @@
-#include "UndoStep.h"
+#include "app/UndoStep.h"
 
-#include "Module1.h"
+#include "app/Module1.h"
 
-UndoStep::UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo)
-    : QUndoCommand(text), m_document(document), m_undo(std::move(undo)), m_redo(std::move(redo))
+UndoStep::UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo, bool edit)
+    : QUndoCommand(text), m_document(document), m_undo(std::move(undo)), m_redo(std::move(redo)), m_edit(edit)
 {
 }
 

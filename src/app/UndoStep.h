@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ImagePatch.h"
+#include "app/ImagePatch.h"
 
 #include <QUndoCommand>
 
@@ -12,7 +12,10 @@ class Module1;
 class UndoStep : public QUndoCommand
 {
 public:
-    UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo);
+    // `edit`: the step is an edit (a read from the radio is none).
+    UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo, bool edit);
+
+    bool isEdit() const { return m_edit; }
 
     void undo() override;
     void redo() override;
@@ -22,4 +25,5 @@ private:
     ImagePatch m_undo;
     ImagePatch m_redo;
     bool m_done = true;
+    bool m_edit = true;
 };

@@ -1,6 +1,6 @@
-#include "ChannelCodec.h"
+#include "codec/ChannelCodec.h"
 
-#include "Frequency.h"
+#include "codec/Frequency.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChannelRow.h"
-#include "DecodeResult.h"
-#include "RecordText.h"
+#include "codec/ChannelRow.h"
+#include "codec/DecodeResult.h"
+#include "codec/RecordText.h"
 
 #include <QChar>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ChannelLabel.h"
+#include "codec/ChannelLabel.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Vocabulary.h"
+#include "codec/Vocabulary.h"
 
 #include <QString>
 

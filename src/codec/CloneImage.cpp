@@ -1,7 +1,7 @@
-#include "CloneImage.h"
+#include "codec/CloneImage.h"
 
-#include "SettingsCodec.h"
-#include "VfoCodec.h"
+#include "codec/SettingsCodec.h"
+#include "codec/VfoCodec.h"
 
 CloneImage::CloneImage()
     : Channels(ChannelCount)

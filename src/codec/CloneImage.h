@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ChannelRow.h"
-#include "SettingsTable.h"
-#include "VfoRow.h"
-#include "Vocabulary.h"
+#include "codec/ChannelRow.h"
+#include "codec/SettingsTable.h"
+#include "codec/VfoRow.h"
+#include "codec/Vocabulary.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Frequency.h"
+#include "codec/Frequency.h"
 
 #include <cmath>
 #include <limits>

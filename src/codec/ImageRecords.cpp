@@ -1,9 +1,9 @@
-#include "ImageRecords.h"
+#include "codec/ImageRecords.h"
 
-#include "ChannelCodec.h"
-#include "MemoryMap.h"
-#include "SettingsCodec.h"
-#include "VfoCodec.h"
+#include "codec/ChannelCodec.h"
+#include "codec/MemoryMap.h"
+#include "codec/SettingsCodec.h"
+#include "codec/VfoCodec.h"
 
 QList<ImageRecords::Entry> ImageRecords::of(const CloneImage &image)
 {

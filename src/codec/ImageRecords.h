@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CloneImage.h"
+#include "codec/CloneImage.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "MemoryMap.h"
+#include "codec/MemoryMap.h"
 
 QString MemoryMap::addressText(int address)
 {

@@ -1,4 +1,4 @@
-#include "RecordText.h"
+#include "codec/RecordText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SafeText.h"
+#include "codec/SafeText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "SettingsCodec.h"
+#include "codec/SettingsCodec.h"
 
-#include "RecordText.h"
-#include "SettingsTable.h"
+#include "codec/RecordText.h"
+#include "codec/SettingsTable.h"
 
 namespace {
 
@@ -34,9 +34,9 @@ DecodeResult SettingsCodec::DecodeSettings(const QString &line1, const QString &
 {
     Record lines[2];
     if (!RecordText::split(line1, lines[0]))
-        return DecodeResult::failure(QStringLiteral("SettingsLine1"));
+        return DecodeResult::failure(QStringLiteral("first settings record"));
     if (!RecordText::split(line2, lines[1]))
-        return DecodeResult::failure(QStringLiteral("SettingsLine2"));
+        return DecodeResult::failure(QStringLiteral("second settings record"));
 
     SettingSelections decoded = selections;
     const auto &table = SettingsTable::all();
@@ -44,7 +44,7 @@ DecodeResult SettingsCodec::DecodeSettings(const QString &line1, const QString &
         const SettingDescriptor &d = table[i];
         const int position = positionFromByte(d, lines[d.record - 1][size_t(d.byte)]);
         if (position >= d.items.size())
-            return DecodeResult::failure(d.control);
+            return DecodeResult::failure(d.caption);
         decoded[i] = position;
     }
     selections = decoded;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DecodeResult.h"
-#include "SettingsTable.h"
+#include "codec/DecodeResult.h"
+#include "codec/SettingsTable.h"
 
 #include <QString>
 

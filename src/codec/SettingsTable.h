@@ -6,7 +6,16 @@
 #include <array>
 #include <vector>
 
-// One set-mode setting: the list that shows it and the byte that holds it.
+// The set-mode settings, in decoding order (the order of the settings
+// descriptor table: an id's number is its place there).
+enum class SettingId {
+    Rit, Wpm, KeyLock, SsbStep, AmStep, FmStep, MemoryProtection, MemoryAccess,
+    ScanTime, Dimmer, Beep, AutoSsb, TxitEnable, ElectronicKeyer, KeyPaddle, SideTone,
+    BreakIn, Tone, Compressor, PttLock, AutoPowerOff, Split, ScanType, SearchRange,
+    ScanSkip, AutoAgc, KeyRatio, UpDownKey, FuncKeyResume, DialMode, Vox, DataVox,
+};
+
+// One set-mode setting: what it is called and the byte that holds it.
 struct SettingDescriptor
 {
     // How the list position sits in its byte.
@@ -17,8 +26,8 @@ struct SettingDescriptor
         Low7,   // the byte modulo 128 (tone)
     };
 
-    QString control;   // objectName of the list ("cmbWPM")
-    QString caption;   // caption beside it; empty for cmbTone
+    SettingId id;
+    QString caption;   // "Key Speed(WPM)"; the tone list shows none on the page
     QStringList items; // position 0 first
     int record;        // 1: settings record 1 (0300h), 2: record 2 (0320h)
     int byte;          // 0..31
@@ -30,19 +39,19 @@ struct SettingDescriptor
 // The selected position of each set-mode list, in descriptor order.
 using SettingSelections = std::array<int, 32>;
 
-// The 32 set-mode settings, in decoding order. The settings codec and the
-// settings page are both driven by this table.
+// The 32 set-mode settings, in decoding order. The settings codec, the
+// settings page and the reports are all driven by this table.
 class SettingsTable
 {
 public:
     static constexpr int Count = 32;
 
     static const std::vector<SettingDescriptor> &all();
-    // Index of a control in all(); -1 when unknown.
-    static int indexOf(const QString &control);
-    // The settings page's three columns of captioned lists, top to bottom
-    // (every setting but the uncaptioned tone list).
-    static const std::array<QStringList, 3> &groups();
+    static const SettingDescriptor &of(SettingId id) { return all()[size_t(id)]; }
+    static int index(SettingId id) { return int(id); }
+    // The three columns in which the settings page shows its captioned
+    // lists, top to bottom (every setting but the tone list).
+    static const std::array<std::vector<SettingId>, 3> &groups();
     // The generated item lists.
     static QStringList dimmerItems();
     static QStringList wpmItems();

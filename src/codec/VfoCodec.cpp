@@ -1,8 +1,8 @@
-#include "VfoCodec.h"
+#include "codec/VfoCodec.h"
 
-#include "ChannelCodec.h"
-#include "Frequency.h"
-#include "RecordText.h"
+#include "codec/ChannelCodec.h"
+#include "codec/Frequency.h"
+#include "codec/RecordText.h"
 
 namespace {
 

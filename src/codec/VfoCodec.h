@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DecodeResult.h"
-#include "VfoRow.h"
+#include "codec/DecodeResult.h"
+#include "codec/VfoRow.h"
 
 #include <QString>
 

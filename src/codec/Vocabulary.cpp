@@ -1,4 +1,4 @@
-#include "Vocabulary.h"
+#include "codec/Vocabulary.h"
 
 namespace {
 

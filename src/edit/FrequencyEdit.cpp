@@ -1,6 +1,6 @@
-#include "FrequencyEdit.h"
+#include "edit/FrequencyEdit.h"
 
-#include "TypedCharacter.h"
+#include "edit/TypedCharacter.h"
 
 #include <QKeyEvent>
 #include <QRegularExpression>

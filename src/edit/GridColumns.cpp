@@ -1,4 +1,4 @@
-#include "GridColumns.h"
+#include "edit/GridColumns.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

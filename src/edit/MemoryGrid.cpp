@@ -1,10 +1,10 @@
-#include "MemoryGrid.h"
+#include "edit/MemoryGrid.h"
 
-#include "ChannelLabel.h"
-#include "GridColumns.h"
-#include "MemoryTableModel.h"
-#include "Module1.h"
-#include "Twips.h"
+#include "app/Module1.h"
+#include "codec/ChannelLabel.h"
+#include "edit/GridColumns.h"
+#include "edit/MemoryTableModel.h"
+#include "edit/Twips.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SpareWidth.h"
+#include "edit/SpareWidth.h"
 
 #include <QTableView>
 

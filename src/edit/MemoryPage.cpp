@@ -1,10 +1,11 @@
-#include "MemoryPage.h"
+#include "edit/MemoryPage.h"
 
-#include "MemoryGrid.h"
-#include "Module1.h"
-#include "Twips.h"
+#include "app/Module1.h"
+#include "edit/MemoryGrid.h"
+#include "edit/Twips.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -45,6 +46,13 @@ MemoryPage::MemoryPage(const Module1 &document, QWidget *parent)
     keepPlace.setRetainSizeWhenHidden(true);
     m_progress->setSizePolicy(keepPlace);
     m_progress->hide();
+    m_stop = new QPushButton(QStringLiteral("Stop"), this);
+    m_stop->setObjectName(QStringLiteral("cmdStop"));
+    m_stop->setToolTip(QStringLiteral("Stop after the record being transferred; the radio is told the transfer ended"));
+    m_stop->hide();
+    auto *progressRow = new QHBoxLayout;
+    progressRow->addWidget(m_progress, 1);
+    progressRow->addWidget(m_stop);
 
     auto *buttons = new QGridLayout;
     buttons->addWidget(m_clear, 0, 0);
@@ -53,7 +61,7 @@ MemoryPage::MemoryPage(const Module1 &document, QWidget *parent)
     buttons->addWidget(m_down, 1, 1);
     buttons->addWidget(insert, 0, 2);
     buttons->addWidget(remove, 1, 2);
-    buttons->addWidget(m_progress, 0, 3, 2, 1, Qt::AlignVCenter);
+    buttons->addLayout(progressRow, 0, 3, 2, 1, Qt::AlignVCenter);
     buttons->addWidget(m_readMemory, 0, 4);
     buttons->addWidget(m_writeMemory, 1, 4);
     buttons->setColumnStretch(3, 1);

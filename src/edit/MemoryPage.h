@@ -10,7 +10,8 @@ class QPushButton;
 // The page "Memorys": the button row above the memory grid ("Clear" above
 // "Clear All", "Up" above "Down", "Insert" above "Delete" (never
 // available), "Read Memory" above "Write Memory"), the grid, and the
-// progress bar of the memory transfers (hidden when none runs).
+// progress bar of the memory transfers (hidden when none runs) with the
+// Stop button of the transfers that can be stopped beside it.
 class MemoryPage : public QWidget
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ public:
     QPushButton *downButton() const { return m_down; }
     QPushButton *readMemoryButton() const { return m_readMemory; }
     QPushButton *writeMemoryButton() const { return m_writeMemory; }
+    QPushButton *stopButton() const { return m_stop; }
 
 private:
     QPushButton *button(const QString &name, const QString &caption, int widthTwips);
@@ -37,4 +39,5 @@ private:
     QPushButton *m_down = nullptr;
     QPushButton *m_readMemory = nullptr;
     QPushButton *m_writeMemory = nullptr;
+    QPushButton *m_stop = nullptr;
 };

@@ -1,7 +1,7 @@
-#include "MemoryTableModel.h"
+#include "edit/MemoryTableModel.h"
 
-#include "ChannelLabel.h"
-#include "Module1.h"
+#include "app/Module1.h"
+#include "codec/ChannelLabel.h"
 
 #include <QPainter>
 #include <QPixmap>

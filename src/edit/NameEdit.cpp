@@ -1,7 +1,7 @@
-#include "NameEdit.h"
+#include "edit/NameEdit.h"
 
-#include "ChannelCodec.h"
-#include "TypedCharacter.h"
+#include "codec/ChannelCodec.h"
+#include "edit/TypedCharacter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
-#include "SettingsPage.h"
+#include "edit/SettingsPage.h"
 
-#include "Module1.h"
-#include "SettingsTable.h"
-#include "Twips.h"
-#include "VfoGrid.h"
-#include "Vocabulary.h"
+#include "app/Module1.h"
+#include "codec/SettingsTable.h"
+#include "codec/Vocabulary.h"
+#include "edit/Twips.h"
+#include "edit/VfoGrid.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -32,7 +32,7 @@ struct Column
 {
     int listLeft;
     int top;
-    QStringList controls;
+    std::vector<SettingId> settings;
 };
 
 const std::array<Column, 3> &columns()
@@ -45,8 +45,17 @@ const std::array<Column, 3> &columns()
     return layout;
 }
 
+// Each setting's list, by its name in the window, in the settings
+// table's order.
+constexpr std::array<const char *, SettingsTable::Count> ControlNames = {
+    "cmbRit",      "cmbWPM",     "cmbKeyLock",  "cmbSSBStep",   "cmbAMStep",    "cmbFMStep",   "cmbMrDisable",
+    "cmbMrAccess", "cmbScanType", "cmbDimmer",  "cmbBeep",      "cmbSSBAuto",   "cmbTXIT",     "cmbElekey",
+    "cmbPaddle",   "cmbSideTone", "cmbBreakIn", "cmbTone",      "cmbComp",      "cmbPTTL",     "cmbAPO",
+    "cmbSplit",    "cmbScanMode", "cmbScanRange", "cmbScanSkip", "cmbAGCAuto", "cmbKeyRatio", "cmbUD",
+    "cmbFunc",     "cmbDialMode", "cmbVox",     "cmbDVox",
+};
+
 // The list without a caption, at the page's top edge.
-constexpr const char *ToneControl = "cmbTone";
 constexpr int ToneLeft = 5400;
 constexpr int ToneTop = 0;
 
@@ -147,10 +156,11 @@ void SettingsPage::buildModelFrame()
         m_modelGroup->addButton(option, v);
     }
     connect(m_modelGroup, &QButtonGroup::idClicked, this, [this](int variant) {
-        const Module1::Step step(m_state, QStringLiteral("Model: %1 → %2")
-                                              .arg(Vocabulary::modelName(m_state.image().ModelVariant),
-                                                   Vocabulary::modelName(variant)));
-        m_state.DataChanged = true;
+        // A click counts as an edit, also on the option already selected.
+        const Module1::Step step(m_state,
+                                 QStringLiteral("Model: %1 → %2")
+                                     .arg(Vocabulary::modelName(m_state.image().ModelVariant), Vocabulary::modelName(variant)),
+                                 Module1::StepKind::Touch);
         m_state.setModel(variant, m_state.image().ExtendedRange);
     });
 
@@ -167,7 +177,7 @@ void SettingsPage::buildLists()
     for (size_t i = 0; i < table.size(); ++i) {
         const SettingDescriptor &d = table[i];
         auto *list = new QComboBox(this);
-        list->setObjectName(d.control);
+        list->setObjectName(QLatin1String(ControlNames[i]));
         list->addItems(d.items);
         list->setMaxVisibleItems(12);
         if (d.editable) {
@@ -186,11 +196,10 @@ void SettingsPage::buildLists()
     // the list of the column on its left.
     int roomLeft = CaptionMargin;
     for (const Column &column : columns()) {
-        for (const QString &control : column.controls) {
-            const SettingDescriptor &d = table[size_t(SettingsTable::indexOf(control))];
-            auto *caption = new QLabel(d.caption, this);
-            caption->setObjectName(captionName(d.control));
-            caption->setBuddy(list(d.control));
+        for (const SettingId id : column.settings) {
+            auto *caption = new QLabel(SettingsTable::of(id).caption, this);
+            caption->setObjectName(captionName(QLatin1String(ControlNames[size_t(id)])));
+            caption->setBuddy(list(id));
             caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_captions.push_back({caption, roomLeft, column.listLeft - CaptionGap});
         }
@@ -204,9 +213,9 @@ void SettingsPage::buildLists()
     size_t next = 0;
     for (const Column &column : columns()) {
         int top = column.top;
-        for (const QString &control : column.controls) {
+        for (const SettingId id : column.settings) {
             const QRect place = twipsRect(column.listLeft, top, ListWidth, ListHeight);
-            list(control)->setGeometry(place.x(), place.y(), place.width(), listHeight);
+            list(id)->setGeometry(place.x(), place.y(), place.width(), listHeight);
             const Caption &caption = m_captions[next++];
             const int left = Twips::toPixelsX(caption.roomLeft, this);
             caption.label->setGeometry(left, place.y(),
@@ -214,7 +223,7 @@ void SettingsPage::buildLists()
             top += LineSpacing;
         }
     }
-    QComboBox *tone = list(QLatin1String(ToneControl));
+    QComboBox *tone = list(SettingId::Tone);
     const QRect tonePlace = twipsRect(ToneLeft, ToneTop, ListWidth, ListHeight);
     tone->setGeometry(tonePlace.x(), tonePlace.y(), tonePlace.width(), listHeight);
 }
@@ -239,10 +248,21 @@ void SettingsPage::fitPageFont()
     setFont(font);
 }
 
+QComboBox *SettingsPage::list(SettingId id) const
+{
+    return m_lists[size_t(id)];
+}
+
+int SettingsPage::settingOf(const QString &control)
+{
+    const auto found = std::find(ControlNames.begin(), ControlNames.end(), control);
+    return found == ControlNames.end() ? -1 : int(found - ControlNames.begin());
+}
+
 QComboBox *SettingsPage::list(const QString &control) const
 {
-    const int i = SettingsTable::indexOf(control);
-    return i < 0 ? nullptr : m_lists[size_t(i)];
+    const int setting = settingOf(control);
+    return setting < 0 ? nullptr : m_lists[size_t(setting)];
 }
 
 QRadioButton *SettingsPage::modelOption(int variant) const
@@ -269,12 +289,10 @@ void SettingsPage::onListChanged(int setting, int position)
     const int was = m_state.image().SettingSelection[size_t(setting)];
     if (position < 0 || m_showing || position == was)
         return;
-    // "Scan Time: 2S → 5S"; the tone list has no caption of its own.
+    // "Scan Time: 2S → 5S".
     const SettingDescriptor &d = SettingsTable::all()[size_t(setting)];
-    const QString caption = d.caption.isEmpty() ? QStringLiteral("Tone") : d.caption;
     const Module1::Step step(m_state, QStringLiteral("%1: %2 → %3")
-                                          .arg(caption, d.items.value(was).trimmed(), d.items.value(position).trimmed()));
-    m_state.DataChanged = true;
+                                          .arg(d.caption, d.items.value(was).trimmed(), d.items.value(position).trimmed()));
     m_state.setSetting(setting, position);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codec/SettingsTable.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -25,6 +27,10 @@ class SettingsPage : public QWidget
 public:
     explicit SettingsPage(Module1 &state, QWidget *parent = nullptr);
 
+    QComboBox *list(SettingId id) const;
+    // The setting a control name stands for ("cmbWPM": the keyer speed);
+    // -1 when unknown.
+    static int settingOf(const QString &control);
     // The list of a control name ("cmbWPM"); null when unknown.
     QComboBox *list(const QString &control) const;
     // Model option 0..3.

@@ -1,4 +1,4 @@
-#include "SpareWidth.h"
+#include "edit/SpareWidth.h"
 
 #include <QHeaderView>
 #include <QTableView>

@@ -1,4 +1,4 @@
-#include "Twips.h"
+#include "edit/Twips.h"
 
 #include <QWidget>
 

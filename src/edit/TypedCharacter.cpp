@@ -1,4 +1,4 @@
-#include "TypedCharacter.h"
+#include "edit/TypedCharacter.h"
 
 #include <QKeyEvent>
 

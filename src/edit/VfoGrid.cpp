@@ -1,9 +1,9 @@
-#include "VfoGrid.h"
+#include "edit/VfoGrid.h"
 
-#include "GridColumns.h"
-#include "Module1.h"
-#include "Twips.h"
-#include "VfoTableModel.h"
+#include "app/Module1.h"
+#include "edit/GridColumns.h"
+#include "edit/Twips.h"
+#include "edit/VfoTableModel.h"
 
 #include <QEvent>
 #include <QHeaderView>

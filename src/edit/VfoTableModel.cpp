@@ -1,7 +1,7 @@
-#include "VfoTableModel.h"
+#include "edit/VfoTableModel.h"
 
-#include "ChannelLabel.h"
-#include "Module1.h"
+#include "app/Module1.h"
+#include "codec/ChannelLabel.h"
 
 VfoTableModel::VfoTableModel(const Module1 &document, QObject *parent)
     : QAbstractTableModel(parent), m_document(document)

@@ -1,12 +1,13 @@
-#include "dlgModify.h"
+#include "edit/dlgModify.h"
 
-#include "ChannelLabel.h"
-#include "VfoCodec.h"
-#include "Frequency.h"
-#include "FrequencyEdit.h"
-#include "Module1.h"
-#include "NameEdit.h"
-#include "Prompter.h"
+#include "app/Module1.h"
+#include "codec/ChannelLabel.h"
+#include "codec/ChannelRules.h"
+#include "codec/Frequency.h"
+#include "codec/VfoCodec.h"
+#include "edit/FrequencyEdit.h"
+#include "edit/NameEdit.h"
+#include "edit/Prompter.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -38,18 +39,6 @@ constexpr int MegaDigits = 2;
 constexpr int PartDigits = 3;
 constexpr qint64 Mega = 1000000;
 constexpr qint64 Kilo = 1000;
-
-struct FrequencyRange
-{
-    qint64 lower;    // allowed
-    qint64 upper;    // refused
-    const char *text;
-
-    bool contains(qint64 hz) const { return lower <= hz && hz < upper; }
-};
-
-constexpr FrequencyRange StandardRange{1600000, 30000000, "(1.6MHz - 30MHz)"};
-constexpr FrequencyRange WideRange{150000, 35000000, "(150KHz - 35MHz)"};
 
 // A stored code as a list position; -1 when it is no whole number >= 0.
 int positionOf(double value)
@@ -382,7 +371,7 @@ void dlgModify::acceptEdit()
 {
     emit okPressed();
 
-    const FrequencyRange &range = m_document.image().ExtendedRange ? WideRange : StandardRange;
+    const ChannelRules::Range range = ChannelRules::of(m_document.image()).range();
     const qint64 frequency = m_txtFreq->value() * Mega + m_txtFreq2->value() * Kilo + m_txtFreq3->value();
     const bool memory = m_editSource == EditSource::Memory;
     const qint64 split =
@@ -390,8 +379,7 @@ void dlgModify::acceptEdit()
     const bool frequencyFits = range.contains(frequency);
     if (!frequencyFits || (memory && !range.contains(split))) {
         m_prompter.message(this,
-                           QStringLiteral("The frequency is outside the range. \r\n\t")
-                               + QLatin1String(range.text),
+                           QStringLiteral("The frequency is outside the range. \r\n\t") + range.text,
                            QStringLiteral("ERROR"), Prompter::Icon::Critical);
         // The MHz box of the frequency at fault, ready to be typed over.
         focusSelected(frequencyFits ? m_txtSP1 : m_txtFreq);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChannelRow.h"
-#include "VfoRow.h"
+#include "codec/ChannelRow.h"
+#include "codec/VfoRow.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "AtomicFile.h"
+#include "files/AtomicFile.h"
 
-#include "FileName.h"
+#include "files/FileName.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "BackupStore.h"
+#include "files/BackupStore.h"
 
-#include "CloneFile.h"
+#include "files/CloneFile.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -23,15 +23,17 @@ const QRegularExpression &namePattern()
 
 } // namespace
 
-BackupStore::BackupStore(const QString &folder)
-    : m_folder(folder)
+BackupStore::BackupStore(const QString &folder, const QStringList &earlier)
+    : m_folder(folder), m_earlier(earlier)
 {
 }
 
 BackupStore BackupStore::forThisUser()
 {
-    return BackupStore(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                       + QStringLiteral("/backups"));
+    // Named here, not by the running program's name, so that both programs
+    // keep one folder.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return BackupStore(data + QStringLiteral("/qtr70-clone/backups"), {data + QStringLiteral("/qtr70/backups")});
 }
 
 QString BackupStore::kindName(Kind kind)
@@ -87,19 +89,21 @@ FileResult BackupStore::save(const CloneImage &image, Kind kind, const QDateTime
 QList<BackupStore::Entry> BackupStore::list() const
 {
     QList<Entry> entries;
-    const QStringList names = QDir(m_folder).entryList({QStringLiteral("*.R70")}, QDir::Files);
-    for (const QString &name : names) {
-        const QRegularExpressionMatch m = namePattern().match(name);
-        if (!m.hasMatch())
-            continue;
-        Entry entry;
-        entry.path = QDir(m_folder).filePath(name);
-        entry.when = QDateTime::fromString(m.captured(1), QLatin1String(TimeFormat));
-        for (Kind kind : Kinds) {
-            if (kindName(kind) == m.captured(2))
-                entry.kind = kind;
+    for (const QString &folder : QStringList{m_folder} + m_earlier) {
+        const QStringList names = QDir(folder).entryList({QStringLiteral("*.R70")}, QDir::Files);
+        for (const QString &name : names) {
+            const QRegularExpressionMatch m = namePattern().match(name);
+            if (!m.hasMatch())
+                continue;
+            Entry entry;
+            entry.path = QDir(folder).filePath(name);
+            entry.when = QDateTime::fromString(m.captured(1), QLatin1String(TimeFormat));
+            for (Kind kind : Kinds) {
+                if (kindName(kind) == m.captured(2))
+                    entry.kind = kind;
+            }
+            entries.append(entry);
         }
-        entries.append(entry);
     }
     // Newest first; within one second, the later name (its -N) first.
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {

@@ -1,8 +1,8 @@
-#include "ChannelClipboard.h"
+#include "files/ChannelClipboard.h"
 
-#include "ChannelLabel.h"
-#include "CsvExchange.h"
-#include "SafeText.h"
+#include "codec/ChannelLabel.h"
+#include "codec/SafeText.h"
+#include "files/CsvExchange.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ QString ChannelClipboard::copyText(const CloneImage &image, const QList<int> &ch
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-ChannelClipboard::Paste ChannelClipboard::read(const QString &text)
+ChannelClipboard::Paste ChannelClipboard::read(const QString &text, const ChannelRules &rules)
 {
     Paste paste;
     QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
@@ -86,7 +86,6 @@ ChannelClipboard::Paste ChannelClipboard::read(const QString &text)
         if (!header.isEmpty())
             first = 1;
     }
-    const QStringList titles = ChannelLabel::memoryHeaders();
     for (int i = first; i < lines.size(); ++i) {
         if (paste.rows.size() == MaxRows) {
             paste.linesLeftOver = int(lines.size()) - i;
@@ -109,17 +108,16 @@ ChannelClipboard::Paste ChannelClipboard::read(const QString &text)
         }
         ChannelRow row;
         const int failed = CsvExchange::channelFromFields(fields, row);
-        if (failed < 0) {
+        const auto problem = failed < 0 ? rules.check(row) : std::nullopt;
+        if (failed < 0 && !problem) {
             paste.rows.append(row);
             continue;
         }
         paste.rows.append(std::nullopt);
-        QString value = fields.at(failed);
-        if (value.size() > ShownValueLength)
-            value = value.left(ShownValueLength) + QStringLiteral("...");
-        paste.problems.append(QStringLiteral("Line %1: %2 \"%3\" is not understood")
-                                  .arg(i + 1)
-                                  .arg(titles.value(failed), SafeText::escaped(value)));
+        if (failed >= 0 && fields.at(failed).size() > ShownValueLength)
+            fields[failed] = fields.at(failed).left(ShownValueLength) + QStringLiteral("...");
+        const QString why = problem ? problem->text() : CsvExchange::fieldProblem(fields, failed);
+        paste.problems.append(QStringLiteral("Line %1: %2").arg(i + 1).arg(SafeText::escaped(why)));
     }
     return paste;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "CloneImage.h"
+#include "codec/ChannelRules.h"
+#include "codec/CloneImage.h"
 
 #include <QList>
 #include <QString>
@@ -17,8 +18,8 @@
 // the header line (when there is one) says which column is which, and
 // without one the columns are those of the grid, with or without the label
 // column. Each line's values go through the CSV import's rules; a line of
-// empty cells is an empty slot, and a line that does not read is named
-// with the value at fault, not guessed.
+// empty cells is an empty slot, and a line that does not read (or breaks
+// the radio's rules) is named with the value at fault, not guessed.
 class ChannelClipboard
 {
 public:
@@ -36,5 +37,6 @@ public:
         // Data lines beyond MaxRows, not read.
         int linesLeftOver = 0;
     };
-    static Paste read(const QString &text);
+    // Rows the radio's rules refuse are lines that do not read.
+    static Paste read(const QString &text, const ChannelRules &rules);
 };

@@ -1,11 +1,11 @@
-#include "CloneFile.h"
+#include "files/CloneFile.h"
 
-#include "AtomicFile.h"
-#include "ChannelCodec.h"
-#include "FieldReader.h"
-#include "ImageRecords.h"
-#include "SettingsCodec.h"
-#include "VfoCodec.h"
+#include "codec/ChannelCodec.h"
+#include "codec/ImageRecords.h"
+#include "codec/SettingsCodec.h"
+#include "codec/VfoCodec.h"
+#include "files/AtomicFile.h"
+#include "files/FieldReader.h"
 
 #include <QBuffer>
 #include <QFile>

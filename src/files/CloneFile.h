@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CloneImage.h"
-#include "FileResult.h"
+#include "codec/CloneImage.h"
+#include "files/FileResult.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,12 +1,13 @@
-#include "CsvExchange.h"
+#include "files/CsvExchange.h"
 
-#include "AtomicFile.h"
-#include "ChannelCodec.h"
-#include "ChannelRow.h"
-#include "ChannelLabel.h"
-#include "FieldReader.h"
-#include "Frequency.h"
-#include "NumericText.h"
+#include "codec/ChannelCodec.h"
+#include "codec/ChannelLabel.h"
+#include "codec/ChannelRules.h"
+#include "codec/ChannelRow.h"
+#include "codec/Frequency.h"
+#include "files/AtomicFile.h"
+#include "files/FieldReader.h"
+#include "files/NumericText.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -25,7 +26,6 @@ const char *const Header[] = {"MODEL", "BANK", "CHANNEL", "FREQUENCY", "STEP", "
 constexpr int VfoExportedColumns = 13;
 constexpr int ChannelExportedColumns = 14;
 constexpr int SpareValueColumn = 14;
-constexpr int NameLength = 8;
 
 QByteArray csvLine(const QStringList &fields)
 {
@@ -33,15 +33,6 @@ QByteArray csvLine(const QStringList &fields)
     for (const QString &field : fields)
         quoted.append(QLatin1Char('"') + field + QLatin1Char('"'));
     return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
-}
-
-// A field back to the code of the list item it names; nullopt when none.
-std::optional<int> codeOf(const QString &field, ChannelColumn column)
-{
-    const int position = Vocabulary::items(column).indexOf(field);
-    if (position < 0)
-        return std::nullopt;
-    return Vocabulary::codeOfPosition(column, position);
 }
 
 std::optional<double> frequencyOf(const QString &field)
@@ -68,21 +59,11 @@ std::optional<double> frequencyOf(const QString &field)
 int convertCommon(const QStringList &f, ChannelRow &row)
 {
     const auto frequency = frequencyOf(f[0]);
-    const auto mode = codeOf(f[1], ChannelColumn::Mode);
-    auto gain = codeOf(f[2], ChannelColumn::Gain);
-    if (!gain && f[2] == QLatin1String("10"))
-        gain = codeOf(QStringLiteral("+10"), ChannelColumn::Gain);
-    const auto agc = codeOf(f[3], ChannelColumn::Agc);
-    const auto power = codeOf(f[4], ChannelColumn::Power);
-    const auto filter = codeOf(f[5], ChannelColumn::Filter);
-    std::optional<int> tone = codeOf(f[6], ChannelColumn::Tone);
-    if (!tone && !f[6].endsWith(QLatin1String("Hz")))
-        tone = codeOf(f[6] + QLatin1String("Hz"), ChannelColumn::Tone);
-    const auto noiseBlanker = codeOf(f[7], ChannelColumn::NoiseBlanker);
     if (!frequency)
         return 0;
-    const std::optional<int> codes[7] = {mode, gain, agc, power, filter, tone, noiseBlanker};
+    std::optional<int> codes[7];
     for (int c = 1; c < 8; ++c) {
+        codes[c - 1] = ChannelRules::codeOf(ChannelColumn(c), f[c]);
         if (!codes[c - 1])
             return c;
     }
@@ -107,12 +88,9 @@ int convertChannelOnly(const QStringList &f, ChannelRow &row)
     if (!skip && !f[10].isEmpty())
         return 10;
 
-    QString name;
-    for (const QChar c : f[9].toUpper()) {
-        if (name.size() == NameLength || ChannelCodec::NameCharCode(c) < 0)
-            break;
-        name += c;
-    }
+    const QString name = ChannelRules::nameOf(f[9]);
+    if (ChannelRules::nameProblem(name))
+        return 9;
     row.value[8] = *split;
     row.text[8] = Frequency::FormatFrequency(std::uint64_t(*split));
     row.text[9] = name;
@@ -140,6 +118,16 @@ int CsvExchange::channelFromFields(const QStringList &fields, ChannelRow &row)
     converted.inUse = true;
     row = converted;
     return -1;
+}
+
+QString CsvExchange::fieldProblem(const QStringList &fields, int failed)
+{
+    const ChannelColumn column = ChannelColumn(failed < Vocabulary::ChannelGridColumns ? failed : 0);
+    const QString value = fields.value(failed);
+    if (column == ChannelColumn::Name)
+        return ChannelRules::caption(column) + QLatin1Char(' ')
+            + ChannelRules::nameProblem(ChannelRules::nameOf(value)).value_or(QString());
+    return QStringLiteral("%1 \"%2\" is not understood").arg(ChannelRules::caption(column), value);
 }
 
 QByteArray CsvExchange::exportBytes(const CloneImage &image)
@@ -180,12 +168,17 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
     ImportResult result;
     result.image = image;
     CloneImage &staged = result.image;
+    const ChannelRules rules = ChannelRules::of(image);
+    const auto refuse = [&result](int line, const QString &why) {
+        result.refused.append(QStringLiteral("line %1: %2").arg(line).arg(why));
+    };
     QString field;
     QStringList values;
     while (reader.next(field)) {
         if (field != QLatin1String(ModelField))
             continue;
         ++result.dropped;  // until stored
+        const int line = reader.line();
 
         QString bank;
         if (!reader.next(bank) || (bank != QLatin1String(MemoryBank) && bank != QLatin1String(VfoBank)))
@@ -217,20 +210,32 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
             break;  // cut short by the end of the file
 
         ChannelRow converted;
-        if (convertCommon(values, converted) >= 0)
+        int failed = convertCommon(values, converted);
+        if (failed < 0 && memory)
+            failed = convertChannelOnly(values, converted);
+        if (failed >= 0) {
+            refuse(line, fieldProblem(values, failed));
             continue;
+        }
         if (memory) {
-            if (convertChannelOnly(values, converted) >= 0)
-                continue;
             converted.inUse = true;
+            if (const auto problem = rules.check(converted)) {
+                refuse(line, problem->text());
+                continue;
+            }
             staged.Channels[row] = converted;
             ++result.channels;
         } else {
-            VfoRow &vfo = staged.Vfo[size_t(row)];
+            VfoRow vfo = staged.Vfo[size_t(row)];
             for (int c = 0; c < Vocabulary::VfoGridColumns; ++c) {
                 vfo.text[size_t(c)] = converted.text[size_t(c)];
                 vfo.value[size_t(c)] = converted.value[size_t(c)];
             }
+            if (const auto problem = rules.check(vfo)) {
+                refuse(line, problem->text());
+                continue;
+            }
+            staged.Vfo[size_t(row)] = vfo;
             ++result.vfos;
         }
         --result.dropped;

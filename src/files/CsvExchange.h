@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CloneImage.h"
-#include "FileResult.h"
+#include "codec/CloneImage.h"
+#include "files/FileResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,6 +26,10 @@ public:
         int channels = 0; // memory records stored
         int vfos = 0;     // VFO records stored
         int dropped = 0;  // records begun but not stored
+        // "line 4: Frequency 99.000.000 is outside the range (1.6MHz - 30MHz)"
+        // for each record refused by the radio's rules or for a value
+        // without a meaning.
+        QStringList refused;
         bool stored() const { return channels + vfos > 0; }
     };
 
@@ -42,6 +46,8 @@ public:
     // import's rules, stored into `row`: -1, or the index of the first
     // field that has no meaning (`row` is then untouched).
     static int channelFromFields(const QStringList &fields, ChannelRow &row);
+    // Why value field `failed` of a record has no meaning, by its caption.
+    static QString fieldProblem(const QStringList &fields, int failed);
 
     // Reads a CSV file; a file that cannot be opened stores nothing.
     static ImportResult CsvImport(const QString &path, const CloneImage &image);

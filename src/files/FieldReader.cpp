@@ -1,4 +1,4 @@
-#include "FieldReader.h"
+#include "files/FieldReader.h"
 
 #include <QIODevice>
 
@@ -79,12 +79,15 @@ bool FieldReader::next(QString &field)
     field.clear();
     while (isBlank(peek()))
         ++m_pos;
+    m_fieldLine = m_line;
 
     if (peek() == '"') {
         ++m_pos;
         for (int c = peek(); c != End && c != '"'; c = peek()) {
             append(field, c);
             ++m_pos;
+            if (c == '\n' || (c == '\r' && peek() != '\n'))
+                ++m_line;
         }
         if (peek() != End)
             ++m_pos;  // the closing quote
@@ -108,4 +111,6 @@ void FieldReader::skipDelimiter()
     ++m_pos;
     if (c == '\r' && peek() == '\n')
         ++m_pos;
+    if (c == '\r' || c == '\n')
+        ++m_line;
 }

@@ -31,6 +31,8 @@ public:
     bool atEnd();
     // Reading the device failed (the fields so far were delivered).
     bool failed() const { return m_failed; }
+    // The line (1 for the first) on which the field next() gave last starts.
+    int line() const { return m_fieldLine; }
 
 private:
     // The UTF-16 unit at the read position; End at the end.
@@ -46,4 +48,6 @@ private:
     bool m_utf8 = false;
     bool m_started = false;
     bool m_failed = false;
+    int m_line = 1;
+    int m_fieldLine = 1;
 };

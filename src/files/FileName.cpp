@@ -1,4 +1,4 @@
-#include "FileName.h"
+#include "files/FileName.h"
 
 #include <QFile>
 

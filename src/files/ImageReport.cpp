@@ -1,17 +1,11 @@
-#include "ImageReport.h"
+#include "files/ImageReport.h"
 
-#include "ChannelLabel.h"
-#include "CloneImage.h"
-#include "SettingsTable.h"
-#include "TextTable.h"
+#include "codec/ChannelLabel.h"
+#include "codec/CloneImage.h"
+#include "codec/SettingsTable.h"
+#include "files/TextTable.h"
 
 namespace {
-
-QString settingCaption(const SettingDescriptor &d)
-{
-    // The tone list has no caption of its own on the settings page.
-    return d.caption.isEmpty() ? QStringLiteral("Tone") : d.caption;
-}
 
 QString settingText(const CloneImage &image, size_t i)
 {
@@ -50,7 +44,7 @@ QString ImageReport::show(const CloneImage &image)
     QString out = QStringLiteral("Model: %1\n\nSettings\n").arg(model(image));
     TextTable settings;
     for (size_t i = 0; i < SettingsTable::all().size(); ++i)
-        settings.addRow({QStringLiteral("  ") + settingCaption(SettingsTable::all()[i]), settingText(image, i)});
+        settings.addRow({QStringLiteral("  ") + SettingsTable::all()[i].caption, settingText(image, i)});
     out += settings.render();
 
     out += QStringLiteral("\nVFO\n");
@@ -92,7 +86,7 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
     for (size_t i = 0; i < SettingsTable::all().size(); ++i) {
         if (a.SettingSelection[i] != b.SettingSelection[i])
             out.append(QStringLiteral("Setting %1: %2 -> %3")
-                           .arg(settingCaption(SettingsTable::all()[i]), settingText(a, i), settingText(b, i)));
+                           .arg(SettingsTable::all()[i].caption, settingText(a, i), settingText(b, i)));
     }
 
     for (int r = 0; r < CloneImage::VfoCount; ++r)

@@ -1,4 +1,4 @@
-#include "NumericText.h"
+#include "files/NumericText.h"
 
 #include <QRegularExpression>
 

@@ -1,11 +1,11 @@
-#include "SavePrompt.h"
+#include "files/SavePrompt.h"
 
-#include "Module1.h"
+#include "app/Module1.h"
 
 bool SavePrompt::ConfirmSaveChanges(const Module1 &state, const std::function<Answer()> &ask,
                                     const std::function<bool()> &save)
 {
-    if (!state.DataChanged)
+    if (!state.DataChanged())
         return true;
     switch (ask()) {
     case Answer::Cancel:

@@ -1,4 +1,4 @@
-#include "TextTable.h"
+#include "files/TextTable.h"
 
 void TextTable::addRow(const QStringList &cells)
 {

@@ -1,10 +1,10 @@
-#include "BlockCommands.h"
+#include "link/BlockCommands.h"
 
 #include <iterator>
 
-#include "LineExchange.h"
-#include "MemoryMap.h"
-#include "RadioPort.h"
+#include "codec/MemoryMap.h"
+#include "link/LineExchange.h"
+#include "link/RadioPort.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DetectedPort.h"
+#include "link/DetectedPort.h"
 
 #include <QStringList>
 

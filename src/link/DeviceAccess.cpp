@@ -1,4 +1,4 @@
-#include "DeviceAccess.h"
+#include "link/DeviceAccess.h"
 
 #include <QFile>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
-#include "LineExchange.h"
+#include "link/LineExchange.h"
 
-#include "RadioPort.h"
+#include "link/RadioPort.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "PortArgument.h"
+#include "link/PortArgument.h"
 
-#include "PortNames.h"
-#include "SerialPortList.h"
-#include "SerialRadioPort.h"
+#include "link/PortNames.h"
+#include "link/SerialPortList.h"
+#include "link/SerialRadioPort.h"
 
 #include <QFileInfo>
 

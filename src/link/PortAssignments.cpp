@@ -1,6 +1,6 @@
-#include "PortAssignments.h"
+#include "link/PortAssignments.h"
 
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 #include <QDir>
 #include <QSettings>

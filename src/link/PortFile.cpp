@@ -1,7 +1,7 @@
-#include "PortFile.h"
+#include "link/PortFile.h"
 
-#include "AtomicFile.h"
-#include "PortNames.h"
+#include "files/AtomicFile.h"
+#include "link/PortNames.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "PortMapping.h"
+#include "link/PortMapping.h"
 
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 QString PortMapping::why() const
 {

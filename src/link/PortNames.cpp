@@ -1,7 +1,7 @@
-#include "PortNames.h"
+#include "link/PortNames.h"
 
-#include "SerialPortList.h"
-#include "SystemSerialPortList.h"
+#include "link/SerialPortList.h"
+#include "link/SystemSerialPortList.h"
 
 #include <QFileInfo>
 #include <QtGlobal>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DetectedPort.h"
-#include "PortAssignments.h"
-#include "PortMapping.h"
+#include "link/DetectedPort.h"
+#include "link/PortAssignments.h"
+#include "link/PortMapping.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "PortProblem.h"
+#include "link/PortProblem.h"
 
-#include "PortNames.h"
-#include "SystemSerialPortList.h"
+#include "link/PortNames.h"
+#include "link/SystemSerialPortList.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceAccess.h"
-#include "PortMapping.h"
+#include "link/DeviceAccess.h"
+#include "link/PortMapping.h"
 
 #include <QSerialPort>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "RadioPort.h"
+#include "link/RadioPort.h"
 
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 RadioPort::~RadioPort() = default;
 

@@ -1,3 +1,3 @@
-#include "SerialPortList.h"
+#include "link/SerialPortList.h"
 
 SerialPortList::~SerialPortList() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DetectedPort.h"
+#include "link/DetectedPort.h"
 
 #include <QList>
 

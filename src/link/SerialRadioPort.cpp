@@ -1,7 +1,7 @@
-#include "SerialRadioPort.h"
+#include "link/SerialRadioPort.h"
 
-#include "PortNames.h"
-#include "PortProblem.h"
+#include "link/PortNames.h"
+#include "link/PortProblem.h"
 
 #ifdef Q_OS_UNIX
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "SystemSerialPortList.h"
+#include "link/SystemSerialPortList.h"
 
 #include <QSerialPortInfo>
 

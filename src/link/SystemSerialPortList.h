@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialPortList.h"
+#include "link/SerialPortList.h"
 
 // The serial devices the operating system reports (QSerialPortInfo): on
 // Linux the ttyS, ttyUSB and ttyACM devices the kernel has, on macOS the

@@ -1,14 +1,13 @@
-#include "TransferEngine.h"
+#include "link/TransferEngine.h"
 
-#include "BlockCommands.h"
-#include "ImageRecords.h"
-#include "ChannelCodec.h"
-#include "LineExchange.h"
-#include "MemoryMap.h"
-#include "Module1.h"
-#include "RadioPort.h"
-#include "SettingsCodec.h"
-#include "VfoCodec.h"
+#include "codec/ChannelCodec.h"
+#include "codec/ImageRecords.h"
+#include "codec/MemoryMap.h"
+#include "codec/SettingsCodec.h"
+#include "codec/VfoCodec.h"
+#include "link/BlockCommands.h"
+#include "link/LineExchange.h"
+#include "link/RadioPort.h"
 
 #include <QHash>
 
@@ -42,14 +41,47 @@ TransferResult failed(const BlockCommands &commands, const BlockCommands::Reply 
 // "slots 0–285 written, 286–603 unchanged" when stopped before slot `next`.
 QString slotRange(int next, const QString &done, const QString &rest)
 {
-    const int last = Module1::ChannelCount - 1;
+    const int last = CloneImage::ChannelCount - 1;
     if (next == 0)
         return QStringLiteral("no slot %1, 0\u2013%2 %3").arg(done).arg(last).arg(rest);
     return QStringLiteral("slots 0\u2013%1 %2, %3\u2013%4 %5").arg(next - 1).arg(done).arg(next).arg(last).arg(rest);
 }
 
-// "record 0320, slots 3, 7, 12" for written addresses.
-QString describeRecords(const QList<int> &addresses)
+// "a, b and c".
+QString listed(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ")
+        + items.constLast();
+}
+
+TransferResult undecodable(const QString &what, const DecodeResult &decoded, int slot = -1)
+{
+    return TransferResult(Outcome::Unexpected, what + QStringLiteral(": ") + decoded.field(), slot);
+}
+
+QHash<int, QString> recordTexts(const CloneImage &image)
+{
+    QHash<int, QString> texts;
+    for (const ImageRecords::Entry &record : ImageRecords::of(image))
+        texts.insert(record.address, record.text);
+    return texts;
+}
+
+} // namespace
+
+TransferEngine::TransferEngine(RadioPort &port, QObject *parent)
+    : QObject(parent),
+      m_port(port),
+      m_exchange(std::make_unique<LineExchange>(port)),
+      m_commands(std::make_unique<BlockCommands>(*m_exchange))
+{
+}
+
+TransferEngine::~TransferEngine() = default;
+
+QString TransferEngine::describeRecords(const QList<int> &addresses)
 {
     QStringList records;
     QStringList channelSlots;
@@ -62,32 +94,11 @@ QString describeRecords(const QList<int> &addresses)
     }
     QStringList parts;
     if (!records.isEmpty())
-        parts.append((records.size() == 1 ? QStringLiteral("record ") : QStringLiteral("records "))
-                     + records.join(QStringLiteral(", ")));
+        parts.append((records.size() == 1 ? QStringLiteral("record ") : QStringLiteral("records ")) + listed(records));
     if (!channelSlots.isEmpty())
-        parts.append((channelSlots.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots "))
-                     + channelSlots.join(QStringLiteral(", ")));
-    return parts.isEmpty() ? QStringLiteral("nothing") : parts.join(QStringLiteral(", "));
+        parts.append((channelSlots.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots ")) + listed(channelSlots));
+    return parts.isEmpty() ? QStringLiteral("nothing") : parts.join(QStringLiteral(" and "));
 }
-
-TransferResult undecodable(const QString &what, const DecodeResult &decoded, int slot = -1)
-{
-    return TransferResult(Outcome::Unexpected, what + QStringLiteral(": ") + decoded.field(), slot);
-}
-
-} // namespace
-
-TransferEngine::TransferEngine(Module1 &state, RadioPort &port, QObject *parent)
-    : QObject(parent),
-      m_state(state),
-      m_target(&state),
-      m_port(port),
-      m_exchange(std::make_unique<LineExchange>(port)),
-      m_commands(std::make_unique<BlockCommands>(*m_exchange))
-{
-}
-
-TransferEngine::~TransferEngine() = default;
 
 bool TransferEngine::isBusy() const
 {
@@ -123,6 +134,24 @@ void TransferEngine::setBusy(bool busy)
     emit busyChanged(busy);
 }
 
+void TransferEngine::take(const ImagePatch &part)
+{
+    if (part.model) {
+        m_image.ModelVariant = part.model->variant;
+        m_image.ExtendedRange = part.model->extendedRange;
+    }
+    if (part.settings) {
+        m_image.SettingsLine1 = part.settings->line1;
+        m_image.SettingsLine2 = part.settings->line2;
+        m_image.SettingSelection = part.settings->selections;
+    }
+    if (part.vfo)
+        m_image.Vfo = *part.vfo;
+    for (qsizetype i = 0; i < part.channelSlots.size(); ++i)
+        m_image.Channels[part.channelSlots.at(i)] = part.rows.at(i);
+    emit partRead(part);
+}
+
 TransferResult TransferEngine::runStep(Kind kind, Step step)
 {
     m_running = kind;
@@ -132,12 +161,14 @@ TransferResult TransferEngine::runStep(Kind kind, Step step)
     return result;
 }
 
-TransferResult TransferEngine::request(std::initializer_list<std::pair<Kind, Step>> steps)
+TransferEngine::Transfer TransferEngine::request(const CloneImage &image,
+                                                 std::initializer_list<std::pair<Kind, Step>> steps)
 {
     if (m_busy)
-        return TransferResult(Outcome::Refused);
+        return {TransferResult(Outcome::Refused), image, {}};
     setBusy(true);
     m_stopRequested = false;
+    m_image = image;
     TransferResult result;
     for (const auto &[kind, step] : steps) {
         if (m_stopRequested) {
@@ -148,45 +179,67 @@ TransferResult TransferEngine::request(std::initializer_list<std::pair<Kind, Ste
         if (!result.ok())
             break;
     }
+    Transfer transfer{result, m_image, {}};
+    m_image = CloneImage();
     setBusy(false);
-    return result;
+    return transfer;
 }
 
-TransferResult TransferEngine::readMemory()
+TransferEngine::Transfer TransferEngine::readMemory(const CloneImage &image)
 {
-    return request({{Kind::ReadMemory, &TransferEngine::doReadMemory}});
+    return request(image, {{Kind::ReadMemory, &TransferEngine::doReadMemory}});
 }
 
-TransferResult TransferEngine::writeMemory()
+TransferEngine::Transfer TransferEngine::writeMemory(const CloneImage &image)
 {
-    return request({{Kind::WriteMemory, &TransferEngine::doWriteMemory}});
+    return request(image, {{Kind::WriteMemory, &TransferEngine::doWriteMemory}});
 }
 
-TransferResult TransferEngine::readSettings()
+TransferEngine::Transfer TransferEngine::readSettings(const CloneImage &image)
 {
-    return request({{Kind::ReadSettings, &TransferEngine::doReadSettings}});
+    return request(image, {{Kind::ReadSettings, &TransferEngine::doReadSettings}});
 }
 
-TransferResult TransferEngine::writeSettings()
+TransferEngine::Transfer TransferEngine::writeSettings(const CloneImage &image)
 {
-    return request({{Kind::WriteSettings, &TransferEngine::doWriteSettings}});
+    return request(image, {{Kind::WriteSettings, &TransferEngine::doWriteSettings}});
 }
 
-TransferResult TransferEngine::autoSelect()
+TransferEngine::Transfer TransferEngine::autoSelect(const CloneImage &image)
 {
-    return request({{Kind::AutoSelect, &TransferEngine::doAutoSelect}});
+    return request(image, {{Kind::AutoSelect, &TransferEngine::doAutoSelect}});
 }
 
-TransferResult TransferEngine::readAll()
+TransferEngine::Transfer TransferEngine::readAll(const CloneImage &image)
 {
-    return request({{Kind::ReadSettings, &TransferEngine::doReadSettings},
-                    {Kind::ReadMemory, &TransferEngine::doReadMemory}});
+    return request(image, {{Kind::ReadSettings, &TransferEngine::doReadSettings},
+                           {Kind::ReadMemory, &TransferEngine::doReadMemory}});
 }
 
-TransferResult TransferEngine::writeAll()
+TransferEngine::Transfer TransferEngine::writeAll(const CloneImage &image)
 {
-    return request({{Kind::WriteSettings, &TransferEngine::doWriteSettings},
-                    {Kind::WriteMemory, &TransferEngine::doWriteMemory}});
+    return request(image, {{Kind::WriteSettings, &TransferEngine::doWriteSettings},
+                           {Kind::WriteMemory, &TransferEngine::doWriteMemory}});
+}
+
+TransferEngine::Transfer TransferEngine::writeRecords(const QList<int> &addresses, const CloneImage &image)
+{
+    m_addresses = addresses;
+    if (m_busy)
+        return {TransferResult(Outcome::Refused), image, {}};
+    setBusy(true);
+    m_stopRequested = false;
+    m_image = image;
+    m_written.clear();
+    const TransferResult result = doWriteRecords();
+    setBusy(false);
+    return {result, image, m_written};
+}
+
+TransferEngine::Transfer TransferEngine::verifyRecords(const QList<int> &addresses, const CloneImage &image)
+{
+    m_addresses = addresses;
+    return request(image, {{Kind::ReadMemory, &TransferEngine::doVerifyRecords}});
 }
 
 bool TransferEngine::ensureOpen(TransferResult &failure)
@@ -233,18 +286,21 @@ TransferResult TransferEngine::doReadMemory()
     if (!ensureOpen(failure))
         return failure;
 
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         if (m_stopRequested)
             return interrupted(slotRange(n, QStringLiteral("read"), QStringLiteral("not read")));
         emit slotChanged(n);
         const BlockCommands::RecordReply reply = m_commands->ReadRecord(MemoryMap::channelAddress(n));
         if (!reply.ok())
             return failed(*m_commands, reply, slotName(n), n);
-        ChannelRow row = m_target->channel(n);
+        ChannelRow row = m_image.Channels.at(n);
         const DecodeResult decoded = ChannelCodec::DecodeChannel(reply.recordText, row);
         if (!decoded)
             return undecodable(slotName(n), decoded, n);
-        m_target->setChannel(n, row);
+        ImagePatch part;
+        part.channelSlots.append(n);
+        part.rows.append(row);
+        take(part);
         pause();
     }
     return endNormally();
@@ -255,12 +311,12 @@ TransferResult TransferEngine::doWriteMemory()
     TransferResult failure;
     if (!beginWrite(failure))
         return failure;
-    for (int n = 0; n < Module1::ChannelCount; ++n) {
+    for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         if (m_stopRequested)
             return interrupted(slotRange(n, QStringLiteral("written"), QStringLiteral("unchanged")));
         emit slotChanged(n);
         pause();
-        const QString record = ChannelCodec::EncodeChannel(m_target->channel(n));
+        const QString record = ChannelCodec::EncodeChannel(m_image.Channels.at(n));
         const BlockCommands::Reply reply = m_commands->WriteRecord(MemoryMap::channelAddress(n), record);
         if (!reply.ok())
             return failed(*m_commands, reply, slotName(n), n);
@@ -283,11 +339,13 @@ TransferResult TransferEngine::doReadSettings()
     const BlockCommands::RecordReply line2 = m_commands->ReadRecord(MemoryMap::SettingsRecord2);
     if (!line2.ok())
         return failed(*m_commands, line2, recordName(MemoryMap::SettingsRecord2));
-    SettingSelections selections = m_target->image().SettingSelection;
+    SettingSelections selections = m_image.SettingSelection;
     const DecodeResult settings = SettingsCodec::DecodeSettings(line1.recordText, line2.recordText, selections);
     if (!settings)
         return undecodable(QStringLiteral("settings"), settings);
-    m_target->setSettings(line1.recordText, line2.recordText, selections);
+    ImagePatch settingsPart;
+    settingsPart.settings = ImagePatch::Settings{line1.recordText, line2.recordText, selections};
+    take(settingsPart);
     pause();
 
     const BlockCommands::RecordReply vfoA = m_commands->ReadRecord(MemoryMap::VfoA);
@@ -299,16 +357,16 @@ TransferResult TransferEngine::doReadSettings()
         return failed(*m_commands, vfoB, recordName(MemoryMap::VfoB));
 
     // Both VFO rows or neither.
-    VfoRow rowA = m_target->vfo(0);
-    VfoRow rowB = m_target->vfo(1);
-    const DecodeResult decodedA = VfoCodec::DecodeVfo(vfoA.recordText, rowA);
+    std::array<VfoRow, CloneImage::VfoCount> rows = m_image.Vfo;
+    const DecodeResult decodedA = VfoCodec::DecodeVfo(vfoA.recordText, rows[0]);
     if (!decodedA)
         return undecodable(QStringLiteral("VFO A"), decodedA);
-    const DecodeResult decodedB = VfoCodec::DecodeVfo(vfoB.recordText, rowB);
+    const DecodeResult decodedB = VfoCodec::DecodeVfo(vfoB.recordText, rows[1]);
     if (!decodedB)
         return undecodable(QStringLiteral("VFO B"), decodedB);
-    m_target->setVfo(0, rowA);
-    m_target->setVfo(1, rowB);
+    ImagePatch vfoPart;
+    vfoPart.vfo = rows;
+    take(vfoPart);
     pause();
 
     return endNormally();
@@ -320,13 +378,12 @@ TransferResult TransferEngine::doWriteSettings()
     if (!beginWrite(failure))
         return failure;
 
-    m_target->encodeSettingsLines();
-    const CloneImage &image = m_target->image();
+    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(m_image.SettingSelection);
     const std::array<std::pair<int, QString>, 4> records = {{
-        {MemoryMap::SettingsRecord1, image.SettingsLine1},
-        {MemoryMap::SettingsRecord2, image.SettingsLine2},
-        {MemoryMap::VfoA, VfoCodec::EncodeVfo(image.Vfo[0])},
-        {MemoryMap::VfoB, VfoCodec::EncodeVfo(image.Vfo[1])},
+        {MemoryMap::SettingsRecord1, lines.line1},
+        {MemoryMap::SettingsRecord2, lines.line2},
+        {MemoryMap::VfoA, VfoCodec::EncodeVfo(m_image.Vfo[0])},
+        {MemoryMap::VfoB, VfoCodec::EncodeVfo(m_image.Vfo[1])},
     }};
     QStringList written;
     for (const auto &[address, text] : records) {
@@ -355,87 +412,52 @@ TransferResult TransferEngine::doAutoSelect()
         return failed(*m_commands, identity, QStringLiteral("identification"));
 
     const int variant = BlockCommands::variantForCode(identity.variantCode);
+    ImagePatch part;
     if (variant < 0) {
         // The coverage version is cleared before the code is looked up.
-        m_target->setModel(m_target->image().ModelVariant, false);
+        part.model = ImagePatch::Model{m_image.ModelVariant, false};
+        take(part);
         return TransferResult(Outcome::CommunicationFailure,
                               QStringLiteral("identification: unknown variant code \"%1\"")
                                   .arg(identity.variantCode));
     }
-    m_target->setModel(variant, identity.rangeCode == BlockCommands::extendedRangeCode());
-    m_target->DataChanged = true;
+    part.model = ImagePatch::Model{variant, identity.rangeCode == BlockCommands::extendedRangeCode()};
+    take(part);
     return TransferResult();
 }
 
-TransferResult TransferEngine::writeChanges(const ChangesConfirmation &confirm)
+TransferResult TransferEngine::doWriteRecords()
 {
-    if (m_busy)
-        return TransferResult(Outcome::Refused);
-    setBusy(true);
-    m_stopRequested = false;
-    const auto finish = [this](const TransferResult &result) {
-        m_target = &m_state;
-        setBusy(false);
-        return result;
-    };
-
-    // What the radio holds, read as Read ALL reads it.
-    Module1 radio;
-    m_target = &radio;
-    TransferResult result = runStep(Kind::ReadSettings, &TransferEngine::doReadSettings);
-    if (result.ok())
-        result = runStep(Kind::ReadMemory, &TransferEngine::doReadMemory);
-    m_target = &m_state;
-    if (!result.ok())
-        return finish(result);
-
-    const CloneImage wanted = m_state.image();
-    const QList<int> changed = ImageRecords::differing(radio.image(), wanted);
-    if (!confirm(radio.image(), changed) || changed.isEmpty())
-        return finish(TransferResult(Outcome::Normal, QStringLiteral("nothing written")));
-
     QList<int> settings;
     QList<int> channelSlots;
-    for (int address : changed)
+    for (int address : std::as_const(m_addresses))
         (ImageRecords::slotAt(address) < 0 ? settings : channelSlots).append(address);
-    QList<int> written;
+    TransferResult result;
     for (const auto &[kind, addresses] : {std::pair{Kind::WriteSettings, settings}, std::pair{Kind::WriteMemory, channelSlots}}) {
         if (addresses.isEmpty())
             continue;
+        if (m_stopRequested)
+            return TransferResult(Outcome::Interrupted, QStringLiteral("stopped between the settings and the channels"));
+        m_running = kind;
         emit transferStarted(kind);
-        result = writeRecords(kind, addresses, written, wanted);
+        result = writeSequence(kind, addresses);
         emit transferFinished(kind, result);
         if (!result.ok())
-            return finish(result);
-        written += addresses;
+            return result;
     }
-
-    emit transferStarted(Kind::ReadMemory);
-    result = verifyRecords(written, wanted);
-    emit transferFinished(Kind::ReadMemory, result);
-    if (result.ok())
-        result = TransferResult(Outcome::Normal, QStringLiteral("%1 written").arg(describeRecords(written)));
-    return finish(result);
+    return TransferResult();
 }
 
-TransferResult TransferEngine::writeRecords(Kind kind, const QList<int> &addresses, const QList<int> &before,
-                                            const CloneImage &image)
+TransferResult TransferEngine::writeSequence(Kind kind, const QList<int> &addresses)
 {
-    // On failure: what was written, this sequence's records so far included.
-    QList<int> done = before;
-    const auto failedHere = [&](const TransferResult &failure) {
-        return TransferResult(failure.outcome(),
-                              failure.detail() + QStringLiteral("; written: ") + describeRecords(done),
-                              failure.failedSlot());
-    };
     TransferResult failure;
     if (!beginWrite(failure))
-        return failedHere(failure);
-    QHash<int, QString> texts;
-    for (const ImageRecords::Entry &record : ImageRecords::of(image))
-        texts.insert(record.address, record.text);
+        return failure;
+    const QHash<int, QString> texts = recordTexts(m_image);
     const bool memory = kind == Kind::WriteMemory;
     for (int address : addresses) {
+        if (m_stopRequested)
+            return interrupted(QStringLiteral("stopped before ") + ImageRecords::name(address));
         const int slot = ImageRecords::slotAt(address);
         if (memory) {
             emit slotChanged(slot);
@@ -443,8 +465,8 @@ TransferResult TransferEngine::writeRecords(Kind kind, const QList<int> &address
         }
         const BlockCommands::Reply reply = m_commands->WriteRecord(address, texts.value(address));
         if (!reply.ok())
-            return failedHere(failed(*m_commands, reply, ImageRecords::name(address), slot));
-        done.append(address);
+            return failed(*m_commands, reply, ImageRecords::name(address), slot);
+        m_written.append(address);
         if (!memory)
             pause();
     }
@@ -453,33 +475,29 @@ TransferResult TransferEngine::writeRecords(Kind kind, const QList<int> &address
     return endNormally();
 }
 
-TransferResult TransferEngine::verifyRecords(const QList<int> &addresses, const CloneImage &image)
+TransferResult TransferEngine::doVerifyRecords()
 {
-    const QString written = QStringLiteral("; written: ") + describeRecords(addresses);
     TransferResult failure;
     if (!ensureOpen(failure))
         return failure;
-    QHash<int, QString> texts;
-    for (const ImageRecords::Entry &record : ImageRecords::of(image))
-        texts.insert(record.address, record.text);
+    const QHash<int, QString> texts = recordTexts(m_image);
     QStringList different;
-    for (int address : addresses) {
+    for (int address : std::as_const(m_addresses)) {
+        if (m_stopRequested)
+            return interrupted(QStringLiteral("reading back stopped before ") + ImageRecords::name(address));
         const int slot = ImageRecords::slotAt(address);
         if (slot >= 0)
             emit slotChanged(slot);
         const BlockCommands::RecordReply reply = m_commands->ReadRecord(address);
-        if (!reply.ok()) {
-            const TransferResult read = failed(*m_commands, reply, ImageRecords::name(address), slot);
-            return TransferResult(read.outcome(), read.detail() + written, slot);
-        }
+        if (!reply.ok())
+            return failed(*m_commands, reply, ImageRecords::name(address), slot);
         if (reply.recordText.toUpper() != texts.value(address))
             different.append(ImageRecords::name(address));
         pause();
     }
     m_exchange->TxEnd();
-    if (!different.isEmpty()) {
+    if (!different.isEmpty())
         return TransferResult(Outcome::CommunicationFailure,
-                              QStringLiteral("read back differs: ") + different.join(QStringLiteral(", ")) + written);
-    }
+                              QStringLiteral("read back differs: ") + different.join(QStringLiteral(", ")));
     return TransferResult();
 }

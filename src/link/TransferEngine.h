@@ -1,26 +1,26 @@
 #pragma once
 
-#include "TransferResult.h"
-
-#include <QObject>
+#include "app/ImagePatch.h"
+#include "codec/CloneImage.h"
+#include "link/TransferResult.h"
 
 #include <QList>
+#include <QObject>
 
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
 
-class CloneImage;
-class Module1;
-class RadioPort;
-class LineExchange;
 class BlockCommands;
+class LineExchange;
+class RadioPort;
 
-// The clone transfers on the session's document: reads store what they
-// decode through the document, writes encode what it holds. One transfer
-// at a time: while one runs, every request to start another returns
-// Refused at once and does nothing.
+// The clone transfers. A read starts from an image and hands back that
+// image with what the radio sent in place of its parts; a write sends the
+// image it is given. The engine keeps no image of its own between
+// transfers: the caller decides what becomes of what comes back. One
+// transfer at a time: while one runs, every request to start another
+// returns Refused at once and does nothing.
 class TransferEngine : public QObject
 {
     Q_OBJECT
@@ -30,12 +30,22 @@ public:
 
     static constexpr int DefaultPauseMs = 10;
 
-    TransferEngine(Module1 &state, RadioPort &port, QObject *parent = nullptr);
+    // What a transfer ended with and the image it leaves: for a read, the
+    // image it started from with every part read so far in place (also
+    // when it failed part-way); for a write, the image it was given.
+    struct Transfer
+    {
+        TransferResult result;
+        CloneImage image;
+        // writeRecords: the addresses written, in the order written.
+        QList<int> written;
+        bool ok() const { return result.ok(); }
+    };
+
+    explicit TransferEngine(RadioPort &port, QObject *parent = nullptr);
     ~TransferEngine() override;
 
     bool isBusy() const;
-    // The document the transfers work on.
-    const Module1 &document() const { return m_state; }
     // Asks the running transfer to stop at the next record: the exchange in
     // flight finishes, the end command is sent and the transfer ends
     // Interrupted, saying which records it moved. Ignored when idle.
@@ -43,30 +53,30 @@ public:
     LineExchange &exchange();
     // The pause between two operations (10 ms; tests may shorten it).
     void setPauseMs(int ms);
+    int pauseMs() const { return m_pauseMs; }
 
-    TransferResult readMemory();
-    TransferResult writeMemory();
-    TransferResult readSettings();
-    TransferResult writeSettings();
-    TransferResult autoSelect();
+    Transfer readMemory(const CloneImage &image);
+    Transfer writeMemory(const CloneImage &image);
+    Transfer readSettings(const CloneImage &image);
+    Transfer writeSettings(const CloneImage &image);
+    // The image with the model option and coverage version the radio names.
+    Transfer autoSelect(const CloneImage &image);
     // Read Settings, then Read Memory only when it ended normally
     // (likewise for Write ALL), as one busy stretch.
-    TransferResult readAll();
-    TransferResult writeAll();
+    Transfer readAll(const CloneImage &image);
+    Transfer writeAll(const CloneImage &image);
 
-    // Called by Write Changes once the radio has been read: what the radio
-    // holds and the addresses of the records that differ from the
-    // document's image (ascending; empty when there is nothing to write).
-    // True goes on and writes them; false ends the transfer, nothing
-    // written.
-    using ChangesConfirmation = std::function<bool(const CloneImage &radio, const QList<int> &changed)>;
-    // Write Changes: reads the whole radio as Read ALL does into a separate
-    // image (the document is not touched), asks `confirm`, then writes only
-    // the differing records with the sequences of Write Settings and Write
-    // Memory (a sequence with nothing to write is skipped), then reads each
-    // written record back and compares it. A failure's detail says which
-    // records were written.
-    TransferResult writeChanges(const ChangesConfirmation &confirm);
+    // Write Changes' second and third steps. Writes the records at
+    // `addresses` (ascending) from `image` with the sequences of Write
+    // Settings and Write Memory (a sequence with nothing to write is
+    // skipped); `written` lists what reached the radio, however it ended.
+    Transfer writeRecords(const QList<int> &addresses, const CloneImage &image);
+    // Reads the records at `addresses` back and compares them with `image`.
+    Transfer verifyRecords(const QList<int> &addresses, const CloneImage &image);
+
+    // "record 0320 and slots 3, 7 and 12" for the addresses written;
+    // "nothing" for none.
+    static QString describeRecords(const QList<int> &addresses);
 
 signals:
     void busyChanged(bool busy);
@@ -76,13 +86,16 @@ signals:
     void portOpened(TransferEngine::Kind kind);
     // The channel slot being transferred (0..603), for a progress bar.
     void slotChanged(int slot);
+    // A read has decoded a part of the radio (one channel slot, the
+    // settings, both VFOs, the model): the part as it now stands.
+    void partRead(const ImagePatch &part);
 
 private:
     using Step = TransferResult (TransferEngine::*)();
 
-    // Refuses while busy; otherwise runs the steps in order as one busy
-    // stretch, each after the previous one ended normally.
-    TransferResult request(std::initializer_list<std::pair<Kind, Step>> steps);
+    // Refuses while busy; otherwise runs the steps in order on `image` as
+    // one busy stretch, each after the previous one ended normally.
+    Transfer request(const CloneImage &image, std::initializer_list<std::pair<Kind, Step>> steps);
     // Runs one transfer between transferStarted and transferFinished.
     TransferResult runStep(Kind kind, Step step);
     void setBusy(bool busy);
@@ -92,15 +105,13 @@ private:
     TransferResult doReadSettings();
     TransferResult doWriteSettings();
     TransferResult doAutoSelect();
-    // Write Changes' steps.
-    TransferResult writeRecords(Kind kind, const QList<int> &addresses, const QList<int> &before,
-                                const CloneImage &image);
-    TransferResult verifyRecords(const QList<int> &addresses, const CloneImage &image);
+    TransferResult doWriteRecords();
+    TransferResult doVerifyRecords();
+    TransferResult writeSequence(Kind kind, const QList<int> &addresses);
 
     // Opens the port when it is closed; false (and `failure` set) when it
     // cannot be opened.
     bool ensureOpen(TransferResult &failure);
-    Kind m_running = Kind::ReadMemory;
     // Opens the port when closed and has the radio confirm its model; the
     // pause after the check included.
     bool beginWrite(TransferResult &failure);
@@ -110,15 +121,18 @@ private:
     // Stopped on request: the end command, then the outcome saying what
     // was moved.
     TransferResult interrupted(const QString &what);
-    bool m_stopRequested = false;
+    // A part read: into the image, and told.
+    void take(const ImagePatch &part);
 
-    Module1 &m_state;
-    // The document the transfers read into and write from: the session's,
-    // or Write Changes' picture of the radio.
-    Module1 *m_target = nullptr;
     RadioPort &m_port;
     std::unique_ptr<LineExchange> m_exchange;
     std::unique_ptr<BlockCommands> m_commands;
     int m_pauseMs = DefaultPauseMs;
     bool m_busy = false;
+    bool m_stopRequested = false;
+    Kind m_running = Kind::ReadMemory;
+    // The image of the running request, and Write Changes' addresses.
+    CloneImage m_image;
+    QList<int> m_addresses;
+    QList<int> m_written;
 };

@@ -1,7 +1,7 @@
-#include "ChannelReport.h"
+#include "report/ChannelReport.h"
 
-#include "ChannelLabel.h"
-#include "SettingsTable.h"
+#include "codec/ChannelLabel.h"
+#include "codec/SettingsTable.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -116,19 +116,17 @@ std::unique_ptr<QTextDocument> ChannelReport::document(const QSizeF &pageSize) c
     cursor.insertText(title());
 
     heading(cursor, QStringLiteral("Settings"), HeadingPointSize);
-    const auto &table = SettingsTable::all();
     QList<QStringList> groups(SettingGroups);
+    const auto shown = [this](SettingId id) {
+        const SettingDescriptor &d = SettingsTable::of(id);
+        return d.caption + QStringLiteral(": ")
+            + d.items.value(m_image.SettingSelection[size_t(SettingsTable::index(id))]).trimmed();
+    };
     for (int g = 0; g < SettingGroups; ++g) {
-        for (const QString &control : SettingsTable::groups()[size_t(g)]) {
-            const int i = SettingsTable::indexOf(control);
-            const SettingDescriptor &d = table[size_t(i)];
-            groups[g].append(d.caption + QStringLiteral(": ")
-                             + d.items.value(m_image.SettingSelection[size_t(i)]).trimmed());
-        }
+        for (const SettingId id : SettingsTable::groups()[size_t(g)])
+            groups[g].append(shown(id));
     }
-    const int toneIndex = SettingsTable::indexOf(QStringLiteral("cmbTone"));
-    groups[1].append(QStringLiteral("Tone: ") + table[size_t(toneIndex)].items.value(
-                                                    m_image.SettingSelection[size_t(toneIndex)]));
+    groups[1].append(shown(SettingId::Tone));
     int longest = 0;
     for (const QStringList &group : groups)
         longest = std::max(longest, int(group.size()));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CloneImage.h"
-#include "ReportOptions.h"
+#include "codec/CloneImage.h"
+#include "report/ReportOptions.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "ReportPdf.h"
+#include "report/ReportPdf.h"
 
-#include "AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChannelReport.h"
-#include "FileResult.h"
+#include "files/FileResult.h"
+#include "report/ChannelReport.h"
 
 #include <QByteArray>
 

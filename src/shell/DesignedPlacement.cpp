@@ -1,4 +1,4 @@
-#include "DesignedPlacement.h"
+#include "shell/DesignedPlacement.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,7 +1,15 @@
-#include "DesktopPrompter.h"
+#include "shell/DesktopPrompter.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -65,6 +73,42 @@ Prompter::Answer DesktopPrompter::askOkCancel(QWidget *parent, const QString &te
     box.setDefaultButton(defaultButton == Answer::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     return answerOf(box.exec());
+}
+
+Prompter::Answer DesktopPrompter::askOkCancelWithDetails(QWidget *parent, const QString &text,
+                                                         const QString &details, const QString &title,
+                                                         Icon icon)
+{
+    // A message box grows with its text; a long list goes into a scrolling
+    // area so that the buttons stay on the screen.
+    QDialog box(parent);
+    box.setWindowTitle(title);
+    auto *symbol = new QLabel(&box);
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    const QStyle::StandardPixmap pixmap = icon == Icon::Critical ? QStyle::SP_MessageBoxCritical
+        : icon == Icon::Exclamation                               ? QStyle::SP_MessageBoxWarning
+                                                                  : QStyle::SP_MessageBoxInformation;
+    symbol->setPixmap(box.style()->standardIcon(pixmap, nullptr, &box).pixmap(size, size));
+    auto *label = new QLabel(text, &box);
+    label->setWordWrap(true);
+    auto *list = new QPlainTextEdit(details, &box);
+    list->setObjectName(QStringLiteral("details"));
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setMinimumWidth(QFontMetrics(list->font()).averageCharWidth() * 80);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    buttons->button(QDialogButtonBox::Cancel)->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setFocus();
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    auto *top = new QHBoxLayout;
+    top->addWidget(symbol, 0, Qt::AlignTop);
+    top->addWidget(label, 1);
+    auto *layout = new QVBoxLayout(&box);
+    layout->addLayout(top);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    return box.exec() == QDialog::Accepted ? Answer::Ok : Answer::Cancel;
 }
 
 QString DesktopPrompter::openFileName(QWidget *parent, const QString &filter,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "edit/Prompter.h"
 
 // Message boxes and file dialogs of the desktop: QMessageBox, QFileDialog.
 class DesktopPrompter : public Prompter
@@ -11,6 +11,8 @@ public:
                           Icon icon) override;
     Answer askOkCancel(QWidget *parent, const QString &text, const QString &title, Icon icon,
                        Answer defaultButton) override;
+    Answer askOkCancelWithDetails(QWidget *parent, const QString &text, const QString &details,
+                                  const QString &title, Icon icon) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
 };

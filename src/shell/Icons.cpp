@@ -1,4 +1,4 @@
-#include "Icons.h"
+#include "shell/Icons.h"
 
 // Outside any namespace: Q_INIT_RESOURCE declares the resource's function.
 static void loadResources()

@@ -1,6 +1,6 @@
-#include "LocalizeForm.h"
+#include "shell/LocalizeForm.h"
 
-#include "StringTable.h"
+#include "shell/StringTable.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "StringTable.h"
+#include "shell/StringTable.h"
 
 #include <QLocale>
 

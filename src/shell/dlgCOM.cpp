@@ -1,8 +1,8 @@
-#include "dlgCOM.h"
+#include "shell/dlgCOM.h"
 
-#include "PortNames.h"
-#include "RadioPort.h"
-#include "SystemSerialPortList.h"
+#include "link/PortNames.h"
+#include "link/RadioPort.h"
+#include "link/SystemSerialPortList.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PortAssignments.h"
+#include "link/PortAssignments.h"
 
 #include <QDialog>
 

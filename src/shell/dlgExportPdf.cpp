@@ -1,6 +1,6 @@
-#include "dlgExportPdf.h"
+#include "shell/dlgExportPdf.h"
 
-#include "Vocabulary.h"
+#include "codec/Vocabulary.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportOptions.h"
+#include "report/ReportOptions.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "frmAbout.h"
+#include "shell/frmAbout.h"
 
-#include "Icons.h"
-#include "ProgramTexts.h"
-#include "Twips.h"
+#include "edit/Twips.h"
+#include "shell/Icons.h"
+#include "shell/ProgramTexts.h"
 
 #include <QFrame>
 #include <QGridLayout>

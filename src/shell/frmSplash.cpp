@@ -1,8 +1,8 @@
-#include "frmSplash.h"
+#include "shell/frmSplash.h"
 
-#include "Icons.h"
-#include "ProgramTexts.h"
-#include "Twips.h"
+#include "edit/Twips.h"
+#include "shell/Icons.h"
+#include "shell/ProgramTexts.h"
 
 #include <QFrame>
 #include <QGridLayout>

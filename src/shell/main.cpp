@@ -1,13 +1,13 @@
 // The desktop program qtr70-clone: splash screen, tables, main window, and
 // the clone file named on the command line.
-#include "DesktopPrompter.h"
-#include "Icons.h"
-#include "Module1.h"
-#include "PortFile.h"
-#include "SerialRadioPort.h"
-#include "StringTable.h"
-#include "frmMain.h"
-#include "frmSplash.h"
+#include "app/Module1.h"
+#include "link/PortFile.h"
+#include "link/SerialRadioPort.h"
+#include "shell/DesktopPrompter.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+#include "shell/Icons.h"
+#include "shell/StringTable.h"
 
 #include <QApplication>
 

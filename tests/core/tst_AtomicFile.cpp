@@ -1,7 +1,7 @@
 // Atomic file writing: the name written is the name asked for, and the new
 // file keeps the old one's identity (permissions, owner, group).
-#include "AtomicFile.h"
-#include "FileName.h"
+#include "files/AtomicFile.h"
+#include "files/FileName.h"
 #include "ForkedChild.h"
 #include "TestFiles.h"
 

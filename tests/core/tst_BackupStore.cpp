@@ -1,7 +1,7 @@
 // Automatic backups: their names, what pruning keeps, and a folder that
 // cannot take them.
-#include "BackupStore.h"
-#include "CloneFile.h"
+#include "files/BackupStore.h"
+#include "files/CloneFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "BlockCommands.h"
-#include "LineExchange.h"
-#include "MemoryMap.h"
+#include "codec/MemoryMap.h"
+#include "link/BlockCommands.h"
+#include "link/LineExchange.h"
 #include "ScriptedPort.h"
 
 #include <QtTest>

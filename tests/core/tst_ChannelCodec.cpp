@@ -1,5 +1,5 @@
-#include "ChannelCodec.h"
-#include "RecordText.h"
+#include "codec/ChannelCodec.h"
+#include "codec/RecordText.h"
 #include "StateSnapshot.h"
 
 #include <QRandomGenerator>

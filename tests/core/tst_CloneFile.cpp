@@ -1,11 +1,11 @@
-#include "ChannelCodec.h"
-#include "CloneFile.h"
-#include "FieldReader.h"
-#include "Module1.h"
-#include "SavePrompt.h"
-#include "SettingsCodec.h"
+#include "app/Module1.h"
+#include "codec/ChannelCodec.h"
+#include "codec/SettingsCodec.h"
+#include "files/CloneFile.h"
+#include "files/FieldReader.h"
+#include "files/SavePrompt.h"
 #include "StateSnapshot.h"
-#include "VfoCodec.h"
+#include "codec/VfoCodec.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -394,7 +394,7 @@ void tst_CloneFile::confirmSaveChanges()
     QFETCH(bool, saved);
     QFETCH(bool, proceed);
     Module1 state;
-    state.DataChanged = changed;
+    changed ? state.markTouched() : state.markSaved();
     bool wasAsked = false;
     bool wasSaved = false;
     const bool result = SavePrompt::ConfirmSaveChanges(

@@ -1,10 +1,10 @@
 // The command-line tool, mostly in-process (its ports talk to the virtual
 // radio's classes through a scripted port), and a few runs of the real
 // program against the virtual radio program.
-#include "ChannelCodec.h"
-#include "CloneFile.h"
+#include "codec/ChannelCodec.h"
+#include "files/CloneFile.h"
 #include "CommandLineTool.h"
-#include "BackupStore.h"
+#include "files/BackupStore.h"
 #include "ForkedChild.h"
 #include "RadioImage.h"
 #include "ScriptedPort.h"
@@ -183,6 +183,8 @@ private slots:
     void outputNameThatCannotBeRepresented();
     void interrupted_data();
     void interrupted();
+    void writeChangesNeedsYesWithoutATerminal();
+    void backupsOfBothProgramsInOneFolder();
     void controlCharactersAreEscaped();
     void readPausesAfterIdentifying();
     void endToEndPrint();
@@ -408,15 +410,19 @@ void tst_CommandLineTool::csvRoundTrip()
     // Channel 401 (A-P2) is not exported; channel 5 and the VFOs are.
     QFile f(csv);
     QVERIFY(f.open(QIODevice::Append));
-    f.write("QT-R70,MEMORY,6,7.000.000,CWU,0,Fast,High,Wide,Off,Off,0.000.000,new,,,,,Off\r\n"
-            "QT-R70,MEMORY,7,7.000.000,XXX,0,Fast,High,Wide,Off,Off,0.000.000,bad,,,,,Off\r\n");
+    f.write("QT-R70,MEMORY,6,7.000.000,CWU,0,Fast,High,Wide,100,Off,7.000.000,new,,,,,Off\r\n"
+            "QT-R70,MEMORY,7,7.000.000,XXX,0,Fast,High,Wide,Off,Off,7.000.000,bad,,,,,Off\r\n"
+            "QT-R70,MEMORY,8,99.000.000,USB,0,Fast,High,Wide,Off,Off,7.000.000,far,,,,,Off\r\n");
     f.close();
     const QString blank = m_dir.filePath("blank.R70");
     QVERIFY(CloneFile::WriteCloneFile(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());
     const QString merged = m_dir.filePath("merged.R70");
     const Run run = tool.run({"import-csv", blank, csv, "-o", merged});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QString("Stored 2 channel(s) and 2 VFO record(s); dropped 1 record(s).\n"));
+    QCOMPARE(run.out, QString("Stored 2 channel(s) and 2 VFO record(s); dropped 2 record(s).\n"));
+    // What the radio could not hold is refused by its line, with the field and the reason.
+    QCOMPARE(run.err, QString("refused: line 6: Mode \"XXX\" is not understood\n"
+                              "refused: line 7: Frequency 99.000.000 is outside the range (1.6MHz - 30MHz)\n"));
     const Run different = tool.run({"diff", image, merged});
     QCOMPARE(different.out, QString("Setting Key Speed(WPM): 26 -> 20\n"
                                     "Channel 6: only in the second (7.000.000 CWU)\n"
@@ -509,6 +515,15 @@ void tst_CommandLineTool::interrupted_data()
                            << "interrupted: slots 0\u2013285 written, 286\u2013603 unchanged\n";
     QTest::newRow("read") << QStringList{"read", "--port", "1", "-o", "OUT"} << 1 + 5 + 10
                           << "no file written\ninterrupted: slots 0\u20139 read, 10\u2013603 not read\n";
+    // Write Changes: the radio read (610 commands), then its writes (a
+    // model check, record 0300, the end; a model check, ten slots, the
+    // end), then the read back.
+    const QStringList changes{"write", "--changes", "--yes", "--port", "1", "IMAGE"};
+    QTest::newRow("write --changes, writing") << changes << 610 + 3 + 2
+                                              << "interrupted: Stopped; wrote record 0300 and slot 0.\n";
+    QTest::newRow("write --changes, reading back")
+        << changes << 610 + 3 + 12 + 2
+        << "interrupted: Stopped; wrote record 0300 and slots 0, 1, 2, 5, 12, 199, 200, 401, 402 and 603.\n";
 }
 
 void tst_CommandLineTool::interrupted()
@@ -527,6 +542,54 @@ void tst_CommandLineTool::interrupted()
     QCOMPARE(run.exitCode, CommandLineTool::InterruptedBase + SIGINT);
     QCOMPARE(tool.commands.last(), QByteArray("KV~E\r\n"));  // the radio's session ended
     QVERIFY(!QFile::exists(output));
+}
+
+void tst_CommandLineTool::writeChangesNeedsYesWithoutATerminal()
+{
+    // A script that forgot --yes is refused before the radio hears anything.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString image = writeImage(m_dir.filePath("noyes.R70"), 2, false, "NOYES");
+    const QString log = m_dir.filePath("noyes-log.txt");
+    SimProcess sim;
+    QVERIFY(sim.start({"--log", log}));
+    QProcess write;
+    write.setStandardInputFile(QProcess::nullDevice());
+    write.start(qEnvironmentVariable("QTR70_BIN"), {"write", "--changes", "--port", sim.devicePath(), image});
+    QVERIFY(write.waitForFinished(60000));
+    QCOMPARE(write.exitCode(), int(CommandLineTool::Usage));
+    QVERIFY2(QString::fromUtf8(write.readAllStandardError()).contains("add --yes"), "the way out is named");
+    sim.stop();
+    QVERIFY(readFile(log).isEmpty());
+}
+
+void tst_CommandLineTool::backupsOfBothProgramsInOneFolder()
+{
+    // qtr70 read keeps its backup where the desktop program keeps its own,
+    // and "qtr70 backups" lists both, and those written under the old name.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    QTemporaryDir home;
+    const QString shared = home.filePath("qtr70-clone/backups");
+    const QString earlier = home.filePath("qtr70/backups");
+    const CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
+    QVERIFY(BackupStore(shared).save(image, BackupStore::Kind::Memory, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))).ok());
+    QVERIFY(BackupStore(earlier).save(image, BackupStore::Kind::All, QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5))).ok());
+    SimProcess sim;
+    QVERIFY(sim.start({}));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.path());
+    const auto qtr70In = [&environment](const QStringList &arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(qEnvironmentVariable("QTR70_BIN"), arguments);
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    qtr70In({"read", "--port", sim.devicePath(), "-o", m_dir.filePath("shared.R70")});
+    const QStringList listed = qtr70In({"backups"}).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(listed.size(), 3);
+    QVERIFY2(listed.at(0).startsWith(shared + "/") && listed.at(0).contains("_all.R70"), qPrintable(listed.at(0)));
+    QVERIFY(listed.at(1).startsWith(shared + "/2026-01-02_030405_memory.R70"));
+    QVERIFY(listed.at(2).startsWith(earlier + "/2025-01-02_030405_all.R70"));
 }
 
 void tst_CommandLineTool::readPausesAfterIdentifying()

@@ -1,8 +1,8 @@
-#include "ChannelCodec.h"
-#include "CloneFile.h"
-#include "CsvExchange.h"
-#include "NumericText.h"
-#include "RecordText.h"
+#include "codec/ChannelCodec.h"
+#include "codec/RecordText.h"
+#include "files/CloneFile.h"
+#include "files/CsvExchange.h"
+#include "files/NumericText.h"
 #include "StateSnapshot.h"
 
 #include <QTemporaryDir>
@@ -218,7 +218,11 @@ void tst_CsvExchange::valueFields_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown");
     QTest::newRow("plain hertz") << 4 << "7050000" << true << 7050000.0 << "7.050.000";
-    QTest::newRow("largest field") << 4 << "4294.967.295" << true << 4294967295.0 << "4294.967.295";
+    // The radio's rules: its range (standard coverage here), its names.
+    QTest::newRow("largest field, outside the range") << 4 << "4294.967.295" << false << 0.0 << "";
+    QTest::newRow("99 MHz") << 4 << "99.000.000" << false << 0.0 << "";
+    QTest::newRow("lowest of the range") << 4 << "1.600.000" << true << 1600000.0 << "1.600.000";
+    QTest::newRow("split outside the range") << 12 << "0.150.000" << false << 0.0 << "";
     QTest::newRow("too large") << 4 << "4294967296" << false << 0.0 << "";
     QTest::newRow("MHz with decimal point") << 4 << "7.05" << false << 0.0 << "";
     QTest::newRow("mode FM") << 5 << "FM" << true << 5.0 << "FM";
@@ -232,12 +236,15 @@ void tst_CsvExchange::valueFields_data()
     QTest::newRow("tone without unit") << 10 << "88.5" << true << 136.0 << "88.5Hz";
     QTest::newRow("tone Off") << 10 << "Off" << true << 0.0 << "Off";
     QTest::newRow("tone 88.4") << 10 << "88.4" << false << 0.0 << "";
+    QTest::newRow("tone 100 by value") << 10 << "100" << true << 140.0 << "100.0Hz";
+    QTest::newRow("tone 88.50 by value") << 10 << "88.50" << true << 136.0 << "88.5Hz";
+    QTest::newRow("tone 67 by value") << 10 << "67" << true << 128.0 << "67.0Hz";
     QTest::newRow("tone 159.8 not in list") << 10 << "159.8Hz" << false << 0.0 << "";
     QTest::newRow("noise blanker On") << 11 << "On" << true << 1.0 << "On";
     QTest::newRow("split") << 12 << "29.999.999" << true << 29999999.0 << "29.999.999";
     QTest::newRow("name upper-cased") << 13 << "cq dx" << true << 0.0 << "CQ DX";
-    QTest::newRow("name ends at a full stop") << 13 << "AB.CD" << true << 0.0 << "AB";
-    QTest::newRow("name cut to eight") << 13 << "ABCDEFGHIJ" << true << 0.0 << "ABCDEFGH";
+    QTest::newRow("name with a full stop") << 13 << "AB.CD" << false << 0.0 << "";
+    QTest::newRow("name of nine") << 13 << "ABCDEFGHI" << false << 0.0 << "";
     QTest::newRow("skip empty") << 14 << "" << true << 0.0 << "";
     QTest::newRow("skip other text") << 14 << "Yes" << false << 0.0 << "";
     QTest::newRow("spare text kept") << 16 << "anything" << true << 0.0 << "anything";

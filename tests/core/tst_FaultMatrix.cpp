@@ -2,17 +2,19 @@
 // port that does not exist: the outcome and message, the rows replaced
 // before the failure and untouched after it, the busy flag cleared, and the
 // next transfer working again.
-#include "CloneFile.h"
-#include "LineExchange.h"
-#include "Module1.h"
-#include "SerialRadioPort.h"
+#include "app/Module1.h"
+#include "files/CloneFile.h"
+#include "link/LineExchange.h"
+#include "link/SerialRadioPort.h"
 #include "SimProcess.h"
 #include "StateSnapshot.h"
-#include "TransferEngine.h"
+#include "link/TransferEngine.h"
+#include "session/RadioSession.h"
 #include "TransferRunner.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -75,12 +77,11 @@ void tst_FaultMatrix::initTestCase()
     QVERIFY(sim.start({}));
     SerialRadioPort port;
     port.setDevicePath(sim.devicePath());
-    Module1 radio;
-    radio.setImage(CloneImage::factory(Vocabulary::ModelE, false));
-    TransferEngine engine(radio, port);
+    TransferEngine engine(port);
     engine.setPauseMs(0);
-    QVERIFY(engine.readAll().ok());
-    m_radio = radio.image();
+    const TransferEngine::Transfer read = engine.readAll(CloneImage::factory(Vocabulary::ModelE, false));
+    QVERIFY(read.ok());
+    m_radio = read.image;
 }
 
 void tst_FaultMatrix::matrix_data()
@@ -166,14 +167,17 @@ void tst_FaultMatrix::matrix()
     Module1 state;
     state.setImage(markedImage());
     const CloneImage before = state.image();
-    TransferEngine engine(state, port);
+    RadioSession session(state, port);
+    QTemporaryDir backups;
+    session.setBackupStore(BackupStore(backups.path()));
+    TransferEngine &engine = session.engine();
     engine.exchange().setReplyTimeoutMs(BoundMs);
     engine.setPauseMs(0);
     QSignalSpy steps(&engine, &TransferEngine::transferFinished);
 
     QElapsedTimer clock;
     clock.start();
-    const TransferResult result = runTransfer(engine, transferName(transfer));
+    const TransferResult result = runTransfer(session, transferName(transfer));
     const qint64 elapsed = clock.elapsed();
 
     // A radio that closes its terminal at once may be gone before the port
@@ -238,7 +242,7 @@ void tst_FaultMatrix::matrix()
         SimProcess healthy;
         QVERIFY(healthy.start({}));
         port.setDevicePath(healthy.devicePath());
-        QVERIFY(runTransfer(engine, transferName(transfer)).ok());
+        QVERIFY(runTransfer(session, transferName(transfer)).ok());
     }
     m_table.append(QStringLiteral("%1 | %2 | %3").arg(fault.isEmpty() ? "healthy" : fault, transferName(transfer),
                                                       normal ? QStringLiteral("normal end") : message));

@@ -1,7 +1,7 @@
 // A save that is interrupted at any point never destroys the previous file:
 // the file holds either the old or the new image, whole.
-#include "CloneFile.h"
-#include "CsvExchange.h"
+#include "files/CloneFile.h"
+#include "files/CsvExchange.h"
 #include "ForkedChild.h"
 #include "TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "LineExchange.h"
+#include "link/LineExchange.h"
 #include "ScriptedPort.h"
 
 #include <QElapsedTimer>

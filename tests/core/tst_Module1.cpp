@@ -1,7 +1,7 @@
-#include "Module1.h"
+#include "app/Module1.h"
 #include "StateSnapshot.h"
-#include "VfoCodec.h"
-#include "Vocabulary.h"
+#include "codec/VfoCodec.h"
+#include "codec/Vocabulary.h"
 
 #include <QtTest>
 
@@ -156,7 +156,7 @@ void tst_Module1::freshDocumentIsEmpty()
         QCOMPARE(row, VfoRow());
     }
     QVERIFY(image.SettingsLine1.isEmpty());
-    QVERIFY(!document.DataChanged);
+    QVERIFY(!document.DataChanged());
     QVERIFY(document.CurrentFileName.isEmpty());
     QVERIFY(document.CommandLineFile.isEmpty());
     QVERIFY(!image.ExtendedRange);
@@ -214,7 +214,7 @@ void tst_Module1::changes()
     for (const QString &seen : seenAtSignals)
         QCOMPARE(seen, imageSnapshot(target));
     // The caller decides whether a change is an edit.
-    QVERIFY(!document.DataChanged);
+    QVERIFY(!document.DataChanged());
 }
 
 void tst_Module1::commandLineFile_data()

@@ -1,5 +1,5 @@
-#include "PortFile.h"
-#include "PortNames.h"
+#include "link/PortFile.h"
+#include "link/PortNames.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Which device a port number leads to (environment, assignment, guess on
 // each platform), the port argument of qtr70, and `qtr70 ports`.
 #include "FakeSerialPortList.h"
-#include "PortArgument.h"
-#include "PortNames.h"
+#include "link/PortArgument.h"
+#include "link/PortNames.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

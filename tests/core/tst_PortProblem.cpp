@@ -1,9 +1,9 @@
 // The reason given when a serial device cannot be opened: permission
 // (which group, which command), owner only, busy, missing, no device.
 #include "FakeSerialPortList.h"
-#include "PortNames.h"
-#include "PortProblem.h"
-#include "SerialRadioPort.h"
+#include "link/PortNames.h"
+#include "link/PortProblem.h"
+#include "link/SerialRadioPort.h"
 #include "SimProcess.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "Frequency.h"
-#include "MemoryMap.h"
-#include "RecordText.h"
+#include "codec/Frequency.h"
+#include "codec/MemoryMap.h"
+#include "codec/RecordText.h"
 
 #include <QtTest>
 

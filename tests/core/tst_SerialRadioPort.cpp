@@ -1,6 +1,6 @@
-#include "LineExchange.h"
-#include "PortNames.h"
-#include "SerialRadioPort.h"
+#include "link/LineExchange.h"
+#include "link/PortNames.h"
+#include "link/SerialRadioPort.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>

@@ -1,10 +1,10 @@
-#include "CloneImage.h"
-#include "RecordText.h"
-#include "SettingsCodec.h"
-#include "SettingsTable.h"
+#include "codec/CloneImage.h"
+#include "codec/RecordText.h"
+#include "codec/SettingsCodec.h"
+#include "codec/SettingsTable.h"
 #include "StateSnapshot.h"
-#include "VfoCodec.h"
-#include "Vocabulary.h"
+#include "codec/VfoCodec.h"
+#include "codec/Vocabulary.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -27,10 +27,9 @@ struct Settings
     }
 };
 
-QString selected(const Settings &settings, const char *control)
+QString selected(const Settings &settings, SettingId id)
 {
-    const int i = SettingsTable::indexOf(QLatin1String(control));
-    return SettingsTable::all()[i].items.at(settings.selection[i]);
+    return SettingsTable::of(id).items.at(settings.selection[size_t(id)]);
 }
 
 Settings defaults()
@@ -74,21 +73,20 @@ void tst_SettingsVfoCodec::descriptorTable()
 {
     const auto &table = SettingsTable::all();
     QCOMPARE(int(table.size()), SettingsTable::Count);
-    QSet<QString> names;
+    QSet<QString> captions;
     QSet<int> bytes[2];
-    for (const SettingDescriptor &d : table) {
-        names.insert(d.control);
-        QVERIFY2(d.defaultIndex < d.items.size(), qPrintable(d.control));
+    for (size_t i = 0; i < table.size(); ++i) {
+        const SettingDescriptor &d = table[i];
+        QCOMPARE(SettingsTable::index(d.id), int(i));
+        captions.insert(d.caption);
+        QVERIFY2(d.defaultIndex < d.items.size(), qPrintable(d.caption));
         QVERIFY(d.record == 1 || d.record == 2);
         if (d.packing == SettingDescriptor::Packing::Whole || d.packing == SettingDescriptor::Packing::Low7)
-            QVERIFY2(!bytes[d.record - 1].contains(d.byte), qPrintable(d.control));
+            QVERIFY2(!bytes[d.record - 1].contains(d.byte), qPrintable(d.caption));
         bytes[d.record - 1].insert(d.byte);
     }
-    QCOMPARE(names.size(), 32);
-    QCOMPARE(table.front().control, QString("cmbRit"));
-    QCOMPARE(table.back().control, QString("cmbDVox"));
-    QVERIFY(table[SettingsTable::indexOf("cmbScanSkip")].editable);
-    QCOMPARE(SettingsTable::indexOf("cmbNothing"), -1);
+    QCOMPARE(captions.size(), 32);
+    QVERIFY(SettingsTable::of(SettingId::ScanSkip).editable);
 }
 
 void tst_SettingsVfoCodec::generatedLists()
@@ -108,36 +106,35 @@ void tst_SettingsVfoCodec::generatedLists()
     QCOMPARE(side.last(), QString("1000Hz"));
     QCOMPARE(SettingsTable::breakInItems(), QStringList({"FULL", "1", "2", "3", "4", "5", "6", "7", "AUTO"}));
     QCOMPARE(SettingsTable::toneItems(), Vocabulary::toneNames());
-    const auto &scanTime = SettingsTable::all()[SettingsTable::indexOf("cmbScanType")].items;
+    const auto &scanTime = SettingsTable::of(SettingId::ScanTime).items;
     QCOMPARE(scanTime.size(), 23);
     QCOMPARE(scanTime.at(3), QString("  2S"));
 }
 
 void tst_SettingsVfoCodec::defaultSelections_data()
 {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("setting");
     QTest::addColumn<QString>("item");
-    QTest::newRow("keyer speed") << "cmbWPM" << "20";
-    QTest::newRow("dimmer") << "cmbDimmer" << "32";
-    QTest::newRow("side tone") << "cmbSideTone" << "800Hz";
-    QTest::newRow("break-in") << "cmbBreakIn" << "AUTO";
-    QTest::newRow("tone") << "cmbTone" << "88.5Hz";
-    QTest::newRow("scan time") << "cmbScanType" << "  2S";
-    QTest::newRow("key ratio") << "cmbKeyRatio" << "3.0";
-    QTest::newRow("keyer") << "cmbElekey" << "On";
-    QTest::newRow("paddle") << "cmbPaddle" << "Normal";
-    QTest::newRow("scan skip") << "cmbScanSkip" << "Skip";
-    QTest::newRow("memory access") << "cmbMrAccess" << "On";
+    QTest::newRow("keyer speed") << int(SettingId::Wpm) << "20";
+    QTest::newRow("dimmer") << int(SettingId::Dimmer) << "32";
+    QTest::newRow("side tone") << int(SettingId::SideTone) << "800Hz";
+    QTest::newRow("break-in") << int(SettingId::BreakIn) << "AUTO";
+    QTest::newRow("tone") << int(SettingId::Tone) << "88.5Hz";
+    QTest::newRow("scan time") << int(SettingId::ScanTime) << "  2S";
+    QTest::newRow("key ratio") << int(SettingId::KeyRatio) << "3.0";
+    QTest::newRow("keyer") << int(SettingId::ElectronicKeyer) << "On";
+    QTest::newRow("paddle") << int(SettingId::KeyPaddle) << "Normal";
+    QTest::newRow("scan skip") << int(SettingId::ScanSkip) << "Skip";
+    QTest::newRow("memory access") << int(SettingId::MemoryAccess) << "On";
 }
 
 void tst_SettingsVfoCodec::defaultSelections()
 {
-    QFETCH(QString, control);
+    QFETCH(int, setting);
     QFETCH(QString, item);
     const Settings settings = defaults();
-    QCOMPARE(selected(settings, control.toLatin1().constData()), item);
-    const int i = SettingsTable::indexOf(control);
-    QCOMPARE(settings.selection[i], SettingsTable::all()[i].defaultIndex);
+    QCOMPARE(selected(settings, SettingId(setting)), item);
+    QCOMPARE(settings.selection[size_t(setting)], SettingsTable::all()[size_t(setting)].defaultIndex);
 }
 
 void tst_SettingsVfoCodec::defaultsEncodeToFactoryTexts()
@@ -156,29 +153,31 @@ void tst_SettingsVfoCodec::sharedBytes_data()
 {
     QTest::addColumn<int>("byte");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("setting");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("rewritten");
-    QTest::newRow("81h keyer") << 23 << "81" << "cmbElekey" << "On" << "81";
-    QTest::newRow("81h paddle") << 23 << "81" << "cmbPaddle" << "Revers" << "81";
-    QTest::newRow("80h keyer off") << 23 << "80" << "cmbElekey" << "Off" << "80";
-    QTest::newRow("other bits dropped") << 23 << "7F" << "cmbElekey" << "On" << "01";
-    QTest::newRow("tone 88h") << 26 << "88" << "cmbTone" << "88.5Hz" << "08";
-    QTest::newRow("constant byte 30") << 30 << "7E" << "cmbTone" << "88.5Hz" << "00";
-    QTest::newRow("marker rebuilt") << 0 << "00" << "cmbRit" << "Off" << "A5";
+    const int keyer = int(SettingId::ElectronicKeyer);
+    const int tone = int(SettingId::Tone);
+    QTest::newRow("81h keyer") << 23 << "81" << keyer << "On" << "81";
+    QTest::newRow("81h paddle") << 23 << "81" << int(SettingId::KeyPaddle) << "Revers" << "81";
+    QTest::newRow("80h keyer off") << 23 << "80" << keyer << "Off" << "80";
+    QTest::newRow("other bits dropped") << 23 << "7F" << keyer << "On" << "01";
+    QTest::newRow("tone 88h") << 26 << "88" << tone << "88.5Hz" << "08";
+    QTest::newRow("constant byte 30") << 30 << "7E" << tone << "88.5Hz" << "00";
+    QTest::newRow("marker rebuilt") << 0 << "00" << int(SettingId::Rit) << "Off" << "A5";
 }
 
 void tst_SettingsVfoCodec::sharedBytes()
 {
     QFETCH(int, byte);
     QFETCH(QString, stored);
-    QFETCH(QString, control);
+    QFETCH(int, setting);
     QFETCH(QString, item);
     QFETCH(QString, rewritten);
     Settings settings = defaults();
     settings.line1 = withByte(settings.line1, byte, stored.toLatin1().constData());
     QVERIFY(settings.decode().ok());
-    QCOMPARE(selected(settings, control.toLatin1().constData()), item);
+    QCOMPARE(selected(settings, SettingId(setting)), item);
     settings.encode();
     QCOMPARE(settings.line1.mid(2 * byte, 2), rewritten);
 }
@@ -189,10 +188,11 @@ void tst_SettingsVfoCodec::failureKeepsSelections_data()
     QTest::addColumn<int>("byte");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("field");
-    QTest::newRow("WPM 35") << 1 << 7 << "23" << "cmbWPM";
-    QTest::newRow("tone 27h") << 1 << 26 << "A7" << "cmbTone";
-    QTest::newRow("last list") << 2 << 18 << "02" << "cmbDVox";
-    QTest::newRow("non-hex") << 2 << 4 << "0Q" << "SettingsLine2";
+    // Failures name the setting by its caption.
+    QTest::newRow("WPM 35") << 1 << 7 << "23" << "Key Speed(WPM)";
+    QTest::newRow("tone 27h") << 1 << 26 << "A7" << "Tone";
+    QTest::newRow("last list") << 2 << 18 << "02" << "D VOX";
+    QTest::newRow("non-hex") << 2 << 4 << "0Q" << "second settings record";
 }
 
 void tst_SettingsVfoCodec::failureKeepsSelections()

@@ -1,16 +1,17 @@
 // Transfers over the real serial port path against the virtual radio
 // (qtr70-sim on a pseudo-terminal, unpaced).
 
-#include "BlockCommands.h"
-#include "CloneFile.h"
-#include "LineExchange.h"
-#include "MemoryMap.h"
-#include "Module1.h"
-#include "SerialRadioPort.h"
-#include "SettingsCodec.h"
+#include "app/Module1.h"
+#include "codec/MemoryMap.h"
+#include "codec/SettingsCodec.h"
+#include "files/CloneFile.h"
+#include "link/BlockCommands.h"
+#include "link/LineExchange.h"
+#include "link/SerialRadioPort.h"
 #include "SimProcess.h"
 #include "StateSnapshot.h"
-#include "TransferEngine.h"
+#include "link/TransferEngine.h"
+#include "session/RadioSession.h"
 #include "TransferRunner.h"
 
 #include <QFile>
@@ -48,16 +49,19 @@ struct Program
 {
     Module1 state;
     SerialRadioPort port;
-    TransferEngine engine{state, port};
+    RadioSession session{state, port};
+    TransferEngine &engine = session.engine();
+    QTemporaryDir backups;
 
     explicit Program(const QString &device, int boundMs = TestBoundMs, int pauseMs = TransferEngine::DefaultPauseMs)
     {
+        session.setBackupStore(BackupStore(backups.path()));
         port.setDevicePath(device);
         engine.exchange().setReplyTimeoutMs(boundMs);
         engine.setPauseMs(pauseMs);
     }
 
-    TransferResult run(const QString &name) { return runTransfer(engine, name); }
+    TransferResult run(const QString &name) { return runTransfer(session, name); }
 };
 
 } // namespace
@@ -97,7 +101,7 @@ void tst_TransferEndToEnd::readAllThenWriteAllPreservesTheImage()
     QVERIFY(simA.start({"--save", savedA}));
     Program program(simA.devicePath());
     QSignalSpy steps(&program.engine, &TransferEngine::transferFinished);
-    QCOMPARE(program.engine.readAll().outcome(), Outcome::Normal);
+    QCOMPARE(program.run("readAll").outcome(), Outcome::Normal);
     QCOMPARE(steps.count(), 2);
     const auto &channels = program.state.image().Channels;
     QVERIFY(std::count_if(channels.begin(), channels.end(), [](const ChannelRow &row) { return row.inUse; }) > 0);
@@ -112,7 +116,7 @@ void tst_TransferEndToEnd::readAllThenWriteAllPreservesTheImage()
     SimProcess simB;
     QVERIFY(simB.start({"--image", blankImage, "--save", savedB, "--log", log}));
     program.port.setDevicePath(simB.devicePath());
-    QCOMPARE(program.engine.writeAll().outcome(), Outcome::Normal);
+    QCOMPARE(program.run("writeAll").outcome(), Outcome::Normal);
     simB.stop();
     QCOMPARE(simB.exitCode(), 0);
 
@@ -145,7 +149,7 @@ void tst_TransferEndToEnd::readMemoryFailsAtSlot100()
     SimProcess reference;
     QVERIFY(reference.start({}));
     Program expected(reference.devicePath(), TestBoundMs, 0);
-    QCOMPARE(expected.engine.readMemory().outcome(), Outcome::Normal);
+    QCOMPARE(expected.run("readMemory").outcome(), Outcome::Normal);
     reference.stop();
 
     SimProcess sim;
@@ -158,7 +162,7 @@ void tst_TransferEndToEnd::readMemoryFailsAtSlot100()
     }
     program.state.setImage(before);
 
-    const TransferResult result = program.engine.readMemory();
+    const TransferResult result = program.run("readMemory");
     QCOMPARE(result.outcome(), Outcome::CommunicationFailure);
     QCOMPARE(result.failedSlot(), FailingSlot);
     QCOMPARE(result.message(), QString("Communication Error"));
@@ -176,7 +180,7 @@ void tst_TransferEndToEnd::qtr60RadioAcceptedOnSecondTry()
     QVERIFY(sim.start({"--model", "QTR60", "--log", log}));
     Program program(sim.devicePath(), TestBoundMs, 0);
 
-    QCOMPARE(program.engine.writeSettings().outcome(), Outcome::Normal);
+    QCOMPARE(program.run("writeSettings").outcome(), Outcome::Normal);
     const QStringList logged = QString::fromLatin1(readBytes(log)).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(logged.mid(0, 3), (QStringList{"QTR70", "QTR60", "KV~F0300W" + program.state.image().SettingsLine1}));
     QCOMPARE(logged.size(), 7);
@@ -206,10 +210,10 @@ void tst_TransferEndToEnd::identification()
     Program program(sim.devicePath());
     program.state.setModel(variant == 0 ? 1 : 0, !extended);
 
-    QCOMPARE(program.engine.autoSelect().outcome(), Outcome::Normal);
+    QCOMPARE(program.run("autoSelect").outcome(), Outcome::Normal);
     QCOMPARE(program.state.image().ModelVariant, variant);
     QCOMPARE(program.state.image().ExtendedRange, extended);
-    QVERIFY(program.state.DataChanged);
+    QVERIFY(program.state.DataChanged());
 }
 
 void tst_TransferEndToEnd::faultModes_data()
@@ -267,7 +271,7 @@ void tst_TransferEndToEnd::readAllFailsInMemoryStep()
     Program program(sim.devicePath(), TestBoundMs, 0);
     QSignalSpy steps(&program.engine, &TransferEngine::transferFinished);
 
-    const TransferResult result = program.engine.readAll();
+    const TransferResult result = program.run("readAll");
     QCOMPARE(result.outcome(), Outcome::CommunicationFailure);
     QCOMPARE(result.failedSlot(), 10);
     // Read Settings ended normally and kept what it read; then the memory
@@ -287,14 +291,14 @@ void tst_TransferEndToEnd::radioGoneThenPortReopened()
     QVERIFY(sim.start({"--fault", "close-after=1"}));
     Program program(sim.devicePath(), TestBoundMs, 0);
 
-    const TransferResult first = program.engine.readSettings();
+    const TransferResult first = program.run("readSettings");
     QCOMPARE(first.outcome(), Outcome::PortFailure);
     QVERIFY2(!first.detail().isEmpty(), qPrintable(first.detail()));
     // The failed port is given up; the next transfer tries to open it again
     // and reports why that fails.
     QVERIFY(!program.port.isOpen());
     sim.stop();
-    const TransferResult second = program.engine.readSettings();
+    const TransferResult second = program.run("readSettings");
     QCOMPARE(second.outcome(), Outcome::Unexpected);
     QVERIFY2(second.detail().startsWith("No such file or directory: " + sim.devicePath()), qPrintable(second.detail()));
 
@@ -302,7 +306,7 @@ void tst_TransferEndToEnd::radioGoneThenPortReopened()
     SimProcess other;
     QVERIFY(other.start({}));
     program.port.setDevicePath(other.devicePath());
-    QCOMPARE(program.engine.readSettings().outcome(), Outcome::Normal);
+    QCOMPARE(program.run("readSettings").outcome(), Outcome::Normal);
 }
 
 QTEST_GUILESS_MAIN(tst_TransferEndToEnd)

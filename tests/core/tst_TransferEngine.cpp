@@ -1,18 +1,20 @@
-#include "BlockCommands.h"
-#include "ChannelCodec.h"
-#include "LineExchange.h"
-#include "MemoryMap.h"
-#include "Module1.h"
+#include "app/Module1.h"
+#include "codec/ChannelCodec.h"
+#include "codec/MemoryMap.h"
+#include "link/BlockCommands.h"
+#include "link/LineExchange.h"
 #include "ScriptedPort.h"
-#include "SettingsCodec.h"
+#include "codec/SettingsCodec.h"
 #include "StateSnapshot.h"
-#include "TransferEngine.h"
+#include "link/TransferEngine.h"
+#include "session/RadioSession.h"
 #include "TransferRunner.h"
-#include "VfoCodec.h"
+#include "codec/VfoCodec.h"
 
 #include <QHash>
 #include <QMap>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using Outcome = TransferResult::Outcome;
@@ -115,10 +117,13 @@ struct Harness
     Module1 state;
     ScriptedPort port;
     FakeRadio radio;
-    TransferEngine engine{state, port};
+    RadioSession session{state, port};
+    TransferEngine &engine = session.engine();
+    QTemporaryDir backups;
 
     Harness()
     {
+        session.setBackupStore(BackupStore(backups.path()));
         port.setResponder([this](const QByteArray &command) {
             radio.store(command);
             return radio.respond(command);
@@ -127,7 +132,7 @@ struct Harness
         engine.setPauseMs(0);
     }
 
-    TransferResult run(const QString &name) { return runTransfer(engine, name); }
+    TransferResult run(const QString &name) { return runTransfer(session, name); }
 
     QStringList sent() const
     {
@@ -236,7 +241,7 @@ void tst_TransferEngine::readMemoryReplacesTheTable()
     connect(&h.state, &Module1::channelsChanged, this,
             [&](int n) { rowReadyWhenSignalled &= h.state.channel(n) == image.Channels[n]; });
 
-    QCOMPARE(h.engine.readMemory().outcome(), Outcome::Normal);
+    QCOMPARE(h.run("readMemory").outcome(), Outcome::Normal);
 
     QCOMPARE(slotSpy.count(), CloneImage::ChannelCount);
     QCOMPARE(rows.count(), CloneImage::ChannelCount);
@@ -247,7 +252,7 @@ void tst_TransferEngine::readMemoryReplacesTheTable()
     }
     QVERIFY(rowReadyWhenSignalled);
     QCOMPARE(otherParts.count(), 0);
-    QVERIFY(!h.state.DataChanged);
+    QVERIFY(!h.state.DataChanged());
 }
 
 void tst_TransferEngine::readMemoryFailsAtSlot100_data()
@@ -279,7 +284,7 @@ void tst_TransferEngine::readMemoryFailsAtSlot100()
     else
         h.radio.overrides[failing] = answer;
 
-    const TransferResult result = h.engine.readMemory();
+    const TransferResult result = h.run("readMemory");
 
     QCOMPARE(result.outcome(), outcome);
     QCOMPARE(result.failedSlot(), FailingSlot);
@@ -321,7 +326,7 @@ void tst_TransferEngine::writeMemoryFailsPartWay()
     else
         h.radio.overrides[failing] = answer;
 
-    const TransferResult result = h.engine.writeMemory();
+    const TransferResult result = h.run("writeMemory");
 
     QCOMPARE(result.outcome(), outcome);
     QCOMPARE(result.failedSlot(), slot);
@@ -373,7 +378,7 @@ void tst_TransferEngine::readSettingsFailsPartWay()
     QSignalSpy settingsSignal(&h.state, &Module1::settingsChanged);
     QSignalSpy vfoSignal(&h.state, &Module1::vfoChanged);
 
-    QCOMPARE(h.engine.readSettings().outcome(), outcome);
+    QCOMPARE(h.run("readSettings").outcome(), outcome);
 
     const CloneImage &after = h.state.image();
     const CloneImage &settings = settingsShown ? image : before;
@@ -396,7 +401,7 @@ void tst_TransferEngine::writeSettingsSendsRecordsRebuiltFromSelections()
     h.state.setImage(image);
     const SettingsCodec::Lines expected = SettingsCodec::EncodeSettings(image.SettingSelection);
 
-    QCOMPARE(h.engine.writeSettings().outcome(), Outcome::Normal);
+    QCOMPARE(h.run("writeSettings").outcome(), Outcome::Normal);
     QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord1), expected.line1);
     QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord2), expected.line2);
     QCOMPARE(h.state.image().SettingsLine1, expected.line1);
@@ -473,14 +478,14 @@ void tst_TransferEngine::portStaysOpenAfterFailure()
     loadInto(h.radio, image);
     h.radio.overrides["KV~WHO\r\n"] = Silent;
 
-    QCOMPARE(h.engine.autoSelect().outcome(), Outcome::CommunicationFailure);
+    QCOMPARE(h.run("autoSelect").outcome(), Outcome::CommunicationFailure);
     QVERIFY(h.port.isOpen());
-    QCOMPARE(h.engine.readSettings().outcome(), Outcome::Normal);
+    QCOMPARE(h.run("readSettings").outcome(), Outcome::Normal);
     QCOMPARE(h.port.openCount(), 1);
 
     // A port closed in between (another port chosen) is opened again.
     h.port.close();
-    QCOMPARE(h.engine.readSettings().outcome(), Outcome::Normal);
+    QCOMPARE(h.run("readSettings").outcome(), Outcome::Normal);
     QCOMPARE(h.port.openCount(), 2);
 }
 
@@ -527,11 +532,11 @@ void tst_TransferEngine::autoSelect()
     connect(&h.state, &Module1::modelChanged, this,
             [&] { variantWhenSignalled = h.state.image().ModelVariant; });
 
-    QCOMPARE(h.engine.autoSelect().outcome(), outcome);
+    QCOMPARE(h.run("autoSelect").outcome(), outcome);
     QCOMPARE(h.state.image().ModelVariant, variant);
     QCOMPARE(h.state.image().ExtendedRange, extended);
     const bool normal = outcome == Outcome::Normal;
-    QCOMPARE(h.state.DataChanged, normal);
+    QCOMPARE(h.state.DataChanged(), normal);
     QCOMPARE(selected.count(), modelSignalled ? 1 : 0);
     if (modelSignalled)
         QCOMPARE(variantWhenSignalled, variant);
@@ -563,7 +568,7 @@ void tst_TransferEngine::refusedWhileBusy()
         refused = h.run(second);
     });
 
-    QCOMPARE(h.engine.readMemory().outcome(), Outcome::Normal);
+    QCOMPARE(h.run("readMemory").outcome(), Outcome::Normal);
 
     QVERIFY(wasBusy);
     QCOMPARE(refused.outcome(), Outcome::Refused);

@@ -1,7 +1,7 @@
 // Test helper: saves two different clone images to one path, alternately,
 // until it is killed. Prints "ready" once the first save is done.
-#include "CloneFile.h"
-#include "CloneImage.h"
+#include "codec/CloneImage.h"
+#include "files/CloneFile.h"
 
 #include <QCoreApplication>
 

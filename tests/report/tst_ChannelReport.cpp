@@ -1,10 +1,10 @@
 // The printed channel list: what the report holds, in which order, and the
 // PDF it becomes.
-#include "ChannelCodec.h"
-#include "ChannelLabel.h"
-#include "ChannelReport.h"
-#include "Frequency.h"
-#include "ReportPdf.h"
+#include "codec/ChannelCodec.h"
+#include "codec/ChannelLabel.h"
+#include "codec/Frequency.h"
+#include "report/ChannelReport.h"
+#include "report/ReportPdf.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialPortList.h"
+#include "link/SerialPortList.h"
 
 // A device list of the test's making, in the order given.
 class FakeSerialPortList : public SerialPortList

@@ -1,7 +1,7 @@
 #include "StateSnapshot.h"
 
-#include "CloneImage.h"
-#include "Module1.h"
+#include "app/Module1.h"
+#include "codec/CloneImage.h"
 
 #include <QtTest>
 
@@ -52,7 +52,7 @@ QString imageSnapshot(const CloneImage &image)
 
 QString stateSnapshot(const Module1 &state)
 {
-    return QStringLiteral("changed %1\nfile %2\n").arg(state.DataChanged).arg(state.CurrentFileName)
+    return QStringLiteral("changed %1\nfile %2\n").arg(state.DataChanged()).arg(state.CurrentFileName)
         + imageSnapshot(state.image());
 }
 

@@ -1,23 +1,20 @@
 #include "TransferRunner.h"
 
-#include "TransferEngine.h"
+#include "session/RadioSession.h"
 
-#include <functional>
 #include <map>
 
-TransferResult runTransfer(TransferEngine &engine, const QString &name)
+TransferResult runTransfer(RadioSession &session, const QString &name)
 {
-    static const std::map<QString, std::function<TransferResult(TransferEngine &)>> transfers = {
-        {QStringLiteral("readMemory"), &TransferEngine::readMemory},
-        {QStringLiteral("writeMemory"), &TransferEngine::writeMemory},
-        {QStringLiteral("readSettings"), &TransferEngine::readSettings},
-        {QStringLiteral("writeSettings"), &TransferEngine::writeSettings},
-        {QStringLiteral("autoSelect"), &TransferEngine::autoSelect},
-        {QStringLiteral("readAll"), &TransferEngine::readAll},
-        {QStringLiteral("writeAll"), &TransferEngine::writeAll},
+    using Job = RadioSession::Job;
+    static const std::map<QString, Job> jobs = {
+        {QStringLiteral("readMemory"), Job::ReadMemory},     {QStringLiteral("writeMemory"), Job::WriteMemory},
+        {QStringLiteral("readSettings"), Job::ReadSettings}, {QStringLiteral("writeSettings"), Job::WriteSettings},
+        {QStringLiteral("autoSelect"), Job::AutoSelect},     {QStringLiteral("readAll"), Job::ReadAll},
+        {QStringLiteral("writeAll"), Job::WriteAll},
     };
-    const auto found = transfers.find(name);
-    if (found == transfers.end())
+    const auto found = jobs.find(name);
+    if (found == jobs.end())
         qFatal("no transfer %s", qPrintable(name));
-    return found->second(engine);
+    return session.run(found->second).transfer;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "TransferResult.h"
+#include "link/TransferResult.h"
 
 #include <QString>
 
-class TransferEngine;
+class RadioSession;
 
-// Runs the transfer called `name` on `engine`: "readMemory", "writeMemory",
+// Runs the job called `name` on `session`: "readMemory", "writeMemory",
 // "readSettings", "writeSettings", "autoSelect", "readAll" or "writeAll".
-TransferResult runTransfer(TransferEngine &engine, const QString &name);
+TransferResult runTransfer(RadioSession &session, const QString &name);

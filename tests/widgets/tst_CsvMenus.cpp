@@ -1,15 +1,15 @@
 // File > Import and File > Export in the window: the file dialogs, what
 // the window shows afterwards, cancelling, and files that cannot be used.
 
-#include "ChannelCodec.h"
-#include "CsvExchange.h"
-#include "MainStatusBar.h"
+#include "codec/ChannelCodec.h"
+#include "files/CsvExchange.h"
+#include "shell/MainStatusBar.h"
 #include "MainWindowFixture.h"
-#include "MemoryGrid.h"
-#include "RecordText.h"
+#include "codec/RecordText.h"
+#include "edit/MemoryGrid.h"
 #include "StateSnapshot.h"
-#include "VfoGrid.h"
-#include "frmMain.h"
+#include "edit/VfoGrid.h"
+#include "shell/frmMain.h"
 #include "TestFiles.h"
 
 #include <QAction>
@@ -40,7 +40,8 @@ const QByteArray SampleCsv =
     "\"7.050.000\",\"\",\"\",\"\",\"\",\"\",\"Off\"\r\n"
     "\"QT-R70\",\"MEMORY\",\"4\",\"7.050.000\",\"XSB\",\"0\",\"Slow\",\"High\",\"Wide\",\"Off\",\"Off\","
     "\"7.050.000\",\"\",\"\",\"\",\"\",\"\",\"Off\"\r\n";
-const QString SampleStatus = QStringLiteral("Imported 2 channels and 1 VFO record; 1 record dropped");
+const QString SampleStatus =
+    QStringLiteral("Imported 2 channels and 1 VFO record; 1 record dropped; refused: line 5: Mode \"XSB\" is not understood");
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -135,7 +136,7 @@ void tst_CsvMenus::importThroughMenu()
     w.findChild<QTabBar *>(QStringLiteral("TabStrip1"))->setCurrentIndex(frmMain::MemoryTab);
     MemoryGrid *grid = w.memoryGrid();
     grid->selectDataRow(40);
-    f.state.DataChanged = changedBefore;
+    changedBefore ? f.state.markTouched() : f.state.markSaved();
 
     f.prompter.fileNames.enqueue(csvPath);
     f.action(QStringLiteral("mnuImport"))->trigger();
@@ -166,7 +167,7 @@ void tst_CsvMenus::importThroughMenu()
 
     QCOMPARE(w.windowTitle(), AppTitle);
     QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
     QCOMPARE(w.mainStatusBar()->text(), SampleStatus);
 
     // With no current clone file, Save asks for one.
@@ -191,7 +192,7 @@ void tst_CsvMenus::exportThroughMenu()
     const QString clonePath = f.state.CurrentFileName;
     putChannel(f.state, 7);
     putChannel(f.state, 250);
-    f.state.DataChanged = changedBefore;
+    changedBefore ? f.state.markTouched() : f.state.markSaved();
     const QString csvPath = f.path(QStringLiteral("out.csv"));
     QVERIFY(writeFile(csvPath, "older contents"));
 
@@ -209,7 +210,7 @@ void tst_CsvMenus::exportThroughMenu()
 
     QCOMPARE(w.windowTitle(), QStringLiteral("out.csv - ") + AppTitle);
     QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged, changedBefore);
+    QCOMPARE(f.state.DataChanged(), changedBefore);
     QCOMPARE(w.mainStatusBar()->text(), QString());
 
     // Save asks for a clone file name and does not touch the CSV.
@@ -270,7 +271,7 @@ void tst_CsvMenus::cancelledDoesNothing()
     MainWindowFixture f;
     frmMain &w = windowWithCloneFile(f);
     putChannel(f.state, 5);
-    f.state.DataChanged = true;
+    f.state.markTouched();
     const QString before = stateSnapshot(f.state);
     const QString caption = w.windowTitle();
     const QString startName = w.commonDialogFileName();
@@ -308,7 +309,7 @@ void tst_CsvMenus::unusableFile()
     frmMain &w = windowWithCloneFile(f);
     QVERIFY(QDir(f.programFolder()).mkpath(QStringLiteral("folder")));
     putChannel(f.state, 5);
-    f.state.DataChanged = true;
+    f.state.markTouched();
     const QString before = stateSnapshot(f.state);
     const QString caption = w.windowTitle();
     const QStringList vfoRow = gridRow(w.vfoGrid(), 0);

@@ -1,12 +1,12 @@
 // New, Open, Save and Save As in the window: dialogs, caption, the save
 // prompt and its answers.
 
-#include "ChannelCodec.h"
-#include "CloneFile.h"
+#include "codec/ChannelCodec.h"
+#include "files/CloneFile.h"
 #include "MainWindowFixture.h"
-#include "SettingsPage.h"
-#include "SettingsTable.h"
-#include "frmMain.h"
+#include "codec/SettingsTable.h"
+#include "edit/SettingsPage.h"
+#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -46,7 +46,7 @@ bool writeSample(const QString &path)
 {
     CloneImage source;
     source.ModelVariant = Vocabulary::ModelT;
-    source.SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbWPM")))] = 20;
+    source.SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 20;
     return ChannelCodec::DecodeChannel(UsedChannel, source.Channels[SampleSlot]).ok()
         && CloneFile::WriteCloneFile(path, source).ok();
 }
@@ -98,7 +98,7 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     QVERIFY(putUsedChannel(f.state));
     const QString channelText = f.memoryCell(SampleSlot, 0);
     QVERIFY(!channelText.isEmpty());
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
 
     // Save without a current file asks for a name, with the clone filter.
     f.prompter.fileNames.enqueue(path);
@@ -106,7 +106,7 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     QCOMPARE(kindsShown(f.prompter), QList<Kind>{Kind::Save});
     QCOMPARE(f.prompter.shown.last().text, Filter);
     QCOMPARE(w.windowTitle(), QStringLiteral("round.R70 - ") + AppTitle);
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
     QVERIFY(QFileInfo::exists(path));
 
     // New: no prompt (nothing unsaved), defaults back, the model stays.
@@ -133,7 +133,7 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     QCOMPARE(f.memoryCell(SampleSlot, 0), channelText);
     QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), QStringLiteral("33"));
     QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
 }
 
 void tst_FileCommands::saveAfterOpenWritesWithoutDialog()
@@ -150,7 +150,7 @@ void tst_FileCommands::saveAfterOpenWritesWithoutDialog()
     f.action(QStringLiteral("mnuFileSave"))->trigger();
 
     QCOMPARE(kindsShown(f.prompter), QList<Kind>{Kind::Open});
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
     QCOMPARE(w.windowTitle(), QStringLiteral("sample.R70 - ") + AppTitle);
     const CloneImage onDisk = loaded(path);
     QCOMPARE(onDisk.SettingSelection, f.state.image().SettingSelection);
@@ -204,7 +204,7 @@ void tst_FileCommands::savePrompt()
     frmMain &w = f.load();
     QVERIFY(putUsedChannel(f.state));
     QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelJ), Qt::LeftButton);
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
 
     const QString savePath = f.path(QStringLiteral("saved.R70"));
     for (Answer answer : answers)
@@ -262,7 +262,7 @@ void tst_FileCommands::cancelledDialogDoesNothing()
     QCOMPARE(f.prompter.messages(), QStringList());
     QCOMPARE(w.windowTitle(), AppTitle);
     QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
     QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), listText);
 }
 
@@ -311,7 +311,7 @@ void tst_FileCommands::failedSaveChangesNothing()
     QCOMPARE(f.prompter.messages(), QStringList{"File Open Error"});
     QCOMPARE(w.windowTitle(), AppTitle);
     QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
 }
 
 QTEST_MAIN(tst_FileCommands)

@@ -1,13 +1,13 @@
 // The memory grid and the VFO grid as views of the document.
 
-#include "ChannelLabel.h"
+#include "codec/ChannelLabel.h"
 #include "MainWindowFixture.h"
-#include "MemoryGrid.h"
-#include "Module1.h"
-#include "VfoCodec.h"
-#include "VfoGrid.h"
-#include "Vocabulary.h"
-#include "frmMain.h"
+#include "app/Module1.h"
+#include "codec/VfoCodec.h"
+#include "codec/Vocabulary.h"
+#include "edit/MemoryGrid.h"
+#include "edit/VfoGrid.h"
+#include "shell/frmMain.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,15 +1,15 @@
 // The window's safe write: backups of what is read, changes marked in the
 // grid, Write Changes with its question; the order of a failed transfer's
 // message and reset; the channel list as PDF.
-#include "BackupStore.h"
-#include "CloneFile.h"
+#include "files/BackupStore.h"
+#include "files/CloneFile.h"
 #include "MainWindowFixture.h"
-#include "MemoryGrid.h"
-#include "MainStatusBar.h"
-#include "MemoryPage.h"
+#include "edit/MemoryGrid.h"
+#include "edit/MemoryPage.h"
+#include "shell/MainStatusBar.h"
 #include "SimProcess.h"
-#include "dlgExportPdf.h"
-#include "frmMain.h"
+#include "shell/dlgExportPdf.h"
+#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -73,10 +73,11 @@ void tst_SafeWrite::writeChangesAsksThenWritesThem()
     f.action("mnuWrChanges")->trigger();
     QCOMPARE(f.prompter.shown.size(), 1);
     const QString question = f.prompter.shown.first().text;
-    QVERIFY2(question.startsWith("2 of the radio's records will change:"), qPrintable(question));
-    QVERIFY(question.contains("Channel 0: only in the first"));
+    QVERIFY2(question.startsWith("The radio (QT-R70E) holds 2 records that writing this image will change:"),
+             qPrintable(question));
+    QVERIFY2(question.contains("Channel 0: will be cleared (radio now: "), qPrintable(question));
     QVERIFY(w.TransferOk);
-    QVERIFY2(w.mainStatusBar()->text().contains("slots 0, 1"), qPrintable(w.mainStatusBar()->text()));
+    QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Wrote slots 0 and 1."));
     const auto *grid = w.findChild<MemoryGrid *>("MSFlexGrid1");
     QVERIFY(grid->model()->headerData(0, Qt::Vertical, Qt::DecorationRole).isNull());  // written: no mark
 

@@ -2,9 +2,9 @@
 // counts as an edit, the editable Scan Skip list and the model options.
 
 #include "MainWindowFixture.h"
-#include "SettingsPage.h"
-#include "SettingsTable.h"
-#include "frmMain.h"
+#include "codec/SettingsTable.h"
+#include "edit/SettingsPage.h"
+#include "shell/frmMain.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,8 +35,8 @@ void tst_SettingsPage::listsFromDescriptorTable()
     const auto lists = page->findChildren<QComboBox *>();
     QCOMPARE(lists.size(), int(SettingsTable::all().size()));
     for (const SettingDescriptor &d : SettingsTable::all()) {
-        const QComboBox *list = page->findChild<QComboBox *>(d.control);
-        QVERIFY2(list, qPrintable(d.control));
+        const QComboBox *list = page->list(d.id);
+        QVERIFY2(list, qPrintable(d.caption));
         QStringList items;
         for (int i = 0; i < list->count(); ++i)
             items.append(list->itemText(i));
@@ -44,16 +44,17 @@ void tst_SettingsPage::listsFromDescriptorTable()
         QCOMPARE(list->isEditable(), d.editable);
         QCOMPARE(list->currentIndex(), d.defaultIndex);
         // Every list but the tone list has its caption on its line.
+        QCOMPARE(SettingsPage::settingOf(list->objectName()), SettingsTable::index(d.id));
         const auto captions = page->findChildren<QLabel *>();
         const QLabel *caption = nullptr;
         for (const QLabel *label : captions) {
             if (label->buddy() == list)
                 caption = label;
         }
-        if (d.caption.isEmpty()) {
+        if (d.id == SettingId::Tone) {
             QVERIFY(!caption);
         } else {
-            QVERIFY2(caption, qPrintable(d.control));
+            QVERIFY2(caption, qPrintable(d.caption));
             QCOMPARE(caption->text(), d.caption);
             QCOMPARE(caption->geometry().center().y(), list->geometry().center().y());
             QVERIFY(caption->geometry().right() < list->geometry().left());
@@ -81,13 +82,13 @@ void tst_SettingsPage::userChoiceIsAnEdit()
     f.load();
     QComboBox *list = f.list(control);
     list->setFocus();
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
 
     QTest::keyClick(list, Qt::Key(key));
 
     QCOMPARE(list->currentText(), chosen);
-    QCOMPARE(f.state.DataChanged, true);
-    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsTable::indexOf(control))], list->currentIndex());
+    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsPage::settingOf(control))], list->currentIndex());
 }
 
 void tst_SettingsPage::scanSkipTypedText_data()
@@ -123,8 +124,8 @@ void tst_SettingsPage::scanSkipTypedText()
     QVERIFY(!list->hasFocus());
     QCOMPARE(list->currentText(), shown);
     QCOMPARE(list->currentIndex(), selection);
-    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbScanSkip")))], selection);
-    QCOMPARE(f.state.DataChanged, edited);
+    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbScanSkip")))], selection);
+    QCOMPARE(f.state.DataChanged(), edited);
 }
 
 void tst_SettingsPage::modelOptionClickIsAnEdit_data()
@@ -145,7 +146,7 @@ void tst_SettingsPage::modelOptionClickIsAnEdit()
     QTest::mouseClick(w.settingsPage()->modelOption(option), Qt::LeftButton);
 
     QCOMPARE(f.state.image().ModelVariant, option);
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
     QCOMPARE(f.state.image().ExtendedRange, true);
     QVERIFY(!w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked());
 }

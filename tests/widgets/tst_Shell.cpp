@@ -1,18 +1,18 @@
 // The window's shell: menus, toolbar, view toggles, tabs, status bar, the
 // about box, the port dialog, the string table and closing.
 
-#include "LocalizeForm.h"
-#include "MainStatusBar.h"
+#include "shell/LocalizeForm.h"
+#include "shell/MainStatusBar.h"
 #include "MainWindowFixture.h"
-#include "MemoryPage.h"
-#include "SerialRadioPort.h"
-#include "SettingsPage.h"
+#include "edit/MemoryPage.h"
+#include "edit/SettingsPage.h"
+#include "link/SerialRadioPort.h"
 #include "SimProcess.h"
-#include "StringTable.h"
-#include "Twips.h"
-#include "dlgCOM.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "edit/Twips.h"
+#include "shell/dlgCOM.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMain.h"
+#include "shell/StringTable.h"
 
 #include <QAction>
 #include <QFile>
@@ -128,7 +128,7 @@ void tst_Shell::printEntriesInert()
         entry->trigger();
     }
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
     QVERIFY(w.isVisible());
 }
 

@@ -1,17 +1,17 @@
 // The main window right after start-up: default data, grids, layout, the
 // port file and the command-line file.
 
-#include "ChannelCodec.h"
-#include "CloneFile.h"
-#include "GridColumns.h"
+#include "codec/ChannelCodec.h"
+#include "edit/GridColumns.h"
+#include "files/CloneFile.h"
 #include "MainWindowFixture.h"
-#include "MemoryGrid.h"
-#include "MemoryPage.h"
-#include "SerialRadioPort.h"
-#include "SettingsPage.h"
-#include "Twips.h"
-#include "VfoGrid.h"
-#include "frmMain.h"
+#include "edit/MemoryGrid.h"
+#include "edit/MemoryPage.h"
+#include "edit/SettingsPage.h"
+#include "edit/Twips.h"
+#include "edit/VfoGrid.h"
+#include "link/SerialRadioPort.h"
+#include "shell/frmMain.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -128,7 +128,7 @@ void tst_StartUp::windowState()
     MainWindowFixture f;
     frmMain &w = f.load();
     QCOMPARE(w.windowTitle(), QStringLiteral("Korvan QT-R70 Clone Utility"));
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
     QCOMPARE(f.state.CurrentFileName, QString());
 
     // QT-R70E is selected, and only it.
@@ -250,7 +250,7 @@ void tst_StartUp::commandLineFileWithQuotes()
     QCOMPARE(f.prompter.messages(), QStringList());
     QCOMPARE(w.windowTitle(), QStringLiteral("with blank.R70 - Korvan QT-R70 Clone Utility"));
     QCOMPARE(f.state.CurrentFileName, path);
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
     QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
     QVERIFY(!f.memoryCell(5, 0).isEmpty());
     QCOMPARE(f.memoryCell(5, 0), f.state.channel(5).textAt(ChannelColumn::Frequency));
@@ -270,7 +270,7 @@ void tst_StartUp::commandLineFileThatFails()
     QCOMPARE(f.prompter.shown.first().title, QStringLiteral("ERROR"));
     QCOMPARE(f.prompter.shown.first().icon, Prompter::Icon::Critical);
     QCOMPARE(w.windowTitle(), QStringLiteral("Korvan QT-R70 Clone Utility"));
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("20"));
 }
 

@@ -1,17 +1,17 @@
 // Transfers started from the window's buttons and menus, against the
 // virtual radio on a pseudo-terminal.
 
-#include "CloneFile.h"
+#include "files/CloneFile.h"
 #include "MainWindowFixture.h"
-#include "MainStatusBar.h"
-#include "MemoryGrid.h"
-#include "MemoryPage.h"
-#include "SettingsCodec.h"
-#include "SettingsPage.h"
-#include "SettingsTable.h"
+#include "codec/SettingsCodec.h"
+#include "codec/SettingsTable.h"
+#include "edit/MemoryGrid.h"
+#include "edit/MemoryPage.h"
+#include "edit/SettingsPage.h"
+#include "shell/MainStatusBar.h"
 #include "SimProcess.h"
-#include "VfoCodec.h"
-#include "frmMain.h"
+#include "codec/VfoCodec.h"
+#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -134,7 +134,7 @@ int channelCommands(const QStringList &commands, QChar operation)
 QString writeChangedImage(MainWindowFixture &f)
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    image.SettingSelection[size_t(SettingsTable::indexOf(QStringLiteral("cmbWPM")))] = 20;
+    image.SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 20;
     image.Vfo[0].valueAt(ChannelColumn::Frequency) = 14000000;
     const QString path = f.path(QStringLiteral("image.R70"));
     return CloneFile::WriteCloneFile(path, image).ok() ? path : QString();
@@ -193,7 +193,7 @@ void tst_Transfers::readMemory()
     QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
     QVERIFY(w.memoryPage()->isVisible());
     QCOMPARE(w.TransferOk, true);
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
     const QList<ChannelRow> &channels = f.state.image().Channels;
     QVERIFY(std::count_if(channels.begin(), channels.end(), [](const ChannelRow &row) { return row.inUse; }) > 0);
     verifyGridShowsTable(f);
@@ -268,7 +268,7 @@ void tst_Transfers::readSettings()
     QCOMPARE(f.vfoCell(1, 0), QStringLiteral("7.100.000"));
     QCOMPARE(w.TransferOk, true);
     // Selections made by a read are no edit.
-    QCOMPARE(f.state.DataChanged, false);
+    QCOMPARE(f.state.DataChanged(), false);
     verifyIdle(f);
     QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Read settings"));
     QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R", "KV~F0400R", "KV~F0500R", "KV~E"}));
@@ -292,7 +292,7 @@ void tst_Transfers::writeSettings()
     speed->setFocus();
     QTest::keyClick(speed, Qt::Key_Down);
     QCOMPARE(speed->currentText(), QStringLiteral("21"));
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
     selectTab(w, frmMain::MemoryTab);
 
     start(f, trigger);
@@ -300,7 +300,7 @@ void tst_Transfers::writeSettings()
     QCOMPARE(f.prompter.shown.size(), 0);
     QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
     QCOMPARE(w.TransferOk, true);
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
     verifyIdle(f);
     const QStringList memory = radio.memory();
     QCOMPARE(memory.size(), CloneFile::LineCount);
@@ -336,7 +336,7 @@ void tst_Transfers::autoSelect()
     QVERIFY(w.settingsPage()->modelOption(option)->isChecked());
     QCOMPARE(f.state.image().ModelVariant, option);
     QCOMPARE(f.state.image().ExtendedRange, extended);
-    QCOMPARE(f.state.DataChanged, true);
+    QCOMPARE(f.state.DataChanged(), true);
     QCOMPARE(w.TransferOk, false);
     verifyIdle(f);
     QCOMPARE(radio.commands(), QStringList{"KV~WHO"});

@@ -1,12 +1,12 @@
 // The port dialog's device list: assigning a detected device to a port
 // number, the assignment kept for the next start, Unassign and Refresh.
 #include "FakeSerialPortList.h"
-#include "MainStatusBar.h"
+#include "shell/MainStatusBar.h"
 #include "MainWindowFixture.h"
-#include "SerialRadioPort.h"
+#include "link/SerialRadioPort.h"
 #include "SimProcess.h"
-#include "dlgCOM.h"
-#include "frmMain.h"
+#include "shell/dlgCOM.h"
+#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QLabel>

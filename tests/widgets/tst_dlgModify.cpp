@@ -1,11 +1,11 @@
-#include "ChannelCodec.h"
-#include "Module1.h"
+#include "app/Module1.h"
+#include "codec/ChannelCodec.h"
 #include "RowBuilder.h"
 #include "ScriptedPrompter.h"
 #include "StateSnapshot.h"
-#include "VfoCodec.h"
-#include "Vocabulary.h"
-#include "dlgModify.h"
+#include "codec/VfoCodec.h"
+#include "codec/Vocabulary.h"
+#include "edit/dlgModify.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,14 @@
 #include "PortsCommand.h"
 
-#include "PortNames.h"
-#include "TextTable.h"
+#include "CliContext.h"
+#include "link/PortAssignments.h"
+#include "link/SystemSerialPortList.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include "files/TextTable.h"
+#include "link/PortNames.h"
 
 namespace {
 
@@ -42,3 +49,25 @@ QString PortsCommand::report(const PortNames &names)
     return text;
 }
 
+
+QString PortsCommand::usageLines() const
+{
+    return QStringLiteral("  ports                                 list the serial devices and what ports 1-14 open\n");
+}
+
+int PortsCommand::run(CliContext &context, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const int early = context.parse(
+        parser, name(), arguments,
+        QStringLiteral("Lists the serial devices present and the device each port number 1-14 leads to:\n"
+                       "the environment variable QTR70_COM<n>, else the device assigned in the port dialog,\n"
+                       "else the platform's guess."));
+    if (early >= 0)
+        return early;
+    if (!parser.positionalArguments().isEmpty())
+        return context.usage(QStringLiteral("ports takes no arguments"));
+    const SystemSerialPortList system;
+    context.out() << report(PortNames(system, PortAssignments::forThisUser()));
+    return CliContext::Success;
+}

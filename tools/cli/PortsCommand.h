@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "Command.h"
 
 class PortNames;
 
-// "qtr70 ports": the serial devices the system reports, and the device each
+// qtr70 ports: the serial devices the system reports, and the device each
 // port number 1..14 leads to, why (environment, assignment, guess) and
 // whether it is present.
-class PortsCommand
+class PortsCommand : public Command
 {
 public:
+    QString name() const override { return QStringLiteral("ports"); }
+    QString usageLines() const override;
+    int run(CliContext &context, const QStringList &arguments) override;
+
     static QString report(const PortNames &names);
 };

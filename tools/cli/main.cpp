@@ -1,6 +1,6 @@
 #include "CommandLineTool.h"
-#include "RadioPort.h"
-#include "SignalWatcher.h"
+#include "app/SignalWatcher.h"
+#include "link/RadioPort.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

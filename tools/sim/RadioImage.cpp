@@ -1,11 +1,11 @@
 #include "RadioImage.h"
 
-#include "ChannelCodec.h"
-#include "CloneFile.h"
-#include "CloneImage.h"
-#include "MemoryMap.h"
-#include "VfoCodec.h"
-#include "Vocabulary.h"
+#include "codec/ChannelCodec.h"
+#include "codec/CloneImage.h"
+#include "codec/MemoryMap.h"
+#include "codec/VfoCodec.h"
+#include "codec/Vocabulary.h"
+#include "files/CloneFile.h"
 
 namespace {
 

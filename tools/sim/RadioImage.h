@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordText.h"
+#include "codec/RecordText.h"
 
 #include <QByteArray>
 #include <QString>

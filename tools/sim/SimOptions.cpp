@@ -1,7 +1,7 @@
 #include "SimOptions.h"
 
 #include "VirtualRadio.h"
-#include "Vocabulary.h"
+#include "codec/Vocabulary.h"
 
 #include <QCommandLineParser>
 

@@ -1,6 +1,6 @@
 #include "VirtualRadio.h"
 
-#include "BlockCommands.h"
+#include "link/BlockCommands.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 #include "RadioImage.h"
 #include "SimFault.h"
-#include "Vocabulary.h"
+#include "codec/Vocabulary.h"
 
 #include <QByteArray>
 #include <QString>

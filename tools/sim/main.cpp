@@ -1,7 +1,7 @@
 // qtr70-sim: a virtual QT-R70 on a pseudo-terminal.
 
 #include "RadioImage.h"
-#include "SignalWatcher.h"
+#include "app/SignalWatcher.h"
 #include "SimOptions.h"
 #include "SimSession.h"
 #include "VirtualRadio.h"

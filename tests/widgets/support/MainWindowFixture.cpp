@@ -1,12 +1,12 @@
 #include "MainWindowFixture.h"
 
-#include "LineExchange.h"
-#include "MemoryGrid.h"
-#include "PortFile.h"
-#include "PortNames.h"
-#include "TransferEngine.h"
-#include "VfoGrid.h"
-#include "frmMain.h"
+#include "edit/MemoryGrid.h"
+#include "edit/VfoGrid.h"
+#include "link/LineExchange.h"
+#include "link/PortFile.h"
+#include "link/PortNames.h"
+#include "link/TransferEngine.h"
+#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Module1.h"
+#include "app/Module1.h"
 #include "ScriptedPrompter.h"
-#include "SerialRadioPort.h"
-#include "StringTable.h"
+#include "link/SerialRadioPort.h"
+#include "shell/StringTable.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

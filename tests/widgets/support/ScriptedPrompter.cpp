@@ -21,6 +21,12 @@ Prompter::Answer ScriptedPrompter::askOkCancel(QWidget *, const QString &text, c
     return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
 }
 
+Prompter::Answer ScriptedPrompter::askOkCancelWithDetails(QWidget *parent, const QString &text,
+                                                          const QString &details, const QString &title, Icon icon)
+{
+    return askOkCancel(parent, text + QStringLiteral("\n\n") + details, title, icon, Answer::Cancel);
+}
+
 QString ScriptedPrompter::openFileName(QWidget *, const QString &filter, const QString &startName)
 {
     shown.append({Shown::Kind::Open, filter, startName, Icon::Information, Answer::Ok});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "edit/Prompter.h"
 
 #include <QList>
 #include <QQueue>
@@ -34,6 +34,10 @@ public:
                           Icon icon) override;
     Answer askOkCancel(QWidget *parent, const QString &text, const QString &title, Icon icon,
                        Answer defaultButton) override;
+    // Recorded as an OK / Cancel question whose text is the text, a blank
+    // line and the details.
+    Answer askOkCancelWithDetails(QWidget *parent, const QString &text, const QString &details,
+                                  const QString &title, Icon icon) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
 

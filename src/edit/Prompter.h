@@ -22,6 +22,10 @@ public:
     // OK / Cancel with the given default button; closing the box answers Cancel.
     virtual Answer askOkCancel(QWidget *parent, const QString &text, const QString &title,
                                Icon icon, Answer defaultButton) = 0;
+    // OK / Cancel, Cancel the default, with `details` (a long list) in a
+    // scrolling area under the text.
+    virtual Answer askOkCancelWithDetails(QWidget *parent, const QString &text, const QString &details,
+                                          const QString &title, Icon icon) = 0;
     // File dialogs. `filter` is in Qt's form ("Clone Files (*.R70);;All Files (*.*)"),
     // the first entry selected. Open: the file must exist. Save: asks before
     // overwriting. No default extension. An empty result means cancelled.

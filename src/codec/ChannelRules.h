@@ -1,0 +1,75 @@
+#pragma once
+
+#include "codec/ChannelRow.h"
+#include "codec/Vocabulary.h"
+#include "codec/VfoRow.h"
+
+#include <QString>
+
+#include <optional>
+
+class CloneImage;
+
+// What the radio accepts in a channel or a VFO, for the selected model
+// option and coverage version: the frequency range (split included), the
+// name's length and characters, and each listed column's items, a tone
+// matched by its value. The edit dialog, paste and every import check rows
+// here; a row that breaks a rule is refused with the field's caption and
+// the reason.
+class ChannelRules
+{
+public:
+    static constexpr int NameLength = 8;
+
+    // Frequencies from `lower` (allowed) up to `upper` (refused), in hertz.
+    struct Range
+    {
+        qint64 lower = 0;
+        qint64 upper = 0;
+        QString text; // "(1.6MHz - 30MHz)"
+
+        bool contains(qint64 hz) const { return lower <= hz && hz < upper; }
+    };
+
+    // One rule broken: the column at fault and why, in words.
+    struct Problem
+    {
+        ChannelColumn column = ChannelColumn::Frequency;
+        QString reason;
+
+        // "Split Frequency 45.000.000 is outside the range (150KHz - 35MHz)".
+        QString text() const { return caption(column) + QLatin1Char(' ') + reason; }
+    };
+
+    ChannelRules(int modelVariant, bool extendedRange);
+    // The rules for an image's model option and coverage version.
+    static ChannelRules of(const CloneImage &image);
+
+    const Range &range() const { return m_range; }
+
+    // The first rule a row in use breaks, in column order; none for a row
+    // that fits or an empty slot.
+    std::optional<Problem> check(const ChannelRow &row) const;
+    std::optional<Problem> check(const VfoRow &row) const;
+
+    // The code a listed column's text stands for: one of the column's
+    // items, a tone by its value in hertz with or without its unit ("100",
+    // "88.50", "88.5Hz", "Off"), a gain of "10" as "+10". None when the text
+    // names nothing the radio has.
+    static std::optional<int> codeOf(ChannelColumn column, const QString &text);
+    // A name as the radio keeps it: lower-case letters in upper case; the
+    // reason when it is longer than NameLength or holds a character the
+    // radio has no code for.
+    static QString nameOf(const QString &text);
+    static std::optional<QString> nameProblem(const QString &name);
+    // The caption the edit dialog gives a column ("Split Frequency").
+    static QString caption(ChannelColumn column);
+
+private:
+    // The frequency column's problem, when its value is outside the range.
+    std::optional<Problem> frequencyProblem(ChannelColumn column, double hz) const;
+    // The first listed column among `first`..`last` whose code has no item.
+    static std::optional<Problem> listProblem(const QString *text, const double *value, int last);
+
+    Range m_range;
+};

@@ -1,0 +1,119 @@
+#include "session/ChangesQuestion.h"
+
+#include "codec/ChannelLabel.h"
+#include "codec/ImageRecords.h"
+#include "codec/MemoryMap.h"
+#include "codec/SafeText.h"
+#include "codec/SettingsTable.h"
+#include "files/ImageReport.h"
+
+namespace {
+
+// A cell as a user reads it: its text, with the raw value when the text
+// alone does not show the difference.
+QString cell(const QString &header, const QString &text, double value, bool showValue)
+{
+    const QString shown = text.isEmpty() ? QStringLiteral("(empty)") : SafeText::escaped(text);
+    return showValue ? QStringLiteral("%1 %2 (%3)").arg(header, shown).arg(value, 0, 'g', 12)
+                     : header + QLatin1Char(' ') + shown;
+}
+
+// "radio now: Name FT8 → after writing: Name FT8-20" for the cells that differ.
+template <typename Row>
+QString changedCells(const QStringList &headers, const Row &now, const Row &after)
+{
+    QStringList was;
+    QStringList will;
+    for (int c = 0; c < headers.size(); ++c) {
+        const size_t i = size_t(c);
+        if (now.text[i] == after.text[i] && now.value[i] == after.value[i])
+            continue;
+        const bool sameText = now.text[i] == after.text[i];
+        was.append(cell(headers[c], now.text[i], now.value[i], sameText));
+        will.append(cell(headers[c], after.text[i], after.value[i], sameText));
+    }
+    if (was.isEmpty())
+        return QStringLiteral("bytes the program does not show will be rewritten");
+    return QStringLiteral("radio now: %1 \u2192 after writing: %2")
+        .arg(was.join(QStringLiteral(", ")), will.join(QStringLiteral(", ")));
+}
+
+// "14.074.000, USB, FT8" for a channel in use.
+QString channelInShort(const ChannelRow &row)
+{
+    QStringList parts{row.textAt(ChannelColumn::Frequency), row.textAt(ChannelColumn::Mode)};
+    if (!row.textAt(ChannelColumn::Name).isEmpty())
+        parts.append(SafeText::escaped(row.textAt(ChannelColumn::Name)));
+    if (!row.textAt(ChannelColumn::Skip).isEmpty())
+        parts.append(row.textAt(ChannelColumn::Skip));
+    return parts.join(QStringLiteral(", "));
+}
+
+QString channelLine(int slot, const ChannelRow &now, const ChannelRow &after)
+{
+    const QString who = QStringLiteral("Channel ") + ChannelLabel::gridLabel(slot).remove(QLatin1Char(' '));
+    if (!now.inUse && after.inUse)
+        return QStringLiteral("%1: new: %2").arg(who, channelInShort(after));
+    if (now.inUse && !after.inUse)
+        return QStringLiteral("%1: will be cleared (radio now: %2)").arg(who, channelInShort(now));
+    if (!now.inUse)
+        return QStringLiteral("%1: an empty slot's unused bytes will be cleared").arg(who);
+    return QStringLiteral("%1: %2").arg(who, changedCells(ChannelLabel::memoryHeaders(), now, after));
+}
+
+// One line per setting of a settings record that changes.
+QStringList settingsLines(int record, const CloneImage &radio, const CloneImage &wanted)
+{
+    QStringList lines;
+    const auto &table = SettingsTable::all();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const SettingDescriptor &d = table[i];
+        if (d.record != record || radio.SettingSelection[i] == wanted.SettingSelection[i])
+            continue;
+        lines.append(QStringLiteral("%1: radio now: %2 \u2192 after writing: %3")
+                         .arg(d.caption, d.items.value(radio.SettingSelection[i]).trimmed(),
+                              d.items.value(wanted.SettingSelection[i]).trimmed()));
+    }
+    if (lines.isEmpty())
+        lines.append(QStringLiteral("Settings record %1: bytes the program does not show will be rewritten").arg(record));
+    return lines;
+}
+
+} // namespace
+
+ChangesQuestion::ChangesQuestion(const CloneImage &radio, const CloneImage &wanted)
+    : m_model(ImageReport::model(radio)),
+      m_addresses(ImageRecords::differing(radio, wanted))
+{
+    for (const int address : std::as_const(m_addresses)) {
+        const int slot = ImageRecords::slotAt(address);
+        if (slot >= 0) {
+            m_lines.append(channelLine(slot, radio.Channels.at(slot), wanted.Channels.at(slot)));
+        } else if (address == MemoryMap::SettingsRecord1 || address == MemoryMap::SettingsRecord2) {
+            m_lines += settingsLines(address == MemoryMap::SettingsRecord1 ? 1 : 2, radio, wanted);
+        } else {
+            const int r = address == MemoryMap::VfoA ? 0 : 1;
+            m_lines.append(ChannelLabel::vfoLabel(r) + QStringLiteral(": ")
+                           + changedCells(ChannelLabel::vfoHeaders(), radio.Vfo[size_t(r)], wanted.Vfo[size_t(r)]));
+        }
+    }
+}
+
+QString ChangesQuestion::summary() const
+{
+    const int count = int(m_addresses.size());
+    return QStringLiteral("The radio (%1) holds %2 that writing this image will change:")
+        .arg(m_model, count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(count));
+}
+
+QString ChangesQuestion::question() const
+{
+    const int count = int(m_addresses.size());
+    return count == 1 ? QStringLiteral("Write this change to the radio?")
+                      : QStringLiteral("Write these %1 changes to the radio?").arg(count);
+}
+
+QString ChangesQuestion::text() const
+{
+    return summary() + QStringLiteral("\n\n") + m_lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + question();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "files/BackupStore.h"
+#include "link/TransferEngine.h"
+#include "session/ChangesQuestion.h"
+#include "session/SessionResult.h"
+
+#include <QObject>
+
+#include <functional>
+
+class Module1;
+class RadioPort;
+
+// A session with the radio, the same for the window and the command-line
+// tool: runs a transfer on the engine and applies what comes back to the
+// document — the parts read as they arrive, as one undo step; the baseline
+// the pending changes are measured from; the automatic backup of what was
+// read; the unsaved state (a read is no edit, Auto Select is). Write
+// Changes reads the radio, keeps it as a backup, asks, writes only what
+// differs and reads it back. A stop request is honoured in every phase.
+class RadioSession : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Job { ReadMemory, WriteMemory, ReadSettings, WriteSettings, AutoSelect, ReadAll, WriteAll };
+
+    RadioSession(Module1 &document, RadioPort &port, QObject *parent = nullptr);
+    ~RadioSession() override;
+
+    Module1 &document() { return m_document; }
+    TransferEngine &engine() { return m_engine; }
+    // Where the backups of what was read go (the per-user folder unless set).
+    void setBackupStore(const BackupStore &store) { m_backups = store; }
+    const BackupStore &backupStore() const { return m_backups; }
+
+    // From the start of a job to its end, Write Changes' question included.
+    bool isBusy() const { return m_busy; }
+    // Stops the running job at the next record (nothing when idle).
+    void requestStop();
+
+    SessionResult run(Job job);
+    // True to write the changes the question lists.
+    using Confirm = std::function<bool(const ChangesQuestion &question)>;
+    SessionResult writeChanges(const Confirm &confirm);
+
+signals:
+    void busyChanged(bool busy);
+
+private:
+    void setBusy(bool busy);
+    TransferEngine::Transfer start(Job job);
+    // Keeps `image` as a backup of the given kind; the outcome in `result`.
+    void keepBackup(const CloneImage &image, BackupStore::Kind kind, SessionResult &result) const;
+
+    Module1 &m_document;
+    TransferEngine m_engine;
+    BackupStore m_backups = BackupStore::forThisUser();
+    bool m_busy = false;
+    bool m_stopRequested = false;
+    // Parts read go into the document (not while Write Changes reads the radio).
+    bool m_applyParts = true;
+};

@@ -1,0 +1,198 @@
+#include "shell/EditCommands.h"
+
+#include "app/Module1.h"
+#include "codec/ChannelLabel.h"
+#include "codec/ChannelRules.h"
+#include "edit/MemoryGrid.h"
+#include "edit/Prompter.h"
+#include "edit/VfoGrid.h"
+#include "edit/dlgModify.h"
+#include "files/ChannelClipboard.h"
+#include "shell/MainStatusBar.h"
+#include "shell/StringTable.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+const QString ClearCaption = QStringLiteral("CLEAR OK");
+const QString ClearWarning = QStringLiteral("Clear cannot be undone.");
+const QString ClearOneQuestion = QStringLiteral("Are you sure that you want to do the clear?");
+const QString ClearAllQuestion = QStringLiteral("Are you sure that you want to clear all memory?");
+
+// "1 channel", "2 channels".
+QString counted(int count, const char *one, const char *many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
+// A slot's label without the blanks that align it in the grid: "A5", "B-P1".
+QString slotName(int slot)
+{
+    return ChannelLabel::gridLabel(slot).remove(QLatin1Char(' '));
+}
+
+// "channel A5", "3 channels".
+QString channelsNamed(const QList<int> &rows)
+{
+    return rows.size() == 1 ? QStringLiteral("channel ") + slotName(rows.constFirst())
+                            : counted(int(rows.size()), "channel", "channels");
+}
+
+} // namespace
+
+EditCommands::EditCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+                           MemoryGrid *memoryGrid, VfoGrid *vfoGrid, QObject *parent)
+    : QObject(parent),
+      m_document(document),
+      m_prompter(prompter),
+      m_window(window),
+      m_statusBar(statusBar),
+      m_memoryGrid(memoryGrid),
+      m_vfoGrid(vfoGrid)
+{
+}
+
+dlgModify *EditCommands::editDialog()
+{
+    if (!m_editDialog) {
+        m_editDialog = new dlgModify(m_document, m_prompter, m_window);
+        // Every OK counts as an edit, also one the range check refuses.
+        connect(m_editDialog, &dlgModify::okPressed, this, [this] { m_document.markTouched(); });
+    }
+    return m_editDialog;
+}
+
+void EditCommands::editChannel()
+{
+    const int row = m_memoryGrid->currentDataRow();
+    if (!editDialog()->openForChannel(row))
+        return;
+    const Module1::Step step(m_document, QStringLiteral("Edit channel ") + slotName(row), Module1::StepKind::Touch);
+    m_document.setChannel(row, editDialog()->editedChannel());
+}
+
+void EditCommands::editVfo()
+{
+    const int row = m_vfoGrid->currentDataRow();
+    if (!editDialog()->openForVfo(row))
+        return;
+    const Module1::Step step(m_document, QStringLiteral("Edit ") + ChannelLabel::vfoLabel(row), Module1::StepKind::Touch);
+    m_document.setVfo(row, editDialog()->editedVfo());
+}
+
+void EditCommands::undo()
+{
+    m_document.undo();
+}
+
+void EditCommands::redo()
+{
+    m_document.redo();
+}
+
+void EditCommands::showHistory(QAction *undoEntry, QAction *redoEntry, const StringTable &strings, int undoId,
+                               int redoId) const
+{
+    // "&" in a step's text (a file name) is no access key.
+    const auto entry = [&strings](QAction *action, int captionId, bool can, QString step) {
+        action->setEnabled(can);
+        const QString caption = strings.text(captionId);
+        action->setText(can ? caption + QStringLiteral(": ") + step.replace(QLatin1Char('&'), QStringLiteral("&&")) : caption);
+    };
+    const QUndoStack &history = m_document.history();
+    entry(undoEntry, undoId, history.canUndo(), history.undoText());
+    entry(redoEntry, redoId, history.canRedo(), history.redoText());
+}
+
+void EditCommands::copy()
+{
+    const QList<int> rows = m_memoryGrid->selectedDataRows();
+    QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_document.image(), rows));
+    m_statusBar->setPassingText(QStringLiteral("Copied ") + channelsNamed(rows));
+}
+
+void EditCommands::cut()
+{
+    copy();
+    const QList<int> rows = m_memoryGrid->selectedDataRows();
+    clearChannels(rows, QStringLiteral("Cut "));
+    m_statusBar->setPassingText(QStringLiteral("Cut ") + channelsNamed(rows));
+}
+
+void EditCommands::paste()
+{
+    const ChannelClipboard::Paste paste =
+        ChannelClipboard::read(QGuiApplication::clipboard()->text(), ChannelRules::of(m_document.image()));
+    if (paste.rows.isEmpty()) {
+        m_statusBar->setPassingText(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
+        return;
+    }
+    const int first = m_memoryGrid->currentDataRow();
+    const int fitting = qMin(int(paste.rows.size()), CloneImage::ChannelCount - first);
+    int stored = 0;
+    {
+        const Module1::Step step(m_document, QStringLiteral("Paste %1 at %2")
+                                                 .arg(counted(fitting, "channel", "channels"), slotName(first)));
+        for (int i = 0; i < fitting; ++i) {
+            if (paste.rows.at(i)) {
+                m_document.setChannel(first + i, *paste.rows.at(i));
+                ++stored;
+            }
+        }
+        if (stored > 0)
+            m_document.touchStep();
+    }
+    m_memoryGrid->selectDataRows(first, first + fitting - 1);
+
+    QStringList problems = paste.problems;
+    const int leftOver = int(paste.rows.size()) - fitting + paste.linesLeftOver;
+    if (leftOver > 0)
+        problems.append(QStringLiteral("%1 did not fit below %2").arg(counted(leftOver, "row", "rows"),
+                                                                      slotName(CloneImage::ChannelCount - 1)));
+    m_statusBar->setPassingText(QStringLiteral("Pasted %1 at %2").arg(counted(stored, "channel", "channels"), slotName(first)));
+    if (problems.isEmpty())
+        return;
+    constexpr int ShownProblems = 12;
+    QStringList shown = problems.mid(0, ShownProblems);
+    if (problems.size() > ShownProblems)
+        shown.append(QStringLiteral("... and %1 more").arg(problems.size() - ShownProblems));
+    m_prompter.message(m_window,
+                       QStringLiteral("%1 of %2 pasted; these rows were left as they were:\r\n\r\n")
+                               .arg(stored)
+                               .arg(counted(int(paste.rows.size()) + paste.linesLeftOver, "row", "rows"))
+                           + shown.join(QStringLiteral("\r\n")),
+                       QStringLiteral("Paste"), Prompter::Icon::Exclamation);
+}
+
+void EditCommands::clearChannels(const QList<int> &rows, const QString &verb)
+{
+    const Module1::Step step(m_document, verb + channelsNamed(rows), Module1::StepKind::Touch);
+    for (const int row : rows)
+        m_document.clearChannel(row);
+}
+
+bool EditCommands::confirmClear(const QString &question)
+{
+    const Prompter::Answer answer =
+        m_prompter.askOkCancel(m_window, ClearWarning + QStringLiteral("\r\n") + question, ClearCaption,
+                               Prompter::Icon::Exclamation, Prompter::Answer::Cancel);
+    return answer == Prompter::Answer::Ok;
+}
+
+void EditCommands::clear()
+{
+    if (!confirmClear(ClearOneQuestion))
+        return;
+    clearChannels(m_memoryGrid->selectedDataRows(), QStringLiteral("Clear "));
+}
+
+void EditCommands::clearAll()
+{
+    if (!confirmClear(ClearAllQuestion))
+        return;
+    const Module1::Step step(m_document, QStringLiteral("Clear All"), Module1::StepKind::Touch);
+    m_document.clearAllChannels();
+}

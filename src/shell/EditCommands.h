@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class MainStatusBar;
+class MemoryGrid;
+class Module1;
+class Prompter;
+class QAction;
+class QWidget;
+class StringTable;
+class VfoGrid;
+class dlgModify;
+
+// The main window's edit commands: the edit dialog for a channel or a
+// VFO, Clear and Clear All, Cut, Copy and Paste of channel rows, Undo and
+// Redo, each change one step of the document's history.
+class EditCommands : public QObject
+{
+    Q_OBJECT
+public:
+    EditCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+                 MemoryGrid *memoryGrid, VfoGrid *vfoGrid, QObject *parent = nullptr);
+
+    // The one edit dialog, for both grids (loaded at start-up).
+    dlgModify *editDialog();
+
+    void editChannel();
+    void editVfo();
+    void clear();
+    void clearAll();
+    void cut();
+    void copy();
+    void paste();
+    void undo();
+    void redo();
+    // Edit > Undo and Redo name the step they would take: the captions of
+    // `undoId` and `redoId` in `strings`, then the step.
+    void showHistory(QAction *undoEntry, QAction *redoEntry, const StringTable &strings, int undoId, int redoId) const;
+
+private:
+    // OK / Cancel before a clear; true for OK.
+    bool confirmClear(const QString &question);
+    // Empties channel rows as one step: `verb` and what was emptied.
+    void clearChannels(const QList<int> &rows, const QString &verb);
+
+    Module1 &m_document;
+    Prompter &m_prompter;
+    QWidget *m_window;
+    MainStatusBar *m_statusBar;
+    MemoryGrid *m_memoryGrid;
+    VfoGrid *m_vfoGrid;
+    dlgModify *m_editDialog = nullptr;
+};

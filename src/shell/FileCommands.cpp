@@ -1,0 +1,233 @@
+#include "shell/FileCommands.h"
+
+#include "app/Module1.h"
+#include "codec/SafeText.h"
+#include "codec/Vocabulary.h"
+#include "edit/MemoryGrid.h"
+#include "edit/Prompter.h"
+#include "files/CloneFile.h"
+#include "files/CsvExchange.h"
+#include "files/FileResult.h"
+#include "files/SavePrompt.h"
+#include "report/ReportPdf.h"
+#include "shell/MainStatusBar.h"
+#include "shell/dlgExportPdf.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+const QString ErrorCaption = QStringLiteral("ERROR");
+
+// "1 channel", "2 channels".
+QString counted(int count, const char *one, const char *many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
+} // namespace
+
+QString FileCommands::cloneFileFilter()
+{
+    return QStringLiteral("Korvan QT-R70 Clone Files (*.R70);;All Files (*.*)");
+}
+
+QString FileCommands::csvFileFilter()
+{
+    return QStringLiteral("CSV Files (*.csv);;All Files (*.*)");
+}
+
+QString FileCommands::pdfFileFilter()
+{
+    return QStringLiteral("PDF Files (*.pdf);;All Files (*.*)");
+}
+
+FileCommands::FileCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+                           MemoryGrid *memoryGrid, QObject *parent)
+    : QObject(parent),
+      m_document(document),
+      m_prompter(prompter),
+      m_window(window),
+      m_statusBar(statusBar),
+      m_memoryGrid(memoryGrid),
+      m_openDocument([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
+{
+}
+
+bool FileCommands::confirmSaveChanges()
+{
+    const auto ask = [this] {
+        const Prompter::Answer answer = m_prompter.askYesNoCancel(
+            m_window, QStringLiteral("Save changes to settings?"), QStringLiteral("Save Changes"),
+            Prompter::Icon::Information);
+        switch (answer) {
+        case Prompter::Answer::Yes:
+            return SavePrompt::Answer::Yes;
+        case Prompter::Answer::No:
+            return SavePrompt::Answer::No;
+        default:
+            break;
+        }
+        return SavePrompt::Answer::Cancel;
+    };
+    return SavePrompt::ConfirmSaveChanges(m_document, ask, [this] { return save(); });
+}
+
+void FileCommands::becomeCurrent(const QString &path)
+{
+    m_document.CurrentFileName = path;
+    m_statusBar->setText(QString());
+    emit captionChanged(CloneFile::captionFor(path));
+}
+
+void FileCommands::showFileError(const FileResult &result)
+{
+    m_statusBar->setText(SafeText::escaped(result.detail()));
+    m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical);
+}
+
+bool FileCommands::loadCloneFile(const QString &path)
+{
+    CloneImage image = m_document.image();
+    const FileResult result = CloneFile::LoadCloneFile(path, image);
+    if (!result.ok()) {
+        showFileError(result);
+        return false;
+    }
+    m_document.setImage(image);
+    m_document.setBaseline(image);
+    m_document.startHistory();
+    becomeCurrent(path);
+    return true;
+}
+
+bool FileCommands::writeCloneFile(const QString &path)
+{
+    m_document.encodeSettingsLines();
+    const FileResult result = CloneFile::WriteCloneFile(path, m_document.image());
+    if (!result.ok()) {
+        showFileError(result);
+        return false;
+    }
+    m_document.markSaved();
+    becomeCurrent(path);
+    return true;
+}
+
+bool FileCommands::save()
+{
+    if (!m_document.CurrentFileName.isEmpty())
+        return writeCloneFile(m_document.CurrentFileName);
+    return saveAs();
+}
+
+bool FileCommands::saveAs()
+{
+    const QString path = m_prompter.saveFileName(m_window, cloneFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return false;
+    m_commonDialogFileName = path;
+    return writeCloneFile(path);
+}
+
+void FileCommands::newFile()
+{
+    if (!confirmSaveChanges())
+        return;
+    m_document.setImage(CloneImage::factory(m_document.image().ModelVariant, m_document.image().ExtendedRange));
+    m_document.setBaseline(m_document.image());
+    m_document.startHistory();
+    m_document.CurrentFileName.clear();
+    emit captionChanged(Vocabulary::appTitle());
+}
+
+void FileCommands::open()
+{
+    if (!confirmSaveChanges())
+        return;
+    const QString path = m_prompter.openFileName(m_window, cloneFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    loadCloneFile(path);
+}
+
+void FileCommands::openBackup()
+{
+    if (!confirmSaveChanges())
+        return;
+    QDir().mkpath(m_backupFolder);
+    const QString path = m_prompter.openFileName(m_window, cloneFileFilter(), m_backupFolder + QLatin1Char('/'));
+    if (path.isEmpty())
+        return;
+    loadCloneFile(path);
+}
+
+void FileCommands::exportCsv()
+{
+    const QString path = m_prompter.saveFileName(m_window, csvFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    const FileResult result = CsvExchange::CsvExport(m_document.image(), path);
+    if (!result.ok()) {
+        showFileError(result);
+        return;
+    }
+    // The next Save asks for a clone file name; the caption shows the CSV.
+    m_document.CurrentFileName.clear();
+    m_statusBar->setText(QString());
+    emit captionChanged(CloneFile::captionFor(path));
+}
+
+void FileCommands::exportPdf()
+{
+    dlgExportPdf options(m_window);
+    if (options.exec() != QDialog::Accepted)
+        return;
+    options.remember();
+    const QString path = m_prompter.saveFileName(m_window, pdfFileFilter(), QString());
+    if (path.isEmpty())
+        return;
+    ReportOptions report = options.options();
+    report.fileName = m_document.CurrentFileName;
+    const FileResult result = ReportPdf::write(path, m_document.image(), report);
+    if (!result.ok()) {
+        showFileError(result);
+        return;
+    }
+    m_statusBar->setPassingText(QStringLiteral("Wrote %1").arg(QFileInfo(path).fileName()));
+    if (options.openAfterSaving())
+        m_openDocument(path);
+}
+
+void FileCommands::importCsv()
+{
+    const QString path = m_prompter.openFileName(m_window, csvFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    const CsvExchange::ImportResult result = CsvExchange::CsvImport(path, m_document.image());
+    if (!result.file.ok()) {
+        showFileError(result.file);
+        return;
+    }
+    if (result.stored()) {
+        const Module1::Step step(m_document, QStringLiteral("Import ") + QFileInfo(path).fileName(),
+                                 Module1::StepKind::Touch);
+        m_document.setImage(result.image);
+    }
+    m_document.CurrentFileName.clear();
+    emit captionChanged(Vocabulary::appTitle());
+    m_memoryGrid->selectDataRow(0);
+    QString text = QStringLiteral("Imported %1 and %2; %3 dropped")
+                       .arg(counted(result.channels, "channel", "channels"),
+                            counted(result.vfos, "VFO record", "VFO records"),
+                            counted(result.dropped, "record", "records"));
+    if (!result.refused.isEmpty())
+        text += QStringLiteral("; refused: ") + SafeText::escaped(result.refused.join(QStringLiteral("; ")));
+    m_statusBar->setText(text);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class FileResult;
+class MainStatusBar;
+class MemoryGrid;
+class Module1;
+class Prompter;
+class QWidget;
+
+// The main window's file commands: New, Open, Open Backup, Save, Save As,
+// the CSV import and export and the PDF export, with the save prompt
+// before the document is replaced and the caption that names the file.
+// Files are read and written by the file layer; this turns its results
+// into the window's messages.
+class FileCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // "Korvan QT-R70 Clone Files (*.R70)|*.R70|All Files (*.*)|*.*".
+    static QString cloneFileFilter();
+    // "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*".
+    static QString csvFileFilter();
+    static QString pdfFileFilter();
+
+    FileCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+                 MemoryGrid *memoryGrid, QObject *parent = nullptr);
+
+    // Where Open Backup looks.
+    void setBackupFolder(const QString &folder) { m_backupFolder = folder; }
+    // Shows a written PDF in the system's viewer (tests replace it).
+    void setDocumentOpener(std::function<void(const QString &)> opener) { m_openDocument = std::move(opener); }
+
+    // The shared file dialog's start name: the name chosen last.
+    QString commonDialogFileName() const { return m_commonDialogFileName; }
+    void setCommonDialogFileName(const QString &name) { m_commonDialogFileName = name; }
+
+    // "Save changes to settings?" when there are unsaved changes; false
+    // when the command that asked must not go on.
+    bool confirmSaveChanges();
+    // LoadCloneFile with its messages; true when loaded.
+    bool loadCloneFile(const QString &path);
+    // File > Save; true when the file was written.
+    bool save();
+
+    void newFile();
+    void open();
+    void openBackup();
+    bool saveAs();
+    void importCsv();
+    void exportCsv();
+    void exportPdf();
+
+signals:
+    void captionChanged(const QString &caption);
+
+private:
+    // The document holds a file's image now: it is current and unchanged.
+    void becomeCurrent(const QString &path);
+    bool writeCloneFile(const QString &path);
+    void showFileError(const FileResult &result);
+
+    Module1 &m_document;
+    Prompter &m_prompter;
+    QWidget *m_window;
+    MainStatusBar *m_statusBar;
+    MemoryGrid *m_memoryGrid;
+    QString m_backupFolder;
+    QString m_commonDialogFileName;
+    std::function<void(const QString &)> m_openDocument;
+};

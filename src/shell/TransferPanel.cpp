@@ -1,0 +1,232 @@
+#include "shell/TransferPanel.h"
+
+#include "app/Module1.h"
+#include "codec/CloneImage.h"
+#include "edit/MemoryPage.h"
+#include "edit/Prompter.h"
+#include "edit/SettingsPage.h"
+#include "edit/VfoGrid.h"
+#include "files/ImageReport.h"
+#include "codec/SafeText.h"
+#include "shell/MainStatusBar.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+using Kind = TransferEngine::Kind;
+
+const QString ErrorCaption = QStringLiteral("ERROR");
+const QString ChangesCaption = QStringLiteral("Write Changes");
+// The pages of the tab strip.
+constexpr int SettingsTab = 0;
+constexpr int MemoryTab = 1;
+
+bool isMemoryTransfer(Kind kind)
+{
+    return kind == Kind::ReadMemory || kind == Kind::WriteMemory;
+}
+
+} // namespace
+
+TransferPanel::TransferPanel(RadioSession &session, Prompter &prompter, QWidget *window, MemoryPage *memoryPage,
+                             SettingsPage *settingsPage, MainStatusBar *statusBar, bool &transferOk,
+                             std::function<void(int)> showPage, QObject *parent)
+    : QObject(parent),
+      m_session(session),
+      m_prompter(prompter),
+      m_window(window),
+      m_memoryPage(memoryPage),
+      m_settingsPage(settingsPage),
+      m_statusBar(statusBar),
+      m_transferOk(transferOk),
+      m_showPage(std::move(showPage))
+{
+    TransferEngine &engine = m_session.engine();
+    connect(&engine, &TransferEngine::transferStarted, this, &TransferPanel::stepStarted);
+    connect(&engine, &TransferEngine::portOpened, this, &TransferPanel::showProgressBar);
+    connect(&engine, &TransferEngine::slotChanged, this, &TransferPanel::showChannelStep);
+    connect(&engine, &TransferEngine::transferFinished, this, &TransferPanel::stepFinished);
+    connect(m_memoryPage->stopButton(), &QPushButton::clicked, &m_session, &RadioSession::requestStop);
+}
+
+void TransferPanel::run(Job job)
+{
+    if (isRunning() || m_session.isBusy())
+        return;
+    const bool all = job == Job::ReadAll || job == Job::WriteAll;
+    if (all)
+        m_transferOk = false;
+    m_state = all ? State::All : State::Single;
+    m_clock.start();
+    const SessionResult result = m_session.run(job);
+    m_state = State::Idle;
+    reportBackup(result);
+}
+
+void TransferPanel::writeChanges()
+{
+    if (isRunning() || m_session.isBusy())
+        return;
+    m_transferOk = false;
+    m_state = State::WritingChanges;
+    m_clock.start();
+    const SessionResult result = m_session.writeChanges(
+        [this](const ChangesQuestion &question) { return confirmChanges(question); });
+    m_state = State::Idle;
+    finishChanges(result);
+}
+
+void TransferPanel::stepStarted(Kind kind)
+{
+    if (m_state == State::All || m_state == State::WritingChanges)
+        m_showPage(isMemoryTransfer(kind) ? MemoryTab : SettingsTab);
+    m_runningKind = kind;
+
+    QList<QWidget *> own;
+    switch (kind) {
+    case Kind::ReadMemory:
+    case Kind::WriteMemory:
+        own = {m_memoryPage->readMemoryButton(), m_memoryPage->writeMemoryButton()};
+        break;
+    case Kind::ReadSettings:
+        own = {m_settingsPage->readSettingsButton(), m_settingsPage->writeSettingsButton()};
+        m_statusBar->setText(QStringLiteral("Reading settings and VFOs"));
+        break;
+    case Kind::WriteSettings:
+        own = {m_settingsPage->readSettingsButton(), m_settingsPage->writeSettingsButton()};
+        m_statusBar->setText(QStringLiteral("Writing settings and VFOs"));
+        break;
+    case Kind::AutoSelect:
+        own = {m_settingsPage->autoSelectButton()};
+        m_statusBar->setText(QStringLiteral("Asking the radio for its model"));
+        break;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QWidget *button : own)
+        button->setEnabled(false);
+}
+
+void TransferPanel::showProgressBar(Kind kind)
+{
+    // Once the port is open: a port that cannot be opened shows none.
+    if (!isMemoryTransfer(kind))
+        return;
+    m_memoryPage->progressBar()->setValue(0);
+    m_memoryPage->progressBar()->show();
+    m_memoryPage->stopButton()->setVisible(m_state == State::WritingChanges);
+}
+
+void TransferPanel::showChannelStep(int slot)
+{
+    m_memoryPage->progressBar()->setValue(slot);
+    const QString step = m_runningKind == Kind::WriteMemory ? QStringLiteral("Writing channel %1 of %2")
+                                                            : QStringLiteral("Reading channel %1 of %2");
+    m_statusBar->setText(step.arg(slot + 1).arg(CloneImage::ChannelCount));
+}
+
+void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
+{
+    // A failure's message comes first; pointer, buttons and progress bar
+    // are reset once it has been closed. Write Changes reports at its end.
+    if (result.ok()) {
+        if (m_state != State::WritingChanges)
+            m_statusBar->setPassingText(doneText(kind));
+        if (kind != Kind::AutoSelect)
+            m_transferOk = true;
+    } else if (m_state != State::WritingChanges && result.outcome() != TransferResult::Outcome::Refused) {
+        m_statusBar->setText(SafeText::escaped(result.detail()));
+        m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        if (kind == Kind::ReadSettings && result.outcome() == TransferResult::Outcome::Unexpected) {
+            VfoGrid *vfo = m_settingsPage->vfoGrid();
+            vfo->setCurrentIndex(vfo->model()->index(0, 0));
+            vfo->selectRow(0);
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    resetControls();
+}
+
+void TransferPanel::reportBackup(const SessionResult &result)
+{
+    if (result.backup != SessionResult::Backup::Failed)
+        return;
+    m_statusBar->setText(result.backupProblem);
+    m_prompter.message(m_window, QStringLiteral("The backup of the radio could not be written.\r\n") + result.backupProblem,
+                       QStringLiteral("Backup"), Prompter::Icon::Exclamation);
+}
+
+bool TransferPanel::confirmChanges(const ChangesQuestion &question)
+{
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool go = m_prompter.askOkCancelWithDetails(m_window, question.summary() + QStringLiteral("\n\n") + question.question(),
+                                                      question.lines().join(QLatin1Char('\n')), ChangesCaption,
+                                                      Prompter::Icon::Exclamation)
+        == Prompter::Answer::Ok;
+    QApplication::restoreOverrideCursor();
+    return go;
+}
+
+void TransferPanel::finishChanges(const SessionResult &result)
+{
+    const QString said = result.changesText();
+    switch (result.changes) {
+    case SessionResult::Changes::NothingToWrite:
+        m_prompter.message(m_window, said, ChangesCaption, Prompter::Icon::Information);
+        return;
+    case SessionResult::Changes::BackupFailed:
+        m_statusBar->setText(said);
+        m_prompter.message(m_window, said, ChangesCaption, Prompter::Icon::Critical);
+        return;
+    case SessionResult::Changes::Declined:
+        m_statusBar->setPassingText(said);
+        return;
+    case SessionResult::Changes::NotAsked:
+    case SessionResult::Changes::Written:
+        break;
+    }
+    const TransferResult &transfer = result.transfer;
+    if (transfer.ok() || transfer.outcome() == TransferResult::Outcome::Interrupted) {
+        m_statusBar->setPassingText(said);
+        return;
+    }
+    m_statusBar->setText(SafeText::escaped(transfer.detail()));
+    QString text = transfer.message();
+    if (result.changes == SessionResult::Changes::Written)
+        text += QStringLiteral("\r\n\r\n") + said;
+    m_prompter.message(m_window, text, ErrorCaption, Prompter::Icon::Critical);
+}
+
+QString TransferPanel::doneText(Kind kind) const
+{
+    const QString seconds = QString::number(double(m_clock.elapsed()) / 1000.0, 'f', 1);
+    const QString settings = m_state == State::All ? QStringLiteral("settings and ") : QString();
+    switch (kind) {
+    case Kind::ReadMemory:
+        return QStringLiteral("Read %1%2 channels in %3 s").arg(settings).arg(CloneImage::ChannelCount).arg(seconds);
+    case Kind::WriteMemory:
+        return QStringLiteral("Wrote %1%2 channels in %3 s").arg(settings).arg(CloneImage::ChannelCount).arg(seconds);
+    case Kind::ReadSettings:
+        return QStringLiteral("Read settings");
+    case Kind::WriteSettings:
+        return QStringLiteral("Wrote settings");
+    case Kind::AutoSelect:
+        break;
+    }
+    return QStringLiteral("Radio model: ") + ImageReport::model(m_session.document().image());
+}
+
+void TransferPanel::resetControls()
+{
+    for (QPushButton *button :
+         {m_settingsPage->readSettingsButton(), m_settingsPage->writeSettingsButton(),
+          m_memoryPage->readMemoryButton(), m_memoryPage->writeMemoryButton(),
+          m_settingsPage->autoSelectButton()}) {
+        button->setEnabled(true);
+    }
+    m_memoryPage->progressBar()->hide();
+    m_memoryPage->progressBar()->setValue(0);
+    m_memoryPage->stopButton()->hide();
+}

@@ -1,0 +1,167 @@
+#include "CliContext.h"
+
+#include "CommandLineTool.h"
+#include "TerminalProgress.h"
+#include "codec/SafeText.h"
+#include "files/CloneFile.h"
+#include "link/LineExchange.h"
+#include "link/RadioPort.h"
+#include "session/RadioSession.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace {
+
+// What a progress bar calls a step.
+QString stepName(TransferEngine::Kind kind)
+{
+    switch (kind) {
+    case TransferEngine::Kind::AutoSelect:
+        return QStringLiteral("Identify");
+    case TransferEngine::Kind::ReadSettings:
+    case TransferEngine::Kind::WriteSettings:
+        return QStringLiteral("Settings");
+    case TransferEngine::Kind::ReadMemory:
+    case TransferEngine::Kind::WriteMemory:
+        break;
+    }
+    return QStringLiteral("Memory  ");
+}
+
+// A command's help: the parser's, with a usage line that names the command
+// (the parser's own names the executable).
+QString helpText(const QCommandLineParser &parser, const QString &command, const QString &positional)
+{
+    QString text = parser.helpText();
+    QString usage = QStringLiteral("Usage: qtr70 %1 [options]").arg(command);
+    if (!positional.isEmpty())
+        usage += QLatin1Char(' ') + positional;
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    text.replace(0, lineEnd < 0 ? text.size() : lineEnd, usage);
+    return text;
+}
+
+} // namespace
+
+CliContext::CliContext(QTextStream &out, QTextStream &err, PortFactory makePort)
+    : m_out(out), m_err(err), m_makePort(std::move(makePort))
+{
+}
+
+int CliContext::parse(QCommandLineParser &parser, const QString &command, const QStringList &arguments,
+                      const QString &description, const QString &positional)
+{
+    parser.setApplicationDescription(description);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    parser.addOption(help);
+    if (!positional.isEmpty())
+        parser.addPositionalArgument(positional, QString());
+    // The first word stands for the program; the parser skips it.
+    if (!parser.parse(QStringList{QStringLiteral("qtr70 ") + command} + arguments)) {
+        m_err << parser.errorText() << "\n\n" << helpText(parser, command, positional);
+        m_err.flush();
+        return Usage;
+    }
+    if (parser.isSet(help)) {
+        m_out << helpText(parser, command, positional);
+        m_out.flush();
+        return Success;
+    }
+    return -1;
+}
+
+int CliContext::usage(const QString &problem)
+{
+    if (!problem.isEmpty())
+        m_err << "qtr70: " << problem << "\n\n";
+    m_err << CommandLineTool::usageText();
+    m_err.flush();
+    return Usage;
+}
+
+std::unique_ptr<RadioPort> CliContext::openPort(const QString &value, int &exitCode)
+{
+    std::unique_ptr<RadioPort> port = m_makePort(value);
+    if (!port)
+        exitCode = usage(QStringLiteral("no such port: ") + value);
+    return port;
+}
+
+void CliContext::configure(RadioSession &session) const
+{
+    session.setBackupStore(backups);
+    if (pauseMs >= 0)
+        session.engine().setPauseMs(pauseMs);
+    if (replyTimeoutMs >= 0)
+        session.engine().exchange().setReplyTimeoutMs(replyTimeoutMs);
+}
+
+SessionResult CliContext::run(RadioSession &session, const std::function<SessionResult()> &job)
+{
+    TerminalProgress progress(m_err, showProgress);
+    TransferEngine *engine = &session.engine();
+    const QMetaObject::Connection started = QObject::connect(
+        engine, &TransferEngine::transferStarted,
+        [&progress](TransferEngine::Kind kind) { progress.start(stepName(kind), CloneImage::ChannelCount); });
+    const QMetaObject::Connection slot =
+        QObject::connect(engine, &TransferEngine::slotChanged, [&progress](int n) { progress.show(n); });
+    const QMetaObject::Connection finished =
+        QObject::connect(engine, &TransferEngine::transferFinished, [&progress] { progress.finish(); });
+    m_running = &session;
+    const SessionResult result = job();
+    m_running = nullptr;
+    for (const QMetaObject::Connection &connection : {started, slot, finished})
+        QObject::disconnect(connection);
+    return result;
+}
+
+int CliContext::reportTransfer(const TransferResult &result)
+{
+    if (result.ok())
+        return Success;
+    if (result.outcome() == TransferResult::Outcome::Interrupted) {
+        m_err << "interrupted: " << SafeText::escaped(result.detail()) << "\n";
+        m_err.flush();
+        return InterruptedBase + interruptSignal;
+    }
+    m_err << result.message();
+    if (!result.detail().isEmpty())
+        m_err << ": " << SafeText::escaped(result.detail());
+    m_err << "\n";
+    m_err.flush();
+    return TransferFailed;
+}
+
+int CliContext::reportFile(const QString &message, const QString &detail)
+{
+    m_err << message << ": " << SafeText::escaped(detail) << "\n";
+    m_err.flush();
+    return FileFailed;
+}
+
+void CliContext::reportBackup(const SessionResult &result)
+{
+    if (result.backup == SessionResult::Backup::Failed)
+        m_err << "the backup could not be written: " << SafeText::escaped(result.backupProblem) << "\n";
+}
+
+bool CliContext::loadImage(CloneImage &image, const QString &path)
+{
+    image = CloneImage::factory(Vocabulary::ModelE, false);
+    const FileResult result = CloneFile::LoadCloneFile(path, image);
+    if (result.ok())
+        return true;
+    reportFile(result.message(), result.detail());
+    return false;
+}
+
+bool CliContext::interrupt(int signalNumber)
+{
+    if (!m_running || interruptSignal != 0)
+        return false;
+    interruptSignal = signalNumber;
+    m_running->requestStop();
+    return true;
+}

@@ -1,0 +1,33 @@
+#include "ExportCsvCommand.h"
+
+#include "CliContext.h"
+#include "files/CsvExchange.h"
+
+#include <QCommandLineParser>
+
+QString ExportCsvCommand::usageLines() const
+{
+    return QStringLiteral("  export-csv FILE.R70 -o OUT.csv        write VFO A/B and channels 0-199 as CSV\n");
+}
+
+int ExportCsvCommand::run(CliContext &context, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("CSV file to write."),
+                                          QStringLiteral("OUT.csv"));
+    parser.addOption(outputOption);
+    const int early = context.parse(parser, name(), arguments,
+                                    QStringLiteral("Writes VFO A and B and the channels 0-199 in use as CSV."),
+                                    QStringLiteral("FILE.R70"));
+    if (early >= 0)
+        return early;
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption))
+        return context.usage(QStringLiteral("export-csv needs FILE.R70 and -o OUT.csv"));
+    CloneImage image;
+    if (!context.loadImage(image, parser.positionalArguments().first()))
+        return CliContext::FileFailed;
+    const FileResult result = CsvExchange::CsvExport(image, parser.value(outputOption));
+    if (!result.ok())
+        return context.reportFile(result.message(), result.detail());
+    return CliContext::Success;
+}

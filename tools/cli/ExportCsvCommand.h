@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Command.h"
+
+// qtr70 export-csv: VFO A and B and the channels 0-199 in use as CSV.
+class ExportCsvCommand : public Command
+{
+public:
+    QString name() const override { return QStringLiteral("export-csv"); }
+    QString usageLines() const override;
+    int run(CliContext &context, const QStringList &arguments) override;
+};

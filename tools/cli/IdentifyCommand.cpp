@@ -1,0 +1,42 @@
+#include "IdentifyCommand.h"
+
+#include "CliContext.h"
+#include "app/Module1.h"
+#include "link/RadioPort.h"
+#include "session/RadioSession.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+QString IdentifyCommand::usageLines() const
+{
+    return QStringLiteral("  identify --port P                     print the radio's model variant\n");
+}
+
+int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
+                                  QStringLiteral("P"));
+    parser.addOption(port);
+    const int early = context.parse(parser, name(), arguments,
+                                    QStringLiteral("Asks the radio for its model variant and coverage version."));
+    if (early >= 0)
+        return early;
+    if (!parser.isSet(port) || !parser.positionalArguments().isEmpty())
+        return context.usage(QStringLiteral("identify needs --port P"));
+
+    int exitCode = CliContext::Usage;
+    const std::unique_ptr<RadioPort> radio = context.openPort(parser.value(port), exitCode);
+    if (!radio)
+        return exitCode;
+    Module1 document;
+    RadioSession session(document, *radio);
+    context.configure(session);
+    const SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::AutoSelect); });
+    if (!result.ok())
+        return context.reportTransfer(result.transfer);
+    context.out() << Vocabulary::modelName(document.image().ModelVariant) << "\n"
+                  << "extended coverage: " << (document.image().ExtendedRange ? "yes" : "no") << "\n";
+    return CliContext::Success;
+}

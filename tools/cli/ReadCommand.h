@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Command.h"
+
+// qtr70 read: Auto Select, settings and memory from the radio into a clone file.
+class ReadCommand : public Command
+{
+public:
+    QString name() const override { return QStringLiteral("read"); }
+    QString usageLines() const override;
+    int run(CliContext &context, const QStringList &arguments) override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Command.h"
+
+// qtr70 show: a clone file's model, settings, VFOs and channels in use.
+class ShowCommand : public Command
+{
+public:
+    QString name() const override { return QStringLiteral("show"); }
+    QString usageLines() const override;
+    int run(CliContext &context, const QStringList &arguments) override;
+};

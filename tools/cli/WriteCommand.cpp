@@ -1,0 +1,131 @@
+#include "WriteCommand.h"
+
+#include "CliContext.h"
+#include "app/Module1.h"
+#include "codec/SafeText.h"
+#include "link/RadioPort.h"
+#include "session/RadioSession.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+// Asks on the terminal; nothing is written yet, so while the question
+// waits Ctrl+C simply ends the program.
+bool askOnTerminal(QTextStream &out, const QString &question)
+{
+    out << question << " [y/N] ";
+    out.flush();
+    constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction plain {};
+    plain.sa_handler = SIG_DFL;
+    sigemptyset(&plain.sa_mask);
+    struct sigaction kept[3] {};
+    for (int i = 0; i < 3; ++i)
+        sigaction(Signals[i], &plain, &kept[i]);
+    QTextStream in(stdin);
+    const QString answer = in.readLine().trimmed().toLower();
+    for (int i = 0; i < 3; ++i)
+        sigaction(Signals[i], &kept[i], nullptr);
+    return answer == QLatin1String("y") || answer == QLatin1String("yes");
+}
+
+} // namespace
+
+QString WriteCommand::usageLines() const
+{
+    return QStringLiteral("  write --port P [--settings | --memory] FILE.R70\n"
+                          "                                        write a clone file to the radio (all by default)\n"
+                          "  write --changes --port P [--yes] FILE.R70\n"
+                          "                                        back the radio up, then write only what differs\n");
+}
+
+int WriteCommand::run(CliContext &context, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
+                                  QStringLiteral("P"));
+    const QCommandLineOption settingsOption(QStringLiteral("settings"), QStringLiteral("Write only the settings and VFOs."));
+    const QCommandLineOption memoryOption(QStringLiteral("memory"), QStringLiteral("Write only the memory channels."));
+    const QCommandLineOption changesOption(
+        QStringLiteral("changes"),
+        QStringLiteral("Read the radio first (kept as a backup), then write only the records that differ\n"
+                       "and read them back."));
+    const QCommandLineOption yesOption(
+        QStringLiteral("yes"),
+        QStringLiteral("With --changes: do not ask before writing (needed without a terminal to ask on)."));
+    parser.addOption(port);
+    parser.addOption(settingsOption);
+    parser.addOption(memoryOption);
+    parser.addOption(changesOption);
+    parser.addOption(yesOption);
+    const int early = context.parse(parser, name(), arguments,
+                                    QStringLiteral("Writes a clone file to the radio: settings and VFOs, then memory\n"
+                                                   "(each after the radio confirmed its model)."),
+                                    QStringLiteral("FILE.R70"));
+    if (early >= 0)
+        return early;
+    const bool changes = parser.isSet(changesOption);
+    const int only = int(parser.isSet(settingsOption)) + int(parser.isSet(memoryOption)) + int(changes);
+    if (!parser.isSet(port) || parser.positionalArguments().size() != 1 || only > 1)
+        return context.usage(QStringLiteral("write needs --port P, at most one of --settings/--memory/--changes, and FILE.R70"));
+    // A script that forgot --yes is refused, not obeyed.
+    if (changes && !parser.isSet(yesOption) && !context.interactive)
+        return context.usage(QStringLiteral("write --changes asks before writing, and there is no terminal to ask "
+                                            "on: add --yes to write without asking"));
+
+    int exitCode = CliContext::Usage;
+    const std::unique_ptr<RadioPort> radio = context.openPort(parser.value(port), exitCode);
+    if (!radio)
+        return exitCode;
+    CloneImage image;
+    if (!context.loadImage(image, parser.positionalArguments().first()))
+        return CliContext::FileFailed;
+    Module1 document;
+    document.setImage(image);
+    RadioSession session(document, *radio);
+    context.configure(session);
+
+    if (!changes) {
+        const RadioSession::Job job = parser.isSet(settingsOption) ? RadioSession::Job::WriteSettings
+            : parser.isSet(memoryOption)                             ? RadioSession::Job::WriteMemory
+                                                                     : RadioSession::Job::WriteAll;
+        const SessionResult result = context.run(session, [&] { return session.run(job); });
+        if (!result.ok())
+            return context.reportTransfer(result.transfer);
+        context.out() << "Wrote " << parser.positionalArguments().first() << " to the radio\n";
+        return CliContext::Success;
+    }
+
+    const bool ask = !parser.isSet(yesOption);
+    QTextStream &out = context.out();
+    const auto confirm = [&](const ChangesQuestion &question) {
+        out << question.summary() << "\n";
+        for (const QString &line : question.lines())
+            out << "  " << line << "\n";
+        out.flush();
+        return !ask || askOnTerminal(out, question.question());
+    };
+    const SessionResult result = context.run(session, [&] { return session.writeChanges(confirm); });
+    const QString said = result.changesText();
+    if (result.changes == SessionResult::Changes::BackupFailed) {
+        context.err() << SafeText::escaped(said) << "\n";
+        return CliContext::TransferFailed;
+    }
+    if (result.transfer.outcome() == TransferResult::Outcome::Interrupted) {
+        context.err() << "interrupted: " << said << "\n";
+        return CliContext::InterruptedBase + context.interruptSignal;
+    }
+    if (!result.transfer.ok()) {
+        const int status = context.reportTransfer(result.transfer);
+        if (result.changes == SessionResult::Changes::Written)
+            context.err() << said << "\n";
+        return status;
+    }
+    out << said << "\n";
+    return CliContext::Success;
+}
