@@ -189,38 +189,44 @@ void tst_CloneFile::refused_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("names"); // what the detail must name, where it names something
     const QByteArray good = sampleFile();
     QTest::newRow("header in other case")
-        << replaceLine(good, 1, "korvan QT-R70E Clone 0 FileStart") << "Data Error";
+        << replaceLine(good, 1, "korvan QT-R70E Clone 0 FileStart") << "Data Error" << QString();
     QTest::newRow("header with a blank more")
-        << replaceLine(good, 1, "Korvan  QT-R70E Clone 0 FileStart") << "Data Error";
-    QTest::newRow("header of slot 4 (empty)") << replaceLine(good, 1, QByteArray(32, ' ')) << "Data Error";
+        << replaceLine(good, 1, "Korvan  QT-R70E Clone 0 FileStart") << "Data Error" << QString();
+    QTest::newRow("header of slot 4 (empty)") << replaceLine(good, 1, QByteArray(32, ' ')) << "Data Error" << QString();
     QTest::newRow("end mark with single blanks")
-        << replaceLine(good, 610, "Korvan QT-R70 Clone File End    ") << "Data Error";
+        << replaceLine(good, 610, "Korvan QT-R70 Clone File End    ") << "Data Error" << QString();
     QTest::newRow("63-character data line")
-        << replaceLine(good, 200, QByteArray(63, '0')) << "Data Error";
+        << replaceLine(good, 200, QByteArray(63, '0')) << "Data Error" << QString();
     QTest::newRow("line longer than any valid line")
-        << replaceLine(good, 7, QByteArray(CloneFile::MaxLineLength + 1, '0')) << "Data Error";
-    QTest::newRow("no line end at all") << QByteArray(1 << 20, '0') << "Data Error";
-    QTest::newRow("file ends after line 300") << firstLines(good, 300) << "File Open Error";
-    QTest::newRow("file ends before the end mark") << firstLines(good, 609) << "File Open Error";
-    QTest::newRow("empty file") << QByteArray() << "File Open Error";
+        << replaceLine(good, 7, QByteArray(CloneFile::MaxLineLength + 1, '0')) << "Data Error" << QString();
+    QTest::newRow("no line end at all") << QByteArray(1 << 20, '0') << "Data Error" << QString();
+    QTest::newRow("file ends after line 300") << firstLines(good, 300) << "File Open Error" << QString();
+    QTest::newRow("file ends before the end mark") << firstLines(good, 609) << "File Open Error" << QString();
+    QTest::newRow("empty file") << QByteArray() << "File Open Error" << QString();
     QTest::newRow("mode byte 6 in a channel")
         << replaceLine(good, 300, "8006000000000000000000000000000000000000000000000000000000000000")
-        << "File Open Error";
+        << "File Open Error" << QString();
     QTest::newRow("non-hex digits of the right length")
-        << replaceLine(good, 6, QByteArray(64, 'Z')) << "File Open Error";
+        << replaceLine(good, 6, QByteArray(64, 'Z')) << "File Open Error" << QString();
     QTest::newRow("settings byte without a list position")
-        << replaceLine(good, 3, "0000000000000000000001010100000000007700000000000000000000000000") << "File Open Error";
+        << replaceLine(good, 3, "0000000000000000000001010100000000007700000000000000000000000000") << "File Open Error"
+        << "D VOX";
+    QTest::newRow("key speed byte beyond its list")
+        << replaceLine(good, 2, good.split('\n').at(1).chopped(1).replace(2 * 7, 2, "FF")) << "File Open Error"
+        << "Key Speed(WPM)";
     QTest::newRow("VFO tone byte A7h")
         << replaceLine(good, 4, "80010001000000A7000000000000000060566C00000000000000000000000000")
-        << "File Open Error";
+        << "File Open Error" << QString();
 }
 
 void tst_CloneFile::refused()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
+    QFETCH(QString, names);
     CloneImage image = sampleImage();
     image.ModelVariant = 1;
     const QString before = imageSnapshot(image);
@@ -229,6 +235,7 @@ void tst_CloneFile::refused()
     QVERIFY(!result.ok());
     QCOMPARE(result.message(), message);
     QVERIFY(!result.detail().isEmpty());
+    QVERIFY2(result.detail().contains(names), qPrintable(result.detail()));
     QCOMPARE(imageSnapshot(image), before);
 }
 

@@ -905,19 +905,26 @@ void tst_Editing::pasteSpreadsheetText()
         QStringLiteral("Name\tFrequency\tMode\tGain\tAGC\tPwr\tFilter\tTone\tNB\tSplit Freq.\tSkip\n"
                        "ft8\t7.074.000\tUSB\t0\tFast\tHigh\tWide\tOff\tOff\t7074000\t\n"
                        "bad\t14074000\tUSBX\x01\t0\tFast\tHigh\tWide\tOff\tOff\t14074000\t\n"
-                       "\"rpt\"\t29.620.000\tFM\t10\tSlow\tLow\tNarrow\t88.5\tOn\t29520000\tSkip\n"));
-    const QString problem = QStringLiteral(" pasted; these rows were left as they were:\r\n\r\nLine 3: Mode \"USBX\\x01\" is not understood");
+                       "\"rpt\"\t29.620.000\tFM\t10\tSlow\tLow\tNarrow\t88.5\tOn\t29520000\tSkip\n"
+                       "far\t99.000.000\tUSB\t0\tFast\tHigh\tWide\tOff\tOff\t99.000.000\t\n"
+                       "low\t14.074.000\tUSB\t0\tFast\tHigh\tWide\t100\tOff\t0.150.000\t\n"));
+    // The radio's range holds for pasted rows as for the edit dialog.
+    const QString problem = QStringLiteral(" pasted; these rows were left as they were:\r\n\r\nLine 3: Mode \"USBX\\x01\" is not understood"
+                                           "\r\nLine 5: Frequency 99.000.000 is outside the range (1.6MHz - 30MHz)"
+                                           "\r\nLine 6: Split Frequency 0.150.000 is outside the range (1.6MHz - 30MHz)");
+    const ChannelRow belowPaste = f.state.channel(13);
     clickRow(w.memoryGrid(), 10);
     f.action(QStringLiteral("mnuPaste"))->trigger();
     QCOMPARE(gridRow(w.memoryGrid(), 10), QStringList({"7.074.000", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "7.074.000", "FT8", ""}));
     QCOMPARE(f.state.channel(11), untouched);
     QCOMPARE(gridRow(w.memoryGrid(), 12), QStringList({"29.620.000", "FM", "+10", "Slow", "Low", "Narrow", "88.5Hz", "On", "29.520.000", "RPT", "Skip"}));
-    QCOMPARE(f.prompter.messages(), QStringList{QStringLiteral("2 of 3 rows") + problem});
+    QCOMPARE(f.state.channel(13), belowPaste);
+    QCOMPARE(f.prompter.messages(), QStringList{QStringLiteral("2 of 5 rows") + problem});
 
     // Near the end, what does not fit is said, not stored elsewhere.
     clickRow(w.memoryGrid(), 602);
     f.action(QStringLiteral("mnuPaste"))->trigger();
-    QCOMPARE(f.prompter.messages().last(), QStringLiteral("1 of 3 rows") + problem + "\r\n1 row did not fit below B-P2");
+    QCOMPARE(f.prompter.messages().last(), QStringLiteral("1 of 5 rows") + problem + "\r\n3 rows did not fit below B-P2");
 }
 
 void tst_Editing::keys_data()
