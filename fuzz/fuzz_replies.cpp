@@ -1,6 +1,6 @@
 // Arbitrary replies through the exchange primitive into every block command
 // and a settings read. Each command accepts exactly the replies of its
-// form; a settings read keeps the settings lines and selections in step,
+// form, echoing the command sent; a settings read keeps the settings lines and selections in step,
 // and a failed one leaves the VFO rows as they were.
 #include "link/BlockCommands.h"
 #include "FuzzPort.h"
@@ -46,15 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case 0: {
         const BlockCommands::RecordReply r = commands.ReadRecord(MemoryMap::SettingsRecord1);
         const QByteArray reply = port.lastReply();
-        FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::ReadReplyLength && reply.endsWith('\n')));
+        FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::ReadReplyLength && reply.endsWith('\n')
+                              && reply.startsWith(BlockCommands::readCommand(MemoryMap::SettingsRecord1).toLatin1())));
         if (r.ok())
             FUZZ_CHECK(r.recordText == QString::fromLatin1(reply.mid(11, 64)));
         break;
     }
     case 1: {
-        const BlockCommands::Reply r = commands.WriteRecord(MemoryMap::VfoA, QString(64, QLatin1Char('0')));
+        const QString record(64, QLatin1Char('0'));
+        const BlockCommands::Reply r = commands.WriteRecord(MemoryMap::VfoA, record);
         const QByteArray reply = port.lastReply();
-        FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::WriteReplyLength && endsWithOk(reply)));
+        FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::WriteReplyLength && endsWithOk(reply)
+                              && reply.startsWith(BlockCommands::writeCommand(MemoryMap::VfoA, record).toLatin1())));
         break;
     }
     case 2: {
@@ -67,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const BlockCommands::Identity id = commands.IdentifyRadio();
         const QByteArray reply = port.lastReply();
         FUZZ_CHECK(id.ok() == (reply.size() == BlockCommands::IdentifyReplyLength && reply.endsWith('\n')
+                               && reply.startsWith(BlockCommands::identifyCommand().toLatin1())
                                && (reply.mid(8, 5) == "QTR70" || reply.mid(8, 5) == "QTR60")));
         if (id.ok())
             FUZZ_CHECK(id.variantCode == QString::fromLatin1(reply.mid(13, 2))

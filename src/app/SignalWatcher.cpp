@@ -15,12 +15,16 @@ constexpr std::array<int, 3> WatchedSignals = {SIGTERM, SIGINT, SIGHUP};
 
 // The pipe the handler writes into: [0] read end, [1] write end.
 int s_pipe[2] = {-1, -1};
+volatile sig_atomic_t s_endsAtOnce = 0;
+volatile sig_atomic_t s_deferring = 0;
+volatile sig_atomic_t s_pending = 0;
 
 } // namespace
 
-SignalWatcher::SignalWatcher(QObject *parent)
+SignalWatcher::SignalWatcher(Mode mode, QObject *parent)
     : QObject(parent)
 {
+    s_endsAtOnce = mode == Mode::EndUnlessDeferred ? 1 : 0;
     if (::pipe2(s_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
         return;
     struct sigaction action {};
@@ -53,8 +57,18 @@ SignalWatcher::~SignalWatcher()
     }
 }
 
+void SignalWatcher::setDeferring(bool on)
+{
+    if (on)
+        s_pending = 0;
+    s_deferring = on ? 1 : 0;
+}
+
 void SignalWatcher::handle(int signalNumber)
 {
+    if (s_endsAtOnce != 0 && (s_deferring == 0 || s_pending != 0))
+        ::_exit(ExitBase + signalNumber);  // async-signal-safe; nothing is flushed
+    s_pending = 1;
     const int saved = errno;
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
     // Async-signal-safe; a full pipe already holds a pending request.

@@ -7,7 +7,9 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,6 +104,46 @@ bool canWrite(const QString &file)
     return ::access(QFile::encodeName(file).constData(), W_OK) == 0;
 }
 
+// What stands at a path that exists and is not a regular file: a character
+// device or a FIFO (a terminal, /dev/null, /dev/stdout, a pipe) is written
+// straight into; anything else (a folder, a block device, a socket) is
+// refused. Neither is ever renamed over.
+enum class Special { None, Stream, Refused };
+
+Special specialAt(const QString &path)
+{
+    struct stat status{};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return Special::None;
+    return S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode) ? Special::Stream : Special::Refused;
+}
+
+FileResult writeStream(const QString &path, const QByteArray &bytes)
+{
+    const auto failure = [&path] {
+        return FileResult::failure(FileResult::Error::FileOpenError,
+                                   QString::fromLocal8Bit(std::strerror(errno)) + QStringLiteral(": ") + path);
+    };
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return failure();
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const FileResult result = failure();
+            ::close(fd);
+            return result;
+        }
+        done += written;
+    }
+    if (::close(fd) != 0 && errno != EINTR)
+        return failure();
+    return FileResult::success();
+}
+
 // Makes the rename itself durable.
 void syncFolder(const QString &folder)
 {
@@ -127,6 +169,15 @@ FileResult AtomicFile::write(const QString &path, const QByteArray &bytes)
     [[maybe_unused]] const QString folder = QFileInfo(target).absolutePath();
 #ifdef Q_OS_UNIX
     const FileSizeSignalIgnored sizeLimitFails;
+    switch (specialAt(path)) {
+    case Special::Stream:
+        return writeStream(path, bytes);
+    case Special::Refused:
+        return FileResult::failure(FileResult::Error::FileOpenError,
+                                   QStringLiteral("not a regular file: ") + path);
+    case Special::None:
+        break;
+    }
     const Identity old = identityOf(target);
 #endif
 

@@ -11,7 +11,12 @@
 // was. The new file keeps the old one's permissions, and its owner and group
 // where the process may set them.
 //
+// A character device or a FIFO (a terminal, /dev/null, a pipe) is written
+// straight into, never replaced.
+//
 // Refused, with a File Open Error that says why:
+// - a name that exists and is neither a regular file, a character device
+//   nor a FIFO (a folder, a block device, a socket);
 // - a name that cannot be represented exactly (FileName::isRepresentable);
 // - a file in a folder that cannot take the temporary file: the file is not
 //   rewritten in place, since a failure half-way would destroy it;

@@ -3,6 +3,7 @@
 #include "files/CloneFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -72,17 +73,27 @@ FileResult BackupStore::save(const CloneImage &image, Kind kind, const QDateTime
     if (!dir.mkpath(QStringLiteral(".")))
         return FileResult::failure(FileResult::Error::FileOpenError,
                                    QStringLiteral("cannot create the folder ") + m_folder);
+    // The name is taken by creating the file exclusively, so that two
+    // programs backing up in the same second never replace each other's.
     const QString stem = when.toString(QLatin1String(TimeFormat)) + QLatin1Char('_') + kindName(kind);
-    QString name = stem + QStringLiteral(".R70");
-    for (int n = 2; dir.exists(name); ++n)
-        name = stem + QStringLiteral("-%1.R70").arg(n);
-    const QString target = dir.filePath(name);
+    QString target;
+    for (int n = 1; target.isEmpty(); ++n) {
+        const QString name = n == 1 ? stem + QStringLiteral(".R70") : stem + QStringLiteral("-%1.R70").arg(n);
+        QFile placeholder(dir.filePath(name));
+        if (placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            target = placeholder.fileName();
+        else if (!placeholder.exists() || n > MaxNamesPerSecond)
+            return FileResult::failure(FileResult::Error::FileOpenError,
+                                       placeholder.errorString() + QStringLiteral(": ") + placeholder.fileName());
+    }
     const FileResult result = CloneFile::WriteCloneFile(target, image);
-    if (!result.ok())
+    if (!result.ok()) {
+        QFile::remove(target);
         return result;
+    }
     if (path)
         *path = target;
-    prune();
+    prune(target);
     return result;
 }
 
@@ -114,16 +125,21 @@ QList<BackupStore::Entry> BackupStore::list() const
     return entries;
 }
 
-void BackupStore::prune() const
+void BackupStore::prune(const QString &spared) const
 {
-    const QList<Entry> entries = list();
+    QList<Entry> entries = list();
+    // By when each was written: a clock set back gives names that sort
+    // wrongly, the files' times follow the order of writing.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        return QFileInfo(a.path).lastModified() > QFileInfo(b.path).lastModified();
+    });
     QList<Kind> seen;
     int kept = 0;
     for (const Entry &entry : entries) {
         const bool newestOfKind = !seen.contains(entry.kind);
         if (newestOfKind)
             seen.append(entry.kind);
-        if (kept < Keep || newestOfKind)
+        if (kept < Keep || newestOfKind || entry.path == spared)
             ++kept;
         else
             QFile::remove(entry.path);

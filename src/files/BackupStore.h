@@ -18,6 +18,8 @@ class BackupStore
 public:
     enum class Kind { Settings, Memory, All, BeforeWrite };
     static constexpr int Keep = 100;
+    // Backups of one kind within one second beyond this are refused.
+    static constexpr int MaxNamesPerSecond = 999;
 
     // Backups go into `folder`; `earlier` folders are listed beside it.
     explicit BackupStore(const QString &folder, const QStringList &earlier = {});
@@ -40,8 +42,9 @@ public:
     FileResult save(const CloneImage &image, Kind kind, const QDateTime &when, QString *path = nullptr) const;
     // Every backup in the folder and the earlier ones, newest first.
     QList<Entry> list() const;
-    // Deletes the oldest beyond Keep, sparing the newest of each kind.
-    void prune() const;
+    // Deletes the oldest written beyond Keep, sparing the newest of each
+    // kind and `spared` (the backup just taken).
+    void prune(const QString &spared = QString()) const;
 
     // "settings", "memory", "all", "before-write".
     static QString kindName(Kind kind);

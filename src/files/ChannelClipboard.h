@@ -25,6 +25,8 @@ class ChannelClipboard
 public:
     // More lines than there are slots cannot be pasted anywhere.
     static constexpr int MaxRows = CloneImage::ChannelCount;
+    // Characters of pasted text read at most.
+    static constexpr qsizetype MaxTextLength = 16 * 1024 * 1024;
 
     static QString copyText(const CloneImage &image, const QList<int> &channelSlots);
 

@@ -242,6 +242,10 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
     }
     if (reader.failed())
         result.file = FileResult::failure(FileResult::Error::FileOpenError, device.errorString());
+    else if (reader.tooLong())
+        result.file = FileResult::failure(FileResult::Error::DataError,
+                                          QStringLiteral("the file goes on beyond %1 MB, more than any channel list holds")
+                                              .arg(FieldReader::MaxInputBytes / (1024 * 1024)));
     return result;
 }
 

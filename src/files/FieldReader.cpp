@@ -39,11 +39,17 @@ bool FieldReader::refill()
     m_pos = 0;
     QByteArray chunk(ChunkSize, Qt::Uninitialized);
     while (m_buffer.isEmpty()) {
-        const qint64 got = m_device->read(chunk.data(), chunk.size());
+        if (m_bytesRead >= MaxInputBytes) {
+            char more = 0;
+            m_tooLong = m_device->read(&more, 1) > 0;
+            return false;
+        }
+        const qint64 got = m_device->read(chunk.data(), qMin(chunk.size(), MaxInputBytes - m_bytesRead));
         if (got < 0)
             m_failed = true;
         if (got <= 0)
             return false;
+        m_bytesRead += got;
         m_buffer += m_decoder.decode(QByteArrayView(chunk.constData(), got));
         if (!m_started) {
             m_started = true;

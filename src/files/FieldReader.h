@@ -13,11 +13,13 @@ class QIODevice;
 //
 // Reading a device takes it in chunks, so memory does not grow with the
 // input; a field keeps at most MaxFieldLength characters (the rest of an
-// overlong field is read and dropped).
+// overlong field is read and dropped), and at most MaxInputBytes bytes of a
+// device are read at all: an endless input (/dev/zero) ends there.
 class FieldReader
 {
 public:
     static constexpr int MaxFieldLength = 4096;
+    static constexpr qint64 MaxInputBytes = 16 * 1024 * 1024;
     // What peek() gives at the end of the input.
     static constexpr int End = -1;
     enum class Encoding { Latin1, Utf8 };
@@ -31,6 +33,8 @@ public:
     bool atEnd();
     // Reading the device failed (the fields so far were delivered).
     bool failed() const { return m_failed; }
+    // The device held more than MaxInputBytes; the fields before were delivered.
+    bool tooLong() const { return m_tooLong; }
     // The line (1 for the first) on which the field next() gave last starts.
     int line() const { return m_fieldLine; }
 
@@ -48,6 +52,8 @@ private:
     bool m_utf8 = false;
     bool m_started = false;
     bool m_failed = false;
+    bool m_tooLong = false;
+    qint64 m_bytesRead = 0;
     int m_line = 1;
     int m_fieldLine = 1;
 };

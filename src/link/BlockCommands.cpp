@@ -42,11 +42,12 @@ QString BlockCommands::writeCommand(int address, const QString &recordText)
         + LineEnd;
 }
 
-BlockCommands::Reply BlockCommands::judge(const QString &raw, bool accepted) const
+BlockCommands::Reply BlockCommands::judge(const QString &raw, bool rightForm, const QString &command) const
 {
     Reply reply;
     reply.raw = raw;
-    if (accepted)
+    reply.otherEcho = rightForm && !raw.startsWith(command);
+    if (rightForm && !reply.otherEcho)
         reply.status = Status::Accepted;
     else if (raw == LineExchange::portFailure())
         reply.status = Status::PortFailure;
@@ -57,9 +58,10 @@ BlockCommands::Reply BlockCommands::judge(const QString &raw, bool accepted) con
 
 BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
 {
-    const QString raw = m_exchange.TxCommand(readCommand(address));
+    const QString command = readCommand(address);
+    const QString raw = m_exchange.TxCommand(command);
     RecordReply reply;
-    static_cast<Reply &>(reply) = judge(raw, raw.size() == ReadReplyLength);
+    static_cast<Reply &>(reply) = judge(raw, raw.size() == ReadReplyLength, command);
     if (reply.ok())
         reply.recordText = raw.mid(ReadEchoLength, ReadReplyLength - ReadEchoLength - LineEnd.size());
     return reply;
@@ -67,38 +69,37 @@ BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
 
 BlockCommands::Reply BlockCommands::WriteRecord(int address, const QString &recordText)
 {
-    const QString raw = m_exchange.TxCommand(writeCommand(address, recordText));
-    return judge(raw, endsInOk(raw, WriteReplyLength));
+    const QString command = writeCommand(address, recordText);
+    const QString raw = m_exchange.TxCommand(command);
+    return judge(raw, endsInOk(raw, WriteReplyLength), command);
 }
 
 BlockCommands::Reply BlockCommands::CheckModel()
 {
-    const QString first = m_exchange.TxCommand(modelCommand(primaryModel()));
-    if (endsInOk(first, CheckReplyLength))
-        return judge(first, true);
-    if (first == LineExchange::portFailure())
-        return judge(first, false);
+    const QString primary = modelCommand(primaryModel());
+    const Reply first = judge(m_exchange.TxCommand(primary), false, primary);
+    const bool firstFits = endsInOk(first.raw, CheckReplyLength);
+    if (firstFits || first.status == Status::PortFailure)
+        return judge(first.raw, firstFits, primary);
 
-    const QString second = m_exchange.TxCommand(modelCommand(secondaryModel()));
-    if (endsInOk(second, CheckReplyLength))
-        return judge(second, true);
-    Reply reply;
-    reply.raw = second;
-    reply.status = Status::CommunicationFailure;
+    const QString secondary = modelCommand(secondaryModel());
+    const QString second = m_exchange.TxCommand(secondary);
+    Reply reply = judge(second, endsInOk(second, CheckReplyLength), secondary);
+    if (!reply.ok())
+        reply.status = Status::CommunicationFailure;
     return reply;
 }
 
 BlockCommands::Identity BlockCommands::IdentifyRadio()
 {
-    const QString raw = m_exchange.TxCommand(identifyCommand());
+    const QString command = identifyCommand();
+    const QString raw = m_exchange.TxCommand(command);
     Identity identity;
-    if (raw.size() != IdentifyReplyLength) {
-        static_cast<Reply &>(identity) = judge(raw, false);
+    static_cast<Reply &>(identity) = judge(raw, raw.size() == IdentifyReplyLength, command);
+    if (!identity.ok())
         return identity;
-    }
     const QString model = raw.mid(IdentifyEchoLength, ModelFieldLength);
     const bool known = model == primaryModel() || model == secondaryModel();
-    identity.raw = raw;
     identity.status = known ? Status::Accepted : Status::CommunicationFailure;
     if (known) {
         identity.model = model;
@@ -116,6 +117,8 @@ QString BlockCommands::describe(const Reply &reply) const
     }
     if (reply.raw == LineExchange::noReply())
         return QStringLiteral("no reply within %1 ms").arg(m_exchange.replyTimeoutMs());
+    if (reply.otherEcho)
+        return QStringLiteral("a reply to another command (its echo is not the command sent)");
     return QStringLiteral("unexpected reply of %1 characters").arg(reply.raw.size());
 }
 

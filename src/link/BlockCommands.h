@@ -5,8 +5,10 @@
 class LineExchange;
 
 // The radio's command set: each operation sends one command line through
-// the exchange and judges the reply by its length and, where due, its last
-// characters. The echo at the start of every reply is never compared.
+// the exchange and judges the reply by its length, its echo (the command
+// just sent, line end included) and, where due, its last characters. A
+// reply of the right length that echoes another command (one meant for
+// another program on the same line, or a stale one) is refused.
 class BlockCommands
 {
 public:
@@ -24,6 +26,8 @@ public:
         // What the exchange returned (a failure marker included), for
         // reporting why an operation failed.
         QString raw;
+        // The reply had the right form but echoed another command.
+        bool otherEcho = false;
         bool ok() const { return status == Status::Accepted; }
     };
     struct RecordReply : Reply
@@ -64,11 +68,12 @@ public:
     Identity IdentifyRadio();
 
     // Why a reply was refused, in words ("no reply within 2000 ms",
-    // "reply of 76 characters").
+    // "unexpected reply of 76 characters").
     QString describe(const Reply &reply) const;
 
 private:
-    Reply judge(const QString &raw, bool accepted) const;
+    // `rightForm`: the reply's length (and answer) are what `command` asks for.
+    Reply judge(const QString &raw, bool rightForm, const QString &command) const;
 
     LineExchange &m_exchange;
 };

@@ -3,6 +3,7 @@
 #include "link/PortNames.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -22,17 +23,25 @@ QString PortAssignments::keyFor(int portNumber)
     return QStringLiteral("Ports/COM%1").arg(portNumber);
 }
 
+bool PortAssignments::usable() const
+{
+    // A FIFO or device would block or never end; a huge file is not ours.
+    const QFileInfo info(m_filePath);
+    return !info.exists() || (info.isFile() && info.size() <= MaxFileSize);
+}
+
 QString PortAssignments::deviceFor(int portNumber) const
 {
-    if (!PortNames::isValid(portNumber))
+    if (!PortNames::isValid(portNumber) || !usable())
         return QString();
     const QSettings file(m_filePath, QSettings::IniFormat);
-    return file.value(keyFor(portNumber)).toString();
+    const QString device = file.value(keyFor(portNumber)).toString();
+    return device.size() <= MaxDeviceLength ? device : QString();
 }
 
 bool PortAssignments::assign(int portNumber, const QString &device) const
 {
-    if (!PortNames::isValid(portNumber))
+    if (!PortNames::isValid(portNumber) || !usable() || device.size() > MaxDeviceLength)
         return false;
     QSettings file(m_filePath, QSettings::IniFormat);
     if (device.isEmpty())

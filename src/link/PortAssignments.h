@@ -11,6 +11,10 @@ class PortAssignments
 public:
     static constexpr const char *FolderName = "qtr70-clone";
     static constexpr const char *FileName = "ports.ini";
+    // A file that is not a regular file or is larger than this is neither
+    // read nor written; a longer value stands for no assignment.
+    static constexpr qint64 MaxFileSize = 64 * 1024;
+    static constexpr int MaxDeviceLength = 1024;
 
     explicit PortAssignments(const QString &filePath);
     // This user's file (QStandardPaths::GenericConfigLocation, so that test
@@ -26,6 +30,7 @@ public:
     QString filePath() const { return m_filePath; }
 
 private:
+    bool usable() const;
     static QString keyFor(int portNumber);
 
     QString m_filePath;

@@ -5,6 +5,8 @@
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #endif
 
 namespace {
@@ -76,6 +78,23 @@ QString SerialRadioPort::deviceName() const
     return m_devicePath.isEmpty() ? PortNames::deviceFor(m_portNumber) : m_devicePath;
 }
 
+bool SerialRadioPort::lockDevice()
+{
+#ifdef Q_OS_UNIX
+    // Qt's lock file goes by the name and its exclusive mode does not hold
+    // against root: a lock on the open device itself holds for every path
+    // that leads to it (a symbolic link, a port number) and every user.
+    const int fd = int(m_serial.handle());
+    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return false;
+    // And no other open of the terminal, where the system allows it.
+    (void)::ioctl(fd, TIOCEXCL);
+    return true;
+#else
+    return true;
+#endif
+}
+
 bool SerialRadioPort::open()
 {
     // A failed port may still be open underneath; start it afresh.
@@ -96,6 +115,13 @@ bool SerialRadioPort::open()
                                                  m_serial.error(), m_serial.errorString())
                             .reason();
         m_serial.clearError();
+        return false;
+    }
+    if (!lockDevice()) {
+        closeDevice();
+        m_errorString = PortProblem::whenOpening(deviceName(), m_devicePath.isEmpty() ? m_portNumber : 0,
+                                                 QSerialPort::PermissionError, QString())
+                            .reason();
         return false;
     }
     // Whatever the device received before it was opened (a radio that was

@@ -42,6 +42,9 @@ public:
     }
 
 private:
+    // Takes an exclusive lock on the open device; false when another
+    // process holds it.
+    bool lockDevice();
     void onSerialError(QSerialPort::SerialPortError error);
     // Marks the port failed with the reason for `error`; the device is
     // closed underneath once control is back in the event loop.

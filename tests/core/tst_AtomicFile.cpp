@@ -11,6 +11,7 @@
 
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,6 +65,8 @@ private slots:
     void setIdBitsOnlyWithTheirOwner();
     void folderThatCannotBeWrittenIsRefused();
     void writesThroughSymbolicLink();
+    void specialFilesNeverReplaced_data();
+    void specialFilesNeverReplaced();
 };
 
 void tst_AtomicFile::representable_data()
@@ -207,6 +210,45 @@ void tst_AtomicFile::writesThroughSymbolicLink()
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readFile(target), QByteArray("new\r\n"));
     QCOMPARE(statusOf(target).st_mode & 07777, mode_t(0600));
+}
+
+void tst_AtomicFile::specialFilesNeverReplaced_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("FIFO with a reader") << "fifo" << true;
+    QTest::newRow("link to /dev/null") << "device" << true;
+    QTest::newRow("folder") << "folder" << false;
+}
+
+void tst_AtomicFile::specialFilesNeverReplaced()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.R70");
+    int reader = -1;
+    if (kind == "fifo") {
+        QCOMPARE(::mkfifo(encoded(path).constData(), 0600), 0);
+        reader = ::open(encoded(path).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+    } else if (kind == "device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir("out.R70"));
+    }
+    const mode_t type = statusOf(path).st_mode & S_IFMT;
+
+    const FileResult result = AtomicFile::write(path, "new\r\n");
+    QCOMPARE(result.ok(), written);
+    QCOMPARE(statusOf(path).st_mode & S_IFMT, type);
+    QCOMPARE(statusOf(QStringLiteral("/dev/null")).st_mode & S_IFMT, mode_t(S_IFCHR));
+    if (reader >= 0) {
+        char bytes[16] = {};
+        QCOMPARE(::read(reader, bytes, sizeof bytes), ssize_t(5));
+        QCOMPARE(QByteArray(bytes), QByteArray("new\r\n"));
+        ::close(reader);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_AtomicFile)

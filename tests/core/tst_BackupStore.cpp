@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <thread>
+
 using Kind = BackupStore::Kind;
 
 class tst_BackupStore : public QObject
@@ -18,6 +21,8 @@ private slots:
     void namesSayWhenAndWhat();
     void pruneKeepsTheNewestAndEachKind();
     void unwritableFolderFails();
+    void newBackupSurvivesAClockSetBack();
+    void sameSecondNeverReplaces();
 };
 
 void tst_BackupStore::namesSayWhenAndWhat_data()
@@ -86,6 +91,38 @@ void tst_BackupStore::unwritableFolderFails()
     const FileResult result = store.save(CloneImage(), Kind::All, QDateTime::currentDateTime());
     QCOMPARE(result.error(), FileResult::Error::FileOpenError);
     QVERIFY(!result.detail().isEmpty());
+}
+
+void tst_BackupStore::newBackupSurvivesAClockSetBack()
+{
+    QTemporaryDir folder;
+    const BackupStore store(folder.path());
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int i = 1; i <= BackupStore::Keep; ++i)
+        QVERIFY(store.save(CloneImage(), Kind::BeforeWrite, now.addYears(1).addSecs(i)).ok());
+    QString taken;
+    QVERIFY(store.save(CloneImage(), Kind::BeforeWrite, now, &taken).ok());
+    QVERIFY(QFile::exists(taken));
+    QCOMPARE(store.list().size(), BackupStore::Keep);
+}
+
+void tst_BackupStore::sameSecondNeverReplaces()
+{
+    // Two programs backing up two radios at once, in the same second.
+    QTemporaryDir folder;
+    const BackupStore store(folder.path());
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 30, 5));
+    constexpr int Each = 20;
+    std::atomic<int> saved{0};
+    const auto backUp = [&] {
+        for (int i = 0; i < Each; ++i)
+            saved += store.save(CloneImage(), Kind::All, when).ok() ? 1 : 0;
+    };
+    std::thread other(backUp);
+    backUp();
+    other.join();
+    QCOMPARE(saved.load(), 2 * Each);
+    QCOMPARE(store.list().size(), 2 * Each);
 }
 
 QTEST_GUILESS_MAIN(tst_BackupStore)

@@ -2,6 +2,7 @@
 
 #include "CommandLineTool.h"
 #include "TerminalProgress.h"
+#include "app/SignalWatcher.h"
 #include "codec/SafeText.h"
 #include "files/CloneFile.h"
 #include "link/LineExchange.h"
@@ -110,7 +111,9 @@ SessionResult CliContext::run(RadioSession &session, const std::function<Session
     const QMetaObject::Connection finished =
         QObject::connect(engine, &TransferEngine::transferFinished, [&progress] { progress.finish(); });
     m_running = &session;
+    SignalWatcher::setDeferring(true);
     const SessionResult result = job();
+    SignalWatcher::setDeferring(false);
     m_running = nullptr;
     for (const QMetaObject::Connection &connection : {started, slot, finished})
         QObject::disconnect(connection);

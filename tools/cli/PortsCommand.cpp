@@ -1,20 +1,21 @@
 #include "PortsCommand.h"
 
 #include "CliContext.h"
+#include "codec/SafeText.h"
+#include "files/TextTable.h"
 #include "link/PortAssignments.h"
+#include "link/PortNames.h"
 #include "link/SystemSerialPortList.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include "files/TextTable.h"
-#include "link/PortNames.h"
-
 namespace {
 
+// Descriptions and assignments come from devices and files: shown escaped.
 QString orDash(const QString &text)
 {
-    return text.isEmpty() ? QStringLiteral("-") : text;
+    return text.isEmpty() ? QStringLiteral("-") : SafeText::escaped(text);
 }
 
 } // namespace
@@ -31,7 +32,7 @@ QString PortsCommand::report(const PortNames &names)
         devices.addRow({QStringLiteral("  DEVICE"), QStringLiteral("DESCRIPTION"), QStringLiteral("MAKER"),
                         QStringLiteral("SERIAL NUMBER"), QStringLiteral("USB ID")});
         for (const DetectedPort &port : detected)
-            devices.addRow({QStringLiteral("  ") + port.systemPath, orDash(port.description), orDash(port.manufacturer),
+            devices.addRow({QStringLiteral("  ") + SafeText::escaped(port.systemPath), orDash(port.description), orDash(port.manufacturer),
                             orDash(port.serialNumber), orDash(port.usbIds())});
         text += devices.render();
     }
@@ -48,7 +49,6 @@ QString PortsCommand::report(const PortNames &names)
                            "or give its path or serial number to --port.\n");
     return text;
 }
-
 
 QString PortsCommand::usageLines() const
 {

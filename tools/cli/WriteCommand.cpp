@@ -2,6 +2,7 @@
 
 #include "CliContext.h"
 #include "app/Module1.h"
+#include "app/SignalWatcher.h"
 #include "codec/SafeText.h"
 #include "link/RadioPort.h"
 #include "session/RadioSession.h"
@@ -9,7 +10,6 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -20,17 +20,10 @@ bool askOnTerminal(QTextStream &out, const QString &question)
 {
     out << question << " [y/N] ";
     out.flush();
-    constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction plain {};
-    plain.sa_handler = SIG_DFL;
-    sigemptyset(&plain.sa_mask);
-    struct sigaction kept[3] {};
-    for (int i = 0; i < 3; ++i)
-        sigaction(Signals[i], &plain, &kept[i]);
+    SignalWatcher::setDeferring(false);
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
-    for (int i = 0; i < 3; ++i)
-        sigaction(Signals[i], &kept[i], nullptr);
+    SignalWatcher::setDeferring(true);
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
 }
 

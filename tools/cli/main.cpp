@@ -31,13 +31,14 @@ int main(int argc, char *argv[])
     tool.setInteractive(isatty(fileno(stdin)) != 0 && isatty(fileno(stdout)) != 0);
 
     // Ctrl+C, SIGTERM or SIGHUP during a transfer ends it cleanly; a second
-    // one, or one at any other time, ends the program at once.
-    SignalWatcher watcher;
+    // one, or one at any other time (a command blocked on a FIFO, say), ends
+    // the program at once.
+    SignalWatcher watcher(SignalWatcher::Mode::EndUnlessDeferred);
     QObject::connect(&watcher, &SignalWatcher::terminationRequested, [&](int signalNumber) {
         if (!tool.interrupt(signalNumber)) {
             out.flush();
             err.flush();
-            _exit(CommandLineTool::InterruptedBase + signalNumber);
+            _exit(SignalWatcher::ExitBase + signalNumber);
         }
     });
     return tool.run(QCoreApplication::arguments().mid(1));
