@@ -103,17 +103,24 @@ TransferEngine::Transfer RadioSession::start(Job job)
     return m_engine.writeAll(image);
 }
 
-SessionResult RadioSession::run(Job job)
+bool RadioSession::begin(SessionResult &result)
 {
-    SessionResult result;
     if (m_busy || m_engine.isBusy()) {
         result.transfer = TransferResult(TransferResult::Outcome::Refused);
-        return result;
+        return false;
     }
     setBusy(true);
     m_stopRequested = false;
     // A write sends the settings records rebuilt from the selections.
     m_document.encodeSettingsLines();
+    return true;
+}
+
+SessionResult RadioSession::run(Job job)
+{
+    SessionResult result;
+    if (!begin(result))
+        return result;
     {
         const QString step = stepOf(job);
         const Module1::Step undoStep(m_document, step, Module1::StepKind::Transfer);
@@ -140,13 +147,8 @@ void RadioSession::keepBackup(const CloneImage &image, BackupStore::Kind kind, S
 SessionResult RadioSession::writeChanges(const Confirm &confirm)
 {
     SessionResult result;
-    if (m_busy || m_engine.isBusy()) {
-        result.transfer = TransferResult(TransferResult::Outcome::Refused);
+    if (!begin(result))
         return result;
-    }
-    setBusy(true);
-    m_stopRequested = false;
-    m_document.encodeSettingsLines();
     const CloneImage wanted = m_document.image();
     const auto finish = [this, &result] {
         setBusy(false);

@@ -48,6 +48,9 @@ signals:
     void busyChanged(bool busy);
 
 private:
+    // Refuses (in `result`) while busy; else marks the session busy and
+    // rebuilds the settings records from the selections.
+    bool begin(SessionResult &result);
     void setBusy(bool busy);
     TransferEngine::Transfer start(Job job);
     // Keeps `image` as a backup of the given kind; the outcome in `result`.

@@ -4,6 +4,7 @@
 #include "codec/ChannelCodec.h"
 #include "files/CloneFile.h"
 #include "CommandLineTool.h"
+#include "app/SignalWatcher.h"
 #include "files/BackupStore.h"
 #include "ForkedChild.h"
 #include "RadioImage.h"
@@ -17,6 +18,9 @@
 #include <QStandardPaths>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
@@ -189,6 +193,12 @@ private slots:
     void readPausesAfterIdentifying();
     void endToEndPrint();
     void endToEndSignal();
+    void endToEndBackupFailureWritesNothing();
+    void endToEndSpecialFiles_data();
+    void endToEndSpecialFiles();
+    void endToEndSignalOutsideTransfer_data();
+    void endToEndSignalOutsideTransfer();
+    void endToEndSameDeviceThroughALink();
 
     void endToEndRead();
     void endToEndWrite();
@@ -668,6 +678,129 @@ void tst_CommandLineTool::endToEndSignal()
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith("KV~E\n"));
+}
+
+void tst_CommandLineTool::endToEndBackupFailureWritesNothing()
+{
+    // The backups folder cannot be made (a plain file stands in its way):
+    // Write Changes writes nothing and says why.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    QTemporaryDir home;
+    QVERIFY(QFile(home.filePath("qtr70-clone")).open(QIODevice::WriteOnly));
+    const QString image = writeImage(m_dir.filePath("nobackup.R70"), 2, false, "NOBAK");
+    const QString log = m_dir.filePath("nobackup-log.txt");
+    SimProcess sim;
+    QVERIFY(sim.start({"--log", log}));
+    QProcess write;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.path());
+    write.setProcessEnvironment(environment);
+    write.start(qEnvironmentVariable("QTR70_BIN"), {"write", "--changes", "--yes", "--port", sim.devicePath(), image});
+    QVERIFY(write.waitForFinished(60000));
+    QCOMPARE(write.exitCode(), int(CommandLineTool::TransferFailed));
+    const QString err = QString::fromUtf8(write.readAllStandardError());
+    QVERIFY2(err.contains("cannot create the folder") && err.contains("so nothing was written"), qPrintable(err));
+    sim.stop();
+    QVERIFY2(!readFile(log).contains("W"), "no write command reached the radio");
+}
+
+void tst_CommandLineTool::endToEndSpecialFiles_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("export into a FIFO") << "fifo" << QStringList{"export-csv", "IMAGE", "-o", "TARGET"} << 0 << "";
+    QTest::newRow("export into a link to /dev/null")
+        << "null" << QStringList{"export-csv", "IMAGE", "-o", "TARGET"} << 0 << "";
+    QTest::newRow("export onto a folder") << "folder" << QStringList{"export-csv", "IMAGE", "-o", "TARGET"} << 3
+                                          << "File Open Error: not a regular file: ";
+    QTest::newRow("import of endless input") << "" << QStringList{"import-csv", "IMAGE", "/dev/zero", "-o", "OUT"} << 3
+                                             << "Data Error: the file goes on beyond 16 MB";
+}
+
+void tst_CommandLineTool::endToEndSpecialFiles()
+{
+    QFETCH(QString, target);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("target");
+    int reader = -1;
+    if (target == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    } else if (target == "null") {
+        QVERIFY(QFile::link("/dev/null", path));
+    } else if (target == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir("target"));
+    }
+    const QFileInfo before(path);
+    arguments.replaceInStrings("IMAGE", writeImage(dir.filePath("special.R70"), 2, false, "SPECIAL"));
+    arguments.replaceInStrings("TARGET", path);
+    arguments.replaceInStrings("OUT", dir.filePath("out.R70"));
+    const Run run = qtr70(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.left(err.size()) == err, qPrintable(run.err));
+    QVERIFY(!QFile::exists(dir.filePath("out.R70")));
+    QCOMPARE(QFileInfo(path).isFile(), before.isFile());  // never replaced by a regular file
+    QVERIFY(!QFileInfo("/dev/null").isFile());
+    if (reader >= 0) {
+        char head[9] = {};
+        QCOMPARE(::read(reader, head, 8), ssize_t(8));
+        ::close(reader);
+        QCOMPARE(QByteArray(head), QByteArray("\"MODEL\","));  // the export's header
+    }
+}
+
+void tst_CommandLineTool::endToEndSignalOutsideTransfer_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+}
+
+void tst_CommandLineTool::endToEndSignalOutsideTransfer()
+{
+    // "qtr70 show" of a FIFO that no one writes blocks in open(): the
+    // signal still ends it.
+    QFETCH(int, signalNumber);
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("radio.R70");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess show;
+    show.start(qEnvironmentVariable("QTR70_BIN"), {"show", fifo});
+    QVERIFY(show.waitForStarted());
+    QTest::qWait(300);
+    ::kill(pid_t(show.processId()), signalNumber);
+    QVERIFY(show.waitForFinished(5000));
+    QCOMPARE(show.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(show.exitCode(), SignalWatcher::ExitBase + signalNumber);
+}
+
+void tst_CommandLineTool::endToEndSameDeviceThroughALink()
+{
+    // One program reads the radio by its device, a second asks through a
+    // symbolic link to it: the second is refused and the first unharmed.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    SimProcess sim;
+    QVERIFY(sim.start({"--pace"}));
+    QTemporaryDir dir;
+    const QString link = dir.filePath("radiolink");
+    QVERIFY(QFile::link(sim.devicePath(), link));
+    QProcess first;
+    first.start(qEnvironmentVariable("QTR70_BIN"), {"read", "--port", sim.devicePath(), "-o", dir.filePath("first.R70")});
+    QVERIFY(first.waitForStarted());
+    QTest::qWait(1000);
+    const Run second = qtr70({"identify", "--port", link});
+    QCOMPARE(second.exitCode, int(CommandLineTool::TransferFailed));
+    QVERIFY2(second.err.startsWith("COM Port Error: Device busy"), qPrintable(second.err));
+    first.terminate();
+    QVERIFY(first.waitForFinished(10000));
+    QCOMPARE(first.exitCode(), CommandLineTool::InterruptedBase + SIGTERM);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineTool)

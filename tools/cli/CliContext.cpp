@@ -1,6 +1,5 @@
 #include "CliContext.h"
 
-#include "CommandLineTool.h"
 #include "TerminalProgress.h"
 #include "app/SignalWatcher.h"
 #include "codec/SafeText.h"
@@ -77,7 +76,7 @@ int CliContext::usage(const QString &problem)
 {
     if (!problem.isEmpty())
         m_err << "qtr70: " << problem << "\n\n";
-    m_err << CommandLineTool::usageText();
+    m_err << m_usageText;
     m_err.flush();
     return Usage;
 }

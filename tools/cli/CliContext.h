@@ -44,6 +44,8 @@ public:
     int parse(QCommandLineParser &parser, const QString &command, const QStringList &arguments,
               const QString &description, const QString &positional = QString());
     int usage(const QString &problem = QString());
+    // What usage() prints after the problem: the tool's command list.
+    void setUsageText(const QString &text) { m_usageText = text; }
     // The --port value's port; null (after reporting the usage problem)
     // when it names none.
     std::unique_ptr<RadioPort> openPort(const QString &value, int &exitCode);
@@ -65,5 +67,6 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
     PortFactory m_makePort;
+    QString m_usageText;
     RadioSession *m_running = nullptr;
 };

@@ -19,6 +19,7 @@
 CommandLineTool::CommandLineTool(QTextStream &out, QTextStream &err, PortFactory makePort)
     : m_context(out, err, std::move(makePort))
 {
+    m_context.setUsageText(usageText());
 }
 
 CommandLineTool::~CommandLineTool() = default;
