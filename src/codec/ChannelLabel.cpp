@@ -29,6 +29,37 @@ QString ChannelLabel::gridLabel(int row)
     return QString(bankLetter(row)) + QStringLiteral("%1").arg(position, 3);
 }
 
+QString ChannelLabel::shortLabel(int row)
+{
+    return gridLabel(row).remove(QLatin1Char(' '));
+}
+
+QString ChannelLabel::rangesText(const QList<int> &rows, int runs)
+{
+    // A run ends where the slots stop following each other, at a bank's
+    // end and before its P channels.
+    const auto sameRun = [](int previous, int next) {
+        return next == previous + 1 && bankHeading(previous) == bankHeading(next)
+            && positionInBank(previous) < BankSize && positionInBank(next) < BankSize;
+    };
+    QStringList parts;
+    int hidden = 0;
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype j = i;
+        while (j + 1 < rows.size() && sameRun(rows.at(j), rows.at(j + 1)))
+            ++j;
+        if (parts.size() < runs)
+            parts.append(j == i ? shortLabel(rows.at(i))
+                                : shortLabel(rows.at(i)) + QChar(0x2013) + shortLabel(rows.at(j)));
+        else
+            hidden += int(j - i + 1);
+        i = j + 1;
+    }
+    if (hidden > 0)
+        parts.append(QStringLiteral("and %1 more").arg(hidden));
+    return parts.join(QStringLiteral(", "));
+}
+
 QString ChannelLabel::bankHeading(int row)
 {
     if (row < FirstBankA)

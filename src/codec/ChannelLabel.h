@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 // How channel slots are named: grid row labels, the edit dialog's bank
@@ -14,6 +15,11 @@ public:
 
     // "0".."199", "A  0".."A199", "A-P1", "A-P2", "B  0".."B199", "B-P1", "B-P2".
     static QString gridLabel(int row);
+    // A label without the blanks that align it: "A5", "B-P1".
+    static QString shortLabel(int row);
+    // Ascending rows as runs within their banks: "3-4, A12, A-P1, B0-B199"
+    // (with en dashes); at most `runs` runs, then "and N more".
+    static QString rangesText(const QList<int> &rows, int runs = 8);
     // "Memory", "Memory A" or "Memory B".
     static QString bankHeading(int row);
     // "12CH", "P1", "P2".

@@ -183,7 +183,13 @@ void MemoryGrid::keyPressEvent(QKeyEvent *event)
         emit clearRequested();
         return;
     }
+    const int before = currentIndex().row();
     QTableView::keyPressEvent(event);
+    // A move to another row without Shift (Ctrl+Home, Ctrl+Down...) selects
+    // just the row reached: what Clear or Cut acts on is what is seen.
+    const QModelIndex now = currentIndex();
+    if (now.isValid() && now.row() != before && !(event->modifiers() & Qt::ShiftModifier))
+        selectionModel()->setCurrentIndex(now, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void MemoryGrid::mouseDoubleClickEvent(QMouseEvent *event)

@@ -14,8 +14,10 @@ public:
 
     virtual ~Prompter() = default;
 
-    // A message with a single OK button.
-    virtual void message(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
+    // A message with a single OK button; `reason` (what happened and what
+    // to do), when given, stands under the text.
+    virtual void message(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                         const QString &reason = QString()) = 0;
     // Yes / No / Cancel; closing the box answers Cancel.
     virtual Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
                                   Icon icon) = 0;

@@ -123,6 +123,9 @@ FileResult CloneFile::decode(const Records &records, CloneImage &image)
                                        QStringLiteral("VFO %1: %2").arg(QChar(u'A' + r)).arg(decoded.field()));
     }
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
+        // Every row starts empty: nothing of an earlier import's spare
+        // columns survives into the file's channels.
+        staged.Channels[n] = ChannelRow();
         decoded = ChannelCodec::DecodeChannel(records.records.at(FirstChannelRecord + n), staged.Channels[n]);
         if (!decoded)
             return FileResult::failure(Error::FileOpenError,

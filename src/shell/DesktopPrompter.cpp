@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -49,9 +50,11 @@ QString firstFilter(const QString &filter)
 
 } // namespace
 
-void DesktopPrompter::message(QWidget *parent, const QString &text, const QString &title, Icon icon)
+void DesktopPrompter::message(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                              const QString &reason)
 {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(reason);
     box.exec();
 }
 
@@ -111,16 +114,41 @@ Prompter::Answer DesktopPrompter::askOkCancelWithDetails(QWidget *parent, const 
     return box.exec() == QDialog::Accepted ? Answer::Ok : Answer::Cancel;
 }
 
+std::unique_ptr<QFileDialog> DesktopPrompter::fileDialog(QWidget *parent, const QString &filter,
+                                                         const QString &startName, QFileDialog::AcceptMode mode)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), startName, filter);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+#ifndef Q_OS_WIN
+    // Qt's own dialog, whose list this program can tell to show every file.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+#endif
+    dialog->selectNameFilter(firstFilter(filter));
+    // "All Files (*.*)" says every file, and names without a dot are files
+    // too (a clone file may be saved without an extension): the pattern
+    // matches them all while the text stays as it is.
+    QFileDialog *shown = dialog.get();
+    const auto matchAll = [shown](const QString &selected) {
+        auto *files = shown->findChild<QFileSystemModel *>();
+        if (files && selected.endsWith(QLatin1String("(*.*)")))
+            files->setNameFilters({QStringLiteral("*")});
+    };
+    QObject::connect(shown, &QFileDialog::filterSelected, shown, matchAll);
+    matchAll(dialog->selectedNameFilter());
+    return dialog;
+}
+
 QString DesktopPrompter::openFileName(QWidget *parent, const QString &filter,
                                       const QString &startName)
 {
-    QString selected = firstFilter(filter);
-    return QFileDialog::getOpenFileName(parent, QString(), startName, filter, &selected);
+    const auto dialog = fileDialog(parent, filter, startName, QFileDialog::AcceptOpen);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
 QString DesktopPrompter::saveFileName(QWidget *parent, const QString &filter,
                                       const QString &startName)
 {
-    QString selected = firstFilter(filter);
-    return QFileDialog::getSaveFileName(parent, QString(), startName, filter, &selected);
+    const auto dialog = fileDialog(parent, filter, startName, QFileDialog::AcceptSave);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }

@@ -2,11 +2,16 @@
 
 #include "edit/Prompter.h"
 
+#include <QFileDialog>
+
+#include <memory>
+
 // Message boxes and file dialogs of the desktop: QMessageBox, QFileDialog.
 class DesktopPrompter : public Prompter
 {
 public:
-    void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    void message(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                 const QString &reason = QString()) override;
     Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
                           Icon icon) override;
     Answer askOkCancel(QWidget *parent, const QString &text, const QString &title, Icon icon,
@@ -15,4 +20,9 @@ public:
                                   const QString &title, Icon icon) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+
+    // The dialog the two above show: the first filter selected, Qt's own
+    // dialog where it can show every file for "All Files (*.*)".
+    static std::unique_ptr<QFileDialog> fileDialog(QWidget *parent, const QString &filter, const QString &startName,
+                                                   QFileDialog::AcceptMode mode);
 };

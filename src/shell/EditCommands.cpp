@@ -28,16 +28,10 @@ QString counted(int count, const char *one, const char *many)
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
 }
 
-// A slot's label without the blanks that align it in the grid: "A5", "B-P1".
-QString slotName(int slot)
-{
-    return ChannelLabel::gridLabel(slot).remove(QLatin1Char(' '));
-}
-
 // "channel A5", "3 channels".
 QString channelsNamed(const QList<int> &rows)
 {
-    return rows.size() == 1 ? QStringLiteral("channel ") + slotName(rows.constFirst())
+    return rows.size() == 1 ? QStringLiteral("channel ") + ChannelLabel::shortLabel(rows.constFirst())
                             : counted(int(rows.size()), "channel", "channels");
 }
 
@@ -70,7 +64,7 @@ void EditCommands::editChannel()
     const int row = m_memoryGrid->currentDataRow();
     if (!editDialog()->openForChannel(row))
         return;
-    const Module1::Step step(m_document, QStringLiteral("Edit channel ") + slotName(row), Module1::StepKind::Touch);
+    const Module1::Step step(m_document, QStringLiteral("Edit channel ") + ChannelLabel::shortLabel(row), Module1::StepKind::Touch);
     m_document.setChannel(row, editDialog()->editedChannel());
 }
 
@@ -135,7 +129,7 @@ void EditCommands::paste()
     int stored = 0;
     {
         const Module1::Step step(m_document, QStringLiteral("Paste %1 at %2")
-                                                 .arg(counted(fitting, "channel", "channels"), slotName(first)));
+                                                 .arg(counted(fitting, "channel", "channels"), ChannelLabel::shortLabel(first)));
         for (int i = 0; i < fitting; ++i) {
             if (paste.rows.at(i)) {
                 m_document.setChannel(first + i, *paste.rows.at(i));
@@ -151,8 +145,8 @@ void EditCommands::paste()
     const int leftOver = int(paste.rows.size()) - fitting + paste.linesLeftOver;
     if (leftOver > 0)
         problems.append(QStringLiteral("%1 did not fit below %2").arg(counted(leftOver, "row", "rows"),
-                                                                      slotName(CloneImage::ChannelCount - 1)));
-    m_statusBar->setPassingText(QStringLiteral("Pasted %1 at %2").arg(counted(stored, "channel", "channels"), slotName(first)));
+                                                                      ChannelLabel::shortLabel(CloneImage::ChannelCount - 1)));
+    m_statusBar->setPassingText(QStringLiteral("Pasted %1 at %2").arg(counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
     if (problems.isEmpty())
         return;
     constexpr int ShownProblems = 12;
@@ -184,9 +178,16 @@ bool EditCommands::confirmClear(const QString &question)
 
 void EditCommands::clear()
 {
-    if (!confirmClear(ClearOneQuestion))
+    const QList<int> rows = m_memoryGrid->selectedDataRows();
+    // Several rows: the question says how many and which.
+    const QString question = rows.size() == 1
+        ? ClearOneQuestion
+        : QStringLiteral("Are you sure that you want to clear these %1 channels: %2?")
+              .arg(rows.size())
+              .arg(ChannelLabel::rangesText(rows));
+    if (!confirmClear(question))
         return;
-    clearChannels(m_memoryGrid->selectedDataRows(), QStringLiteral("Clear "));
+    clearChannels(rows, QStringLiteral("Clear "));
 }
 
 void EditCommands::clearAll()

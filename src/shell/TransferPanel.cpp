@@ -137,8 +137,11 @@ void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
         if (kind != Kind::AutoSelect)
             m_transferOk = true;
     } else if (m_state != State::WritingChanges && result.outcome() != TransferResult::Outcome::Refused) {
-        m_statusBar->setText(SafeText::escaped(result.detail()));
-        m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical);
+        // The reason stays in the status bar, cut to the window's width;
+        // the box shows it whole under the described text.
+        const QString reason = SafeText::escaped(result.detail());
+        m_statusBar->setText(reason);
+        m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical, reason);
         if (kind == Kind::ReadSettings && result.outcome() == TransferResult::Outcome::Unexpected) {
             VfoGrid *vfo = m_settingsPage->vfoGrid();
             vfo->setCurrentIndex(vfo->model()->index(0, 0));
@@ -192,11 +195,12 @@ void TransferPanel::finishChanges(const SessionResult &result)
         m_statusBar->setPassingText(said);
         return;
     }
-    m_statusBar->setText(SafeText::escaped(transfer.detail()));
+    const QString reason = SafeText::escaped(transfer.detail());
+    m_statusBar->setText(reason);
     QString text = transfer.message();
     if (result.changes == SessionResult::Changes::Written)
         text += QStringLiteral("\r\n\r\n") + said;
-    m_prompter.message(m_window, text, ErrorCaption, Prompter::Icon::Critical);
+    m_prompter.message(m_window, text, ErrorCaption, Prompter::Icon::Critical, reason);
 }
 
 QString TransferPanel::doneText(Kind kind) const

@@ -9,6 +9,8 @@ private slots:
     void labels_data();
     void labels();
     void headers();
+    void ranges_data();
+    void ranges();
 };
 
 void tst_ChannelLabel::labels_data()
@@ -50,6 +52,26 @@ void tst_ChannelLabel::headers()
              QString("Frequency|Mode|Gain|AGC|Pwr|Filter|Tone|NB|Split Freq.|Name|Skip"));
     QCOMPARE(ChannelLabel::vfoHeaders().join('|'), QString("Frequency|Mode|Gain|AGC|Pwr|Filter|Tone|NB"));
     QCOMPARE(ChannelLabel::vfoLabel(1), QString("VFO B"));
+}
+
+void tst_ChannelLabel::ranges_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("one") << QList<int>{12} << "12" << 8;
+    QTest::newRow("a run and a single") << QList<int>{3, 4, 5, 212} << "3\u20135, A12" << 8;
+    QTest::newRow("a run ends with its bank") << QList<int>{198, 199, 200, 201} << "198\u2013199, A0\u2013A1" << 8;
+    QTest::newRow("P channels one by one") << QList<int>{399, 400, 401, 402} << "A199, A-P1, A-P2, B0" << 8;
+    QTest::newRow("beyond the runs shown") << QList<int>{1, 3, 5, 6} << "1, 3, and 2 more" << 2;
+}
+
+void tst_ChannelLabel::ranges()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, text);
+    QFETCH(int, runs);
+    QCOMPARE(ChannelLabel::rangesText(rows, runs), text);
 }
 
 QTEST_GUILESS_MAIN(tst_ChannelLabel)

@@ -392,6 +392,7 @@ void tst_Editing::clear_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("cleared");
+    QTest::addColumn<QKeySequence>("key"); // pressed on the grid after the click
 
     const QList<int> all = [] {
         QList<int> rows;
@@ -399,13 +400,22 @@ void tst_Editing::clear_data()
             rows.append(r);
         return rows;
     }();
-    QTest::newRow("Clear B-P2") << "cmbClear" << 603 << int(Answer::Ok) << ClearText << QList<int>{603};
-    QTest::newRow("Clear A-P1") << "cmbClear" << 400 << int(Answer::Ok) << ClearText << QList<int>{400};
-    QTest::newRow("Clear row 0") << "cmbClear" << 0 << int(Answer::Ok) << ClearText << QList<int>{0};
-    QTest::newRow("Clear cancelled") << "cmbClear" << 603 << int(Answer::Cancel) << ClearText << QList<int>{};
-    QTest::newRow("Clear All") << "cmbClAll" << 5 << int(Answer::Ok) << ClearAllText << all;
+    const QKeySequence none;
+    QTest::newRow("Clear B-P2") << "cmbClear" << 603 << int(Answer::Ok) << ClearText << QList<int>{603} << none;
+    QTest::newRow("Clear A-P1") << "cmbClear" << 400 << int(Answer::Ok) << ClearText << QList<int>{400} << none;
+    QTest::newRow("Clear row 0") << "cmbClear" << 0 << int(Answer::Ok) << ClearText << QList<int>{0} << none;
+    QTest::newRow("Clear cancelled") << "cmbClear" << 603 << int(Answer::Cancel) << ClearText << QList<int>{} << none;
+    QTest::newRow("Clear All") << "cmbClAll" << 5 << int(Answer::Ok) << ClearAllText << all << none;
     QTest::newRow("Clear All cancelled") << "cmbClAll" << 5 << int(Answer::Cancel) << ClearAllText
-                                         << QList<int>{};
+                                         << QList<int>{} << none;
+    // Keys that select all rows, or move away from the selection.
+    QTest::newRow("Clear after Ctrl+A")
+        << "cmbClear" << 5 << int(Answer::Ok)
+        << QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear these 604 channels: "
+                          "0\u2013199, A0\u2013A199, A-P1, A-P2, B0\u2013B199, B-P1, B-P2?")
+        << all << QKeySequence(QKeySequence::SelectAll);
+    QTest::newRow("Clear after Ctrl+End") << "cmbClear" << 5 << int(Answer::Ok) << ClearText << QList<int>{603}
+                                          << QKeySequence(Qt::CTRL | Qt::Key_End);
 }
 
 void tst_Editing::clear()
@@ -415,13 +425,18 @@ void tst_Editing::clear()
     QFETCH(int, answer);
     QFETCH(QString, text);
     QFETCH(QList<int>, cleared);
+    QFETCH(QKeySequence, key);
 
     MainWindowFixture f;
     fillChannels(f.state);
     frmMain &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 2));
+    if (!key.isEmpty())
+        QTest::keySequence(grid, key);
     const int top = firstWholeRow(grid);
+    const int current = currentRow(grid);
+    const QList<int> selected = selectedRows(grid);
     f.state.markSaved();
     const CloneImage before = f.state.image();
     const QStringList vfoRow = gridRow(w.vfoGrid(), 1);
@@ -457,8 +472,8 @@ void tst_Editing::clear()
     QCOMPARE(f.state.image().SettingsLine1, before.SettingsLine1);
     QCOMPARE(f.state.image().SettingSelection, before.SettingSelection);
     QCOMPARE(gridRow(w.vfoGrid(), 1), vfoRow);
-    QCOMPARE(currentRow(grid), row);
-    QCOMPARE(selectedRows(grid), QList<int>{row});
+    QCOMPARE(currentRow(grid), current);
+    QCOMPARE(selectedRows(grid), selected);
     QCOMPARE(firstWholeRow(grid), top);
 }
 

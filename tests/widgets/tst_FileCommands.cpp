@@ -6,12 +6,15 @@
 #include "MainWindowFixture.h"
 #include "codec/SettingsTable.h"
 #include "edit/SettingsPage.h"
+#include "shell/DesktopPrompter.h"
 #include "shell/frmMain.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -85,6 +88,7 @@ private slots:
     void cancelledDialogDoesNothing();
     void failedLoadChangesNothing();
     void failedSaveChangesNothing();
+    void allFilesListsNamesWithoutADot();
 };
 
 void tst_FileCommands::saveNewOpenRoundTrip()
@@ -312,6 +316,25 @@ void tst_FileCommands::failedSaveChangesNothing()
     QCOMPARE(w.windowTitle(), AppTitle);
     QCOMPARE(f.state.CurrentFileName, QString());
     QCOMPARE(f.state.DataChanged(), true);
+}
+
+void tst_FileCommands::allFilesListsNamesWithoutADot()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"radio.R70", "radio", "notes.txt"})
+        QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+    const auto dialog =
+        DesktopPrompter::fileDialog(nullptr, Filter, dir.filePath("radio.R70"), QFileDialog::AcceptOpen);
+    dialog->show();
+    auto *files = dialog->findChild<QFileSystemModel *>();
+    QVERIFY(files);
+    const QModelIndex folder = files->index(dir.path());
+    QTRY_COMPARE(files->rowCount(folder), 1);  // the clone files
+    auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types);
+    QTest::keyClick(types, Qt::Key_Down);  // the user picks "All Files (*.*)"
+    QTRY_COMPARE(files->rowCount(folder), 3);
+    QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("All Files (*.*)"));
 }
 
 QTEST_MAIN(tst_FileCommands)

@@ -421,9 +421,10 @@ void tst_Transfers::failure()
     QCOMPARE(w.TransferOk, false);
     QCOMPARE(w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked(), modelBefore);
     verifyIdle(f);
-    // The status bar names the reason.
+    // The status bar names the reason, and the box shows it whole.
     const QString reason = w.mainStatusBar()->text();
     QVERIFY(!reason.isEmpty());
+    QCOMPARE(f.prompter.shown.first().reason, reason);
     if (!radioPresent)
         QVERIFY2(reason.contains(MissingDevice), qPrintable(reason));
 }

@@ -1,8 +1,9 @@
 #include "ScriptedPrompter.h"
 
-void ScriptedPrompter::message(QWidget *, const QString &text, const QString &title, Icon icon)
+void ScriptedPrompter::message(QWidget *, const QString &text, const QString &title, Icon icon,
+                               const QString &reason)
 {
-    shown.append({Shown::Kind::Message, text, title, icon, Answer::Ok});
+    shown.append({Shown::Kind::Message, text, title, icon, Answer::Ok, reason});
     if (onMessage)
         onMessage();
 }
@@ -10,14 +11,14 @@ void ScriptedPrompter::message(QWidget *, const QString &text, const QString &ti
 Prompter::Answer ScriptedPrompter::askYesNoCancel(QWidget *, const QString &text,
                                                   const QString &title, Icon icon)
 {
-    shown.append({Shown::Kind::YesNoCancel, text, title, icon, Answer::Yes});
+    shown.append({Shown::Kind::YesNoCancel, text, title, icon, Answer::Yes, QString()});
     return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
 }
 
 Prompter::Answer ScriptedPrompter::askOkCancel(QWidget *, const QString &text, const QString &title,
                                                Icon icon, Answer defaultButton)
 {
-    shown.append({Shown::Kind::OkCancel, text, title, icon, defaultButton});
+    shown.append({Shown::Kind::OkCancel, text, title, icon, defaultButton, QString()});
     return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
 }
 
@@ -29,13 +30,13 @@ Prompter::Answer ScriptedPrompter::askOkCancelWithDetails(QWidget *parent, const
 
 QString ScriptedPrompter::openFileName(QWidget *, const QString &filter, const QString &startName)
 {
-    shown.append({Shown::Kind::Open, filter, startName, Icon::Information, Answer::Ok});
+    shown.append({Shown::Kind::Open, filter, startName, Icon::Information, Answer::Ok, QString()});
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
 QString ScriptedPrompter::saveFileName(QWidget *, const QString &filter, const QString &startName)
 {
-    shown.append({Shown::Kind::Save, filter, startName, Icon::Information, Answer::Ok});
+    shown.append({Shown::Kind::Save, filter, startName, Icon::Information, Answer::Ok, QString()});
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 

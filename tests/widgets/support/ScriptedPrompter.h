@@ -21,6 +21,7 @@ public:
         QString title;  // caption, or the start name of a file dialog
         Icon icon = Icon::Information;
         Answer defaultButton = Answer::Ok;
+        QString reason; // a message's reason under its text
     };
 
     QQueue<Answer> answers;
@@ -29,7 +30,8 @@ public:
     QQueue<QString> fileNames;
     QList<Shown> shown;
 
-    void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    void message(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                 const QString &reason = QString()) override;
     Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
                           Icon icon) override;
     Answer askOkCancel(QWidget *parent, const QString &text, const QString &title, Icon icon,
