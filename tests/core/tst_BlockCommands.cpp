@@ -54,6 +54,7 @@ private slots:
     void checkModel();
     void identifyRadio_data();
     void identifyRadio();
+    void replyToAnotherCommandRefused();
 };
 
 void tst_BlockCommands::commandLines_data()
@@ -195,6 +196,18 @@ void tst_BlockCommands::identifyRadio()
     QCOMPARE(identity.status, status);
     QCOMPARE((QStringList{identity.model, identity.variantCode, identity.rangeCode}), fields);
     QCOMPARE(peer.port.written(), QByteArrayList{"KV~WHO\r\n"});
+}
+
+void tst_BlockCommands::replyToAnotherCommandRefused()
+{
+    // The right length, but the echo of a read of the next address: a
+    // reply meant for someone else on the line.
+    Peer peer([](const QByteArray &) { return QByteArrayList{"KV~F0401R\r\n" + Digits + "\r\n"}; });
+    const BlockCommands::RecordReply reply = peer.commands.ReadRecord(MemoryMap::VfoA);
+    QCOMPARE(reply.status, Status::CommunicationFailure);
+    QVERIFY(reply.recordText.isEmpty());
+    QCOMPARE(peer.commands.describe(reply),
+             QStringLiteral("a reply to another command (its echo is not the command sent)"));
 }
 
 QTEST_GUILESS_MAIN(tst_BlockCommands)

@@ -2,11 +2,14 @@
 // each platform), the port argument of qtr70, and `qtr70 ports`.
 #include "FakeSerialPortList.h"
 #include "link/PortArgument.h"
+#include "link/PortAssignments.h"
 #include "link/PortNames.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using Platform = PortNames::Platform;
 using Source = PortMapping::Source;
@@ -34,6 +37,8 @@ private slots:
     void portArgument_data();
     void portArgument();
     void portsCommand();
+    void assignmentsFileBounded_data();
+    void assignmentsFileBounded();
 
 private:
     QTemporaryDir m_dir;
@@ -121,6 +126,7 @@ void tst_PortNames::portsCommand()
 {
     const QString config = m_dir.filePath("config");
     QVERIFY(PortAssignments(config + "/qtr70-clone/ports.ini").assign(5, m_dir.filePath("present")));
+    QVERIFY(PortAssignments(config + "/qtr70-clone/ports.ini").assign(6, "/dev/tty\x1b[2J"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", config);
     environment.insert("QTR70_COM2", m_dir.filePath("gone"));
@@ -132,9 +138,40 @@ void tst_PortNames::portsCommand()
     QVERIFY2(listing.contains(QRegularExpression("\n  2 +" + m_dir.filePath("gone") + " +environment \\(QTR70_COM2\\) +not present\n")), qPrintable(listing));
     QVERIFY(listing.contains(QRegularExpression("\n  5 +" + m_dir.filePath("present") + " +assignment +present\n")));
     QVERIFY(listing.contains(QRegularExpression("\n  14 +/dev/ttyUSB13 +guess +not present\n")));
+    QVERIFY2(listing.contains(QRegularExpression("\n  6 +/dev/tty\\\\x1B\\[2J +assignment")) && !listing.contains('\x1b'), qPrintable(listing));
     // Never opened: it may be the system console.
     if (QFile::exists("/dev/ttyS0"))
         QVERIFY(listing.contains(QRegularExpression("\n  /dev/ttyS0 ")));
+}
+
+void tst_PortNames::assignmentsFileBounded_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a FIFO") << "fifo";
+    QTest::newRow("a value beyond the bound") << "long value";
+    QTest::newRow("a file beyond the bound") << "large file";
+}
+
+void tst_PortNames::assignmentsFileBounded()
+{
+    // None of them is read (a FIFO without a writer would block), none
+    // assigns a device.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ports.ini");
+    QFile file(path);
+    if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const qsizetype length =
+            kind == "long value" ? PortAssignments::MaxDeviceLength + 1 : PortAssignments::MaxFileSize;
+        file.write("[Ports]\nCOM1=/dev/" + QByteArray(length, 'x') + "\n");
+        file.close();
+    }
+    const PortAssignments assignments(path);
+    QCOMPARE(assignments.deviceFor(1), QString());
+    QCOMPARE(assignments.assign(2, "/dev/ttyUSB0"), kind == "long value");
 }
 
 QTEST_GUILESS_MAIN(tst_PortNames)
