@@ -4,6 +4,7 @@
 #include "codec/ChannelLabel.h"
 #include "edit/GridColumns.h"
 #include "edit/MemoryTableModel.h"
+#include "edit/SlotLabels.h"
 #include "edit/Twips.h"
 
 #include <QEvent>
@@ -20,6 +21,7 @@ MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
       m_spareWidth(this, {int(ChannelColumn::Frequency), int(ChannelColumn::Name)})
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
+    setVerticalHeader(new SlotLabels(this));
     setModel(m_model);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -2,9 +2,7 @@
 
 #include "app/Module1.h"
 #include "codec/ChannelLabel.h"
-
-#include <QPainter>
-#include <QPixmap>
+#include "edit/SlotLabels.h"
 
 MemoryTableModel::MemoryTableModel(const Module1 &document, QObject *parent)
     : QAbstractTableModel(parent), m_document(document)
@@ -36,8 +34,8 @@ QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation == Qt::Vertical && section >= 0 && section < CloneImage::ChannelCount
         && m_document.channelPending(section)) {
-        if (role == Qt::DecorationRole)
-            return pendingMark();
+        if (role == SlotLabels::PendingRole)
+            return true;
         if (role == Qt::ToolTipRole)
             return QStringLiteral("Changed since the radio was last read or written, or the file opened");
     }
@@ -52,20 +50,4 @@ void MemoryTableModel::onChannelsChanged(int first, int last)
 {
     emit dataChanged(index(first, 0), index(last, Vocabulary::ChannelGridColumns - 1), {Qt::DisplayRole});
     emit headerDataChanged(Qt::Vertical, first, last);
-}
-
-QPixmap MemoryTableModel::pendingMark()
-{
-    static const QPixmap mark = [] {
-        constexpr int Size = 8;
-        QPixmap pixmap(Size, Size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0xE0, 0x7A, 0x10));
-        painter.drawEllipse(0, 0, Size, Size);
-        return pixmap;
-    }();
-    return mark;
 }

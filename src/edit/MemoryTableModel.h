@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QPixmap>
 
 class Module1;
 
@@ -9,7 +8,8 @@ class Module1;
 // per channel slot, one column per grid column (Frequency .. Skip), the
 // slots' labels ("0".."199", "A  0"..., "A-P1", ...) as row headers. A row
 // not in use shows empty cells, whatever its texts hold; a row that differs
-// from the document's baseline carries a mark beside its label. Follows
+// from the document's baseline (a change a write would send) reports
+// SlotLabels::PendingRole, which its label shows as a mark. Follows
 // the document's change signals; never changes the document.
 class MemoryTableModel : public QAbstractTableModel
 {
@@ -21,10 +21,6 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-    // The mark in the label of a row that differs from the document's
-    // baseline (a change a write would send).
-    static QPixmap pendingMark();
 
 private:
     void onChannelsChanged(int first, int last);

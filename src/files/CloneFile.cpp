@@ -6,6 +6,7 @@
 #include "codec/VfoCodec.h"
 #include "files/AtomicFile.h"
 #include "files/FieldReader.h"
+#include "files/FileName.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -150,6 +151,9 @@ FileResult CloneFile::fromBytes(const QByteArray &bytes, CloneImage &image)
 
 FileResult CloneFile::LoadCloneFile(const QString &path, CloneImage &image)
 {
+    // A name given as bytes the system's encoding lacks is no "No such file".
+    if (const FileResult name = FileName::check(path); !name.ok())
+        return name;
     QFile file(path);
     const auto failure = [&] {
         return FileResult::failure(Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);

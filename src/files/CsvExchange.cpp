@@ -7,6 +7,7 @@
 #include "codec/Frequency.h"
 #include "files/AtomicFile.h"
 #include "files/FieldReader.h"
+#include "files/FileName.h"
 #include "files/NumericText.h"
 
 #include <QBuffer>
@@ -259,6 +260,12 @@ CsvExchange::ImportResult CsvExchange::importBytes(const QByteArray &bytes, cons
 
 CsvExchange::ImportResult CsvExchange::CsvImport(const QString &path, const CloneImage &image)
 {
+    if (const FileResult name = FileName::check(path); !name.ok()) {
+        ImportResult result;
+        result.image = image;
+        result.file = name;
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ImportResult result;

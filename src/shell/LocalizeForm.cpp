@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -90,6 +91,10 @@ void LocalizeForm::apply(QWidget *form, const StringTable &table)
             font.setFamily(table.text(FontNameId));
             font.setPointSize(size);
             form->setFont(font);
+            // Headers take the platform's header font, not their parent's:
+            // they are given the form's font themselves.
+            for (QHeaderView *header : form->findChildren<QHeaderView *>())
+                header->setFont(font);
         }
     }
 

@@ -363,6 +363,8 @@ void tst_CommandLineTool::help_data()
     QTest::newRow("tool") << QStringList{"--help"} << 0 << false << "Usage: qtr70 COMMAND [OPTIONS]";
     QTest::newRow("a command's own help") << QStringList{"write", "-h"} << 0 << false
                                           << "Usage: qtr70 write [options] FILE.R70";
+    QTest::newRow("two arguments") << QStringList{"import-csv", "--help"} << 0 << false
+                                   << "Usage: qtr70 import-csv [options] FILE.R70 IN.csv";
     QTest::newRow("unknown option") << QStringList{"read", "--bogus"} << 2 << true << "Unknown option 'bogus'.";
     QTest::newRow("no command") << QStringList() << 2 << true << "qtr70: no command given";
 }
@@ -382,6 +384,9 @@ void tst_CommandLineTool::help()
     // A refused option shows the command's help after the problem.
     if (arguments.value(0) == "read" && onError)
         QVERIFY2(text.contains("\nUsage: qtr70 read [options]\n"), qPrintable(text));
+    // Arguments are listed whole, one per line.
+    if (arguments.value(0) == "import-csv")
+        QVERIFY2(text.endsWith("Arguments:\n  FILE.R70\n  IN.csv\n"), qPrintable(text));
     QVERIFY(tool.commands.isEmpty());
 }
 
@@ -512,6 +517,16 @@ void tst_CommandLineTool::outputNameThatCannotBeRepresented()
     QVERIFY2(run.output.startsWith("File Open Error: the file name cannot be represented exactly"),
              run.output.constData());
     QCOMPARE(QDir(outDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+
+    // Such a file that exists is not "No such file" either.
+    const QByteArray in = QFile::encodeName(outDir.path()) + "/in\xff.R70";
+    QVERIFY(QFile::copy(image, QFile::decodeName(QFile::encodeName(outDir.path()) + "/in")));
+    QCOMPARE(::rename((QFile::encodeName(outDir.path()) + "/in").constData(), in.constData()), 0);
+    const ForkedChild::Outcome show =
+        ForkedChild::exec(QFile::encodeName(qEnvironmentVariable("QTR70_BIN")), {"show", in});
+    QCOMPARE(show.exitCode, 3);
+    QVERIFY2(show.output.startsWith("File Open Error: the file name cannot be represented exactly"),
+             show.output.constData());
 }
 
 

@@ -9,6 +9,7 @@
 #include "shell/MainStatusBar.h"
 #include "SimProcess.h"
 #include "shell/dlgExportPdf.h"
+#include "edit/SlotLabels.h"
 #include "shell/frmMain.h"
 
 #include <QAction>
@@ -53,13 +54,38 @@ void tst_SafeWrite::readsAreBackedUpAndChangesMarked()
     QCOMPARE(saved.Channels, f.state.image().Channels);
 
     // An edit marks its row; the others stay unmarked.
-    const auto *grid = w.findChild<MemoryGrid *>("MSFlexGrid1");
-    const auto mark = [grid](int row) { return !grid->model()->headerData(row, Qt::Vertical, Qt::DecorationRole).isNull(); };
+    auto *grid = w.findChild<MemoryGrid *>("MSFlexGrid1");
+    const auto mark = [grid](int row) { return !grid->model()->headerData(row, Qt::Vertical, SlotLabels::PendingRole).isNull(); };
     QVERIFY(!mark(4));
     f.state.clearChannel(0);  // slot 0 holds a channel on the virtual radio
     QVERIFY(mark(0));
     QVERIFY(!mark(4));
     QCOMPARE(grid->model()->headerData(0, Qt::Vertical).toString(), QString("0"));  // the label stays
+
+    // The mark takes the room beyond the label's text: "B191" is drawn as
+    // it was before the mark.
+    constexpr int B191 = 593;
+    grid->scrollTo(grid->model()->index(B191, 0));
+    const QHeaderView *labels = grid->verticalHeader();
+    const QRect section(0, labels->sectionViewportPosition(B191), labels->width(), labels->sectionSize(B191));
+    const QImage plain = labels->viewport()->grab(section).toImage();
+    ChannelRow changed = f.state.channel(B191);
+    changed.inUse = true;
+    changed.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
+    changed.valueAt(ChannelColumn::Frequency) = 7050000;
+    f.state.setChannel(B191, changed);
+    QVERIFY(mark(B191));
+    const QImage marked = labels->viewport()->grab(section).toImage();
+    const int text = plain.width() - 3 - SlotLabels::MarkWidth;  // where the mark begins
+    QCOMPARE(plain.copy(0, 0, text, plain.height()), marked.copy(0, 0, text, marked.height()));
+    // No glyph reaches that room: each of its lines is one colour.
+    const QImage room = plain.copy(text, 1, plain.width() - text - 1, plain.height() - 2);
+    for (int y = 0; y < room.height(); ++y) {
+        for (int x = 1; x < room.width(); ++x)
+            QCOMPARE(room.pixel(x, y), room.pixel(0, y));
+    }
+    QVERIFY(plain.copy(text, 0, plain.width() - text, plain.height())
+            != marked.copy(text, 0, marked.width() - text, marked.height()));
 }
 
 void tst_SafeWrite::writeChangesAsksThenWritesThem()
@@ -78,8 +104,8 @@ void tst_SafeWrite::writeChangesAsksThenWritesThem()
     QVERIFY2(question.contains("Channel 0: will be cleared (radio now: "), qPrintable(question));
     QVERIFY(w.TransferOk);
     QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Wrote slots 0 and 1."));
-    const auto *grid = w.findChild<MemoryGrid *>("MSFlexGrid1");
-    QVERIFY(grid->model()->headerData(0, Qt::Vertical, Qt::DecorationRole).isNull());  // written: no mark
+    auto *grid = w.findChild<MemoryGrid *>("MSFlexGrid1");
+    QVERIFY(grid->model()->headerData(0, Qt::Vertical, SlotLabels::PendingRole).isNull());  // written: no mark
 
     // Again: nothing differs now, so nothing is asked or written.
     f.prompter.shown.clear();

@@ -4,7 +4,9 @@
 #include "shell/LocalizeForm.h"
 #include "shell/MainStatusBar.h"
 #include "MainWindowFixture.h"
+#include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"
+#include "edit/VfoGrid.h"
 #include "edit/SettingsPage.h"
 #include "link/SerialRadioPort.h"
 #include "SimProcess.h"
@@ -28,6 +30,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QHeaderView>
 #include <QtTest>
 
 using Language = StringTable::Language;
@@ -356,6 +359,10 @@ void tst_Shell::localizedTexts()
     QCOMPARE(w.font().family(),
              language == Language::Japanese ? QStringLiteral("IPAPGothic") : QApplication::font().family());
     QCOMPARE(w.font().pointSize(), QApplication::font().pointSize());
+    // The grids' headers and labels too.
+    for (const QHeaderView *header : {w.memoryGrid()->horizontalHeader(), w.memoryGrid()->verticalHeader(),
+                                      w.vfoGrid()->horizontalHeader()})
+        QCOMPARE(QFontInfo(header->font()).family(), QFontInfo(w.font()).family());
 }
 
 void tst_Shell::languageOfTheSystem_data()

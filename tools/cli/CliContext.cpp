@@ -56,8 +56,9 @@ int CliContext::parse(QCommandLineParser &parser, const QString &command, const 
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
     parser.addOption(help);
-    if (!positional.isEmpty())
-        parser.addPositionalArgument(positional, QString());
+    // One entry each: the help lists them one per line, none cut in two.
+    for (const QString &name : positional.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        parser.addPositionalArgument(name, QString());
     // The first word stands for the program; the parser skips it.
     if (!parser.parse(QStringList{QStringLiteral("qtr70 ") + command} + arguments)) {
         m_err << parser.errorText() << "\n\n" << helpText(parser, command, positional);
