@@ -5,6 +5,9 @@
 SlotLabels::SlotLabels(QWidget *parent)
     : QHeaderView(Qt::Vertical, parent)
 {
+    // As a table view's own row header: a click selects the row.
+    setSectionsClickable(true);
+    setHighlightSections(true);
 }
 
 QColor SlotLabels::markColor()
