@@ -154,6 +154,9 @@ void tst_SafeWrite::exportPdf()
     QVERIFY(pdf.read(5) == "%PDF-");
     QCOMPARE(opened, path);
     QCOMPARE(f.prompter.shown.first().text, QString("PDF Files (*.pdf);;All Files (*.*)"));
+    // Said for a moment, not for minutes.
+    QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Wrote list.pdf"));
+    QTRY_VERIFY_WITH_TIMEOUT(w.mainStatusBar()->text().isEmpty(), 2 * MainStatusBar::PassingTextMs);
 }
 
 QTEST_MAIN(tst_SafeWrite)
