@@ -60,6 +60,20 @@ QString ChannelLabel::rangesText(const QList<int> &rows, int runs)
     return parts.join(QStringLiteral(", "));
 }
 
+int ChannelLabel::rowOf(const QString &typed)
+{
+    QString key = typed.toUpper();
+    key.remove(QLatin1Char(' '));
+    key.remove(QLatin1Char('-'));
+    for (int row = 0; row < FirstBankB + BankSize + 2; ++row) {
+        QString label = shortLabel(row);
+        label.remove(QLatin1Char('-'));
+        if (label == key)
+            return row;
+    }
+    return -1;
+}
+
 QString ChannelLabel::bankHeading(int row)
 {
     if (row < FirstBankA)

@@ -146,6 +146,17 @@ void MemoryGrid::selectDataRows(int first, int last)
     selectionModel()->select(rows, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
+void MemoryGrid::selectRows(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    selectDataRow(rows.constFirst());
+    QItemSelection selection;
+    for (const int r : rows)
+        selection.select(model()->index(r, 0), model()->index(r, model()->columnCount() - 1));
+    selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 int MemoryGrid::topRow() const
 {
     return verticalScrollBar()->value();

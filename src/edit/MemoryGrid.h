@@ -48,6 +48,8 @@ public:
     // Makes row r current (first data column) and selects it whole,
     // without scrolling.
     void selectDataRow(int r);
+    // Selects exactly `rows` (ascending), the first one current.
+    void selectRows(const QList<int> &rows);
     // The row shown at the top and scrolling to put a row there.
     int topRow() const;
     void setTopRow(int r);

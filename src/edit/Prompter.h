@@ -28,6 +28,8 @@ public:
     // scrolling area under the text.
     virtual Answer askOkCancelWithDetails(QWidget *parent, const QString &text, const QString &details,
                                           const QString &title, Icon icon) = 0;
+    // A line of text; empty when cancelled.
+    virtual QString askText(QWidget *parent, const QString &label, const QString &title) = 0;
     // File dialogs. `filter` is in Qt's form ("Clone Files (*.R70);;All Files (*.*)"),
     // the first entry selected. Open: the file must exist. Save: asks before
     // overwriting. No default extension. An empty result means cancelled.

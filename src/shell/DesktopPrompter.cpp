@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -112,6 +113,11 @@ Prompter::Answer DesktopPrompter::askOkCancelWithDetails(QWidget *parent, const 
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
     return box.exec() == QDialog::Accepted ? Answer::Ok : Answer::Cancel;
+}
+
+QString DesktopPrompter::askText(QWidget *parent, const QString &label, const QString &title)
+{
+    return QInputDialog::getText(parent, title, label);
 }
 
 std::unique_ptr<QFileDialog> DesktopPrompter::fileDialog(QWidget *parent, const QString &filter,

@@ -4,6 +4,7 @@
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "edit/MemoryGrid.h"
+#include "codec/SafeText.h"
 #include "edit/Prompter.h"
 #include "edit/VfoGrid.h"
 #include "edit/dlgModify.h"
@@ -159,6 +160,48 @@ void EditCommands::paste()
                                .arg(counted(int(paste.rows.size()) + paste.linesLeftOver, "row", "rows"))
                            + shown.join(QStringLiteral("\r\n")),
                        QStringLiteral("Paste"), Prompter::Icon::Exclamation);
+}
+
+void EditCommands::moveChannels(int by)
+{
+    const QList<int> rows = m_memoryGrid->selectedDataRows();
+    if (rows.constFirst() + by < 0 || rows.constLast() + by >= CloneImage::ChannelCount) {
+        m_statusBar->setPassingText(QStringLiteral("Nothing to move past %1")
+                                        .arg(ChannelLabel::shortLabel(by < 0 ? 0 : CloneImage::ChannelCount - 1)));
+        return;
+    }
+    QList<int> moved;
+    {
+        const Module1::Step step(m_document, QStringLiteral("Move %1 to %2")
+                                                 .arg(counted(int(rows.size()), "channel", "channels"),
+                                                      ChannelLabel::shortLabel(rows.constFirst() + by)));
+        // From the end the rows move towards, so that each swaps with a
+        // neighbour that is not itself moving.
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const int row = rows.at(by > 0 ? rows.size() - 1 - i : i);
+            const ChannelRow here = m_document.channel(row);
+            m_document.setChannel(row, m_document.channel(row + by));
+            m_document.setChannel(row + by, here);
+        }
+        for (const int row : rows)
+            moved.append(row + by);
+    }
+    m_memoryGrid->selectRows(moved);
+}
+
+void EditCommands::goTo()
+{
+    const QString typed =
+        m_prompter.askText(m_window, QStringLiteral("Channel (155, A12, B-P2):"), QStringLiteral("Go To")).trimmed();
+    if (typed.isEmpty())
+        return;
+    const int row = ChannelLabel::rowOf(typed);
+    if (row < 0) {
+        m_statusBar->setPassingText(QStringLiteral("No channel is labelled %1").arg(SafeText::escaped(typed)));
+        return;
+    }
+    m_memoryGrid->selectDataRow(row);
+    m_memoryGrid->scrollTo(m_memoryGrid->model()->index(row, 0));
 }
 
 void EditCommands::clearChannels(const QList<int> &rows, const QString &verb)

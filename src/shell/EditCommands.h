@@ -36,6 +36,11 @@ public:
     void paste();
     void undo();
     void redo();
+    // Moves the selected channels `by` slots (-1 up, 1 down), each swapping
+    // places with its neighbour; nothing past the first or last slot.
+    void moveChannels(int by);
+    // Asks for a label ("155", "A12", "B-P2") and makes that row current.
+    void goTo();
     // Edit > Undo and Redo name the step they would take: the captions of
     // `undoId` and `redoId` in `strings`, then the step.
     void showHistory(QAction *undoEntry, QAction *redoEntry, const StringTable &strings, int undoId, int redoId) const;

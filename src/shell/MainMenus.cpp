@@ -23,6 +23,16 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey key, const QKeySequence &f
     return keys.isEmpty() && !fallback.isEmpty() ? QList<QKeySequence>{fallback} : keys;
 }
 
+// Redo: the platform's keys and Ctrl+Y, which most programs take too.
+QList<QKeySequence> redoKeys()
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence y(Qt::CTRL | Qt::Key_Y);
+    if (!keys.contains(y))
+        keys.append(y);
+    return keys;
+}
+
 // One row of a menu's table: an entry, a separator (no name of a slot
 // and id 0) or a submenu (`submenu` set).
 struct Entry
@@ -86,11 +96,15 @@ void MainMenus::buildMenus(frmMain &window)
          {{"mnuEditUndo", 1009, &frmMain::mnuEditUndo_Click},
           {"mnuEditBar0"},
           {"mnuUndo", frmMain::UndoCaptionId, &frmMain::mnuUndo_Click, keysFor(QKeySequence::Undo)},
-          {"mnuRedo", frmMain::RedoCaptionId, &frmMain::mnuRedo_Click, keysFor(QKeySequence::Redo, Qt::CTRL | Qt::Key_Y)},
+          {"mnuRedo", frmMain::RedoCaptionId, &frmMain::mnuRedo_Click, redoKeys()},
           {"mnuEditBar1"},
           {"mnuCut", 1213, &frmMain::mnuCut_Click, keysFor(QKeySequence::Cut)},
           {"mnuCopy", 1214, &frmMain::mnuCopy_Click, keysFor(QKeySequence::Copy)},
-          {"mnuPaste", 1215, &frmMain::mnuPaste_Click, keysFor(QKeySequence::Paste)}}},
+          {"mnuPaste", 1215, &frmMain::mnuPaste_Click, keysFor(QKeySequence::Paste)},
+          {"mnuEditBar2"},
+          {"mnuMoveUp", 1216, &frmMain::mnuMoveUp_Click, {QKeySequence(Qt::ALT | Qt::Key_Up)}},
+          {"mnuMoveDown", 1217, &frmMain::mnuMoveDown_Click, {QKeySequence(Qt::ALT | Qt::Key_Down)}},
+          {"mnuGoTo", 1218, &frmMain::mnuGoTo_Click, {QKeySequence(Qt::CTRL | Qt::Key_G)}}}},
         {"mnuView", 1010, nullptr,
          {{"mnuViewToolbar", 1011, &frmMain::mnuViewToolbar_Click, {}, true},
           {"mnuStatusBar", 1100, &frmMain::mnuStatusBar_Click, {}, true}}},
@@ -136,7 +150,8 @@ void MainMenus::buildMenus(frmMain &window)
     const auto action = [&window](const char *name) { return window.findChild<QAction *>(QLatin1String(name)); };
     window.m_undo = action("mnuUndo");
     window.m_redo = action("mnuRedo");
-    window.m_clipboardEntries = {action("mnuCut"), action("mnuCopy"), action("mnuPaste")};
+    window.m_clipboardEntries = {action("mnuCut"), action("mnuCopy"), action("mnuPaste"),
+                                 action("mnuMoveUp"), action("mnuMoveDown"), action("mnuGoTo")};
     window.m_viewToolbar = action("mnuViewToolbar");
     window.m_viewStatusBar = action("mnuStatusBar");
     for (QAction *toggle : {window.m_viewToolbar, window.m_viewStatusBar}) {

@@ -417,6 +417,21 @@ void frmMain::mnuPaste_Click()
     m_edits->paste();
 }
 
+void frmMain::mnuMoveUp_Click()
+{
+    m_edits->moveChannels(-1);
+}
+
+void frmMain::mnuMoveDown_Click()
+{
+    m_edits->moveChannels(1);
+}
+
+void frmMain::mnuGoTo_Click()
+{
+    m_edits->goTo();
+}
+
 void frmMain::MSFlexGrid1_DblClick()
 {
     m_edits->editChannel();

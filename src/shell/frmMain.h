@@ -108,6 +108,9 @@ private slots:
     void mnuCut_Click();
     void mnuCopy_Click();
     void mnuPaste_Click();
+    void mnuMoveUp_Click();
+    void mnuMoveDown_Click();
+    void mnuGoTo_Click();
     void mnuViewToolbar_Click();
     void mnuStatusBar_Click();
     void mnuReSet_Click();

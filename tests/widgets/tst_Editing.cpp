@@ -11,6 +11,7 @@
 #include "SimProcess.h"
 #include "StateSnapshot.h"
 #include "codec/Vocabulary.h"
+#include "files/CloneFile.h"
 #include "edit/dlgModify.h"
 #include "edit/VfoGrid.h"
 #include "link/TransferEngine.h"
@@ -240,6 +241,9 @@ private slots:
     void pasteSpreadsheetText();
     void keys_data();
     void keys();
+    void moveRows_data();
+    void moveRows();
+    void goToAndRedoKeys();
 };
 
 void tst_Editing::oneDialogLoadedHidden()
@@ -988,6 +992,80 @@ void tst_Editing::keys()
         QCOMPARE(f.prompter.shown.first().text, ClearText);
     if (outcome == QLatin1String("focus left"))
         QVERIFY(!grid->hasFocus());
+}
+
+void tst_Editing::moveRows_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<int>("presses");
+    // From the first slot touched on, the slot each saved record was in before.
+    QTest::addColumn<QList<int>>("slotsAfter");
+    const QKeySequence down(Qt::ALT | Qt::Key_Down);
+    const QKeySequence up(Qt::ALT | Qt::Key_Up);
+    QTest::newRow("3-4 down by two") << 3 << 4 << down << 2 << QList<int>{5, 6, 3, 4};
+    QTest::newRow("A0 up into the first bank") << 200 << 200 << up << 1 << QList<int>{200, 199};
+    QTest::newRow("stops at slot 0") << 0 << 1 << up << 1 << QList<int>{0, 1};
+    QTest::newRow("stops at B-P2") << 602 << 603 << down << 1 << QList<int>{602, 603};
+}
+
+void tst_Editing::moveRows()
+{
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(QKeySequence, key);
+    QFETCH(int, presses);
+    QFETCH(QList<int>, slotsAfter);
+    MainWindowFixture f;
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    const CloneImage before = f.state.image();
+    const int from = key == QKeySequence(Qt::ALT | Qt::Key_Up) ? qMax(0, first - presses) : first;
+    w.memoryGrid()->selectDataRows(first, last);
+    w.memoryGrid()->setFocus();
+    const int steps = f.state.history().count();
+    for (int i = 0; i < presses; ++i)
+        QTest::keySequence(w.memoryGrid(), key);
+    bool moves = false;
+    for (int k = 0; k < slotsAfter.size(); ++k)
+        moves = moves || slotsAfter.at(k) != from + k;
+    QCOMPARE(f.state.history().count() - steps, moves ? presses : 0);
+
+    // As saved: exactly the records moved, one undo step a move.
+    const QString path = f.path("moved.R70");
+    f.prompter.fileNames.enqueue(path);
+    f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
+    CloneImage saved;
+    QVERIFY(CloneFile::LoadCloneFile(path, saved).ok());
+    for (int k = 0; k < slotsAfter.size(); ++k)  // the names tell the rows apart
+        QCOMPARE(saved.Channels[from + k].textAt(ChannelColumn::Name),
+                 before.Channels[slotsAfter.at(k)].textAt(ChannelColumn::Name));
+    for (int i = 0; i < (moves ? presses : 0); ++i)
+        f.action(QStringLiteral("mnuUndo"))->trigger();
+    QCOMPARE(f.state.image().Channels, before.Channels);
+}
+
+void tst_Editing::goToAndRedoKeys()
+{
+    MainWindowFixture f;
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    w.memoryGrid()->setFocus();
+    f.prompter.texts.enqueue(QStringLiteral("b-p2"));
+    QTest::keySequence(w.memoryGrid(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QCOMPARE(currentRow(w.memoryGrid()), 603);
+    QCOMPARE(selectedRows(w.memoryGrid()), QList<int>{603});
+
+    // Ctrl+Y redoes, beside the platform's key.
+    {
+        const Module1::Step step(f.state, QStringLiteral("Clear channel 5"));
+        f.state.clearChannel(5);
+    }
+    f.action(QStringLiteral("mnuUndo"))->trigger();
+    QVERIFY(f.state.channel(5).inUse);
+    QTest::keySequence(w.memoryGrid(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    QVERIFY(!f.state.channel(5).inUse);
 }
 
 QTEST_MAIN(tst_Editing)

@@ -40,6 +40,11 @@ QString ScriptedPrompter::saveFileName(QWidget *, const QString &filter, const Q
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString ScriptedPrompter::askText(QWidget *, const QString &, const QString &)
+{
+    return texts.isEmpty() ? QString() : texts.dequeue();
+}
+
 QStringList ScriptedPrompter::messages() const
 {
     QStringList texts;

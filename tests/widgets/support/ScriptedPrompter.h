@@ -28,6 +28,8 @@ public:
     // Runs as each message is shown (to look at the window meanwhile).
     std::function<void()> onMessage;
     QQueue<QString> fileNames;
+    // Answers to askText(); an unscripted one is cancelled.
+    QQueue<QString> texts;
     QList<Shown> shown;
 
     void message(QWidget *parent, const QString &text, const QString &title, Icon icon,
@@ -40,6 +42,7 @@ public:
     // line and the details.
     Answer askOkCancelWithDetails(QWidget *parent, const QString &text, const QString &details,
                                   const QString &title, Icon icon) override;
+    QString askText(QWidget *parent, const QString &label, const QString &title) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
 
