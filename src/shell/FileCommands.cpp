@@ -81,6 +81,7 @@ void FileCommands::becomeCurrent(const QString &path)
     m_document.CurrentFileName = path;
     m_statusBar->setText(QString());
     emit captionChanged(CloneFile::captionFor(path));
+    emit fileUsed(path);
 }
 
 void FileCommands::showFileError(const FileResult &result)

@@ -57,6 +57,8 @@ public:
 
 signals:
     void captionChanged(const QString &caption);
+    // A clone file was opened or saved.
+    void fileUsed(const QString &path);
 
 private:
     // The document holds a file's image now: it is current and unchanged.

@@ -15,6 +15,7 @@
 #include "shell/LocalizeForm.h"
 #include "shell/MainMenus.h"
 #include "shell/MainStatusBar.h"
+#include "shell/RecentFilesMenu.h"
 #include "shell/TransferPanel.h"
 #include "shell/dlgCOM.h"
 #include "shell/frmAbout.h"
@@ -26,6 +27,7 @@
 #include <QEventLoop>
 #include <QFrame>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
@@ -65,6 +67,8 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     m_files = new FileCommands(m_state, m_prompter, this, m_statusBar, memoryGrid(), this);
     m_files->setBackupFolder(m_session.backupStore().folder());
     connect(m_files, &FileCommands::captionChanged, this, &QWidget::setWindowTitle);
+    new RecentFilesMenu(findChild<QMenu *>(QStringLiteral("mnuFile")), findChild<QAction *>(QStringLiteral("mnuFileExit")),
+                        *m_files, this);
     m_edits = new EditCommands(m_state, m_prompter, this, m_statusBar, memoryGrid(), vfoGrid(), this);
     m_transfers = new TransferPanel(m_session, m_prompter, this, m_memoryPage, m_settingsPage, m_statusBar, TransferOk,
                                     [this](int tab) { switchToPage(tab); }, this);

@@ -3,6 +3,7 @@
 
 #include "codec/ChannelCodec.h"
 #include "files/CloneFile.h"
+#include "files/RecentFiles.h"
 #include "MainWindowFixture.h"
 #include "codec/SettingsTable.h"
 #include "edit/SettingsPage.h"
@@ -89,6 +90,7 @@ private slots:
     void failedLoadChangesNothing();
     void failedSaveChangesNothing();
     void allFilesListsNamesWithoutADot();
+    void recentFiles();
 };
 
 void tst_FileCommands::saveNewOpenRoundTrip()
@@ -335,6 +337,33 @@ void tst_FileCommands::allFilesListsNamesWithoutADot()
     QTest::keyClick(types, Qt::Key_Down);  // the user picks "All Files (*.*)"
     QTRY_COMPARE(files->rowCount(folder), 3);
     QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("All Files (*.*)"));
+}
+
+void tst_FileCommands::recentFiles()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    QStringList saved;
+    for (int i = 0; i <= RecentFiles::Keep; ++i) {  // one more than are kept
+        saved.prepend(f.path(QStringLiteral("radio%1.R70").arg(i)));
+        f.prompter.fileNames.enqueue(saved.constFirst());
+        f.action("mnuFileSaveAs")->trigger();
+    }
+    QCOMPARE(RecentFiles::list(), saved.mid(0, RecentFiles::Keep));
+    QAction *first = w.findChild<QAction *>("mnuRecent1");
+    QCOMPARE(first->text(), QStringLiteral("&1 radio8.R70"));
+    QVERIFY(!w.findChild<QAction *>(QStringLiteral("mnuRecent%1").arg(RecentFiles::Keep + 1)));
+
+    // Opening one makes it first; a file that is gone is greyed and can go.
+    QVERIFY(QFile::remove(saved.at(1)));
+    w.findChild<QAction *>("mnuRecent3")->trigger();
+    QCOMPARE(f.state.CurrentFileName, saved.at(2));
+    QCOMPARE(w.findChild<QAction *>("mnuRecent1")->text(), QStringLiteral("&1 radio6.R70"));
+    QVERIFY(!w.findChild<QAction *>("mnuRecent3")->isEnabled());  // radio7.R70, now third
+    w.findChild<QAction *>("mnuRecentRemoveMissing")->trigger();
+    QVERIFY(!RecentFiles::list().contains(saved.at(1)));
+    QCOMPARE(RecentFiles::list().size(), RecentFiles::Keep - 1);
+    QVERIFY(!w.findChild<QAction *>("mnuRecentRemoveMissing"));
 }
 
 QTEST_MAIN(tst_FileCommands)
