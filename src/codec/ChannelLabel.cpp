@@ -60,6 +60,16 @@ QString ChannelLabel::rangesText(const QList<int> &rows, int runs)
     return parts.join(QStringLiteral(", "));
 }
 
+QList<int> ChannelLabel::bankRows(int row)
+{
+    const int first = row - positionInBank(row) + (positionInBank(row) >= BankSize ? BankSize : 0);
+    const int count = positionInBank(row) >= BankSize ? 2 : BankSize;
+    QList<int> rows;
+    for (int r = first; r < first + count; ++r)
+        rows.append(r);
+    return rows;
+}
+
 int ChannelLabel::rowOf(const QString &typed)
 {
     QString key = typed.toUpper();

@@ -20,6 +20,9 @@ public:
     // Ascending rows as runs within their banks: "3-4, A12, A-P1, B0-B199"
     // (with en dashes); at most `runs` runs, then "and N more".
     static QString rangesText(const QList<int> &rows, int runs = 8);
+    // The rows of the bank that holds `row`: 0-199, A0-A199, A-P1 and A-P2,
+    // B0-B199, B-P1 and B-P2.
+    static QList<int> bankRows(int row);
     // The row a label names, typed as a user would ("155", "a12", "A 12",
     // "B-P2", "bp2"); -1 for none.
     static int rowOf(const QString &typed);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -30,6 +31,8 @@ public:
                                           const QString &title, Icon icon) = 0;
     // A line of text; empty when cancelled.
     virtual QString askText(QWidget *parent, const QString &label, const QString &title) = 0;
+    // One of `items`, the first preselected: its position, -1 when cancelled.
+    virtual int askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items) = 0;
     // File dialogs. `filter` is in Qt's form ("Clone Files (*.R70);;All Files (*.*)"),
     // the first entry selected. Open: the file must exist. Save: asks before
     // overwriting. No default extension. An empty result means cancelled.

@@ -120,6 +120,13 @@ QString DesktopPrompter::askText(QWidget *parent, const QString &label, const QS
     return QInputDialog::getText(parent, title, label);
 }
 
+int DesktopPrompter::askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, title, label, items, 0, false, &ok);
+    return ok ? int(items.indexOf(chosen)) : -1;
+}
+
 std::unique_ptr<QFileDialog> DesktopPrompter::fileDialog(QWidget *parent, const QString &filter,
                                                          const QString &startName, QFileDialog::AcceptMode mode)
 {

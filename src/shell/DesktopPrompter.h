@@ -19,6 +19,7 @@ public:
     Answer askOkCancelWithDetails(QWidget *parent, const QString &text, const QString &details,
                                   const QString &title, Icon icon) override;
     QString askText(QWidget *parent, const QString &label, const QString &title) override;
+    int askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
 

@@ -4,7 +4,10 @@
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "edit/MemoryGrid.h"
+#include "codec/ChannelOrder.h"
+#include "codec/ChannelRules.h"
 #include "codec/SafeText.h"
+#include "codec/Vocabulary.h"
 #include "edit/Prompter.h"
 #include "edit/VfoGrid.h"
 #include "edit/dlgModify.h"
@@ -187,6 +190,77 @@ void EditCommands::moveChannels(int by)
             moved.append(row + by);
     }
     m_memoryGrid->selectRows(moved);
+}
+
+void EditCommands::sortChannels()
+{
+    QList<int> rows = m_memoryGrid->selectedDataRows();
+    if (rows.size() == 1)
+        rows = ChannelLabel::bankRows(rows.constFirst());
+    const QStringList keys = ChannelOrder::keyNames();
+    const int key = m_prompter.askChoice(m_window, QStringLiteral("Sort %1 by:").arg(ChannelLabel::rangesText(rows)),
+                                         QStringLiteral("Sort"), keys);
+    if (key < 0)
+        return;
+    std::vector<ChannelRow> sorted;
+    for (const int row : rows)
+        sorted.push_back(m_document.channel(row));
+    ChannelOrder::sort(sorted, ChannelOrder::Key(key));
+    {
+        const Module1::Step step(m_document, QStringLiteral("Sort %1 by %2")
+                                                 .arg(ChannelLabel::rangesText(rows), keys.at(key).toLower()));
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            m_document.setChannel(rows.at(i), sorted.at(size_t(i)));
+    }
+    m_memoryGrid->selectRows(rows);
+}
+
+void EditCommands::setForSelected()
+{
+    static const ChannelColumn Columns[] = {ChannelColumn::Mode,   ChannelColumn::Gain, ChannelColumn::Agc,
+                                            ChannelColumn::Power,  ChannelColumn::Filter, ChannelColumn::Tone,
+                                            ChannelColumn::NoiseBlanker, ChannelColumn::Skip};
+    const QStringList headers = ChannelLabel::memoryHeaders();
+    QStringList names;
+    for (const ChannelColumn column : Columns)
+        names.append(headers.at(int(column)));
+    const QList<int> rows = m_memoryGrid->selectedDataRows();
+    const QString title = QStringLiteral("Set for Selected");
+    const int pick = m_prompter.askChoice(m_window, QStringLiteral("Column:"), title, names);
+    if (pick < 0)
+        return;
+    const ChannelColumn column = Columns[pick];
+    const bool skip = column == ChannelColumn::Skip;
+    const QStringList items = skip ? QStringList{QStringLiteral("Skip"), QStringLiteral("No skip")} : Vocabulary::items(column);
+    const int item = m_prompter.askChoice(m_window, names.at(pick) + QLatin1Char(':'), title, items);
+    if (item < 0)
+        return;
+
+    const ChannelRules rules = ChannelRules::of(m_document.image());
+    QStringList refused;
+    int set = 0;
+    {
+        const Module1::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
+                                                 .arg(names.at(pick), items.at(item),
+                                                      counted(int(rows.size()), "channel", "channels")));
+        for (const int row : rows) {
+            ChannelRow changed = m_document.channel(row);
+            if (!changed.inUse)
+                continue;
+            changed.textAt(column) = skip ? (item == 0 ? QStringLiteral("Skip") : QString()) : items.at(item);
+            changed.valueAt(column) = skip ? (item == 0 ? 1 : 0) : Vocabulary::codeOfPosition(column, item);
+            if (const auto problem = rules.check(changed)) {
+                refused.append(ChannelLabel::shortLabel(row) + QStringLiteral(": ") + problem->text());
+                continue;
+            }
+            m_document.setChannel(row, changed);
+            ++set;
+        }
+    }
+    m_statusBar->setPassingText(QStringLiteral("Set %1 for %2").arg(names.at(pick), counted(set, "channel", "channels")));
+    if (!refused.isEmpty())
+        m_prompter.message(m_window, QStringLiteral("These channels were left as they were:\r\n\r\n") + refused.join(QStringLiteral("\r\n")),
+                           title, Prompter::Icon::Exclamation);
 }
 
 void EditCommands::goTo()

@@ -39,6 +39,12 @@ public:
     // Moves the selected channels `by` slots (-1 up, 1 down), each swapping
     // places with its neighbour; nothing past the first or last slot.
     void moveChannels(int by);
+    // Sorts the selected channels (with one row selected, its bank) by the
+    // key the user picks; empty slots last.
+    void sortChannels();
+    // Sets one column of every selected channel in use to an item of that
+    // column's list; a row the radio's rules would refuse stays as it is.
+    void setForSelected();
     // Asks for a label ("155", "A12", "B-P2") and makes that row current.
     void goTo();
     // Edit > Undo and Redo name the step they would take: the captions of

@@ -104,7 +104,9 @@ void MainMenus::buildMenus(frmMain &window)
           {"mnuEditBar2"},
           {"mnuMoveUp", 1216, &frmMain::mnuMoveUp_Click, {QKeySequence(Qt::ALT | Qt::Key_Up)}},
           {"mnuMoveDown", 1217, &frmMain::mnuMoveDown_Click, {QKeySequence(Qt::ALT | Qt::Key_Down)}},
-          {"mnuGoTo", 1218, &frmMain::mnuGoTo_Click, {QKeySequence(Qt::CTRL | Qt::Key_G)}}}},
+          {"mnuGoTo", 1218, &frmMain::mnuGoTo_Click, {QKeySequence(Qt::CTRL | Qt::Key_G)}},
+          {"mnuSort", 1219, &frmMain::mnuSort_Click},
+          {"mnuSetForSelected", 1220, &frmMain::mnuSetForSelected_Click}}},
         {"mnuView", 1010, nullptr,
          {{"mnuViewToolbar", 1011, &frmMain::mnuViewToolbar_Click, {}, true},
           {"mnuStatusBar", 1100, &frmMain::mnuStatusBar_Click, {}, true}}},
@@ -151,7 +153,8 @@ void MainMenus::buildMenus(frmMain &window)
     window.m_undo = action("mnuUndo");
     window.m_redo = action("mnuRedo");
     window.m_clipboardEntries = {action("mnuCut"), action("mnuCopy"), action("mnuPaste"),
-                                 action("mnuMoveUp"), action("mnuMoveDown"), action("mnuGoTo")};
+                                 action("mnuMoveUp"), action("mnuMoveDown"), action("mnuGoTo"),
+                                 action("mnuSort"), action("mnuSetForSelected")};
     window.m_viewToolbar = action("mnuViewToolbar");
     window.m_viewStatusBar = action("mnuStatusBar");
     for (QAction *toggle : {window.m_viewToolbar, window.m_viewStatusBar}) {

@@ -436,6 +436,16 @@ void frmMain::mnuGoTo_Click()
     m_edits->goTo();
 }
 
+void frmMain::mnuSort_Click()
+{
+    m_edits->sortChannels();
+}
+
+void frmMain::mnuSetForSelected_Click()
+{
+    m_edits->setForSelected();
+}
+
 void frmMain::MSFlexGrid1_DblClick()
 {
     m_edits->editChannel();

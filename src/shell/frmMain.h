@@ -111,6 +111,8 @@ private slots:
     void mnuMoveUp_Click();
     void mnuMoveDown_Click();
     void mnuGoTo_Click();
+    void mnuSort_Click();
+    void mnuSetForSelected_Click();
     void mnuViewToolbar_Click();
     void mnuStatusBar_Click();
     void mnuReSet_Click();

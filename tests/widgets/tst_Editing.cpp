@@ -5,6 +5,7 @@
 
 #include "codec/ChannelCodec.h"
 #include "codec/ChannelLabel.h"
+#include "codec/Frequency.h"
 #include "MainWindowFixture.h"
 #include "edit/MemoryGrid.h"
 #include "edit/SettingsPage.h"
@@ -244,6 +245,8 @@ private slots:
     void moveRows_data();
     void moveRows();
     void goToAndRedoKeys();
+    void sortBankByFrequency();
+    void setModeForSelected();
 };
 
 void tst_Editing::oneDialogLoadedHidden()
@@ -1066,6 +1069,57 @@ void tst_Editing::goToAndRedoKeys()
     QVERIFY(f.state.channel(5).inUse);
     QTest::keySequence(w.memoryGrid(), QKeySequence(Qt::CTRL | Qt::Key_Y));
     QVERIFY(!f.state.channel(5).inUse);
+}
+
+void tst_Editing::sortBankByFrequency()
+{
+    // Bank A: A1 at 21 MHz, A3 at 7 MHz, A5 at 14 MHz, the rest empty.
+    MainWindowFixture f;
+    frmMain &w = memoryWindow(f);
+    const int bankA = ChannelLabel::FirstBankA;
+    for (const auto &[slot, hz] : {std::pair{1, 21000000}, {3, 7000000}, {5, 14000000}}) {
+        ChannelRow row;
+        row.inUse = true;
+        row.valueAt(ChannelColumn::Frequency) = hz;
+        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(std::uint64_t(hz));
+        row.textAt(ChannelColumn::Name) = QStringLiteral("A%1").arg(slot);
+        f.state.setChannel(bankA + slot, row);
+    }
+    const CloneImage before = f.state.image();
+    clickRow(w.memoryGrid(), bankA + 3);  // one row: its bank
+    f.prompter.texts.enqueue(QStringLiteral("Frequency"));
+    f.action(QStringLiteral("mnuSort"))->trigger();
+    QCOMPARE(f.memoryCell(bankA, 9), QStringLiteral("A3"));
+    QCOMPARE(f.memoryCell(bankA + 1, 9), QStringLiteral("A5"));
+    QCOMPARE(f.memoryCell(bankA + 2, 9), QStringLiteral("A1"));
+    for (int r = bankA + 3; r < bankA + ChannelLabel::BankSize; ++r)
+        QVERIFY(!f.state.channel(r).inUse);
+    QCOMPARE(f.state.channel(bankA - 1), before.Channels[bankA - 1]);  // other banks untouched
+    f.action(QStringLiteral("mnuUndo"))->trigger();
+    QCOMPARE(f.state.image().Channels, before.Channels);
+}
+
+void tst_Editing::setModeForSelected()
+{
+    MainWindowFixture f;
+    ChannelRow radioRow;  // a channel as the radio holds it
+    QVERIFY(ChannelCodec::DecodeChannel(QStringLiteral("8805000100000188000100000000000010936B003C4A39543D51000010936B00"),
+                                        radioRow).ok());
+    for (int r = 10; r <= 30; ++r)
+        f.state.setChannel(r, radioRow);
+    f.state.clearChannel(12);  // an empty slot among the selected stays empty
+    frmMain &w = memoryWindow(f);
+    const CloneImage before = f.state.image();
+    w.memoryGrid()->selectDataRows(10, 29);
+    const int steps = f.state.history().count();
+    f.prompter.texts << QStringLiteral("Mode") << QStringLiteral("CWU");
+    f.action(QStringLiteral("mnuSetForSelected"))->trigger();
+    for (int r = 10; r < 30; ++r)
+        QCOMPARE(f.memoryCell(r, 1), r == 12 ? QString() : QStringLiteral("CWU"));
+    QCOMPARE(f.state.channel(30), before.Channels[30]);
+    QCOMPARE(f.state.history().count(), steps + 1);
+    f.action(QStringLiteral("mnuUndo"))->trigger();
+    QCOMPARE(f.state.image().Channels, before.Channels);
 }
 
 QTEST_MAIN(tst_Editing)

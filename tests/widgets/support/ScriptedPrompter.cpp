@@ -45,6 +45,11 @@ QString ScriptedPrompter::askText(QWidget *, const QString &, const QString &)
     return texts.isEmpty() ? QString() : texts.dequeue();
 }
 
+int ScriptedPrompter::askChoice(QWidget *, const QString &, const QString &, const QStringList &items)
+{
+    return texts.isEmpty() ? -1 : int(items.indexOf(texts.dequeue()));
+}
+
 QStringList ScriptedPrompter::messages() const
 {
     QStringList texts;

@@ -28,7 +28,8 @@ public:
     // Runs as each message is shown (to look at the window meanwhile).
     std::function<void()> onMessage;
     QQueue<QString> fileNames;
-    // Answers to askText(); an unscripted one is cancelled.
+    // Answers to askText() and askChoice() (the item's text); an
+    // unscripted one is cancelled.
     QQueue<QString> texts;
     QList<Shown> shown;
 
@@ -43,6 +44,7 @@ public:
     Answer askOkCancelWithDetails(QWidget *parent, const QString &text, const QString &details,
                                   const QString &title, Icon icon) override;
     QString askText(QWidget *parent, const QString &label, const QString &title) override;
+    int askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
 

@@ -1,0 +1,30 @@
+#include "codec/ChannelOrder.h"
+
+#include <algorithm>
+
+QStringList ChannelOrder::keyNames()
+{
+    return {QStringLiteral("Frequency"), QStringLiteral("Name"), QStringLiteral("Mode"), QStringLiteral("In use first")};
+}
+
+void ChannelOrder::sort(std::vector<ChannelRow> &rows, Key key)
+{
+    const auto before = [key](const ChannelRow &a, const ChannelRow &b) {
+        if (a.inUse != b.inUse)
+            return a.inUse;
+        if (!a.inUse)
+            return false;
+        switch (key) {
+        case Key::Frequency:
+            return a.valueAt(ChannelColumn::Frequency) < b.valueAt(ChannelColumn::Frequency);
+        case Key::Name:
+            return a.textAt(ChannelColumn::Name).compare(b.textAt(ChannelColumn::Name), Qt::CaseInsensitive) < 0;
+        case Key::Mode:
+            return a.valueAt(ChannelColumn::Mode) < b.valueAt(ChannelColumn::Mode);
+        case Key::InUseFirst:
+            break;
+        }
+        return false;
+    };
+    std::stable_sort(rows.begin(), rows.end(), before);
+}
