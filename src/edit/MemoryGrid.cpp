@@ -129,8 +129,12 @@ void MemoryGrid::selectDataRow(int r)
 QList<int> MemoryGrid::selectedDataRows() const
 {
     QList<int> rows;
-    for (const QModelIndex &index : selectionModel()->selectedRows())
-        rows.append(index.row());
+    // Only the rows shown: a range selected across rows hidden by the
+    // find bar's filter does not reach them.
+    for (const QModelIndex &index : selectionModel()->selectedRows()) {
+        if (!isRowHidden(index.row()))
+            rows.append(index.row());
+    }
     std::sort(rows.begin(), rows.end());
     if (rows.isEmpty())
         rows.append(currentDataRow());

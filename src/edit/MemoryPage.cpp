@@ -1,6 +1,7 @@
 #include "edit/MemoryPage.h"
 
 #include "app/Module1.h"
+#include "edit/FindBar.h"
 #include "edit/MemoryGrid.h"
 #include "edit/Twips.h"
 
@@ -68,10 +69,12 @@ MemoryPage::MemoryPage(const Module1 &document, QWidget *parent)
     buttons->setColumnMinimumWidth(3, Twips::toPixelsX(TransferButtonWidth, this));
 
     m_grid = new MemoryGrid(document, this);
+    m_findBar = new FindBar(m_grid, this);
 
     auto *page = new QVBoxLayout(this);
     page->addLayout(buttons);
     page->addWidget(m_grid, 1);
+    page->addWidget(m_findBar);
 }
 
 QPushButton *MemoryPage::button(const QString &name, const QString &caption, int widthTwips)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class FindBar;
 class Module1;
 class MemoryGrid;
 class QProgressBar;
@@ -27,6 +28,7 @@ public:
     QPushButton *readMemoryButton() const { return m_readMemory; }
     QPushButton *writeMemoryButton() const { return m_writeMemory; }
     QPushButton *stopButton() const { return m_stop; }
+    FindBar *findBar() const { return m_findBar; }
 
 private:
     QPushButton *button(const QString &name, const QString &caption, int widthTwips);
@@ -40,4 +42,5 @@ private:
     QPushButton *m_readMemory = nullptr;
     QPushButton *m_writeMemory = nullptr;
     QPushButton *m_stop = nullptr;
+    FindBar *m_findBar = nullptr;
 };

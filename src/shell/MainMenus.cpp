@@ -104,6 +104,7 @@ void MainMenus::buildMenus(frmMain &window)
           {"mnuEditBar2"},
           {"mnuMoveUp", 1216, &frmMain::mnuMoveUp_Click, {QKeySequence(Qt::ALT | Qt::Key_Up)}},
           {"mnuMoveDown", 1217, &frmMain::mnuMoveDown_Click, {QKeySequence(Qt::ALT | Qt::Key_Down)}},
+          {"mnuFind", 1221, &frmMain::mnuFind_Click, keysFor(QKeySequence::Find, Qt::CTRL | Qt::Key_F)},
           {"mnuGoTo", 1218, &frmMain::mnuGoTo_Click, {QKeySequence(Qt::CTRL | Qt::Key_G)}},
           {"mnuSort", 1219, &frmMain::mnuSort_Click},
           {"mnuSetForSelected", 1220, &frmMain::mnuSetForSelected_Click}}},
@@ -153,7 +154,7 @@ void MainMenus::buildMenus(frmMain &window)
     window.m_undo = action("mnuUndo");
     window.m_redo = action("mnuRedo");
     window.m_clipboardEntries = {action("mnuCut"), action("mnuCopy"), action("mnuPaste"),
-                                 action("mnuMoveUp"), action("mnuMoveDown"), action("mnuGoTo"),
+                                 action("mnuMoveUp"), action("mnuMoveDown"), action("mnuGoTo"), action("mnuFind"),
                                  action("mnuSort"), action("mnuSetForSelected")};
     window.m_viewToolbar = action("mnuViewToolbar");
     window.m_viewStatusBar = action("mnuStatusBar");

@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "codec/Vocabulary.h"
+#include "edit/FindBar.h"
 #include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"
 #include "edit/Prompter.h"
@@ -434,6 +435,11 @@ void frmMain::mnuMoveDown_Click()
 void frmMain::mnuGoTo_Click()
 {
     m_edits->goTo();
+}
+
+void frmMain::mnuFind_Click()
+{
+    m_memoryPage->findBar()->open();
 }
 
 void frmMain::mnuSort_Click()

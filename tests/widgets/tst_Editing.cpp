@@ -7,7 +7,9 @@
 #include "codec/ChannelLabel.h"
 #include "codec/Frequency.h"
 #include "MainWindowFixture.h"
+#include "edit/FindBar.h"
 #include "edit/MemoryGrid.h"
+#include "edit/MemoryPage.h"
 #include "edit/SettingsPage.h"
 #include "SimProcess.h"
 #include "StateSnapshot.h"
@@ -35,6 +37,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <tuple>
 
 using Answer = Prompter::Answer;
 using Kind = ScriptedPrompter::Shown::Kind;
@@ -247,6 +250,7 @@ private slots:
     void goToAndRedoKeys();
     void sortBankByFrequency();
     void setModeForSelected();
+    void findAndUsedOnly();
 };
 
 void tst_Editing::oneDialogLoadedHidden()
@@ -1120,6 +1124,49 @@ void tst_Editing::setModeForSelected()
     QCOMPARE(f.state.history().count(), steps + 1);
     f.action(QStringLiteral("mnuUndo"))->trigger();
     QCOMPARE(f.state.image().Channels, before.Channels);
+}
+
+void tst_Editing::findAndUsedOnly()
+{
+    MainWindowFixture f;
+    for (const auto &[slot, frequency, name] :
+         {std::tuple{3, "7.074.000", "FT8-40"}, {7, "3.700.000", "NET"}, {250, "14.074.000", "DX"}}) {
+        ChannelRow row;
+        row.inUse = true;
+        row.textAt(ChannelColumn::Frequency) = QLatin1String(frequency);
+        row.textAt(ChannelColumn::Name) = QLatin1String(name);
+        f.state.setChannel(slot, row);
+    }
+    frmMain &w = memoryWindow(f);
+    MemoryGrid *grid = w.memoryGrid();
+    clickRow(grid, 0);
+    QTest::keySequence(grid, QKeySequence(Qt::CTRL | Qt::Key_F));
+    FindBar *bar = w.memoryPage()->findBar();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->textBox()->hasFocus());
+    const auto find = [&](const QString &text) {
+        bar->textBox()->setText(text);
+        QTest::keyClick(bar->textBox(), Qt::Key_Return);
+        return currentRow(grid);
+    };
+    QCOMPARE(find("ft8"), 3);       // by name
+    QCOMPARE(find("14.074"), 250);  // by MHz as typed
+    QCOMPARE(find("A50"), 250);     // by label
+    QTest::keyClick(grid, Qt::Key_F3);
+    QCOMPARE(currentRow(grid), 250);  // the only one: found again
+
+    // Used only: the empty slots go, and Clear reaches the rows shown.
+    bar->usedOnlyBox()->setChecked(true);
+    QVERIFY(grid->isRowHidden(0));
+    QVERIFY(!grid->isRowHidden(7));
+    grid->selectDataRows(0, 300);
+    QCOMPARE(grid->selectedDataRows(), (QList<int>{3, 7, 250}));
+    f.prompter.answers.enqueue(Answer::Ok);
+    QTest::mouseClick(f.button("cmbClear"), Qt::LeftButton);
+    QVERIFY(f.prompter.shown.last().text.endsWith("these 3 channels: 3, 7, A50?"));
+    QVERIFY(!f.state.channel(7).inUse);
+    QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+    QVERIFY(!bar->isVisible());
 }
 
 QTEST_MAIN(tst_Editing)
