@@ -215,40 +215,54 @@ void EditCommands::sortChannels()
     m_memoryGrid->selectRows(rows);
 }
 
-void EditCommands::setForSelected()
+std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSkip)
 {
     static const ChannelColumn Columns[] = {ChannelColumn::Mode,   ChannelColumn::Gain, ChannelColumn::Agc,
                                             ChannelColumn::Power,  ChannelColumn::Filter, ChannelColumn::Tone,
                                             ChannelColumn::NoiseBlanker, ChannelColumn::Skip};
     const QStringList headers = ChannelLabel::memoryHeaders();
     QStringList names;
-    for (const ChannelColumn column : Columns)
-        names.append(headers.at(int(column)));
-    const QList<int> rows = m_memoryGrid->selectedDataRows();
+    for (const ChannelColumn column : Columns) {
+        if (column != ChannelColumn::Skip || withSkip)
+            names.append(headers.at(int(column)));
+    }
     const QString title = QStringLiteral("Set for Selected");
     const int pick = m_prompter.askChoice(m_window, QStringLiteral("Column:"), title, names);
     if (pick < 0)
-        return;
-    const ChannelColumn column = Columns[pick];
-    const bool skip = column == ChannelColumn::Skip;
-    const QStringList items = skip ? QStringList{QStringLiteral("Skip"), QStringLiteral("No skip")} : Vocabulary::items(column);
-    const int item = m_prompter.askChoice(m_window, names.at(pick) + QLatin1Char(':'), title, items);
+        return std::nullopt;
+    ColumnItem chosen;
+    chosen.column = Columns[pick];
+    chosen.caption = names.at(pick);
+    const bool skip = chosen.column == ChannelColumn::Skip;
+    const QStringList items = skip ? QStringList{QStringLiteral("Skip"), QStringLiteral("No skip")} : Vocabulary::items(chosen.column);
+    const int item = m_prompter.askChoice(m_window, chosen.caption + QLatin1Char(':'), title, items);
     if (item < 0)
-        return;
+        return std::nullopt;
+    chosen.item = items.at(item);
+    chosen.text = skip ? (item == 0 ? QStringLiteral("Skip") : QString()) : items.at(item);
+    chosen.value = skip ? (item == 0 ? 1 : 0) : Vocabulary::codeOfPosition(chosen.column, item);
+    return chosen;
+}
 
+void EditCommands::setForSelected()
+{
+    const QList<int> rows = m_memoryGrid->selectedDataRows();
+    const auto chosen = askColumnItem(true);
+    if (!chosen)
+        return;
     const ChannelRules rules = ChannelRules::of(m_document.image());
     QStringList refused;
     int set = 0;
     {
         const Module1::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
-                                                 .arg(names.at(pick), items.at(item),
+                                                 .arg(chosen->caption, chosen->item,
                                                       counted(int(rows.size()), "channel", "channels")));
         for (const int row : rows) {
             ChannelRow changed = m_document.channel(row);
             if (!changed.inUse)
                 continue;
-            changed.textAt(column) = skip ? (item == 0 ? QStringLiteral("Skip") : QString()) : items.at(item);
-            changed.valueAt(column) = skip ? (item == 0 ? 1 : 0) : Vocabulary::codeOfPosition(column, item);
+            changed.textAt(chosen->column) = chosen->text;
+            changed.valueAt(chosen->column) = chosen->value;
             if (const auto problem = rules.check(changed)) {
                 refused.append(ChannelLabel::shortLabel(row) + QStringLiteral(": ") + problem->text());
                 continue;
@@ -257,10 +271,45 @@ void EditCommands::setForSelected()
             ++set;
         }
     }
-    m_statusBar->setPassingText(QStringLiteral("Set %1 for %2").arg(names.at(pick), counted(set, "channel", "channels")));
+    m_statusBar->setPassingText(QStringLiteral("Set %1 for %2").arg(chosen->caption, counted(set, "channel", "channels")));
     if (!refused.isEmpty())
         m_prompter.message(m_window, QStringLiteral("These channels were left as they were:\r\n\r\n") + refused.join(QStringLiteral("\r\n")),
-                           title, Prompter::Icon::Exclamation);
+                           QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
+}
+
+void EditCommands::setForVfo()
+{
+    const int r = m_vfoGrid->currentDataRow();
+    const auto chosen = askColumnItem(false);
+    if (!chosen)
+        return;
+    VfoRow changed = m_document.vfo(r);
+    changed.textAt(chosen->column) = chosen->text;
+    changed.valueAt(chosen->column) = chosen->value;
+    if (const auto problem = ChannelRules::of(m_document.image()).check(changed)) {
+        m_prompter.message(m_window, ChannelLabel::vfoLabel(r) + QStringLiteral(": ") + problem->text(),
+                           QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
+        return;
+    }
+    const Module1::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
+                                             .arg(chosen->caption, chosen->item, ChannelLabel::vfoLabel(r)));
+    m_document.setVfo(r, changed);
+}
+
+void EditCommands::moveVfo(int by)
+{
+    const int r = m_vfoGrid->currentDataRow();
+    const int other = r + by;
+    if (other < 0 || other >= CloneImage::VfoCount)
+        return;
+    {
+        const Module1::Step step(m_document, QStringLiteral("Move %1 to %2")
+                                                 .arg(ChannelLabel::vfoLabel(r), ChannelLabel::vfoLabel(other)));
+        const VfoRow here = m_document.vfo(r);
+        m_document.setVfo(r, m_document.vfo(other));
+        m_document.setVfo(other, here);
+    }
+    m_vfoGrid->selectRow(other);
 }
 
 void EditCommands::goTo()

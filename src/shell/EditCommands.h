@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QList>
+#include "codec/Vocabulary.h"
+
 #include <QObject>
+
+#include <optional>
 #include <QString>
 
 class MainStatusBar;
@@ -45,6 +49,10 @@ public:
     // Sets one column of every selected channel in use to an item of that
     // column's list; a row the radio's rules would refuse stays as it is.
     void setForSelected();
+    // The same for the VFO grid's current row: Set for Selected (no Skip
+    // column), and Move, which swaps VFO A and B.
+    void setForVfo();
+    void moveVfo(int by);
     // Asks for a label ("155", "A12", "B-P2") and makes that row current.
     void goTo();
     // Edit > Undo and Redo name the step they would take: the captions of
@@ -56,6 +64,17 @@ private:
     bool confirmClear(const QString &question);
     // Empties channel rows as one step: `verb` and what was emptied.
     void clearChannels(const QList<int> &rows, const QString &verb);
+    // A column of the grids' lists and an item of it, as the user picks
+    // them for Set for Selected.
+    struct ColumnItem
+    {
+        ChannelColumn column;
+        QString caption; // the column header
+        QString item;    // as listed
+        QString text;    // as the cell shows it
+        double value;    // as stored
+    };
+    std::optional<ColumnItem> askColumnItem(bool withSkip);
 
     Module1 &m_document;
     Prompter &m_prompter;

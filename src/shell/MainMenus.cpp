@@ -153,9 +153,9 @@ void MainMenus::buildMenus(frmMain &window)
     const auto action = [&window](const char *name) { return window.findChild<QAction *>(QLatin1String(name)); };
     window.m_undo = action("mnuUndo");
     window.m_redo = action("mnuRedo");
-    window.m_clipboardEntries = {action("mnuCut"), action("mnuCopy"), action("mnuPaste"),
-                                 action("mnuMoveUp"), action("mnuMoveDown"), action("mnuGoTo"), action("mnuFind"),
-                                 action("mnuSort"), action("mnuSetForSelected")};
+    // Move Up, Move Down and Set for Selected serve the VFO grid too.
+    window.m_clipboardEntries = {action("mnuCut"),  action("mnuCopy"), action("mnuPaste"),
+                                 action("mnuGoTo"), action("mnuFind"), action("mnuSort")};
     window.m_viewToolbar = action("mnuViewToolbar");
     window.m_viewStatusBar = action("mnuStatusBar");
     for (QAction *toggle : {window.m_viewToolbar, window.m_viewStatusBar}) {

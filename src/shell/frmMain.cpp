@@ -424,12 +424,18 @@ void frmMain::mnuPaste_Click()
 
 void frmMain::mnuMoveUp_Click()
 {
-    m_edits->moveChannels(-1);
+    if (m_shownTab == SettingsTab)
+        m_edits->moveVfo(-1);
+    else
+        m_edits->moveChannels(-1);
 }
 
 void frmMain::mnuMoveDown_Click()
 {
-    m_edits->moveChannels(1);
+    if (m_shownTab == SettingsTab)
+        m_edits->moveVfo(1);
+    else
+        m_edits->moveChannels(1);
 }
 
 void frmMain::mnuGoTo_Click()
@@ -449,7 +455,10 @@ void frmMain::mnuSort_Click()
 
 void frmMain::mnuSetForSelected_Click()
 {
-    m_edits->setForSelected();
+    if (m_shownTab == SettingsTab)
+        m_edits->setForVfo();
+    else
+        m_edits->setForSelected();
 }
 
 void frmMain::MSFlexGrid1_DblClick()

@@ -251,6 +251,7 @@ private slots:
     void sortBankByFrequency();
     void setModeForSelected();
     void findAndUsedOnly();
+    void vfoMoveAndSet();
 };
 
 void tst_Editing::oneDialogLoadedHidden()
@@ -1167,6 +1168,28 @@ void tst_Editing::findAndUsedOnly()
     QVERIFY(!f.state.channel(7).inUse);
     QTest::keyClick(bar->textBox(), Qt::Key_Escape);
     QVERIFY(!bar->isVisible());
+}
+
+void tst_Editing::vfoMoveAndSet()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    selectTab(w, frmMain::SettingsTab);
+    const VfoRow a = f.state.vfo(0);
+    VfoRow b = a;
+    b.textAt(ChannelColumn::Frequency) = QStringLiteral("7.074.000");
+    b.valueAt(ChannelColumn::Frequency) = 7074000;
+    f.state.setVfo(1, b);
+    w.vfoGrid()->selectRow(1);
+    w.vfoGrid()->setFocus();
+    QTest::keySequence(w.vfoGrid(), QKeySequence(Qt::ALT | Qt::Key_Up));
+    QCOMPARE(f.state.vfo(0), b);
+    QCOMPARE(f.state.vfo(1), a);
+    QCOMPARE(w.vfoGrid()->currentDataRow(), 0);
+    f.prompter.texts << QStringLiteral("Mode") << QStringLiteral("CWU");
+    f.action(QStringLiteral("mnuSetForSelected"))->trigger();
+    QCOMPARE(w.vfoGrid()->cellText(0, 1), QStringLiteral("CWU"));
+    QCOMPARE(f.state.vfo(1), a);
 }
 
 QTEST_MAIN(tst_Editing)
