@@ -217,10 +217,32 @@ void MemoryGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 bool MemoryGrid::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched != verticalHeader()->viewport())
+        return QTableView::eventFilter(watched, event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    // Several rows selected: their labels carry them, dropped where the
+    // button is released (with Ctrl, copies stay behind).
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton
+        && mouse->modifiers() == Qt::NoModifier) {
+        const int row = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+        const QList<int> rows = selectedDataRows();
+        m_dragFrom = rows.size() > 1 && rows.contains(row) ? row : -1;
+        if (m_dragFrom >= 0)
+            return true;
+    }
+    if (m_dragFrom >= 0 && event->type() == QEvent::MouseMove)
+        return true;
+    if (m_dragFrom >= 0 && event->type() == QEvent::MouseButtonRelease) {
+        const int to = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+        const int by = to < 0 ? 0 : to - m_dragFrom;
+        m_dragFrom = -1;
+        if (by != 0)
+            emit rowsDropped(by, mouse->modifiers() & Qt::ControlModifier);
+        return true;
+    }
     // The labels select while pressed and dragged; the row reached is
     // current by the time the button is released.
-    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease
-        && !extendsSelection(static_cast<QMouseEvent *>(event)))
+    if (event->type() == QEvent::MouseButtonRelease && !extendsSelection(mouse))
         settleSelection(-1);
     return QTableView::eventFilter(watched, event);
 }

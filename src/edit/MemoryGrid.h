@@ -16,7 +16,7 @@ class Module1;
 // selected, the row where the pointer was released, and it is the current
 // row with the current cell in the first data column. Shift and Ctrl with a
 // click, and Shift with the arrow keys, select several rows for copying,
-// cutting and clearing. "Up" and "Down" move the
+// cutting and clearing; dragging such a selection by a label moves it. "Up" and "Down" move the
 // current row and keep it in the window of rows in view; "Down" moves only
 // inside the first bank. The rows share the grid's height so that 13 of
 // them are in view (fewer only when that would cut their text) until the
@@ -73,6 +73,9 @@ signals:
     void editRequested();
     // The Delete key: clear the selected rows.
     void clearRequested();
+    // Several selected rows were dragged by their labels `by` rows; with
+    // `copy` (Ctrl held at the drop) they are copied there instead.
+    void rowsDropped(int by, bool copy);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -96,4 +99,6 @@ private:
     SpareWidth m_spareWidth;
     // The kept row height; 0 while the rows share the grid's height.
     int m_keptRowHeight = 0;
+    // The label row a drag of several selected rows started on; -1 else.
+    int m_dragFrom = -1;
 };

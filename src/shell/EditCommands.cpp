@@ -167,6 +167,11 @@ void EditCommands::paste()
 
 void EditCommands::moveChannels(int by)
 {
+    dropChannels(by, false);
+}
+
+void EditCommands::dropChannels(int by, bool copy)
+{
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     if (rows.constFirst() + by < 0 || rows.constLast() + by >= CloneImage::ChannelCount) {
         m_statusBar->setPassingText(QStringLiteral("Nothing to move past %1")
@@ -175,16 +180,27 @@ void EditCommands::moveChannels(int by)
     }
     QList<int> moved;
     {
-        const Module1::Step step(m_document, QStringLiteral("Move %1 to %2")
-                                                 .arg(counted(int(rows.size()), "channel", "channels"),
+        const Module1::Step step(m_document, QStringLiteral("%1 %2 to %3")
+                                                 .arg(copy ? QStringLiteral("Copy") : QStringLiteral("Move"),
+                                                      counted(int(rows.size()), "channel", "channels"),
                                                       ChannelLabel::shortLabel(rows.constFirst() + by)));
-        // From the end the rows move towards, so that each swaps with a
-        // neighbour that is not itself moving.
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            const int row = rows.at(by > 0 ? rows.size() - 1 - i : i);
-            const ChannelRow here = m_document.channel(row);
-            m_document.setChannel(row, m_document.channel(row + by));
-            m_document.setChannel(row + by, here);
+        if (copy) {
+            std::vector<ChannelRow> copied;
+            for (const int row : rows)
+                copied.push_back(m_document.channel(row));
+            for (qsizetype i = 0; i < rows.size(); ++i)
+                m_document.setChannel(rows.at(i) + by, copied.at(size_t(i)));
+        }
+        // One slot at a time, from the end the rows move towards, so that
+        // each swaps with a neighbour that is not itself moving.
+        const int step1 = by > 0 ? 1 : -1;
+        for (int done = 0; !copy && done != by; done += step1) {
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                const int row = rows.at(by > 0 ? rows.size() - 1 - i : i) + done;
+                const ChannelRow here = m_document.channel(row);
+                m_document.setChannel(row, m_document.channel(row + step1));
+                m_document.setChannel(row + step1, here);
+            }
         }
         for (const int row : rows)
             moved.append(row + by);

@@ -43,6 +43,10 @@ public:
     // Moves the selected channels `by` slots (-1 up, 1 down), each swapping
     // places with its neighbour; nothing past the first or last slot.
     void moveChannels(int by);
+    // The selected channels dropped `by` slots away (dragged by their
+    // labels): moved, one undo step, or with `copy` copied over the slots
+    // there. Nothing when a row would leave the memory.
+    void dropChannels(int by, bool copy);
     // Sorts the selected channels (with one row selected, its bank) by the
     // key the user picks; empty slots last.
     void sortChannels();

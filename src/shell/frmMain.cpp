@@ -168,6 +168,7 @@ void frmMain::connectPages()
     connect(m_memoryPage->downButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveDown);
     connect(memoryGrid(), &MemoryGrid::editRequested, this, whenIdle(&frmMain::MSFlexGrid1_DblClick));
     connect(memoryGrid(), &MemoryGrid::clearRequested, this, whenIdle(&frmMain::cmbClear_Click));
+    connect(memoryGrid(), &MemoryGrid::rowsDropped, this, &frmMain::memoryRowsDropped);
     connect(vfoGrid(), &VfoGrid::editRequested, this, whenIdle(&frmMain::MSFlexGrid2_DblClick));
     connect(vfoGrid(), &QAbstractItemView::doubleClicked, this, whenIdle(&frmMain::MSFlexGrid2_DblClick));
     connect(vfoGrid()->verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
@@ -420,6 +421,12 @@ void frmMain::mnuCopy_Click()
 void frmMain::mnuPaste_Click()
 {
     m_edits->paste();
+}
+
+void frmMain::memoryRowsDropped(int by, bool copy)
+{
+    if (!m_transfers->isRunning())
+        m_edits->dropChannels(by, copy);
 }
 
 void frmMain::mnuMoveUp_Click()

@@ -111,6 +111,7 @@ private slots:
     void mnuMoveUp_Click();
     void mnuMoveDown_Click();
     void mnuGoTo_Click();
+    void memoryRowsDropped(int by, bool copy);
     void mnuFind_Click();
     void mnuSort_Click();
     void mnuSetForSelected_Click();

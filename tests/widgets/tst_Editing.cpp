@@ -252,6 +252,8 @@ private slots:
     void setModeForSelected();
     void findAndUsedOnly();
     void vfoMoveAndSet();
+    void dragRowsByLabels_data();
+    void dragRowsByLabels();
 };
 
 void tst_Editing::oneDialogLoadedHidden()
@@ -1190,6 +1192,37 @@ void tst_Editing::vfoMoveAndSet()
     f.action(QStringLiteral("mnuSetForSelected"))->trigger();
     QCOMPARE(w.vfoGrid()->cellText(0, 1), QStringLiteral("CWU"));
     QCOMPARE(f.state.vfo(1), a);
+}
+
+void tst_Editing::dragRowsByLabels_data()
+{
+    QTest::addColumn<bool>("copy");
+    QTest::addColumn<QStringList>("names");
+    // Rows 3-4 dragged by the label of 3 onto the label of 7; from slot 3
+    // on, the names of the slots as they end up.
+    QTest::newRow("move") << false << QStringList{"CH5", "CH6", "CH7", "CH8", "CH3", "CH4", "CH9"};
+    QTest::newRow("Ctrl copies") << true << QStringList{"CH3", "CH4", "CH5", "CH6", "CH3", "CH4", "CH9"};
+}
+
+void tst_Editing::dragRowsByLabels()
+{
+    QFETCH(bool, copy);
+    QFETCH(QStringList, names);
+    MainWindowFixture f;
+    fillChannels(f.state);
+    frmMain &w = memoryWindow(f);
+    MemoryGrid *grid = w.memoryGrid();
+    grid->selectDataRows(3, 4);
+    QWidget *labels = grid->verticalHeader()->viewport();
+    QTest::mousePress(labels, Qt::LeftButton, {}, labelPoint(grid, 3));
+    QTest::mouseMove(labels, labelPoint(grid, 7));
+    QTest::mouseRelease(labels, Qt::LeftButton, copy ? Qt::ControlModifier : Qt::NoModifier, labelPoint(grid, 7));
+    QStringList now;
+    for (int r = 3; r < 3 + names.size(); ++r)
+        now.append(f.state.channel(r).textAt(ChannelColumn::Name));
+    QCOMPARE(now, names);
+    QCOMPARE(selectedRows(grid), (QList<int>{7, 8}));
+    QCOMPARE(f.state.history().undoText(), QString(copy ? "Copy 2 channels to 7" : "Move 2 channels to 7"));
 }
 
 QTEST_MAIN(tst_Editing)

@@ -5,7 +5,9 @@
 #include "files/CloneFile.h"
 #include "files/RecentFiles.h"
 #include "MainWindowFixture.h"
+#include "TestFiles.h"
 #include "codec/SettingsTable.h"
+#include "codec/Vocabulary.h"
 #include "edit/SettingsPage.h"
 #include "shell/DesktopPrompter.h"
 #include "shell/frmMain.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QRadioButton>
 #include <QtTest>
@@ -364,6 +367,10 @@ void tst_FileCommands::recentFiles()
     QVERIFY(!RecentFiles::list().contains(saved.at(1)));
     QCOMPARE(RecentFiles::list().size(), RecentFiles::Keep - 1);
     QVERIFY(!w.findChild<QAction *>("mnuRecentRemoveMissing"));
+    // Kept on disk for the next start.
+    QSettings settings(Vocabulary::appTitle(), Vocabulary::appTitle());
+    settings.sync();
+    QVERIFY(readFile(settings.fileName()).contains("radio6.R70"));
 }
 
 QTEST_MAIN(tst_FileCommands)
