@@ -39,6 +39,7 @@ MemoryPage::MemoryPage(const Module1 &document, QWidget *parent)
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setAccessibleName(QStringLiteral("Transfer progress"));
     m_progress->setRange(0, Module1::ChannelCount - 1);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);

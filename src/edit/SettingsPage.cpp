@@ -58,6 +58,8 @@ constexpr std::array<const char *, SettingsTable::Count> ControlNames = {
 // The list without a caption, at the page's top edge.
 constexpr int ToneLeft = 5400;
 constexpr int ToneTop = 0;
+// The tone list's caption takes this much room on its left.
+constexpr int ToneCaptionRoom = 1500;
 
 // The model frame and its contents (contents relative to the frame).
 constexpr int ModelFrameLeft = 360;
@@ -205,6 +207,13 @@ void SettingsPage::buildLists()
         }
         roomLeft = column.listLeft + ListWidth + CaptionGap;
     }
+    // The tone list stands apart, above the second column; its caption too,
+    // so that it says what it holds to the eye and to a screen reader.
+    auto *toneCaption = new QLabel(SettingsTable::of(SettingId::Tone).caption, this);
+    toneCaption->setObjectName(captionName(QLatin1String(ControlNames[size_t(SettingId::Tone)])));
+    toneCaption->setBuddy(list(SettingId::Tone));
+    toneCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_captions.push_back({toneCaption, ToneLeft - ToneCaptionRoom, ToneLeft - CaptionGap});
 
     fitPageFont();
 
@@ -226,6 +235,10 @@ void SettingsPage::buildLists()
     QComboBox *tone = list(SettingId::Tone);
     const QRect tonePlace = twipsRect(ToneLeft, ToneTop, ListWidth, ListHeight);
     tone->setGeometry(tonePlace.x(), tonePlace.y(), tonePlace.width(), listHeight);
+    const Caption &toneRoom = m_captions.back();
+    const int toneCaptionLeft = Twips::toPixelsX(toneRoom.roomLeft, this);
+    toneRoom.label->setGeometry(toneCaptionLeft, tonePlace.y(),
+                                Twips::toPixelsX(toneRoom.roomRight, this) - toneCaptionLeft, listHeight);
 }
 
 void SettingsPage::fitPageFont()

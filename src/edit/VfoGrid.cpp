@@ -14,6 +14,7 @@ VfoGrid::VfoGrid(const Module1 &document, QWidget *parent)
     : QTableView(parent), m_model(new VfoTableModel(document, this))
 {
     setObjectName(QStringLiteral("MSFlexGrid2"));
+    setAccessibleName(QStringLiteral("VFO"));
     setModel(m_model);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

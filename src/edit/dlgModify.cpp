@@ -204,6 +204,16 @@ void dlgModify::buildControls()
     splitRow->addWidget(splitHz);
     splitRow->addStretch();
 
+    // What each box holds, for a screen reader: the unit labels beside them
+    // say it only to the eye.
+    const std::pair<QWidget *, const char *> spoken[] = {
+        {m_txtFreq, "Frequency, MHz"},     {m_txtFreq2, "Frequency, kHz"},     {m_txtFreq3, "Frequency, Hz"},
+        {m_txtSP1, "Split frequency, MHz"}, {m_txtSP2, "Split frequency, kHz"}, {m_txtSP3, "Split frequency, Hz"},
+        {m_txtName, "Name"}};
+    for (const auto &[box, name] : spoken)
+        box->setAccessibleName(QLatin1String(name));
+    m_lblName->setBuddy(m_txtName);
+
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top);
     outer->addWidget(rule);

@@ -1,0 +1,65 @@
+// What a screen reader finds: every control that takes the keyboard focus
+// says what it is, by a name or by a label that names it.
+#include "MainWindowFixture.h"
+#include "edit/FindBar.h"
+#include "edit/MemoryGrid.h"
+#include "edit/MemoryPage.h"
+#include "edit/VfoGrid.h"
+#include <QProgressBar>
+#include "edit/dlgModify.h"
+#include "shell/dlgCOM.h"
+#include "shell/dlgExportPdf.h"
+#include "shell/frmMain.h"
+
+#include <QAccessible>
+#include <QtTest>
+
+namespace {
+
+// The focusable controls shown in `root` that neither have a name nor are
+// labelled by another object, by their object names.
+QStringList mute(QWidget *root)
+{
+    QStringList found;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(root) || w->focusProxy())
+            continue;
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(w);
+        if (!spoken)
+            continue;
+        if (spoken->text(QAccessible::Name).trimmed().isEmpty() && spoken->relations(QAccessible::Labelled).isEmpty())
+            found.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    }
+    return found;
+}
+
+} // namespace
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyControlSaysWhatItIs();
+};
+
+void tst_Accessibility::everyControlSaysWhatItIs()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    selectTab(w, frmMain::SettingsTab);
+    QCOMPARE(mute(&w).join(','), QString());
+    selectTab(w, frmMain::MemoryTab);
+    w.memoryPage()->findBar()->open();
+    QCOMPARE(mute(&w).join(','), QString());
+
+    dlgModify *edit = w.editDialog();
+    edit->show();
+    QCOMPARE(mute(edit).join(','), QString());
+    edit->hide();
+    const QList<QWidget *> named{w.memoryGrid(), w.vfoGrid(), w.memoryPage()->progressBar()};
+    for (QWidget *one : named)
+        QVERIFY(!QAccessible::queryAccessibleInterface(one)->text(QAccessible::Name).isEmpty());
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_Accessibility.moc"
