@@ -27,6 +27,11 @@ MainStatusBar::MainStatusBar(QWidget *parent)
     // its tooltip the whole text.
     m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(m_text, 1);
+    // A fixed name: the clock changes every second and must not flood a
+    // screen reader with name changes; the text panel's name is its text,
+    // so that each message is announced as it appears.
+    m_date->setAccessibleName(QStringLiteral("Date"));
+    m_time->setAccessibleName(QStringLiteral("Time"));
     for (QLabel *clockPanel : {m_date, m_time}) {
         clockPanel->setFixedWidth(Twips::toPixelsX(ClockPanelWidth, this));
         clockPanel->setAlignment(Qt::AlignCenter);

@@ -9,6 +9,7 @@
 #include "edit/dlgModify.h"
 #include "shell/dlgCOM.h"
 #include "shell/dlgExportPdf.h"
+#include "shell/MainStatusBar.h"
 #include "shell/frmMain.h"
 
 #include <QAccessible>
@@ -40,6 +41,7 @@ class tst_Accessibility : public QObject
     Q_OBJECT
 private slots:
     void everyControlSaysWhatItIs();
+    void messagesAnnouncedClockQuiet();
 };
 
 void tst_Accessibility::everyControlSaysWhatItIs()
@@ -59,6 +61,24 @@ void tst_Accessibility::everyControlSaysWhatItIs()
     const QList<QWidget *> named{w.memoryGrid(), w.vfoGrid(), w.memoryPage()->progressBar()};
     for (QWidget *one : named)
         QVERIFY(!QAccessible::queryAccessibleInterface(one)->text(QAccessible::Name).isEmpty());
+}
+
+void tst_Accessibility::messagesAnnouncedClockQuiet()
+{
+    // A reader hears a panel when its name changes: the message panel's
+    // name is the message, the clock's stays put while its text ticks.
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    const auto nameOf = [&w](const char *panel) {
+        return QAccessible::queryAccessibleInterface(w.findChild<QWidget *>(QLatin1String(panel)))
+            ->text(QAccessible::Name);
+    };
+    const QString time = nameOf("sbPanelTime");
+    const QString shown = w.mainStatusBar()->timeText();
+    QTRY_VERIFY(w.mainStatusBar()->timeText() != shown);
+    QCOMPARE(nameOf("sbPanelTime"), time);
+    w.mainStatusBar()->setText(QStringLiteral("Read 604 channels in 61.9 s"));
+    QCOMPARE(nameOf("sbPanelText"), QStringLiteral("Read 604 channels in 61.9 s"));
 }
 
 QTEST_MAIN(tst_Accessibility)
