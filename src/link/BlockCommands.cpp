@@ -57,7 +57,7 @@ BlockCommands::Reply BlockCommands::judge(const QString &raw, bool accepted) con
 
 BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
 {
-    const QString raw = m_exchange.TxCommand(readCommand(address));
+    const QString raw = m_exchange.TxCommand(readCommand(address), ReadReplyLength);
     RecordReply reply;
     static_cast<Reply &>(reply) = judge(raw, raw.size() == ReadReplyLength);
     if (reply.ok())
@@ -67,19 +67,19 @@ BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
 
 BlockCommands::Reply BlockCommands::WriteRecord(int address, const QString &recordText)
 {
-    const QString raw = m_exchange.TxCommand(writeCommand(address, recordText));
+    const QString raw = m_exchange.TxCommand(writeCommand(address, recordText), WriteReplyLength);
     return judge(raw, endsInOk(raw, WriteReplyLength));
 }
 
 BlockCommands::Reply BlockCommands::CheckModel()
 {
-    const QString first = m_exchange.TxCommand(modelCommand(primaryModel()));
+    const QString first = m_exchange.TxCommand(modelCommand(primaryModel()), CheckReplyLength);
     if (endsInOk(first, CheckReplyLength))
         return judge(first, true);
     if (first == LineExchange::portFailure())
         return judge(first, false);
 
-    const QString second = m_exchange.TxCommand(modelCommand(secondaryModel()));
+    const QString second = m_exchange.TxCommand(modelCommand(secondaryModel()), CheckReplyLength);
     if (endsInOk(second, CheckReplyLength))
         return judge(second, true);
     Reply reply;
@@ -90,7 +90,7 @@ BlockCommands::Reply BlockCommands::CheckModel()
 
 BlockCommands::Identity BlockCommands::IdentifyRadio()
 {
-    const QString raw = m_exchange.TxCommand(identifyCommand());
+    const QString raw = m_exchange.TxCommand(identifyCommand(), IdentifyReplyLength);
     Identity identity;
     if (raw.size() != IdentifyReplyLength) {
         static_cast<Reply &>(identity) = judge(raw, false);
