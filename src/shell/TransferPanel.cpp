@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "codec/CloneImage.h"
+#include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"
 #include "edit/Prompter.h"
 #include "edit/SettingsPage.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -107,6 +110,8 @@ void TransferPanel::stepStarted(Kind kind)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (QWidget *button : own)
         button->setEnabled(false);
+    if (kind == Kind::ReadMemory)
+        m_memoryPage->grid()->setBatching(true);
 }
 
 void TransferPanel::showProgressBar(Kind kind)
@@ -115,13 +120,33 @@ void TransferPanel::showProgressBar(Kind kind)
     if (!isMemoryTransfer(kind))
         return;
     m_memoryPage->progressBar()->setValue(0);
+    m_progressPixel = 0;
     m_memoryPage->progressBar()->show();
     m_memoryPage->stopButton()->setVisible(m_state == State::WritingChanges);
 }
 
 void TransferPanel::showChannelStep(int slot)
 {
-    m_memoryPage->progressBar()->setValue(slot);
+    // Drawn on the next pass of the event loop, once the slot's command is
+    // on its way: drawing never holds the transfer up.
+    const bool queued = m_stepSlot >= 0;
+    m_stepSlot = slot;
+    if (!queued)
+        QMetaObject::invokeMethod(this, &TransferPanel::drawChannelStep, Qt::QueuedConnection);
+}
+
+void TransferPanel::drawChannelStep()
+{
+    const int slot = std::exchange(m_stepSlot, -1);
+    if (slot < 0)
+        return; // the step has ended meanwhile
+    // The bar is drawn anew only when the slot moves it by a pixel.
+    QProgressBar *bar = m_memoryPage->progressBar();
+    const int pixel = int(qint64(slot - bar->minimum()) * bar->width() / qMax(1, bar->maximum() - bar->minimum()));
+    if (pixel != m_progressPixel) {
+        m_progressPixel = pixel;
+        bar->setValue(slot);
+    }
     const QString step = m_runningKind == Kind::WriteMemory ? QStringLiteral("Writing channel %1 of %2")
                                                             : QStringLiteral("Reading channel %1 of %2");
     m_statusBar->setText(step.arg(slot + 1).arg(CloneImage::ChannelCount));
@@ -129,6 +154,8 @@ void TransferPanel::showChannelStep(int slot)
 
 void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
 {
+    m_memoryPage->grid()->setBatching(false);
+    m_stepSlot = -1;
     // A failure's message comes first; pointer, buttons and progress bar
     // are reset once it has been closed. Write Changes reports at its end.
     if (result.ok()) {

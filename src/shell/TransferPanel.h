@@ -49,6 +49,7 @@ private:
     void stepStarted(Kind kind);
     void showProgressBar(Kind kind);
     void showChannelStep(int slot);
+    void drawChannelStep();
     void stepFinished(Kind kind, const TransferResult &result);
     // The backup of what was read, when it could not be written.
     void reportBackup(const SessionResult &result);
@@ -67,6 +68,10 @@ private:
     std::function<void(int)> m_showPage;
     State m_state = State::Idle;
     Kind m_runningKind = Kind::ReadMemory;
+    // The slot to show in the progress bar and the status bar; -1 for none.
+    int m_stepSlot = -1;
+    // Where the progress bar was last drawn to, in pixels of its width.
+    int m_progressPixel = 0;
     // Since the transfer the user started began.
     QElapsedTimer m_clock;
 };
