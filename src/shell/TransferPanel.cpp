@@ -53,6 +53,8 @@ TransferPanel::TransferPanel(RadioSession &session, Prompter &prompter, QWidget 
     connect(&engine, &TransferEngine::slotChanged, this, &TransferPanel::showChannelStep);
     connect(&engine, &TransferEngine::transferFinished, this, &TransferPanel::stepFinished);
     connect(m_memoryPage->stopButton(), &QPushButton::clicked, &m_session, &RadioSession::requestStop);
+    m_stepTimer.setSingleShot(true);
+    connect(&m_stepTimer, &QTimer::timeout, this, &TransferPanel::drawChannelStep);
 }
 
 void TransferPanel::run(Job job)
@@ -112,6 +114,7 @@ void TransferPanel::stepStarted(Kind kind)
         button->setEnabled(false);
     if (kind == Kind::ReadMemory)
         m_memoryPage->grid()->setBatching(true);
+    m_stepDrawn = false;
 }
 
 void TransferPanel::showProgressBar(Kind kind)
@@ -127,19 +130,20 @@ void TransferPanel::showProgressBar(Kind kind)
 
 void TransferPanel::showChannelStep(int slot)
 {
-    // Drawn on the next pass of the event loop, once the slot's command is
-    // on its way: drawing never holds the transfer up.
-    const bool queued = m_stepSlot >= 0;
+    // The first slot of a step is drawn at once, later ones StepDrawMs
+    // later: not while a command goes out and is answered, when the drawing
+    // would compete with the exchange for the processor.
     m_stepSlot = slot;
-    if (!queued)
-        QMetaObject::invokeMethod(this, &TransferPanel::drawChannelStep, Qt::QueuedConnection);
+    if (!m_stepTimer.isActive())
+        m_stepTimer.start(m_stepDrawn ? StepDrawMs : 0);
 }
 
 void TransferPanel::drawChannelStep()
 {
     const int slot = std::exchange(m_stepSlot, -1);
     if (slot < 0)
-        return; // the step has ended meanwhile
+        return;
+    m_stepDrawn = true;
     // The bar is drawn anew only when the slot moves it by a pixel.
     QProgressBar *bar = m_memoryPage->progressBar();
     const int pixel = int(qint64(slot - bar->minimum()) * bar->width() / qMax(1, bar->maximum() - bar->minimum()));
@@ -155,6 +159,7 @@ void TransferPanel::drawChannelStep()
 void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
 {
     m_memoryPage->grid()->setBatching(false);
+    m_stepTimer.stop();
     m_stepSlot = -1;
     // A failure's message comes first; pointer, buttons and progress bar
     // are reset once it has been closed. Write Changes reports at its end.
