@@ -75,11 +75,12 @@ int windowRead(int argc, char *argv[], const QString &device)
     TransferResult last;
     QObject::connect(&window.engine(), &TransferEngine::transferFinished,
                      [&last](TransferEngine::Kind, const TransferResult &result) { last = result; });
-    const TransferBench::Figures figures = TransferBench::measure(
+    TransferBench::Figures figures = TransferBench::measure(
         QStringLiteral("Read Memory, window"), port, ReadMemoryPauses, TransferEngine::DefaultPauseMs, [&] {
             window.findChild<QAction *>(QStringLiteral("mnuReMem"))->trigger();
             return last;
         });
+    figures.cpuTarget = TransferBench::WindowTargetCpuShare;
     print(TransferBench::report(figures));
     return figures.ok ? 0 : 1;
 }

@@ -55,6 +55,11 @@ void MemoryGrid::widenForRows(int first, int last)
     m_spareWidth.spread();
 }
 
+void MemoryGrid::setBatching(bool batching)
+{
+    m_model->setBatching(batching);
+}
+
 void MemoryGrid::fitRowsToView()
 {
     const int textHeight = fontMetrics().height() + RowPadding;

@@ -62,6 +62,10 @@ public:
     void keepRowHeight();
     void releaseRowHeight();
 
+    // While a transfer reads the radio: the rows it changes are shown in
+    // batches (MemoryTableModel::setBatching).
+    void setBatching(bool batching);
+
 public slots:
     // The "Up" button (Command5) and the "Down" button (Command4).
     void moveUp();

@@ -4,12 +4,27 @@
 #include "codec/ChannelLabel.h"
 #include "edit/SlotLabels.h"
 
-MemoryTableModel::MemoryTableModel(const Module1 &document, QObject *parent)
-    : QAbstractTableModel(parent), m_document(document)
+namespace {
+
+// `rows` widened to take in first..last.
+void include(std::pair<int, int> &rows, int first, int last)
 {
+    const bool none = rows.first > rows.second;
+    rows = {none ? first : qMin(rows.first, first), none ? last : qMax(rows.second, last)};
+}
+
+} // namespace
+
+MemoryTableModel::MemoryTableModel(const Module1 &document, QObject *parent)
+    : QAbstractTableModel(parent), m_document(document), m_marked(CloneImage::ChannelCount, false)
+{
+    for (int n = 0; n < CloneImage::ChannelCount; ++n)
+        m_marked[n] = m_document.channelPending(n);
+    m_batch.setSingleShot(true);
+    m_batch.setInterval(BatchMs);
+    connect(&m_batch, &QTimer::timeout, this, &MemoryTableModel::announcePending);
     connect(&document, &Module1::channelsChanged, this, &MemoryTableModel::onChannelsChanged);
-    connect(&document, &Module1::baselineChanged, this,
-            [this] { emit headerDataChanged(Qt::Vertical, 0, CloneImage::ChannelCount - 1); });
+    connect(&document, &Module1::baselineChanged, this, &MemoryTableModel::onBaselineChanged);
 }
 
 int MemoryTableModel::rowCount(const QModelIndex &parent) const
@@ -32,8 +47,7 @@ QVariant MemoryTableModel::data(const QModelIndex &index, int role) const
 
 QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Vertical && section >= 0 && section < CloneImage::ChannelCount
-        && m_document.channelPending(section)) {
+    if (orientation == Qt::Vertical && section >= 0 && section < CloneImage::ChannelCount && m_marked.at(section)) {
         if (role == SlotLabels::PendingRole)
             return true;
         if (role == Qt::ToolTipRole)
@@ -46,8 +60,46 @@ QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, 
     return ChannelLabel::gridLabel(section);
 }
 
+void MemoryTableModel::setBatching(bool batching)
+{
+    m_batching = batching;
+    if (!batching) {
+        m_batch.stop();
+        announcePending();
+    }
+}
+
 void MemoryTableModel::onChannelsChanged(int first, int last)
 {
-    emit dataChanged(index(first, 0), index(last, Vocabulary::ChannelGridColumns - 1), {Qt::DisplayRole});
-    emit headerDataChanged(Qt::Vertical, first, last);
+    include(m_pendingRows, first, last);
+    // A label is drawn anew only when its mark comes or goes.
+    for (int n = first; n <= last; ++n) {
+        const bool marked = m_document.channelPending(n);
+        if (marked != m_marked.at(n)) {
+            m_marked[n] = marked;
+            include(m_pendingMarks, n, n);
+        }
+    }
+    if (!m_batching)
+        announcePending();
+    else if (!m_batch.isActive())
+        m_batch.start();
+}
+
+void MemoryTableModel::onBaselineChanged()
+{
+    for (int n = 0; n < CloneImage::ChannelCount; ++n)
+        m_marked[n] = m_document.channelPending(n);
+    emit headerDataChanged(Qt::Vertical, 0, CloneImage::ChannelCount - 1);
+}
+
+void MemoryTableModel::announcePending()
+{
+    const Rows rows = std::exchange(m_pendingRows, Rows{1, 0});
+    const Rows marks = std::exchange(m_pendingMarks, Rows{1, 0});
+    if (rows.first <= rows.second)
+        emit dataChanged(index(rows.first, 0), index(rows.second, Vocabulary::ChannelGridColumns - 1),
+                         {Qt::DisplayRole});
+    if (marks.first <= marks.second)
+        emit headerDataChanged(Qt::Vertical, marks.first, marks.second);
 }

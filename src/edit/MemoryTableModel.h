@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QTimer>
+
+#include <utility>
 
 class Module1;
 
@@ -22,8 +25,27 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // How often rows changed while batching are announced at most.
+    static constexpr int BatchMs = 50;
+    // While a transfer reads the radio row after row, the rows changed are
+    // announced together, at most every BatchMs, instead of one by one;
+    // ending the batching announces what is left at once.
+    void setBatching(bool batching);
+
 private:
+    // Rows first..last; none while first > last.
+    using Rows = std::pair<int, int>;
+
     void onChannelsChanged(int first, int last);
+    void onBaselineChanged();
+    void announcePending();
 
     const Module1 &m_document;
+    // Per row: whether its label carries the mark, as last announced.
+    QList<bool> m_marked;
+    QTimer m_batch;
+    bool m_batching = false;
+    // Rows changed, and rows whose mark changed, not yet announced.
+    Rows m_pendingRows{1, 0};
+    Rows m_pendingMarks{1, 0};
 };

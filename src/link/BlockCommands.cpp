@@ -59,7 +59,7 @@ BlockCommands::Reply BlockCommands::judge(const QString &raw, bool rightForm, co
 BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
 {
     const QString command = readCommand(address);
-    const QString raw = m_exchange.TxCommand(command);
+    const QString raw = m_exchange.TxCommand(command, ReadReplyLength);
     RecordReply reply;
     static_cast<Reply &>(reply) = judge(raw, raw.size() == ReadReplyLength, command);
     if (reply.ok())
@@ -70,20 +70,20 @@ BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
 BlockCommands::Reply BlockCommands::WriteRecord(int address, const QString &recordText)
 {
     const QString command = writeCommand(address, recordText);
-    const QString raw = m_exchange.TxCommand(command);
+    const QString raw = m_exchange.TxCommand(command, WriteReplyLength);
     return judge(raw, endsInOk(raw, WriteReplyLength), command);
 }
 
 BlockCommands::Reply BlockCommands::CheckModel()
 {
     const QString primary = modelCommand(primaryModel());
-    const Reply first = judge(m_exchange.TxCommand(primary), false, primary);
+    const Reply first = judge(m_exchange.TxCommand(primary, CheckReplyLength), false, primary);
     const bool firstFits = endsInOk(first.raw, CheckReplyLength);
     if (firstFits || first.status == Status::PortFailure)
         return judge(first.raw, firstFits, primary);
 
     const QString secondary = modelCommand(secondaryModel());
-    const QString second = m_exchange.TxCommand(secondary);
+    const QString second = m_exchange.TxCommand(secondary, CheckReplyLength);
     Reply reply = judge(second, endsInOk(second, CheckReplyLength), secondary);
     if (!reply.ok())
         reply.status = Status::CommunicationFailure;
@@ -93,7 +93,7 @@ BlockCommands::Reply BlockCommands::CheckModel()
 BlockCommands::Identity BlockCommands::IdentifyRadio()
 {
     const QString command = identifyCommand();
-    const QString raw = m_exchange.TxCommand(command);
+    const QString raw = m_exchange.TxCommand(command, IdentifyReplyLength);
     Identity identity;
     static_cast<Reply &>(identity) = judge(raw, raw.size() == IdentifyReplyLength, command);
     if (!identity.ok())

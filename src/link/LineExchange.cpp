@@ -2,6 +2,7 @@
 
 #include "link/RadioPort.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -15,7 +16,7 @@ bool LineExchange::isComplete(const QString &command, const QByteArray &reply)
     return reply.size() > command.size() + CompletionMargin && reply.endsWith('\n');
 }
 
-QString LineExchange::TxCommand(const QString &command)
+QString LineExchange::TxCommand(const QString &command, int replyLength)
 {
     QByteArray reply;
     if (!m_port.readAll(reply))
@@ -32,6 +33,8 @@ QString LineExchange::TxCommand(const QString &command)
     QTimer bound;
     bound.setSingleShot(true);
     bound.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer clock;
+    clock.start();
 
     auto finish = [&](End how) {
         if (end != End::Running)
@@ -39,6 +42,33 @@ QString LineExchange::TxCommand(const QString &command)
         end = how;
         loop.quit();
     };
+
+    // While part of the reply is in and more is missing, the port holds
+    // what arrives until `wake` fires, shortly before the rest is due.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    bool holding = false;
+    auto hold = [&](bool on) {
+        if (on != holding)
+            m_port.holdArrivals(on);
+        holding = on;
+    };
+    const int expected = qMax(replyLength, int(command.size()) + CompletionMargin + 1);
+    const qint64 characterUs = m_port.characterMicroseconds();
+    auto sleepForRest = [&] {
+        const qint64 passed = expected - reply.size() - WakeMarginCharacters;
+        if (characterUs <= 0 || passed < ShortestSleepCharacters)
+            return;
+        // To the nearest millisecond, and never past the bound: what has
+        // come by then still counts.
+        const qint64 ms = qMin((passed * characterUs + 500) / 1000, m_replyTimeoutMs - clock.elapsed() - 1);
+        if (ms < 1)
+            return;
+        hold(true);
+        wake.start(int(ms));
+    };
+
     // Collects what has arrived; ends the wait once the reply is complete.
     // Past the limit nothing more is kept: the port is still drained (so
     // that nothing piles up below), but the reply can no longer complete.
@@ -53,7 +83,7 @@ QString LineExchange::TxCommand(const QString &command)
             finish(End::PortFailed);
             return;
         }
-        if (overflowed)
+        if (overflowed || arrived.isEmpty())
             return;
         if (reply.size() + arrived.size() > limit) {
             overflowed = true;
@@ -64,16 +94,21 @@ QString LineExchange::TxCommand(const QString &command)
         reply += arrived;
         if (isComplete(command, reply))
             finish(End::Complete);
+        else
+            sleepForRest();
     };
     connect(&m_port, &RadioPort::readyRead, &loop, collect);
     connect(&m_port, &RadioPort::errorOccurred, &loop, [&] { finish(End::PortFailed); });
     connect(&bound, &QTimer::timeout, &loop, [&] { finish(End::TimedOut); });
+    connect(&wake, &QTimer::timeout, &loop, [&] { hold(false); });
 
     bound.start(m_replyTimeoutMs);
     collect();
     if (end == End::Running)
         loop.exec();
     bound.stop();
+    wake.stop();
+    hold(false);
 
     switch (end) {
     case End::Complete:

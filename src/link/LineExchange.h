@@ -25,6 +25,13 @@ public:
     // What arrives beyond the echo, the longest answer and this margin
     // cannot be a reply: the exchange stops collecting and ends without one.
     static constexpr int ReplyLimitMargin = 64;
+    // Once part of a reply has come over a port with a pace of its own, the
+    // exchange sleeps until all but this many of the characters still
+    // missing can have come, rather than waking for each one; the last ones
+    // are then read as they come, so that waking a little late costs no time.
+    static constexpr int WakeMarginCharacters = 1;
+    // A sleep that would pass fewer characters than this is not taken.
+    static constexpr int ShortestSleepCharacters = 3;
 
     // Returned instead of a reply: the port failed / no complete reply came.
     static QString portFailure() { return QStringLiteral("False00"); }
@@ -46,8 +53,11 @@ public:
     // that is longer than the command plus 3 characters and ends in LF.
     // "False01" when no complete reply came within the bound (also when more
     // arrived than a reply can hold: see replyLimit()), "False00" when
-    // reading or writing the port failed.
-    QString TxCommand(const QString &command);
+    // reading or writing the port failed. `replyLength` is the length the
+    // reply normally has (0: not known, the shortest complete one assumed);
+    // it only decides when to look again, never what is accepted: a reply
+    // that is complete when looked at ends the exchange, shorter or not.
+    QString TxCommand(const QString &command, int replyLength = 0);
     // Returns after `ms` milliseconds, having processed events meanwhile.
     void Wait(int ms);
     // Sends the end command, ignores whatever comes back, pauses.

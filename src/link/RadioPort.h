@@ -28,6 +28,14 @@ public:
     // The device this port opens ("/dev/ttyUSB0", "COM3").
     virtual QString deviceName() const = 0;
 
+    // How long one character takes on the line, in microseconds; 0 when
+    // the port keeps no pace of its own (then it never holds arrivals).
+    virtual int characterMicroseconds() const { return 0; }
+    // Held, the port need not report what arrives and may leave it in the
+    // device, sparing a wake-up for every character; released, it reports
+    // whatever waits by readyRead(). Ports without a pace ignore this.
+    virtual void holdArrivals(bool hold) { Q_UNUSED(hold); }
+
     // The port number (1..14) the program keeps between runs; other
     // numbers are ignored. Choosing another number closes the port.
     virtual void setPortNumber(int portNumber);

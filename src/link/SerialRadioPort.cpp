@@ -11,22 +11,43 @@
 
 namespace {
 
+// What the open device has to tell without waiting, as poll() says it; 0
+// where that cannot be told.
+#ifdef Q_OS_UNIX
+constexpr short InputEvents = POLLIN;
+constexpr short HangUpEvents = POLLHUP | POLLERR | POLLNVAL;
+
+short deviceEvents(const QSerialPort &serial)
+{
+    const int fd = int(serial.handle());
+    if (fd < 0)
+        return 0;
+    pollfd device{fd, POLLIN, 0};
+    return ::poll(&device, 1, 0) == 1 ? device.revents : 0;
+}
+#else
+constexpr short InputEvents = 0;
+constexpr short HangUpEvents = 0;
+
+short deviceEvents(const QSerialPort &)
+{
+    return 0;
+}
+#endif
+
 // True when the open device has been hung up (the cable pulled, a USB
 // adapter unplugged, the far end of a pseudo-terminal closed): reading it
 // then gives end of file, which Qt reports as a read error with whatever
 // errno last held.
 bool hungUp(const QSerialPort &serial)
 {
-#ifdef Q_OS_UNIX
-    const int fd = int(serial.handle());
-    if (fd < 0)
-        return false;
-    pollfd device{fd, POLLIN, 0};
-    return ::poll(&device, 1, 0) == 1 && (device.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-#else
-    Q_UNUSED(serial);
-    return false;
-#endif
+    return (deviceEvents(serial) & HangUpEvents) != 0;
+}
+
+// True when the open device has input that Qt has not taken in yet.
+bool deviceHasInput(const QSerialPort &serial)
+{
+    return (deviceEvents(serial) & InputEvents) != 0;
 }
 
 } // namespace
@@ -34,7 +55,10 @@ bool hungUp(const QSerialPort &serial)
 SerialRadioPort::SerialRadioPort(QObject *parent)
     : RadioPort(parent)
 {
-    connect(&m_serial, &QSerialPort::readyRead, this, &RadioPort::readyRead);
+    connect(&m_serial, &QSerialPort::readyRead, this, [this] {
+        if (!m_held)
+            emit readyRead();
+    });
     connect(&m_serial, &QSerialPort::errorOccurred, this, &SerialRadioPort::onSerialError);
 }
 
@@ -102,6 +126,7 @@ bool SerialRadioPort::open()
         closeDevice();
     ++m_generation;
     m_failed = false;
+    m_held = false;
     m_errorString.clear();
 
     m_serial.setPortName(deviceName());
@@ -110,6 +135,7 @@ bool SerialRadioPort::open()
     m_serial.setParity(QSerialPort::NoParity);
     m_serial.setStopBits(QSerialPort::OneStop);
     m_serial.setFlowControl(QSerialPort::NoFlowControl);
+    m_serial.setReadBufferSize(0);
     if (!m_serial.open(QIODevice::ReadWrite)) {
         m_errorString = PortProblem::whenOpening(deviceName(), m_devicePath.isEmpty() ? m_portNumber : 0,
                                                  m_serial.error(), m_serial.errorString())
@@ -160,7 +186,31 @@ bool SerialRadioPort::write(const QByteArray &data)
         fail(m_serial.error());
         return false;
     }
-    return true;
+    // On the wire now, not once the event loop has run: whatever the loop
+    // has queued (a window repainting) would otherwise go first.
+    m_serial.flush();
+    return !m_failed;
+}
+
+void SerialRadioPort::holdArrivals(bool hold)
+{
+    if (hold == m_held)
+        return;
+    m_held = hold;
+    // QSerialPort stops taking in (and being woken by) what arrives once its
+    // buffer is full: a buffer of one character leaves the rest in the
+    // device. Unlimited again, it takes in and reports what waits there.
+    m_serial.setReadBufferSize(hold ? 1 : 0);
+    if (hold || !isOpen() || m_serial.bytesAvailable() == 0 || deviceHasInput(m_serial))
+        return;
+    // Only what was taken in while held waits: nothing new will report it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation = m_generation] {
+            if (generation == m_generation && !m_held && isOpen() && m_serial.bytesAvailable() > 0)
+                emit readyRead();
+        },
+        Qt::QueuedConnection);
 }
 
 bool SerialRadioPort::readAll(QByteArray &received)

@@ -15,6 +15,8 @@ class SerialRadioPort : public RadioPort
     Q_OBJECT
 public:
     static constexpr qint32 BaudRate = 9600;
+    // A start bit, 8 data bits and a stop bit.
+    static constexpr int BitsPerCharacter = 10;
 
     explicit SerialRadioPort(QObject *parent = nullptr);
     ~SerialRadioPort() override;
@@ -34,6 +36,10 @@ public:
     bool readAll(QByteArray &received) override;
     QString errorString() const override;
     QString deviceName() const override;
+    int characterMicroseconds() const override { return BitsPerCharacter * 1000000 / BaudRate; }
+    // Held, the device keeps what arrives (but the first character, which
+    // is taken in) and the event loop is not woken for it.
+    void holdArrivals(bool hold) override;
 
     // The reason given when the device goes away while open.
     static QString hangUpReason()
@@ -54,6 +60,7 @@ private:
     QSerialPort m_serial;
     QString m_devicePath;
     bool m_failed = false;
+    bool m_held = false;
     bool m_ignoreErrors = false; // while closing, and while discarding at open
     quint64 m_generation = 0; // each opening and closing starts a new one
     QString m_errorString;

@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "codec/CloneImage.h"
+#include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"
 #include "edit/Prompter.h"
 #include "edit/SettingsPage.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -50,6 +53,8 @@ TransferPanel::TransferPanel(RadioSession &session, Prompter &prompter, QWidget 
     connect(&engine, &TransferEngine::slotChanged, this, &TransferPanel::showChannelStep);
     connect(&engine, &TransferEngine::transferFinished, this, &TransferPanel::stepFinished);
     connect(m_memoryPage->stopButton(), &QPushButton::clicked, &m_session, &RadioSession::requestStop);
+    m_stepTimer.setSingleShot(true);
+    connect(&m_stepTimer, &QTimer::timeout, this, &TransferPanel::drawChannelStep);
 }
 
 void TransferPanel::run(Job job)
@@ -107,6 +112,9 @@ void TransferPanel::stepStarted(Kind kind)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     for (QWidget *button : own)
         button->setEnabled(false);
+    if (kind == Kind::ReadMemory)
+        m_memoryPage->grid()->setBatching(true);
+    m_stepDrawn = false;
 }
 
 void TransferPanel::showProgressBar(Kind kind)
@@ -115,13 +123,34 @@ void TransferPanel::showProgressBar(Kind kind)
     if (!isMemoryTransfer(kind))
         return;
     m_memoryPage->progressBar()->setValue(0);
+    m_progressPixel = 0;
     m_memoryPage->progressBar()->show();
     m_memoryPage->stopButton()->setVisible(m_state == State::WritingChanges);
 }
 
 void TransferPanel::showChannelStep(int slot)
 {
-    m_memoryPage->progressBar()->setValue(slot);
+    // The first slot of a step is drawn at once, later ones StepDrawMs
+    // later: not while a command goes out and is answered, when the drawing
+    // would compete with the exchange for the processor.
+    m_stepSlot = slot;
+    if (!m_stepTimer.isActive())
+        m_stepTimer.start(m_stepDrawn ? StepDrawMs : 0);
+}
+
+void TransferPanel::drawChannelStep()
+{
+    const int slot = std::exchange(m_stepSlot, -1);
+    if (slot < 0)
+        return;
+    m_stepDrawn = true;
+    // The bar is drawn anew only when the slot moves it by a pixel.
+    QProgressBar *bar = m_memoryPage->progressBar();
+    const int pixel = int(qint64(slot - bar->minimum()) * bar->width() / qMax(1, bar->maximum() - bar->minimum()));
+    if (pixel != m_progressPixel) {
+        m_progressPixel = pixel;
+        bar->setValue(slot);
+    }
     const QString step = m_runningKind == Kind::WriteMemory ? QStringLiteral("Writing channel %1 of %2")
                                                             : QStringLiteral("Reading channel %1 of %2");
     m_statusBar->setText(step.arg(slot + 1).arg(CloneImage::ChannelCount));
@@ -129,6 +158,9 @@ void TransferPanel::showChannelStep(int slot)
 
 void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
 {
+    m_memoryPage->grid()->setBatching(false);
+    m_stepTimer.stop();
+    m_stepSlot = -1;
     // A failure's message comes first; pointer, buttons and progress bar
     // are reset once it has been closed. Write Changes reports at its end.
     if (result.ok()) {

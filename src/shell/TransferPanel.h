@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 
@@ -38,6 +39,10 @@ public:
                   SettingsPage *settingsPage, MainStatusBar *statusBar, bool &transferOk,
                   std::function<void(int tab)> showPage, QObject *parent = nullptr);
 
+    // How long after it begins a slot is drawn (but the first of a step):
+    // its command has gone out by then and its reply is still on its way.
+    static constexpr int StepDrawMs = 50;
+
     State state() const { return m_state; }
     bool isRunning() const { return m_state != State::Idle; }
 
@@ -49,6 +54,7 @@ private:
     void stepStarted(Kind kind);
     void showProgressBar(Kind kind);
     void showChannelStep(int slot);
+    void drawChannelStep();
     void stepFinished(Kind kind, const TransferResult &result);
     // The backup of what was read, when it could not be written.
     void reportBackup(const SessionResult &result);
@@ -67,6 +73,13 @@ private:
     std::function<void(int)> m_showPage;
     State m_state = State::Idle;
     Kind m_runningKind = Kind::ReadMemory;
+    // The slot to show in the progress bar and the status bar (-1 for
+    // none), when, and whether the step has shown one yet.
+    int m_stepSlot = -1;
+    QTimer m_stepTimer;
+    bool m_stepDrawn = false;
+    // Where the progress bar was last drawn to, in pixels of its width.
+    int m_progressPixel = 0;
     // Since the transfer the user started began.
     QElapsedTimer m_clock;
 };

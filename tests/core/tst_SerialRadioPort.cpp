@@ -1,3 +1,5 @@
+#include "CountingPort.h"
+#include "link/BlockCommands.h"
 #include "link/LineExchange.h"
 #include "link/PortNames.h"
 #include "link/SerialRadioPort.h"
@@ -6,6 +8,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -96,6 +99,8 @@ private slots:
     void lostDeviceCountsAsClosed();
     void bytesWaitingAtOpenAreDiscarded();
     void hangUpDuringExchangeSaysSo();
+    void exchangeReadsFewTimes_data();
+    void exchangeReadsFewTimes();
 };
 
 void tst_SerialRadioPort::closedAtStart()
@@ -287,6 +292,58 @@ void tst_SerialRadioPort::hangUpDuringExchangeSaysSo()
     // The gone device is not reported again and again.
     QTest::qWait(200);
     QCOMPARE(failed.size(), 1);
+}
+
+void tst_SerialRadioPort::exchangeReadsFewTimes_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<bool>("paced"); // at the wire's pace, or at once
+    QTest::addColumn<int>("mostReads");
+
+    const QByteArray record = QByteArray(64, '5') + "\r\n";
+    QTest::newRow("record at the wire's pace") << record << true << 4;
+    QTest::newRow("record at once") << record << false << 1;
+    // The line end comes long before a record's length, or after it.
+    QTest::newRow("short answer at the wire's pace") << QByteArray("NG\r\n") << true << 4;
+    QTest::newRow("long answer at the wire's pace") << QByteArray(72, '5') + "\r\n" << true << 14;
+}
+
+void tst_SerialRadioPort::exchangeReadsFewTimes()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, paced);
+    QFETCH(int, mostReads);
+
+    PtyMaster master;
+    SerialRadioPort serial;
+    serial.setDevicePath(master.slavePath());
+    QVERIFY2(master.isValid() && serial.open(), qPrintable(serial.errorString()));
+    CountingPort port(serial);
+    // Once the radio has heard the command, it sends every millisecond
+    // the characters due by then.
+    const QByteArray command = BlockCommands::readCommand(0x0600).toLatin1();
+    const QByteArray reply = command + answer;
+    QTimer pace;
+    pace.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer since;
+    qsizetype sent = 0;
+    connect(&pace, &QTimer::timeout, this, [&] {
+        const qint64 due = paced ? 1 + since.nsecsElapsed() / 1000 / serial.characterMicroseconds() : reply.size();
+        const QByteArray next = reply.mid(sent, qMin(due, reply.size()) - sent);
+        QCOMPARE(::write(master.fd(), next.constData(), size_t(next.size())), ssize_t(next.size()));
+        sent += next.size();
+        if (sent == reply.size())
+            pace.stop();
+    });
+    PtyPeer radio(master, command, [&](PtyMaster &) {
+        since.start();
+        pace.start(1);
+    });
+    LineExchange exchange(port);
+
+    QCOMPARE(exchange.TxCommand(QString::fromLatin1(command), BlockCommands::ReadReplyLength),
+             QString::fromLatin1(reply));
+    QVERIFY2(port.reads() <= mostReads, qPrintable(QString::number(port.reads())));
 }
 
 QTEST_GUILESS_MAIN(tst_SerialRadioPort)

@@ -150,6 +150,7 @@ private slots:
     void initTestCase();
     void readMemory_data();
     void readMemory();
+    void gridFollowsReadInBatches();
     void writeMemory_data();
     void writeMemory();
     void readSettings_data();
@@ -206,6 +207,30 @@ void tst_Transfers::readMemory()
     QCOMPARE(channelCommands(commands, QLatin1Char('R')), Module1::ChannelCount);
     QCOMPARE(commands.size(), Module1::ChannelCount + 1);
     QCOMPARE(commands.last(), QStringLiteral("KV~E"));
+}
+
+void tst_Transfers::gridFollowsReadInBatches()
+{
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f));
+    frmMain &w = f.load();
+    const QAbstractItemModel *model = w.memoryGrid()->model();
+    QList<bool> told(Module1::ChannelCount, false);
+    int announcements = 0;
+    connect(model, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex &from, const QModelIndex &to) {
+        ++announcements;
+        std::fill(told.begin() + from.row(), told.begin() + to.row() + 1, true);
+    });
+
+    start(f, QStringLiteral("mnuReMem"));
+
+    // Far fewer announcements than rows, yet every row told of by the end,
+    // and no row marked as differing from the radio just read.
+    QVERIFY2(announcements < Module1::ChannelCount / 4, qPrintable(QString::number(announcements)));
+    QVERIFY(!told.contains(false));
+    for (int r = 0; r < Module1::ChannelCount; ++r)
+        QVERIFY2(model->headerData(r, Qt::Vertical, Qt::DecorationRole).isNull(), qPrintable(QString::number(r)));
 }
 
 void tst_Transfers::writeMemory_data()

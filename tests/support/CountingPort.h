@@ -2,8 +2,9 @@
 
 #include "link/RadioPort.h"
 
-// Passes everything through to another port and counts the characters
-// that cross the wire in each direction.
+// Passes everything through to another port and counts what crosses it:
+// the characters in each direction, the commands written and the reads
+// that brought something (each one a wake-up of the program).
 class CountingPort : public RadioPort
 {
     Q_OBJECT
@@ -12,6 +13,8 @@ public:
 
     qint64 sent() const { return m_sent; }
     qint64 received() const { return m_received; }
+    qint64 writes() const { return m_writes; }
+    qint64 reads() const { return m_reads; }
     void resetCounts();
 
     bool open() override { return m_inner.open(); }
@@ -21,9 +24,13 @@ public:
     bool readAll(QByteArray &received) override;
     QString errorString() const override { return m_inner.errorString(); }
     QString deviceName() const override { return m_inner.deviceName(); }
+    int characterMicroseconds() const override { return m_inner.characterMicroseconds(); }
+    void holdArrivals(bool hold) override { m_inner.holdArrivals(hold); }
 
 private:
     RadioPort &m_inner;
     qint64 m_sent = 0;
     qint64 m_received = 0;
+    qint64 m_writes = 0;
+    qint64 m_reads = 0;
 };
