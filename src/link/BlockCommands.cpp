@@ -117,6 +117,8 @@ QString BlockCommands::describe(const Reply &reply) const
     }
     if (reply.raw == LineExchange::noReply())
         return QStringLiteral("no reply within %1 ms").arg(m_exchange.replyTimeoutMs());
+    if (reply.raw == LineExchange::overlongReply())
+        return QStringLiteral("a reply longer than any the radio gives, without its end");
     if (reply.otherEcho)
         return QStringLiteral("a reply to another command (its echo is not the command sent)");
     return QStringLiteral("unexpected reply of %1 characters").arg(reply.raw.size());

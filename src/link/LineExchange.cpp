@@ -18,10 +18,11 @@ bool LineExchange::isComplete(const QString &command, const QByteArray &reply)
 
 QString LineExchange::TxCommand(const QString &command, int replyLength)
 {
-    QByteArray reply;
-    if (!m_port.readAll(reply))
+    // Whatever came before this command is no part of its reply: what Qt
+    // holds and what the system holds for the device alike.
+    if (!m_port.discardInput())
         return portFailure();
-    reply.clear(); // left over from before this command
+    QByteArray reply;
 
     if (!m_port.write(command.toLatin1()))
         return portFailure();
@@ -119,7 +120,8 @@ QString LineExchange::TxCommand(const QString &command, int replyLength)
     case End::TimedOut:
         break;
     }
-    return noReply();
+    // A radio that flooded the line did reply: too much.
+    return overflowed ? overlongReply() : noReply();
 }
 
 void LineExchange::Wait(int ms)

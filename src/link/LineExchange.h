@@ -36,6 +36,8 @@ public:
     // Returned instead of a reply: the port failed / no complete reply came.
     static QString portFailure() { return QStringLiteral("False00"); }
     static QString noReply() { return QStringLiteral("False01"); }
+    // More arrived than any reply holds (replyLimit), and no end in time.
+    static QString overlongReply() { return QStringLiteral("False02"); }
     static QString endCommand() { return QStringLiteral("KV~E\r\n"); }
 
     explicit LineExchange(RadioPort &port, QObject *parent = nullptr);
@@ -51,8 +53,9 @@ public:
     // Discards what has arrived so far, sends the command line unchanged and
     // returns everything received after it (the echo and the answer) once
     // that is longer than the command plus 3 characters and ends in LF.
-    // "False01" when no complete reply came within the bound (also when more
-    // arrived than a reply can hold: see replyLimit()), "False00" when
+    // "False01" when no complete reply came within the bound, "False02"
+    // when more arrived meanwhile than a reply can hold (see replyLimit()),
+    // "False00" when
     // reading or writing the port failed. `replyLength` is the length the
     // reply normally has (0: not known, the shortest complete one assumed);
     // it only decides when to look again, never what is accepted: a reply

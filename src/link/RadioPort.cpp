@@ -11,3 +11,9 @@ void RadioPort::setPortNumber(int portNumber)
     close();
     m_portNumber = portNumber;
 }
+
+bool RadioPort::discardInput()
+{
+    QByteArray dropped;
+    return readAll(dropped);
+}

@@ -23,6 +23,10 @@ public:
     // Appends everything received so far to `received`; never blocks.
     // False when the port is not open or has failed.
     virtual bool readAll(QByteArray &received) = 0;
+    // Drops everything received that nothing has read: what the port
+    // buffers and, for a device, what the system holds for it. False when
+    // the port is not open or has failed.
+    virtual bool discardInput();
     // The system's reason for the last failure ("Permission denied").
     virtual QString errorString() const = 0;
     // The device this port opens ("/dev/ttyUSB0", "COM3").

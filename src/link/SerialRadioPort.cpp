@@ -221,6 +221,27 @@ bool SerialRadioPort::readAll(QByteArray &received)
     return true;
 }
 
+bool SerialRadioPort::discardInput()
+{
+    if (!isOpen())
+        return false;
+    m_serial.readAll();
+    // The system's input queue too (tcflush); a device gone meanwhile
+    // fails here as it would a moment later.
+    m_ignoreErrors = true;
+    const bool cleared = m_serial.clear(QSerialPort::Input);
+    m_ignoreErrors = false;
+    if (!cleared) {
+        const QSerialPort::SerialPortError error = m_serial.error();
+        m_serial.clearError();
+        if (error == QSerialPort::ResourceError || hungUp(m_serial)) {
+            fail(QSerialPort::ResourceError);
+            return false;
+        }
+    }
+    return true;
+}
+
 QString SerialRadioPort::errorString() const
 {
     if (!m_errorString.isEmpty())

@@ -34,6 +34,7 @@ public:
     bool isOpen() const override;
     bool write(const QByteArray &data) override;
     bool readAll(QByteArray &received) override;
+    bool discardInput() override;
     QString errorString() const override;
     QString deviceName() const override;
     int characterMicroseconds() const override { return BitsPerCharacter * 1000000 / BaudRate; }

@@ -208,6 +208,11 @@ void tst_BlockCommands::replyToAnotherCommandRefused()
     QVERIFY(reply.recordText.isEmpty());
     QCOMPARE(peer.commands.describe(reply),
              QStringLiteral("a reply to another command (its echo is not the command sent)"));
+
+    // A radio that floods the line is said to, not to be silent.
+    Peer flooding([](const QByteArray &command) { return QByteArrayList{command + QByteArray(4096, 'x')}; });
+    QCOMPARE(flooding.commands.describe(flooding.commands.ReadRecord(MemoryMap::VfoA)),
+             QStringLiteral("a reply longer than any the radio gives, without its end"));
 }
 
 QTEST_GUILESS_MAIN(tst_BlockCommands)

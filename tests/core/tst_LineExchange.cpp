@@ -66,11 +66,13 @@ void tst_LineExchange::completion_data()
     const int limit = LineExchange::replyLimit(QString::fromLatin1(ReadCommand));
     const QByteArray atLimit = ReadCommand + QByteArray(limit - ReadCommand.size() - 2, 'A') + "\r\n";
     QTest::newRow("as long as the limit") << QByteArrayList{atLimit} << QString::fromLatin1(atLimit);
-    QTest::newRow("one past the limit") << QByteArrayList{ReadCommand + "A" + atLimit.mid(11)} << noReply;
+    // Too much: said as such, not as silence.
+    const QString overlong = LineExchange::overlongReply();
+    QTest::newRow("one past the limit") << QByteArrayList{ReadCommand + "A" + atLimit.mid(11)} << overlong;
     QTest::newRow("one past the limit, in pieces")
-        << ScriptedPort::inPieces(ReadCommand + "A" + atLimit.mid(11), 5) << noReply;
+        << ScriptedPort::inPieces(ReadCommand + "A" + atLimit.mid(11), 5) << overlong;
     QTest::newRow("past the limit, then a whole reply")
-        << QByteArrayList{QByteArray(limit + 1, 'x'), ReadCommand + answer} << noReply;
+        << QByteArrayList{QByteArray(limit + 1, 'x'), ReadCommand + answer} << overlong;
     QTest::newRow("echo not compared") << QByteArrayList{"xxxxxxxxxxxOK\r\n"} << "xxxxxxxxxxxOK\r\n";
     QTest::newRow("silent") << QByteArrayList{} << noReply;
 }
@@ -179,7 +181,7 @@ void tst_LineExchange::floodWithoutLineFeedIsNotKept()
     exchange.setReplyTimeoutMs(1500);
 
     const long before = peakKilobytes();
-    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::noReply());
+    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::overlongReply());
     const long grown = peakKilobytes() - before;
     QCOMPARE(delivered, Megabytes);
     QVERIFY2(grown < 16 * 1024, qPrintable(QStringLiteral("peak grew by %1 kB").arg(grown)));
@@ -187,8 +189,8 @@ void tst_LineExchange::floodWithoutLineFeedIsNotKept()
 
 void tst_LineExchange::junkThenLineFeedDoesNotComplete()
 {
-    // Far more than any reply, then a line feed: still no reply, and the
-    // exchange waits for the whole bound as for a silent radio.
+    // Far more than any reply, then a line feed: no reply it takes, and
+    // the exchange waits for the whole bound, then says it was too long.
     ScriptedPort port;
     port.setResponder([](const QByteArray &command) {
         return QByteArrayList{command} + ScriptedPort::inPieces(QByteArray(1 << 20, '\x1b'), 4096)
@@ -200,7 +202,7 @@ void tst_LineExchange::junkThenLineFeedDoesNotComplete()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::noReply());
+    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::overlongReply());
     QVERIFY2(clock.elapsed() >= 990, qPrintable(QString::number(clock.elapsed())));
 
     // The next exchange is not disturbed by what was thrown away.

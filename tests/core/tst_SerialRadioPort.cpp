@@ -98,6 +98,7 @@ private slots:
     void openFailureKeepsSystemReason();
     void lostDeviceCountsAsClosed();
     void bytesWaitingAtOpenAreDiscarded();
+    void bytesWaitingBeforeAnExchangeAreDiscarded();
     void hangUpDuringExchangeSaysSo();
     void exchangeReadsFewTimes_data();
     void exchangeReadsFewTimes();
@@ -266,6 +267,26 @@ void tst_SerialRadioPort::bytesWaitingAtOpenAreDiscarded()
     LineExchange exchange(serial);
 
     QCOMPARE(exchange.TxCommand(QString::fromLatin1(command)), QString::fromLatin1(command + answer));
+}
+
+void tst_SerialRadioPort::bytesWaitingBeforeAnExchangeAreDiscarded()
+{
+    // Junk arrives while the program does not listen (a question waits for
+    // its answer): the device holds it, Qt has not read it.
+    PtyMaster master;
+    QVERIFY(master.isValid());
+    SerialRadioPort serial;
+    serial.setDevicePath(master.slavePath());
+    QVERIFY2(serial.open(), qPrintable(serial.errorString()));
+    QCOMPARE(::write(master.fd(), "JUNK\r\n", 6), ssize_t(6));
+    QTest::qSleep(50);  // delivered, and no event loop ran to read it
+    const QByteArray command = "QTR70\r\n";
+    PtyPeer radio(master, command, [&](PtyMaster &m) {
+        const QByteArray reply = command + "OK\r\n";
+        QCOMPARE(::write(m.fd(), reply.constData(), reply.size()), ssize_t(reply.size()));
+    });
+    LineExchange exchange(serial);
+    QCOMPARE(exchange.TxCommand(QString::fromLatin1(command)), QStringLiteral("QTR70\r\nOK\r\n"));
 }
 
 void tst_SerialRadioPort::hangUpDuringExchangeSaysSo()
