@@ -40,9 +40,11 @@ struct Run
 };
 
 // The real program.
-Run qtr70(const QStringList &arguments)
+Run qtr70(const QStringList &arguments,
+          const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(qEnvironmentVariable("QTR70_BIN"), arguments);
     Run run;
     if (!process.waitForFinished(60000))
@@ -196,7 +198,6 @@ private slots:
     void endToEndBackupFailureWritesNothing();
     void endToEndSpecialFiles_data();
     void endToEndSpecialFiles();
-    void endToEndSignalOutsideTransfer_data();
     void endToEndSignalOutsideTransfer();
     void endToEndSameDeviceThroughALink();
 
@@ -602,15 +603,8 @@ void tst_CommandLineTool::backupsOfBothProgramsInOneFolder()
     QVERIFY(sim.start({}));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path());
-    const auto qtr70In = [&environment](const QStringList &arguments) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(qEnvironmentVariable("QTR70_BIN"), arguments);
-        process.waitForFinished(60000);
-        return QString::fromUtf8(process.readAllStandardOutput());
-    };
-    qtr70In({"read", "--port", sim.devicePath(), "-o", m_dir.filePath("shared.R70")});
-    const QStringList listed = qtr70In({"backups"}).split('\n', Qt::SkipEmptyParts);
+    qtr70({"read", "--port", sim.devicePath(), "-o", m_dir.filePath("shared.R70")}, environment);
+    const QStringList listed = qtr70({"backups"}, environment).out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(listed.size(), 3);
     QVERIFY2(listed.at(0).startsWith(shared + "/") && listed.at(0).contains("_all.R70"), qPrintable(listed.at(0)));
     QVERIFY(listed.at(1).startsWith(shared + "/2026-01-02_030405_memory.R70"));
@@ -706,15 +700,12 @@ void tst_CommandLineTool::endToEndBackupFailureWritesNothing()
     const QString log = m_dir.filePath("nobackup-log.txt");
     SimProcess sim;
     QVERIFY(sim.start({"--log", log}));
-    QProcess write;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path());
-    write.setProcessEnvironment(environment);
-    write.start(qEnvironmentVariable("QTR70_BIN"), {"write", "--changes", "--yes", "--port", sim.devicePath(), image});
-    QVERIFY(write.waitForFinished(60000));
-    QCOMPARE(write.exitCode(), int(CommandLineTool::TransferFailed));
-    const QString err = QString::fromUtf8(write.readAllStandardError());
-    QVERIFY2(err.contains("cannot create the folder") && err.contains("so nothing was written"), qPrintable(err));
+    const Run write = qtr70({"write", "--changes", "--yes", "--port", sim.devicePath(), image}, environment);
+    QCOMPARE(write.exitCode, int(CommandLineTool::TransferFailed));
+    QVERIFY2(write.err.contains("cannot create the folder") && write.err.contains("so nothing was written"),
+             qPrintable(write.err));
     sim.stop();
     QVERIFY2(!readFile(log).contains("W"), "no write command reached the radio");
 }
@@ -770,30 +761,23 @@ void tst_CommandLineTool::endToEndSpecialFiles()
     }
 }
 
-void tst_CommandLineTool::endToEndSignalOutsideTransfer_data()
-{
-    QTest::addColumn<int>("signalNumber");
-    QTest::newRow("Ctrl+C") << SIGINT;
-    QTest::newRow("SIGTERM") << SIGTERM;
-}
-
 void tst_CommandLineTool::endToEndSignalOutsideTransfer()
 {
-    // "qtr70 show" of a FIFO that no one writes blocks in open(): the
-    // signal still ends it.
-    QFETCH(int, signalNumber);
+    // "qtr70 show" of a FIFO that no one writes blocks in open(): Ctrl+C
+    // and SIGTERM still end it.
     QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
     QTemporaryDir dir;
     const QString fifo = dir.filePath("radio.R70");
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QProcess show;
-    show.start(qEnvironmentVariable("QTR70_BIN"), {"show", fifo});
-    QVERIFY(show.waitForStarted());
-    QTest::qWait(300);
-    ::kill(pid_t(show.processId()), signalNumber);
-    QVERIFY(show.waitForFinished(5000));
-    QCOMPARE(show.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(show.exitCode(), SignalWatcher::ExitBase + signalNumber);
+    for (const int signalNumber : {SIGINT, SIGTERM}) {
+        QProcess show;
+        show.start(qEnvironmentVariable("QTR70_BIN"), {"show", fifo});
+        QVERIFY(show.waitForStarted());
+        QTest::qWait(300);
+        ::kill(pid_t(show.processId()), signalNumber);
+        QVERIFY(show.waitForFinished(5000));
+        QCOMPARE(show.exitCode(), SignalWatcher::ExitBase + signalNumber);
+    }
 }
 
 void tst_CommandLineTool::endToEndSameDeviceThroughALink()
