@@ -84,6 +84,28 @@ int ChannelLabel::rowOf(const QString &typed)
     return -1;
 }
 
+QString ChannelLabel::spokenLabel(int row)
+{
+    QString label = shortLabel(row);
+    if (row >= FirstBankA && label.size() > 1 && label.at(1).isDigit())
+        label.insert(1, QLatin1Char(' '));
+    return label;
+}
+
+QString ChannelLabel::spokenRow(const QString &label, const QStringList &headers, const QStringList &cells)
+{
+    QStringList said{label};
+    for (qsizetype c = 0; c < cells.size(); ++c) {
+        if (cells.at(c).isEmpty())
+            continue;
+        // Frequency and mode speak for themselves; the others need their name.
+        said.append(c < 2 ? cells.at(c) : headers.value(c) + QLatin1Char(' ') + cells.at(c));
+    }
+    if (said.size() == 1)
+        said.append(QStringLiteral("empty"));
+    return said.join(QStringLiteral(", "));
+}
+
 QString ChannelLabel::bankHeading(int row)
 {
     if (row < FirstBankA)

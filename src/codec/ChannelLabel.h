@@ -26,6 +26,13 @@ public:
     // The row a label names, typed as a user would ("155", "a12", "A 12",
     // "B-P2", "bp2"); -1 for none.
     static int rowOf(const QString &typed);
+    // A grid row as a screen reader says it: the label as spoken ("A 12",
+    // "A-P1", "VFO A"), then the cells: "A 12, 14.074.000, USB, Gain 0,
+    // ..., Name FT8-20" (empty cells left out); "A 12, empty" for a row
+    // without cells.
+    static QString spokenRow(const QString &label, const QStringList &headers, const QStringList &cells);
+    // A slot's label as spoken: "12", "A 12", "B-P2".
+    static QString spokenLabel(int row);
     // "Memory", "Memory A" or "Memory B".
     static QString bankHeading(int row);
     // "12CH", "P1", "P2".

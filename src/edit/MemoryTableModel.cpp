@@ -39,10 +39,24 @@ int MemoryTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant MemoryTableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return QVariant();
     const ChannelRow &row = m_document.channel(index.row());
-    return row.inUse ? row.text[size_t(index.column())] : QString();
+    const QString shown = row.inUse ? row.text[size_t(index.column())] : QString();
+    if (role == Qt::DisplayRole)
+        return shown;
+    // A screen reader hears the whole row on its first cell, the column's
+    // name with the others; an empty slot says so.
+    const QString label = ChannelLabel::spokenLabel(index.row());
+    const QStringList headers = ChannelLabel::memoryHeaders();
+    if (!row.inUse)
+        return ChannelLabel::spokenRow(label, headers, {});
+    if (index.column() > 0)
+        return headers.value(index.column()) + QLatin1Char(' ') + shown;
+    QStringList cells;
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
+        cells.append(row.text[size_t(c)]);
+    return ChannelLabel::spokenRow(label, headers, cells);
 }
 
 QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -23,9 +23,16 @@ int VfoTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant VfoTableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return QVariant();
-    return m_document.vfo(index.row()).text[size_t(index.column())];
+    const VfoRow &row = m_document.vfo(index.row());
+    if (role == Qt::DisplayRole)
+        return row.text[size_t(index.column())];
+    const QStringList headers = ChannelLabel::vfoHeaders();
+    if (index.column() > 0)
+        return headers.value(index.column()) + QLatin1Char(' ') + row.text[size_t(index.column())];
+    return ChannelLabel::spokenRow(ChannelLabel::vfoLabel(index.row()), headers,
+                                   QStringList(row.text.begin(), row.text.end()).mid(0, Vocabulary::VfoGridColumns));
 }
 
 QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,6 +1,7 @@
 // What a screen reader finds: every control that takes the keyboard focus
 // says what it is, by a name or by a label that names it.
 #include "MainWindowFixture.h"
+#include "RowBuilder.h"
 #include "edit/FindBar.h"
 #include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"
@@ -42,6 +43,7 @@ class tst_Accessibility : public QObject
 private slots:
     void everyControlSaysWhatItIs();
     void messagesAnnouncedClockQuiet();
+    void gridRowsSpeak();
 };
 
 void tst_Accessibility::everyControlSaysWhatItIs()
@@ -79,6 +81,23 @@ void tst_Accessibility::messagesAnnouncedClockQuiet()
     QCOMPARE(nameOf("sbPanelTime"), time);
     w.mainStatusBar()->setText(QStringLiteral("Read 604 channels in 61.9 s"));
     QCOMPARE(nameOf("sbPanelText"), QStringLiteral("Read 604 channels in 61.9 s"));
+}
+
+void tst_Accessibility::gridRowsSpeak()
+{
+    MainWindowFixture f;
+    f.state.setChannel(212, channelRow({"14.074.000", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "14.074.000",
+                                        "FT8-20", ""}));
+    frmMain &w = f.load();
+    const auto spoken = [](QWidget *grid, int r, int c) {
+        return QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(r, c)->text(QAccessible::Name);
+    };
+    QCOMPARE(spoken(w.memoryGrid(), 212, 0),
+             QStringLiteral("A 12, 14.074.000, USB, Gain 0, AGC Fast, Pwr High, Filter Wide, Tone Off, NB Off, "
+                            "Split Freq. 14.074.000, Name FT8-20"));
+    QCOMPARE(spoken(w.memoryGrid(), 212, 1), QStringLiteral("Mode USB"));
+    QCOMPARE(spoken(w.memoryGrid(), 213, 4), QStringLiteral("A 13, empty"));
+    QVERIFY(spoken(w.vfoGrid(), 1, 0).startsWith(QStringLiteral("VFO B, ")));
 }
 
 QTEST_MAIN(tst_Accessibility)
