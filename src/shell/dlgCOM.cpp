@@ -77,6 +77,7 @@ dlgCOM::dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, con
     auto *found = new QGroupBox(QStringLiteral("Serial devices present"), this);
     m_devices = new QTreeWidget(found);
     m_devices->setObjectName(QStringLiteral("lstDevices"));
+    m_devices->setAccessibleName(found->title());
     m_devices->setRootIsDecorated(false);
     m_devices->setAllColumnsShowFocus(true);
     m_devices->setUniformRowHeights(true);

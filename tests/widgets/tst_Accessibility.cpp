@@ -60,6 +60,11 @@ void tst_Accessibility::everyControlSaysWhatItIs()
     edit->show();
     QCOMPARE(mute(edit).join(','), QString());
     edit->hide();
+    for (auto *dialog : std::initializer_list<QDialog *>{new dlgCOM(w.port(), &w), new dlgExportPdf(&w)}) {
+        dialog->show();
+        QCOMPARE(mute(dialog).join(','), QString());
+        delete dialog;
+    }
     const QList<QWidget *> named{w.memoryGrid(), w.vfoGrid(), w.memoryPage()->progressBar()};
     for (QWidget *one : named)
         QVERIFY(!QAccessible::queryAccessibleInterface(one)->text(QAccessible::Name).isEmpty());
