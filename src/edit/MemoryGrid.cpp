@@ -223,7 +223,10 @@ void MemoryGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 bool MemoryGrid::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != verticalHeader()->viewport())
+    const QEvent::Type type = event->type();
+    const bool mouseEvent =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (watched != verticalHeader()->viewport() || !mouseEvent)
         return QTableView::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
     // Several rows selected: their labels carry them, dropped where the
