@@ -29,6 +29,11 @@ QString ChannelLabel::gridLabel(int row)
     return QString(bankLetter(row)) + QStringLiteral("%1").arg(position, 3);
 }
 
+QString ChannelLabel::counted(int count, const char *one, const char *many)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+
 QString ChannelLabel::shortLabel(int row)
 {
     return gridLabel(row).remove(QLatin1Char(' '));

@@ -26,17 +26,11 @@ const QString ClearWarning = QStringLiteral("Clear cannot be undone.");
 const QString ClearOneQuestion = QStringLiteral("Are you sure that you want to do the clear?");
 const QString ClearAllQuestion = QStringLiteral("Are you sure that you want to clear all memory?");
 
-// "1 channel", "2 channels".
-QString counted(int count, const char *one, const char *many)
-{
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
-}
-
 // "channel A5", "3 channels".
 QString channelsNamed(const QList<int> &rows)
 {
     return rows.size() == 1 ? QStringLiteral("channel ") + ChannelLabel::shortLabel(rows.constFirst())
-                            : counted(int(rows.size()), "channel", "channels");
+                            : ChannelLabel::counted(int(rows.size()), "channel", "channels");
 }
 
 } // namespace
@@ -133,7 +127,7 @@ void EditCommands::paste()
     int stored = 0;
     {
         const Module1::Step step(m_document, QStringLiteral("Paste %1 at %2")
-                                                 .arg(counted(fitting, "channel", "channels"), ChannelLabel::shortLabel(first)));
+                                                 .arg(ChannelLabel::counted(fitting, "channel", "channels"), ChannelLabel::shortLabel(first)));
         for (int i = 0; i < fitting; ++i) {
             if (paste.rows.at(i)) {
                 m_document.setChannel(first + i, *paste.rows.at(i));
@@ -148,9 +142,9 @@ void EditCommands::paste()
     QStringList problems = paste.problems;
     const int leftOver = int(paste.rows.size()) - fitting + paste.linesLeftOver;
     if (leftOver > 0)
-        problems.append(QStringLiteral("%1 did not fit below %2").arg(counted(leftOver, "row", "rows"),
+        problems.append(QStringLiteral("%1 did not fit below %2").arg(ChannelLabel::counted(leftOver, "row", "rows"),
                                                                       ChannelLabel::shortLabel(CloneImage::ChannelCount - 1)));
-    m_statusBar->setPassingText(QStringLiteral("Pasted %1 at %2").arg(counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
+    m_statusBar->setPassingText(QStringLiteral("Pasted %1 at %2").arg(ChannelLabel::counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
     if (problems.isEmpty())
         return;
     constexpr int ShownProblems = 12;
@@ -160,7 +154,7 @@ void EditCommands::paste()
     m_prompter.message(m_window,
                        QStringLiteral("%1 of %2 pasted; these rows were left as they were:\r\n\r\n")
                                .arg(stored)
-                               .arg(counted(int(paste.rows.size()) + paste.linesLeftOver, "row", "rows"))
+                               .arg(ChannelLabel::counted(int(paste.rows.size()) + paste.linesLeftOver, "row", "rows"))
                            + shown.join(QStringLiteral("\r\n")),
                        QStringLiteral("Paste"), Prompter::Icon::Exclamation);
 }
@@ -182,7 +176,7 @@ void EditCommands::dropChannels(int by, bool copy)
     {
         const Module1::Step step(m_document, QStringLiteral("%1 %2 to %3")
                                                  .arg(copy ? QStringLiteral("Copy") : QStringLiteral("Move"),
-                                                      counted(int(rows.size()), "channel", "channels"),
+                                                      ChannelLabel::counted(int(rows.size()), "channel", "channels"),
                                                       ChannelLabel::shortLabel(rows.constFirst() + by)));
         if (copy) {
             std::vector<ChannelRow> copied;
@@ -272,7 +266,7 @@ void EditCommands::setForSelected()
     {
         const Module1::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
                                                  .arg(chosen->caption, chosen->item,
-                                                      counted(int(rows.size()), "channel", "channels")));
+                                                      ChannelLabel::counted(int(rows.size()), "channel", "channels")));
         for (const int row : rows) {
             ChannelRow changed = m_document.channel(row);
             if (!changed.inUse)
@@ -287,7 +281,7 @@ void EditCommands::setForSelected()
             ++set;
         }
     }
-    m_statusBar->setPassingText(QStringLiteral("Set %1 for %2").arg(chosen->caption, counted(set, "channel", "channels")));
+    m_statusBar->setPassingText(QStringLiteral("Set %1 for %2").arg(chosen->caption, ChannelLabel::counted(set, "channel", "channels")));
     if (!refused.isEmpty())
         m_prompter.message(m_window, QStringLiteral("These channels were left as they were:\r\n\r\n") + refused.join(QStringLiteral("\r\n")),
                            QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);

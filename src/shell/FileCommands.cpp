@@ -1,6 +1,7 @@
 #include "shell/FileCommands.h"
 
 #include "app/Module1.h"
+#include "codec/ChannelLabel.h"
 #include "codec/SafeText.h"
 #include "codec/Vocabulary.h"
 #include "edit/MemoryGrid.h"
@@ -21,12 +22,6 @@
 namespace {
 
 const QString ErrorCaption = QStringLiteral("ERROR");
-
-// "1 channel", "2 channels".
-QString counted(int count, const char *one, const char *many)
-{
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
-}
 
 } // namespace
 
@@ -225,9 +220,9 @@ void FileCommands::importCsv()
     emit captionChanged(Vocabulary::appTitle());
     m_memoryGrid->selectDataRow(0);
     QString text = QStringLiteral("Imported %1 and %2; %3 dropped")
-                       .arg(counted(result.channels, "channel", "channels"),
-                            counted(result.vfos, "VFO record", "VFO records"),
-                            counted(result.dropped, "record", "records"));
+                       .arg(ChannelLabel::counted(result.channels, "channel", "channels"),
+                            ChannelLabel::counted(result.vfos, "VFO record", "VFO records"),
+                            ChannelLabel::counted(result.dropped, "record", "records"));
     if (!result.refused.isEmpty())
         text += QStringLiteral("; refused: ") + SafeText::escaped(result.refused.join(QStringLiteral("; ")));
     m_statusBar->setText(text);

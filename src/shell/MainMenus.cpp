@@ -154,8 +154,8 @@ void MainMenus::buildMenus(frmMain &window)
     window.m_undo = action("mnuUndo");
     window.m_redo = action("mnuRedo");
     // Move Up, Move Down and Set for Selected serve the VFO grid too.
-    window.m_clipboardEntries = {action("mnuCut"),  action("mnuCopy"), action("mnuPaste"),
-                                 action("mnuGoTo"), action("mnuFind"), action("mnuSort")};
+    window.m_memoryPageEntries = {action("mnuCut"),  action("mnuCopy"), action("mnuPaste"),
+                                  action("mnuGoTo"), action("mnuFind"), action("mnuSort")};
     window.m_viewToolbar = action("mnuViewToolbar");
     window.m_viewStatusBar = action("mnuStatusBar");
     for (QAction *toggle : {window.m_viewToolbar, window.m_viewStatusBar}) {

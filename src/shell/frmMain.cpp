@@ -309,7 +309,7 @@ void frmMain::showPage(int tab)
     const bool memory = tab == MemoryTab;
     m_settingsPage->setEnabled(!memory);
     m_memoryPage->setEnabled(memory);
-    for (QAction *entry : std::as_const(m_clipboardEntries))
+    for (QAction *entry : std::as_const(m_memoryPageEntries))
         entry->setEnabled(memory);
     m_frames->setCurrentWidget(memory ? static_cast<QWidget *>(m_memoryPage) : m_settingsPage);
     m_shownTab = tab;

@@ -183,8 +183,8 @@ private:
     QAction *m_viewStatusBar = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
-    // Cut, Copy and Paste: enabled on the memory page only.
-    QList<QAction *> m_clipboardEntries;
+    // Cut, Copy, Paste, Go To, Find and Sort: enabled on the memory page only.
+    QList<QAction *> m_memoryPageEntries;
 
     DesignedPlacement *m_placement = nullptr;
     QTimer *m_timer1 = nullptr;
