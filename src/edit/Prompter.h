@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/ChannelListImport.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,9 @@ public:
     virtual QString askText(QWidget *parent, const QString &label, const QString &title) = 0;
     // One of `items`, the first preselected: its position, -1 when cancelled.
     virtual int askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items) = 0;
+    // What importing a channel list from `fileName` will do, row by row:
+    // true to store it.
+    virtual bool confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName) = 0;
     // File dialogs. `filter` is in Qt's form ("Clone Files (*.R70);;All Files (*.*)"),
     // the first entry selected. Open: the file must exist. Save: asks before
     // overwriting. No default extension. An empty result means cancelled.

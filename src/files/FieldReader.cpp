@@ -89,14 +89,17 @@ bool FieldReader::next(QString &field)
 
     if (peek() == '"') {
         ++m_pos;
-        for (int c = peek(); c != End && c != '"'; c = peek()) {
-            append(field, c);
+        for (int c = peek(); c != End; c = peek()) {
             ++m_pos;
+            if (c == '"') {
+                if (!m_doubledQuotes || peek() != '"')
+                    break;
+                ++m_pos;
+            }
+            append(field, c);
             if (c == '\n' || (c == '\r' && peek() != '\n'))
                 ++m_line;
         }
-        if (peek() != End)
-            ++m_pos;  // the closing quote
         while (!endsField(peek()))
             ++m_pos;
     } else {
@@ -112,6 +115,7 @@ bool FieldReader::next(QString &field)
 void FieldReader::skipDelimiter()
 {
     const int c = peek();
+    m_endedLine = c != ',';
     if (c == End)
         return;
     ++m_pos;

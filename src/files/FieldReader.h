@@ -9,7 +9,8 @@ class QIODevice;
 // end (CR LF, LF or CR), leading blanks are skipped, and a field that begins
 // with a double quote runs to the closing quote, which is dropped (what
 // follows it up to the next comma or line end is passed over). Shared by
-// clone file loading and CSV import.
+// clone file loading and the CSV imports; spreadsheet files also double a
+// quote inside a quoted field ("" for "), see setDoubledQuotes().
 //
 // Reading a device takes it in chunks, so memory does not grow with the
 // input; a field keeps at most MaxFieldLength characters (the rest of an
@@ -28,8 +29,13 @@ public:
     // A UTF-8 device loses a leading byte order mark.
     FieldReader(QIODevice &device, Encoding encoding);
 
+    // Inside a quoted field, "" stands for one double quote.
+    void setDoubledQuotes(bool on) { m_doubledQuotes = on; }
+
     // The next field; false when the input has no more fields.
     bool next(QString &field);
+    // The field next() gave last ended its line (or the input).
+    bool endedLine() const { return m_endedLine; }
     bool atEnd();
     // Reading the device failed (the fields so far were delivered).
     bool failed() const { return m_failed; }
@@ -53,6 +59,8 @@ private:
     bool m_started = false;
     bool m_failed = false;
     bool m_tooLong = false;
+    bool m_doubledQuotes = false;
+    bool m_endedLine = false;
     qint64 m_bytesRead = 0;
     int m_line = 1;
     int m_fieldLine = 1;

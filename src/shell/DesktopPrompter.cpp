@@ -1,5 +1,7 @@
 #include "shell/DesktopPrompter.h"
 
+#include "shell/dlgImportPreview.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -164,4 +166,10 @@ QString DesktopPrompter::saveFileName(QWidget *parent, const QString &filter,
 {
     const auto dialog = fileDialog(parent, filter, startName, QFileDialog::AcceptSave);
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+}
+
+bool DesktopPrompter::confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName)
+{
+    dlgImportPreview preview(plan, fileName, parent);
+    return preview.exec() == QDialog::Accepted;
 }

@@ -20,6 +20,7 @@ public:
                                   const QString &title, Icon icon) override;
     QString askText(QWidget *parent, const QString &label, const QString &title) override;
     int askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items) override;
+    bool confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
 

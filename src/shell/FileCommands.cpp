@@ -6,6 +6,8 @@
 #include "codec/Vocabulary.h"
 #include "edit/MemoryGrid.h"
 #include "edit/Prompter.h"
+#include "files/ChannelListExport.h"
+#include "files/ChannelListImport.h"
 #include "files/CloneFile.h"
 #include "files/CsvExchange.h"
 #include "files/FileResult.h"
@@ -226,4 +228,53 @@ void FileCommands::importCsv()
     if (!result.refused.isEmpty())
         text += QStringLiteral("; refused: ") + SafeText::escaped(result.refused.join(QStringLiteral("; ")));
     m_statusBar->setText(text);
+}
+
+void FileCommands::importList()
+{
+    const QString path = m_prompter.openFileName(m_window, csvFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    const int first = qMax(0, m_memoryGrid->currentDataRow());
+    const ChannelListImport::Plan plan = ChannelListImport::planFile(path, m_document.image(),
+                                                                      ChannelListImport::Placement::FromSlot, first);
+    if (!plan.file.ok()) {
+        showFileError(plan.file);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    if (!m_prompter.confirmListImport(m_window, plan, name))
+        return;
+    QList<int> stored;
+    for (const ChannelListImport::Row &row : plan.rows) {
+        if (row.stored())
+            stored.append(row.slot);
+    }
+    {
+        const Module1::Step step(m_document, QStringLiteral("Import ") + name, Module1::StepKind::Touch);
+        m_document.setImage(plan.appliedTo(m_document.image()));
+    }
+    m_memoryGrid->selectRows(stored);
+    QString text = QStringLiteral("Imported %1 from %2").arg(ChannelLabel::counted(int(stored.size()), "channel", "channels"), name);
+    if (plan.refusedCount() > 0)
+        text += QStringLiteral("; %1 not stored").arg(ChannelLabel::counted(plan.refusedCount(), "row", "rows"));
+    m_statusBar->setPassingText(SafeText::escaped(text));
+}
+
+void FileCommands::exportList()
+{
+    const QString path = m_prompter.saveFileName(m_window, csvFileFilter(), m_commonDialogFileName);
+    if (path.isEmpty())
+        return;
+    m_commonDialogFileName = path;
+    const FileResult result = ChannelListExport::write(path, m_document.image(), ChannelListExport::Slots::InUse);
+    if (!result.ok()) {
+        showFileError(result);
+        return;
+    }
+    const int rows = ChannelListExport::rowCount(m_document.image(), ChannelListExport::Slots::InUse);
+    m_statusBar->setPassingText(SafeText::escaped(QStringLiteral("Wrote %1 to %2")
+                                                      .arg(ChannelLabel::counted(rows, "channel", "channels"),
+                                                           QFileInfo(path).fileName())));
 }

@@ -13,7 +13,8 @@ class Prompter;
 class QWidget;
 
 // The main window's file commands: New, Open, Open Backup, Save, Save As,
-// the CSV import and export and the PDF export, with the save prompt
+// the CSV import and export, the channel lists of other programs and the
+// PDF export, with the save prompt
 // before the document is replaced and the caption that names the file.
 // Files are read and written by the file layer; this turns its results
 // into the window's messages.
@@ -53,6 +54,11 @@ public:
     bool saveAs();
     void importCsv();
     void exportCsv();
+    // A channel list in the layout other programs share: the preview, then
+    // its rows from the current row on, as one step.
+    void importList();
+    // The channels in use in that layout.
+    void exportList();
     void exportPdf();
 
 signals:

@@ -86,6 +86,8 @@ void MainMenus::buildMenus(frmMain &window)
           {"mnuImport", 1201, &frmMain::mnuImport_Click},
           {"mnuExport", 1202, &frmMain::mnuExport_Click},
           {"mnuExportPdf", 1208, &frmMain::mnuExportPdf_Click},
+          {"mnuImportList", 1222, &frmMain::mnuImportList_Click},
+          {"mnuExportList", 1223, &frmMain::mnuExportList_Click},
           {"mnuFileBar1"},
           // Printing is not offered: both entries are shown greyed.
           {"mnuFilePageSetup", 1005, nullptr, {}, false, true},

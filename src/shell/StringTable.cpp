@@ -54,6 +54,8 @@ constexpr Entry Entries[] = {
     {1219, "Sort(&S)...", "並べ替え(&S)..."},
     {1220, "Set for Selected(&E)...", "選択行に設定(&E)..."},
     {1221, "Find(&F)...", "検索(&F)..."},
+    {1222, "Import Channels from Another Program (CSV)(&L)...", "他のプログラムのチャンネルを取り込む (CSV)(&L)..."},
+    {1223, "Export Channels for Other Programs (CSV)(&H)...", "他のプログラム用にチャンネルを書き出す (CSV)(&H)..."},
     {1203, "Read(&R)", "読み出し(&R)"},
     {1204, "Write(&W)", "書き込み(&W)"},
     {1205, "Settings(&S)", "設定(&S)"},

@@ -384,6 +384,16 @@ void frmMain::mnuExport_Click()
     m_files->exportCsv();
 }
 
+void frmMain::mnuImportList_Click()
+{
+    m_files->importList();
+}
+
+void frmMain::mnuExportList_Click()
+{
+    m_files->exportList();
+}
+
 void frmMain::mnuExportPdf_Click()
 {
     m_files->exportPdf();

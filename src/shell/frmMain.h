@@ -101,6 +101,8 @@ private slots:
     void mnuFileExit_Click();
     void mnuImport_Click();
     void mnuExport_Click();
+    void mnuImportList_Click();
+    void mnuExportList_Click();
     void mnuExportPdf_Click();
     void mnuEditUndo_Click();
     void mnuUndo_Click();

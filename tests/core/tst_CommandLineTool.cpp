@@ -186,6 +186,7 @@ private slots:
     void help();
     void showAndDiff();
     void csvRoundTrip();
+    void channelListNeedsYesWithoutATerminal();
     void outputNameThatCannotBeRepresented();
     void interrupted_data();
     void interrupted();
@@ -443,6 +444,29 @@ void tst_CommandLineTool::csvRoundTrip()
     QCOMPARE(different.out, QString("Setting Key Speed(WPM): 26 -> 20\n"
                                     "Channel 6: only in the second (7.000.000 CWU)\n"
                                     "Channel A-P2: only in the first (14.195.000 CWL)\n"));
+}
+
+void tst_CommandLineTool::channelListNeedsYesWithoutATerminal()
+{
+    const QString image = writeImage(m_dir.filePath("list.R70"), 2, false, "LIST");
+    const QString list = m_dir.filePath("list.csv");
+    const QString out = m_dir.filePath("list-out.R70");
+    InProcess tool(factoryRadio());
+    const Run exported = tool.run({"export-list", image, "-o", list, "--all"});
+    QCOMPARE(exported.out, QString("Wrote 604 rows\n"));
+    // The report, then a refusal to write: a script must say --yes.
+    const Run refused = tool.run({"import-list", image, list, "-o", out, "--at", "B-P2"});
+    QCOMPARE(refused.exitCode, int(CommandLineTool::Usage));
+    QVERIFY(refused.out.startsWith("line 2 -> B-P2: empty; No frequency: the slot is left empty\n"
+                                   "line 3: refused: did not fit below B-P2\n"));
+    QVERIFY(refused.err.contains("add --yes"));
+    QVERIFY(!QFile::exists(out));
+    const Run stored = tool.run({"import-list", image, list, "-o", out, "--keep-location", "--yes"});
+    QCOMPARE(stored.exitCode, 0);
+    // A-P2's split of 0 is outside the radio's range: named, not stored.
+    QVERIFY(stored.out.contains("\nline 403: refused: Split Frequency 0.000.000 is outside the range (1.6MHz - 30MHz)\n"));
+    QVERIFY(stored.out.endsWith("603 rows to store in 0–199, A0–A199, A-P1, B0–B199, B-P1, B-P2 (1 slot in use replaced); "
+                                "1 row not stored\nWrote " + out + "\n"));
 }
 
 // ---- the real program against the virtual radio program -----------------

@@ -9,6 +9,7 @@
 #include "edit/MemoryGrid.h"
 #include "StateSnapshot.h"
 #include "edit/VfoGrid.h"
+#include "shell/dlgImportPreview.h"
 #include "shell/frmMain.h"
 #include "TestFiles.h"
 
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QtTest>
 
 using Answer = Prompter::Answer;
@@ -115,6 +117,7 @@ private slots:
     void cancelledDoesNothing();
     void unusableFile_data();
     void unusableFile();
+    void listImportPreview();
 };
 
 void tst_CsvMenus::importThroughMenu_data()
@@ -326,6 +329,54 @@ void tst_CsvMenus::unusableFile()
     QCOMPARE(f.memoryCell(5, 9), QStringLiteral("M5"));
     QCOMPARE(gridRow(w.vfoGrid(), 0), vfoRow);
     QVERIFY(!QFile::exists(f.path(QStringLiteral("no/such/folder/out.csv"))));
+}
+
+
+void tst_CsvMenus::listImportPreview()
+{
+    // Another program's list: the preview first; Cancel changes nothing,
+    // OK stores from the current row on as one step; the export reads back.
+    MainWindowFixture f;
+    frmMain &w = windowWithCloneFile(f);
+    putChannel(f.state, 41);
+    const CloneImage before = f.state.image();
+    const QString list = f.path(QStringLiteral("club.csv"));
+    QVERIFY(writeFile(list, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\n"
+                            "1,Ten FM,29.620000,-,0.100000,Tone,88.5,NFM\n"
+                            "2,Two m,145.500000,,,,,FM\n"
+                            "3,Net,3.7,,,,,LSB\n"));
+    selectTab(w, frmMain::MemoryTab);
+    w.memoryGrid()->selectDataRow(40);
+    QStringList seen;
+    f.prompter.onPreview = [&seen](dlgImportPreview &preview) {
+        const QTableWidget *table = preview.table();
+        for (int r = 0; r < table->rowCount(); ++r)
+            seen.append(table->item(r, 1)->text() + ' ' + table->item(r, 2)->text() + ' '
+                        + table->item(r, 3)->text() + (table->item(r, 3)->data(dlgImportPreview::AdjustedRole).toBool() ? "!" : "")
+                        + " | " + table->item(r, dlgImportPreview::NoteColumn)->text());
+    };
+    for (const Answer answer : {Answer::Cancel, Answer::Ok}) {
+        f.prompter.fileNames.enqueue(list);
+        f.prompter.answers.enqueue(answer);
+        f.action(QStringLiteral("mnuImportList"))->trigger();
+    }
+    QCOMPARE(seen.mid(0, 3), (QStringList{"40 29.620.000 FM! | Mode NFM is stored as FM",
+                                          "- 145.500000 FM | Not stored: Frequency 145.500.000 is outside the range (1.6MHz - 30MHz)",
+                                          "41 3.700.000 LSB | Replaces the channel in use"}));
+    QCOMPARE(seen.mid(3), seen.mid(0, 3));
+    QCOMPARE(kindsShown(f.prompter), (QList<Kind>{Kind::Open, Kind::Preview, Kind::Open, Kind::Preview}));
+    QCOMPARE(f.prompter.shown.at(1).text, QString("2 rows to store in 40–41 (1 slot in use replaced); 1 row not stored"));
+    QCOMPARE(f.memoryCell(40, 8), QString("29.520.000"));
+    QCOMPARE(f.memoryCell(41, 9), QString("NET"));
+    QCOMPARE(w.mainStatusBar()->text(), QString("Imported 2 channels from club.csv; 1 row not stored"));
+    QCOMPARE(f.action(QStringLiteral("mnuUndo"))->text(), QString("Undo(&U): Import club.csv"));
+    f.action(QStringLiteral("mnuUndo"))->trigger();
+    QVERIFY(f.state.image() == before);
+
+    const QString out = f.path(QStringLiteral("out.csv"));
+    f.prompter.fileNames.enqueue(out);
+    f.action(QStringLiteral("mnuExportList"))->trigger();
+    QVERIFY(readFile(out).contains("\r\n41,M41,5.700041,"));
 }
 
 QTEST_MAIN(tst_CsvMenus)

@@ -168,3 +168,14 @@ bool CliContext::interrupt(int signalNumber)
     m_running->requestStop();
     return true;
 }
+
+bool CliContext::askOnTerminal(const QString &question)
+{
+    m_out << question << " [y/N] ";
+    m_out.flush();
+    SignalWatcher::setDeferring(false);
+    QTextStream in(stdin);
+    const QString answer = in.readLine().trimmed().toLower();
+    SignalWatcher::setDeferring(true);
+    return answer == QLatin1String("y") || answer == QLatin1String("yes");
+}

@@ -59,6 +59,9 @@ public:
     // A backup that could not be kept, on the error stream.
     void reportBackup(const SessionResult &result);
     bool loadImage(CloneImage &image, const QString &path);
+    // A yes/no question on the terminal; while it waits, Ctrl+C ends the
+    // program (nothing has been written yet).
+    bool askOnTerminal(const QString &question);
     // A termination signal: stops the running job; false when there is
     // none (the program ends at once).
     bool interrupt(int signalNumber);

@@ -3,8 +3,10 @@
 #include "BackupsCommand.h"
 #include "DiffCommand.h"
 #include "ExportCsvCommand.h"
+#include "ExportListCommand.h"
 #include "IdentifyCommand.h"
 #include "ImportCsvCommand.h"
+#include "ImportListCommand.h"
 #include "PortsCommand.h"
 #include "PrintCommand.h"
 #include "ReadCommand.h"
@@ -45,6 +47,8 @@ const std::vector<std::unique_ptr<Command>> &CommandLineTool::commands()
         list.push_back(std::make_unique<DiffCommand>());
         list.push_back(std::make_unique<ExportCsvCommand>());
         list.push_back(std::make_unique<ImportCsvCommand>());
+        list.push_back(std::make_unique<ExportListCommand>());
+        list.push_back(std::make_unique<ImportListCommand>());
         list.push_back(std::make_unique<PrintCommand>());
         list.push_back(std::make_unique<BackupsCommand>());
         list.push_back(std::make_unique<PortsCommand>());

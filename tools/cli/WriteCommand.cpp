@@ -2,7 +2,6 @@
 
 #include "CliContext.h"
 #include "app/Module1.h"
-#include "app/SignalWatcher.h"
 #include "codec/SafeText.h"
 #include "link/RadioPort.h"
 #include "session/RadioSession.h"
@@ -10,24 +9,6 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include <cstdio>
-
-namespace {
-
-// Asks on the terminal; nothing is written yet, so while the question
-// waits Ctrl+C simply ends the program.
-bool askOnTerminal(QTextStream &out, const QString &question)
-{
-    out << question << " [y/N] ";
-    out.flush();
-    SignalWatcher::setDeferring(false);
-    QTextStream in(stdin);
-    const QString answer = in.readLine().trimmed().toLower();
-    SignalWatcher::setDeferring(true);
-    return answer == QLatin1String("y") || answer == QLatin1String("yes");
-}
-
-} // namespace
 
 QString WriteCommand::usageLines() const
 {
@@ -101,7 +82,7 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
         for (const QString &line : question.lines())
             out << "  " << line << "\n";
         out.flush();
-        return !ask || askOnTerminal(out, question.question());
+        return !ask || context.askOnTerminal(question.question());
     };
     const SessionResult result = context.run(session, [&] { return session.writeChanges(confirm); });
     const QString said = result.changesText();

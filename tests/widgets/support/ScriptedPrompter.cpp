@@ -1,5 +1,10 @@
 #include "ScriptedPrompter.h"
 
+#include "shell/dlgImportPreview.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
 void ScriptedPrompter::message(QWidget *, const QString &text, const QString &title, Icon icon,
                                const QString &reason)
 {
@@ -58,4 +63,17 @@ QStringList ScriptedPrompter::messages() const
             texts.append(s.text);
     }
     return texts;
+}
+
+bool ScriptedPrompter::confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName)
+{
+    shown.append({Shown::Kind::Preview, plan.summary(), fileName, Icon::Information, Answer::Cancel, QString()});
+    dlgImportPreview preview(plan, fileName, parent);
+    preview.show();
+    if (onPreview)
+        onPreview(preview);
+    const Answer answer = answers.isEmpty() ? Answer::Cancel : answers.dequeue();
+    auto *buttons = preview.findChild<QDialogButtonBox *>();
+    buttons->button(answer == Answer::Ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+    return preview.result() == QDialog::Accepted;
 }

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class dlgImportPreview;
+
 // A Prompter for tests: records every prompt and answers from queues.
 // An unscripted question answers Cancel; an unscripted file dialog is
 // cancelled.
@@ -16,7 +18,7 @@ class ScriptedPrompter : public Prompter
 public:
     struct Shown
     {
-        enum class Kind { Message, YesNoCancel, OkCancel, Open, Save } kind;
+        enum class Kind { Message, YesNoCancel, OkCancel, Open, Save, Preview } kind;
         QString text;   // message text, or the file filter
         QString title;  // caption, or the start name of a file dialog
         Icon icon = Icon::Information;
@@ -32,6 +34,9 @@ public:
     // unscripted one is cancelled.
     QQueue<QString> texts;
     QList<Shown> shown;
+    // Runs while an import preview is shown, before its OK or Cancel
+    // button is pressed by the next answer (Cancel when unscripted).
+    std::function<void(dlgImportPreview &)> onPreview;
 
     void message(QWidget *parent, const QString &text, const QString &title, Icon icon,
                  const QString &reason = QString()) override;
@@ -45,6 +50,9 @@ public:
                                   const QString &title, Icon icon) override;
     QString askText(QWidget *parent, const QString &label, const QString &title) override;
     int askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items) override;
+    // Shows the real preview and presses its button; recorded with the
+    // summary as text and the file name as title.
+    bool confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
     QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
 

@@ -1,0 +1,453 @@
+#include "files/ChannelListImport.h"
+
+#include "codec/ChannelCodec.h"
+#include "codec/ChannelLabel.h"
+#include "codec/ChannelRules.h"
+#include "codec/Frequency.h"
+#include "codec/VfoCodec.h"
+#include "files/FieldReader.h"
+#include "files/FileName.h"
+#include "files/ListLayout.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+using Note = ChannelListImport::Note;
+using Row = ChannelListImport::Row;
+
+// Tone modes the radio has no counterpart for: the tone is left off.
+const char *const UnkeptToneModes[] = {"DTCS", "TSQL-R", "DTCS-R", "CROSS"};
+
+// Watts from which a power in watts is taken as the radio's High, Low;
+// below them S-Low.
+constexpr double HighWatts = 30;
+constexpr double LowWatts = 3;
+
+// Where each column of the layout is in this file's rows.
+class HeaderMap
+{
+public:
+    explicit HeaderMap(const QStringList &header)
+    {
+        m_at.fill(-1);
+        for (int i = 0; i < header.size(); ++i) {
+            for (int c = 0; c < ListLayout::ColumnCount; ++c) {
+                if (m_at[size_t(c)] < 0
+                    && header.at(i).trimmed().compare(ListLayout::header().at(c), Qt::CaseInsensitive) == 0)
+                    m_at[size_t(c)] = i;
+            }
+        }
+    }
+    bool has(ListLayout::Column column) const { return m_at[size_t(column)] >= 0; }
+    QString cell(const QStringList &fields, ListLayout::Column column, bool trimmed = true) const
+    {
+        const QString text = has(column) ? fields.value(m_at[size_t(column)]) : QString();
+        return trimmed ? text.trimmed() : text;
+    }
+
+private:
+    std::array<int, ListLayout::ColumnCount> m_at{};
+};
+
+void setListed(ChannelRow &row, ChannelColumn column, int code)
+{
+    row.valueAt(column) = code;
+    row.textAt(column) = Vocabulary::text(column, code);
+}
+
+void setFrequency(ChannelRow &row, ChannelColumn column, qint64 hz)
+{
+    row.valueAt(column) = double(hz);
+    row.textAt(column) = Frequency::FormatFrequency(std::uint64_t(hz));
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The name as the radio can keep it: upper case, letters with marks
+// without them, other characters it lacks as blanks, at most its length.
+// `why` says what changed beyond the case.
+QString radioName(const QString &text, QString &why)
+{
+    QString kept;
+    bool replaced = false;
+    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        const QChar upper = ChannelRules::nameOf(QString(c.toUpper())).at(0);
+        replaced = replaced || ChannelCodec::NameCharCode(upper) < 0;
+        kept += ChannelCodec::NameCharCode(upper) < 0 ? QChar(u' ') : upper;
+    }
+    if (replaced) {
+        kept = kept.simplified();
+        why = QStringLiteral("characters the radio lacks are left out");
+    }
+    if (kept.size() > ChannelRules::NameLength) {
+        kept = kept.left(ChannelRules::NameLength);
+        why += QLatin1String(why.isEmpty() ? "" : ", ") + QStringLiteral("%1 characters at most").arg(ChannelRules::NameLength);
+    }
+    return kept;
+}
+
+// The radio's power item for a text of the layout; `guessed` when it
+// comes from watts or from nothing understood.
+int powerCode(const QString &text, QString &note)
+{
+    static const QRegularExpression watts(QStringLiteral("^(\\d{1,4}(?:\\.\\d*)?)\\s*W?$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QString word = text.toUpper().remove(QLatin1Char('-')).remove(QLatin1Char(' '));
+    if (word.isEmpty() || word == QLatin1String("HIGH") || word == QLatin1String("HI") || word == QLatin1String("H"))
+        return 0;
+    if (word == QLatin1String("LOW") || word == QLatin1String("LO") || word == QLatin1String("L"))
+        return 1;
+    if (word == QLatin1String("SLOW") || word == QLatin1String("SLO"))
+        return 2;
+    const QRegularExpressionMatch m = watts.match(text);
+    if (!m.hasMatch()) {
+        note = QStringLiteral("Power %1 is not understood: High").arg(quoted(text));
+        return 0;
+    }
+    const double w = m.captured(1).toDouble();
+    const int code = w >= HighWatts ? 0 : w >= LowWatts ? 1 : 2;
+    note = QStringLiteral("Power %1 is taken as %2").arg(text, Vocabulary::text(ChannelColumn::Power, code));
+    return code;
+}
+
+// The tone code a row asks for; notes why a tone was left off.
+int toneCode(const HeaderMap &h, const QStringList &f, QString &note)
+{
+    const QString mode = h.cell(f, ListLayout::Tone);
+    if (mode.isEmpty())
+        return 0;
+    QString value;
+    if (mode.compare(QLatin1String("Tone"), Qt::CaseInsensitive) == 0) {
+        value = h.cell(f, ListLayout::RToneFreq);
+    } else if (mode.compare(QLatin1String("TSQL"), Qt::CaseInsensitive) == 0) {
+        value = h.cell(f, ListLayout::CToneFreq);
+        if (value.isEmpty())
+            value = h.cell(f, ListLayout::RToneFreq);
+    } else {
+        bool known = false;
+        for (const char *unkept : UnkeptToneModes)
+            known = known || mode.toUpper() == QLatin1String(unkept);
+        note = known ? QStringLiteral("Tone mode %1 is not one the radio has: tone off").arg(mode)
+                     : QStringLiteral("Tone mode %1 is not understood: tone off").arg(quoted(mode));
+        return 0;
+    }
+    const std::optional<int> code = ChannelRules::codeOf(ChannelColumn::Tone, value);
+    if (!code || *code == 0)
+        note = QStringLiteral("Tone %1 is not one of the radio's tones: tone off").arg(quoted(value));
+    return code.value_or(0);
+}
+
+// One row of the file mapped to a channel of this radio.
+Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, const VfoRow &defaults)
+{
+    Row row;
+    row.location = h.cell(f, ListLayout::Location);
+    ChannelRow &channel = row.channel;
+    const auto note = [&row](ChannelColumn column, const QString &text) {
+        if (!text.isEmpty())
+            row.notes.append(Note{column, text});
+    };
+
+    const QString frequencyText = h.cell(f, ListLayout::Frequency);
+    if (frequencyText.isEmpty()) {
+        note(ChannelColumn::Frequency, QStringLiteral("No frequency: the slot is left empty"));
+        return row;
+    }
+    const qint64 hz = ListLayout::hertzOf(frequencyText);
+    if (hz < 0) {
+        row.refusal = QStringLiteral("Frequency %1 is not a frequency in MHz").arg(quoted(frequencyText));
+        return row;
+    }
+
+    const QString modeText = h.cell(f, ListLayout::Mode);
+    bool approximated = false;
+    int mode = int(defaults.valueAt(ChannelColumn::Mode));
+    if (modeText.isEmpty()) {
+        note(ChannelColumn::Mode, QStringLiteral("No mode given: %1").arg(Vocabulary::text(ChannelColumn::Mode, mode)));
+    } else {
+        mode = ListLayout::modeCode(modeText, approximated);
+        if (mode < 0) {
+            row.refusal = QStringLiteral("Mode %1 is not one the radio has").arg(quoted(modeText));
+            return row;
+        }
+        if (approximated)
+            note(ChannelColumn::Mode, QStringLiteral("Mode %1 is stored as %2")
+                                          .arg(modeText, Vocabulary::text(ChannelColumn::Mode, mode)));
+    }
+
+    const QString duplex = h.cell(f, ListLayout::Duplex).toLower();
+    const QString offsetText = h.cell(f, ListLayout::Offset);
+    const qint64 offset = offsetText.isEmpty() && duplex != QLatin1String("split") ? 0 : ListLayout::hertzOf(offsetText);
+    if (offset < 0) {
+        row.refusal = QStringLiteral("Offset %1 is not a frequency in MHz").arg(quoted(offsetText));
+        return row;
+    }
+    qint64 split = hz;
+    if (duplex == QLatin1String("+"))
+        split = hz + offset;
+    else if (duplex == QLatin1String("-"))
+        split = hz - offset;
+    else if (duplex == QLatin1String("split"))
+        split = offset;
+    else if (duplex == QLatin1String("off"))
+        note(ChannelColumn::Split, QStringLiteral("Receive only (Duplex off) is not kept: split = frequency"));
+    else if (!duplex.isEmpty()) {
+        row.refusal = QStringLiteral("Duplex %1 is not understood").arg(quoted(h.cell(f, ListLayout::Duplex)));
+        return row;
+    }
+
+    QString why;
+    // The name as it stands: blanks are characters of a name too.
+    const QString nameText = h.has(ListLayout::Name) ? h.cell(f, ListLayout::Name, false) : QString();
+    const QString name = radioName(nameText, why);
+    if (!why.isEmpty())
+        note(ChannelColumn::Name, QStringLiteral("Name %1 is stored as %2 (%3)").arg(quoted(nameText), quoted(name), why));
+
+    QString toneNote;
+    const int tone = toneCode(h, f, toneNote);
+    note(ChannelColumn::Tone, toneNote);
+    QString powerNote;
+    const int power = powerCode(h.cell(f, ListLayout::Power), powerNote);
+    note(ChannelColumn::Power, powerNote);
+    const bool skip = h.cell(f, ListLayout::Skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0;
+
+    setFrequency(channel, ChannelColumn::Frequency, hz);
+    setListed(channel, ChannelColumn::Mode, mode);
+    for (const ChannelColumn c : {ChannelColumn::Gain, ChannelColumn::Agc, ChannelColumn::Filter, ChannelColumn::NoiseBlanker})
+        setListed(channel, c, int(defaults.valueAt(c)));
+    setListed(channel, ChannelColumn::Power, power);
+    setListed(channel, ChannelColumn::Tone, tone);
+    setFrequency(channel, ChannelColumn::Split, qMax<qint64>(split, 0));
+    channel.valueAt(ChannelColumn::Split) = double(split);
+    channel.textAt(ChannelColumn::Name) = name;
+    channel.valueAt(ChannelColumn::Skip) = skip ? 1 : 0;
+    channel.textAt(ChannelColumn::Skip) = skip ? QStringLiteral("Skip") : QString();
+    channel.inUse = true;
+    if (const auto problem = rules.check(channel))
+        row.refusal = problem->text();
+    return row;
+}
+
+// The row, or for a refused one the file's own texts of its frequency,
+// mode and name (not in use).
+Row mappedOrRaw(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, const VfoRow &defaults)
+{
+    Row row = mapRow(h, f, rules, defaults);
+    if (row.refusal.isEmpty())
+        return row;
+    row.channel = ChannelRow();
+    row.channel.textAt(ChannelColumn::Frequency) = h.cell(f, ListLayout::Frequency);
+    row.channel.textAt(ChannelColumn::Mode) = h.cell(f, ListLayout::Mode);
+    row.channel.textAt(ChannelColumn::Name) = h.cell(f, ListLayout::Name);
+    return row;
+}
+
+// Gives each row that is stored its slot, in file order.
+void place(QList<Row> &rows, const CloneImage &image, ChannelListImport::Placement placement, int firstSlot)
+{
+    const int last = CloneImage::ChannelCount - 1;
+    QList<int> lineOfSlot(CloneImage::ChannelCount, 0);
+    int next = firstSlot;
+    for (Row &row : rows) {
+        if (!row.refusal.isEmpty())
+            continue;
+        int slot = next;
+        if (placement == ChannelListImport::Placement::ByLocation) {
+            bool number = false;
+            slot = row.location.toInt(&number);
+            if (!number || slot < 0 || slot > last) {
+                row.refusal = QStringLiteral("Location %1 is no slot of this radio (0 to %2)").arg(quoted(row.location)).arg(last);
+                continue;
+            }
+            if (lineOfSlot.at(slot)) {
+                row.refusal = QStringLiteral("slot %1 is taken by line %2").arg(ChannelLabel::shortLabel(slot)).arg(lineOfSlot.at(slot));
+                continue;
+            }
+        } else if (slot > last) {
+            row.refusal = QStringLiteral("did not fit below %1").arg(ChannelLabel::shortLabel(last));
+            continue;
+        } else {
+            ++next;
+        }
+        row.slot = slot;
+        lineOfSlot[slot] = row.line;
+        row.replacesChannel = image.Channels.at(slot).inUse;
+    }
+}
+
+} // namespace
+
+bool ChannelListImport::Row::adjusted(ChannelColumn column) const
+{
+    for (const Note &note : notes) {
+        if (note.column == column)
+            return true;
+    }
+    return false;
+}
+
+QString ChannelListImport::Row::reportLine() const
+{
+    QString text = QStringLiteral("line %1").arg(line);
+    if (!stored())
+        return text + QStringLiteral(": refused: ") + refusal;
+    text += QStringLiteral(" -> %1: ").arg(ChannelLabel::shortLabel(slot));
+    if (!channel.inUse) {
+        text += QStringLiteral("empty");
+    } else {
+        QStringList cells;
+        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+            if (!channel.text[size_t(c)].isEmpty())
+                cells.append(channel.text[size_t(c)]);
+        }
+        text += cells.join(QLatin1Char(' '));
+    }
+    if (replacesChannel)
+        text += channel.inUse ? QStringLiteral(" (replaces a channel)") : QStringLiteral(" (clears a channel)");
+    for (const Note &note : notes)
+        text += QStringLiteral("; ") + note.text;
+    return text;
+}
+
+int ChannelListImport::Plan::storedCount() const
+{
+    return int(std::count_if(rows.cbegin(), rows.cend(), [](const Row &row) { return row.stored(); }));
+}
+
+int ChannelListImport::Plan::refusedCount() const
+{
+    return int(rows.size()) - storedCount();
+}
+
+int ChannelListImport::Plan::replacedCount() const
+{
+    return int(std::count_if(rows.cbegin(), rows.cend(), [](const Row &row) { return row.replacesChannel; }));
+}
+
+QString ChannelListImport::Plan::summary() const
+{
+    QList<int> targets;
+    for (const Row &row : rows) {
+        if (row.stored())
+            targets.append(row.slot);
+    }
+    std::sort(targets.begin(), targets.end());
+    QString text = ChannelLabel::counted(storedCount(), "row", "rows") + QStringLiteral(" to store");
+    if (!targets.isEmpty())
+        text += QStringLiteral(" in ") + ChannelLabel::rangesText(targets);
+    if (replacedCount() > 0)
+        text += QStringLiteral(" (%1 in use replaced)").arg(ChannelLabel::counted(replacedCount(), "slot", "slots"));
+    if (refusedCount() > 0)
+        text += QStringLiteral("; %1 not stored").arg(ChannelLabel::counted(refusedCount(), "row", "rows"));
+    if (moreRows)
+        text += QStringLiteral("; only the first %1 rows were read").arg(MaxRows);
+    return text;
+}
+
+CloneImage ChannelListImport::Plan::appliedTo(const CloneImage &image) const
+{
+    CloneImage applied = image;
+    for (const Row &row : rows) {
+        if (row.stored())
+            applied.Channels[row.slot] = row.channel;
+    }
+    return applied;
+}
+
+ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneImage &image, Placement placement, int firstSlot)
+{
+    FieldReader reader(device, FieldReader::Encoding::Utf8);
+    reader.setDoubledQuotes(true);
+    const ChannelRules rules = ChannelRules::of(image);
+    const VfoRow defaults = VfoCodec::defaultVfo(image.ModelVariant);
+    Plan plan;
+    std::optional<HeaderMap> header;
+
+    QStringList fields;
+    QString field;
+    int length = 0;
+    int line = 0;
+    bool overlong = false;
+    while (reader.next(field)) {
+        if (fields.isEmpty() && length == 0)
+            line = reader.line();
+        length += int(field.size()) + 1;
+        overlong = overlong || length > MaxLineLength + 1 || field.size() >= FieldReader::MaxFieldLength;
+        if (!overlong)
+            fields.append(field);
+        if (!reader.endedLine())
+            continue;
+        const bool blank = fields.join(QString()).trimmed().isEmpty() && !overlong;
+        if (!blank && !header) {
+            header.emplace(fields);
+            if (!header->has(ListLayout::Frequency)) {
+                plan.file = FileResult::failure(FileResult::Error::DataError,
+                                                QStringLiteral("the first line names no Frequency column: the file is "
+                                                               "no channel list in the common layout"));
+                return plan;
+            }
+        } else if (!blank && plan.rows.size() == MaxRows) {
+            plan.moreRows = true;
+            break;
+        } else if (!blank) {
+            Row row = overlong ? Row{} : mappedOrRaw(*header, fields, rules, defaults);
+            if (overlong)
+                row.refusal = QStringLiteral("the line is longer than %1 characters").arg(MaxLineLength);
+            row.line = line;
+            plan.rows.append(row);
+        }
+        fields.clear();
+        length = 0;
+        overlong = false;
+    }
+    if (reader.failed())
+        plan.file = FileResult::failure(FileResult::Error::FileOpenError, device.errorString());
+    else if (reader.tooLong())
+        plan.file = FileResult::failure(FileResult::Error::DataError,
+                                        QStringLiteral("the file goes on beyond %1 MB, more than any channel list holds")
+                                            .arg(FieldReader::MaxInputBytes / (1024 * 1024)));
+    else if (!header)
+        plan.file = FileResult::failure(FileResult::Error::DataError, QStringLiteral("the file is empty"));
+    if (plan.file.ok())
+        place(plan.rows, image, placement, firstSlot);
+    else
+        plan.rows.clear();
+    return plan;
+}
+
+ChannelListImport::Plan ChannelListImport::planBytes(const QByteArray &bytes, const CloneImage &image,
+                                                     Placement placement, int firstSlot)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return plan(buffer, image, placement, firstSlot);
+}
+
+ChannelListImport::Plan ChannelListImport::planFile(const QString &path, const CloneImage &image,
+                                                    Placement placement, int firstSlot)
+{
+    Plan plan;
+    if (const FileResult name = FileName::check(path); !name.ok()) {
+        plan.file = name;
+        return plan;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        plan.file = FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
+        return plan;
+    }
+    return ChannelListImport::plan(file, image, placement, firstSlot);
+}
