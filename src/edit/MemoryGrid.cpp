@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "codec/ChannelLabel.h"
+#include "edit/CellFocus.h"
 #include "edit/GridColumns.h"
 #include "edit/MemoryTableModel.h"
 #include "edit/SlotLabels.h"
@@ -288,4 +289,10 @@ void MemoryGrid::moveDown()
     } else {
         setTopRow(r - (window - 1));
     }
+}
+
+void MemoryGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    CellFocus::announce(*this);
 }

@@ -1,6 +1,7 @@
 #include "edit/VfoGrid.h"
 
 #include "app/Module1.h"
+#include "edit/CellFocus.h"
 #include "edit/GridColumns.h"
 #include "edit/Twips.h"
 #include "edit/VfoTableModel.h"
@@ -87,4 +88,10 @@ void VfoGrid::resizeEvent(QResizeEvent *event)
     horizontalHeader()->setFixedHeight(lineHeight);
     verticalHeader()->setDefaultSectionSize(lineHeight);
     QTableView::resizeEvent(event);
+}
+
+void VfoGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    CellFocus::announce(*this);
 }

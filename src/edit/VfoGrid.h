@@ -23,6 +23,7 @@ signals:
     void editRequested();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     // The header row and both rows share the grid's height.
     void resizeEvent(QResizeEvent *event) override;

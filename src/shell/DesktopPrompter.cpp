@@ -2,6 +2,7 @@
 
 #include "shell/dlgImportPreview.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -140,6 +141,14 @@ std::unique_ptr<QFileDialog> DesktopPrompter::fileDialog(QWidget *parent, const 
     dialog->setOption(QFileDialog::DontUseNativeDialog);
 #endif
     dialog->selectNameFilter(firstFilter(filter));
+    // Its two lists are named by the captions beside them.
+    const std::pair<const char *, const char *> captions[] = {{"lookInLabel", "lookInCombo"},
+                                                              {"fileTypeLabel", "fileTypeCombo"}};
+    for (const auto &[label, list] : captions) {
+        auto *caption = dialog->findChild<QLabel *>(QLatin1String(label));
+        if (caption)
+            caption->setBuddy(dialog->findChild<QWidget *>(QLatin1String(list)));
+    }
     // "All Files (*.*)" says every file, and names without a dot are files
     // too (a clone file may be saved without an extension): the pattern
     // matches them all while the text stays as it is.
@@ -157,15 +166,24 @@ std::unique_ptr<QFileDialog> DesktopPrompter::fileDialog(QWidget *parent, const 
 QString DesktopPrompter::openFileName(QWidget *parent, const QString &filter,
                                       const QString &startName)
 {
-    const auto dialog = fileDialog(parent, filter, startName, QFileDialog::AcceptOpen);
-    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+    return chosenFile(*fileDialog(parent, filter, startName, QFileDialog::AcceptOpen), parent);
 }
 
 QString DesktopPrompter::saveFileName(QWidget *parent, const QString &filter,
                                       const QString &startName)
 {
-    const auto dialog = fileDialog(parent, filter, startName, QFileDialog::AcceptSave);
-    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+    return chosenFile(*fileDialog(parent, filter, startName, QFileDialog::AcceptSave), parent);
+}
+
+QString DesktopPrompter::chosenFile(QFileDialog &dialog, QWidget *parent)
+{
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Enter with the name's completion list open can leave the window the
+    // dialog belonged to inactive while it has the keyboard: a screen
+    // reader then hears no focus at all. It is made active again.
+    if (parent)
+        QApplication::setActiveWindow(parent->window());
+    return accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 bool DesktopPrompter::confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName)

@@ -8,12 +8,18 @@
 #include "edit/VfoGrid.h"
 #include <QProgressBar>
 #include "edit/dlgModify.h"
+#include "shell/DesktopPrompter.h"
 #include "shell/dlgCOM.h"
 #include "shell/dlgExportPdf.h"
+#include "shell/dlgImportPreview.h"
 #include "shell/MainStatusBar.h"
 #include "shell/frmMain.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QtTest>
 
 namespace {
@@ -29,7 +35,11 @@ QStringList mute(QWidget *root)
         QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(w);
         if (!spoken)
             continue;
-        if (spoken->text(QAccessible::Name).trimmed().isEmpty() && spoken->relations(QAccessible::Labelled).isEmpty())
+        // A list or a text box is named by what it holds: only a label
+        // (or a name of its own) says what it is for.
+        const bool holdsText = qobject_cast<QComboBox *>(w) || qobject_cast<QLineEdit *>(w);
+        const QString name = holdsText ? w->accessibleName() : spoken->text(QAccessible::Name);
+        if (name.trimmed().isEmpty() && spoken->relations(QAccessible::Label).isEmpty())
             found.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
     }
     return found;
@@ -44,6 +54,7 @@ private slots:
     void everyControlSaysWhatItIs();
     void messagesAnnouncedClockQuiet();
     void gridRowsSpeak();
+    void tabReachesEveryControl();
 };
 
 void tst_Accessibility::everyControlSaysWhatItIs()
@@ -60,11 +71,17 @@ void tst_Accessibility::everyControlSaysWhatItIs()
     edit->show();
     QCOMPARE(mute(edit).join(','), QString());
     edit->hide();
-    for (auto *dialog : std::initializer_list<QDialog *>{new dlgCOM(w.port(), &w), new dlgExportPdf(&w)}) {
+    ChannelListImport::Plan plan;
+    plan.rows.append(ChannelListImport::Row{});
+    for (auto *dialog : std::initializer_list<QDialog *>{new dlgCOM(w.port(), &w), new dlgExportPdf(&w),
+                                                         new dlgImportPreview(plan, "list.csv", &w)}) {
         dialog->show();
         QCOMPARE(mute(dialog).join(','), QString());
         delete dialog;
     }
+    const auto files = DesktopPrompter::fileDialog(&w, "Clone Files (*.R70);;All Files (*.*)", QString(), QFileDialog::AcceptOpen);
+    files->show();
+    QCOMPARE(mute(files.get()).join(','), QString());
     const QList<QWidget *> named{w.memoryGrid(), w.vfoGrid(), w.memoryPage()->progressBar()};
     for (QWidget *one : named)
         QVERIFY(!QAccessible::queryAccessibleInterface(one)->text(QAccessible::Name).isEmpty());
@@ -103,6 +120,37 @@ void tst_Accessibility::gridRowsSpeak()
     QCOMPARE(spoken(w.memoryGrid(), 212, 1), QStringLiteral("Mode USB"));
     QCOMPARE(spoken(w.memoryGrid(), 213, 4), QStringLiteral("A 13, empty"));
     QVERIFY(spoken(w.vfoGrid(), 1, 0).startsWith(QStringLiteral("VFO B, ")));
+
+}
+
+void tst_Accessibility::tabReachesEveryControl()
+{
+    // Tab and Shift+Tab alone reach every control of each page (a group of
+    // options by its checked one; the arrows move within it).
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    for (const int tab : {frmMain::SettingsTab, frmMain::MemoryTab}) {
+        selectTab(w, tab);
+        QSet<QWidget *> reached;
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            for (int i = 0; i < 120; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+                reached.insert(QApplication::focusWidget());
+            }
+        }
+        QStringList missed;
+        for (QWidget *c : w.findChildren<QWidget *>()) {
+            const auto *option = qobject_cast<QRadioButton *>(c);
+            if ((c->focusPolicy() & Qt::TabFocus) && c->isVisibleTo(&w) && c->isEnabled() && !c->focusProxy()
+                && !reached.contains(c) && !(option && !option->isChecked()))
+                missed.append(c->objectName().isEmpty() ? QString::fromLatin1(c->metaObject()->className()) : c->objectName());
+        }
+        QCOMPARE(missed.join(','), QString());
+        // The 32 settings lists, at least, on the settings page.
+        QVERIFY(reached.size() > (tab == frmMain::SettingsTab ? 32 : 5));
+    }
 }
 
 QTEST_MAIN(tst_Accessibility)
