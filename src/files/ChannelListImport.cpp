@@ -83,9 +83,10 @@ QString radioName(const QString &text, QString &why)
     for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
-        const QChar upper = ChannelRules::nameOf(QString(c.toUpper())).at(0);
-        replaced = replaced || ChannelCodec::NameCharCode(upper) < 0;
-        kept += ChannelCodec::NameCharCode(upper) < 0 ? QChar(u' ') : upper;
+        const QChar upper = c.toUpper();
+        const bool lacking = ChannelCodec::NameCharCode(upper) < 0;
+        replaced = replaced || lacking;
+        kept += lacking ? QChar(u' ') : upper;
     }
     if (replaced) {
         kept = kept.simplified();
@@ -98,23 +99,26 @@ QString radioName(const QString &text, QString &why)
     return kept;
 }
 
-// The radio's power item for a text of the layout; `guessed` when it
-// comes from watts or from nothing understood.
-int powerCode(const QString &text, QString &note)
+// The radio's power item for a text of the layout: one of its items or
+// their start ("High", "HI", "low", "S-Lo"), else by watts, noted; none
+// gives `fallback`.
+int powerCode(const QString &text, int fallback, QString &note)
 {
     static const QRegularExpression watts(QStringLiteral("^(\\d{1,4}(?:\\.\\d*)?)\\s*W?$"),
                                           QRegularExpression::CaseInsensitiveOption);
-    const QString word = text.toUpper().remove(QLatin1Char('-')).remove(QLatin1Char(' '));
-    if (word.isEmpty() || word == QLatin1String("HIGH") || word == QLatin1String("HI") || word == QLatin1String("H"))
-        return 0;
-    if (word == QLatin1String("LOW") || word == QLatin1String("LO") || word == QLatin1String("L"))
-        return 1;
-    if (word == QLatin1String("SLOW") || word == QLatin1String("SLO"))
-        return 2;
+    const auto plain = [](const QString &word) { return word.toUpper().remove(QLatin1Char('-')).remove(QLatin1Char(' ')); };
+    const QString word = plain(text);
+    if (word.isEmpty())
+        return fallback;
+    const QStringList items = Vocabulary::items(ChannelColumn::Power);
+    for (int position = 0; position < items.size(); ++position) {
+        if (plain(items.at(position)).startsWith(word))
+            return Vocabulary::codeOfPosition(ChannelColumn::Power, position);
+    }
     const QRegularExpressionMatch m = watts.match(text);
     if (!m.hasMatch()) {
-        note = QStringLiteral("Power %1 is not understood: High").arg(quoted(text));
-        return 0;
+        note = QStringLiteral("Power %1 is not understood: %2").arg(quoted(text), Vocabulary::text(ChannelColumn::Power, fallback));
+        return fallback;
     }
     const double w = m.captured(1).toDouble();
     const int code = w >= HighWatts ? 0 : w >= LowWatts ? 1 : 2;
@@ -219,7 +223,7 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
     const int tone = toneCode(h, f, toneNote);
     note(ChannelColumn::Tone, toneNote);
     QString powerNote;
-    const int power = powerCode(h.cell(f, ListLayout::Power), powerNote);
+    const int power = powerCode(h.cell(f, ListLayout::Power), int(defaults.valueAt(ChannelColumn::Power)), powerNote);
     note(ChannelColumn::Power, powerNote);
     const bool skip = h.cell(f, ListLayout::Skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0;
 
