@@ -152,8 +152,12 @@ std::optional<ChannelRules::Problem> ChannelRules::check(const ChannelRow &row) 
         return problem;
     if (auto problem = listProblem(row.text.data(), row.value.data(), Vocabulary::index(ChannelColumn::NoiseBlanker)))
         return problem;
-    if (auto problem = frequencyProblem(ChannelColumn::Split, row.valueAt(ChannelColumn::Split)))
-        return problem;
+    // A split of 0 is the radio's "no split": it transmits on the frequency.
+    const double split = row.valueAt(ChannelColumn::Split);
+    if (split != NoSplit) {
+        if (auto problem = frequencyProblem(ChannelColumn::Split, split))
+            return problem;
+    }
     if (const auto problem = nameProblem(row.textAt(ChannelColumn::Name)))
         return Problem{ChannelColumn::Name, *problem};
     return std::nullopt;

@@ -11,15 +11,18 @@
 class CloneImage;
 
 // What the radio accepts in a channel or a VFO, for the selected model
-// option and coverage version: the frequency range (split included), the
-// name's length and characters, and each listed column's items, a tone
-// matched by its value. The edit dialog, paste and every import check rows
-// here; a row that breaks a rule is refused with the field's caption and
-// the reason.
+// option and coverage version: the frequency range (a split too, unless it
+// is 0: no split), the name's length and characters, and each listed
+// column's items, a tone matched by its value. The edit dialog, paste and
+// every import check rows here; a row that breaks a rule is refused with
+// the field's caption and the reason.
 class ChannelRules
 {
 public:
     static constexpr int NameLength = 8;
+    // The split a channel holds when it has none (read from radios, kept
+    // in clone files): it transmits on its frequency.
+    static constexpr double NoSplit = 0;
 
     // Frequencies from `lower` (allowed) up to `upper` (refused), in hertz.
     struct Range

@@ -1,6 +1,7 @@
 #include "files/ChannelListExport.h"
 
 #include "codec/ChannelLabel.h"
+#include "codec/ChannelRules.h"
 #include "codec/CloneImage.h"
 #include "codec/Vocabulary.h"
 #include "files/AtomicFile.h"
@@ -43,7 +44,8 @@ QStringList rowCells(const CloneImage &image, int slot)
     const auto split = qint64(std::llround(row.valueAt(ChannelColumn::Split)));
     cells[ListLayout::Name] = row.textAt(ChannelColumn::Name);
     cells[ListLayout::Frequency] = ListLayout::megahertz(hz);
-    if (split == hz) {
+    // No split (0) transmits on the frequency, as a simplex channel does.
+    if (split == hz || split == qint64(ChannelRules::NoSplit)) {
         cells[ListLayout::Offset] = ListLayout::megahertz(0);
     } else if (std::abs(split - hz) < LargestOffset) {
         cells[ListLayout::Duplex] = split > hz ? QStringLiteral("+") : QStringLiteral("-");
@@ -86,9 +88,9 @@ QByteArray ChannelListExport::bytes(const CloneImage &image, Slots which)
     return out;
 }
 
-FileResult ChannelListExport::write(const QString &path, const CloneImage &image, Slots which)
+FileResult ChannelListExport::write(const QString &path, const CloneImage &image, Slots which, FileAccess access)
 {
-    return AtomicFile::write(path, bytes(image, which));
+    return AtomicFile::write(path, bytes(image, which), access);
 }
 
 int ChannelListExport::rowCount(const CloneImage &image, Slots which)

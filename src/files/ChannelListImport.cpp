@@ -6,7 +6,7 @@
 #include "codec/Frequency.h"
 #include "codec/VfoCodec.h"
 #include "files/FieldReader.h"
-#include "files/FileName.h"
+#include "files/InputFile.h"
 #include "files/ListLayout.h"
 
 #include <QBuffer>
@@ -244,18 +244,33 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
     return row;
 }
 
+// Refuses a row: it keeps the file's own texts of its frequency, mode and
+// name (not in use).
+void refuse(Row &row, const HeaderMap &h, const QStringList &f, const QString &why)
+{
+    row.refusal = why;
+    row.notes.clear();
+    row.channel = ChannelRow();
+    row.channel.textAt(ChannelColumn::Frequency) = h.cell(f, ListLayout::Frequency);
+    row.channel.textAt(ChannelColumn::Mode) = h.cell(f, ListLayout::Mode);
+    row.channel.textAt(ChannelColumn::Name) = h.cell(f, ListLayout::Name);
+}
+
 // The row, or for a refused one the file's own texts of its frequency,
 // mode and name (not in use).
 Row mappedOrRaw(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, const VfoRow &defaults)
 {
     Row row = mapRow(h, f, rules, defaults);
-    if (row.refusal.isEmpty())
-        return row;
-    row.channel = ChannelRow();
-    row.channel.textAt(ChannelColumn::Frequency) = h.cell(f, ListLayout::Frequency);
-    row.channel.textAt(ChannelColumn::Mode) = h.cell(f, ListLayout::Mode);
-    row.channel.textAt(ChannelColumn::Name) = h.cell(f, ListLayout::Name);
+    if (!row.refusal.isEmpty())
+        refuse(row, h, f, row.refusal);
     return row;
+}
+
+// Why a row whose quote never closes is not read: "field 3 opens a quote
+// that is not closed on its line".
+QString unclosedQuote(int field)
+{
+    return QStringLiteral("field %1 opens a quote that is not closed on its line").arg(field);
 }
 
 // Gives each row that is stored its slot, in file order.
@@ -374,6 +389,7 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
 {
     FieldReader reader(device, FieldReader::Encoding::Utf8);
     reader.setDoubledQuotes(true);
+    reader.setLineBoundQuotes(true);
     const ChannelRules rules = ChannelRules::of(image);
     const VfoRow defaults = VfoCodec::defaultVfo(image.ModelVariant);
     Plan plan;
@@ -384,6 +400,7 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
     int length = 0;
     int line = 0;
     bool overlong = false;
+    int openQuoteField = 0; // the field (1 for the first) whose quote is not closed
     while (reader.next(field)) {
         if (fields.isEmpty() && length == 0)
             line = reader.line();
@@ -391,9 +408,16 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
         overlong = overlong || length > MaxLineLength + 1 || field.size() >= FieldReader::MaxFieldLength;
         if (!overlong)
             fields.append(field);
+        if (reader.openQuote() && openQuoteField == 0)
+            openQuoteField = int(fields.size());
         if (!reader.endedLine())
             continue;
-        const bool blank = fields.join(QString()).trimmed().isEmpty() && !overlong;
+        const bool blank = fields.join(QString()).trimmed().isEmpty() && !overlong && openQuoteField == 0;
+        if (!blank && !header && openQuoteField > 0) {
+            plan.file = FileResult::failure(FileResult::Error::DataError,
+                                            QStringLiteral("line %1: %2").arg(line).arg(unclosedQuote(openQuoteField)));
+            return plan;
+        }
         if (!blank && !header) {
             header.emplace(fields);
             if (!header->has(ListLayout::Frequency)) {
@@ -409,12 +433,15 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
             Row row = overlong ? Row{} : mappedOrRaw(*header, fields, rules, defaults);
             if (overlong)
                 row.refusal = QStringLiteral("the line is longer than %1 characters").arg(MaxLineLength);
+            else if (openQuoteField > 0)
+                refuse(row, *header, fields, unclosedQuote(openQuoteField));
             row.line = line;
             plan.rows.append(row);
         }
         fields.clear();
         length = 0;
         overlong = false;
+        openQuoteField = 0;
     }
     if (reader.failed())
         plan.file = FileResult::failure(FileResult::Error::FileOpenError, device.errorString());
@@ -441,17 +468,12 @@ ChannelListImport::Plan ChannelListImport::planBytes(const QByteArray &bytes, co
 }
 
 ChannelListImport::Plan ChannelListImport::planFile(const QString &path, const CloneImage &image,
-                                                    Placement placement, int firstSlot)
+                                                    Placement placement, int firstSlot, FileAccess access)
 {
     Plan plan;
-    if (const FileResult name = FileName::check(path); !name.ok()) {
-        plan.file = name;
+    QFile file;
+    plan.file = InputFile::open(file, path, access);
+    if (!plan.file.ok())
         return plan;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        plan.file = FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
-        return plan;
-    }
     return ChannelListImport::plan(file, image, placement, firstSlot);
 }

@@ -37,27 +37,64 @@ bool FieldReader::refill()
         return false;
     m_buffer.remove(0, m_pos);
     m_pos = 0;
-    QByteArray chunk(ChunkSize, Qt::Uninitialized);
     while (m_buffer.isEmpty()) {
-        if (m_bytesRead >= MaxInputBytes) {
-            char more = 0;
-            m_tooLong = m_device->read(&more, 1) > 0;
+        if (!readChunk())
             return false;
-        }
-        const qint64 got = m_device->read(chunk.data(), qMin(chunk.size(), MaxInputBytes - m_bytesRead));
-        if (got < 0)
-            m_failed = true;
-        if (got <= 0)
-            return false;
-        m_bytesRead += got;
-        m_buffer += m_decoder.decode(QByteArrayView(chunk.constData(), got));
-        if (!m_started) {
-            m_started = true;
-            if (m_utf8 && m_buffer.startsWith(QChar(ByteOrderMark)))
-                m_buffer.remove(0, 1);
-        }
     }
     return true;
+}
+
+bool FieldReader::readChunk()
+{
+    if (!m_device || m_failed)
+        return false;
+    if (m_bytesRead >= MaxInputBytes) {
+        char more = 0;
+        m_tooLong = m_tooLong || m_device->read(&more, 1) > 0;
+        return false;
+    }
+    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+    const qint64 got = m_device->read(chunk.data(), qMin(chunk.size(), MaxInputBytes - m_bytesRead));
+    if (got < 0)
+        m_failed = true;
+    if (got <= 0)
+        return false;
+    m_bytesRead += got;
+    m_buffer += m_decoder.decode(QByteArrayView(chunk.constData(), got));
+    if (!m_started) {
+        m_started = true;
+        if (m_utf8 && m_buffer.startsWith(QChar(ByteOrderMark)))
+            m_buffer.remove(0, 1);
+    }
+    return true;
+}
+
+bool FieldReader::quoteClosesAhead()
+{
+    const auto at = [this](qsizetype i) -> int {
+        while (i >= m_buffer.size()) {
+            if (!readChunk())
+                return End;
+        }
+        return m_buffer.at(i).unicode();
+    };
+    const qsizetype last = m_pos + MaxFieldLength;
+    for (qsizetype i = m_pos; i < last; ++i) {
+        int c = at(i);
+        if (c == End)
+            return false;
+        if (c != '"')
+            continue;
+        if (m_doubledQuotes && at(i + 1) == '"') {
+            ++i;
+            continue;
+        }
+        do
+            c = at(++i);
+        while (isBlank(c));
+        return endsField(c);
+    }
+    return false;
 }
 
 int FieldReader::peek()
@@ -87,12 +124,17 @@ bool FieldReader::next(QString &field)
         ++m_pos;
     m_fieldLine = m_line;
 
+    m_openQuote = false;
     if (peek() == '"') {
         ++m_pos;
+        bool closed = false;
         for (int c = peek(); c != End; c = peek()) {
+            if (m_lineBoundQuotes && (c == '\n' || c == '\r') && !quoteClosesAhead())
+                break;  // the line end ends the field
             ++m_pos;
             if (c == '"') {
-                if (!m_doubledQuotes || peek() != '"')
+                closed = !m_doubledQuotes || peek() != '"';
+                if (closed)
                     break;
                 ++m_pos;
             }
@@ -100,6 +142,7 @@ bool FieldReader::next(QString &field)
             if (c == '\n' || (c == '\r' && peek() != '\n'))
                 ++m_line;
         }
+        m_openQuote = m_lineBoundQuotes && !closed;
         while (!endsField(peek()))
             ++m_pos;
     } else {

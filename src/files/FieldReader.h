@@ -31,6 +31,14 @@ public:
 
     // Inside a quoted field, "" stands for one double quote.
     void setDoubledQuotes(bool on) { m_doubledQuotes = on; }
+    // A quoted field may go on over line ends only when its closing quote
+    // comes (within MaxFieldLength characters) and is followed by the end
+    // of the field. Otherwise the quote is taken as never closed: the
+    // field ends with its line, and openQuote() says so, so that one stray
+    // quote cannot swallow the lines after it.
+    void setLineBoundQuotes(bool on) { m_lineBoundQuotes = on; }
+    // The field next() gave last began with a quote that was not closed.
+    bool openQuote() const { return m_openQuote; }
 
     // The next field; false when the input has no more fields.
     bool next(QString &field);
@@ -48,6 +56,11 @@ private:
     // The UTF-16 unit at the read position; End at the end.
     int peek();
     bool refill();
+    // Adds the next chunk of the device to the buffer; false at the end.
+    bool readChunk();
+    // From a line end inside a quoted field: whether the field's closing
+    // quote follows, and the field ends there.
+    bool quoteClosesAhead();
     void skipDelimiter();
     void append(QString &field, int c) const;
 
@@ -60,6 +73,8 @@ private:
     bool m_failed = false;
     bool m_tooLong = false;
     bool m_doubledQuotes = false;
+    bool m_lineBoundQuotes = false;
+    bool m_openQuote = false;
     bool m_endedLine = false;
     qint64 m_bytesRead = 0;
     int m_line = 1;

@@ -85,6 +85,8 @@ private slots:
     void exportThenImportByLocation();
     void boundedInput_data();
     void boundedInput();
+    void rowsAfterAStrayQuote_data();
+    void rowsAfterAStrayQuote();
 };
 
 void tst_ChannelListImport::mapsEachRow_data()
@@ -204,6 +206,41 @@ void tst_ChannelListImport::boundedInput()
     QCOMPARE(plan.rows.size(), rows);
     QCOMPARE(plan.file.detail().isEmpty() ? plan.rows.value(0).refusal : plan.file.detail(), problem);
     QCOMPARE(plan.moreRows, rows == 10000);
+}
+
+void tst_ChannelListImport::rowsAfterAStrayQuote_data()
+{
+    // Each row as "line: slot" or "line: refusal"; the file's problem.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("problem");
+    const QString open2 = "field 2 opens a quote that is not closed on its line";
+    QTest::newRow("never closed") << QByteArray("Frequency,Name\n7.1,\"Oops\n7.2,B\n7.3,C\n")
+                                  << QStringList{"2: " + open2, "3: 0", "4: 1"} << "";
+    QTest::newRow("never closed, last line") << QByteArray("Frequency,Name\n7.1,A\n7.2,\"B")
+                                             << QStringList{"2: 0", "3: " + open2} << "";
+    QTest::newRow("closed later, then more text")
+        << QByteArray("Frequency,Name\r\n7.1,\"Oops\r\n7.2,B\r\n7.3,\"C\"D\r\n7.4,E\r\n")
+        << QStringList{"2: " + open2, "3: 0", "4: 1", "5: 2"} << "";
+    QTest::newRow("a comment over two lines") << QByteArray("Frequency,Comment,Name\n7.1,\"first\nsecond\",A\n7.2,,B\n")
+                                              << QStringList{"2: 0", "4: 1"} << "";
+    QTest::newRow("in the header") << QByteArray("Frequency,\"Name\n7.1,A\n") << QStringList{}
+                                   << "line 1: " + open2;
+    QTest::newRow("a split of 0 is no split") << QByteArray("Frequency,Duplex,Offset\n7.1,split,0\n") << QStringList{"2: 0"}
+                                              << "";
+}
+
+void tst_ChannelListImport::rowsAfterAStrayQuote()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, problem);
+    const Plan plan = ChannelListImport::planBytes(bytes, CloneImage::factory(Vocabulary::ModelE, false), Placement::FromSlot, 0);
+    QCOMPARE(plan.file.detail(), problem);
+    QStringList got;
+    for (const ChannelListImport::Row &row : plan.rows)
+        got.append(QStringLiteral("%1: %2").arg(row.line).arg(row.stored() ? ChannelLabel::shortLabel(row.slot) : row.refusal));
+    QCOMPARE(got, rows);
 }
 
 QTEST_GUILESS_MAIN(tst_ChannelListImport)

@@ -186,6 +186,7 @@ private slots:
     void help();
     void showAndDiff();
     void csvRoundTrip();
+    void endToEndNoSplitComesBack();
     void channelListNeedsYesWithoutATerminal();
     void outputNameThatCannotBeRepresented();
     void interrupted_data();
@@ -446,6 +447,37 @@ void tst_CommandLineTool::csvRoundTrip()
                                     "Channel A-P2: only in the first (14.195.000 CWL)\n"));
 }
 
+void tst_CommandLineTool::endToEndNoSplitComesBack()
+{
+    // A channel without a split (0), as radios hold them, survives export
+    // and import in both CSV layouts.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString image = writeImage(m_dir.filePath("nosplit.R70"), 2, false, "NOSPLIT");
+    CloneImage original;
+    QVERIFY(CloneFile::LoadCloneFile(image, original).ok());
+    original.Channels[9] = original.Channels[401];
+    QCOMPARE(original.Channels[9].valueAt(ChannelColumn::Split), 0.0);
+    QVERIFY(CloneFile::WriteCloneFile(image, original).ok());
+    const QString blank = m_dir.filePath("nosplit-blank.R70");
+    QVERIFY(CloneFile::WriteCloneFile(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());
+
+    const QString csv = m_dir.filePath("nosplit.csv");
+    QCOMPARE(qtr70({"export-csv", image, "-o", csv}).exitCode, 0);
+    const QString fromCsv = m_dir.filePath("nosplit-csv.R70");
+    const Run imported = qtr70({"import-csv", blank, csv, "-o", fromCsv});
+    QCOMPARE(imported.err, QString());
+    QCOMPARE(imported.out, QString("Stored 2 channel(s) and 2 VFO record(s); dropped 0 record(s).\n"));
+    QCOMPARE(qtr70({"diff", image, fromCsv}).out, QString("Setting Key Speed(WPM): 26 -> 20\n"
+                                                         "Channel A-P2: only in the first (14.195.000 CWL)\n"));
+
+    const QString list = m_dir.filePath("nosplit-list.csv");
+    QCOMPARE(qtr70({"export-list", image, "-o", list}).exitCode, 0);
+    const Run listed = qtr70({"import-list", blank, list, "-o", m_dir.filePath("nosplit-list.R70"), "--keep-location", "--yes"});
+    QCOMPARE(listed.exitCode, 0);
+    QVERIFY2(listed.out.contains("3 rows to store"), qPrintable(listed.out));
+    QVERIFY2(!listed.out.contains("refused"), qPrintable(listed.out));
+}
+
 void tst_CommandLineTool::channelListNeedsYesWithoutATerminal()
 {
     const QString image = writeImage(m_dir.filePath("list.R70"), 2, false, "LIST");
@@ -463,10 +495,10 @@ void tst_CommandLineTool::channelListNeedsYesWithoutATerminal()
     QVERIFY(!QFile::exists(out));
     const Run stored = tool.run({"import-list", image, list, "-o", out, "--keep-location", "--yes"});
     QCOMPARE(stored.exitCode, 0);
-    // A-P2's split of 0 is outside the radio's range: named, not stored.
-    QVERIFY(stored.out.contains("\nline 403: refused: Split Frequency 0.000.000 is outside the range (1.6MHz - 30MHz)\n"));
-    QVERIFY(stored.out.endsWith("603 rows to store in 0–199, A0–A199, A-P1, B0–B199, B-P1, B-P2 (1 slot in use replaced); "
-                                "1 row not stored\nWrote " + out + "\n"));
+    // A-P2 without a split (0) goes out and comes back as a simplex channel.
+    QVERIFY(stored.out.contains("\nline 403 -> A-P2: 14.195.000 CWL 0 Slow S-Low Wide Off Off 14.195.000 LIST (replaces a channel)\n"));
+    QVERIFY(stored.out.endsWith("604 rows to store in 0–199, A0–A199, A-P1, A-P2, B0–B199, B-P1, B-P2 (2 slots in use "
+                                "replaced)\nWrote " + out + "\n"));
 }
 
 // ---- the real program against the virtual radio program -----------------

@@ -1,10 +1,14 @@
 #include "codec/ChannelCodec.h"
+#include "codec/ChannelRules.h"
 #include "codec/RecordText.h"
 #include "files/CloneFile.h"
 #include "files/CsvExchange.h"
 #include "files/NumericText.h"
 #include "StateSnapshot.h"
+#include "TestFiles.h"
 
+#include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -50,6 +54,49 @@ QString csvRecord(const QString &bank, const QString &channel, const QString &va
 
 const QString GoodValues = "14.195.000,USB,-10,Fast,Low,Narrow,88.5Hz,On,7.050.000,CQ,Skip,,,,Off";
 
+// An image of random channels the radio can hold, for model option
+// `seed % 4`: each slot empty or in use with items from its lists, a
+// frequency in range, a split in range or 0 (none), a name of the radio's
+// characters.
+CloneImage generatedImage(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    CloneImage image = CloneImage::factory(int(seed % 4), seed % 3 == 0);
+    const ChannelRules::Range range = ChannelRules::of(image).range();
+    const QString nameCharacters = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ *#+-/\\=()$_");
+    const auto any = [&random](qint64 from, qint64 to) { return from + qint64(random.bounded(quint64(to - from))); };
+    for (int n = 0; n < CsvExchange::ExportedChannels; ++n) {
+        if (random.bounded(3) == 0)
+            continue;
+        Record b{};
+        b[0] = random.bounded(4) == 0 ? 0x88 : 0x80;
+        for (const auto &[column, byte] : {std::pair{ChannelColumn::Mode, 1}, {ChannelColumn::Gain, 2}, {ChannelColumn::Agc, 3},
+                                           {ChannelColumn::Power, 4}, {ChannelColumn::Filter, 6}, {ChannelColumn::Tone, 7},
+                                           {ChannelColumn::NoiseBlanker, 9}}) {
+            const int items = int(Vocabulary::items(column).size());
+            b[size_t(byte)] = std::uint8_t(Vocabulary::codeOfPosition(column, int(random.bounded(items))));
+        }
+        RecordText::writeField32(b, 16, std::uint32_t(any(range.lower, range.upper)));
+        const int nameLength = int(random.bounded(ChannelRules::NameLength + 1));
+        for (int i = 0; i < nameLength; ++i)
+            b[size_t(20 + i)] = std::uint8_t(ChannelCodec::NameCharCode(nameCharacters.at(random.bounded(int(nameCharacters.size())))));
+        RecordText::writeField32(b, 28, random.bounded(4) == 0 ? 0u : std::uint32_t(any(range.lower, range.upper)));
+        if (!ChannelCodec::DecodeChannel(RecordText::join(b), image.Channels[n]))
+            qFatal("generated channel %d does not decode", n);
+    }
+    return image;
+}
+
+// The files of one of the fuzz targets' seed corpora.
+QStringList corpusFiles(const QString &target)
+{
+    const QDir corpus(qEnvironmentVariable("QTR70_SOURCE_DIR") + QStringLiteral("/fuzz/corpus/") + target);
+    QStringList files;
+    for (const QString &name : corpus.entryList(QDir::Files, QDir::Name))
+        files.append(corpus.filePath(name));
+    return files;
+}
+
 } // namespace
 
 class tst_CsvExchange : public QObject
@@ -62,6 +109,8 @@ private slots:
     void exportSmallImage();
     void exportWritesTheFile();
     void roundTrip();
+    void everyAcceptedImageComesBack_data();
+    void everyAcceptedImageComesBack();
     void recognition_data();
     void recognition();
     void valueFields_data();
@@ -161,6 +210,58 @@ void tst_CsvExchange::roundTrip()
     QCOMPARE(result.dropped, 0);
     QVERIFY(result.stored());
     QCOMPARE(imageSnapshot(result.image), imageSnapshot(original));
+}
+
+void tst_CsvExchange::everyAcceptedImageComesBack_data()
+{
+    // Factory and generated images hold only what the radio can hold: the
+    // rules must accept them. Corpus files may hold more.
+    QTest::addColumn<QByteArray>("cloneFile");
+    QTest::addColumn<bool>("holdable");
+    for (int variant = Vocabulary::ModelJ; variant <= Vocabulary::ModelA; ++variant) {
+        for (bool extended : {false, true})
+            QTest::addRow("factory %d%s", variant, extended ? " extended" : "")
+                << CloneFile::toBytes(CloneImage::factory(variant, extended)) << true;
+    }
+    for (quint32 seed = 1; seed <= 24; ++seed)
+        QTest::addRow("generated %u", seed) << CloneFile::toBytes(generatedImage(seed)) << true;
+    for (const QString &path : corpusFiles(QStringLiteral("fuzz_clone_file")))
+        QTest::addRow("%s", qPrintable(QFileInfo(path).fileName())) << readFile(path) << false;
+    // A record corpus entry: its selector byte, then the record text.
+    for (const QString &path : corpusFiles(QStringLiteral("fuzz_records"))) {
+        CloneImage image = freshImage();
+        if (QFileInfo(path).fileName().startsWith(QLatin1String("channel"))
+            && ChannelCodec::DecodeChannel(QString::fromLatin1(readFile(path).mid(1, 64)), image.Channels[7]))
+            QTest::addRow("%s in slot 7", qPrintable(QFileInfo(path).fileName())) << CloneFile::toBytes(image) << false;
+    }
+}
+
+// Export then import gives back every image the clone file reader accepts
+// whose channels the radio's rules accept: the channels exported and the
+// VFOs come back as they were, a split of 0 (none) among them.
+void tst_CsvExchange::everyAcceptedImageComesBack()
+{
+    QFETCH(QByteArray, cloneFile);
+    QFETCH(bool, holdable);
+    CloneImage image;
+    if (!CloneFile::fromBytes(cloneFile, image).ok())
+        QSKIP("the clone file reader refuses this file");
+    const ChannelRules rules = ChannelRules::of(image);
+    for (int n = 0; n < CsvExchange::ExportedChannels; ++n) {
+        const auto problem = rules.check(image.Channels.at(n));
+        if (problem && holdable)
+            QFAIL(qPrintable(QStringLiteral("slot %1 is refused: %2").arg(n).arg(problem->text())));
+        if (problem)
+            QSKIP(qPrintable(QStringLiteral("slot %1 breaks a rule: %2").arg(n).arg(problem->text())));
+    }
+    CloneImage emptied = image;
+    for (int n = 0; n < CsvExchange::ExportedChannels; ++n)
+        emptied.Channels[n] = ChannelRow();
+    emptied.Vfo = CloneImage().Vfo;
+
+    const CsvExchange::ImportResult result = CsvExchange::importBytes(CsvExchange::exportBytes(image), emptied);
+    QCOMPARE(result.refused, QStringList());
+    QCOMPARE(imageSnapshot(result.image), imageSnapshot(image));
 }
 
 void tst_CsvExchange::recognition_data()
