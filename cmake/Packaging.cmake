@@ -102,17 +102,17 @@ include(CPack)
 
 # --- checks, run by CTest (exit 77 = the tool is missing: skipped) ---
 set(qtr70_check ${QTR70_PACKAGING_DIR}/check)
-add_test(NAME desktop_entry_valid
+qtr70_add_test(NAME desktop_entry_valid
          COMMAND ${qtr70_check} desktop ${PROJECT_SOURCE_DIR}/src/shell/dist/qtr70-clone.desktop)
-add_test(NAME metainfo_valid COMMAND ${qtr70_check} metainfo ${QTR70_PACKAGING_DIR}/qtr70-clone.metainfo.xml)
-add_test(NAME packaging_texts_current
+qtr70_add_test(NAME metainfo_valid COMMAND ${qtr70_check} metainfo ${QTR70_PACKAGING_DIR}/qtr70-clone.metainfo.xml)
+qtr70_add_test(NAME packaging_texts_current
          COMMAND ${qtr70_check} docs $<TARGET_FILE:qtr70> $<TARGET_FILE:qtr70-sim> ${QTR70_PACKAGING_DIR}
                  ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
 set(qtr70_check_tests desktop_entry_valid metainfo_valid packaging_texts_current)
 # The package of this build tree, made by CPack as ./package does; not for
 # sanitizer or fuzzing builds, which are never packaged.
 if(TARGET qtr70-clone AND NOT QTR70_SANITIZE AND NOT QTR70_FUZZ)
-  add_test(NAME package_lintian
+  qtr70_add_test(NAME package_lintian
            COMMAND ${qtr70_check} package ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/package-check)
   set_tests_properties(package_lintian PROPERTIES TIMEOUT 600)
   list(APPEND qtr70_check_tests package_lintian)
