@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -118,29 +119,40 @@ Special specialAt(const QString &path)
     return S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode) ? Special::Stream : Special::Refused;
 }
 
-FileResult writeStream(const QString &path, const QByteArray &bytes)
+FileResult writeStream(const QString &path, const QByteArray &bytes, FileAccess access)
 {
-    const auto failure = [&path] {
-        return FileResult::failure(FileResult::Error::FileOpenError,
-                                   QString::fromLocal8Bit(std::strerror(errno)) + QStringLiteral(": ") + path);
+    const auto failure = [&path](const QString &reason) {
+        return FileResult::failure(FileResult::Error::FileOpenError, reason + QStringLiteral(": ") + path);
     };
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    const auto systemFailure = [&failure] { return failure(QString::fromLocal8Bit(std::strerror(errno))); };
+    const bool neverBlock = access == FileAccess::NeverBlock;
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CLOEXEC | O_NOCTTY | (neverBlock ? O_NONBLOCK : 0));
     if (fd < 0)
-        return failure();
+        return errno == ENXIO && neverBlock ? failure(QStringLiteral("no program reads from it")) : systemFailure();
     qint64 done = 0;
     while (done < bytes.size()) {
         const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
+        if (written < 0 && errno == EAGAIN && neverBlock) {
+            // The reader has the data so far; it gets a while for the rest.
+            struct pollfd ready{fd, POLLOUT, 0};
+            const int polled = ::poll(&ready, 1, AtomicFile::OutputStallMs);
+            if (polled > 0 || (polled < 0 && errno == EINTR))
+                continue;
+            ::close(fd);
+            return failure(QStringLiteral("the program reading it stopped taking data"));
+        }
         if (written <= 0) {
-            const FileResult result = failure();
+            const FileResult result = systemFailure();
             ::close(fd);
             return result;
         }
         done += written;
     }
     if (::close(fd) != 0 && errno != EINTR)
-        return failure();
+        return systemFailure();
     return FileResult::success();
 }
 
@@ -158,7 +170,7 @@ void syncFolder(const QString &folder)
 
 } // namespace
 
-FileResult AtomicFile::write(const QString &path, const QByteArray &bytes)
+FileResult AtomicFile::write(const QString &path, const QByteArray &bytes, FileAccess access)
 {
     // Never write to another name than the one asked for.
     const FileResult name = FileName::check(path);
@@ -166,12 +178,15 @@ FileResult AtomicFile::write(const QString &path, const QByteArray &bytes)
         return name;
 
     const QString target = finalPath(path);
+#ifndef Q_OS_UNIX
+    Q_UNUSED(access);
+#endif
     [[maybe_unused]] const QString folder = QFileInfo(target).absolutePath();
 #ifdef Q_OS_UNIX
     const FileSizeSignalIgnored sizeLimitFails;
     switch (specialAt(path)) {
     case Special::Stream:
-        return writeStream(path, bytes);
+        return writeStream(path, bytes, access);
     case Special::Refused:
         return FileResult::failure(FileResult::Error::FileOpenError,
                                    QStringLiteral("not a regular file: ") + path);

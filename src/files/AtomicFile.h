@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileAccess.h"
 #include "files/FileResult.h"
 
 #include <QByteArray>
@@ -12,7 +13,9 @@
 // where the process may set them.
 //
 // A character device or a FIFO (a terminal, /dev/null, a pipe) is written
-// straight into, never replaced.
+// straight into, never replaced. With FileAccess::NeverBlock a FIFO that no
+// program reads from fails at once ("no program reads from it"), and a
+// reader that takes no data for OutputStallMs fails the write.
 //
 // Refused, with a File Open Error that says why:
 // - a name that exists and is neither a regular file, a character device
@@ -25,5 +28,7 @@
 class AtomicFile
 {
 public:
-    static FileResult write(const QString &path, const QByteArray &bytes);
+    static constexpr int OutputStallMs = 5000;
+
+    static FileResult write(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::Streams);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileAccess.h"
 #include "files/FileResult.h"
 
 #include <QByteArray>
@@ -18,7 +19,8 @@ public:
 
     static QByteArray bytes(const CloneImage &image, Slots which);
     // Written atomically.
-    static FileResult write(const QString &path, const CloneImage &image, Slots which);
+    static FileResult write(const QString &path, const CloneImage &image, Slots which,
+                            FileAccess access = FileAccess::Streams);
     // Rows `bytes` writes for `image`.
     static int rowCount(const CloneImage &image, Slots which);
 };

@@ -2,6 +2,7 @@
 
 #include "codec/ChannelRow.h"
 #include "codec/CloneImage.h"
+#include "files/FileAccess.h"
 #include "files/FileResult.h"
 
 #include <QList>
@@ -72,5 +73,6 @@ public:
     // (`firstSlot` for FromSlot).
     static Plan plan(QIODevice &device, const CloneImage &image, Placement placement, int firstSlot);
     static Plan planBytes(const QByteArray &bytes, const CloneImage &image, Placement placement, int firstSlot);
-    static Plan planFile(const QString &path, const CloneImage &image, Placement placement, int firstSlot);
+    static Plan planFile(const QString &path, const CloneImage &image, Placement placement, int firstSlot,
+                         FileAccess access = FileAccess::Streams);
 };

@@ -6,7 +6,7 @@
 #include "codec/VfoCodec.h"
 #include "files/AtomicFile.h"
 #include "files/FieldReader.h"
-#include "files/FileName.h"
+#include "files/InputFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -149,21 +149,15 @@ FileResult CloneFile::fromBytes(const QByteArray &bytes, CloneImage &image)
     return read(buffer, image);
 }
 
-FileResult CloneFile::LoadCloneFile(const QString &path, CloneImage &image)
+FileResult CloneFile::LoadCloneFile(const QString &path, CloneImage &image, FileAccess access)
 {
-    // A name given as bytes the system's encoding lacks is no "No such file".
-    if (const FileResult name = FileName::check(path); !name.ok())
-        return name;
-    QFile file(path);
-    const auto failure = [&] {
-        return FileResult::failure(Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
-    };
-    if (!file.open(QIODevice::ReadOnly))
-        return failure();
+    QFile file;
+    if (const FileResult opened = InputFile::open(file, path, access); !opened.ok())
+        return opened;
     CloneImage staged = image;
     const FileResult result = read(file, staged);
     if (file.error() != QFileDevice::NoError)
-        return failure();
+        return FileResult::failure(Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
     if (result.ok())
         image = staged;
     return result;
@@ -186,9 +180,9 @@ QByteArray CloneFile::toBytes(const CloneImage &image)
     return out;
 }
 
-FileResult CloneFile::WriteCloneFile(const QString &path, const CloneImage &image)
+FileResult CloneFile::WriteCloneFile(const QString &path, const CloneImage &image, FileAccess access)
 {
-    return AtomicFile::write(path, toBytes(image));
+    return AtomicFile::write(path, toBytes(image), access);
 }
 
 QString CloneFile::captionFor(const QString &path)

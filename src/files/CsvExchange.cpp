@@ -7,7 +7,7 @@
 #include "codec/Frequency.h"
 #include "files/AtomicFile.h"
 #include "files/FieldReader.h"
-#include "files/FileName.h"
+#include "files/InputFile.h"
 #include "files/NumericText.h"
 
 #include <QBuffer>
@@ -158,9 +158,9 @@ QByteArray CsvExchange::exportBytes(const CloneImage &image)
     return out;
 }
 
-FileResult CsvExchange::CsvExport(const CloneImage &image, const QString &path)
+FileResult CsvExchange::CsvExport(const CloneImage &image, const QString &path, FileAccess access)
 {
-    return AtomicFile::write(path, exportBytes(image));
+    return AtomicFile::write(path, exportBytes(image), access);
 }
 
 CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const CloneImage &image)
@@ -258,19 +258,13 @@ CsvExchange::ImportResult CsvExchange::importBytes(const QByteArray &bytes, cons
     return importFrom(buffer, image);
 }
 
-CsvExchange::ImportResult CsvExchange::CsvImport(const QString &path, const CloneImage &image)
+CsvExchange::ImportResult CsvExchange::CsvImport(const QString &path, const CloneImage &image, FileAccess access)
 {
-    if (const FileResult name = FileName::check(path); !name.ok()) {
+    QFile file;
+    if (const FileResult opened = InputFile::open(file, path, access); !opened.ok()) {
         ImportResult result;
         result.image = image;
-        result.file = name;
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ImportResult result;
-        result.image = image;
-        result.file = FileResult::failure(FileResult::Error::FileOpenError, file.errorString() + QStringLiteral(": ") + path);
+        result.file = opened;
         return result;
     }
     return importFrom(file, image);

@@ -66,7 +66,7 @@ QByteArray ReportPdf::render(const CloneImage &image, const ReportOptions &optio
     return buffer.data();
 }
 
-FileResult ReportPdf::write(const QString &path, const CloneImage &image, const ReportOptions &options)
+FileResult ReportPdf::write(const QString &path, const CloneImage &image, const ReportOptions &options, FileAccess access)
 {
-    return AtomicFile::write(path, render(image, options));
+    return AtomicFile::write(path, render(image, options), access);
 }

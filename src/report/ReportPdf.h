@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileAccess.h"
 #include "files/FileResult.h"
 #include "report/ChannelReport.h"
 
@@ -14,5 +15,6 @@ public:
     // The PDF's bytes; `pageCount` gets the number of pages.
     static QByteArray render(const CloneImage &image, const ReportOptions &options, int *pageCount = nullptr);
     // Writes the PDF atomically.
-    static FileResult write(const QString &path, const CloneImage &image, const ReportOptions &options);
+    static FileResult write(const QString &path, const CloneImage &image, const ReportOptions &options,
+                            FileAccess access = FileAccess::Streams);
 };

@@ -24,6 +24,9 @@
 namespace {
 
 const QString ErrorCaption = QStringLiteral("ERROR");
+// Nothing the window reads or writes may hold it up: a FIFO is never read,
+// and one without a reader is never waited for.
+constexpr FileAccess WindowAccess = FileAccess::NeverBlock;
 
 } // namespace
 
@@ -83,14 +86,17 @@ void FileCommands::becomeCurrent(const QString &path)
 
 void FileCommands::showFileError(const FileResult &result)
 {
-    m_statusBar->setText(SafeText::escaped(result.detail()));
-    m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical);
+    // The described text, with the reason under it; the status bar keeps
+    // the reason after the box is closed.
+    const QString reason = SafeText::escaped(result.detail());
+    m_statusBar->setText(reason);
+    m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical, reason);
 }
 
 bool FileCommands::loadCloneFile(const QString &path)
 {
     CloneImage image = m_document.image();
-    const FileResult result = CloneFile::LoadCloneFile(path, image);
+    const FileResult result = CloneFile::LoadCloneFile(path, image, WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return false;
@@ -105,7 +111,7 @@ bool FileCommands::loadCloneFile(const QString &path)
 bool FileCommands::writeCloneFile(const QString &path)
 {
     m_document.encodeSettingsLines();
-    const FileResult result = CloneFile::WriteCloneFile(path, m_document.image());
+    const FileResult result = CloneFile::WriteCloneFile(path, m_document.image(), WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return false;
@@ -170,7 +176,7 @@ void FileCommands::exportCsv()
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;
-    const FileResult result = CsvExchange::CsvExport(m_document.image(), path);
+    const FileResult result = CsvExchange::CsvExport(m_document.image(), path, WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return;
@@ -192,7 +198,7 @@ void FileCommands::exportPdf()
         return;
     ReportOptions report = options.options();
     report.fileName = m_document.CurrentFileName;
-    const FileResult result = ReportPdf::write(path, m_document.image(), report);
+    const FileResult result = ReportPdf::write(path, m_document.image(), report, WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return;
@@ -208,7 +214,7 @@ void FileCommands::importCsv()
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;
-    const CsvExchange::ImportResult result = CsvExchange::CsvImport(path, m_document.image());
+    const CsvExchange::ImportResult result = CsvExchange::CsvImport(path, m_document.image(), WindowAccess);
     if (!result.file.ok()) {
         showFileError(result.file);
         return;
@@ -238,7 +244,8 @@ void FileCommands::importList()
     m_commonDialogFileName = path;
     const int first = qMax(0, m_memoryGrid->currentDataRow());
     const ChannelListImport::Plan plan = ChannelListImport::planFile(path, m_document.image(),
-                                                                      ChannelListImport::Placement::FromSlot, first);
+                                                                      ChannelListImport::Placement::FromSlot, first,
+                                                                      WindowAccess);
     if (!plan.file.ok()) {
         showFileError(plan.file);
         return;
@@ -268,7 +275,8 @@ void FileCommands::exportList()
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;
-    const FileResult result = ChannelListExport::write(path, m_document.image(), ChannelListExport::Slots::InUse);
+    const FileResult result = ChannelListExport::write(path, m_document.image(), ChannelListExport::Slots::InUse,
+                                                       WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return;

@@ -2,6 +2,7 @@
 // file keeps the old one's identity (permissions, owner, group).
 #include "files/AtomicFile.h"
 #include "files/FileName.h"
+#include "files/InputFile.h"
 #include "ForkedChild.h"
 #include "TestFiles.h"
 
@@ -67,6 +68,7 @@ private slots:
     void writesThroughSymbolicLink();
     void specialFilesNeverReplaced_data();
     void specialFilesNeverReplaced();
+    void neverBlockOnAFifo();
 };
 
 void tst_AtomicFile::representable_data()
@@ -249,6 +251,32 @@ void tst_AtomicFile::specialFilesNeverReplaced()
         QCOMPARE(QByteArray(bytes), QByteArray("new\r\n"));
         ::close(reader);
     }
+}
+
+void tst_AtomicFile::neverBlockOnAFifo()
+{
+    // Without waiting: a FIFO is no input, and an output only while a
+    // program reads from it.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    QCOMPARE(::mkfifo(encoded(fifo).constData(), 0600), 0);
+    QFile input;
+    QCOMPARE(InputFile::open(input, fifo, FileAccess::NeverBlock).detail(),
+             "a FIFO, not a file: the window reads only files: " + fifo);
+    QCOMPARE(AtomicFile::write(fifo, "data", FileAccess::NeverBlock).detail(), "no program reads from it: " + fifo);
+
+    const int reader = ::open(encoded(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    QVERIFY(AtomicFile::write(fifo, "data", FileAccess::NeverBlock).ok());
+    char got[5] = {};
+    QCOMPARE(::read(reader, got, 4), ssize_t(4));
+    ::close(reader);
+    QCOMPARE(QByteArray(got), QByteArray("data"));
+
+    const QString file = dir.filePath("file");
+    writeFile(file, "text");
+    QVERIFY(InputFile::open(input, file, FileAccess::NeverBlock).ok());
+    QCOMPARE(input.readAll(), QByteArray("text"));
 }
 
 QTEST_GUILESS_MAIN(tst_AtomicFile)

@@ -5,6 +5,7 @@
 #include "files/CloneFile.h"
 #include "files/RecentFiles.h"
 #include "MainWindowFixture.h"
+#include "StateSnapshot.h"
 #include "TestFiles.h"
 #include "codec/SettingsTable.h"
 #include "codec/Vocabulary.h"
@@ -21,6 +22,14 @@
 #include <QTemporaryDir>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <atomic>
+#include <condition_variable>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Kind = ScriptedPrompter::Shown::Kind;
 using Answer = Prompter::Answer;
@@ -94,6 +103,8 @@ private slots:
     void failedSaveChangesNothing();
     void allFilesListsNamesWithoutADot();
     void recentFiles();
+    void fifosNeverHoldTheWindow_data();
+    void fifosNeverHoldTheWindow();
 };
 
 void tst_FileCommands::saveNewOpenRoundTrip()
@@ -371,6 +382,86 @@ void tst_FileCommands::recentFiles()
     QSettings settings(Vocabulary::appTitle(), Vocabulary::appTitle());
     settings.sync();
     QVERIFY(readFile(settings.fileName()).contains("radio6.R70"));
+}
+
+// Opens a FIFO from both ends if the window has not let go of it within
+// a few seconds, which ends any wait in open(); rescued() then tells.
+class FifoWatchdog
+{
+public:
+    explicit FifoWatchdog(const QString &path)
+        : m_thread([this, path] {
+              std::unique_lock<std::mutex> lock(m_mutex);
+              if (m_done.wait_for(lock, std::chrono::seconds(5), [this] { return m_finished; }))
+                  return;
+              m_rescued = true;
+              const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+              m_done.wait_for(lock, std::chrono::seconds(5), [this] { return m_finished; });
+              ::close(fd);
+          })
+    {
+    }
+    ~FifoWatchdog() { finish(); }
+    void finish()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    bool rescued() const { return m_rescued; }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::atomic<bool> m_rescued{false};
+    std::thread m_thread;
+};
+
+void tst_FileCommands::fifosNeverHoldTheWindow_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("reason");
+    const QString notRead = "a FIFO, not a file: the window reads only files: ";
+    const QString notWritten = "no program reads from it: ";
+    QTest::newRow("open") << "mnuFileOpen" << notRead;
+    QTest::newRow("a recent file") << "mnuRecent1" << notRead;
+    QTest::newRow("import") << "mnuImport" << notRead;
+    QTest::newRow("import a channel list") << "mnuImportList" << notRead;
+    QTest::newRow("save as") << "mnuFileSaveAs" << notWritten;
+    QTest::newRow("export") << "mnuExport" << notWritten;
+    QTest::newRow("export a channel list") << "mnuExportList" << notWritten;
+}
+
+void tst_FileCommands::fifosNeverHoldTheWindow()
+{
+    // A name that became a FIFO, with no program at its other end: the
+    // window says why at once, and nothing changes.
+    QFETCH(QString, action);
+    QFETCH(QString, reason);
+    MainWindowFixture f;
+    const QString fifo = f.path(QStringLiteral("radio.R70"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    MainWindowFixture::keepUserSettingsIn(f.path(QStringLiteral("settings")));
+    RecentFiles::add(fifo);  // a file opened before, a FIFO now
+    frmMain &w = f.load();
+    const QString before = stateSnapshot(f.state);
+    f.prompter.fileNames.enqueue(fifo);
+
+    FifoWatchdog watchdog(fifo);
+    f.action(action)->trigger();
+    watchdog.finish();
+
+    QVERIFY2(!watchdog.rescued(), "the window waited for the FIFO");
+    QCOMPARE(f.prompter.messages(), QStringList{"File Open Error"});
+    QCOMPARE(f.prompter.shown.last().reason, reason + fifo);
+    QCOMPARE(stateSnapshot(f.state), before);
+    QCOMPARE(w.windowTitle(), AppTitle);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
 }
 
 QTEST_MAIN(tst_FileCommands)
