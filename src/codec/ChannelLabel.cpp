@@ -1,5 +1,7 @@
 #include "codec/ChannelLabel.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // Position of a row inside its bank: 0..199 for channels, 200/201 for P1/P2.
@@ -77,6 +79,12 @@ QList<int> ChannelLabel::bankRows(int row)
 
 int ChannelLabel::rowOf(const QString &typed)
 {
+    // A bank letter may be followed by blanks or one dash; nothing else
+    // but the number (or P1, P2) is part of a label.
+    static const QRegularExpression shape(QStringLiteral("^\\s*(?:[AB]\\s*-?\\s*)?(?:\\d+|P\\d)\\s*$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (!shape.match(typed).hasMatch())
+        return -1;
     QString key = typed.toUpper();
     key.remove(QLatin1Char(' '));
     key.remove(QLatin1Char('-'));

@@ -75,8 +75,13 @@ QString ChannelClipboard::copyText(const CloneImage &image, const QList<int> &ch
 ChannelClipboard::Paste ChannelClipboard::read(const QString &text, const ChannelRules &rules)
 {
     Paste paste;
-    // Text beyond the bound is not looked at: far more lines than slots.
-    QStringList lines = text.left(MaxTextLength).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    // Far more than any channel list: refused whole rather than cut short
+    // at some row.
+    if (text.size() > MaxTextLength) {
+        paste.tooLong = true;
+        return paste;
+    }
+    QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     while (!lines.isEmpty() && lines.constLast().trimmed().isEmpty())
         lines.removeLast();
 

@@ -38,6 +38,8 @@ public:
         QStringList problems;
         // Data lines beyond MaxRows, not read.
         int linesLeftOver = 0;
+        // The text is longer than MaxTextLength: none of it was read.
+        bool tooLong = false;
     };
     // Rows the radio's rules refuse are lines that do not read.
     static Paste read(const QString &text, const ChannelRules &rules);

@@ -23,6 +23,7 @@ namespace {
 
 const QString ClearCaption = QStringLiteral("CLEAR OK");
 const QString ClearWarning = QStringLiteral("Clear cannot be undone.");
+const QString ClearUndoNote = QStringLiteral("Edit > Undo gives them back.");
 const QString ClearOneQuestion = QStringLiteral("Are you sure that you want to do the clear?");
 const QString ClearAllQuestion = QStringLiteral("Are you sure that you want to clear all memory?");
 
@@ -118,6 +119,13 @@ void EditCommands::paste()
 {
     const ChannelClipboard::Paste paste =
         ChannelClipboard::read(QGuiApplication::clipboard()->text(), ChannelRules::of(m_document.image()));
+    if (paste.tooLong) {
+        const QString reason = QStringLiteral("the clipboard holds more than %1 MB, more than any channel list")
+                                   .arg(ChannelClipboard::MaxTextLength / (1024 * 1024));
+        m_statusBar->setText(reason);
+        m_prompter.message(m_window, QStringLiteral("Data Error"), QStringLiteral("ERROR"), Prompter::Icon::Critical, reason);
+        return;
+    }
     if (paste.rows.isEmpty()) {
         m_statusBar->setPassingText(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
         return;
@@ -344,10 +352,10 @@ void EditCommands::clearChannels(const QList<int> &rows, const QString &verb)
         m_document.clearChannel(row);
 }
 
-bool EditCommands::confirmClear(const QString &question)
+bool EditCommands::confirmClear(const QString &question, const QString &warning)
 {
     const Prompter::Answer answer =
-        m_prompter.askOkCancel(m_window, ClearWarning + QStringLiteral("\r\n") + question, ClearCaption,
+        m_prompter.askOkCancel(m_window, warning + QStringLiteral("\r\n") + question, ClearCaption,
                                Prompter::Icon::Exclamation, Prompter::Answer::Cancel);
     return answer == Prompter::Answer::Ok;
 }
@@ -355,20 +363,21 @@ bool EditCommands::confirmClear(const QString &question)
 void EditCommands::clear()
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
-    // Several rows: the question says how many and which.
-    const QString question = rows.size() == 1
-        ? ClearOneQuestion
-        : QStringLiteral("Are you sure that you want to clear these %1 channels: %2?")
-              .arg(rows.size())
-              .arg(ChannelLabel::rangesText(rows));
-    if (!confirmClear(question))
+    // Several rows: the question says how many and which, and that Undo
+    // gives them back.
+    const bool one = rows.size() == 1;
+    const QString question = one ? ClearOneQuestion
+                                 : QStringLiteral("Are you sure that you want to clear these %1 channels: %2?")
+                                       .arg(rows.size())
+                                       .arg(ChannelLabel::rangesText(rows));
+    if (!confirmClear(question, one ? ClearWarning : ClearUndoNote))
         return;
     clearChannels(rows, QStringLiteral("Clear "));
 }
 
 void EditCommands::clearAll()
 {
-    if (!confirmClear(ClearAllQuestion))
+    if (!confirmClear(ClearAllQuestion, ClearWarning))
         return;
     const Module1::Step step(m_document, QStringLiteral("Clear All"), Module1::StepKind::Touch);
     m_document.clearAllChannels();

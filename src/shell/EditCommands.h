@@ -64,8 +64,8 @@ public:
     void showHistory(QAction *undoEntry, QAction *redoEntry, const StringTable &strings, int undoId, int redoId) const;
 
 private:
-    // OK / Cancel before a clear; true for OK.
-    bool confirmClear(const QString &question);
+    // OK / Cancel under CLEAR OK, `warning` over `question`; true for OK.
+    bool confirmClear(const QString &question, const QString &warning);
     // Empties channel rows as one step: `verb` and what was emptied.
     void clearChannels(const QList<int> &rows, const QString &verb);
     // A column of the grids' lists and an item of it, as the user picks

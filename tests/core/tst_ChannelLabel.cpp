@@ -11,6 +11,8 @@ private slots:
     void headers();
     void ranges_data();
     void ranges();
+    void typedLabels_data();
+    void typedLabels();
 };
 
 void tst_ChannelLabel::labels_data()
@@ -72,6 +74,28 @@ void tst_ChannelLabel::ranges()
     QFETCH(QString, text);
     QFETCH(int, runs);
     QCOMPARE(ChannelLabel::rangesText(rows, runs), text);
+}
+
+void tst_ChannelLabel::typedLabels_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    for (const char *typed : {"155", " 155 "})
+        QTest::newRow(typed) << typed << 155;
+    for (const char *typed : {"a12", "A 12", "A-12", "A12"})
+        QTest::newRow(typed) << typed << 212;
+    for (const char *typed : {"B-P2", "bp2", "b - p2"})
+        QTest::newRow(typed) << typed << 603;
+    // What is no label names no slot.
+    for (const char *typed : {"-1", "1-", "--5", "A--5", "5A", "P1", "", "1 2", "200", "A200", "B-P3"})
+        QTest::newRow(typed) << typed << -1;
+}
+
+void tst_ChannelLabel::typedLabels()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    QCOMPARE(ChannelLabel::rowOf(typed), row);
 }
 
 QTEST_GUILESS_MAIN(tst_ChannelLabel)

@@ -3,6 +3,7 @@
 // program against the virtual radio program.
 #include "codec/ChannelCodec.h"
 #include "files/CloneFile.h"
+#include "files/CsvExchange.h"
 #include "CommandLineTool.h"
 #include "app/SignalWatcher.h"
 #include "files/BackupStore.h"
@@ -187,6 +188,8 @@ private slots:
     void showAndDiff();
     void csvRoundTrip();
     void endToEndNoSplitComesBack();
+    void endToEndOutputThatIsAnInput_data();
+    void endToEndOutputThatIsAnInput();
     void channelListNeedsYesWithoutATerminal();
     void outputNameThatCannotBeRepresented();
     void interrupted_data();
@@ -476,6 +479,47 @@ void tst_CommandLineTool::endToEndNoSplitComesBack()
     QCOMPARE(listed.exitCode, 0);
     QVERIFY2(listed.out.contains("3 rows to store"), qPrintable(listed.out));
     QVERIFY2(!listed.out.contains("refused"), qPrintable(listed.out));
+}
+
+void tst_CommandLineTool::endToEndOutputThatIsAnInput_data()
+{
+    // IMAGE and LIST are the inputs; TARGET names one of them some way.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("export-list onto its clone file") << QStringList{"export-list", "IMAGE", "-o", "TARGET"} << "IMAGE";
+    QTest::newRow("export-csv through a symbolic link") << QStringList{"export-csv", "IMAGE", "-o", "TARGET"} << "symlink";
+    QTest::newRow("import-list onto its list") << QStringList{"import-list", "IMAGE", "LIST", "-o", "TARGET", "--yes"}
+                                               << "LIST";
+    QTest::newRow("import-csv through a hard link") << QStringList{"import-csv", "IMAGE", "LIST", "-o", "TARGET"}
+                                                    << "hardlink";
+    QTest::newRow("print onto its clone file") << QStringList{"print", "IMAGE", "-o", "TARGET"} << "IMAGE";
+}
+
+void tst_CommandLineTool::endToEndOutputThatIsAnInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, target);
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    QTemporaryDir dir;
+    const QString image = writeImage(dir.filePath("in.R70"), 2, false, "INPUT");
+    const QString list = dir.filePath("in.csv");
+    QVERIFY(CsvExchange::CsvExport(CloneImage::factory(Vocabulary::ModelE, false), list).ok());
+    const QString symlink = dir.filePath("link.R70");
+    QVERIFY(QFile::link(image, symlink));
+    const QString hardlink = dir.filePath("hard.R70");
+    QCOMPARE(::link(QFile::encodeName(image).constData(), QFile::encodeName(hardlink).constData()), 0);
+    const QMap<QString, QString> names{{"IMAGE", image}, {"LIST", list}, {"symlink", symlink}, {"hardlink", hardlink}};
+    const QByteArray imageBytes = readFile(image);
+    const QByteArray listBytes = readFile(list);
+    arguments.replaceInStrings("TARGET", names.value(target));
+    arguments.replaceInStrings("IMAGE", image);
+    arguments.replaceInStrings("LIST", list);
+
+    const Run run = qtr70(arguments);
+    QCOMPARE(run.exitCode, int(CommandLineTool::Usage));
+    QVERIFY2(run.err.startsWith("qtr70: -o " + names.value(target) + " is the input "), qPrintable(run.err));
+    QCOMPARE(readFile(image), imageBytes);
+    QCOMPARE(readFile(list), listBytes);
 }
 
 void tst_CommandLineTool::channelListNeedsYesWithoutATerminal()

@@ -425,7 +425,7 @@ void tst_Editing::clear_data()
     // Keys that select all rows, or move away from the selection.
     QTest::newRow("Clear after Ctrl+A")
         << "cmbClear" << 5 << int(Answer::Ok)
-        << QStringLiteral("Clear cannot be undone.\r\nAre you sure that you want to clear these 604 channels: "
+        << QStringLiteral("Edit > Undo gives them back.\r\nAre you sure that you want to clear these 604 channels: "
                           "0\u2013199, A0\u2013A199, A-P1, A-P2, B0\u2013B199, B-P1, B-P2?")
         << all << QKeySequence(QKeySequence::SelectAll);
     QTest::newRow("Clear after Ctrl+End") << "cmbClear" << 5 << int(Answer::Ok) << ClearText << QList<int>{603}
@@ -954,6 +954,15 @@ void tst_Editing::pasteSpreadsheetText()
     clickRow(w.memoryGrid(), 602);
     f.action(QStringLiteral("mnuPaste"))->trigger();
     QCOMPARE(f.prompter.messages().last(), QStringLiteral("1 of 5 rows") + problem + "\r\n3 rows did not fit below B-P2");
+
+    // Beyond 16 MB nothing is pasted: no part of it, no wrong row count.
+    const QString before = stateSnapshot(f.state);
+    QGuiApplication::clipboard()->setText(QStringLiteral("ft8\t7.074.000\tUSB\n").repeated(1000000));
+    clickRow(w.memoryGrid(), 10);
+    f.action(QStringLiteral("mnuPaste"))->trigger();
+    QCOMPARE(f.prompter.messages().last(), QStringLiteral("Data Error"));
+    QCOMPARE(f.prompter.shown.last().reason, QStringLiteral("the clipboard holds more than 16 MB, more than any channel list"));
+    QCOMPARE(stateSnapshot(f.state), before);
 }
 
 void tst_Editing::keys_data()

@@ -4,6 +4,7 @@
 #include "app/SignalWatcher.h"
 #include "codec/SafeText.h"
 #include "files/CloneFile.h"
+#include "files/FileIdentity.h"
 #include "link/LineExchange.h"
 #include "link/RadioPort.h"
 #include "session/RadioSession.h"
@@ -80,6 +81,24 @@ int CliContext::usage(const QString &problem)
     m_err << m_usageText;
     m_err.flush();
     return Usage;
+}
+
+int CliContext::refuse(const QString &problem)
+{
+    m_err << "qtr70: " << problem << "\n";
+    m_err.flush();
+    return Usage;
+}
+
+int CliContext::refuseOutputThatIsAnInput(const QString &output, const QStringList &inputs)
+{
+    for (const QString &input : inputs) {
+        if (FileIdentity::sameRegularFile(output, input))
+            return refuse(QStringLiteral("-o %1 is the input %2: writing it would replace what is read; "
+                                         "name another file")
+                              .arg(SafeText::escaped(output), SafeText::escaped(input)));
+    }
+    return -1;
 }
 
 std::unique_ptr<RadioPort> CliContext::openPort(const QString &value, int &exitCode)

@@ -44,6 +44,11 @@ public:
     int parse(QCommandLineParser &parser, const QString &command, const QStringList &arguments,
               const QString &description, const QString &positional = QString());
     int usage(const QString &problem = QString());
+    // A usage problem that one line explains: "qtr70: problem", exit 2.
+    int refuse(const QString &problem);
+    // Exit 2 with the reason when `output` is the same file as one of
+    // `inputs` (writing it would replace what is being read); -1 to go on.
+    int refuseOutputThatIsAnInput(const QString &output, const QStringList &inputs);
     // What usage() prints after the problem: the tool's command list.
     void setUsageText(const QString &text) { m_usageText = text; }
     // The --port value's port; null (after reporting the usage problem)

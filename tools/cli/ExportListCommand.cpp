@@ -30,6 +30,9 @@ int ExportListCommand::run(CliContext &context, const QStringList &arguments)
         return early;
     if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption))
         return context.usage(QStringLiteral("export-list needs FILE.R70 and -o OUT.csv"));
+    if (const int refused = context.refuseOutputThatIsAnInput(parser.value(outputOption), parser.positionalArguments());
+        refused >= 0)
+        return refused;
     CloneImage image;
     if (!context.loadImage(image, parser.positionalArguments().first()))
         return CliContext::FileFailed;

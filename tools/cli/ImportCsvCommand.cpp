@@ -29,6 +29,9 @@ int ImportCsvCommand::run(CliContext &context, const QStringList &arguments)
         return early;
     if (parser.positionalArguments().size() != 2 || !parser.isSet(outputOption))
         return context.usage(QStringLiteral("import-csv needs FILE.R70, IN.csv and -o OUT.R70"));
+    if (const int refused = context.refuseOutputThatIsAnInput(parser.value(outputOption), parser.positionalArguments());
+        refused >= 0)
+        return refused;
     CloneImage image;
     if (!context.loadImage(image, parser.positionalArguments().at(0)))
         return CliContext::FileFailed;

@@ -41,6 +41,9 @@ int ImportListCommand::run(CliContext &context, const QStringList &arguments)
         || (parser.isSet(atOption) && parser.isSet(keepOption)))
         return context.usage(QStringLiteral("import-list needs FILE.R70, IN.csv, -o OUT.R70 and at most one of "
                                             "--at/--keep-location"));
+    if (const int refused = context.refuseOutputThatIsAnInput(parser.value(outputOption), parser.positionalArguments());
+        refused >= 0)
+        return refused;
     const int first = parser.isSet(atOption) ? ChannelLabel::rowOf(parser.value(atOption)) : 0;
     if (first < 0)
         return context.usage(QStringLiteral("--at %1 names no slot").arg(SafeText::escaped(parser.value(atOption))));

@@ -34,6 +34,9 @@ int PrintCommand::run(CliContext &context, const QStringList &arguments)
     if (parser.positionalArguments().size() != 1 || !parser.isSet(outputOption)
         || (!paper.isEmpty() && !is("A4") && !is("Letter")))
         return context.usage(QStringLiteral("print needs FILE.R70, -o LIST.pdf and --paper A4 or Letter"));
+    if (const int refused = context.refuseOutputThatIsAnInput(parser.value(outputOption), parser.positionalArguments());
+        refused >= 0)
+        return refused;
     CloneImage image;
     const QString path = parser.positionalArguments().first();
     if (!context.loadImage(image, path))
