@@ -2,7 +2,11 @@
 
 #include "app/Module1.h"
 
+#include "codec/ChannelLabel.h"
+
 #include <QDateTime>
+
+#include <algorithm>
 
 namespace {
 
@@ -55,8 +59,12 @@ RadioSession::RadioSession(Module1 &document, RadioPort &port, QObject *parent)
     : QObject(parent), m_document(document), m_engine(port)
 {
     connect(&m_engine, &TransferEngine::partRead, this, [this](const ImagePatch &part) {
-        if (m_applyParts)
-            m_document.apply(part);
+        if (!m_applyParts)
+            return;
+        m_document.apply(part);
+        m_settingsRead = m_settingsRead || part.settings;
+        m_vfosRead = m_vfosRead || part.vfo;
+        m_slotsRead.append(part.channelSlots);
     });
     // What the radio holds now: the pending changes are measured from it.
     connect(&m_engine, &TransferEngine::transferFinished, this, [this](Kind kind, const TransferResult &result) {
@@ -111,6 +119,9 @@ bool RadioSession::begin(SessionResult &result)
     }
     setBusy(true);
     m_stopRequested = false;
+    m_settingsRead = false;
+    m_vfosRead = false;
+    m_slotsRead.clear();
     // A write sends the settings records rebuilt from the selections.
     m_document.encodeSettingsLines();
     return true;
@@ -134,6 +145,30 @@ SessionResult RadioSession::run(Job job)
         keepBackup(m_document.image(), kind, result);
     setBusy(false);
     return result;
+}
+
+QString RadioSession::partsReadText() const
+{
+    QStringList parts;
+    if (m_settingsRead)
+        parts.append(QStringLiteral("the settings"));
+    if (m_vfosRead)
+        parts.append(QStringLiteral("the VFOs"));
+    if (!m_slotsRead.isEmpty()) {
+        QList<int> rows = m_slotsRead;
+        std::sort(rows.begin(), rows.end());
+        parts.append((rows.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots "))
+                     + ChannelLabel::rangesText(rows));
+    }
+    if (parts.isEmpty())
+        return QString();
+    QString named = parts.size() == 1 ? parts.constFirst()
+                                      : QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", "))
+            + QStringLiteral(" and ") + parts.constLast();
+    named[0] = named.at(0).toUpper();
+    const bool one = !m_settingsRead && !m_vfosRead && m_slotsRead.size() == 1;
+    return QStringLiteral("%1 now %2 what the radio sent; Edit > Undo gives back the document as it was.")
+        .arg(named, one ? QStringLiteral("holds") : QStringLiteral("hold"));
 }
 
 void RadioSession::keepBackup(const CloneImage &image, BackupStore::Kind kind, SessionResult &result) const

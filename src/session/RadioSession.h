@@ -40,6 +40,11 @@ public:
     void requestStop();
 
     SessionResult run(Job job);
+    // What the running (or last) job has put into the document from the
+    // radio, for a read that fails part-way: "The settings, the VFOs and
+    // slots 0–32 now hold what the radio sent; Edit > Undo gives back the
+    // document as it was." Empty when nothing was taken.
+    QString partsReadText() const;
     // True to write the changes the question lists.
     using Confirm = std::function<bool(const ChangesQuestion &question)>;
     SessionResult writeChanges(const Confirm &confirm);
@@ -63,4 +68,8 @@ private:
     bool m_stopRequested = false;
     // Parts read go into the document (not while Write Changes reads the radio).
     bool m_applyParts = true;
+    // What the running job put into the document.
+    bool m_settingsRead = false;
+    bool m_vfosRead = false;
+    QList<int> m_slotsRead;
 };

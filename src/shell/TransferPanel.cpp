@@ -173,7 +173,10 @@ void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
         // the box shows it whole under the described text.
         const QString reason = SafeText::escaped(result.detail());
         m_statusBar->setText(reason);
-        m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical, reason);
+        // A read keeps what arrived before the failure: said, with the way back.
+        const QString kept = m_session.partsReadText();
+        m_prompter.message(m_window, result.message(), ErrorCaption, Prompter::Icon::Critical,
+                           kept.isEmpty() ? reason : reason + QStringLiteral("\n") + kept);
         if (kind == Kind::ReadSettings && result.outcome() == TransferResult::Outcome::Unexpected) {
             VfoGrid *vfo = m_settingsPage->vfoGrid();
             vfo->setCurrentIndex(vfo->model()->index(0, 0));

@@ -3,6 +3,7 @@
 
 #include "files/CloneFile.h"
 #include "MainWindowFixture.h"
+#include "StateSnapshot.h"
 #include "codec/SettingsCodec.h"
 #include "codec/SettingsTable.h"
 #include "edit/MemoryGrid.h"
@@ -164,6 +165,7 @@ private slots:
     void failure_data();
     void failure();
     void readAllWithFailingSettingsReadsNoMemory();
+    void failedReadSaysWhatItKept();
     void nothingElseWhileTransferRuns();
 };
 
@@ -468,6 +470,28 @@ void tst_Transfers::readAllWithFailingSettingsReadsNoMemory()
     QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R"}));
     QCOMPARE(w.TransferOk, false);
     QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
+    verifyIdle(f);
+}
+
+void tst_Transfers::failedReadSaysWhatItKept()
+{
+    // The settings, both VFOs and five slots arrive, then the radio falls
+    // silent: the box says what the document now holds and how to go back.
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f, {"--fault", "hang-after=10"}));
+    frmMain &w = f.load();
+    const QString before = imageSnapshot(f.state.image());
+
+    start(f, QStringLiteral("mnuReAll"));
+
+    QCOMPARE(f.prompter.messages(), QStringList{"Communication Error"});
+    QCOMPARE(f.prompter.shown.first().reason.section('\n', 1),
+             QStringLiteral("The settings, the VFOs and slots 0–4 now hold what the radio sent; "
+                            "Edit > Undo gives back the document as it was."));
+    QVERIFY(imageSnapshot(f.state.image()) != before);
+    f.action(QStringLiteral("mnuUndo"))->trigger();
+    QCOMPARE(imageSnapshot(f.state.image()), before);
     verifyIdle(f);
 }
 
