@@ -108,6 +108,17 @@ bool FileCommands::loadCloneFile(const QString &path)
     return true;
 }
 
+void FileCommands::adoptRecovered(const CloneImage &image, const QString &documentPath)
+{
+    m_document.setImage(image);
+    m_document.setBaseline(image);
+    m_document.startHistory();
+    m_document.markTouched();
+    m_document.CurrentFileName = documentPath;
+    emit captionChanged(documentPath.isEmpty() ? Vocabulary::appTitle() : CloneFile::captionFor(documentPath));
+    m_statusBar->setText(QStringLiteral("Restored the unsaved changes; save them to keep them"));
+}
+
 bool FileCommands::writeCloneFile(const QString &path)
 {
     m_document.encodeSettingsLines();

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class CloneImage;
 class FileResult;
 class MainStatusBar;
 class MemoryGrid;
@@ -45,6 +46,9 @@ public:
     bool confirmSaveChanges();
     // LoadCloneFile with its messages; true when loaded.
     bool loadCloneFile(const QString &path);
+    // A recovered image becomes the document, with unsaved changes, as
+    // belonging to `documentPath` (a new document when empty).
+    void adoptRecovered(const CloneImage &image, const QString &documentPath);
     // File > Save; true when the file was written.
     bool save();
 

@@ -69,6 +69,7 @@ void TransferPanel::run(Job job)
     const SessionResult result = m_session.run(job);
     m_state = State::Idle;
     reportBackup(result);
+    emit finished();
 }
 
 void TransferPanel::writeChanges()
@@ -82,6 +83,7 @@ void TransferPanel::writeChanges()
         [this](const ChangesQuestion &question) { return confirmChanges(question); });
     m_state = State::Idle;
     finishChanges(result);
+    emit finished();
 }
 
 void TransferPanel::stepStarted(Kind kind)

@@ -50,6 +50,10 @@ public:
     void run(Job job);
     void writeChanges();
 
+signals:
+    // A transfer the window started has ended, whatever its outcome.
+    void finished();
+
 private:
     void stepStarted(Kind kind);
     void showProgressBar(Kind kind);

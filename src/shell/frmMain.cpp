@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "app/Module1.h"
+#include "app/SignalWatcher.h"
 #include "codec/Vocabulary.h"
 #include "edit/FindBar.h"
 #include "edit/MemoryGrid.h"
@@ -17,6 +18,7 @@
 #include "shell/MainMenus.h"
 #include "shell/MainStatusBar.h"
 #include "shell/RecentFilesMenu.h"
+#include "shell/RecoveryKeeper.h"
 #include "shell/TransferPanel.h"
 #include "shell/dlgCOM.h"
 #include "shell/frmAbout.h"
@@ -39,6 +41,11 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
 
 using Job = RadioSession::Job;
 
@@ -73,11 +80,24 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     m_edits = new EditCommands(m_state, m_prompter, this, m_statusBar, memoryGrid(), vfoGrid(), this);
     m_transfers = new TransferPanel(m_session, m_prompter, this, m_memoryPage, m_settingsPage, m_statusBar, TransferOk,
                                     [this](int tab) { switchToPage(tab); }, this);
+    m_recovery = new RecoveryKeeper(m_state, m_prompter, this, RecoveryStore::folderForThisUser(), this);
+    connect(m_files, &FileCommands::fileUsed, m_recovery, &RecoveryKeeper::update);
+    // A signal that came during a transfer closes the window once it has stopped.
+    connect(m_transfers, &TransferPanel::finished, this, [this] {
+        if (m_endingSignal != 0)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
     connectPages();
     m_placement = new DesignedPlacement(this, [this] { keepDesignedLayout(); }, [this] { releaseDesignedLayout(); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // Kept only for a window a signal ended; one closed by the user (or
+    // torn down by its owner) leaves none behind.
+    if (m_endingSignal == 0)
+        m_recovery->discard();
+}
 
 void frmMain::setBackupStore(const BackupStore &store)
 {
@@ -238,6 +258,9 @@ void frmMain::Form_Load()
         m_files->loadCloneFile(m_state.CommandLineFile);
     m_state.startHistory();
     showHistory();
+    m_recovery->offerOrphans([this](const CloneImage &image, const QString &documentPath) {
+        m_files->adoptRecovered(image, documentPath);
+    });
 }
 
 void frmMain::keepDesignedLayout()
@@ -268,12 +291,44 @@ dlgModify *frmMain::editDialog()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (transferRunning() || !m_files->confirmSaveChanges()) {
+    if (transferRunning()) {
         event->ignore();
         return;
     }
+    // Ended by a signal, nobody answers: the recovery copy keeps the edits.
+    if (m_endingSignal != 0) {
+        m_recovery->keepNow();
+    } else {
+        if (!m_files->confirmSaveChanges()) {
+            event->ignore();
+            return;
+        }
+        m_recovery->discard();
+    }
     Form_Unload();
     event->accept();
+}
+
+void frmMain::endBySignal(int signalNumber)
+{
+    if (m_endingSignal != 0) {
+        m_recovery->keepNow();
+        ::_exit(SignalWatcher::ExitBase + signalNumber);
+    }
+    m_endingSignal = signalNumber;
+    m_prompter.setUnattended(true);
+    m_recovery->keepNow();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible() && window->isModal())
+            window->close();
+    }
+    if (transferRunning()) {
+        std::fprintf(stderr, "qtr70-clone: %s: stopping the transfer at the next record\n", strsignal(signalNumber));
+        m_session.requestStop();
+        return;
+    }
+    QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void frmMain::Form_Unload()

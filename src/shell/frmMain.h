@@ -4,6 +4,7 @@
 #include "link/PortFile.h"
 #include "session/RadioSession.h"
 #include "shell/StringTable.h"
+#include "shell/UnattendedPrompter.h"
 
 #include <QMainWindow>
 
@@ -24,6 +25,7 @@ class QTabBar;
 class QTimer;
 class QToolBar;
 class RadioPort;
+class RecoveryKeeper;
 class SettingsPage;
 class TransferPanel;
 class VfoGrid;
@@ -87,6 +89,20 @@ public:
     // Set by each of the four record transfers at its normal end; cleared
     // by Read ALL and Write ALL before they start.
     bool TransferOk = false;
+
+    // The signal (SIGTERM, SIGHUP, SIGINT) that is ending the window; 0
+    // when none has come.
+    int endingSignal() const { return m_endingSignal; }
+    // Keeps the recovery copy of the window's document (when there are
+    // unsaved changes) where the next start finds it.
+    RecoveryKeeper *recovery() const { return m_recovery; }
+
+public slots:
+    // A termination signal: the edits are kept as a recovery copy, open
+    // dialogs are cancelled, a running transfer stops at its next record
+    // and ends the radio's session, then the window closes without asking.
+    // A second signal ends the program at once.
+    void endBySignal(int signalNumber);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -164,7 +180,7 @@ private:
     void writePlacement();
 
     Module1 &m_state;
-    Prompter &m_prompter;
+    UnattendedPrompter m_prompter;
     RadioPort &m_port;
     PortFile m_portFile;
     StringTable m_strings;
@@ -173,6 +189,8 @@ private:
     FileCommands *m_files = nullptr;
     EditCommands *m_edits = nullptr;
     TransferPanel *m_transfers = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
+    int m_endingSignal = 0;
 
     QTabBar *m_tabStrip = nullptr;
     QStackedWidget *m_frames = nullptr;

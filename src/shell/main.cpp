@@ -1,6 +1,7 @@
 // The desktop program qtr70-clone: splash screen, tables, main window, and
 // the clone file named on the command line.
 #include "app/Module1.h"
+#include "app/SignalWatcher.h"
 #include "link/PortFile.h"
 #include "link/SerialRadioPort.h"
 #include "shell/DesktopPrompter.h"
@@ -35,5 +36,10 @@ int main(int argc, char *argv[])
     splash.close();
     window.editDialog();  // loaded now, shown on its first use
     window.show();
-    return QApplication::exec();
+    // A logout, systemctl stop or a closed terminal ends the window as the
+    // user would, with nothing lost.
+    SignalWatcher watcher;
+    QObject::connect(&watcher, &SignalWatcher::terminationRequested, &window, &frmMain::endBySignal);
+    const int status = QApplication::exec();
+    return window.endingSignal() != 0 ? SignalWatcher::ExitBase + window.endingSignal() : status;
 }

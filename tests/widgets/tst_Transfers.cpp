@@ -3,6 +3,9 @@
 
 #include "files/CloneFile.h"
 #include "MainWindowFixture.h"
+#include "app/SignalWatcher.h"
+#include "files/RecoveryStore.h"
+#include "shell/RecoveryKeeper.h"
 #include "StateSnapshot.h"
 #include "codec/SettingsCodec.h"
 #include "codec/SettingsTable.h"
@@ -23,6 +26,8 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -166,6 +171,7 @@ private slots:
     void failure();
     void readAllWithFailingSettingsReadsNoMemory();
     void failedReadSaysWhatItKept();
+    void signalStopsTheTransferThenCloses();
     void nothingElseWhileTransferRuns();
 };
 
@@ -493,6 +499,47 @@ void tst_Transfers::failedReadSaysWhatItKept()
     f.action(QStringLiteral("mnuUndo"))->trigger();
     QCOMPARE(imageSnapshot(f.state.image()), before);
     verifyIdle(f);
+}
+
+void tst_Transfers::signalStopsTheTransferThenCloses()
+{
+    // A logout's SIGTERM while Write Memory runs: the radio gets its end
+    // command, no box waits for an answer, the edit is kept as a recovery
+    // copy and the window closes.
+    QString kept;
+    {
+        MainWindowFixture f;
+        Radio radio;
+        QVERIFY(radio.start(f));
+        frmMain &w = f.load();
+        SignalWatcher watcher;
+        QObject::connect(&watcher, &SignalWatcher::terminationRequested, &w, &frmMain::endBySignal);
+        QComboBox *dimmer = f.list(QStringLiteral("cmbDimmer"));
+        dimmer->setFocus();
+        QTest::keyClick(dimmer, Qt::Key_Down);
+        QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [](int slot) {
+            if (slot == 33)
+                ::raise(SIGTERM);
+        });
+
+        start(f, QStringLiteral("cmbTxData"));
+
+        QTRY_VERIFY(!w.isVisible());
+        QCOMPARE(w.endingSignal(), SIGTERM);
+        QCOMPARE(f.prompter.shown.size(), 0);
+        const QStringList commands = radio.commands();
+        QCOMPARE(commands.last(), QStringLiteral("KV~E"));
+        QVERIFY2(channelCommands(commands, 'W') >= 34 && channelCommands(commands, 'W') <= 35,
+                 qPrintable(QString::number(channelCommands(commands, 'W'))));
+        kept = w.recovery()->copyPath();
+        QVERIFY(QFile::exists(kept));
+    }
+    // Left for the next start, which offers it.
+    const RecoveryStore store(RecoveryStore::folderForThisUser());
+    const QList<RecoveryStore::Orphan> orphans = store.orphans();
+    QCOMPARE(orphans.size(), 1);
+    QCOMPARE(orphans.first().path, kept);
+    RecoveryStore::remove(orphans.first());
 }
 
 void tst_Transfers::nothingElseWhileTransferRuns()

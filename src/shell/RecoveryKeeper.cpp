@@ -1,0 +1,93 @@
+#include "shell/RecoveryKeeper.h"
+
+#include "app/Module1.h"
+#include "codec/SafeText.h"
+#include "edit/Prompter.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstdio>
+
+RecoveryKeeper::RecoveryKeeper(Module1 &document, Prompter &prompter, QWidget *window, const QString &folder,
+                               QObject *parent)
+    : QObject(parent), m_document(document), m_prompter(prompter), m_window(window), m_store(folder)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::update);
+    connect(&m_document, &Module1::channelsChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document, &Module1::vfoChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document, &Module1::settingsChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document, &Module1::modelChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document.history(), &QUndoStack::indexChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document.history(), &QUndoStack::cleanChanged, this, &RecoveryKeeper::changed);
+}
+
+void RecoveryKeeper::changed()
+{
+    // Not at every keystroke: a few seconds after the first change since
+    // the copy was last kept. A document back at its saved state needs none.
+    if (!m_document.DataChanged())
+        update();
+    else if (!m_timer.isActive())
+        m_timer.start(DelayMs);
+}
+
+void RecoveryKeeper::update()
+{
+    m_timer.stop();
+    if (!m_document.DataChanged()) {
+        m_store.discard();
+        return;
+    }
+    m_document.encodeSettingsLines();
+    const FileResult kept = m_store.keep(m_document.image(), m_document.CurrentFileName, QDateTime::currentDateTime());
+    if (!kept.ok())
+        std::fprintf(stderr, "qtr70-clone: the recovery copy could not be kept: %s\n",
+                     qPrintable(SafeText::escaped(kept.detail())));
+}
+
+void RecoveryKeeper::keepNow()
+{
+    update();
+}
+
+void RecoveryKeeper::discard()
+{
+    m_timer.stop();
+    m_store.discard();
+}
+
+bool RecoveryKeeper::offerOrphans(const Adopt &adopt)
+{
+    for (const RecoveryStore::Orphan &orphan : m_store.orphans()) {
+        const QString name = orphan.documentPath.isEmpty() ? QStringLiteral("a new document")
+                                                           : QFileInfo(orphan.documentPath).fileName();
+        const QString text =
+            QStringLiteral("Unsaved changes to %1 were kept when the program ended (%2).\r\n"
+                           "Restore them?\r\n\r\n"
+                           "No deletes the kept copy; Cancel keeps it for the next start.")
+                .arg(SafeText::escaped(name), QLocale().toString(orphan.when, QLocale::ShortFormat));
+        switch (m_prompter.askYesNoCancel(m_window, text, QStringLiteral("Restore Changes"), Prompter::Icon::Exclamation)) {
+        case Prompter::Answer::Yes: {
+            CloneImage image = m_document.image();
+            if (const FileResult loaded = RecoveryStore::load(orphan, image); !loaded.ok()) {
+                m_prompter.message(m_window, loaded.message(), QStringLiteral("ERROR"), Prompter::Icon::Critical,
+                                   SafeText::escaped(loaded.detail()));
+                continue;
+            }
+            adopt(image, orphan.documentPath);
+            keepNow();  // this window's own copy before the old one goes
+            RecoveryStore::remove(orphan);
+            return true;
+        }
+        case Prompter::Answer::No:
+            RecoveryStore::remove(orphan);
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
