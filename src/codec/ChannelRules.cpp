@@ -109,6 +109,12 @@ QString ChannelRules::nameOf(const QString &text)
     return name;
 }
 
+bool ChannelRules::hasSplit(const ChannelRow &row)
+{
+    const double split = row.valueAt(ChannelColumn::Split);
+    return row.inUse && split != NoSplit && split != row.valueAt(ChannelColumn::Frequency);
+}
+
 std::optional<QString> ChannelRules::nameProblem(const QString &name)
 {
     for (const QChar c : name) {

@@ -65,6 +65,9 @@ public:
     // radio has no code for.
     static QString nameOf(const QString &text);
     static std::optional<QString> nameProblem(const QString &name);
+    // The channel transmits away from its frequency: its split is neither
+    // 0 (none) nor the frequency itself.
+    static bool hasSplit(const ChannelRow &row);
     // The caption the edit dialog gives a column ("Split Frequency").
     static QString caption(ChannelColumn column);
 

@@ -72,6 +72,30 @@ dlgModify::dlgModify(const Module1 &document, Prompter &prompter, QWidget *paren
     setModal(true);
     buildControls();
     fillLists();
+    followFrequencyWithSplit();
+}
+
+void dlgModify::followFrequencyWithSplit()
+{
+    // A split the user types is theirs from then on.
+    for (FrequencyEdit *box : {m_txtSP1, m_txtSP2, m_txtSP3})
+        connect(box, &QLineEdit::textEdited, this, [this] { m_splitFollows = false; });
+    for (FrequencyEdit *box : {m_txtFreq, m_txtFreq2, m_txtFreq3}) {
+        connect(box, &QLineEdit::textEdited, this, [this] {
+            if (m_splitFollows && m_editSource == EditSource::Memory)
+                showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, double(shownFrequency()));
+        });
+    }
+}
+
+qint64 dlgModify::shownFrequency() const
+{
+    return m_txtFreq->value() * Mega + m_txtFreq2->value() * Kilo + m_txtFreq3->value();
+}
+
+qint64 dlgModify::shownSplit() const
+{
+    return m_txtSP1->value() * Mega + m_txtSP2->value() * Kilo + m_txtSP3->value();
 }
 
 void dlgModify::buildControls()
@@ -345,6 +369,9 @@ bool dlgModify::prepareForChannel(int tableRow)
     } else {
         proposeChannel();
     }
+    // A split on the frequency (or none, or the proposal's) follows a new
+    // frequency; a split of its own stays.
+    m_splitFollows = shownSplit() == shownFrequency() || shownSplit() == 0;
     focusFrequency();
     return true;
 }
@@ -382,10 +409,9 @@ void dlgModify::acceptEdit()
     emit okPressed();
 
     const ChannelRules::Range range = ChannelRules::of(m_document.image()).range();
-    const qint64 frequency = m_txtFreq->value() * Mega + m_txtFreq2->value() * Kilo + m_txtFreq3->value();
+    const qint64 frequency = shownFrequency();
     const bool memory = m_editSource == EditSource::Memory;
-    const qint64 split =
-        memory ? m_txtSP1->value() * Mega + m_txtSP2->value() * Kilo + m_txtSP3->value() : 0;
+    const qint64 split = memory ? shownSplit() : 0;
     const bool frequencyFits = range.contains(frequency);
     if (!frequencyFits || (memory && !range.contains(split))) {
         m_prompter.message(this,

@@ -77,6 +77,11 @@ private:
     // Stores columns 1-7 from the selections; pointers as above.
     void storeFields(QString *text, double *value) const;
     void acceptEdit();
+    // While the split boxes hold the frequency the dialog opened with (or
+    // no split), a change of the frequency is the split's too.
+    void followFrequencyWithSplit();
+    qint64 shownFrequency() const;
+    qint64 shownSplit() const;
     void hideKeepingState(int result);
 
     const Module1 &m_document;
@@ -87,6 +92,7 @@ private:
     int m_editRow = 0;
     bool m_hidingByButton = false;
     bool m_discardPending = false;
+    bool m_splitFollows = false;
 
     QLabel *m_lblMode = nullptr;
     QLabel *m_lblCH = nullptr;

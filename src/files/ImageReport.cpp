@@ -1,6 +1,7 @@
 #include "files/ImageReport.h"
 
 #include "codec/ChannelLabel.h"
+#include "codec/ChannelRules.h"
 #include "codec/CloneImage.h"
 #include "codec/SettingsTable.h"
 #include "files/TextTable.h"
@@ -15,26 +16,35 @@ QString settingText(const CloneImage &image, size_t i)
                                                        : QStringLiteral("(position %1)").arg(position);
 }
 
-// A cell in words: its text, and its raw value when the text does not tell it.
-QString cellText(const QString &text, double value, double otherValue)
+// A cell in words: its text, and its raw value when the texts of the two
+// sides do not tell them apart.
+QString cellText(const QString &text, const QString &otherText, double value, double otherValue)
 {
-    if (value == otherValue)
+    if (value == otherValue || text != otherText)
         return text.isEmpty() ? QStringLiteral("(empty)") : text;
     return QStringLiteral("%1 (%2)").arg(text.isEmpty() ? QStringLiteral("(empty)") : text).arg(value, 0, 'g', 12);
 }
 
-// The cells under `headers` (columns 0, 1, ...) that differ.
+// The cells under `headers` (columns 0, 1, ...) that differ; when some do,
+// the one `alwaysShown` too.
 template <typename Row>
-void compareRow(QStringList &out, const QString &who, const QStringList &headers, const Row &a, const Row &b)
+void compareRow(QStringList &out, const QString &who, const QStringList &headers, const Row &a, const Row &b,
+                int alwaysShown = -1)
 {
+    QStringList lines;
+    bool shown = false;
     for (int c = 0; c < headers.size(); ++c) {
         const size_t i = size_t(c);
         if (a.text[i] == b.text[i] && a.value[i] == b.value[i])
             continue;
-        out.append(QStringLiteral("%1 %2: %3 -> %4")
-                       .arg(who, headers[c], cellText(a.text[i], a.value[i], b.value[i]),
-                            cellText(b.text[i], b.value[i], a.value[i])));
+        shown = shown || c == alwaysShown;
+        lines.append(QStringLiteral("%1 %2: %3 -> %4")
+                         .arg(who, headers[c], cellText(a.text[i], b.text[i], a.value[i], b.value[i]),
+                              cellText(b.text[i], a.text[i], b.value[i], a.value[i])));
     }
+    if (!lines.isEmpty() && alwaysShown >= 0 && !shown)
+        lines.append(QStringLiteral("%1 %2: %3 (the same)").arg(who, headers[alwaysShown], a.text[size_t(alwaysShown)]));
+    out += lines;
 }
 
 } // namespace
@@ -99,14 +109,18 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
         const ChannelRow &rowB = b.Channels.at(n);
         if (rowA.inUse != rowB.inUse) {
             const ChannelRow &used = rowA.inUse ? rowA : rowB;
-            out.append(QStringLiteral("%1: %2 (%3 %4)")
-                           .arg(who, rowA.inUse ? QStringLiteral("only in the first")
-                                                : QStringLiteral("only in the second"),
-                                used.textAt(ChannelColumn::Frequency), used.textAt(ChannelColumn::Mode)));
+            QString shown = used.textAt(ChannelColumn::Frequency) + QLatin1Char(' ') + used.textAt(ChannelColumn::Mode);
+            if (ChannelRules::hasSplit(used))
+                shown += QStringLiteral(", split ") + used.textAt(ChannelColumn::Split);
+            out.append(QStringLiteral("%1: %2 (%3)")
+                           .arg(who, rowA.inUse ? QStringLiteral("only in the first") : QStringLiteral("only in the second"),
+                                shown));
             continue;
         }
+        // The split whenever the channel transmits away from its frequency.
+        const int split = ChannelRules::hasSplit(rowA) || ChannelRules::hasSplit(rowB) ? Vocabulary::index(ChannelColumn::Split) : -1;
         if (rowA.inUse)
-            compareRow(out, who, headers, rowA, rowB);
+            compareRow(out, who, headers, rowA, rowB, split);
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #include "session/ChangesQuestion.h"
 
 #include "codec/ChannelLabel.h"
+#include "codec/ChannelRules.h"
 #include "codec/ImageRecords.h"
 #include "codec/MemoryMap.h"
 #include "codec/SafeText.h"
@@ -18,17 +19,18 @@ QString cell(const QString &header, const QString &text, double value, bool show
                      : header + QLatin1Char(' ') + shown;
 }
 
-// "radio now: Name FT8 → after writing: Name FT8-20" for the cells that differ.
+// "radio now: Name FT8 → after writing: Name FT8-20" for the cells that
+// differ, and those in `alwaysShown`.
 template <typename Row>
-QString changedCells(const QStringList &headers, const Row &now, const Row &after)
+QString changedCells(const QStringList &headers, const Row &now, const Row &after, int alwaysShown = -1)
 {
     QStringList was;
     QStringList will;
     for (int c = 0; c < headers.size(); ++c) {
         const size_t i = size_t(c);
-        if (now.text[i] == after.text[i] && now.value[i] == after.value[i])
+        if (now.text[i] == after.text[i] && now.value[i] == after.value[i] && c != alwaysShown)
             continue;
-        const bool sameText = now.text[i] == after.text[i];
+        const bool sameText = now.text[i] == after.text[i] && now.value[i] != after.value[i];
         was.append(cell(headers[c], now.text[i], now.value[i], sameText));
         will.append(cell(headers[c], after.text[i], after.value[i], sameText));
     }
@@ -42,6 +44,8 @@ QString changedCells(const QStringList &headers, const Row &now, const Row &afte
 QString channelInShort(const ChannelRow &row)
 {
     QStringList parts{row.textAt(ChannelColumn::Frequency), row.textAt(ChannelColumn::Mode)};
+    if (ChannelRules::hasSplit(row))
+        parts.append(QStringLiteral("split ") + row.textAt(ChannelColumn::Split));
     if (!row.textAt(ChannelColumn::Name).isEmpty())
         parts.append(SafeText::escaped(row.textAt(ChannelColumn::Name)));
     if (!row.textAt(ChannelColumn::Skip).isEmpty())
@@ -58,7 +62,10 @@ QString channelLine(int slot, const ChannelRow &now, const ChannelRow &after)
         return QStringLiteral("%1: will be cleared (radio now: %2)").arg(who, channelInShort(now));
     if (!now.inUse)
         return QStringLiteral("%1: an empty slot's unused bytes will be cleared").arg(who);
-    return QStringLiteral("%1: %2").arg(who, changedCells(ChannelLabel::memoryHeaders(), now, after));
+    // The split whenever the channel transmits away from its frequency, so
+    // that a new frequency with an old split is seen before it is written.
+    const int split = ChannelRules::hasSplit(now) || ChannelRules::hasSplit(after) ? Vocabulary::index(ChannelColumn::Split) : -1;
+    return QStringLiteral("%1: %2").arg(who, changedCells(ChannelLabel::memoryHeaders(), now, after, split));
 }
 
 // One line per setting of a settings record that changes.

@@ -418,6 +418,16 @@ void tst_CommandLineTool::showAndDiff()
     QCOMPARE(different.out, QString("Model: QT-R70J -> QT-R70A (extended coverage)\n"
                                     "Channel A-P2 Name: ONE -> TWO\n"));
     QVERIFY(tool.ports.isEmpty());
+
+    // A channel moved off its split: the split is shown beside it.
+    CloneImage moved;
+    QVERIFY(CloneFile::LoadCloneFile(a, moved).ok());
+    moved.Channels[5].valueAt(ChannelColumn::Frequency) = 7100000;
+    moved.Channels[5].textAt(ChannelColumn::Frequency) = "7.100.000";
+    const QString c = m_dir.filePath("c.R70");
+    QVERIFY(CloneFile::WriteCloneFile(c, moved).ok());
+    QCOMPARE(tool.run({"diff", a, c}).out, QString("Channel 5 Frequency: 7.050.000 -> 7.100.000\n"
+                                                   "Channel 5 Split Freq.: 7.050.000 (the same)\n"));
 }
 
 void tst_CommandLineTool::csvRoundTrip()

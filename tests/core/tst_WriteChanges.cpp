@@ -42,6 +42,8 @@ CloneImage radioImage()
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = 7000000 + n;
     }
+    // A split on its frequency, which stays when the program moves it.
+    image.Channels[150].valueAt(ChannelColumn::Split) = 7000150;
     return decoded(image);
 }
 
@@ -200,6 +202,11 @@ void tst_WriteChanges::writesOnlyWhatDiffers()
                                                     "after writing: Frequency 14.000.003, Name NEW")),
                  qPrintable(r.question));
         QVERIFY2(r.question.contains(QStringLiteral("Channel A10: new: 14.000.210, USB, NEW")), qPrintable(r.question));
+        // A split left on the old band is shown beside the new frequency.
+        QVERIFY2(r.question.contains(QStringLiteral("Channel 150: radio now: Frequency 7.000.150, Split Freq. 7.000.150, "
+                                                    "Name (empty) \u2192 after writing: Frequency 14.000.150, Split Freq. "
+                                                    "7.000.150, Name NEW")),
+                 qPrintable(r.question));
         QVERIFY2(r.question.contains(QStringLiteral("Beep: radio now: On \u2192 after writing: Off")), qPrintable(r.question));
     }
     QCOMPARE(r.radioAfter, programRecords);

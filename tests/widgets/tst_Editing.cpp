@@ -237,6 +237,8 @@ private slots:
     void modifyFollowsTab_data();
     void modifyFollowsTab();
     void editsSurviveCloneFile();
+    void splitFollowsTheFrequency_data();
+    void splitFollowsTheFrequency();
     void nothingWhileTransferRuns();
     void undoRedo_data();
     void undoRedo();
@@ -727,6 +729,60 @@ void tst_Editing::editsSurviveCloneFile()
     for (int c = 0; c < Vocabulary::VfoGridColumns; ++c)
         QCOMPARE(f.state.vfo(1).text[size_t(c)], editedVfo.text[size_t(c)]);
     QCOMPARE(f.vfoCell(1, 0), QStringLiteral("21.074.000"));
+}
+
+void tst_Editing::splitFollowsTheFrequency_data()
+{
+    // The channel in slot 5 ("frequency/split" in Hz, empty for none), a
+    // split typed before the frequency, and the split stored.
+    QTest::addColumn<QString>("channel");
+    QTest::addColumn<QStringList>("typedSplit");
+    QTest::addColumn<QString>("split");
+    QTest::newRow("new channel") << "" << QStringList{} << "14.074.000";
+    QTest::newRow("split on the frequency") << "14230000/14230000" << QStringList{} << "14.074.000";
+    QTest::newRow("no split") << "14230000/0" << QStringList{} << "14.074.000";
+    QTest::newRow("a split of its own") << "14230000/14330000" << QStringList{} << "14.330.000";
+    QTest::newRow("a typed split stays") << "" << QStringList{"7", "050", "000"} << "7.050.000";
+}
+
+void tst_Editing::splitFollowsTheFrequency()
+{
+    // By keys: Enter on slot 5, a new frequency typed over the selected
+    // one, Enter for OK; then File > Save As.
+    QFETCH(QString, channel);
+    QFETCH(QStringList, typedSplit);
+    QFETCH(QString, split);
+    MainWindowFixture f;
+    if (!channel.isEmpty()) {
+        ChannelRow row = variedRows().at(0);
+        row.valueAt(ChannelColumn::Frequency) = channel.section('/', 0, 0).toDouble();
+        row.valueAt(ChannelColumn::Split) = channel.section('/', 1, 1).toDouble();
+        ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(row), row);
+        f.state.setChannel(5, row);
+    }
+    frmMain &w = memoryWindow(f);
+    clickRow(w.memoryGrid(), 5);
+    WhileShown visit(w.editDialog(), [&](QDialog &d) {
+        if (!typedSplit.isEmpty()) {
+            typeInto(d, "txtSP1", typedSplit.at(0));
+            typeInto(d, "txtSP2", typedSplit.at(1));
+            typeInto(d, "txtSP3", typedSplit.at(2));
+        }
+        typeInto(d, "txtFreq", QStringLiteral("14"));
+        typeInto(d, "txtFreq2", QStringLiteral("074"));
+        typeInto(d, "txtFreq3", QStringLiteral("000"));
+        QTest::keyClick(control<QLineEdit>(d, "txtFreq3"), Qt::Key_Return);
+    });
+    QTest::keyClick(w.memoryGrid(), Qt::Key_Return);
+    QCOMPARE(visit.shownCount(), 1);
+    const QString saved = f.path(QStringLiteral("split.R70"));
+    f.prompter.fileNames.enqueue(saved);
+    f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
+
+    CloneImage image;
+    QVERIFY(CloneFile::LoadCloneFile(saved, image).ok());
+    QCOMPARE(image.Channels.at(5).textAt(ChannelColumn::Frequency), QStringLiteral("14.074.000"));
+    QCOMPARE(image.Channels.at(5).textAt(ChannelColumn::Split), split);
 }
 
 void tst_Editing::nothingWhileTransferRuns()
