@@ -5,10 +5,11 @@
 #include <QSerialPort>
 
 // The radio's serial port: 9600 baud, 8 data bits, no parity, 1 stop bit,
-// no flow control. Closed until a transfer opens it; it stays open after
-// transfers, also after failed ones. A port that has failed (device gone,
-// read or write error) counts as closed, so the next transfer reopens it;
-// the failed device itself is closed as soon as the event loop runs.
+// no flow control. Closed until a transfer opens it; open until it is
+// closed (the session closes it when its job ends). A port that has failed
+// (device gone, read or write error) counts as closed, so the next transfer
+// reopens it; the failed device itself is closed as soon as the event loop
+// runs.
 // Opening discards whatever the device had received before.
 class SerialRadioPort : public RadioPort
 {

@@ -1,6 +1,7 @@
 #include "session/RadioSession.h"
 
 #include "app/Module1.h"
+#include "link/RadioPort.h"
 
 #include "codec/ChannelLabel.h"
 
@@ -56,7 +57,7 @@ bool backupOf(Job job, BackupStore::Kind &kind)
 } // namespace
 
 RadioSession::RadioSession(Module1 &document, RadioPort &port, QObject *parent)
-    : QObject(parent), m_document(document), m_engine(port)
+    : QObject(parent), m_document(document), m_port(port), m_engine(port)
 {
     connect(&m_engine, &TransferEngine::partRead, this, [this](const ImagePatch &part) {
         if (!m_applyParts)
@@ -78,6 +79,10 @@ RadioSession::~RadioSession() = default;
 void RadioSession::setBusy(bool busy)
 {
     m_busy = busy;
+    // The port is the job's only: between jobs another program (a nightly
+    // qtr70 read) may use the radio.
+    if (!busy)
+        m_port.close();
     emit busyChanged(busy);
 }
 

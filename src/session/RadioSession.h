@@ -19,6 +19,7 @@ class RadioPort;
 // read; the unsaved state (a read is no edit, Auto Select is). Write
 // Changes reads the radio, keeps it as a backup, asks, writes only what
 // differs and reads it back. A stop request is honoured in every phase.
+// The port is opened by a job and closed when the job ends.
 class RadioSession : public QObject
 {
     Q_OBJECT
@@ -62,6 +63,7 @@ private:
     void keepBackup(const CloneImage &image, BackupStore::Kind kind, SessionResult &result) const;
 
     Module1 &m_document;
+    RadioPort &m_port;
     TransferEngine m_engine;
     BackupStore m_backups = BackupStore::forThisUser();
     bool m_busy = false;

@@ -25,6 +25,11 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <csignal>
@@ -146,6 +151,33 @@ QString writeChangedImage(MainWindowFixture &f)
     return CloneFile::WriteCloneFile(path, image).ok() ? path : QString();
 }
 
+
+// The cron line of the README's nightly backup, as cron runs it: in a
+// shell, "\\%" read as "%", in the home folder `home`. Its exit status and
+// its stderr.
+std::pair<int, QString> runNightlyBackup(const QString &home)
+{
+    QFile readme(qEnvironmentVariable("QTR70_SOURCE_DIR") + QStringLiteral("/README.md"));
+    if (!readme.open(QIODevice::ReadOnly))
+        return {-1, QStringLiteral("no README")};
+    static const QRegularExpression cronLine(QStringLiteral("^15 3 \\* \\* \\* (.*)$"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = cronLine.match(QString::fromUtf8(readme.readAll()));
+    if (!m.hasMatch())
+        return {-1, QStringLiteral("no cron line in the README")};
+    QProcess job;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("PATH"), QFileInfo(qEnvironmentVariable("QTR70_BIN")).absolutePath() + QLatin1Char(':')
+                                                   + environment.value(QStringLiteral("PATH")));
+    job.setProcessEnvironment(environment);
+    job.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), m.captured(1).replace(QStringLiteral("\\%"), QStringLiteral("%"))});
+    if (!job.waitForFinished(60000))
+        return {-1, QStringLiteral("the job did not end")};
+    QFile log(home + QStringLiteral("/radio/backup.log"));
+    log.open(QIODevice::ReadOnly);
+    return {job.exitCode(), QString::fromUtf8(log.readAll())};
+}
+
 } // namespace
 
 class tst_Transfers : public QObject
@@ -172,6 +204,7 @@ private slots:
     void readAllWithFailingSettingsReadsNoMemory();
     void failedReadSaysWhatItKept();
     void signalStopsTheTransferThenCloses();
+    void nightlyBackupBesideTheWindow();
     void nothingElseWhileTransferRuns();
 };
 
@@ -486,7 +519,7 @@ void tst_Transfers::failedReadSaysWhatItKept()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f, {"--fault", "hang-after=10"}));
-    frmMain &w = f.load();
+    f.load();
     const QString before = imageSnapshot(f.state.image());
 
     start(f, QStringLiteral("mnuReAll"));
@@ -540,6 +573,38 @@ void tst_Transfers::signalStopsTheTransferThenCloses()
     QCOMPARE(orphans.size(), 1);
     QCOMPARE(orphans.first().path, kept);
     RecoveryStore::remove(orphans.first());
+}
+
+void tst_Transfers::nightlyBackupBesideTheWindow()
+{
+    // The README's cron job reads the radio while the window is open and
+    // idle; during the window's own transfer the radio is busy.
+    MainWindowFixture f;
+    Radio radio;
+    QVERIFY(radio.start(f));
+    frmMain &w = f.load();
+    start(f, QStringLiteral("mnuReAll"));
+    QCOMPARE(f.prompter.shown.size(), 0);
+
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("radio")));
+    const auto [status, log] = runNightlyBackup(home.path());
+    QCOMPARE(status, 0);
+    QCOMPARE(log, QString());
+    const QString backup = home.filePath(QStringLiteral("radio/radio-%1.R70").arg(QDate::currentDate().toString(Qt::ISODate)));
+    CloneImage image;
+    QVERIFY2(CloneFile::LoadCloneFile(backup, image).ok(), qPrintable(backup));
+    QCOMPARE(imageSnapshot(image), imageSnapshot(f.state.image()));
+
+    std::pair<int, QString> during{-1, QString()};
+    QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [&](int slot) {
+        if (slot == 10)
+            during = runNightlyBackup(home.path());
+    });
+    start(f, QStringLiteral("cmbRxData"));
+    QCOMPARE(during.first, 1);
+    QVERIFY2(during.second.startsWith(QStringLiteral("COM Port Error: Device busy")), qPrintable(during.second));
+    QCOMPARE(f.prompter.shown.size(), 0);  // the window's read went on
 }
 
 void tst_Transfers::nothingElseWhileTransferRuns()
