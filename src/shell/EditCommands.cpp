@@ -104,7 +104,7 @@ void EditCommands::copy()
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_document.image(), rows));
-    m_statusBar->setPassingText(QStringLiteral("Copied ") + channelsNamed(rows));
+    m_statusBar->setText(QStringLiteral("Copied ") + channelsNamed(rows));
 }
 
 void EditCommands::cut()
@@ -112,7 +112,7 @@ void EditCommands::cut()
     copy();
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     clearChannels(rows, QStringLiteral("Cut "));
-    m_statusBar->setPassingText(QStringLiteral("Cut ") + channelsNamed(rows));
+    m_statusBar->setText(QStringLiteral("Cut ") + channelsNamed(rows));
 }
 
 void EditCommands::paste()
@@ -127,7 +127,7 @@ void EditCommands::paste()
         return;
     }
     if (paste.rows.isEmpty()) {
-        m_statusBar->setPassingText(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
+        m_statusBar->setText(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
         return;
     }
     const int first = m_memoryGrid->currentDataRow();
@@ -152,7 +152,7 @@ void EditCommands::paste()
     if (leftOver > 0)
         problems.append(QStringLiteral("%1 did not fit below %2").arg(ChannelLabel::counted(leftOver, "row", "rows"),
                                                                       ChannelLabel::shortLabel(CloneImage::ChannelCount - 1)));
-    m_statusBar->setPassingText(QStringLiteral("Pasted %1 at %2").arg(ChannelLabel::counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
+    m_statusBar->setText(QStringLiteral("Pasted %1 at %2").arg(ChannelLabel::counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
     if (problems.isEmpty())
         return;
     constexpr int ShownProblems = 12;
@@ -176,7 +176,7 @@ void EditCommands::dropChannels(int by, bool copy)
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     if (rows.constFirst() + by < 0 || rows.constLast() + by >= CloneImage::ChannelCount) {
-        m_statusBar->setPassingText(QStringLiteral("Nothing to move past %1")
+        m_statusBar->setText(QStringLiteral("Nothing to move past %1")
                                         .arg(ChannelLabel::shortLabel(by < 0 ? 0 : CloneImage::ChannelCount - 1)));
         return;
     }
@@ -289,7 +289,7 @@ void EditCommands::setForSelected()
             ++set;
         }
     }
-    m_statusBar->setPassingText(QStringLiteral("Set %1 for %2").arg(chosen->caption, ChannelLabel::counted(set, "channel", "channels")));
+    m_statusBar->setText(QStringLiteral("Set %1 for %2").arg(chosen->caption, ChannelLabel::counted(set, "channel", "channels")));
     if (!refused.isEmpty())
         m_prompter.message(m_window, QStringLiteral("These channels were left as they were:\r\n\r\n") + refused.join(QStringLiteral("\r\n")),
                            QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
@@ -338,7 +338,7 @@ void EditCommands::goTo()
         return;
     const int row = ChannelLabel::rowOf(typed);
     if (row < 0) {
-        m_statusBar->setPassingText(QStringLiteral("No channel is labelled %1").arg(SafeText::escaped(typed)));
+        m_statusBar->setText(QStringLiteral("No channel is labelled %1").arg(SafeText::escaped(typed)));
         return;
     }
     m_memoryGrid->selectDataRow(row);

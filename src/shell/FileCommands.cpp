@@ -214,7 +214,7 @@ void FileCommands::exportPdf()
         showFileError(result);
         return;
     }
-    m_statusBar->setPassingText(QStringLiteral("Wrote %1").arg(QFileInfo(path).fileName()));
+    m_statusBar->setText(QStringLiteral("Wrote %1").arg(QFileInfo(path).fileName()));
     if (options.openAfterSaving())
         m_openDocument(path);
 }
@@ -277,7 +277,7 @@ void FileCommands::importList()
     QString text = QStringLiteral("Imported %1 from %2").arg(ChannelLabel::counted(int(stored.size()), "channel", "channels"), name);
     if (plan.refusedCount() > 0)
         text += QStringLiteral("; %1 not stored").arg(ChannelLabel::counted(plan.refusedCount(), "row", "rows"));
-    m_statusBar->setPassingText(SafeText::escaped(text));
+    m_statusBar->setText(SafeText::escaped(text));
 }
 
 void FileCommands::exportList()
@@ -293,7 +293,7 @@ void FileCommands::exportList()
         return;
     }
     const int rows = ChannelListExport::rowCount(m_document.image(), ChannelListExport::Slots::InUse);
-    m_statusBar->setPassingText(SafeText::escaped(QStringLiteral("Wrote %1 to %2")
+    m_statusBar->setText(SafeText::escaped(QStringLiteral("Wrote %1 to %2")
                                                       .arg(ChannelLabel::counted(rows, "channel", "channels"),
                                                            QFileInfo(path).fileName())));
 }

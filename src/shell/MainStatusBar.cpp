@@ -19,8 +19,7 @@ MainStatusBar::MainStatusBar(QWidget *parent)
       m_text(panel(QStringLiteral("sbPanelText"))),
       m_date(panel(QStringLiteral("sbPanelDate"))),
       m_time(panel(QStringLiteral("sbPanelTime"))),
-      m_clock(new QTimer(this)),
-      m_passing(new QTimer(this))
+      m_clock(new QTimer(this))
 {
     setObjectName(QStringLiteral("sbStatusBar"));
     // A long reason must not widen the window: the panel shows what fits,
@@ -41,9 +40,6 @@ MainStatusBar::MainStatusBar(QWidget *parent)
     m_clock->setTimerType(Qt::PreciseTimer);
     connect(m_clock, &QTimer::timeout, this, &MainStatusBar::showClock);
     showClock();
-    m_passing->setSingleShot(true);
-    m_passing->setInterval(PassingTextMs);
-    connect(m_passing, &QTimer::timeout, this, [this] { setText(QString()); });
 }
 
 QLabel *MainStatusBar::panel(const QString &name)
@@ -55,15 +51,8 @@ QLabel *MainStatusBar::panel(const QString &name)
 
 void MainStatusBar::setText(const QString &text)
 {
-    m_passing->stop();
     m_text->setText(text);
     m_text->setToolTip(text);
-}
-
-void MainStatusBar::setPassingText(const QString &text)
-{
-    setText(text);
-    m_passing->start();
 }
 
 QString MainStatusBar::text() const

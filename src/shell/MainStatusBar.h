@@ -12,15 +12,10 @@ class MainStatusBar : public QStatusBar
 {
     Q_OBJECT
 public:
-    // How long a passing text stays.
-    static constexpr int PassingTextMs = 5000;
-
     explicit MainStatusBar(QWidget *parent = nullptr);
 
+    // A step or a result: it stays until the next one replaces it.
     void setText(const QString &text);
-    // A text that clears itself after PassingTextMs unless another text
-    // has replaced it by then.
-    void setPassingText(const QString &text);
     QString text() const;
     QString dateText() const;
     QString timeText() const;
@@ -35,5 +30,4 @@ private:
     QLabel *m_date;
     QLabel *m_time;
     QTimer *m_clock;
-    QTimer *m_passing;
 };

@@ -167,7 +167,7 @@ void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
     // are reset once it has been closed. Write Changes reports at its end.
     if (result.ok()) {
         if (m_state != State::WritingChanges)
-            m_statusBar->setPassingText(doneText(kind));
+            m_statusBar->setText(doneText(kind));
         if (kind != Kind::AutoSelect)
             m_transferOk = true;
     } else if (m_state != State::WritingChanges && result.outcome() != TransferResult::Outcome::Refused) {
@@ -212,26 +212,24 @@ bool TransferPanel::confirmChanges(const ChangesQuestion &question)
 void TransferPanel::finishChanges(const SessionResult &result)
 {
     const QString said = result.changesText();
+    // The result replaces the last step shown, whatever it was.
+    m_statusBar->setText(said);
     switch (result.changes) {
     case SessionResult::Changes::NothingToWrite:
         m_prompter.message(m_window, said, ChangesCaption, Prompter::Icon::Information);
         return;
     case SessionResult::Changes::BackupFailed:
-        m_statusBar->setText(said);
         m_prompter.message(m_window, said, ChangesCaption, Prompter::Icon::Critical);
         return;
     case SessionResult::Changes::Declined:
-        m_statusBar->setPassingText(said);
         return;
     case SessionResult::Changes::NotAsked:
     case SessionResult::Changes::Written:
         break;
     }
     const TransferResult &transfer = result.transfer;
-    if (transfer.ok() || transfer.outcome() == TransferResult::Outcome::Interrupted) {
-        m_statusBar->setPassingText(said);
+    if (transfer.ok() || transfer.outcome() == TransferResult::Outcome::Interrupted)
         return;
-    }
     const QString reason = SafeText::escaped(transfer.detail());
     m_statusBar->setText(reason);
     QString text = transfer.message();

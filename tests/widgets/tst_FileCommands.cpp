@@ -311,6 +311,8 @@ void tst_FileCommands::failedLoadChangesNothing()
     f.action(QStringLiteral("mnuFileOpen"))->trigger();
 
     QCOMPARE(f.prompter.messages(), QStringList{"Data Error"});
+    // The reason under the described text.
+    QCOMPARE(f.prompter.shown.last().reason, QStringLiteral("line 2 has 63 characters, not 64"));
     QCOMPARE(f.prompter.shown.last().title, QStringLiteral("ERROR"));
     QCOMPARE(f.prompter.shown.last().icon, Prompter::Icon::Critical);
     QCOMPARE(w.windowTitle(), caption);
@@ -329,6 +331,8 @@ void tst_FileCommands::failedSaveChangesNothing()
     f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
 
     QCOMPARE(f.prompter.messages(), QStringList{"File Open Error"});
+    QVERIFY2(f.prompter.shown.last().reason.endsWith(f.path(QStringLiteral("no such folder/x.R70"))),
+             qPrintable(f.prompter.shown.last().reason));
     QCOMPARE(w.windowTitle(), AppTitle);
     QCOMPARE(f.state.CurrentFileName, QString());
     QCOMPARE(f.state.DataChanged(), true);
