@@ -40,7 +40,10 @@ public:
     virtual bool confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName) = 0;
     // File dialogs. `filter` is in Qt's form ("Clone Files (*.R70);;All Files (*.*)"),
     // the first entry selected. Open: the file must exist. Save: asks before
-    // overwriting. No default extension. An empty result means cancelled.
+    // overwriting; `defaultSuffix` ("pdf"), when given, is added to a name
+    // typed without one (before that question), else nothing is added. An
+    // empty result means cancelled.
     virtual QString openFileName(QWidget *parent, const QString &filter, const QString &startName) = 0;
-    virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &startName,
+                                 const QString &defaultSuffix = QString()) = 0;
 };

@@ -169,10 +169,12 @@ QString DesktopPrompter::openFileName(QWidget *parent, const QString &filter,
     return chosenFile(*fileDialog(parent, filter, startName, QFileDialog::AcceptOpen), parent);
 }
 
-QString DesktopPrompter::saveFileName(QWidget *parent, const QString &filter,
-                                      const QString &startName)
+QString DesktopPrompter::saveFileName(QWidget *parent, const QString &filter, const QString &startName,
+                                      const QString &defaultSuffix)
 {
-    return chosenFile(*fileDialog(parent, filter, startName, QFileDialog::AcceptSave), parent);
+    const auto dialog = fileDialog(parent, filter, startName, QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(defaultSuffix);
+    return chosenFile(*dialog, parent);
 }
 
 QString DesktopPrompter::chosenFile(QFileDialog &dialog, QWidget *parent)

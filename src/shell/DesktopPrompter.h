@@ -22,7 +22,8 @@ public:
     int askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items) override;
     bool confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
-    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName,
+                         const QString &defaultSuffix = QString()) override;
 
     // The dialog the two above show: the first filter selected, Qt's own
     // dialog where it can show every file for "All Files (*.*)".

@@ -76,6 +76,17 @@ bool FileCommands::confirmSaveChanges()
     return SavePrompt::ConfirmSaveChanges(m_document, ask, [this] { return save(); });
 }
 
+QString FileCommands::proposedName(const QString &suffix) const
+{
+    // The clone file's name with the export's suffix, beside it; without a
+    // clone file, in the folder of the name chosen last.
+    const QFileInfo clone(m_document.CurrentFileName);
+    const QString base = m_document.CurrentFileName.isEmpty() ? QStringLiteral("channels") : clone.completeBaseName();
+    const QString folder = m_document.CurrentFileName.isEmpty() ? QFileInfo(m_commonDialogFileName).path() : clone.path();
+    const QString name = base + QLatin1Char('.') + suffix;
+    return m_commonDialogFileName.isEmpty() && m_document.CurrentFileName.isEmpty() ? name : QDir(folder).filePath(name);
+}
+
 void FileCommands::becomeCurrent(const QString &path)
 {
     m_document.CurrentFileName = path;
@@ -204,7 +215,8 @@ void FileCommands::exportPdf()
     if (options.exec() != QDialog::Accepted)
         return;
     options.remember();
-    const QString path = m_prompter.saveFileName(m_window, pdfFileFilter(), QString());
+    const QString path = m_prompter.saveFileName(m_window, pdfFileFilter(), proposedName(QStringLiteral("pdf")),
+                                                 QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     ReportOptions report = options.options();
@@ -282,7 +294,8 @@ void FileCommands::importList()
 
 void FileCommands::exportList()
 {
-    const QString path = m_prompter.saveFileName(m_window, csvFileFilter(), m_commonDialogFileName);
+    const QString path = m_prompter.saveFileName(m_window, csvFileFilter(), proposedName(QStringLiteral("csv")),
+                                                 QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;

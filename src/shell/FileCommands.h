@@ -71,6 +71,8 @@ signals:
     void fileUsed(const QString &path);
 
 private:
+    // What an export's save dialog proposes: "hf-list.pdf" for hf-list.R70.
+    QString proposedName(const QString &suffix) const;
     // The document holds a file's image now: it is current and unchanged.
     void becomeCurrent(const QString &path);
     bool writeCloneFile(const QString &path);

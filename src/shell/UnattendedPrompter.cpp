@@ -55,7 +55,8 @@ QString UnattendedPrompter::openFileName(QWidget *parent, const QString &filter,
     return m_unattended ? QString() : m_inner.openFileName(parent, filter, startName);
 }
 
-QString UnattendedPrompter::saveFileName(QWidget *parent, const QString &filter, const QString &startName)
+QString UnattendedPrompter::saveFileName(QWidget *parent, const QString &filter, const QString &startName,
+                                         const QString &defaultSuffix)
 {
-    return m_unattended ? QString() : m_inner.saveFileName(parent, filter, startName);
+    return m_unattended ? QString() : m_inner.saveFileName(parent, filter, startName, defaultSuffix);
 }

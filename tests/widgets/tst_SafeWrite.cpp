@@ -29,6 +29,8 @@ private slots:
     void writeChangesAsksThenWritesThem();
     void failedOpenShowsMessageBeforeReset();
     void exportPdf();
+    void exportsProposeANameAndAddTheirSuffix_data();
+    void exportsProposeANameAndAddTheirSuffix();
 
 private:
     SimProcess m_sim;
@@ -158,6 +160,38 @@ void tst_SafeWrite::exportPdf()
     QCOMPARE(f.prompter.shown.first().text, QString("PDF Files (*.pdf);;All Files (*.*)"));
     // Said until the next action says something else.
     QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Wrote list.pdf"));
+}
+
+void tst_SafeWrite::exportsProposeANameAndAddTheirSuffix_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("Export PDF") << "mnuExportPdf" << "pdf";
+    QTest::newRow("Export List") << "mnuExportList" << "csv";
+}
+
+void tst_SafeWrite::exportsProposeANameAndAddTheirSuffix()
+{
+    // The clone file's name is proposed; a name typed without a suffix
+    // gets the export's.
+    QFETCH(QString, entry);
+    QFETCH(QString, suffix);
+    MainWindowFixture f;
+    f.load();
+    const QString clone = f.path("hf-list.R70");
+    f.prompter.fileNames.enqueue(clone);
+    f.action("mnuFileSaveAs")->trigger();
+    f.prompter.shown.clear();
+    f.prompter.fileNames.enqueue(f.path("typed"));
+    QTimer::singleShot(0, [] {
+        if (auto *options = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            options->accept();
+    });
+    f.action(entry)->trigger();
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QCOMPARE(f.prompter.shown.first().title, f.path("hf-list." + suffix));
+    QVERIFY(QFile::exists(f.path("typed." + suffix)));
+    QVERIFY(!QFile::exists(f.path("typed")));
 }
 
 QTEST_MAIN(tst_SafeWrite)

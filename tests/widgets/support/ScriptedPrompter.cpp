@@ -1,5 +1,7 @@
 #include "ScriptedPrompter.h"
 
+#include <QFileInfo>
+
 #include "shell/dlgImportPreview.h"
 
 #include <QDialogButtonBox>
@@ -39,10 +41,15 @@ QString ScriptedPrompter::openFileName(QWidget *, const QString &filter, const Q
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-QString ScriptedPrompter::saveFileName(QWidget *, const QString &filter, const QString &startName)
+QString ScriptedPrompter::saveFileName(QWidget *, const QString &filter, const QString &startName,
+                                       const QString &defaultSuffix)
 {
     shown.append({Shown::Kind::Save, filter, startName, Icon::Information, Answer::Ok, QString()});
-    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    QString name = fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    // As Qt's dialog does with a name typed without a suffix.
+    if (!name.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QLatin1Char('.') + defaultSuffix;
+    return name;
 }
 
 QString ScriptedPrompter::askText(QWidget *, const QString &, const QString &)

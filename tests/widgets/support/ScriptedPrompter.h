@@ -54,7 +54,8 @@ public:
     // summary as text and the file name as title.
     bool confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName) override;
     QString openFileName(QWidget *parent, const QString &filter, const QString &startName) override;
-    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &startName,
+                         const QString &defaultSuffix = QString()) override;
 
     // Texts of the messages shown, in order.
     QStringList messages() const;
