@@ -13,6 +13,7 @@
 #include "files/FileResult.h"
 #include "files/SavePrompt.h"
 #include "report/ReportPdf.h"
+#include "shell/BackupsDialog.h"
 #include "shell/MainStatusBar.h"
 #include "shell/dlgExportPdf.h"
 
@@ -183,13 +184,10 @@ void FileCommands::open()
 
 void FileCommands::openBackup()
 {
-    if (!confirmSaveChanges())
+    BackupsDialog backups(m_backups, m_document.image(), m_window);
+    if (backups.exec() != QDialog::Accepted || !confirmSaveChanges())
         return;
-    QDir().mkpath(m_backupFolder);
-    const QString path = m_prompter.openFileName(m_window, cloneFileFilter(), m_backupFolder + QLatin1Char('/'));
-    if (path.isEmpty())
-        return;
-    loadCloneFile(path);
+    loadCloneFile(backups.chosenPath());
 }
 
 void FileCommands::exportCsv()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/BackupStore.h"
+
 #include <QObject>
 #include <QString>
 
@@ -32,8 +34,8 @@ public:
     FileCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
                  MemoryGrid *memoryGrid, QObject *parent = nullptr);
 
-    // Where Open Backup looks.
-    void setBackupFolder(const QString &folder) { m_backupFolder = folder; }
+    // The backups Open Backup lists.
+    void setBackupStore(const BackupStore &store) { m_backups = store; }
     // Shows a written PDF in the system's viewer (tests replace it).
     void setDocumentOpener(std::function<void(const QString &)> opener) { m_openDocument = std::move(opener); }
 
@@ -83,7 +85,7 @@ private:
     QWidget *m_window;
     MainStatusBar *m_statusBar;
     MemoryGrid *m_memoryGrid;
-    QString m_backupFolder;
+    BackupStore m_backups = BackupStore::forThisUser();
     QString m_commonDialogFileName;
     std::function<void(const QString &)> m_openDocument;
 };

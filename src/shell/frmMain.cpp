@@ -73,7 +73,7 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     setStatusBar(m_statusBar);
 
     m_files = new FileCommands(m_state, m_prompter, this, m_statusBar, memoryGrid(), this);
-    m_files->setBackupFolder(m_session.backupStore().folder());
+    m_files->setBackupStore(m_session.backupStore());
     connect(m_files, &FileCommands::captionChanged, this, &QWidget::setWindowTitle);
     new RecentFilesMenu(findChild<QMenu *>(QStringLiteral("mnuFile")), findChild<QAction *>(QStringLiteral("mnuFileExit")),
                         *m_files, this);
@@ -102,7 +102,7 @@ frmMain::~frmMain()
 void frmMain::setBackupStore(const BackupStore &store)
 {
     m_session.setBackupStore(store);
-    m_files->setBackupFolder(store.folder());
+    m_files->setBackupStore(store);
 }
 
 void frmMain::setDocumentOpener(std::function<void(const QString &)> opener)

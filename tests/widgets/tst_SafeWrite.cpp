@@ -4,6 +4,9 @@
 #include "files/BackupStore.h"
 #include "files/CloneFile.h"
 #include "MainWindowFixture.h"
+#include "codec/ChannelCodec.h"
+#include "StateSnapshot.h"
+#include "shell/BackupsDialog.h"
 #include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"
 #include "shell/MainStatusBar.h"
@@ -18,6 +21,9 @@
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 class tst_SafeWrite : public QObject
@@ -31,6 +37,7 @@ private slots:
     void exportPdf();
     void exportsProposeANameAndAddTheirSuffix_data();
     void exportsProposeANameAndAddTheirSuffix();
+    void openBackupListsComparesAndOpens();
 
 private:
     SimProcess m_sim;
@@ -192,6 +199,46 @@ void tst_SafeWrite::exportsProposeANameAndAddTheirSuffix()
     QCOMPARE(f.prompter.shown.first().title, f.path("hf-list." + suffix));
     QVERIFY(QFile::exists(f.path("typed." + suffix)));
     QVERIFY(!QFile::exists(f.path("typed")));
+}
+
+void tst_SafeWrite::openBackupListsComparesAndOpens()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    CloneImage older = CloneImage::factory(Vocabulary::ModelE, false);
+    for (int n : {0, 1}) {
+        older.Channels[n].inUse = true;
+        older.Channels[n].valueAt(ChannelColumn::Frequency) = 7050000 + n;
+        ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(older.Channels[n]), older.Channels[n]);
+    }
+    CloneImage newer = older;
+    newer.ModelVariant = Vocabulary::ModelA;
+    newer.Channels[2] = newer.Channels[1];
+    const QDateTime now = QDateTime::currentDateTime();
+    QString olderPath;
+    QVERIFY(w.backupStore().save(older, BackupStore::Kind::All, now.addDays(-1), &olderPath).ok());
+    QVERIFY(w.backupStore().save(newer, BackupStore::Kind::BeforeWrite, now).ok());
+
+    QStringList rows;
+    QString differences;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = w.findChild<QDialog *>("dlgBackups");
+        auto *list = dialog->findChild<QTableWidget *>("lstBackups");
+        for (int r = 0; r < list->rowCount(); ++r)
+            rows.append(list->item(r, BackupsDialog::HoldsColumn)->text() + " | " + list->item(r, BackupsDialog::ModelColumn)->text()
+                        + " | " + list->item(r, BackupsDialog::ChannelsColumn)->text());
+        list->selectRow(1);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cmdCompare"), Qt::LeftButton);
+        differences = dialog->findChild<QPlainTextEdit *>("txtDifferences")->toPlainText();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("cmdOpen"), Qt::LeftButton);
+    });
+    f.action("mnuFileOpenBackup")->trigger();
+
+    QCOMPARE(rows, QStringList({"the whole radio before a write | QT-R70A | 3",
+                                "settings, VFOs and channels read from the radio | QT-R70E | 2"}));
+    QVERIFY2(differences.startsWith("Channel 0: only in the first (7.050.000 USB)\n"), qPrintable(differences));
+    QCOMPARE(f.state.CurrentFileName, olderPath);
+    QCOMPARE(imageSnapshot(f.state.image()), imageSnapshot(older));
 }
 
 QTEST_MAIN(tst_SafeWrite)
