@@ -26,8 +26,11 @@ if(UNIX)
   endif()
   set(qtr70_man_pages qtr70.1 qtr70-clone.1 qtr70-sim.1)
   set(qtr70_gzipped)
-  foreach(file ${qtr70_man_pages} changelog)
+  foreach(file ${qtr70_man_pages} changelog user-guide.md)
     set(source ${QTR70_PACKAGING_DIR}/${file})
+    if(file STREQUAL "user-guide.md")
+      set(source ${PROJECT_SOURCE_DIR}/docs/${file})
+    endif()
     if(QTR70_GZIP)
       set(target ${CMAKE_CURRENT_BINARY_DIR}/packaging/${file}${qtr70_gz})
       add_custom_command(OUTPUT ${target}
@@ -55,6 +58,8 @@ if(UNIX)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${QTR70_PACKAGE_NAME})
   install(FILES ${qtr70_installed_changelog} DESTINATION ${qtr70_docdir}
           RENAME changelog.Debian${qtr70_gz})
+  # The guide Help > User Guide shows, to read without the program too.
+  install(FILES ${qtr70_installed_user-guide.md} DESTINATION ${qtr70_docdir})
 endif()
 
 # --- the Debian package ---

@@ -44,7 +44,11 @@ struct Entry
     // Runs also while a transfer runs (Exit, About).
     bool always = false;
     bool disabled = false;
+    // Said in the status bar while the entry is highlighted.
+    const char *statusTip = nullptr;
 };
+
+const char *const PrintingTip = "To print the channel list: File > Export PDF, then print the PDF.";
 
 // The menus of the menu bar, in order.
 struct Menu
@@ -89,9 +93,10 @@ void MainMenus::buildMenus(frmMain &window)
           {"mnuImportList", 1222, &frmMain::mnuImportList_Click},
           {"mnuExportList", 1223, &frmMain::mnuExportList_Click},
           {"mnuFileBar1"},
-          // Printing is not offered: both entries are shown greyed.
-          {"mnuFilePageSetup", 1005, nullptr, {}, false, true},
-          {"mnuFilePrint", 1006, nullptr, {}, false, true},
+          // Printing is not offered: both entries are shown greyed, and
+          // say where printing is.
+          {"mnuFilePageSetup", 1005, nullptr, {}, false, true, PrintingTip},
+          {"mnuFilePrint", 1006, nullptr, {}, false, true, PrintingTip},
           {"mnuFileBar2"},
           {"mnuFileExit", 1007, &frmMain::mnuFileExit_Click, keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), true}}},
         {"mnuEdit", 1008, nullptr,
@@ -124,7 +129,9 @@ void MainMenus::buildMenus(frmMain &window)
           {"mnuWrAll", 1207, &frmMain::mnuWrAll_Click},
           {"mnuWrChanges", 1210, &frmMain::mnuWrChanges_Click}}},
         {"mnuToolsItems", 0, "mnuTools", {{"mnuToolsOptions", 1013, &frmMain::mnuToolsOptions_Click}}},
-        {"mnuHelp", 1014, nullptr, {{"mnuHelpAbout", 1016, &frmMain::mnuHelpAbout_Click, {}, true}}},
+        {"mnuHelp", 1014, nullptr,
+         {{"mnuHelpGuide", 1224, &frmMain::mnuHelpGuide_Click, keysFor(QKeySequence::HelpContents, Qt::Key_F1), true},
+          {"mnuHelpAbout", 1016, &frmMain::mnuHelpAbout_Click, {}, true}}},
     };
 
     QHash<QString, QMenu *> made;
@@ -142,6 +149,10 @@ void MainMenus::buildMenus(frmMain &window)
             action->setObjectName(QLatin1String(e.name));
             action->setShortcuts(e.keys);
             action->setEnabled(!e.disabled);
+            if (e.statusTip) {
+                action->setStatusTip(QLatin1String(e.statusTip));
+                action->setToolTip(QLatin1String(e.statusTip));
+            }
             menu->addAction(action);
             if (e.slot) {
                 if (e.always)

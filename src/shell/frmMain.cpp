@@ -14,6 +14,7 @@
 #include "shell/DesignedPlacement.h"
 #include "shell/EditCommands.h"
 #include "shell/FileCommands.h"
+#include "shell/GuideWindow.h"
 #include "shell/LocalizeForm.h"
 #include "shell/MainMenus.h"
 #include "shell/MainStatusBar.h"
@@ -576,6 +577,16 @@ void frmMain::mnuHelpAbout_Click()
     if (!m_about)
         m_about = new frmAbout(this);
     m_about->exec();
+}
+
+void frmMain::mnuHelpGuide_Click()
+{
+    // Beside the window, not in its way: it stays open while the user works.
+    if (!m_guide)
+        m_guide = new GuideWindow(this);
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
 }
 
 void frmMain::cmbRxData_Click()

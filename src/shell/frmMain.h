@@ -32,6 +32,7 @@ class VfoGrid;
 class dlgCOM;
 class dlgModify;
 class frmAbout;
+class GuideWindow;
 
 // The main window: menus, toolbar, the tab strip over the settings page and
 // the memory page, the status bar, and the handlers of its controls. The
@@ -144,6 +145,7 @@ private slots:
     void mnuWrChanges_Click();
     void mnuToolsOptions_Click();
     void mnuHelpAbout_Click();
+    void mnuHelpGuide_Click();
     void TabStrip1_Click();
     void cmbRxData_Click();
     void cmbTxData_Click();
@@ -211,5 +213,6 @@ private:
     int m_splashMinimumMs = SplashMinimumMs;
 
     frmAbout *m_about = nullptr;
+    GuideWindow *m_guide = nullptr;
     dlgCOM *m_portDialog = nullptr;
 };

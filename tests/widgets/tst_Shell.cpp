@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QHeaderView>
+#include <QTextBrowser>
 #include <QtTest>
 
 using Language = StringTable::Language;
@@ -68,6 +69,7 @@ private slots:
     void viewToggles_data();
     void viewToggles();
     void printEntriesInert();
+    void userGuideOnF1();
     void tabsSwitchPages();
     void smallWindowScrollsPages();
     void statusBarShowsDateAndTime();
@@ -128,11 +130,26 @@ void tst_Shell::printEntriesInert()
         QVERIFY(entry);
         QVERIFY(file->actions().contains(entry));
         QVERIFY(!entry->isEnabled());
+        // Greyed, but saying where printing is.
+        QVERIFY2(entry->statusTip().contains("File > Export PDF"), qPrintable(entry->statusTip()));
         entry->trigger();
     }
     QCOMPARE(f.prompter.shown.size(), 0);
     QCOMPARE(f.state.DataChanged(), true);
     QVERIFY(w.isVisible());
+}
+
+void tst_Shell::userGuideOnF1()
+{
+    MainWindowFixture f;
+    frmMain &w = f.load();
+    QTest::keyClick(&w, Qt::Key_F1);
+    auto *guide = w.findChild<QDialog *>(QStringLiteral("frmGuide"));
+    QVERIFY(guide && guide->isVisible());
+    QVERIFY(!guide->isModal());  // read beside the window
+    const QString text = guide->findChild<QTextBrowser *>(QStringLiteral("txtGuide"))->toPlainText();
+    for (const char *part : {"Connect the radio", "Read the radio", "Write the radio", "Backups and recovery", "Communication Error"})
+        QVERIFY2(text.contains(QLatin1String(part)), part);
 }
 
 void tst_Shell::tabsSwitchPages()
