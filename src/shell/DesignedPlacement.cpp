@@ -1,6 +1,7 @@
 #include "shell/DesignedPlacement.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QWidget>
 
 DesignedPlacement::DesignedPlacement(QWidget *window, std::function<void()> keep, std::function<void()> release)
@@ -11,9 +12,13 @@ DesignedPlacement::DesignedPlacement(QWidget *window, std::function<void()> keep
 
 void DesignedPlacement::open(const QSize &designed)
 {
-    m_designed = designed;
-    m_keepAt = designed;
-    m_window->resize(designed);
+    // Never larger than the screen's room (a large font or a scale of
+    // 200 % can make the designed size taller than the screen): the pages
+    // scroll instead.
+    const QScreen *screen = m_window->screen();
+    m_designed = screen ? designed.boundedTo(screen->availableGeometry().size()) : designed;
+    m_keepAt = m_designed;
+    m_window->resize(m_designed);
 }
 
 bool DesignedPlacement::eventFilter(QObject *watched, QEvent *event)

@@ -20,7 +20,8 @@ class DesignedPlacement : public QObject
 public:
     DesignedPlacement(QWidget *window, std::function<void()> keep, std::function<void()> release);
 
-    // Sizes the (not yet shown) window to the designed size in pixels.
+    // Sizes the (not yet shown) window to the designed size in pixels, or
+    // to the screen's available room where that is smaller.
     void open(const QSize &designed);
 
 protected:

@@ -120,14 +120,30 @@ Prompter::Answer DesktopPrompter::askOkCancelWithDetails(QWidget *parent, const 
 
 QString DesktopPrompter::askText(QWidget *parent, const QString &label, const QString &title)
 {
-    return QInputDialog::getText(parent, title, label);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    fitTitle(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 int DesktopPrompter::askChoice(QWidget *parent, const QString &label, const QString &title, const QStringList &items)
 {
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(parent, title, label, items, 0, false, &ok);
-    return ok ? int(items.indexOf(chosen)) : -1;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    fitTitle(dialog);
+    return dialog.exec() == QDialog::Accepted ? int(items.indexOf(dialog.textValue())) : -1;
+}
+
+void DesktopPrompter::fitTitle(QDialog &dialog)
+{
+    // Room for the whole caption beside the title bar's buttons.
+    constexpr int TitleBarButtons = 120;
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    dialog.setMinimumWidth(title.horizontalAdvance(dialog.windowTitle()) + TitleBarButtons);
 }
 
 std::unique_ptr<QFileDialog> DesktopPrompter::fileDialog(QWidget *parent, const QString &filter,

@@ -29,6 +29,8 @@ public:
     // dialog where it can show every file for "All Files (*.*)".
     static std::unique_ptr<QFileDialog> fileDialog(QWidget *parent, const QString &filter, const QString &startName,
                                                    QFileDialog::AcceptMode mode);
+    // Makes a dialog wide enough to show its whole caption.
+    static void fitTitle(QDialog &dialog);
     // Runs a file dialog: the chosen file, empty when cancelled; the window
     // it belonged to is active again afterwards.
     static QString chosenFile(QFileDialog &dialog, QWidget *parent);

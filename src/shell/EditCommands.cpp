@@ -19,6 +19,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace {
 
 const QString ClearCaption = QStringLiteral("CLEAR OK");
@@ -233,7 +235,7 @@ void EditCommands::sortChannels()
     m_memoryGrid->selectRows(rows);
 }
 
-std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSkip)
+std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSkip, const QString &target)
 {
     static const ChannelColumn Columns[] = {ChannelColumn::Mode,   ChannelColumn::Gain, ChannelColumn::Agc,
                                             ChannelColumn::Power,  ChannelColumn::Filter, ChannelColumn::Tone,
@@ -245,7 +247,7 @@ std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSki
             names.append(headers.at(int(column)));
     }
     const QString title = QStringLiteral("Set for Selected");
-    const int pick = m_prompter.askChoice(m_window, QStringLiteral("Column:"), title, names);
+    const int pick = m_prompter.askChoice(m_window, QStringLiteral("Column to set for %1:").arg(target), title, names);
     if (pick < 0)
         return std::nullopt;
     ColumnItem chosen;
@@ -253,7 +255,7 @@ std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSki
     chosen.caption = names.at(pick);
     const bool skip = chosen.column == ChannelColumn::Skip;
     const QStringList items = skip ? QStringList{QStringLiteral("Skip"), QStringLiteral("No skip")} : Vocabulary::items(chosen.column);
-    const int item = m_prompter.askChoice(m_window, chosen.caption + QLatin1Char(':'), title, items);
+    const int item = m_prompter.askChoice(m_window, QStringLiteral("%1 for %2:").arg(chosen.caption, target), title, items);
     if (item < 0)
         return std::nullopt;
     chosen.item = items.at(item);
@@ -265,7 +267,9 @@ std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSki
 void EditCommands::setForSelected()
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
-    const auto chosen = askColumnItem(true);
+    const int inUse = int(std::count_if(rows.cbegin(), rows.cend(), [this](int row) { return m_document.channel(row).inUse; }));
+    const auto chosen = askColumnItem(true, inUse == 1 ? QStringLiteral("the selected channel in use")
+                                                       : QStringLiteral("the %1 selected channels in use").arg(inUse));
     if (!chosen)
         return;
     const ChannelRules rules = ChannelRules::of(m_document.image());
@@ -298,7 +302,7 @@ void EditCommands::setForSelected()
 void EditCommands::setForVfo()
 {
     const int r = m_vfoGrid->currentDataRow();
-    const auto chosen = askColumnItem(false);
+    const auto chosen = askColumnItem(false, ChannelLabel::vfoLabel(r));
     if (!chosen)
         return;
     VfoRow changed = m_document.vfo(r);

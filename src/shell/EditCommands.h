@@ -69,7 +69,8 @@ private:
     // Empties channel rows as one step: `verb` and what was emptied.
     void clearChannels(const QList<int> &rows, const QString &verb);
     // A column of the grids' lists and an item of it, as the user picks
-    // them for Set for Selected.
+    // them for Set for Selected, for `target` ("the 5 selected channels in
+    // use", "VFO A").
     struct ColumnItem
     {
         ChannelColumn column;
@@ -78,7 +79,7 @@ private:
         QString text;    // as the cell shows it
         double value;    // as stored
     };
-    std::optional<ColumnItem> askColumnItem(bool withSkip);
+    std::optional<ColumnItem> askColumnItem(bool withSkip, const QString &target);
 
     Module1 &m_document;
     Prompter &m_prompter;

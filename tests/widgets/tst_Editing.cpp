@@ -1184,6 +1184,9 @@ void tst_Editing::setModeForSelected()
     const int steps = f.state.history().count();
     f.prompter.texts << QStringLiteral("Mode") << QStringLiteral("CWU");
     f.action(QStringLiteral("mnuSetForSelected"))->trigger();
+    // Each question says how many channels it changes.
+    QCOMPARE(f.prompter.shown.at(0).text, QStringLiteral("Column to set for the 19 selected channels in use:"));
+    QCOMPARE(f.prompter.shown.at(1).text, QStringLiteral("Mode for the 19 selected channels in use:"));
     for (int r = 10; r < 30; ++r)
         QCOMPARE(f.memoryCell(r, 1), r == 12 ? QString() : QStringLiteral("CWU"));
     QCOMPARE(f.state.channel(30), before.Channels[30]);

@@ -4,6 +4,8 @@
 #include "shell/LocalizeForm.h"
 #include "shell/MainStatusBar.h"
 #include "MainWindowFixture.h"
+#include "shell/DesktopPrompter.h"
+#include "shell/DesignedPlacement.h"
 #include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"
 #include "edit/VfoGrid.h"
@@ -32,6 +34,8 @@
 #include <QToolBar>
 #include <QHeaderView>
 #include <QTextBrowser>
+#include <QScreen>
+#include <QInputDialog>
 #include <QtTest>
 
 using Language = StringTable::Language;
@@ -72,6 +76,8 @@ private slots:
     void userGuideOnF1();
     void tabsSwitchPages();
     void smallWindowScrollsPages();
+    void neverOpensLargerThanTheScreen();
+    void questionsShowTheirWholeTitle();
     void statusBarShowsDateAndTime();
     void aboutOkHidesAndReopens();
     void portDialog();
@@ -189,6 +195,43 @@ void tst_Shell::smallWindowScrollsPages()
                      qPrintable(name));
         }
     }
+}
+
+void tst_Shell::neverOpensLargerThanTheScreen()
+{
+    // A designed size taller and wider than the screen (a scale of 200 %,
+    // a large font) opens at the screen's room.
+    QWidget window;
+    int kept = 0;
+    DesignedPlacement placement(&window, [&kept] { ++kept; }, [] {});
+    const QSize room = window.screen()->availableGeometry().size();
+    placement.open(room + QSize(300, 400));
+    QCOMPARE(window.size(), room);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.frameGeometry().height() <= room.height());
+    QCOMPARE(kept, 1);  // measured where it opened
+}
+
+void tst_Shell::questionsShowTheirWholeTitle()
+{
+    // "Set for Selected" was cut to "Set fo… lected" in a narrow box.
+    DesktopPrompter prompter;
+    int width = 0;
+    QString label;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        width = dialog->width();
+        label = dialog->labelText();
+        dialog->reject();
+    });
+    QCOMPARE(prompter.askChoice(nullptr, QStringLiteral("Column to set for the 3 selected channels in use:"),
+                                QStringLiteral("Set for Selected"), {"Mode", "Gain"}),
+             -1);
+    const QFontMetrics titleBar(QApplication::font("QMdiSubWindowTitleBar"));
+    QVERIFY2(width > titleBar.horizontalAdvance(QStringLiteral("Set for Selected")) + 100, qPrintable(QString::number(width)));
+    QCOMPARE(label, QStringLiteral("Column to set for the 3 selected channels in use:"));
 }
 
 void tst_Shell::statusBarShowsDateAndTime()

@@ -57,8 +57,9 @@ QString ScriptedPrompter::askText(QWidget *, const QString &, const QString &)
     return texts.isEmpty() ? QString() : texts.dequeue();
 }
 
-int ScriptedPrompter::askChoice(QWidget *, const QString &, const QString &, const QStringList &items)
+int ScriptedPrompter::askChoice(QWidget *, const QString &label, const QString &title, const QStringList &items)
 {
+    shown.append({Shown::Kind::Choice, label, title, Icon::Information, Answer::Ok, QString()});
     return texts.isEmpty() ? -1 : int(items.indexOf(texts.dequeue()));
 }
 

@@ -18,7 +18,7 @@ class ScriptedPrompter : public Prompter
 public:
     struct Shown
     {
-        enum class Kind { Message, YesNoCancel, OkCancel, Open, Save, Preview } kind;
+        enum class Kind { Message, YesNoCancel, OkCancel, Open, Save, Preview, Choice } kind;
         QString text;   // message text, or the file filter
         QString title;  // caption, or the start name of a file dialog
         Icon icon = Icon::Information;
