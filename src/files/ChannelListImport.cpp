@@ -320,8 +320,18 @@ bool ChannelListImport::Row::adjusted(ChannelColumn column) const
 QString ChannelListImport::Row::reportLine() const
 {
     QString text = QStringLiteral("line %1").arg(line);
-    if (!stored())
+    if (!stored()) {
+        // The channel as the file gives it, so that it can be found there.
+        QStringList named;
+        for (const ChannelColumn column : {ChannelColumn::Frequency, ChannelColumn::Mode, ChannelColumn::Name}) {
+            const QString cell = channel.textAt(column);
+            if (!cell.isEmpty())
+                named.append(column == ChannelColumn::Name ? quoted(cell) : cell);
+        }
+        if (!named.isEmpty())
+            text += QStringLiteral(" (%1)").arg(named.join(QLatin1Char(' ')));
         return text + QStringLiteral(": refused: ") + refusal;
+    }
     text += QStringLiteral(" -> %1: ").arg(ChannelLabel::shortLabel(slot));
     if (!channel.inUse) {
         text += QStringLiteral("empty");

@@ -290,6 +290,7 @@ TransferResult TransferEngine::doReadMemory()
         if (m_stopRequested)
             return interrupted(slotRange(n, QStringLiteral("read"), QStringLiteral("not read")));
         emit slotChanged(n);
+        emit recordStarted(n, CloneImage::ChannelCount);
         const BlockCommands::RecordReply reply = m_commands->ReadRecord(MemoryMap::channelAddress(n));
         if (!reply.ok())
             return failed(*m_commands, reply, slotName(n), n);
@@ -315,6 +316,7 @@ TransferResult TransferEngine::doWriteMemory()
         if (m_stopRequested)
             return interrupted(slotRange(n, QStringLiteral("written"), QStringLiteral("unchanged")));
         emit slotChanged(n);
+        emit recordStarted(n, CloneImage::ChannelCount);
         pause();
         const QString record = ChannelCodec::EncodeChannel(m_image.Channels.at(n));
         const BlockCommands::Reply reply = m_commands->WriteRecord(MemoryMap::channelAddress(n), record);
@@ -331,11 +333,15 @@ TransferResult TransferEngine::doReadSettings()
     if (!ensureOpen(failure))
         return failure;
 
+    // The settings records and the VFOs: four records.
+    constexpr int SettingsRecords = 4;
+    emit recordStarted(0, SettingsRecords);
     const BlockCommands::RecordReply line1 = m_commands->ReadRecord(MemoryMap::SettingsRecord1);
     if (!line1.ok())
         return failed(*m_commands, line1, recordName(MemoryMap::SettingsRecord1));
     pause();
 
+    emit recordStarted(1, SettingsRecords);
     const BlockCommands::RecordReply line2 = m_commands->ReadRecord(MemoryMap::SettingsRecord2);
     if (!line2.ok())
         return failed(*m_commands, line2, recordName(MemoryMap::SettingsRecord2));
@@ -348,10 +354,12 @@ TransferResult TransferEngine::doReadSettings()
     take(settingsPart);
     pause();
 
+    emit recordStarted(2, SettingsRecords);
     const BlockCommands::RecordReply vfoA = m_commands->ReadRecord(MemoryMap::VfoA);
     if (!vfoA.ok())
         return failed(*m_commands, vfoA, recordName(MemoryMap::VfoA));
     pause();
+    emit recordStarted(3, SettingsRecords);
     const BlockCommands::RecordReply vfoB = m_commands->ReadRecord(MemoryMap::VfoB);
     if (!vfoB.ok())
         return failed(*m_commands, vfoB, recordName(MemoryMap::VfoB));
@@ -391,6 +399,7 @@ TransferResult TransferEngine::doWriteSettings()
             return interrupted(written.isEmpty() ? QStringLiteral("no settings record written")
                                                  : QStringLiteral("records %1 written").arg(written.join(QStringLiteral(", "))));
         }
+        emit recordStarted(int(written.size()), int(records.size()));
         written.append(MemoryMap::addressText(address));
         const BlockCommands::Reply reply = m_commands->WriteRecord(address, text);
         if (!reply.ok())
@@ -455,9 +464,11 @@ TransferResult TransferEngine::writeSequence(Kind kind, const QList<int> &addres
         return failure;
     const QHash<int, QString> texts = recordTexts(m_image);
     const bool memory = kind == Kind::WriteMemory;
-    for (int address : addresses) {
+    for (qsizetype i = 0; i < addresses.size(); ++i) {
+        const int address = addresses.at(i);
         if (m_stopRequested)
             return interrupted(QStringLiteral("stopped before ") + ImageRecords::name(address));
+        emit recordStarted(int(i), int(addresses.size()));
         const int slot = ImageRecords::slotAt(address);
         if (memory) {
             emit slotChanged(slot);
@@ -482,9 +493,11 @@ TransferResult TransferEngine::doVerifyRecords()
         return failure;
     const QHash<int, QString> texts = recordTexts(m_image);
     QStringList different;
-    for (int address : std::as_const(m_addresses)) {
+    for (qsizetype i = 0; i < m_addresses.size(); ++i) {
+        const int address = m_addresses.at(i);
         if (m_stopRequested)
             return interrupted(QStringLiteral("reading back stopped before ") + ImageRecords::name(address));
+        emit recordStarted(int(i), int(m_addresses.size()));
         const int slot = ImageRecords::slotAt(address);
         if (slot >= 0)
             emit slotChanged(slot);

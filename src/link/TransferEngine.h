@@ -86,6 +86,9 @@ signals:
     void portOpened(TransferEngine::Kind kind);
     // The channel slot being transferred (0..603), for a progress bar.
     void slotChanged(int slot);
+    // The running step has moved on to its record `done` + 1 of `total`
+    // (all 604 channels, or the records Write Changes writes or reads back).
+    void recordStarted(int done, int total);
     // A read has decoded a part of the radio (one channel slot, the
     // settings, both VFOs, the model): the part as it now stands.
     void partRead(const ImagePatch &part);

@@ -130,6 +130,8 @@ void tst_ChannelListImport::mapsEachRow()
     // The blank line is no row; lines count from the header.
     QCOMPARE(row.line, index < 3 ? index + 2 : index + 3);
     QCOMPARE(plan.rows.at(7).refusal, QString("Mode \"DV\" is not one the radio has"));
+    // A refusal names the line and the channel as the file has it.
+    QCOMPARE(plan.rows.at(7).reportLine(), QString("line 10 (14.1 DV \"DV\"): refused: Mode \"DV\" is not one the radio has"));
     QCOMPARE(plan.rows.at(8).refusal, QString("Frequency 146.940.000 is outside the range (1.6MHz - 30MHz)"));
 }
 

@@ -95,6 +95,7 @@ struct InProcess
         tool.setPauseMs(pauseMs);
         tool.setReplyTimeoutMs(ReplyBoundMs);
         tool.setBackupStore(BackupStore(backups.path()));
+        tool.setShowProgress(showProgress);
         result.exitCode = tool.run(arguments);
         return result;
     }
@@ -104,6 +105,7 @@ struct InProcess
     QByteArrayList commands; // every command the radio was sent
     int interruptAfter = -1; // Ctrl+C once the radio has had this many commands
     int pauseMs = 0;         // the pause between operations
+    bool showProgress = false; // progress bars on stderr, as on a terminal
     QElapsedTimer clock;
     QList<qint64> sentAt;    // when each command was sent, ms
     QTemporaryDir backups;
@@ -195,6 +197,7 @@ private slots:
     void interrupted_data();
     void interrupted();
     void writeChangesNeedsYesWithoutATerminal();
+    void writeChangesProgressCountsItsRecords();
     void backupsOfBothProgramsInOneFolder();
     void controlCharactersAreEscaped();
     void readPausesAfterIdentifying();
@@ -545,7 +548,9 @@ void tst_CommandLineTool::channelListNeedsYesWithoutATerminal()
     QCOMPARE(refused.exitCode, int(CommandLineTool::Usage));
     QVERIFY(refused.out.startsWith("line 2 -> B-P2: empty; No frequency: the slot is left empty\n"
                                    "line 3: refused: did not fit below B-P2\n"));
-    QVERIFY(refused.err.contains("add --yes"));
+    // The reason and the one option to add, not the whole usage.
+    QCOMPARE(refused.err, QString("qtr70: import-list asks before writing, and there is no terminal to ask on: "
+                                  "add --yes to write without asking\n"));
     QVERIFY(!QFile::exists(out));
     const Run stored = tool.run({"import-list", image, list, "-o", out, "--keep-location", "--yes"});
     QCOMPARE(stored.exitCode, 0);
@@ -696,6 +701,27 @@ void tst_CommandLineTool::writeChangesNeedsYesWithoutATerminal()
     QVERIFY2(QString::fromUtf8(write.readAllStandardError()).contains("add --yes"), "the way out is named");
     sim.stop();
     QVERIFY(readFile(log).isEmpty());
+}
+
+void tst_CommandLineTool::writeChangesProgressCountsItsRecords()
+{
+    // Read all 604 channels, then write and read back only the changed
+    // ones: each bar counts its own records and ends full.
+    InProcess tool(factoryRadio());
+    tool.showProgress = true;
+    const QString image = writeImage(m_dir.filePath("progress.R70"), 2, false, "PROGRESS");
+    const Run run = tool.run({"write", "--changes", "--yes", "--port", "1", image});
+    QCOMPARE(run.exitCode, 0);
+    QStringList ends;
+    for (const QString &line : run.err.split('\n', Qt::SkipEmptyParts))
+        ends.append(line.section('\r', -1).section(' ', 0, 0) + ' ' + line.section(' ', -1));
+    // Reading settings and memory, writing settings and memory, reading back.
+    QCOMPARE(ends.size(), 5);
+    QCOMPARE(ends.mid(0, 2), QStringList({"Settings 4/4", "Memory 604/604"}));
+    static const QRegularExpression full(QStringLiteral("^\\S+ (\\d+)/\\1$"));
+    for (const QString &end : ends)
+        QVERIFY2(full.match(end).hasMatch(), qPrintable(ends.join(" | ")));
+    QVERIFY2(ends.last().startsWith("Memory ") && !ends.last().endsWith("/604"), qPrintable(ends.last()));
 }
 
 void tst_CommandLineTool::backupsOfBothProgramsInOneFolder()

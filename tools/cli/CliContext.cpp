@@ -124,9 +124,9 @@ SessionResult CliContext::run(RadioSession &session, const std::function<Session
     TransferEngine *engine = &session.engine();
     const QMetaObject::Connection started = QObject::connect(
         engine, &TransferEngine::transferStarted,
-        [&progress](TransferEngine::Kind kind) { progress.start(stepName(kind), CloneImage::ChannelCount); });
+        [&progress](TransferEngine::Kind kind) { progress.start(stepName(kind)); });
     const QMetaObject::Connection slot =
-        QObject::connect(engine, &TransferEngine::slotChanged, [&progress](int n) { progress.show(n); });
+        QObject::connect(engine, &TransferEngine::recordStarted, [&progress](int done, int total) { progress.show(done, total); });
     const QMetaObject::Connection finished =
         QObject::connect(engine, &TransferEngine::transferFinished, [&progress] { progress.finish(); });
     m_running = &session;

@@ -69,7 +69,7 @@ int ImportListCommand::run(CliContext &context, const QStringList &arguments)
     }
     if (!parser.isSet(yesOption)) {
         if (!context.interactive)
-            return context.usage(QStringLiteral("import-list asks before writing, and there is no terminal to ask "
+            return context.refuse(QStringLiteral("import-list asks before writing, and there is no terminal to ask "
                                                 "on: add --yes to write without asking"));
         if (!context.askOnTerminal(QStringLiteral("Store them into %1?").arg(SafeText::escaped(target)))) {
             out << "Nothing was written.\n";

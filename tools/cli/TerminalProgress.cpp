@@ -18,21 +18,20 @@ TerminalProgress::~TerminalProgress()
     finish();
 }
 
-void TerminalProgress::start(const QString &what, int total)
+void TerminalProgress::start(const QString &what)
 {
     finish();
     m_what = what;
-    m_total = total;
     m_active = m_enabled;
 }
 
-void TerminalProgress::show(int slot)
+void TerminalProgress::show(int done, int total)
 {
-    if (!m_active || m_total <= 0)
+    if (!m_active || total <= 0)
         return;
-    const int filled = (slot + 1) * BarWidth / m_total;
+    const int filled = (done + 1) * BarWidth / total;
     const QString bar = QString(filled, QLatin1Char('#')) + QString(BarWidth - filled, QLatin1Char('.'));
-    m_stream << '\r' << m_what << " [" << bar << "] " << slot + 1 << '/' << m_total;
+    m_stream << '\r' << m_what << " [" << bar << "] " << done + 1 << '/' << total;
     m_stream.flush();
 }
 

@@ -12,8 +12,9 @@ public:
     TerminalProgress(QTextStream &stream, bool enabled);
     ~TerminalProgress();
 
-    void start(const QString &what, int total);
-    void show(int slot);
+    void start(const QString &what);
+    // Record `done` + 1 of `total` under way.
+    void show(int done, int total);
     void finish();
 
 private:
@@ -21,5 +22,4 @@ private:
     bool m_enabled;
     bool m_active = false;
     QString m_what;
-    int m_total = 0;
 };

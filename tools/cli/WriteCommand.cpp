@@ -49,7 +49,7 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
         return context.usage(QStringLiteral("write needs --port P, at most one of --settings/--memory/--changes, and FILE.R70"));
     // A script that forgot --yes is refused, not obeyed.
     if (changes && !parser.isSet(yesOption) && !context.interactive)
-        return context.usage(QStringLiteral("write --changes asks before writing, and there is no terminal to ask "
+        return context.refuse(QStringLiteral("write --changes asks before writing, and there is no terminal to ask "
                                             "on: add --yes to write without asking"));
 
     int exitCode = CliContext::Usage;
