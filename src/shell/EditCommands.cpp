@@ -210,6 +210,9 @@ void EditCommands::dropChannels(int by, bool copy)
             moved.append(row + by);
     }
     m_memoryGrid->selectRows(moved);
+    // The rows moved stay in view, the first of them above all.
+    m_memoryGrid->scrollTo(m_memoryGrid->model()->index(moved.constLast(), 0));
+    m_memoryGrid->scrollTo(m_memoryGrid->model()->index(moved.constFirst(), 0));
 }
 
 void EditCommands::sortChannels()

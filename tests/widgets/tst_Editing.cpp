@@ -1082,6 +1082,7 @@ void tst_Editing::moveRows_data()
     QTest::newRow("3-4 down by two") << 3 << 4 << down << 2 << QList<int>{5, 6, 3, 4};
     QTest::newRow("A0 up into the first bank") << 200 << 200 << up << 1 << QList<int>{200, 199};
     QTest::newRow("stops at slot 0") << 0 << 1 << up << 1 << QList<int>{0, 1};
+    QTest::newRow("11-12 down past the view") << 11 << 12 << down << 4 << QList<int>{13, 14, 15, 16, 11, 12};
 }
 
 void tst_Editing::moveRows()
@@ -1101,6 +1102,13 @@ void tst_Editing::moveRows()
     const int steps = f.state.history().count();
     for (int i = 0; i < presses; ++i)
         QTest::keySequence(w.memoryGrid(), key);
+    // The moved rows stay in view.
+    const QList<int> selected = w.memoryGrid()->selectedDataRows();
+    for (const int row : {selected.constFirst(), selected.constLast()}) {
+        const int top = w.memoryGrid()->rowViewportPosition(row);
+        QVERIFY2(top >= 0 && top + w.memoryGrid()->rowHeight(row) <= w.memoryGrid()->viewport()->height(),
+                 qPrintable(QString::number(row)));
+    }
     bool moves = false;
     for (int k = 0; k < slotsAfter.size(); ++k)
         moves = moves || slotsAfter.at(k) != from + k;
