@@ -259,8 +259,12 @@ void frmMain::Form_Load()
         m_files->loadCloneFile(m_state.CommandLineFile);
     m_state.startHistory();
     showHistory();
-    m_recovery->offerOrphans([this](const CloneImage &image, const QString &documentPath) {
-        m_files->adoptRecovered(image, documentPath);
+    // Once the window is up: the question stands over the window it
+    // concerns, not over the splash screen.
+    QTimer::singleShot(0, this, [this] {
+        m_recovery->offerOrphans([this](const CloneImage &image, const QString &documentPath) {
+            m_files->adoptRecovered(image, documentPath);
+        });
     });
 }
 
