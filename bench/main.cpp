@@ -5,7 +5,7 @@
 // Changes of a few records beside the full Write ALL.
 
 #include "CountingPort.h"
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/SettingsTable.h"
 #include "link/PortFile.h"
 #include "link/SerialRadioPort.h"
@@ -15,7 +15,7 @@
 #include "TransferBench.h"
 #include "link/TransferEngine.h"
 #include "session/RadioSession.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QAction>
@@ -29,8 +29,8 @@ namespace {
 // The pauses each transfer makes: one after every slot and one in the end
 // command for Read Memory; for Write Memory also one after the model check
 // and one before the end command.
-constexpr int ReadMemoryPauses = Module1::ChannelCount + 1;
-constexpr int WriteMemoryPauses = Module1::ChannelCount + 3;
+constexpr int ReadMemoryPauses = CloneDocument::ChannelCount + 1;
+constexpr int WriteMemoryPauses = CloneDocument::ChannelCount + 3;
 // Write Settings: after the model check, after each of 4 records, the end.
 constexpr int WriteSettingsPauses = 1 + 4 + 1;
 constexpr int ReadSettingsPauses = 4 + 1;
@@ -64,13 +64,13 @@ int windowRead(int argc, char *argv[], const QString &device)
     serial.setDevicePath(device);
     CountingPort port(serial);
     QTemporaryDir folder;
-    Module1 document;
+    CloneDocument document;
     DesktopPrompter prompter;
-    frmMain window(document, prompter, port, PortFile(folder.path(), folder.path()),
+    MainWindow window(document, prompter, port, PortFile(folder.path(), folder.path()),
                    StringTable(StringTable::Language::English));
     window.setSplashMinimumMs(1);
     window.setBackupStore(BackupStore(folder.filePath(QStringLiteral("backups"))));
-    window.Form_Load();
+    window.load();
     window.show();
     TransferResult last;
     QObject::connect(&window.engine(), &TransferEngine::transferFinished,
@@ -100,7 +100,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    Module1 state;
+    CloneDocument state;
     SerialRadioPort serial;
     serial.setDevicePath(sim.devicePath());
     CountingPort port(serial);
@@ -137,13 +137,13 @@ int main(int argc, char *argv[])
     const TransferEngine::Transfer read = engine.readAll(image);
     CloneImage changed = read.image;
     for (int n : ChangedSlots) {
-        ChannelRow row = changed.Channels.at(n);
+        ChannelRow row = changed.channels.at(n);
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = 7100000 + 1000 * n;
-        changed.Channels[n] = row;
+        changed.channels[n] = row;
     }
     const size_t beep = size_t(SettingsTable::index(SettingId::Beep));
-    changed.SettingSelection[beep] = 1 - changed.SettingSelection[beep];
+    changed.selections[beep] = 1 - changed.selections[beep];
     state.setImage(changed);
     // Write Changes as both programs run it: through the session, which
     // keeps what the radio held as a backup first.

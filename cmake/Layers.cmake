@@ -1,6 +1,6 @@
 # The source folders are layers, lowest first. Each is a library of its own
 # whose include root holds links to itself and to the folders below it
-# only, so that an include naming a folder above ("shell/frmMain.h" from
+# only, so that an include naming a folder above ("shell/MainWindow.h" from
 # src/edit) does not compile. Includes always name their folder.
 set(QTR70_LAYERS codec app files link session report edit shell)
 # What each layer may include besides itself.

@@ -8,20 +8,20 @@
 CloneImage FuzzState::sample()
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    ChannelCodec::DecodeChannel(QStringLiteral("8805000100000188000100000000000010936B003C4A39543D51000010936B00"),
-                                image.Channels[0]);
-    ChannelCodec::DecodeChannel(QStringLiteral("800300000200010000010000000000003899D800000000000000000000000000"),
-                                image.Channels[150]);
-    ChannelCodec::DecodeChannel(QStringLiteral("80010001000000A6000000000000000060566C00545556570000000000000000"),
-                                image.Channels[603]);
-    image.Channels[150].text[12] = QStringLiteral("spare");
-    image.Channels[150].value[14] = 1;
+    ChannelCodec::decode(QStringLiteral("8805000100000188000100000000000010936B003C4A39543D51000010936B00"),
+                                image.channels[0]);
+    ChannelCodec::decode(QStringLiteral("800300000200010000010000000000003899D800000000000000000000000000"),
+                                image.channels[150]);
+    ChannelCodec::decode(QStringLiteral("80010001000000A6000000000000000060566C00545556570000000000000000"),
+                                image.channels[603]);
+    image.channels[150].text[12] = QStringLiteral("spare");
+    image.channels[150].value[14] = 1;
     return image;
 }
 
 bool FuzzState::sizesIntact(const CloneImage &image)
 {
-    return image.Channels.size() == CloneImage::ChannelCount;
+    return image.channels.size() == CloneImage::ChannelCount;
 }
 
 void FuzzState::fail(const char *what)

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             ++failed;
             continue;
         }
-        image.Channels[i] = *paste.rows.at(i);
+        image.channels[i] = *paste.rows.at(i);
         stored.append(i);
     }
     FUZZ_CHECK(failed == paste.problems.size());
@@ -33,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(again.problems.isEmpty());
     FUZZ_CHECK(again.rows.size() == stored.size());
     for (int k = 0; k < stored.size(); ++k)
-        FUZZ_CHECK(again.rows.at(k) && *again.rows.at(k) == image.Channels.at(stored.at(k)));
+        FUZZ_CHECK(again.rows.at(k) && *again.rows.at(k) == image.channels.at(stored.at(k)));
     return 0;
 }

@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(row.stored() || !used.count(row.location.toInt()));
     const CloneImage again = back.appliedTo(base);
     for (const int slot : used) {
-        const ChannelRow &want = applied.Channels.at(slot);
-        const ChannelRow &got = again.Channels.at(slot);
+        const ChannelRow &want = applied.channels.at(slot);
+        const ChannelRow &got = again.channels.at(slot);
         // An emptied slot is not exported: only channels come back.
         if (!want.inUse)
             continue;

@@ -18,45 +18,45 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     switch (which) {
     case 0: {
-        const ChannelRow &before = base.Channels.at(text.size() % CloneImage::ChannelCount);
+        const ChannelRow &before = base.channels.at(text.size() % CloneImage::ChannelCount);
         ChannelRow row = before;
-        if (!ChannelCodec::DecodeChannel(text, row)) {
+        if (!ChannelCodec::decode(text, row)) {
             FUZZ_CHECK(row == before);
             break;
         }
-        const QString encoded = ChannelCodec::EncodeChannel(row);
+        const QString encoded = ChannelCodec::encode(row);
         ChannelRow again = before;
-        FUZZ_CHECK(ChannelCodec::DecodeChannel(encoded, again).ok());
-        FUZZ_CHECK(ChannelCodec::EncodeChannel(again) == encoded);
+        FUZZ_CHECK(ChannelCodec::decode(encoded, again).ok());
+        FUZZ_CHECK(ChannelCodec::encode(again) == encoded);
         if (row.inUse)
             FUZZ_CHECK(again.text == row.text);
         break;
     }
     case 1: {
-        const VfoRow &before = base.Vfo[size_t(text.size() % CloneImage::VfoCount)];
+        const VfoRow &before = base.vfos[size_t(text.size() % CloneImage::VfoCount)];
         VfoRow row = before;
-        if (!VfoCodec::DecodeVfo(text, row)) {
+        if (!VfoCodec::decode(text, row)) {
             FUZZ_CHECK(row == before);
             break;
         }
-        const QString encoded = VfoCodec::EncodeVfo(row);
+        const QString encoded = VfoCodec::encode(row);
         VfoRow again = before;
-        FUZZ_CHECK(VfoCodec::DecodeVfo(encoded, again).ok());
+        FUZZ_CHECK(VfoCodec::decode(encoded, again).ok());
         FUZZ_CHECK(again.text == row.text);
-        FUZZ_CHECK(VfoCodec::EncodeVfo(again) == encoded);
+        FUZZ_CHECK(VfoCodec::encode(again) == encoded);
         break;
     }
     default: {
-        SettingSelections selection = base.SettingSelection;
-        if (!SettingsCodec::DecodeSettings(text.left(64), text.mid(64), selection)) {
-            FUZZ_CHECK(selection == base.SettingSelection);
+        SettingSelections selection = base.selections;
+        if (!SettingsCodec::decode(text.left(64), text.mid(64), selection)) {
+            FUZZ_CHECK(selection == base.selections);
             break;
         }
-        const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(selection);
+        const SettingsCodec::Lines lines = SettingsCodec::encode(selection);
         SettingSelections again{};
-        FUZZ_CHECK(SettingsCodec::DecodeSettings(lines.line1, lines.line2, again).ok());
+        FUZZ_CHECK(SettingsCodec::decode(lines.line1, lines.line2, again).ok());
         FUZZ_CHECK(again == selection);
-        FUZZ_CHECK(SettingsCodec::EncodeSettings(again).line1 == lines.line1);
+        FUZZ_CHECK(SettingsCodec::encode(again).line1 == lines.line1);
         break;
     }
     }

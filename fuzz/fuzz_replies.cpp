@@ -5,7 +5,7 @@
 #include "link/BlockCommands.h"
 #include "FuzzPort.h"
 #include "FuzzState.h"
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/MemoryMap.h"
 #include "codec/SettingsCodec.h"
 #include "link/LineExchange.h"
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     switch (data[0] % 5) {
     case 0: {
-        const BlockCommands::RecordReply r = commands.ReadRecord(MemoryMap::SettingsRecord1);
+        const BlockCommands::RecordReply r = commands.readRecord(MemoryMap::SettingsRecord1);
         const QByteArray reply = port.lastReply();
         FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::ReadReplyLength && reply.endsWith('\n')
                               && reply.startsWith(BlockCommands::readCommand(MemoryMap::SettingsRecord1).toLatin1())));
@@ -54,20 +54,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     case 1: {
         const QString record(64, QLatin1Char('0'));
-        const BlockCommands::Reply r = commands.WriteRecord(MemoryMap::VfoA, record);
+        const BlockCommands::Reply r = commands.writeRecord(MemoryMap::VfoA, record);
         const QByteArray reply = port.lastReply();
         FUZZ_CHECK(r.ok() == (reply.size() == BlockCommands::WriteReplyLength && endsWithOk(reply)
                               && reply.startsWith(BlockCommands::writeCommand(MemoryMap::VfoA, record).toLatin1())));
         break;
     }
     case 2: {
-        const BlockCommands::Reply r = commands.CheckModel();
+        const BlockCommands::Reply r = commands.checkModel();
         if (r.ok())
             FUZZ_CHECK(port.lastReply().size() == BlockCommands::CheckReplyLength && endsWithOk(port.lastReply()));
         break;
     }
     case 3: {
-        const BlockCommands::Identity id = commands.IdentifyRadio();
+        const BlockCommands::Identity id = commands.identifyRadio();
         const QByteArray reply = port.lastReply();
         FUZZ_CHECK(id.ok() == (reply.size() == BlockCommands::IdentifyReplyLength && reply.endsWith('\n')
                                && reply.startsWith(BlockCommands::identifyCommand().toLatin1())
@@ -89,11 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!engine.isBusy());
         // The settings lines and the selections always stand for each other.
         SettingSelections decoded{};
-        FUZZ_CHECK(SettingsCodec::DecodeSettings(image.SettingsLine1, image.SettingsLine2, decoded).ok());
-        FUZZ_CHECK(decoded == image.SettingSelection);
+        FUZZ_CHECK(SettingsCodec::decode(image.settingsLine1, image.settingsLine2, decoded).ok());
+        FUZZ_CHECK(decoded == image.selections);
         if (!result.ok()) {
             FUZZ_CHECK(!result.message().isEmpty());
-            FUZZ_CHECK(image.Vfo == base.Vfo);
+            FUZZ_CHECK(image.vfos == base.vfos);
         }
         break;
     }

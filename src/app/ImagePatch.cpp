@@ -4,22 +4,22 @@ ImagePatch ImagePatch::between(const CloneImage &from, const CloneImage &to)
 {
     ImagePatch patch;
     // Rows still shared with the other image need no comparison.
-    if (from.Channels.constData() != to.Channels.constData()) {
+    if (from.channels.constData() != to.channels.constData()) {
         for (int n = 0; n < CloneImage::ChannelCount; ++n) {
-            if (from.Channels.at(n) != to.Channels.at(n)) {
+            if (from.channels.at(n) != to.channels.at(n)) {
                 patch.channelSlots.append(n);
-                patch.rows.append(to.Channels.at(n));
+                patch.rows.append(to.channels.at(n));
             }
         }
     }
-    if (from.Vfo != to.Vfo)
-        patch.vfo = to.Vfo;
-    if (from.SettingsLine1 != to.SettingsLine1 || from.SettingsLine2 != to.SettingsLine2
-        || from.SettingSelection != to.SettingSelection) {
-        patch.settings = Settings{to.SettingsLine1, to.SettingsLine2, to.SettingSelection};
+    if (from.vfos != to.vfos)
+        patch.vfo = to.vfos;
+    if (from.settingsLine1 != to.settingsLine1 || from.settingsLine2 != to.settingsLine2
+        || from.selections != to.selections) {
+        patch.settings = Settings{to.settingsLine1, to.settingsLine2, to.selections};
     }
-    if (from.ModelVariant != to.ModelVariant || from.ExtendedRange != to.ExtendedRange)
-        patch.model = Model{to.ModelVariant, to.ExtendedRange};
+    if (from.modelVariant != to.modelVariant || from.extendedRange != to.extendedRange)
+        patch.model = Model{to.modelVariant, to.extendedRange};
     return patch;
 }
 

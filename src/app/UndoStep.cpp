@@ -1,8 +1,8 @@
 #include "app/UndoStep.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 
-UndoStep::UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo, bool edit)
+UndoStep::UndoStep(CloneDocument &document, const QString &text, ImagePatch undo, ImagePatch redo, bool edit)
     : QUndoCommand(text), m_document(document), m_undo(std::move(undo)), m_redo(std::move(redo)), m_edit(edit)
 {
 }

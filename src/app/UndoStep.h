@@ -4,7 +4,7 @@
 
 #include <QUndoCommand>
 
-class Module1;
+class CloneDocument;
 
 // One step of the document's edit history: the patch that undoes it and
 // the one that does it again. The change itself has been made when the
@@ -13,7 +13,7 @@ class UndoStep : public QUndoCommand
 {
 public:
     // `edit`: the step is an edit (a read from the radio is none).
-    UndoStep(Module1 &document, const QString &text, ImagePatch undo, ImagePatch redo, bool edit);
+    UndoStep(CloneDocument &document, const QString &text, ImagePatch undo, ImagePatch redo, bool edit);
 
     bool isEdit() const { return m_edit; }
 
@@ -21,7 +21,7 @@ public:
     void redo() override;
 
 private:
-    Module1 &m_document;
+    CloneDocument &m_document;
     ImagePatch m_undo;
     ImagePatch m_redo;
     bool m_done = true;

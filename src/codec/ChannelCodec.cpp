@@ -33,7 +33,7 @@ constexpr char16_t NameSymbols[] = u" *#+-/\\=()$_";
 
 } // namespace
 
-int ChannelCodec::NameCharCode(QChar c)
+int ChannelCodec::nameCharCode(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
@@ -47,7 +47,7 @@ int ChannelCodec::NameCharCode(QChar c)
     return -1;
 }
 
-QChar ChannelCodec::NameChar(int code)
+QChar ChannelCodec::nameChar(int code)
 {
     if (code >= 0x30 && code <= 0x39)
         return QChar(u'0' + (code - 0x30));
@@ -90,7 +90,7 @@ void ChannelCodec::encodeCommonFields(const double *value, Record &b)
         b[size_t(f.byte)] = toByte(value[Vocabulary::index(f.column)]);
 }
 
-DecodeResult ChannelCodec::DecodeChannel(const QString &recordText, ChannelRow &row)
+DecodeResult ChannelCodec::decode(const QString &recordText, ChannelRow &row)
 {
     Record b;
     if (!RecordText::split(recordText, b))
@@ -120,14 +120,14 @@ DecodeResult ChannelCodec::DecodeChannel(const QString &recordText, ChannelRow &
 
     const std::uint32_t frequency = RecordText::readField32(b, FrequencyByte);
     decoded.valueAt(ChannelColumn::Frequency) = frequency;
-    decoded.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(frequency);
+    decoded.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
     const std::uint32_t split = RecordText::readField32(b, SplitByte);
     decoded.valueAt(ChannelColumn::Split) = split;
-    decoded.textAt(ChannelColumn::Split) = Frequency::FormatFrequency(split);
+    decoded.textAt(ChannelColumn::Split) = Frequency::format(split);
 
     QString name;
     for (int i = NameFirstByte; i < NameFirstByte + NameLength; ++i) {
-        const QChar c = NameChar(b[size_t(i)]);
+        const QChar c = nameChar(b[size_t(i)]);
         if (c.isNull())
             break;
         name += c;
@@ -138,7 +138,7 @@ DecodeResult ChannelCodec::DecodeChannel(const QString &recordText, ChannelRow &
     return DecodeResult::success();
 }
 
-QString ChannelCodec::EncodeChannel(const ChannelRow &row)
+QString ChannelCodec::encode(const ChannelRow &row)
 {
     Record b{};
     if (row.inUse)
@@ -150,7 +150,7 @@ QString ChannelCodec::EncodeChannel(const ChannelRow &row)
     for (QChar c : row.textAt(ChannelColumn::Name)) {
         if (position == NameFirstByte + NameLength)
             break;
-        const int code = NameCharCode(c);
+        const int code = nameCharCode(c);
         if (code < 0)
             break;
         b[size_t(position++)] = static_cast<std::uint8_t>(code);

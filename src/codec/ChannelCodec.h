@@ -16,14 +16,14 @@ public:
     // is left exactly as it was and the result names the field. A record
     // whose status is not in use empties columns 0-10; the spare columns
     // keep their cells.
-    static DecodeResult DecodeChannel(const QString &recordText, ChannelRow &row);
+    static DecodeResult decode(const QString &recordText, ChannelRow &row);
     // The record text of a row.
-    static QString EncodeChannel(const ChannelRow &row);
+    static QString encode(const ChannelRow &row);
 
     // The radio's code for a name character; -1 when it has none.
-    static int NameCharCode(QChar c);
+    static int nameCharCode(QChar c);
     // The character of a name code; a null QChar when the code is none.
-    static QChar NameChar(int code);
+    static QChar nameChar(int code);
 
     // Decodes bytes 1-9 (mode .. noise blanker) into columns 1-7 of the
     // given text and value cells (pointing at column 0). Failure names

@@ -11,8 +11,8 @@
 namespace {
 
 // The coverage versions: the standard one and the extended one.
-const ChannelRules::Range StandardRange{1600000, 30000000, QStringLiteral("(1.6MHz - 30MHz)")};
-const ChannelRules::Range ExtendedRange{150000, 35000000, QStringLiteral("(150KHz - 35MHz)")};
+const ChannelRules::Range StandardCoverage{1600000, 30000000, QStringLiteral("(1.6MHz - 30MHz)")};
+const ChannelRules::Range ExtendedCoverage{150000, 35000000, QStringLiteral("(150KHz - 35MHz)")};
 
 // A tone's value in tenths of a hertz: "88.5Hz" and "88.50" give 885;
 // -1 for a text that is no frequency.
@@ -41,7 +41,7 @@ std::optional<int> itemCode(ChannelColumn column, const QString &text)
 } // namespace
 
 ChannelRules::ChannelRules(int modelVariant, bool extendedRange)
-    : m_range(extendedRange ? ExtendedRange : StandardRange)
+    : m_range(extendedRange ? ExtendedCoverage : StandardCoverage)
 {
     // Every model option covers the same range; the coverage version
     // widens it.
@@ -50,7 +50,7 @@ ChannelRules::ChannelRules(int modelVariant, bool extendedRange)
 
 ChannelRules ChannelRules::of(const CloneImage &image)
 {
-    return ChannelRules(image.ModelVariant, image.ExtendedRange);
+    return ChannelRules(image.modelVariant, image.extendedRange);
 }
 
 QString ChannelRules::caption(ChannelColumn column)
@@ -118,7 +118,7 @@ bool ChannelRules::hasSplit(const ChannelRow &row)
 std::optional<QString> ChannelRules::nameProblem(const QString &name)
 {
     for (const QChar c : name) {
-        if (ChannelCodec::NameCharCode(c) < 0) {
+        if (ChannelCodec::nameCharCode(c) < 0) {
             const QString shown = c.isPrint() ? QString(c) : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
             return QStringLiteral("\"%1\" holds \"%2\", which the radio cannot store").arg(name, shown);
         }
@@ -132,7 +132,7 @@ std::optional<ChannelRules::Problem> ChannelRules::frequencyProblem(ChannelColum
 {
     if (hz == std::floor(hz) && m_range.contains(qint64(hz)))
         return std::nullopt;
-    const QString shown = hz >= 0 && hz < 4294967296.0 ? Frequency::FormatFrequency(std::uint64_t(hz))
+    const QString shown = hz >= 0 && hz < 4294967296.0 ? Frequency::format(std::uint64_t(hz))
                                                        : QString::number(hz, 'g', 12);
     return Problem{column, QStringLiteral("%1 is outside the range %2").arg(shown, m_range.text)};
 }

@@ -4,31 +4,31 @@
 #include "codec/VfoCodec.h"
 
 CloneImage::CloneImage()
-    : Channels(ChannelCount)
+    : channels(ChannelCount)
 {
 }
 
 CloneImage CloneImage::factory(int modelVariant, bool extendedRange)
 {
     CloneImage image;
-    image.ModelVariant = modelVariant;
-    image.ExtendedRange = extendedRange;
-    image.SettingsLine1 = QLatin1String(SettingsCodec::FactoryLine1);
-    image.SettingsLine2 = QLatin1String(SettingsCodec::FactoryLine2);
-    SettingsCodec::DecodeSettings(image.SettingsLine1, image.SettingsLine2, image.SettingSelection);
-    image.Vfo[0] = image.Vfo[1] = VfoCodec::defaultVfo(modelVariant);
+    image.modelVariant = modelVariant;
+    image.extendedRange = extendedRange;
+    image.settingsLine1 = QLatin1String(SettingsCodec::FactoryLine1);
+    image.settingsLine2 = QLatin1String(SettingsCodec::FactoryLine2);
+    SettingsCodec::decode(image.settingsLine1, image.settingsLine2, image.selections);
+    image.vfos[0] = image.vfos[1] = VfoCodec::defaultVfo(modelVariant);
     return image;
 }
 
 int CloneImage::modelVariantForFile() const
 {
-    return (ModelVariant >= Vocabulary::ModelJ && ModelVariant <= Vocabulary::ModelE) ? ModelVariant
+    return (modelVariant >= Vocabulary::ModelJ && modelVariant <= Vocabulary::ModelE) ? modelVariant
                                                                                      : Vocabulary::ModelA;
 }
 
 bool CloneImage::operator==(const CloneImage &other) const
 {
-    return ModelVariant == other.ModelVariant && ExtendedRange == other.ExtendedRange
-        && SettingsLine1 == other.SettingsLine1 && SettingsLine2 == other.SettingsLine2
-        && SettingSelection == other.SettingSelection && Vfo == other.Vfo && Channels == other.Channels;
+    return modelVariant == other.modelVariant && extendedRange == other.extendedRange
+        && settingsLine1 == other.settingsLine1 && settingsLine2 == other.settingsLine2
+        && selections == other.selections && vfos == other.vfos && channels == other.channels;
 }

@@ -36,14 +36,14 @@ public:
     bool operator==(const CloneImage &other) const;
     bool operator!=(const CloneImage &other) const { return !(*this == other); }
 
-    QList<ChannelRow> Channels;
-    std::array<VfoRow, VfoCount> Vfo;
+    QList<ChannelRow> channels;
+    std::array<VfoRow, VfoCount> vfos;
     // The settings records as last read, loaded or encoded.
-    QString SettingsLine1;
-    QString SettingsLine2;
+    QString settingsLine1;
+    QString settingsLine2;
     // The selected position of each set-mode list, in the order of the
     // settings descriptor table.
-    SettingSelections SettingSelection{};
-    int ModelVariant = Vocabulary::ModelE;
-    bool ExtendedRange = false;
+    SettingSelections selections{};
+    int modelVariant = Vocabulary::ModelE;
+    bool extendedRange = false;
 };

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-QString Frequency::FormatFrequency(std::uint64_t hz)
+QString Frequency::format(std::uint64_t hz)
 {
     QString digits = QString::number(hz);
     if (digits.size() < 7)

@@ -9,7 +9,7 @@ class Frequency
 public:
     // Grid text of a frequency in hertz: 7050000 -> "7.050.000",
     // 0 -> "0.000.000", 123456789 -> "123.456.789".
-    static QString FormatFrequency(std::uint64_t hz);
+    static QString format(std::uint64_t hz);
     // A table value (64-bit float) as an unsigned 32-bit field value:
     // rounded, clamped to 0 .. 2^32-1.
     static std::uint32_t toField(double value);

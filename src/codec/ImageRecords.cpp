@@ -7,15 +7,15 @@
 
 QList<ImageRecords::Entry> ImageRecords::of(const CloneImage &image)
 {
-    const SettingsCodec::Lines settings = SettingsCodec::EncodeSettings(image.SettingSelection);
+    const SettingsCodec::Lines settings = SettingsCodec::encode(image.selections);
     QList<Entry> records;
     records.reserve(4 + CloneImage::ChannelCount);
     records.append({MemoryMap::SettingsRecord1, settings.line1});
     records.append({MemoryMap::SettingsRecord2, settings.line2});
-    records.append({MemoryMap::VfoA, VfoCodec::EncodeVfo(image.Vfo[0])});
-    records.append({MemoryMap::VfoB, VfoCodec::EncodeVfo(image.Vfo[1])});
+    records.append({MemoryMap::VfoA, VfoCodec::encode(image.vfos[0])});
+    records.append({MemoryMap::VfoB, VfoCodec::encode(image.vfos[1])});
     for (int n = 0; n < CloneImage::ChannelCount; ++n)
-        records.append({MemoryMap::channelAddress(n), ChannelCodec::EncodeChannel(image.Channels.at(n))});
+        records.append({MemoryMap::channelAddress(n), ChannelCodec::encode(image.channels.at(n))});
     return records;
 }
 

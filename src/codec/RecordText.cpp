@@ -37,11 +37,11 @@ QString RecordText::join(const Record &bytes)
     QString text;
     text.reserve(Length);
     for (std::uint8_t b : bytes)
-        text += HexByte(b);
+        text += hexByte(b);
     return text;
 }
 
-QString RecordText::HexByte(int value)
+QString RecordText::hexByte(int value)
 {
     static const char digits[] = "0123456789ABCDEF";
     const int v = value & 0xFF;

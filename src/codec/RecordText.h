@@ -21,7 +21,7 @@ public:
     // The 32 bytes as upper-case hex, byte 0 first.
     static QString join(const Record &bytes);
     // Upper-case hex of a byte value, two digits ("0A", "FF").
-    static QString HexByte(int value);
+    static QString hexByte(int value);
     // Unsigned 32-bit little-endian field at offset k.
     static std::uint32_t readField32(const Record &bytes, int k);
     static void writeField32(Record &bytes, int k, std::uint32_t value);

@@ -29,7 +29,7 @@ int positionFromByte(const SettingDescriptor &d, int byte)
 
 } // namespace
 
-DecodeResult SettingsCodec::DecodeSettings(const QString &line1, const QString &line2,
+DecodeResult SettingsCodec::decode(const QString &line1, const QString &line2,
                                            SettingSelections &selections)
 {
     Record lines[2];
@@ -51,7 +51,7 @@ DecodeResult SettingsCodec::DecodeSettings(const QString &line1, const QString &
     return DecodeResult::success();
 }
 
-SettingsCodec::Lines SettingsCodec::EncodeSettings(const SettingSelections &selections)
+SettingsCodec::Lines SettingsCodec::encode(const SettingSelections &selections)
 {
     Record lines[2]{};
     lines[0][Line1MarkerByte] = Line1Marker;

@@ -24,9 +24,9 @@ public:
     // position of its list, or a line that is no record text) `selections`
     // is left as it was and the result names the list ("cmbWPM") or the
     // line ("SettingsLine1").
-    static DecodeResult DecodeSettings(const QString &line1, const QString &line2,
+    static DecodeResult decode(const QString &line1, const QString &line2,
                                        SettingSelections &selections);
     // Both lines rebuilt from the selections; unmapped bytes get their
     // constants.
-    static Lines EncodeSettings(const SettingSelections &selections);
+    static Lines encode(const SettingSelections &selections);
 };

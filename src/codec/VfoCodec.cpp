@@ -11,7 +11,7 @@ constexpr int FrequencyByte = 16;
 
 } // namespace
 
-DecodeResult VfoCodec::DecodeVfo(const QString &recordText, VfoRow &row)
+DecodeResult VfoCodec::decode(const QString &recordText, VfoRow &row)
 {
     Record b;
     if (!RecordText::split(recordText, b))
@@ -24,12 +24,12 @@ DecodeResult VfoCodec::DecodeVfo(const QString &recordText, VfoRow &row)
 
     const std::uint32_t frequency = RecordText::readField32(b, FrequencyByte);
     decoded.valueAt(ChannelColumn::Frequency) = frequency;
-    decoded.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(frequency);
+    decoded.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
     row = decoded;
     return DecodeResult::success();
 }
 
-QString VfoCodec::EncodeVfo(const VfoRow &row)
+QString VfoCodec::encode(const VfoRow &row)
 {
     Record b{};
     b[0] = VfoStatus;
@@ -53,7 +53,7 @@ VfoRow VfoCodec::defaultVfo(int modelVariant)
     VfoRow row;
     const std::uint32_t frequency = defaultFrequency(modelVariant);
     row.valueAt(ChannelColumn::Frequency) = frequency;
-    row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(frequency);
+    row.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
     for (ChannelColumn c : {ChannelColumn::Mode, ChannelColumn::Gain, ChannelColumn::Agc, ChannelColumn::Power,
                             ChannelColumn::Filter, ChannelColumn::Tone, ChannelColumn::NoiseBlanker}) {
         const int code = c == ChannelColumn::Mode ? Lsb : (c == ChannelColumn::Agc ? Slow : 0);

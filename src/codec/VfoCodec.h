@@ -12,8 +12,8 @@ class VfoCodec
 {
 public:
     // On failure `row` is left exactly as it was.
-    static DecodeResult DecodeVfo(const QString &recordText, VfoRow &row);
-    static QString EncodeVfo(const VfoRow &row);
+    static DecodeResult decode(const QString &recordText, VfoRow &row);
+    static QString encode(const VfoRow &row);
     // The default VFO: the model's default frequency, LSB, gain 0, Slow,
     // High, Wide, tone Off, NB Off.
     static VfoRow defaultVfo(int modelVariant);

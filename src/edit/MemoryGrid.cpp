@@ -1,6 +1,6 @@
 #include "edit/MemoryGrid.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelLabel.h"
 #include "edit/CellFocus.h"
 #include "edit/GridColumns.h"
@@ -16,7 +16,7 @@
 
 #include <algorithm>
 
-MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
+MemoryGrid::MemoryGrid(const CloneDocument &document, QWidget *parent)
     : QTableView(parent),
       m_model(new MemoryTableModel(document, this)),
       m_spareWidth(this, {int(ChannelColumn::Frequency), int(ChannelColumn::Name)})
@@ -36,7 +36,7 @@ MemoryGrid::MemoryGrid(const Module1 &document, QWidget *parent)
     // The scroll position counts rows, so the top row is the scroll value.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     applyColumnWidths();
-    widenForRows(0, Module1::ChannelCount - 1);
+    widenForRows(0, CloneDocument::ChannelCount - 1);
     connect(m_model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &from, const QModelIndex &to) { widenForRows(from.row(), to.row()); });
 

@@ -5,7 +5,7 @@
 #include <QTableView>
 
 class MemoryTableModel;
-class Module1;
+class CloneDocument;
 
 // The memory grid MSFlexGrid1: a view of the document's channel rows
 // through MemoryTableModel (row r shows channel slot r, column c its column
@@ -34,7 +34,7 @@ public:
     // "Down" moves no further than the last row of the first bank.
     static constexpr int LastDownRow = 199;
 
-    explicit MemoryGrid(const Module1 &document, QWidget *parent = nullptr);
+    explicit MemoryGrid(const CloneDocument &document, QWidget *parent = nullptr);
 
     // The text grid row r shows in column c.
     QString cellText(int r, int c) const;

@@ -1,6 +1,6 @@
 #include "edit/MemoryPage.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "edit/FindBar.h"
 #include "edit/MemoryGrid.h"
 #include "edit/Twips.h"
@@ -19,7 +19,7 @@ constexpr int ButtonHeight = 375;
 
 } // namespace
 
-MemoryPage::MemoryPage(const Module1 &document, QWidget *parent)
+MemoryPage::MemoryPage(const CloneDocument &document, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame1"));
@@ -40,7 +40,7 @@ MemoryPage::MemoryPage(const Module1 &document, QWidget *parent)
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setAccessibleName(QStringLiteral("Transfer progress"));
-    m_progress->setRange(0, Module1::ChannelCount - 1);
+    m_progress->setRange(0, CloneDocument::ChannelCount - 1);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     // Keeps its place in the row while hidden, so nothing shifts.

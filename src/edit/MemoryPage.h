@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class FindBar;
-class Module1;
+class CloneDocument;
 class MemoryGrid;
 class QProgressBar;
 class QPushButton;
@@ -17,7 +17,7 @@ class MemoryPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit MemoryPage(const Module1 &document, QWidget *parent = nullptr);
+    explicit MemoryPage(const CloneDocument &document, QWidget *parent = nullptr);
 
     MemoryGrid *grid() const { return m_grid; }
     QProgressBar *progressBar() const { return m_progress; }

@@ -1,6 +1,6 @@
 #include "edit/MemoryTableModel.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelLabel.h"
 #include "edit/SlotLabels.h"
 
@@ -15,7 +15,7 @@ void include(std::pair<int, int> &rows, int first, int last)
 
 } // namespace
 
-MemoryTableModel::MemoryTableModel(const Module1 &document, QObject *parent)
+MemoryTableModel::MemoryTableModel(const CloneDocument &document, QObject *parent)
     : QAbstractTableModel(parent), m_document(document), m_marked(CloneImage::ChannelCount, false)
 {
     for (int n = 0; n < CloneImage::ChannelCount; ++n)
@@ -23,8 +23,8 @@ MemoryTableModel::MemoryTableModel(const Module1 &document, QObject *parent)
     m_batch.setSingleShot(true);
     m_batch.setInterval(BatchMs);
     connect(&m_batch, &QTimer::timeout, this, &MemoryTableModel::announcePending);
-    connect(&document, &Module1::channelsChanged, this, &MemoryTableModel::onChannelsChanged);
-    connect(&document, &Module1::baselineChanged, this, &MemoryTableModel::onBaselineChanged);
+    connect(&document, &CloneDocument::channelsChanged, this, &MemoryTableModel::onChannelsChanged);
+    connect(&document, &CloneDocument::baselineChanged, this, &MemoryTableModel::onBaselineChanged);
 }
 
 int MemoryTableModel::rowCount(const QModelIndex &parent) const

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-class Module1;
+class CloneDocument;
 
 // The channel rows of the document as the memory grid shows them: one row
 // per channel slot, one column per grid column (Frequency .. Skip), the
@@ -18,7 +18,7 @@ class MemoryTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    explicit MemoryTableModel(const Module1 &document, QObject *parent = nullptr);
+    explicit MemoryTableModel(const CloneDocument &document, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -40,7 +40,7 @@ private:
     void onBaselineChanged();
     void announcePending();
 
-    const Module1 &m_document;
+    const CloneDocument &m_document;
     // Per row: whether its label carries the mark, as last announced.
     QList<bool> m_marked;
     QTimer m_batch;

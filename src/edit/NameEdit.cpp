@@ -19,7 +19,7 @@ QChar NameEdit::accepted(QChar typed)
 {
     const char16_t u = typed.unicode();
     const QChar c = (u >= u'a' && u <= u'z') ? QChar(char16_t(u - u'a' + u'A')) : typed;
-    return ChannelCodec::NameCharCode(c) >= 0 ? c : QChar();
+    return ChannelCodec::nameCharCode(c) >= 0 ? c : QChar();
 }
 
 void NameEdit::keyPressEvent(QKeyEvent *event)

@@ -1,6 +1,6 @@
 #include "edit/SettingsPage.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/SettingsTable.h"
 #include "codec/Vocabulary.h"
 #include "edit/Twips.h"
@@ -99,7 +99,7 @@ QString captionName(const QString &control)
 
 } // namespace
 
-SettingsPage::SettingsPage(Module1 &state, QWidget *parent)
+SettingsPage::SettingsPage(CloneDocument &state, QWidget *parent)
     : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("Frame1"));
@@ -124,8 +124,8 @@ SettingsPage::SettingsPage(Module1 &state, QWidget *parent)
 
     showSelections();
     showModel();
-    connect(&m_state, &Module1::settingsChanged, this, &SettingsPage::showSelections);
-    connect(&m_state, &Module1::modelChanged, this, &SettingsPage::showModel);
+    connect(&m_state, &CloneDocument::settingsChanged, this, &SettingsPage::showSelections);
+    connect(&m_state, &CloneDocument::modelChanged, this, &SettingsPage::showModel);
 }
 
 QRect SettingsPage::twipsRect(int left, int top, int width, int height) const
@@ -159,11 +159,11 @@ void SettingsPage::buildModelFrame()
     }
     connect(m_modelGroup, &QButtonGroup::idClicked, this, [this](int variant) {
         // A click counts as an edit, also on the option already selected.
-        const Module1::Step step(m_state,
+        const CloneDocument::Step step(m_state,
                                  QStringLiteral("Model: %1 → %2")
-                                     .arg(Vocabulary::modelName(m_state.image().ModelVariant), Vocabulary::modelName(variant)),
-                                 Module1::StepKind::Touch);
-        m_state.setModel(variant, m_state.image().ExtendedRange);
+                                     .arg(Vocabulary::modelName(m_state.image().modelVariant), Vocabulary::modelName(variant)),
+                                 CloneDocument::StepKind::Touch);
+        m_state.setModel(variant, m_state.image().extendedRange);
     });
 
     m_autoSelect = new QPushButton(QStringLiteral("Auto Select"), m_modelFrame);
@@ -287,24 +287,24 @@ void SettingsPage::showSelections()
 {
     m_showing = true;
     for (size_t i = 0; i < m_lists.size(); ++i)
-        m_lists[i]->setCurrentIndex(m_state.image().SettingSelection[i]);
+        m_lists[i]->setCurrentIndex(m_state.image().selections[i]);
     m_showing = false;
 }
 
 void SettingsPage::showModel()
 {
-    if (QRadioButton *option = modelOption(m_state.image().ModelVariant))
+    if (QRadioButton *option = modelOption(m_state.image().modelVariant))
         option->setChecked(true);
 }
 
 void SettingsPage::onListChanged(int setting, int position)
 {
-    const int was = m_state.image().SettingSelection[size_t(setting)];
+    const int was = m_state.image().selections[size_t(setting)];
     if (position < 0 || m_showing || position == was)
         return;
     // "Scan Time: 2S → 5S".
     const SettingDescriptor &d = SettingsTable::all()[size_t(setting)];
-    const Module1::Step step(m_state, QStringLiteral("%1: %2 → %3")
+    const CloneDocument::Step step(m_state, QStringLiteral("%1: %2 → %3")
                                           .arg(d.caption, d.items.value(was).trimmed(), d.items.value(position).trimmed()));
     m_state.setSetting(setting, position);
 }

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class Module1;
+class CloneDocument;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -20,12 +20,12 @@ class VfoGrid;
 // frame with the options opbModel and "Auto Select", "Read Settings",
 // "Write Settings" and the VFO grid. The lists and the model option show
 // the document's selections and follow its changes; a choice by the user
-// is stored through the document and sets DataChanged.
+// is stored through the document and sets hasUnsavedChanges.
 class SettingsPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SettingsPage(Module1 &state, QWidget *parent = nullptr);
+    explicit SettingsPage(CloneDocument &state, QWidget *parent = nullptr);
 
     QComboBox *list(SettingId id) const;
     // The setting a control name stands for ("cmbWPM": the keyer speed);
@@ -59,7 +59,7 @@ private:
     void settleTypedText(int setting);
     QRect twipsRect(int left, int top, int width, int height) const;
 
-    Module1 &m_state;
+    CloneDocument &m_state;
     std::vector<QComboBox *> m_lists;  // in descriptor order
     struct Caption
     {

@@ -1,6 +1,6 @@
 #include "edit/VfoGrid.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "edit/CellFocus.h"
 #include "edit/GridColumns.h"
 #include "edit/Twips.h"
@@ -11,7 +11,7 @@
 #include <QKeyEvent>
 #include <QResizeEvent>
 
-VfoGrid::VfoGrid(const Module1 &document, QWidget *parent)
+VfoGrid::VfoGrid(const CloneDocument &document, QWidget *parent)
     : QTableView(parent), m_model(new VfoTableModel(document, this))
 {
     setObjectName(QStringLiteral("MSFlexGrid2"));

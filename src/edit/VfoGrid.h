@@ -2,7 +2,7 @@
 
 #include <QTableView>
 
-class Module1;
+class CloneDocument;
 class VfoTableModel;
 
 // The VFO grid MSFlexGrid2: a view of the document's VFO A and VFO B
@@ -11,7 +11,7 @@ class VfoGrid : public QTableView
 {
     Q_OBJECT
 public:
-    explicit VfoGrid(const Module1 &document, QWidget *parent = nullptr);
+    explicit VfoGrid(const CloneDocument &document, QWidget *parent = nullptr);
 
     // The text row r shows in column c.
     QString cellText(int r, int c) const;

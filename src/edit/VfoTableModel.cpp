@@ -1,12 +1,12 @@
 #include "edit/VfoTableModel.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelLabel.h"
 
-VfoTableModel::VfoTableModel(const Module1 &document, QObject *parent)
+VfoTableModel::VfoTableModel(const CloneDocument &document, QObject *parent)
     : QAbstractTableModel(parent), m_document(document)
 {
-    connect(&document, &Module1::vfoChanged, this, [this](int r) {
+    connect(&document, &CloneDocument::vfoChanged, this, [this](int r) {
         emit dataChanged(index(r, 0), index(r, Vocabulary::VfoGridColumns - 1), {Qt::DisplayRole});
     });
 }

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-class Module1;
+class CloneDocument;
 
 // VFO A and VFO B of the document as the VFO grid shows them: columns
 // Frequency .. NB, the rows labelled "VFO A" and "VFO B". Follows the
@@ -11,7 +11,7 @@ class VfoTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    explicit VfoTableModel(const Module1 &document, QObject *parent = nullptr);
+    explicit VfoTableModel(const CloneDocument &document, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -19,5 +19,5 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    const Module1 &m_document;
+    const CloneDocument &m_document;
 };

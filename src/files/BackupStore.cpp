@@ -86,7 +86,7 @@ FileResult BackupStore::save(const CloneImage &image, Kind kind, const QDateTime
             return FileResult::failure(FileResult::Error::FileOpenError,
                                        placeholder.errorString() + QStringLiteral(": ") + placeholder.fileName());
     }
-    const FileResult result = CloneFile::WriteCloneFile(target, image);
+    const FileResult result = CloneFile::write(target, image);
     if (!result.ok()) {
         QFile::remove(target);
         return result;

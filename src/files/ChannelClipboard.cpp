@@ -63,7 +63,7 @@ QString ChannelClipboard::copyText(const CloneImage &image, const QList<int> &ch
     for (const int n : channelSlots) {
         if (n < 0 || n >= CloneImage::ChannelCount)
             continue;
-        const ChannelRow &row = image.Channels.at(n);
+        const ChannelRow &row = image.channels.at(n);
         QStringList cells{ChannelLabel::gridLabel(n)};
         for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
             cells.append(row.inUse ? row.text[size_t(c)] : QString());

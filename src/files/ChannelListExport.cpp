@@ -37,7 +37,7 @@ QStringList rowCells(const CloneImage &image, int slot)
     QStringList cells(ListLayout::ColumnCount);
     cells[ListLayout::Location] = QString::number(slot);
     cells[ListLayout::Comment] = ChannelLabel::shortLabel(slot);
-    const ChannelRow &row = image.Channels.at(slot);
+    const ChannelRow &row = image.channels.at(slot);
     if (!row.inUse)
         return cells;
     const auto hz = qint64(std::llround(row.valueAt(ChannelColumn::Frequency)));
@@ -73,7 +73,7 @@ QStringList rowCells(const CloneImage &image, int slot)
 
 bool exported(const CloneImage &image, int slot, ChannelListExport::Slots which)
 {
-    return which == ChannelListExport::Slots::All || image.Channels.at(slot).inUse;
+    return which == ChannelListExport::Slots::All || image.channels.at(slot).inUse;
 }
 
 } // namespace

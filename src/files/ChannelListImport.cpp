@@ -65,7 +65,7 @@ void setListed(ChannelRow &row, ChannelColumn column, int code)
 void setFrequency(ChannelRow &row, ChannelColumn column, qint64 hz)
 {
     row.valueAt(column) = double(hz);
-    row.textAt(column) = Frequency::FormatFrequency(std::uint64_t(hz));
+    row.textAt(column) = Frequency::format(std::uint64_t(hz));
 }
 
 QString quoted(const QString &text)
@@ -84,7 +84,7 @@ QString radioName(const QString &text, QString &why)
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
         const QChar upper = c.toUpper();
-        const bool lacking = ChannelCodec::NameCharCode(upper) < 0;
+        const bool lacking = ChannelCodec::nameCharCode(upper) < 0;
         replaced = replaced || lacking;
         kept += lacking ? QChar(u' ') : upper;
     }
@@ -302,7 +302,7 @@ void place(QList<Row> &rows, const CloneImage &image, ChannelListImport::Placeme
         }
         row.slot = slot;
         lineOfSlot[slot] = row.line;
-        row.replacesChannel = image.Channels.at(slot).inUse;
+        row.replacesChannel = image.channels.at(slot).inUse;
     }
 }
 
@@ -390,7 +390,7 @@ CloneImage ChannelListImport::Plan::appliedTo(const CloneImage &image) const
     CloneImage applied = image;
     for (const Row &row : rows) {
         if (row.stored())
-            applied.Channels[row.slot] = row.channel;
+            applied.channels[row.slot] = row.channel;
     }
     return applied;
 }
@@ -401,7 +401,7 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
     reader.setDoubledQuotes(true);
     reader.setLineBoundQuotes(true);
     const ChannelRules rules = ChannelRules::of(image);
-    const VfoRow defaults = VfoCodec::defaultVfo(image.ModelVariant);
+    const VfoRow defaults = VfoCodec::defaultVfo(image.modelVariant);
     Plan plan;
     std::optional<HeaderMap> header;
 

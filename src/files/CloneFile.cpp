@@ -109,16 +109,16 @@ FileResult CloneFile::decode(const Records &records, CloneImage &image)
     if (!records.result.ok())
         return records.result;
     CloneImage staged = image;
-    staged.ModelVariant = records.variant;
-    staged.ExtendedRange = records.extendedRange;
-    staged.SettingsLine1 = records.records.at(0);
-    staged.SettingsLine2 = records.records.at(1);
+    staged.modelVariant = records.variant;
+    staged.extendedRange = records.extendedRange;
+    staged.settingsLine1 = records.records.at(0);
+    staged.settingsLine2 = records.records.at(1);
     DecodeResult decoded =
-        SettingsCodec::DecodeSettings(staged.SettingsLine1, staged.SettingsLine2, staged.SettingSelection);
+        SettingsCodec::decode(staged.settingsLine1, staged.settingsLine2, staged.selections);
     if (!decoded)
         return FileResult::failure(Error::FileOpenError, QStringLiteral("settings: ") + decoded.field());
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
-        decoded = VfoCodec::DecodeVfo(records.records.at(FirstVfoRecord + r), staged.Vfo[size_t(r)]);
+        decoded = VfoCodec::decode(records.records.at(FirstVfoRecord + r), staged.vfos[size_t(r)]);
         if (!decoded)
             return FileResult::failure(Error::FileOpenError,
                                        QStringLiteral("VFO %1: %2").arg(QChar(u'A' + r)).arg(decoded.field()));
@@ -126,8 +126,8 @@ FileResult CloneFile::decode(const Records &records, CloneImage &image)
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         // Every row starts empty: nothing of an earlier import's spare
         // columns survives into the file's channels.
-        staged.Channels[n] = ChannelRow();
-        decoded = ChannelCodec::DecodeChannel(records.records.at(FirstChannelRecord + n), staged.Channels[n]);
+        staged.channels[n] = ChannelRow();
+        decoded = ChannelCodec::decode(records.records.at(FirstChannelRecord + n), staged.channels[n]);
         if (!decoded)
             return FileResult::failure(Error::FileOpenError,
                                        QStringLiteral("channel slot %1: %2").arg(n).arg(decoded.field()));
@@ -149,7 +149,7 @@ FileResult CloneFile::fromBytes(const QByteArray &bytes, CloneImage &image)
     return read(buffer, image);
 }
 
-FileResult CloneFile::LoadCloneFile(const QString &path, CloneImage &image, FileAccess access)
+FileResult CloneFile::load(const QString &path, CloneImage &image, FileAccess access)
 {
     QFile file;
     if (const FileResult opened = InputFile::open(file, path, access); !opened.ok())
@@ -165,7 +165,7 @@ FileResult CloneFile::LoadCloneFile(const QString &path, CloneImage &image, File
 
 QByteArray CloneFile::toBytes(const CloneImage &image)
 {
-    const int slot = image.modelVariantForFile() + (image.ExtendedRange ? Vocabulary::ExtendedHeaderOffset : 0);
+    const int slot = image.modelVariantForFile() + (image.extendedRange ? Vocabulary::ExtendedHeaderOffset : 0);
 
     QByteArray out;
     out.reserve(LineCount * (RecordLength + 2));
@@ -180,7 +180,7 @@ QByteArray CloneFile::toBytes(const CloneImage &image)
     return out;
 }
 
-FileResult CloneFile::WriteCloneFile(const QString &path, const CloneImage &image, FileAccess access)
+FileResult CloneFile::write(const QString &path, const CloneImage &image, FileAccess access)
 {
     return AtomicFile::write(path, toBytes(image), access);
 }

@@ -43,13 +43,13 @@ public:
     static FileResult read(QIODevice &device, CloneImage &image);
     static FileResult fromBytes(const QByteArray &bytes, CloneImage &image);
     // Reads the file at `path` into `image` (all or nothing).
-    static FileResult LoadCloneFile(const QString &path, CloneImage &image, FileAccess access = FileAccess::Streams);
+    static FileResult load(const QString &path, CloneImage &image, FileAccess access = FileAccess::Streams);
 
     // The whole file for an image; the settings lines are rebuilt from the
     // selections.
     static QByteArray toBytes(const CloneImage &image);
     // Writes the file atomically.
-    static FileResult WriteCloneFile(const QString &path, const CloneImage &image,
+    static FileResult write(const QString &path, const CloneImage &image,
                                      FileAccess access = FileAccess::Streams);
 
     // "name - AppTitle" for a path.

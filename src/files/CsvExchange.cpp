@@ -70,7 +70,7 @@ int convertCommon(const QStringList &f, ChannelRow &row)
     }
 
     row.value[0] = *frequency;
-    row.text[0] = Frequency::FormatFrequency(std::uint64_t(*frequency));
+    row.text[0] = Frequency::format(std::uint64_t(*frequency));
     for (int c = 1; c < 8; ++c) {
         row.value[size_t(c)] = double(*codes[c - 1]);
         row.text[size_t(c)] = Vocabulary::text(ChannelColumn(c), *codes[c - 1]);
@@ -93,7 +93,7 @@ int convertChannelOnly(const QStringList &f, ChannelRow &row)
     if (ChannelRules::nameProblem(name))
         return 9;
     row.value[8] = *split;
-    row.text[8] = Frequency::FormatFrequency(std::uint64_t(*split));
+    row.text[8] = Frequency::format(std::uint64_t(*split));
     row.text[9] = name;
     row.value[10] = skip ? 1 : 0;
     row.text[10] = skip ? QStringLiteral("Skip") : QString();
@@ -141,12 +141,12 @@ QByteArray CsvExchange::exportBytes(const CloneImage &image)
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
         QStringList fields{QLatin1String(ModelField), QLatin1String(VfoBank), ChannelLabel::vfoLabel(r)};
         for (int c = 0; c < VfoExportedColumns; ++c)
-            fields.append(image.Vfo[size_t(r)].text[size_t(c)]);
+            fields.append(image.vfos[size_t(r)].text[size_t(c)]);
         fields << QStringLiteral("No") << QStringLiteral("Off");
         out += csvLine(fields);
     }
     for (int n = 0; n < ExportedChannels; ++n) {
-        const ChannelRow &row = image.Channels.at(n);
+        const ChannelRow &row = image.channels.at(n);
         if (!row.inUse)
             continue;
         QStringList fields{QLatin1String(ModelField), QLatin1String(MemoryBank), QString::number(n)};
@@ -158,7 +158,7 @@ QByteArray CsvExchange::exportBytes(const CloneImage &image)
     return out;
 }
 
-FileResult CsvExchange::CsvExport(const CloneImage &image, const QString &path, FileAccess access)
+FileResult CsvExchange::exportFile(const CloneImage &image, const QString &path, FileAccess access)
 {
     return AtomicFile::write(path, exportBytes(image), access);
 }
@@ -224,10 +224,10 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
                 refuse(line, problem->text());
                 continue;
             }
-            staged.Channels[row] = converted;
+            staged.channels[row] = converted;
             ++result.channels;
         } else {
-            VfoRow vfo = staged.Vfo[size_t(row)];
+            VfoRow vfo = staged.vfos[size_t(row)];
             for (int c = 0; c < Vocabulary::VfoGridColumns; ++c) {
                 vfo.text[size_t(c)] = converted.text[size_t(c)];
                 vfo.value[size_t(c)] = converted.value[size_t(c)];
@@ -236,7 +236,7 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
                 refuse(line, problem->text());
                 continue;
             }
-            staged.Vfo[size_t(row)] = vfo;
+            staged.vfos[size_t(row)] = vfo;
             ++result.vfos;
         }
         --result.dropped;
@@ -258,7 +258,7 @@ CsvExchange::ImportResult CsvExchange::importBytes(const QByteArray &bytes, cons
     return importFrom(buffer, image);
 }
 
-CsvExchange::ImportResult CsvExchange::CsvImport(const QString &path, const CloneImage &image, FileAccess access)
+CsvExchange::ImportResult CsvExchange::importFile(const QString &path, const CloneImage &image, FileAccess access)
 {
     QFile file;
     if (const FileResult opened = InputFile::open(file, path, access); !opened.ok()) {

@@ -37,7 +37,7 @@ public:
     // The whole CSV text: header, VFO A, VFO B, channels 0-199 in use.
     static QByteArray exportBytes(const CloneImage &image);
     // Writes the CSV atomically.
-    static FileResult CsvExport(const CloneImage &image, const QString &path, FileAccess access = FileAccess::Streams);
+    static FileResult exportFile(const CloneImage &image, const QString &path, FileAccess access = FileAccess::Streams);
 
     // Stores every record of a CSV stream into a copy of `image`, record by
     // record (memory does not grow with the stream).
@@ -51,5 +51,5 @@ public:
     static QString fieldProblem(const QStringList &fields, int failed);
 
     // Reads a CSV file; a file that cannot be opened stores nothing.
-    static ImportResult CsvImport(const QString &path, const CloneImage &image, FileAccess access = FileAccess::Streams);
+    static ImportResult importFile(const QString &path, const CloneImage &image, FileAccess access = FileAccess::Streams);
 };

@@ -11,7 +11,7 @@ namespace {
 QString settingText(const CloneImage &image, size_t i)
 {
     const SettingDescriptor &d = SettingsTable::all()[i];
-    const int position = image.SettingSelection[i];
+    const int position = image.selections[i];
     return position >= 0 && position < d.items.size() ? d.items.at(position).trimmed()
                                                        : QStringLiteral("(position %1)").arg(position);
 }
@@ -63,7 +63,7 @@ QString ImageReport::show(const CloneImage &image)
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
         QStringList row{QStringLiteral("  ") + ChannelLabel::vfoLabel(r)};
         for (int c = 0; c < ChannelLabel::vfoHeaders().size(); ++c)
-            row.append(image.Vfo[size_t(r)].text[size_t(c)]);
+            row.append(image.vfos[size_t(r)].text[size_t(c)]);
         vfo.addRow(row);
     }
     out += vfo.render();
@@ -74,7 +74,7 @@ QString ImageReport::show(const CloneImage &image)
     channels.addRow(QStringList{QStringLiteral("  ")} + headers);
     int used = 0;
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
-        const ChannelRow &channel = image.Channels.at(n);
+        const ChannelRow &channel = image.channels.at(n);
         if (!channel.inUse)
             continue;
         ++used;
@@ -94,19 +94,19 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
         out.append(QStringLiteral("Model: %1 -> %2").arg(model(a), model(b)));
 
     for (size_t i = 0; i < SettingsTable::all().size(); ++i) {
-        if (a.SettingSelection[i] != b.SettingSelection[i])
+        if (a.selections[i] != b.selections[i])
             out.append(QStringLiteral("Setting %1: %2 -> %3")
                            .arg(SettingsTable::all()[i].caption, settingText(a, i), settingText(b, i)));
     }
 
     for (int r = 0; r < CloneImage::VfoCount; ++r)
-        compareRow(out, ChannelLabel::vfoLabel(r), ChannelLabel::vfoHeaders(), a.Vfo[size_t(r)], b.Vfo[size_t(r)]);
+        compareRow(out, ChannelLabel::vfoLabel(r), ChannelLabel::vfoHeaders(), a.vfos[size_t(r)], b.vfos[size_t(r)]);
 
     const QStringList headers = ChannelLabel::memoryHeaders();
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         const QString who = QStringLiteral("Channel ") + ChannelLabel::gridLabel(n);
-        const ChannelRow &rowA = a.Channels.at(n);
-        const ChannelRow &rowB = b.Channels.at(n);
+        const ChannelRow &rowA = a.channels.at(n);
+        const ChannelRow &rowB = b.channels.at(n);
         if (rowA.inUse != rowB.inUse) {
             const ChannelRow &used = rowA.inUse ? rowA : rowB;
             QString shown = used.textAt(ChannelColumn::Frequency) + QLatin1Char(' ') + used.textAt(ChannelColumn::Mode);
@@ -128,5 +128,5 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
 QString ImageReport::model(const CloneImage &image)
 {
     return Vocabulary::modelName(image.modelVariantForFile())
-        + (image.ExtendedRange ? QStringLiteral(" (extended coverage)") : QString());
+        + (image.extendedRange ? QStringLiteral(" (extended coverage)") : QString());
 }

@@ -74,7 +74,7 @@ FileResult RecoveryStore::keep(const CloneImage &image, const QString &documentP
         m_lock = std::move(lock);
     }
     // The copy first: a note always names a complete copy.
-    const FileResult copy = CloneFile::WriteCloneFile(base + CopySuffix, image, FileAccess::NeverBlock);
+    const FileResult copy = CloneFile::write(base + CopySuffix, image, FileAccess::NeverBlock);
     if (!copy.ok())
         return copy;
     return AtomicFile::write(base + NoteSuffix, noteText(documentPath, when), FileAccess::NeverBlock);
@@ -112,7 +112,7 @@ QList<RecoveryStore::Orphan> RecoveryStore::orphans() const
 
 FileResult RecoveryStore::load(const Orphan &orphan, CloneImage &image)
 {
-    return CloneFile::LoadCloneFile(orphan.path, image, FileAccess::NeverBlock);
+    return CloneFile::load(orphan.path, image, FileAccess::NeverBlock);
 }
 
 void RecoveryStore::remove(const Orphan &orphan)

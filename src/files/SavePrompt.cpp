@@ -1,11 +1,11 @@
 #include "files/SavePrompt.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 
-bool SavePrompt::ConfirmSaveChanges(const Module1 &state, const std::function<Answer()> &ask,
+bool SavePrompt::confirm(const CloneDocument &state, const std::function<Answer()> &ask,
                                     const std::function<bool()> &save)
 {
-    if (!state.DataChanged())
+    if (!state.hasUnsavedChanges())
         return true;
     switch (ask()) {
     case Answer::Cancel:

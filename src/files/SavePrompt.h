@@ -2,7 +2,7 @@
 
 #include <functional>
 
-class Module1;
+class CloneDocument;
 
 // What happens to unsaved changes before New, Open or closing.
 class SavePrompt
@@ -14,7 +14,7 @@ public:
     // without asking. Otherwise asks "Save changes to settings?": Cancel
     // aborts; No proceeds; Yes runs `save` and proceeds only when it saved
     // (a cancelled or failed save aborts, so no change is lost).
-    static bool ConfirmSaveChanges(const Module1 &state,
+    static bool confirm(const CloneDocument &state,
                                    const std::function<Answer()> &ask,
                                    const std::function<bool()> &save);
 };

@@ -56,10 +56,10 @@ BlockCommands::Reply BlockCommands::judge(const QString &raw, bool rightForm, co
     return reply;
 }
 
-BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
+BlockCommands::RecordReply BlockCommands::readRecord(int address)
 {
     const QString command = readCommand(address);
-    const QString raw = m_exchange.TxCommand(command, ReadReplyLength);
+    const QString raw = m_exchange.exchange(command, ReadReplyLength);
     RecordReply reply;
     static_cast<Reply &>(reply) = judge(raw, raw.size() == ReadReplyLength, command);
     if (reply.ok())
@@ -67,33 +67,33 @@ BlockCommands::RecordReply BlockCommands::ReadRecord(int address)
     return reply;
 }
 
-BlockCommands::Reply BlockCommands::WriteRecord(int address, const QString &recordText)
+BlockCommands::Reply BlockCommands::writeRecord(int address, const QString &recordText)
 {
     const QString command = writeCommand(address, recordText);
-    const QString raw = m_exchange.TxCommand(command, WriteReplyLength);
+    const QString raw = m_exchange.exchange(command, WriteReplyLength);
     return judge(raw, endsInOk(raw, WriteReplyLength), command);
 }
 
-BlockCommands::Reply BlockCommands::CheckModel()
+BlockCommands::Reply BlockCommands::checkModel()
 {
     const QString primary = modelCommand(primaryModel());
-    const Reply first = judge(m_exchange.TxCommand(primary, CheckReplyLength), false, primary);
+    const Reply first = judge(m_exchange.exchange(primary, CheckReplyLength), false, primary);
     const bool firstFits = endsInOk(first.raw, CheckReplyLength);
     if (firstFits || first.status == Status::PortFailure)
         return judge(first.raw, firstFits, primary);
 
     const QString secondary = modelCommand(secondaryModel());
-    const QString second = m_exchange.TxCommand(secondary, CheckReplyLength);
+    const QString second = m_exchange.exchange(secondary, CheckReplyLength);
     Reply reply = judge(second, endsInOk(second, CheckReplyLength), secondary);
     if (!reply.ok())
         reply.status = Status::CommunicationFailure;
     return reply;
 }
 
-BlockCommands::Identity BlockCommands::IdentifyRadio()
+BlockCommands::Identity BlockCommands::identifyRadio()
 {
     const QString command = identifyCommand();
-    const QString raw = m_exchange.TxCommand(command, IdentifyReplyLength);
+    const QString raw = m_exchange.exchange(command, IdentifyReplyLength);
     Identity identity;
     static_cast<Reply &>(identity) = judge(raw, raw.size() == IdentifyReplyLength, command);
     if (!identity.ok())

@@ -57,15 +57,15 @@ public:
     static QString extendedRangeCode() { return QStringLiteral("AA"); }
 
     // The 64-digit record at `address`.
-    RecordReply ReadRecord(int address);
+    RecordReply readRecord(int address);
     // Writes a 64-digit record at `address`; accepted on "OK".
-    Reply WriteRecord(int address, const QString &recordText);
+    Reply writeRecord(int address, const QString &recordText);
     // Asks for "QTR70", then "QTR60". A port failure on the first name ends
     // there; anything that fails on the second name is a communication
     // failure.
-    Reply CheckModel();
+    Reply checkModel();
     // Model field, variant code and range code of the radio.
-    Identity IdentifyRadio();
+    Identity identifyRadio();
 
     // Why a reply was refused, in words ("no reply within 2000 ms",
     // "unexpected reply of 76 characters").

@@ -16,7 +16,7 @@ bool LineExchange::isComplete(const QString &command, const QByteArray &reply)
     return reply.size() > command.size() + CompletionMargin && reply.endsWith('\n');
 }
 
-QString LineExchange::TxCommand(const QString &command, int replyLength)
+QString LineExchange::exchange(const QString &command, int replyLength)
 {
     // Whatever came before this command is no part of its reply: what Qt
     // holds and what the system holds for the device alike.
@@ -124,7 +124,7 @@ QString LineExchange::TxCommand(const QString &command, int replyLength)
     return overflowed ? overlongReply() : noReply();
 }
 
-void LineExchange::Wait(int ms)
+void LineExchange::pause(int ms)
 {
     QEventLoop loop;
     QTimer timer;
@@ -135,8 +135,8 @@ void LineExchange::Wait(int ms)
     loop.exec();
 }
 
-void LineExchange::TxEnd()
+void LineExchange::sendEnd()
 {
-    TxCommand(endCommand());
-    Wait(m_endPauseMs);
+    exchange(endCommand());
+    pause(m_endPauseMs);
 }

@@ -60,11 +60,11 @@ public:
     // reply normally has (0: not known, the shortest complete one assumed);
     // it only decides when to look again, never what is accepted: a reply
     // that is complete when looked at ends the exchange, shorter or not.
-    QString TxCommand(const QString &command, int replyLength = 0);
+    QString exchange(const QString &command, int replyLength = 0);
     // Returns after `ms` milliseconds, having processed events meanwhile.
-    void Wait(int ms);
+    void pause(int ms);
     // Sends the end command, ignores whatever comes back, pauses.
-    void TxEnd();
+    void sendEnd();
 
     // True when `reply` completes the exchange of `command`.
     static bool isComplete(const QString &command, const QByteArray &reply);

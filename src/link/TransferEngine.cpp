@@ -113,7 +113,7 @@ void TransferEngine::requestStop()
 
 TransferResult TransferEngine::interrupted(const QString &what)
 {
-    m_exchange->TxEnd();
+    m_exchange->sendEnd();
     return TransferResult(Outcome::Interrupted, what);
 }
 
@@ -137,18 +137,18 @@ void TransferEngine::setBusy(bool busy)
 void TransferEngine::take(const ImagePatch &part)
 {
     if (part.model) {
-        m_image.ModelVariant = part.model->variant;
-        m_image.ExtendedRange = part.model->extendedRange;
+        m_image.modelVariant = part.model->variant;
+        m_image.extendedRange = part.model->extendedRange;
     }
     if (part.settings) {
-        m_image.SettingsLine1 = part.settings->line1;
-        m_image.SettingsLine2 = part.settings->line2;
-        m_image.SettingSelection = part.settings->selections;
+        m_image.settingsLine1 = part.settings->line1;
+        m_image.settingsLine2 = part.settings->line2;
+        m_image.selections = part.settings->selections;
     }
     if (part.vfo)
-        m_image.Vfo = *part.vfo;
+        m_image.vfos = *part.vfo;
     for (qsizetype i = 0; i < part.channelSlots.size(); ++i)
-        m_image.Channels[part.channelSlots.at(i)] = part.rows.at(i);
+        m_image.channels[part.channelSlots.at(i)] = part.rows.at(i);
     emit partRead(part);
 }
 
@@ -260,7 +260,7 @@ bool TransferEngine::beginWrite(TransferResult &failure)
 {
     if (!ensureOpen(failure))
         return false;
-    const BlockCommands::Reply check = m_commands->CheckModel();
+    const BlockCommands::Reply check = m_commands->checkModel();
     if (!check.ok()) {
         failure = failed(*m_commands, check, QStringLiteral("model check"));
         return false;
@@ -271,13 +271,13 @@ bool TransferEngine::beginWrite(TransferResult &failure)
 
 TransferResult TransferEngine::endNormally()
 {
-    m_exchange->TxEnd();
+    m_exchange->sendEnd();
     return TransferResult();
 }
 
 void TransferEngine::pause()
 {
-    m_exchange->Wait(m_pauseMs);
+    m_exchange->pause(m_pauseMs);
 }
 
 TransferResult TransferEngine::doReadMemory()
@@ -291,11 +291,11 @@ TransferResult TransferEngine::doReadMemory()
             return interrupted(slotRange(n, QStringLiteral("read"), QStringLiteral("not read")));
         emit slotChanged(n);
         emit recordStarted(n, CloneImage::ChannelCount);
-        const BlockCommands::RecordReply reply = m_commands->ReadRecord(MemoryMap::channelAddress(n));
+        const BlockCommands::RecordReply reply = m_commands->readRecord(MemoryMap::channelAddress(n));
         if (!reply.ok())
             return failed(*m_commands, reply, slotName(n), n);
-        ChannelRow row = m_image.Channels.at(n);
-        const DecodeResult decoded = ChannelCodec::DecodeChannel(reply.recordText, row);
+        ChannelRow row = m_image.channels.at(n);
+        const DecodeResult decoded = ChannelCodec::decode(reply.recordText, row);
         if (!decoded)
             return undecodable(slotName(n), decoded, n);
         ImagePatch part;
@@ -318,8 +318,8 @@ TransferResult TransferEngine::doWriteMemory()
         emit slotChanged(n);
         emit recordStarted(n, CloneImage::ChannelCount);
         pause();
-        const QString record = ChannelCodec::EncodeChannel(m_image.Channels.at(n));
-        const BlockCommands::Reply reply = m_commands->WriteRecord(MemoryMap::channelAddress(n), record);
+        const QString record = ChannelCodec::encode(m_image.channels.at(n));
+        const BlockCommands::Reply reply = m_commands->writeRecord(MemoryMap::channelAddress(n), record);
         if (!reply.ok())
             return failed(*m_commands, reply, slotName(n), n);
     }
@@ -336,17 +336,17 @@ TransferResult TransferEngine::doReadSettings()
     // The settings records and the VFOs: four records.
     constexpr int SettingsRecords = 4;
     emit recordStarted(0, SettingsRecords);
-    const BlockCommands::RecordReply line1 = m_commands->ReadRecord(MemoryMap::SettingsRecord1);
+    const BlockCommands::RecordReply line1 = m_commands->readRecord(MemoryMap::SettingsRecord1);
     if (!line1.ok())
         return failed(*m_commands, line1, recordName(MemoryMap::SettingsRecord1));
     pause();
 
     emit recordStarted(1, SettingsRecords);
-    const BlockCommands::RecordReply line2 = m_commands->ReadRecord(MemoryMap::SettingsRecord2);
+    const BlockCommands::RecordReply line2 = m_commands->readRecord(MemoryMap::SettingsRecord2);
     if (!line2.ok())
         return failed(*m_commands, line2, recordName(MemoryMap::SettingsRecord2));
-    SettingSelections selections = m_image.SettingSelection;
-    const DecodeResult settings = SettingsCodec::DecodeSettings(line1.recordText, line2.recordText, selections);
+    SettingSelections selections = m_image.selections;
+    const DecodeResult settings = SettingsCodec::decode(line1.recordText, line2.recordText, selections);
     if (!settings)
         return undecodable(QStringLiteral("settings"), settings);
     ImagePatch settingsPart;
@@ -355,21 +355,21 @@ TransferResult TransferEngine::doReadSettings()
     pause();
 
     emit recordStarted(2, SettingsRecords);
-    const BlockCommands::RecordReply vfoA = m_commands->ReadRecord(MemoryMap::VfoA);
+    const BlockCommands::RecordReply vfoA = m_commands->readRecord(MemoryMap::VfoA);
     if (!vfoA.ok())
         return failed(*m_commands, vfoA, recordName(MemoryMap::VfoA));
     pause();
     emit recordStarted(3, SettingsRecords);
-    const BlockCommands::RecordReply vfoB = m_commands->ReadRecord(MemoryMap::VfoB);
+    const BlockCommands::RecordReply vfoB = m_commands->readRecord(MemoryMap::VfoB);
     if (!vfoB.ok())
         return failed(*m_commands, vfoB, recordName(MemoryMap::VfoB));
 
     // Both VFO rows or neither.
-    std::array<VfoRow, CloneImage::VfoCount> rows = m_image.Vfo;
-    const DecodeResult decodedA = VfoCodec::DecodeVfo(vfoA.recordText, rows[0]);
+    std::array<VfoRow, CloneImage::VfoCount> rows = m_image.vfos;
+    const DecodeResult decodedA = VfoCodec::decode(vfoA.recordText, rows[0]);
     if (!decodedA)
         return undecodable(QStringLiteral("VFO A"), decodedA);
-    const DecodeResult decodedB = VfoCodec::DecodeVfo(vfoB.recordText, rows[1]);
+    const DecodeResult decodedB = VfoCodec::decode(vfoB.recordText, rows[1]);
     if (!decodedB)
         return undecodable(QStringLiteral("VFO B"), decodedB);
     ImagePatch vfoPart;
@@ -386,12 +386,12 @@ TransferResult TransferEngine::doWriteSettings()
     if (!beginWrite(failure))
         return failure;
 
-    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(m_image.SettingSelection);
+    const SettingsCodec::Lines lines = SettingsCodec::encode(m_image.selections);
     const std::array<std::pair<int, QString>, 4> records = {{
         {MemoryMap::SettingsRecord1, lines.line1},
         {MemoryMap::SettingsRecord2, lines.line2},
-        {MemoryMap::VfoA, VfoCodec::EncodeVfo(m_image.Vfo[0])},
-        {MemoryMap::VfoB, VfoCodec::EncodeVfo(m_image.Vfo[1])},
+        {MemoryMap::VfoA, VfoCodec::encode(m_image.vfos[0])},
+        {MemoryMap::VfoB, VfoCodec::encode(m_image.vfos[1])},
     }};
     QStringList written;
     for (const auto &[address, text] : records) {
@@ -401,7 +401,7 @@ TransferResult TransferEngine::doWriteSettings()
         }
         emit recordStarted(int(written.size()), int(records.size()));
         written.append(MemoryMap::addressText(address));
-        const BlockCommands::Reply reply = m_commands->WriteRecord(address, text);
+        const BlockCommands::Reply reply = m_commands->writeRecord(address, text);
         if (!reply.ok())
             return failed(*m_commands, reply, recordName(address));
         pause();
@@ -416,7 +416,7 @@ TransferResult TransferEngine::doAutoSelect()
     if (!ensureOpen(failure))
         return failure;
 
-    const BlockCommands::Identity identity = m_commands->IdentifyRadio();
+    const BlockCommands::Identity identity = m_commands->identifyRadio();
     if (!identity.ok())
         return failed(*m_commands, identity, QStringLiteral("identification"));
 
@@ -424,7 +424,7 @@ TransferResult TransferEngine::doAutoSelect()
     ImagePatch part;
     if (variant < 0) {
         // The coverage version is cleared before the code is looked up.
-        part.model = ImagePatch::Model{m_image.ModelVariant, false};
+        part.model = ImagePatch::Model{m_image.modelVariant, false};
         take(part);
         return TransferResult(Outcome::CommunicationFailure,
                               QStringLiteral("identification: unknown variant code \"%1\"")
@@ -474,7 +474,7 @@ TransferResult TransferEngine::writeSequence(Kind kind, const QList<int> &addres
             emit slotChanged(slot);
             pause();
         }
-        const BlockCommands::Reply reply = m_commands->WriteRecord(address, texts.value(address));
+        const BlockCommands::Reply reply = m_commands->writeRecord(address, texts.value(address));
         if (!reply.ok())
             return failed(*m_commands, reply, ImageRecords::name(address), slot);
         m_written.append(address);
@@ -501,14 +501,14 @@ TransferResult TransferEngine::doVerifyRecords()
         const int slot = ImageRecords::slotAt(address);
         if (slot >= 0)
             emit slotChanged(slot);
-        const BlockCommands::RecordReply reply = m_commands->ReadRecord(address);
+        const BlockCommands::RecordReply reply = m_commands->readRecord(address);
         if (!reply.ok())
             return failed(*m_commands, reply, ImageRecords::name(address), slot);
         if (reply.recordText.toUpper() != texts.value(address))
             different.append(ImageRecords::name(address));
         pause();
     }
-    m_exchange->TxEnd();
+    m_exchange->sendEnd();
     if (!different.isEmpty())
         return TransferResult(Outcome::CommunicationFailure,
                               QStringLiteral("read back differs: ") + different.join(QStringLiteral(", ")));

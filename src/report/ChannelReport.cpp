@@ -77,7 +77,7 @@ QStringList ChannelReport::fontFamilies()
 
 QString ChannelReport::title() const
 {
-    const QString coverage = m_image.ExtendedRange ? QStringLiteral("extended coverage")
+    const QString coverage = m_image.extendedRange ? QStringLiteral("extended coverage")
                                                    : QStringLiteral("standard coverage");
     QString text = Vocabulary::modelName(m_image.modelVariantForFile()) + QStringLiteral(", ") + coverage;
     if (!m_options.fileName.isEmpty())
@@ -95,7 +95,7 @@ QList<int> ChannelReport::printedRows() const
 {
     QList<int> rows;
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
-        if (m_options.allRows || m_image.Channels.at(n).inUse)
+        if (m_options.allRows || m_image.channels.at(n).inUse)
             rows.append(n);
     }
     return rows;
@@ -120,7 +120,7 @@ std::unique_ptr<QTextDocument> ChannelReport::document(const QSizeF &pageSize) c
     const auto shown = [this](SettingId id) {
         const SettingDescriptor &d = SettingsTable::of(id);
         return d.caption + QStringLiteral(": ")
-            + d.items.value(m_image.SettingSelection[size_t(SettingsTable::index(id))]).trimmed();
+            + d.items.value(m_image.selections[size_t(SettingsTable::index(id))]).trimmed();
     };
     for (int g = 0; g < SettingGroups; ++g) {
         for (const SettingId id : SettingsTable::groups()[size_t(g)])
@@ -144,7 +144,7 @@ std::unique_ptr<QTextDocument> ChannelReport::document(const QSizeF &pageSize) c
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
         QStringList cells{ChannelLabel::vfoLabel(r)};
         for (int c = 0; c < Vocabulary::VfoGridColumns; ++c)
-            cells.append(m_image.Vfo[size_t(r)].text[size_t(c)]);
+            cells.append(m_image.vfos[size_t(r)].text[size_t(c)]);
         vfoRows.append(cells);
     }
     insertTable(cursor, QStringList{QString()} + ChannelLabel::vfoHeaders(), vfoRows);
@@ -152,7 +152,7 @@ std::unique_ptr<QTextDocument> ChannelReport::document(const QSizeF &pageSize) c
     heading(cursor, QStringLiteral("Channels"), HeadingPointSize);
     QList<QStringList> channelRows;
     for (int n : printedRows()) {
-        const ChannelRow &row = m_image.Channels.at(n);
+        const ChannelRow &row = m_image.channels.at(n);
         QStringList cells{ChannelLabel::gridLabel(n)};
         for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
             cells.append(row.inUse ? row.text[size_t(c)] : QString());

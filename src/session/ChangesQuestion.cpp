@@ -75,11 +75,11 @@ QStringList settingsLines(int record, const CloneImage &radio, const CloneImage 
     const auto &table = SettingsTable::all();
     for (size_t i = 0; i < table.size(); ++i) {
         const SettingDescriptor &d = table[i];
-        if (d.record != record || radio.SettingSelection[i] == wanted.SettingSelection[i])
+        if (d.record != record || radio.selections[i] == wanted.selections[i])
             continue;
         lines.append(QStringLiteral("%1: radio now: %2 \u2192 after writing: %3")
-                         .arg(d.caption, d.items.value(radio.SettingSelection[i]).trimmed(),
-                              d.items.value(wanted.SettingSelection[i]).trimmed()));
+                         .arg(d.caption, d.items.value(radio.selections[i]).trimmed(),
+                              d.items.value(wanted.selections[i]).trimmed()));
     }
     if (lines.isEmpty())
         lines.append(QStringLiteral("Settings record %1: bytes the program does not show will be rewritten").arg(record));
@@ -95,13 +95,13 @@ ChangesQuestion::ChangesQuestion(const CloneImage &radio, const CloneImage &want
     for (const int address : std::as_const(m_addresses)) {
         const int slot = ImageRecords::slotAt(address);
         if (slot >= 0) {
-            m_lines.append(channelLine(slot, radio.Channels.at(slot), wanted.Channels.at(slot)));
+            m_lines.append(channelLine(slot, radio.channels.at(slot), wanted.channels.at(slot)));
         } else if (address == MemoryMap::SettingsRecord1 || address == MemoryMap::SettingsRecord2) {
             m_lines += settingsLines(address == MemoryMap::SettingsRecord1 ? 1 : 2, radio, wanted);
         } else {
             const int r = address == MemoryMap::VfoA ? 0 : 1;
             m_lines.append(ChannelLabel::vfoLabel(r) + QStringLiteral(": ")
-                           + changedCells(ChannelLabel::vfoHeaders(), radio.Vfo[size_t(r)], wanted.Vfo[size_t(r)]));
+                           + changedCells(ChannelLabel::vfoHeaders(), radio.vfos[size_t(r)], wanted.vfos[size_t(r)]));
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "session/RadioSession.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "link/RadioPort.h"
 
 #include "codec/ChannelLabel.h"
@@ -56,7 +56,7 @@ bool backupOf(Job job, BackupStore::Kind &kind)
 
 } // namespace
 
-RadioSession::RadioSession(Module1 &document, RadioPort &port, QObject *parent)
+RadioSession::RadioSession(CloneDocument &document, RadioPort &port, QObject *parent)
     : QObject(parent), m_document(document), m_port(port), m_engine(port)
 {
     connect(&m_engine, &TransferEngine::partRead, this, [this](const ImagePatch &part) {
@@ -139,7 +139,7 @@ SessionResult RadioSession::run(Job job)
         return result;
     {
         const QString step = stepOf(job);
-        const Module1::Step undoStep(m_document, step, Module1::StepKind::Transfer);
+        const CloneDocument::Step undoStep(m_document, step, CloneDocument::StepKind::Transfer);
         result.transfer = start(job).result;
         // Auto Select picks the model option as a click does: an edit.
         if (job == Job::AutoSelect && result.transfer.ok())

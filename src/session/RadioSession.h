@@ -9,7 +9,7 @@
 
 #include <functional>
 
-class Module1;
+class CloneDocument;
 class RadioPort;
 
 // A session with the radio, the same for the window and the command-line
@@ -26,10 +26,10 @@ class RadioSession : public QObject
 public:
     enum class Job { ReadMemory, WriteMemory, ReadSettings, WriteSettings, AutoSelect, ReadAll, WriteAll };
 
-    RadioSession(Module1 &document, RadioPort &port, QObject *parent = nullptr);
+    RadioSession(CloneDocument &document, RadioPort &port, QObject *parent = nullptr);
     ~RadioSession() override;
 
-    Module1 &document() { return m_document; }
+    CloneDocument &document() { return m_document; }
     TransferEngine &engine() { return m_engine; }
     // Where the backups of what was read go (the per-user folder unless set).
     void setBackupStore(const BackupStore &store) { m_backups = store; }
@@ -62,7 +62,7 @@ private:
     // Keeps `image` as a backup of the given kind; the outcome in `result`.
     void keepBackup(const CloneImage &image, BackupStore::Kind kind, SessionResult &result) const;
 
-    Module1 &m_document;
+    CloneDocument &m_document;
     RadioPort &m_port;
     TransferEngine m_engine;
     BackupStore m_backups = BackupStore::forThisUser();

@@ -21,7 +21,7 @@ namespace {
 
 int channelsInUse(const CloneImage &image)
 {
-    return int(std::count_if(image.Channels.cbegin(), image.Channels.cend(), [](const ChannelRow &row) { return row.inUse; }));
+    return int(std::count_if(image.channels.cbegin(), image.channels.cend(), [](const ChannelRow &row) { return row.inUse; }));
 }
 
 } // namespace
@@ -93,7 +93,7 @@ BackupsDialog::BackupsDialog(const BackupStore &store, const CloneImage &documen
 void BackupsDialog::fillRow(int row, const BackupStore::Entry &entry)
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    const FileResult loaded = CloneFile::LoadCloneFile(entry.path, image, FileAccess::NeverBlock);
+    const FileResult loaded = CloneFile::load(entry.path, image, FileAccess::NeverBlock);
     m_images.append(loaded.ok() ? std::optional<CloneImage>(image) : std::nullopt);
     const QStringList cells{
         QLocale().toString(entry.when, QLocale::ShortFormat),

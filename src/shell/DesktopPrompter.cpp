@@ -1,6 +1,6 @@
 #include "shell/DesktopPrompter.h"
 
-#include "shell/dlgImportPreview.h"
+#include "shell/ImportPreviewDialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -206,6 +206,6 @@ QString DesktopPrompter::chosenFile(QFileDialog &dialog, QWidget *parent)
 
 bool DesktopPrompter::confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName)
 {
-    dlgImportPreview preview(plan, fileName, parent);
+    ImportPreviewDialog preview(plan, fileName, parent);
     return preview.exec() == QDialog::Accepted;
 }

@@ -1,6 +1,6 @@
 #include "shell/EditCommands.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "edit/MemoryGrid.h"
@@ -10,7 +10,7 @@
 #include "codec/Vocabulary.h"
 #include "edit/Prompter.h"
 #include "edit/VfoGrid.h"
-#include "edit/dlgModify.h"
+#include "edit/ChannelDialog.h"
 #include "files/ChannelClipboard.h"
 #include "shell/MainStatusBar.h"
 #include "shell/StringTable.h"
@@ -38,7 +38,7 @@ QString channelsNamed(const QList<int> &rows)
 
 } // namespace
 
-EditCommands::EditCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+EditCommands::EditCommands(CloneDocument &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
                            MemoryGrid *memoryGrid, VfoGrid *vfoGrid, QObject *parent)
     : QObject(parent),
       m_document(document),
@@ -50,12 +50,12 @@ EditCommands::EditCommands(Module1 &document, Prompter &prompter, QWidget *windo
 {
 }
 
-dlgModify *EditCommands::editDialog()
+ChannelDialog *EditCommands::editDialog()
 {
     if (!m_editDialog) {
-        m_editDialog = new dlgModify(m_document, m_prompter, m_window);
+        m_editDialog = new ChannelDialog(m_document, m_prompter, m_window);
         // Every OK counts as an edit, also one the range check refuses.
-        connect(m_editDialog, &dlgModify::okPressed, this, [this] { m_document.markTouched(); });
+        connect(m_editDialog, &ChannelDialog::okPressed, this, [this] { m_document.markTouched(); });
     }
     return m_editDialog;
 }
@@ -65,7 +65,7 @@ void EditCommands::editChannel()
     const int row = m_memoryGrid->currentDataRow();
     if (!editDialog()->openForChannel(row))
         return;
-    const Module1::Step step(m_document, QStringLiteral("Edit channel ") + ChannelLabel::shortLabel(row), Module1::StepKind::Touch);
+    const CloneDocument::Step step(m_document, QStringLiteral("Edit channel ") + ChannelLabel::shortLabel(row), CloneDocument::StepKind::Touch);
     m_document.setChannel(row, editDialog()->editedChannel());
 }
 
@@ -74,7 +74,7 @@ void EditCommands::editVfo()
     const int row = m_vfoGrid->currentDataRow();
     if (!editDialog()->openForVfo(row))
         return;
-    const Module1::Step step(m_document, QStringLiteral("Edit ") + ChannelLabel::vfoLabel(row), Module1::StepKind::Touch);
+    const CloneDocument::Step step(m_document, QStringLiteral("Edit ") + ChannelLabel::vfoLabel(row), CloneDocument::StepKind::Touch);
     m_document.setVfo(row, editDialog()->editedVfo());
 }
 
@@ -136,7 +136,7 @@ void EditCommands::paste()
     const int fitting = qMin(int(paste.rows.size()), CloneImage::ChannelCount - first);
     int stored = 0;
     {
-        const Module1::Step step(m_document, QStringLiteral("Paste %1 at %2")
+        const CloneDocument::Step step(m_document, QStringLiteral("Paste %1 at %2")
                                                  .arg(ChannelLabel::counted(fitting, "channel", "channels"), ChannelLabel::shortLabel(first)));
         for (int i = 0; i < fitting; ++i) {
             if (paste.rows.at(i)) {
@@ -184,7 +184,7 @@ void EditCommands::dropChannels(int by, bool copy)
     }
     QList<int> moved;
     {
-        const Module1::Step step(m_document, QStringLiteral("%1 %2 to %3")
+        const CloneDocument::Step step(m_document, QStringLiteral("%1 %2 to %3")
                                                  .arg(copy ? QStringLiteral("Copy") : QStringLiteral("Move"),
                                                       ChannelLabel::counted(int(rows.size()), "channel", "channels"),
                                                       ChannelLabel::shortLabel(rows.constFirst() + by)));
@@ -230,7 +230,7 @@ void EditCommands::sortChannels()
         sorted.push_back(m_document.channel(row));
     ChannelOrder::sort(sorted, ChannelOrder::Key(key));
     {
-        const Module1::Step step(m_document, QStringLiteral("Sort %1 by %2")
+        const CloneDocument::Step step(m_document, QStringLiteral("Sort %1 by %2")
                                                  .arg(ChannelLabel::rangesText(rows), keys.at(key).toLower()));
         for (qsizetype i = 0; i < rows.size(); ++i)
             m_document.setChannel(rows.at(i), sorted.at(size_t(i)));
@@ -279,7 +279,7 @@ void EditCommands::setForSelected()
     QStringList refused;
     int set = 0;
     {
-        const Module1::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
+        const CloneDocument::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
                                                  .arg(chosen->caption, chosen->item,
                                                       ChannelLabel::counted(int(rows.size()), "channel", "channels")));
         for (const int row : rows) {
@@ -316,7 +316,7 @@ void EditCommands::setForVfo()
                            QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
         return;
     }
-    const Module1::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
+    const CloneDocument::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
                                              .arg(chosen->caption, chosen->item, ChannelLabel::vfoLabel(r)));
     m_document.setVfo(r, changed);
 }
@@ -328,7 +328,7 @@ void EditCommands::moveVfo(int by)
     if (other < 0 || other >= CloneImage::VfoCount)
         return;
     {
-        const Module1::Step step(m_document, QStringLiteral("Move %1 to %2")
+        const CloneDocument::Step step(m_document, QStringLiteral("Move %1 to %2")
                                                  .arg(ChannelLabel::vfoLabel(r), ChannelLabel::vfoLabel(other)));
         const VfoRow here = m_document.vfo(r);
         m_document.setVfo(r, m_document.vfo(other));
@@ -354,7 +354,7 @@ void EditCommands::goTo()
 
 void EditCommands::clearChannels(const QList<int> &rows, const QString &verb)
 {
-    const Module1::Step step(m_document, verb + channelsNamed(rows), Module1::StepKind::Touch);
+    const CloneDocument::Step step(m_document, verb + channelsNamed(rows), CloneDocument::StepKind::Touch);
     for (const int row : rows)
         m_document.clearChannel(row);
 }
@@ -386,6 +386,6 @@ void EditCommands::clearAll()
 {
     if (!confirmClear(ClearAllQuestion, ClearWarning))
         return;
-    const Module1::Step step(m_document, QStringLiteral("Clear All"), Module1::StepKind::Touch);
+    const CloneDocument::Step step(m_document, QStringLiteral("Clear All"), CloneDocument::StepKind::Touch);
     m_document.clearAllChannels();
 }

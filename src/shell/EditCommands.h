@@ -10,13 +10,13 @@
 
 class MainStatusBar;
 class MemoryGrid;
-class Module1;
+class CloneDocument;
 class Prompter;
 class QAction;
 class QWidget;
 class StringTable;
 class VfoGrid;
-class dlgModify;
+class ChannelDialog;
 
 // The main window's edit commands: the edit dialog for a channel or a
 // VFO, Clear and Clear All, Cut, Copy and Paste of channel rows, Undo and
@@ -25,11 +25,11 @@ class EditCommands : public QObject
 {
     Q_OBJECT
 public:
-    EditCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+    EditCommands(CloneDocument &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
                  MemoryGrid *memoryGrid, VfoGrid *vfoGrid, QObject *parent = nullptr);
 
     // The one edit dialog, for both grids (loaded at start-up).
-    dlgModify *editDialog();
+    ChannelDialog *editDialog();
 
     void editChannel();
     void editVfo();
@@ -81,11 +81,11 @@ private:
     };
     std::optional<ColumnItem> askColumnItem(bool withSkip, const QString &target);
 
-    Module1 &m_document;
+    CloneDocument &m_document;
     Prompter &m_prompter;
     QWidget *m_window;
     MainStatusBar *m_statusBar;
     MemoryGrid *m_memoryGrid;
     VfoGrid *m_vfoGrid;
-    dlgModify *m_editDialog = nullptr;
+    ChannelDialog *m_editDialog = nullptr;
 };

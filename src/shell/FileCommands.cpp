@@ -1,6 +1,6 @@
 #include "shell/FileCommands.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelLabel.h"
 #include "codec/SafeText.h"
 #include "codec/Vocabulary.h"
@@ -15,7 +15,7 @@
 #include "report/ReportPdf.h"
 #include "shell/BackupsDialog.h"
 #include "shell/MainStatusBar.h"
-#include "shell/dlgExportPdf.h"
+#include "shell/PdfExportDialog.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -46,7 +46,7 @@ QString FileCommands::pdfFileFilter()
     return QStringLiteral("PDF Files (*.pdf);;All Files (*.*)");
 }
 
-FileCommands::FileCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+FileCommands::FileCommands(CloneDocument &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
                            MemoryGrid *memoryGrid, QObject *parent)
     : QObject(parent),
       m_document(document),
@@ -74,23 +74,23 @@ bool FileCommands::confirmSaveChanges()
         }
         return SavePrompt::Answer::Cancel;
     };
-    return SavePrompt::ConfirmSaveChanges(m_document, ask, [this] { return save(); });
+    return SavePrompt::confirm(m_document, ask, [this] { return save(); });
 }
 
 QString FileCommands::proposedName(const QString &suffix) const
 {
     // The clone file's name with the export's suffix, beside it; without a
     // clone file, in the folder of the name chosen last.
-    const QFileInfo clone(m_document.CurrentFileName);
-    const QString base = m_document.CurrentFileName.isEmpty() ? QStringLiteral("channels") : clone.completeBaseName();
-    const QString folder = m_document.CurrentFileName.isEmpty() ? QFileInfo(m_commonDialogFileName).path() : clone.path();
+    const QFileInfo clone(m_document.fileName());
+    const QString base = m_document.fileName().isEmpty() ? QStringLiteral("channels") : clone.completeBaseName();
+    const QString folder = m_document.fileName().isEmpty() ? QFileInfo(m_commonDialogFileName).path() : clone.path();
     const QString name = base + QLatin1Char('.') + suffix;
-    return m_commonDialogFileName.isEmpty() && m_document.CurrentFileName.isEmpty() ? name : QDir(folder).filePath(name);
+    return m_commonDialogFileName.isEmpty() && m_document.fileName().isEmpty() ? name : QDir(folder).filePath(name);
 }
 
 void FileCommands::becomeCurrent(const QString &path)
 {
-    m_document.CurrentFileName = path;
+    m_document.setFileName(path);
     m_statusBar->setText(QString());
     emit captionChanged(CloneFile::captionFor(path));
     emit fileUsed(path);
@@ -108,7 +108,7 @@ void FileCommands::showFileError(const FileResult &result)
 bool FileCommands::loadCloneFile(const QString &path)
 {
     CloneImage image = m_document.image();
-    const FileResult result = CloneFile::LoadCloneFile(path, image, WindowAccess);
+    const FileResult result = CloneFile::load(path, image, WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return false;
@@ -126,7 +126,7 @@ void FileCommands::adoptRecovered(const CloneImage &image, const QString &docume
     m_document.setBaseline(image);
     m_document.startHistory();
     m_document.markTouched();
-    m_document.CurrentFileName = documentPath;
+    m_document.setFileName(documentPath);
     emit captionChanged(documentPath.isEmpty() ? Vocabulary::appTitle() : CloneFile::captionFor(documentPath));
     m_statusBar->setText(QStringLiteral("Restored the unsaved changes; save them to keep them"));
 }
@@ -134,7 +134,7 @@ void FileCommands::adoptRecovered(const CloneImage &image, const QString &docume
 bool FileCommands::writeCloneFile(const QString &path)
 {
     m_document.encodeSettingsLines();
-    const FileResult result = CloneFile::WriteCloneFile(path, m_document.image(), WindowAccess);
+    const FileResult result = CloneFile::write(path, m_document.image(), WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return false;
@@ -146,8 +146,8 @@ bool FileCommands::writeCloneFile(const QString &path)
 
 bool FileCommands::save()
 {
-    if (!m_document.CurrentFileName.isEmpty())
-        return writeCloneFile(m_document.CurrentFileName);
+    if (!m_document.fileName().isEmpty())
+        return writeCloneFile(m_document.fileName());
     return saveAs();
 }
 
@@ -164,10 +164,10 @@ void FileCommands::newFile()
 {
     if (!confirmSaveChanges())
         return;
-    m_document.setImage(CloneImage::factory(m_document.image().ModelVariant, m_document.image().ExtendedRange));
+    m_document.setImage(CloneImage::factory(m_document.image().modelVariant, m_document.image().extendedRange));
     m_document.setBaseline(m_document.image());
     m_document.startHistory();
-    m_document.CurrentFileName.clear();
+    m_document.setFileName(QString());
     emit captionChanged(Vocabulary::appTitle());
 }
 
@@ -196,20 +196,20 @@ void FileCommands::exportCsv()
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;
-    const FileResult result = CsvExchange::CsvExport(m_document.image(), path, WindowAccess);
+    const FileResult result = CsvExchange::exportFile(m_document.image(), path, WindowAccess);
     if (!result.ok()) {
         showFileError(result);
         return;
     }
     // The next Save asks for a clone file name; the caption shows the CSV.
-    m_document.CurrentFileName.clear();
+    m_document.setFileName(QString());
     m_statusBar->setText(QString());
     emit captionChanged(CloneFile::captionFor(path));
 }
 
 void FileCommands::exportPdf()
 {
-    dlgExportPdf options(m_window);
+    PdfExportDialog options(m_window);
     if (options.exec() != QDialog::Accepted)
         return;
     options.remember();
@@ -218,7 +218,7 @@ void FileCommands::exportPdf()
     if (path.isEmpty())
         return;
     ReportOptions report = options.options();
-    report.fileName = m_document.CurrentFileName;
+    report.fileName = m_document.fileName();
     const FileResult result = ReportPdf::write(path, m_document.image(), report, WindowAccess);
     if (!result.ok()) {
         showFileError(result);
@@ -235,17 +235,17 @@ void FileCommands::importCsv()
     if (path.isEmpty())
         return;
     m_commonDialogFileName = path;
-    const CsvExchange::ImportResult result = CsvExchange::CsvImport(path, m_document.image(), WindowAccess);
+    const CsvExchange::ImportResult result = CsvExchange::importFile(path, m_document.image(), WindowAccess);
     if (!result.file.ok()) {
         showFileError(result.file);
         return;
     }
     if (result.stored()) {
-        const Module1::Step step(m_document, QStringLiteral("Import ") + QFileInfo(path).fileName(),
-                                 Module1::StepKind::Touch);
+        const CloneDocument::Step step(m_document, QStringLiteral("Import ") + QFileInfo(path).fileName(),
+                                 CloneDocument::StepKind::Touch);
         m_document.setImage(result.image);
     }
-    m_document.CurrentFileName.clear();
+    m_document.setFileName(QString());
     emit captionChanged(Vocabulary::appTitle());
     m_memoryGrid->selectDataRow(0);
     QString text = QStringLiteral("Imported %1 and %2; %3 dropped")
@@ -280,7 +280,7 @@ void FileCommands::importList()
             stored.append(row.slot);
     }
     {
-        const Module1::Step step(m_document, QStringLiteral("Import ") + name, Module1::StepKind::Touch);
+        const CloneDocument::Step step(m_document, QStringLiteral("Import ") + name, CloneDocument::StepKind::Touch);
         m_document.setImage(plan.appliedTo(m_document.image()));
     }
     m_memoryGrid->selectRows(stored);

@@ -11,7 +11,7 @@ class CloneImage;
 class FileResult;
 class MainStatusBar;
 class MemoryGrid;
-class Module1;
+class CloneDocument;
 class Prompter;
 class QWidget;
 
@@ -31,7 +31,7 @@ public:
     static QString csvFileFilter();
     static QString pdfFileFilter();
 
-    FileCommands(Module1 &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
+    FileCommands(CloneDocument &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
                  MemoryGrid *memoryGrid, QObject *parent = nullptr);
 
     // The backups Open Backup lists.
@@ -46,7 +46,7 @@ public:
     // "Save changes to settings?" when there are unsaved changes; false
     // when the command that asked must not go on.
     bool confirmSaveChanges();
-    // LoadCloneFile with its messages; true when loaded.
+    // load with its messages; true when loaded.
     bool loadCloneFile(const QString &path);
     // A recovered image becomes the document, with unsaved changes, as
     // belonging to `documentPath` (a new document when empty).
@@ -80,7 +80,7 @@ private:
     bool writeCloneFile(const QString &path);
     void showFileError(const FileResult &result);
 
-    Module1 &m_document;
+    CloneDocument &m_document;
     Prompter &m_prompter;
     QWidget *m_window;
     MainStatusBar *m_statusBar;

@@ -1,8 +1,8 @@
 #include "shell/MainMenus.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "shell/Icons.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,7 +14,7 @@
 
 namespace {
 
-using Slot = void (frmMain::*)();
+using Slot = void (MainWindow::*)();
 
 // The standard keys of an entry, or `fallback` where the platform has none.
 QList<QKeySequence> keysFor(QKeySequence::StandardKey key, const QKeySequence &fallback = QKeySequence())
@@ -59,7 +59,7 @@ struct Menu
     std::vector<Entry> entries;
 };
 
-QMenu *addMenu(frmMain &window, QMenu *parent, const char *name, int captionId)
+QMenu *addMenu(MainWindow &window, QMenu *parent, const char *name, int captionId)
 {
     QMenu *menu = parent ? parent->addMenu(QString::number(captionId))
                          : window.menuBar()->addMenu(QString::number(captionId));
@@ -70,68 +70,68 @@ QMenu *addMenu(frmMain &window, QMenu *parent, const char *name, int captionId)
 
 } // namespace
 
-void MainMenus::build(frmMain &window)
+void MainMenus::build(MainWindow &window)
 {
     buildMenus(window);
     buildToolBar(window);
 }
 
-void MainMenus::buildMenus(frmMain &window)
+void MainMenus::buildMenus(MainWindow &window)
 {
     const Menu menus[] = {
         {"mnuFile", 1000, nullptr,
-         {{"mnuFileNew", 1001, &frmMain::mnuFileNew_Click, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-          {"mnuFileOpen", 1002, &frmMain::mnuFileOpen_Click, keysFor(QKeySequence::Open, Qt::CTRL | Qt::Key_O)},
-          {"mnuFileOpenBackup", 1209, &frmMain::mnuFileOpenBackup_Click},
-          {"mnuFileSave", 1003, &frmMain::mnuFileSave_Click, keysFor(QKeySequence::Save, Qt::CTRL | Qt::Key_S)},
-          {"mnuFileSaveAs", 1004, &frmMain::mnuFileSaveAs_Click,
+         {{"mnuFileNew", 1001, &MainWindow::newFile, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+          {"mnuFileOpen", 1002, &MainWindow::openFile, keysFor(QKeySequence::Open, Qt::CTRL | Qt::Key_O)},
+          {"mnuFileOpenBackup", 1209, &MainWindow::openBackup},
+          {"mnuFileSave", 1003, &MainWindow::saveFile, keysFor(QKeySequence::Save, Qt::CTRL | Qt::Key_S)},
+          {"mnuFileSaveAs", 1004, &MainWindow::saveFileAs,
            keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
           {"mnuFileBar0"},
-          {"mnuImport", 1201, &frmMain::mnuImport_Click},
-          {"mnuExport", 1202, &frmMain::mnuExport_Click},
-          {"mnuExportPdf", 1208, &frmMain::mnuExportPdf_Click},
-          {"mnuImportList", 1222, &frmMain::mnuImportList_Click},
-          {"mnuExportList", 1223, &frmMain::mnuExportList_Click},
+          {"mnuImport", 1201, &MainWindow::importCsv},
+          {"mnuExport", 1202, &MainWindow::exportCsv},
+          {"mnuExportPdf", 1208, &MainWindow::exportPdf},
+          {"mnuImportList", 1222, &MainWindow::importList},
+          {"mnuExportList", 1223, &MainWindow::exportList},
           {"mnuFileBar1"},
           // Printing is not offered: both entries are shown greyed, and
           // say where printing is.
           {"mnuFilePageSetup", 1005, nullptr, {}, false, true, PrintingTip},
           {"mnuFilePrint", 1006, nullptr, {}, false, true, PrintingTip},
           {"mnuFileBar2"},
-          {"mnuFileExit", 1007, &frmMain::mnuFileExit_Click, keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), true}}},
+          {"mnuFileExit", 1007, &MainWindow::quit, keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), true}}},
         {"mnuEdit", 1008, nullptr,
-         {{"mnuEditUndo", 1009, &frmMain::mnuEditUndo_Click},
+         {{"mnuEditUndo", 1009, &MainWindow::editCurrentRow},
           {"mnuEditBar0"},
-          {"mnuUndo", frmMain::UndoCaptionId, &frmMain::mnuUndo_Click, keysFor(QKeySequence::Undo)},
-          {"mnuRedo", frmMain::RedoCaptionId, &frmMain::mnuRedo_Click, redoKeys()},
+          {"mnuUndo", MainWindow::UndoCaptionId, &MainWindow::undo, keysFor(QKeySequence::Undo)},
+          {"mnuRedo", MainWindow::RedoCaptionId, &MainWindow::redo, redoKeys()},
           {"mnuEditBar1"},
-          {"mnuCut", 1213, &frmMain::mnuCut_Click, keysFor(QKeySequence::Cut)},
-          {"mnuCopy", 1214, &frmMain::mnuCopy_Click, keysFor(QKeySequence::Copy)},
-          {"mnuPaste", 1215, &frmMain::mnuPaste_Click, keysFor(QKeySequence::Paste)},
+          {"mnuCut", 1213, &MainWindow::cut, keysFor(QKeySequence::Cut)},
+          {"mnuCopy", 1214, &MainWindow::copy, keysFor(QKeySequence::Copy)},
+          {"mnuPaste", 1215, &MainWindow::paste, keysFor(QKeySequence::Paste)},
           {"mnuEditBar2"},
-          {"mnuMoveUp", 1216, &frmMain::mnuMoveUp_Click, {QKeySequence(Qt::ALT | Qt::Key_Up)}},
-          {"mnuMoveDown", 1217, &frmMain::mnuMoveDown_Click, {QKeySequence(Qt::ALT | Qt::Key_Down)}},
-          {"mnuFind", 1221, &frmMain::mnuFind_Click, keysFor(QKeySequence::Find, Qt::CTRL | Qt::Key_F)},
-          {"mnuGoTo", 1218, &frmMain::mnuGoTo_Click, {QKeySequence(Qt::CTRL | Qt::Key_G)}},
-          {"mnuSort", 1219, &frmMain::mnuSort_Click},
-          {"mnuSetForSelected", 1220, &frmMain::mnuSetForSelected_Click}}},
+          {"mnuMoveUp", 1216, &MainWindow::moveUp, {QKeySequence(Qt::ALT | Qt::Key_Up)}},
+          {"mnuMoveDown", 1217, &MainWindow::moveDown, {QKeySequence(Qt::ALT | Qt::Key_Down)}},
+          {"mnuFind", 1221, &MainWindow::showFindBar, keysFor(QKeySequence::Find, Qt::CTRL | Qt::Key_F)},
+          {"mnuGoTo", 1218, &MainWindow::goTo, {QKeySequence(Qt::CTRL | Qt::Key_G)}},
+          {"mnuSort", 1219, &MainWindow::sort},
+          {"mnuSetForSelected", 1220, &MainWindow::setForSelected}}},
         {"mnuView", 1010, nullptr,
-         {{"mnuViewToolbar", 1011, &frmMain::mnuViewToolbar_Click, {}, true},
-          {"mnuStatusBar", 1100, &frmMain::mnuStatusBar_Click, {}, true}}},
+         {{"mnuViewToolbar", 1011, &MainWindow::toggleToolBar, {}, true},
+          {"mnuStatusBar", 1100, &MainWindow::toggleStatusBar, {}, true}}},
         {"mnuTools", 1012, nullptr, {}},
         {"mnuRe", 1203, "mnuTools",
-         {{"mnuReSet", 1205, &frmMain::mnuReSet_Click},
-          {"mnuReMem", 1206, &frmMain::mnuReMem_Click},
-          {"mnuReAll", 1207, &frmMain::mnuReAll_Click}}},
+         {{"mnuReSet", 1205, &MainWindow::readSettings},
+          {"mnuReMem", 1206, &MainWindow::readMemory},
+          {"mnuReAll", 1207, &MainWindow::readAll}}},
         {"mnuWr", 1204, "mnuTools",
-         {{"mnuWrSet", 1205, &frmMain::mnuWrSet_Click},
-          {"mnuWrMem", 1206, &frmMain::mnuWrMem_Click},
-          {"mnuWrAll", 1207, &frmMain::mnuWrAll_Click},
-          {"mnuWrChanges", 1210, &frmMain::mnuWrChanges_Click}}},
-        {"mnuToolsItems", 0, "mnuTools", {{"mnuToolsOptions", 1013, &frmMain::mnuToolsOptions_Click}}},
+         {{"mnuWrSet", 1205, &MainWindow::writeSettings},
+          {"mnuWrMem", 1206, &MainWindow::writeMemory},
+          {"mnuWrAll", 1207, &MainWindow::writeAll},
+          {"mnuWrChanges", 1210, &MainWindow::writeChanges}}},
+        {"mnuToolsItems", 0, "mnuTools", {{"mnuToolsOptions", 1013, &MainWindow::choosePort}}},
         {"mnuHelp", 1014, nullptr,
-         {{"mnuHelpGuide", 1224, &frmMain::mnuHelpGuide_Click, keysFor(QKeySequence::HelpContents, Qt::Key_F1), true},
-          {"mnuHelpAbout", 1016, &frmMain::mnuHelpAbout_Click, {}, true}}},
+         {{"mnuHelpGuide", 1224, &MainWindow::showGuide, keysFor(QKeySequence::HelpContents, Qt::Key_F1), true},
+          {"mnuHelpAbout", 1016, &MainWindow::showAbout, {}, true}}},
     };
 
     QHash<QString, QMenu *> made;
@@ -175,11 +175,11 @@ void MainMenus::buildMenus(frmMain &window)
         toggle->setCheckable(true);
         toggle->setChecked(true);
     }
-    QObject::connect(&window.m_state.history(), &QUndoStack::indexChanged, &window, &frmMain::showHistory);
-    QObject::connect(&window.m_state.history(), &QUndoStack::cleanChanged, &window, &frmMain::showHistory);
+    QObject::connect(&window.m_state.history(), &QUndoStack::indexChanged, &window, &MainWindow::showHistory);
+    QObject::connect(&window.m_state.history(), &QUndoStack::cleanChanged, &window, &MainWindow::showHistory);
 }
 
-void MainMenus::buildToolBar(frmMain &window)
+void MainMenus::buildToolBar(MainWindow &window)
 {
     auto *toolBar = new QToolBar(&window);
     toolBar->setObjectName(QStringLiteral("tbToolBar"));
@@ -200,10 +200,10 @@ void MainMenus::buildToolBar(frmMain &window)
         Slot slot;
     };
     const Button buttons[] = {
-        {"tbNew", "New", "document-new", "new", 1017, false, &frmMain::mnuFileNew_Click},
-        {"tbOpen", "Open", "document-open", "open", 1018, false, &frmMain::mnuFileOpen_Click},
-        {"tbSave", "Save", "document-save", "save", 1019, false, &frmMain::mnuFileSave_Click},
-        {"tbHelp", "Help", "help-about", "help", 1021, true, &frmMain::mnuHelpAbout_Click},
+        {"tbNew", "New", "document-new", "new", 1017, false, &MainWindow::newFile},
+        {"tbOpen", "Open", "document-open", "open", 1018, false, &MainWindow::openFile},
+        {"tbSave", "Save", "document-save", "save", 1019, false, &MainWindow::saveFile},
+        {"tbHelp", "Help", "help-about", "help", 1021, true, &MainWindow::showAbout},
     };
     for (const Button &b : buttons) {
         if (b.separatorBefore)

@@ -1,6 +1,6 @@
 #pragma once
 
-class frmMain;
+class MainWindow;
 
 // The main window's menu bar and toolbar, built from tables: each entry's
 // name, string id, keys and the window's handler it runs. Entries are
@@ -9,9 +9,9 @@ class frmMain;
 class MainMenus
 {
 public:
-    static void build(frmMain &window);
+    static void build(MainWindow &window);
 
 private:
-    static void buildMenus(frmMain &window);
-    static void buildToolBar(frmMain &window);
+    static void buildMenus(MainWindow &window);
+    static void buildToolBar(MainWindow &window);
 };

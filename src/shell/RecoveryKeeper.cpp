@@ -1,6 +1,6 @@
 #include "shell/RecoveryKeeper.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/SafeText.h"
 #include "edit/Prompter.h"
 
@@ -10,16 +10,16 @@
 
 #include <cstdio>
 
-RecoveryKeeper::RecoveryKeeper(Module1 &document, Prompter &prompter, QWidget *window, const QString &folder,
+RecoveryKeeper::RecoveryKeeper(CloneDocument &document, Prompter &prompter, QWidget *window, const QString &folder,
                                QObject *parent)
     : QObject(parent), m_document(document), m_prompter(prompter), m_window(window), m_store(folder)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::update);
-    connect(&m_document, &Module1::channelsChanged, this, &RecoveryKeeper::changed);
-    connect(&m_document, &Module1::vfoChanged, this, &RecoveryKeeper::changed);
-    connect(&m_document, &Module1::settingsChanged, this, &RecoveryKeeper::changed);
-    connect(&m_document, &Module1::modelChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document, &CloneDocument::channelsChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document, &CloneDocument::vfoChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document, &CloneDocument::settingsChanged, this, &RecoveryKeeper::changed);
+    connect(&m_document, &CloneDocument::modelChanged, this, &RecoveryKeeper::changed);
     connect(&m_document.history(), &QUndoStack::indexChanged, this, &RecoveryKeeper::changed);
     connect(&m_document.history(), &QUndoStack::cleanChanged, this, &RecoveryKeeper::changed);
 }
@@ -28,7 +28,7 @@ void RecoveryKeeper::changed()
 {
     // Not at every keystroke: a few seconds after the first change since
     // the copy was last kept. A document back at its saved state needs none.
-    if (!m_document.DataChanged())
+    if (!m_document.hasUnsavedChanges())
         update();
     else if (!m_timer.isActive())
         m_timer.start(DelayMs);
@@ -37,12 +37,12 @@ void RecoveryKeeper::changed()
 void RecoveryKeeper::update()
 {
     m_timer.stop();
-    if (!m_document.DataChanged()) {
+    if (!m_document.hasUnsavedChanges()) {
         m_store.discard();
         return;
     }
     m_document.encodeSettingsLines();
-    const FileResult kept = m_store.keep(m_document.image(), m_document.CurrentFileName, QDateTime::currentDateTime());
+    const FileResult kept = m_store.keep(m_document.image(), m_document.fileName(), QDateTime::currentDateTime());
     if (!kept.ok())
         std::fprintf(stderr, "qtr70-clone: the recovery copy could not be kept: %s\n",
                      qPrintable(SafeText::escaped(kept.detail())));

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class Module1;
+class CloneDocument;
 class Prompter;
 class QWidget;
 
@@ -26,7 +26,7 @@ public:
     // Puts a restored image into the document, as belonging to `documentPath`.
     using Adopt = std::function<void(const CloneImage &image, const QString &documentPath)>;
 
-    RecoveryKeeper(Module1 &document, Prompter &prompter, QWidget *window, const QString &folder,
+    RecoveryKeeper(CloneDocument &document, Prompter &prompter, QWidget *window, const QString &folder,
                    QObject *parent = nullptr);
 
     // Looks again at once: keeps a copy, or removes it when there is
@@ -48,7 +48,7 @@ public:
 private:
     void changed();
 
-    Module1 &m_document;
+    CloneDocument &m_document;
     Prompter &m_prompter;
     QWidget *m_window;
     RecoveryStore m_store;

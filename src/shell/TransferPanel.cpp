@@ -1,6 +1,6 @@
 #include "shell/TransferPanel.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/CloneImage.h"
 #include "edit/MemoryGrid.h"
 #include "edit/MemoryPage.h"

@@ -43,7 +43,7 @@ void tst_BackupStore::namesSayWhenAndWhat()
     const BackupStore store(folder.filePath(QStringLiteral("backups")));
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 30, 5));
     CloneImage image = CloneImage::factory(Vocabulary::ModelT, false);
-    image.Channels[7].inUse = true;
+    image.channels[7].inUse = true;
     QString first;
     QString second;
     QVERIFY(store.save(image, kind, when, &first).ok());
@@ -57,9 +57,9 @@ void tst_BackupStore::namesSayWhenAndWhat()
     QCOMPARE(entries.first().kind, kind);
     QCOMPARE(entries.first().when, when);
     CloneImage loaded;
-    QVERIFY(CloneFile::LoadCloneFile(first, loaded).ok());
-    QCOMPARE(loaded.Channels[7].inUse, true);
-    QCOMPARE(loaded.ModelVariant, Vocabulary::ModelT);
+    QVERIFY(CloneFile::load(first, loaded).ok());
+    QCOMPARE(loaded.channels[7].inUse, true);
+    QCOMPARE(loaded.modelVariant, Vocabulary::ModelT);
 }
 
 void tst_BackupStore::pruneKeepsTheNewestAndEachKind()

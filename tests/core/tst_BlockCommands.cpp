@@ -100,7 +100,7 @@ void tst_BlockCommands::readRecord()
     QFETCH(QString, record);
 
     Peer peer(answering(answer));
-    const BlockCommands::RecordReply reply = peer.commands.ReadRecord(MemoryMap::VfoA);
+    const BlockCommands::RecordReply reply = peer.commands.readRecord(MemoryMap::VfoA);
     QCOMPARE(reply.status, status);
     QCOMPARE(reply.recordText, record);
     QCOMPARE(peer.port.written(), QByteArrayList{"KV~F0400R\r\n"});
@@ -125,7 +125,7 @@ void tst_BlockCommands::writeRecord()
     QFETCH(Status, status);
 
     Peer peer(answering(answer));
-    QCOMPARE(peer.commands.WriteRecord(MemoryMap::channelAddress(1), QString::fromLatin1(Digits)).status,
+    QCOMPARE(peer.commands.writeRecord(MemoryMap::channelAddress(1), QString::fromLatin1(Digits)).status,
              status);
     QCOMPARE(peer.port.written(), QByteArrayList{"KV~F0620W" + Digits + "\r\n"});
 }
@@ -160,7 +160,7 @@ void tst_BlockCommands::checkModel()
     // The failing command is sent, then the port reports an error.
     peer.port.failAt(failAt, ScriptedPort::Failure::Read);
 
-    QCOMPARE(peer.commands.CheckModel().status, status);
+    QCOMPARE(peer.commands.checkModel().status, status);
     QCOMPARE(peer.port.written(), sent);
 }
 
@@ -192,7 +192,7 @@ void tst_BlockCommands::identifyRadio()
     QFETCH(QStringList, fields);
 
     Peer peer(answering(answer));
-    const BlockCommands::Identity identity = peer.commands.IdentifyRadio();
+    const BlockCommands::Identity identity = peer.commands.identifyRadio();
     QCOMPARE(identity.status, status);
     QCOMPARE((QStringList{identity.model, identity.variantCode, identity.rangeCode}), fields);
     QCOMPARE(peer.port.written(), QByteArrayList{"KV~WHO\r\n"});
@@ -203,7 +203,7 @@ void tst_BlockCommands::replyToAnotherCommandRefused()
     // The right length, but the echo of a read of the next address: a
     // reply meant for someone else on the line.
     Peer peer([](const QByteArray &) { return QByteArrayList{"KV~F0401R\r\n" + Digits + "\r\n"}; });
-    const BlockCommands::RecordReply reply = peer.commands.ReadRecord(MemoryMap::VfoA);
+    const BlockCommands::RecordReply reply = peer.commands.readRecord(MemoryMap::VfoA);
     QCOMPARE(reply.status, Status::CommunicationFailure);
     QVERIFY(reply.recordText.isEmpty());
     QCOMPARE(peer.commands.describe(reply),
@@ -211,7 +211,7 @@ void tst_BlockCommands::replyToAnotherCommandRefused()
 
     // A radio that floods the line is said to, not to be silent.
     Peer flooding([](const QByteArray &command) { return QByteArrayList{command + QByteArray(4096, 'x')}; });
-    QCOMPARE(flooding.commands.describe(flooding.commands.ReadRecord(MemoryMap::VfoA)),
+    QCOMPARE(flooding.commands.describe(flooding.commands.readRecord(MemoryMap::VfoA)),
              QStringLiteral("a reply longer than any the radio gives, without its end"));
 }
 

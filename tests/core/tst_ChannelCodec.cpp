@@ -77,7 +77,7 @@ void tst_ChannelCodec::decodeFields()
     QFETCH(QString, shown);
     QFETCH(double, value);
     ChannelRow row;
-    QVERIFY(ChannelCodec::DecodeChannel(text, row).ok());
+    QVERIFY(ChannelCodec::decode(text, row).ok());
     QVERIFY(row.inUse);
     QCOMPARE(row.text[size_t(column)], shown);
     if (column != 9)
@@ -96,11 +96,11 @@ void tst_ChannelCodec::emptyStatusClearsRow()
 {
     QFETCH(QString, status);
     ChannelRow row;
-    QVERIFY(ChannelCodec::DecodeChannel(record({{0, "88"}, {1, "05"}, {16, "3899D800"}, {20, "3A"}}), row).ok());
+    QVERIFY(ChannelCodec::decode(record({{0, "88"}, {1, "05"}, {16, "3899D800"}, {20, "3A"}}), row).ok());
     row.text[12] = "spare";
     row.value[14] = 1;
     const QString text = record({{0, status.toLatin1().constData()}, {1, "09"}, {7, "FF"}, {16, "3899D800"}});
-    QVERIFY(ChannelCodec::DecodeChannel(text, row).ok());
+    QVERIFY(ChannelCodec::decode(text, row).ok());
     QVERIFY(!row.inUse);
     for (size_t c = 0; c <= 10; ++c) {
         QVERIFY(row.text[c].isEmpty());
@@ -109,7 +109,7 @@ void tst_ChannelCodec::emptyStatusClearsRow()
     // The spare columns are untouched.
     QCOMPARE(row.text[12], QString("spare"));
     QCOMPARE(row.value[14], 1.0);
-    QCOMPARE(ChannelCodec::EncodeChannel(row), QString(64, QLatin1Char('0')));
+    QCOMPARE(ChannelCodec::encode(row), QString(64, QLatin1Char('0')));
 }
 
 void tst_ChannelCodec::failureKeepsRow_data()
@@ -128,16 +128,16 @@ void tst_ChannelCodec::failureKeepsRow()
     QFETCH(QString, field);
     ChannelRow row;
     const QString before = record({{0, "88"}, {1, "02"}, {3, "01"}, {16, "10936B00"}, {20, "3C4A"}});
-    QVERIFY(ChannelCodec::DecodeChannel(before, row).ok());
+    QVERIFY(ChannelCodec::decode(before, row).ok());
     row.text[11] = "spare";
     const ChannelRow kept = row;
 
-    const DecodeResult result = ChannelCodec::DecodeChannel(text, row);
+    const DecodeResult result = ChannelCodec::decode(text, row);
     QVERIFY(!result.ok());
     QCOMPARE(result.field(), field);
     QCOMPARE(row, kept);
     QVERIFY(row.inUse);
-    QCOMPARE(ChannelCodec::EncodeChannel(row), before);
+    QCOMPARE(ChannelCodec::encode(row), before);
 }
 
 void tst_ChannelCodec::encodeName_data()
@@ -159,24 +159,24 @@ void tst_ChannelCodec::encodeName()
     ChannelRow row;
     row.inUse = true;
     row.textAt(ChannelColumn::Name) = name;
-    QCOMPARE(ChannelCodec::EncodeChannel(row).mid(40, 16), bytes);
+    QCOMPARE(ChannelCodec::encode(row).mid(40, 16), bytes);
 }
 
 void tst_ChannelCodec::nameCharCodesRoundTrip()
 {
     int characters = 0;
     for (int code = 0; code < 256; ++code) {
-        const QChar c = ChannelCodec::NameChar(code);
+        const QChar c = ChannelCodec::nameChar(code);
         if (c.isNull()) {
             QVERIFY(code < 0x30 || code > 0x5F);
             continue;
         }
         ++characters;
-        QCOMPARE(ChannelCodec::NameCharCode(c), code);
+        QCOMPARE(ChannelCodec::nameCharCode(c), code);
     }
     QCOMPARE(characters, 0x30);
-    QCOMPARE(ChannelCodec::NameCharCode(QLatin1Char('a')), -1);
-    QCOMPARE(ChannelCodec::NameCharCode(QLatin1Char('Z')), 0x53);
+    QCOMPARE(ChannelCodec::nameCharCode(QLatin1Char('a')), -1);
+    QCOMPARE(ChannelCodec::nameCharCode(QLatin1Char('Z')), 0x53);
 }
 
 void tst_ChannelCodec::rawBytesSurvive()
@@ -186,8 +186,8 @@ void tst_ChannelCodec::rawBytesSurvive()
     const QString text = record({{0, "88"}, {1, "03"}, {2, "09"}, {3, "05"}, {4, "07"},
                                  {6, "03"}, {7, "7F"}, {9, "04"}, {16, "3899D800"},
                                  {20, "3C4A39543D51"}, {28, "10936B00"}});
-    QVERIFY(ChannelCodec::DecodeChannel(text, row).ok());
-    QCOMPARE(ChannelCodec::EncodeChannel(row), text);
+    QVERIFY(ChannelCodec::decode(text, row).ok());
+    QCOMPARE(ChannelCodec::encode(row), text);
 }
 
 void tst_ChannelCodec::decodeEncodeProperty()
@@ -210,7 +210,7 @@ void tst_ChannelCodec::decodeEncodeProperty()
         const QString text = RecordText::join(in);
         ChannelRow &row = rows[rng.bounded(quint32(rows.size()))];
         const ChannelRow before = row;
-        const DecodeResult result = ChannelCodec::DecodeChannel(text, row);
+        const DecodeResult result = ChannelCodec::decode(text, row);
         if (!result.ok()) {
             QCOMPARE(row, before);
             continue;
@@ -223,13 +223,13 @@ void tst_ChannelCodec::decodeEncodeProperty()
                 expected[k] = 0;
             bool ended = false;
             for (int k = 20; k < 28; ++k) {
-                ended = ended || ChannelCodec::NameChar(in[k]).isNull();
+                ended = ended || ChannelCodec::nameChar(in[k]).isNull();
                 if (ended)
                     expected[k] = 0;
             }
         }
         Record out;
-        QVERIFY(RecordText::split(ChannelCodec::EncodeChannel(row), out));
+        QVERIFY(RecordText::split(ChannelCodec::encode(row), out));
         QCOMPARE(RecordText::join(out), RecordText::join(expected));
     }
     QVERIFY(decoded > 2000);

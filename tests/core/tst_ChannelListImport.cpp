@@ -56,9 +56,9 @@ CloneImage variedImage()
         const qint64 hz = 150000 + qint64(slot) * 45013;
         const qint64 split = slot % 3 ? hz + (slot % 2 ? 100000 : -5000) : 34000000;
         row.valueAt(ChannelColumn::Frequency) = double(hz);
-        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(std::uint64_t(hz));
+        row.textAt(ChannelColumn::Frequency) = Frequency::format(std::uint64_t(hz));
         row.valueAt(ChannelColumn::Split) = double(split);
-        row.textAt(ChannelColumn::Split) = Frequency::FormatFrequency(std::uint64_t(split));
+        row.textAt(ChannelColumn::Split) = Frequency::format(std::uint64_t(split));
         const int codes[] = {slot % 6, slot % 3, slot % 40 == 0 ? 0 : Vocabulary::ToneBase + slot % 39};
         const ChannelColumn columns[] = {ChannelColumn::Mode, ChannelColumn::Power, ChannelColumn::Tone};
         for (int i = 0; i < 3; ++i) {
@@ -68,7 +68,7 @@ CloneImage variedImage()
         row.textAt(ChannelColumn::Name) = QStringList{" A-B(1)", "", "Q*#+/\\=", "$_ 9  "}.at(slot % 4);
         row.valueAt(ChannelColumn::Skip) = slot % 5 == 0;
         row.textAt(ChannelColumn::Skip) = slot % 5 == 0 ? QStringLiteral("Skip") : QString();
-        image.Channels[slot] = row;
+        image.channels[slot] = row;
     }
     return image;
 }
@@ -148,8 +148,8 @@ void tst_ChannelListImport::refusedRowsLeaveTheirSlots()
     QVERIFY(plan.rows.at(6).replacesChannel && !plan.rows.at(0).replacesChannel);
     const CloneImage after = plan.appliedTo(before);
     for (const int slot : {8, 9, 0, 10})
-        QCOMPARE(after.Channels.at(slot), before.Channels.at(slot));
-    QCOMPARE(after.Channels.at(7).textAt(ChannelColumn::Name), QString("TOO LONG"));
+        QCOMPARE(after.channels.at(slot), before.channels.at(slot));
+    QCOMPARE(after.channels.at(7).textAt(ChannelColumn::Name), QString("TOO LONG"));
 
     // From a slot on, never past the last one.
     const Plan tail = ChannelListImport::planBytes(Sample, before, Placement::FromSlot, CloneImage::ChannelCount - 2);
@@ -165,14 +165,14 @@ void tst_ChannelListImport::exportThenImportByLocation()
         QVERIFY(list.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
                                 "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n"));
         CloneImage target = CloneImage::factory(Vocabulary::ModelE, true);
-        target.Channels[1] = image.Channels.at(0);
+        target.channels[1] = image.channels.at(0);
         const Plan plan = ChannelListImport::planBytes(list, target, Placement::ByLocation, 0);
         QCOMPARE(plan.refusedCount(), 0);
         QCOMPARE(plan.storedCount(), ChannelListExport::rowCount(image, which));
         const CloneImage back = plan.appliedTo(target);
         for (int slot = 0; slot < CloneImage::ChannelCount; ++slot) {
-            const ChannelRow &want = image.Channels.at(slot);
-            const ChannelRow &got = back.Channels.at(slot);
+            const ChannelRow &want = image.channels.at(slot);
+            const ChannelRow &got = back.channels.at(slot);
             QCOMPARE(got.inUse, want.inUse || (which == ChannelListExport::Slots::InUse && slot == 1));
             if (!want.inUse)
                 continue;

@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelCodec.h"
 #include "codec/SettingsCodec.h"
 #include "files/CloneFile.h"
@@ -28,13 +28,13 @@ CloneImage sampleImage()
     };
     const int rows[] = {0, 205, 603};
     for (int i = 0; i < 3; ++i) {
-        if (!ChannelCodec::DecodeChannel(QString(records[i]).remove(' '), image.Channels[rows[i]]))
+        if (!ChannelCodec::decode(QString(records[i]).remove(' '), image.channels[rows[i]]))
             qFatal("sample channel does not decode");
     }
     const int wpm = 1;  // cmbWPM in descriptor order
-    image.SettingSelection[wpm] = 30;
-    image.Vfo[1].valueAt(ChannelColumn::Frequency) = 21000000;
-    image.Vfo[1].textAt(ChannelColumn::Frequency) = "21.000.000";
+    image.selections[wpm] = 30;
+    image.vfos[1].valueAt(ChannelColumn::Frequency) = 21000000;
+    image.vfos[1].textAt(ChannelColumn::Frequency) = "21.000.000";
     return image;
 }
 
@@ -47,9 +47,9 @@ QByteArray sampleFile()
 // selections.
 CloneImage asSaved(CloneImage image)
 {
-    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(image.SettingSelection);
-    image.SettingsLine1 = lines.line1;
-    image.SettingsLine2 = lines.line2;
+    const SettingsCodec::Lines lines = SettingsCodec::encode(image.selections);
+    image.settingsLine1 = lines.line1;
+    image.settingsLine2 = lines.line2;
     return image;
 }
 
@@ -187,9 +187,9 @@ void tst_CloneFile::roundTrip()
     const QString path = dir.filePath("radio.R70");
 
     CloneImage saved = sampleImage();
-    saved.ModelVariant = model;
-    saved.ExtendedRange = extended;
-    QVERIFY(CloneFile::WriteCloneFile(path, saved).ok());
+    saved.modelVariant = model;
+    saved.extendedRange = extended;
+    QVERIFY(CloneFile::write(path, saved).ok());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readLine(), (header + "\r\n").toLatin1());
@@ -197,11 +197,11 @@ void tst_CloneFile::roundTrip()
     // Loaded over an image whose rows carry a CSV import's spare cells:
     // none of them survives.
     CloneImage loaded;
-    for (ChannelRow &row : loaded.Channels) {
+    for (ChannelRow &row : loaded.channels) {
         row.text[Vocabulary::ChannelColumns - 1] = QStringLiteral("On");
         row.value[Vocabulary::ChannelColumns - 1] = 1;
     }
-    QVERIFY(CloneFile::LoadCloneFile(path, loaded).ok());
+    QVERIFY(CloneFile::load(path, loaded).ok());
     QCOMPARE(imageSnapshot(loaded), imageSnapshot(asSaved(saved)));
 }
 
@@ -248,7 +248,7 @@ void tst_CloneFile::refused()
     QFETCH(QString, message);
     QFETCH(QString, names);
     CloneImage image = sampleImage();
-    image.ModelVariant = 1;
+    image.modelVariant = 1;
     const QString before = imageSnapshot(image);
 
     const FileResult result = CloneFile::fromBytes(bytes, image);
@@ -264,8 +264,8 @@ void tst_CloneFile::trailingLinesIgnored()
     CloneImage image;
     const QByteArray bytes = sampleFile() + "anything\r\nmore,\"stuff\r\n";
     QVERIFY(CloneFile::fromBytes(bytes, image).ok());
-    QCOMPARE(image.Channels[205].textAt(ChannelColumn::Name), QString("89ABCDEF"));
-    QVERIFY(image.Channels[603].inUse);
+    QCOMPARE(image.channels[205].textAt(ChannelColumn::Name), QString("89ABCDEF"));
+    QVERIFY(image.channels[603].inUse);
 }
 
 void tst_CloneFile::recordsKeptVerbatim()
@@ -285,7 +285,7 @@ void tst_CloneFile::recordsKeptVerbatim()
     QCOMPARE(records.variant, int(Vocabulary::ModelT));
     QVERIFY(records.extendedRange);
     QCOMPARE(int(records.records.size()), CloneFile::RecordCount);
-    QCOMPARE(records.records.at(0), QString(SettingsCodec::EncodeSettings(sampleImage().SettingSelection).line1));
+    QCOMPARE(records.records.at(0), QString(SettingsCodec::encode(sampleImage().selections).line1));
     QCOMPARE(records.records.at(4), QString(lowerCase));
     QCOMPARE(records.records.at(298), QString(undecodable));
 
@@ -329,7 +329,7 @@ void tst_CloneFile::writeFailureKeepsOldFile()
         setrlimit(RLIMIT_FSIZE, &small);
     }
 
-    const FileResult result = CloneFile::WriteCloneFile(path, sampleImage());
+    const FileResult result = CloneFile::write(path, sampleImage());
 
     if (how == "size limit")
         setrlimit(RLIMIT_FSIZE, &saved);
@@ -355,7 +355,7 @@ void tst_CloneFile::loadAndCaption()
     f.write(sampleFile());
     f.close();
     CloneImage image;
-    QVERIFY(CloneFile::LoadCloneFile(path, image).ok());
+    QVERIFY(CloneFile::load(path, image).ok());
     QCOMPARE(imageSnapshot(image), imageSnapshot(asSaved(sampleImage())));
     QCOMPARE(CloneFile::captionFor(path), QString("my radio.R70 - Korvan QT-R70 Clone Utility"));
 }
@@ -364,7 +364,7 @@ void tst_CloneFile::missingFile()
 {
     CloneImage image = sampleImage();
     const QString before = imageSnapshot(image);
-    const FileResult result = CloneFile::LoadCloneFile("/nonexistent/radio.R70", image);
+    const FileResult result = CloneFile::load("/nonexistent/radio.R70", image);
     QCOMPARE(result.message(), QString("File Open Error"));
     QCOMPARE(imageSnapshot(image), before);
 }
@@ -386,13 +386,13 @@ void tst_CloneFile::factoryImage()
     QFETCH(bool, extended);
     QFETCH(QString, vfoFrequency);
     const CloneImage image = CloneImage::factory(model, extended);
-    QCOMPARE(image.ModelVariant, model);
-    QCOMPARE(image.ExtendedRange, extended);
-    for (const VfoRow &vfo : image.Vfo)
+    QCOMPARE(image.modelVariant, model);
+    QCOMPARE(image.extendedRange, extended);
+    for (const VfoRow &vfo : image.vfos)
         QCOMPARE(vfo.textAt(ChannelColumn::Frequency), vfoFrequency);
-    QCOMPARE(image.SettingsLine1, QString(SettingsCodec::FactoryLine1));
-    QCOMPARE(image.SettingsLine2, QString(SettingsCodec::FactoryLine2));
-    for (const ChannelRow &row : image.Channels)
+    QCOMPARE(image.settingsLine1, QString(SettingsCodec::FactoryLine1));
+    QCOMPARE(image.settingsLine2, QString(SettingsCodec::FactoryLine2));
+    for (const ChannelRow &row : image.channels)
         QCOMPARE(row, ChannelRow());
 }
 
@@ -420,11 +420,11 @@ void tst_CloneFile::confirmSaveChanges()
     QFETCH(bool, asked);
     QFETCH(bool, saved);
     QFETCH(bool, proceed);
-    Module1 state;
+    CloneDocument state;
     changed ? state.markTouched() : state.markSaved();
     bool wasAsked = false;
     bool wasSaved = false;
-    const bool result = SavePrompt::ConfirmSaveChanges(
+    const bool result = SavePrompt::confirm(
         state,
         [&] {
             wasAsked = true;

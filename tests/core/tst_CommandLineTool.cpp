@@ -140,17 +140,17 @@ QByteArray cloneFileOf(const VirtualRadio &radio)
 QString writeImage(const QString &path, int model, bool extended, const QString &name)
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    image.ModelVariant = model;
-    image.ExtendedRange = extended;
+    image.modelVariant = model;
+    image.extendedRange = extended;
     const char *const records[] = {
         "8805000100000188000100000000000010936B003C4A39543D51000010936B00",
         "800300000200010000010000000000003899D800000000000000000000000000",
     };
-    ChannelCodec::DecodeChannel(QLatin1String(records[0]), image.Channels[5]);
-    ChannelCodec::DecodeChannel(QLatin1String(records[1]), image.Channels[401]);
-    image.Channels[401].textAt(ChannelColumn::Name) = name;
-    image.SettingSelection[1] = 20;
-    if (!CloneFile::WriteCloneFile(path, image).ok())
+    ChannelCodec::decode(QLatin1String(records[0]), image.channels[5]);
+    ChannelCodec::decode(QLatin1String(records[1]), image.channels[401]);
+    image.channels[401].textAt(ChannelColumn::Name) = name;
+    image.selections[1] = 20;
+    if (!CloneFile::write(path, image).ok())
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
@@ -424,11 +424,11 @@ void tst_CommandLineTool::showAndDiff()
 
     // A channel moved off its split: the split is shown beside it.
     CloneImage moved;
-    QVERIFY(CloneFile::LoadCloneFile(a, moved).ok());
-    moved.Channels[5].valueAt(ChannelColumn::Frequency) = 7100000;
-    moved.Channels[5].textAt(ChannelColumn::Frequency) = "7.100.000";
+    QVERIFY(CloneFile::load(a, moved).ok());
+    moved.channels[5].valueAt(ChannelColumn::Frequency) = 7100000;
+    moved.channels[5].textAt(ChannelColumn::Frequency) = "7.100.000";
     const QString c = m_dir.filePath("c.R70");
-    QVERIFY(CloneFile::WriteCloneFile(c, moved).ok());
+    QVERIFY(CloneFile::write(c, moved).ok());
     QCOMPARE(tool.run({"diff", a, c}).out, QString("Channel 5 Frequency: 7.050.000 -> 7.100.000\n"
                                                    "Channel 5 Split Freq.: 7.050.000 (the same)\n"));
 }
@@ -449,7 +449,7 @@ void tst_CommandLineTool::csvRoundTrip()
             "QT-R70,MEMORY,8,99.000.000,USB,0,Fast,High,Wide,Off,Off,7.000.000,far,,,,,Off\r\n");
     f.close();
     const QString blank = m_dir.filePath("blank.R70");
-    QVERIFY(CloneFile::WriteCloneFile(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());
+    QVERIFY(CloneFile::write(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());
     const QString merged = m_dir.filePath("merged.R70");
     const Run run = tool.run({"import-csv", blank, csv, "-o", merged});
     QCOMPARE(run.exitCode, 0);
@@ -470,12 +470,12 @@ void tst_CommandLineTool::endToEndNoSplitComesBack()
     QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
     const QString image = writeImage(m_dir.filePath("nosplit.R70"), 2, false, "NOSPLIT");
     CloneImage original;
-    QVERIFY(CloneFile::LoadCloneFile(image, original).ok());
-    original.Channels[9] = original.Channels[401];
-    QCOMPARE(original.Channels[9].valueAt(ChannelColumn::Split), 0.0);
-    QVERIFY(CloneFile::WriteCloneFile(image, original).ok());
+    QVERIFY(CloneFile::load(image, original).ok());
+    original.channels[9] = original.channels[401];
+    QCOMPARE(original.channels[9].valueAt(ChannelColumn::Split), 0.0);
+    QVERIFY(CloneFile::write(image, original).ok());
     const QString blank = m_dir.filePath("nosplit-blank.R70");
-    QVERIFY(CloneFile::WriteCloneFile(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());
+    QVERIFY(CloneFile::write(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());
 
     const QString csv = m_dir.filePath("nosplit.csv");
     QCOMPARE(qtr70({"export-csv", image, "-o", csv}).exitCode, 0);
@@ -516,7 +516,7 @@ void tst_CommandLineTool::endToEndOutputThatIsAnInput()
     QTemporaryDir dir;
     const QString image = writeImage(dir.filePath("in.R70"), 2, false, "INPUT");
     const QString list = dir.filePath("in.csv");
-    QVERIFY(CsvExchange::CsvExport(CloneImage::factory(Vocabulary::ModelE, false), list).ok());
+    QVERIFY(CsvExchange::exportFile(CloneImage::factory(Vocabulary::ModelE, false), list).ok());
     const QString symlink = dir.filePath("link.R70");
     QVERIFY(QFile::link(image, symlink));
     const QString hardlink = dir.filePath("hard.R70");

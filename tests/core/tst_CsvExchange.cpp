@@ -41,9 +41,9 @@ void fillChannel(CloneImage &image, int n)
     RecordText::writeField32(b, 16, 1600000 + 123457u * n);
     const QString name = QStringLiteral("N%1 #/").arg(n).left(8);
     for (int i = 0; i < name.size(); ++i)
-        b[20 + i] = std::uint8_t(ChannelCodec::NameCharCode(name.at(i)));
+        b[20 + i] = std::uint8_t(ChannelCodec::nameCharCode(name.at(i)));
     RecordText::writeField32(b, 28, 29000000 - 1000u * n);
-    if (!ChannelCodec::DecodeChannel(RecordText::join(b), image.Channels[n]))
+    if (!ChannelCodec::decode(RecordText::join(b), image.channels[n]))
         qFatal("channel %d does not decode", n);
 }
 
@@ -79,9 +79,9 @@ CloneImage generatedImage(quint32 seed)
         RecordText::writeField32(b, 16, std::uint32_t(any(range.lower, range.upper)));
         const int nameLength = int(random.bounded(ChannelRules::NameLength + 1));
         for (int i = 0; i < nameLength; ++i)
-            b[size_t(20 + i)] = std::uint8_t(ChannelCodec::NameCharCode(nameCharacters.at(random.bounded(int(nameCharacters.size())))));
+            b[size_t(20 + i)] = std::uint8_t(ChannelCodec::nameCharCode(nameCharacters.at(random.bounded(int(nameCharacters.size())))));
         RecordText::writeField32(b, 28, random.bounded(4) == 0 ? 0u : std::uint32_t(any(range.lower, range.upper)));
-        if (!ChannelCodec::DecodeChannel(RecordText::join(b), image.Channels[n]))
+        if (!ChannelCodec::decode(RecordText::join(b), image.channels[n]))
             qFatal("generated channel %d does not decode", n);
     }
     return image;
@@ -160,8 +160,8 @@ void tst_CsvExchange::exportSmallImage()
     CloneImage image = freshImage();
     fillChannel(image, 5);
     fillChannel(image, 199);
-    image.Channels[5].text[12] = "note";
-    image.Channels[5].value[14] = 1;
+    image.channels[5].text[12] = "note";
+    image.channels[5].value[14] = 1;
     const QByteArray expected = HeaderLine + DefaultVfoLines
         + "\"QT-R70\",\"MEMORY\",\"5\",\"2.217.285\",\"FM\",\"-10\",\"Slow\",\"S-Low\",\"Wide\",\"79.7Hz\",\"On\","
           "\"28.995.000\",\"N5 #/\",\"Skip\",\"\",\"note\",\"\",\"On\"\r\n"
@@ -176,12 +176,12 @@ void tst_CsvExchange::exportWritesTheFile()
     CloneImage image = freshImage();
     fillChannel(image, 17);
     const QString path = dir.filePath("out.csv");
-    QVERIFY(CsvExchange::CsvExport(image, path).ok());
+    QVERIFY(CsvExchange::exportFile(image, path).ok());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), CsvExchange::exportBytes(image));
 
-    const FileResult failed = CsvExchange::CsvExport(image, dir.filePath("missing/out.csv"));
+    const FileResult failed = CsvExchange::exportFile(image, dir.filePath("missing/out.csv"));
     QCOMPARE(failed.message(), QString("File Open Error"));
     QVERIFY(!QFile::exists(dir.filePath("missing/out.csv")));
 }
@@ -192,11 +192,11 @@ void tst_CsvExchange::roundTrip()
     for (int n = 0; n < 200; ++n)
         fillChannel(original, n);
     for (int n : {3, 77}) {
-        original.Channels[n].text[11] = "a";
-        original.Channels[n].text[13] = "c, with comma";
-        original.Channels[n].value[14] = 1;
+        original.channels[n].text[11] = "a";
+        original.channels[n].text[13] = "c, with comma";
+        original.channels[n].value[14] = 1;
     }
-    VfoRow &vfoB = original.Vfo[1];
+    VfoRow &vfoB = original.vfos[1];
     vfoB.valueAt(ChannelColumn::Frequency) = 21074000;
     vfoB.textAt(ChannelColumn::Frequency) = "21.074.000";
     vfoB.valueAt(ChannelColumn::Tone) = 0xA6;
@@ -231,7 +231,7 @@ void tst_CsvExchange::everyAcceptedImageComesBack_data()
     for (const QString &path : corpusFiles(QStringLiteral("fuzz_records"))) {
         CloneImage image = freshImage();
         if (QFileInfo(path).fileName().startsWith(QLatin1String("channel"))
-            && ChannelCodec::DecodeChannel(QString::fromLatin1(readFile(path).mid(1, 64)), image.Channels[7]))
+            && ChannelCodec::decode(QString::fromLatin1(readFile(path).mid(1, 64)), image.channels[7]))
             QTest::addRow("%s in slot 7", qPrintable(QFileInfo(path).fileName())) << CloneFile::toBytes(image) << false;
     }
 }
@@ -248,7 +248,7 @@ void tst_CsvExchange::everyAcceptedImageComesBack()
         QSKIP("the clone file reader refuses this file");
     const ChannelRules rules = ChannelRules::of(image);
     for (int n = 0; n < CsvExchange::ExportedChannels; ++n) {
-        const auto problem = rules.check(image.Channels.at(n));
+        const auto problem = rules.check(image.channels.at(n));
         if (problem && holdable)
             QFAIL(qPrintable(QStringLiteral("slot %1 is refused: %2").arg(n).arg(problem->text())));
         if (problem)
@@ -256,8 +256,8 @@ void tst_CsvExchange::everyAcceptedImageComesBack()
     }
     CloneImage emptied = image;
     for (int n = 0; n < CsvExchange::ExportedChannels; ++n)
-        emptied.Channels[n] = ChannelRow();
-    emptied.Vfo = CloneImage().Vfo;
+        emptied.channels[n] = ChannelRow();
+    emptied.vfos = CloneImage().vfos;
 
     const CsvExchange::ImportResult result = CsvExchange::importBytes(CsvExchange::exportBytes(image), emptied);
     QCOMPARE(result.refused, QStringList());
@@ -302,8 +302,8 @@ void tst_CsvExchange::recognition()
     }
     QCOMPARE(result.channels, 1);
     for (int n = 0; n < 604; ++n)
-        QCOMPARE(result.image.Channels[n].inUse, n == row);
-    const ChannelRow &stored = result.image.Channels[row];
+        QCOMPARE(result.image.channels[n].inUse, n == row);
+    const ChannelRow &stored = result.image.channels[row];
     const QStringList texts{"14.195.000", "USB", "-10", "Fast", "Low", "Narrow", "88.5Hz", "On", "7.050.000", "CQ", "Skip"};
     for (int c = 0; c < texts.size(); ++c)
         QCOMPARE(stored.text[size_t(c)], texts.at(c));
@@ -366,7 +366,7 @@ void tst_CsvExchange::valueFields()
         CsvExchange::importBytes(csvRecord("MEMORY", "3", values.join(',')).toUtf8(), freshImage());
     QCOMPARE(result.channels, stored ? 1 : 0);
     QCOMPARE(result.dropped, stored ? 0 : 1);
-    const ChannelRow &row = result.image.Channels[3];
+    const ChannelRow &row = result.image.channels[3];
     QCOMPARE(row.inUse, stored);
     if (stored) {
         const size_t column = size_t(field - 4);
@@ -389,13 +389,13 @@ void tst_CsvExchange::dropsOnlyBadRecord()
     QCOMPARE(result.channels, 2);
     QCOMPARE(result.vfos, 1);
     QCOMPARE(result.dropped, 2);
-    const auto &channels = result.image.Channels;
+    const auto &channels = result.image.channels;
     QVERIFY(channels[1].inUse && !channels[2].inUse && channels[3].inUse);
-    const VfoRow &vfoB = result.image.Vfo[1];
+    const VfoRow &vfoB = result.image.vfos[1];
     QCOMPARE(vfoB.text[0], QString("14.195.000"));
     QCOMPARE(vfoB.text[7], QString("On"));
     QVERIFY(vfoB.text[8].isEmpty());  // split, name and skip are no VFO fields
-    QCOMPARE(result.image.Vfo[0], image.Vfo[0]);
+    QCOMPARE(result.image.vfos[0], image.vfos[0]);
 }
 
 void tst_CsvExchange::laterRecordOverwrites()
@@ -406,15 +406,15 @@ void tst_CsvExchange::laterRecordOverwrites()
     fillChannel(image, 150);
     const CsvExchange::ImportResult result = CsvExchange::importBytes(
         (csvRecord("MEMORY", "8", GoodValues) + csvRecord("MEMORY", "8", second)).toUtf8(), image);
-    QCOMPARE(result.image.Channels[8].textAt(ChannelColumn::Name), QString("LATER"));
-    QCOMPARE(result.image.Channels[150], image.Channels[150]);
+    QCOMPARE(result.image.channels[8].textAt(ChannelColumn::Name), QString("LATER"));
+    QCOMPARE(result.image.channels[150], image.channels[150]);
 }
 
 void tst_CsvExchange::unreadableFile()
 {
     CloneImage image = freshImage();
     fillChannel(image, 4);
-    const CsvExchange::ImportResult result = CsvExchange::CsvImport("/nonexistent/in.csv", image);
+    const CsvExchange::ImportResult result = CsvExchange::importFile("/nonexistent/in.csv", image);
     QCOMPARE(result.file.message(), QString("File Open Error"));
     QVERIFY(!result.stored());
     QCOMPARE(imageSnapshot(result.image), imageSnapshot(image));

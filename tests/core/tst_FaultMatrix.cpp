@@ -2,7 +2,7 @@
 // port that does not exist: the outcome and message, the rows replaced
 // before the failure and untouched after it, the busy flag cleared, and the
 // next transfer working again.
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "files/CloneFile.h"
 #include "link/LineExchange.h"
 #include "link/SerialRadioPort.h"
@@ -39,17 +39,17 @@ QString transferName(Transfer t)
 CloneImage markedImage()
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    for (ChannelRow &row : image.Channels) {
+    for (ChannelRow &row : image.channels) {
         row.inUse = true;
         row.text = {"0.000.001", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "0.000.000", "OLD", ""};
         row.value.fill(0);
         row.valueAt(ChannelColumn::Frequency) = 1;
     }
-    for (VfoRow &vfo : image.Vfo) {
+    for (VfoRow &vfo : image.vfos) {
         vfo.textAt(ChannelColumn::Frequency) = "0.000.002";
         vfo.valueAt(ChannelColumn::Frequency) = 2;
     }
-    image.SettingSelection[0] = 3;  // RIT/TXIT, the radio's is Off
+    image.selections[0] = 3;  // RIT/TXIT, the radio's is Off
     return image;
 }
 
@@ -164,7 +164,7 @@ void tst_FaultMatrix::matrix()
         port.setDevicePath(faulty.devicePath());
     }
 
-    Module1 state;
+    CloneDocument state;
     state.setImage(markedImage());
     const CloneImage before = state.image();
     RadioSession session(state, port);
@@ -214,12 +214,12 @@ void tst_FaultMatrix::matrix()
         QCOMPARE(result.failedSlot(), failedSlot);
     int replaced = 0;
     if (readsMemory)
-        replaced = normal ? Module1::ChannelCount : qMax(0, result.failedSlot());
-    for (int n = 0; n < Module1::ChannelCount; ++n)
-        QCOMPARE(state.channel(n), (n < replaced ? m_radio : before).Channels[n]);
+        replaced = normal ? CloneDocument::ChannelCount : qMax(0, result.failedSlot());
+    for (int n = 0; n < CloneDocument::ChannelCount; ++n)
+        QCOMPARE(state.channel(n), (n < replaced ? m_radio : before).channels[n]);
     // The VFO rows change together or not at all.
-    const bool vfoFromRadio = state.image().Vfo == m_radio.Vfo;
-    const bool vfoAsBefore = state.image().Vfo == before.Vfo;
+    const bool vfoFromRadio = state.image().vfos == m_radio.vfos;
+    const bool vfoAsBefore = state.image().vfos == before.vfos;
     QVERIFY(vfoFromRadio || vfoAsBefore);
     if (!readsSettings)
         QVERIFY(vfoAsBefore);
@@ -231,9 +231,9 @@ void tst_FaultMatrix::matrix()
         && failedSlot > 0) {
         faulty.stop();
         CloneImage written;
-        QVERIFY(CloneFile::LoadCloneFile(saved, written).ok());
-        for (int n = 0; n < Module1::ChannelCount; ++n)
-            QCOMPARE(written.Channels[n], (n < failedSlot ? before : m_radio).Channels[n]);
+        QVERIFY(CloneFile::load(saved, written).ok());
+        for (int n = 0; n < CloneDocument::ChannelCount; ++n)
+            QCOMPARE(written.channels[n], (n < failedSlot ? before : m_radio).channels[n]);
     }
 
     // The next transfer works again, on the same engine and port object.

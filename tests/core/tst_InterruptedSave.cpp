@@ -69,13 +69,13 @@ void tst_InterruptedSave::deviceFailsAfterBytes()
     }
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     for (int n = 0; n < 200; ++n) {
-        image.Channels[n].inUse = true;
-        image.Channels[n].textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(n);
+        image.channels[n].inUse = true;
+        image.channels[n].textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(n);
     }
     if (limit < 0)
         limit = CsvExchange::exportBytes(image).size() - 1;
     const FileResult result = withFileSizeLimit(rlim_t(limit), [&] {
-        return csv ? CsvExchange::CsvExport(image, path) : CloneFile::WriteCloneFile(path, image);
+        return csv ? CsvExchange::exportFile(image, path) : CloneFile::write(path, image);
     });
     QCOMPARE(result.message(), QString("File Open Error"));
     QCOMPARE(readFile(path), old);
@@ -93,8 +93,8 @@ void tst_InterruptedSave::killedWhileSaving()
     QByteArray images[2];
     for (int i = 0; i < 2; ++i) {
         CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-        image.ModelVariant = i;
-        image.Channels[i].inUse = true;
+        image.modelVariant = i;
+        image.channels[i].inUse = true;
         images[i] = CloneFile::toBytes(image);
     }
 
@@ -134,7 +134,7 @@ void tst_InterruptedSave::fileSizeLimitInAFreshProcess()
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = 20 * 1024;
         setrlimit(RLIMIT_FSIZE, &limit);
-        const FileResult result = CloneFile::WriteCloneFile(path, image);
+        const FileResult result = CloneFile::write(path, image);
         struct sigaction now{};
         sigaction(SIGXFSZ, nullptr, &now);
         return (result.message() + ": " + result.detail()).toUtf8()

@@ -88,7 +88,7 @@ void tst_LineExchange::completion()
     LineExchange exchange(port);
     exchange.setReplyTimeoutMs(ShortBoundMs);
 
-    QCOMPARE(exchange.TxCommand(QString::fromLatin1(ReadCommand)), expected);
+    QCOMPARE(exchange.exchange(QString::fromLatin1(ReadCommand)), expected);
     QCOMPARE(port.written(), QByteArrayList{ReadCommand});
 }
 
@@ -101,7 +101,7 @@ void tst_LineExchange::staleInputIsDiscarded()
     LineExchange exchange(port);
     exchange.setReplyTimeoutMs(ShortBoundMs);
 
-    QCOMPARE(exchange.TxCommand("QTR70\r\n"), QString("QTR70\r\nOK\r\n"));
+    QCOMPARE(exchange.exchange("QTR70\r\n"), QString("QTR70\r\nOK\r\n"));
 }
 
 void tst_LineExchange::lateAnswerOfEarlierCommandIsDiscarded()
@@ -117,9 +117,9 @@ void tst_LineExchange::lateAnswerOfEarlierCommandIsDiscarded()
     LineExchange exchange(port);
     exchange.setReplyTimeoutMs(ShortBoundMs);
 
-    QCOMPARE(exchange.TxCommand("QTR70\r\n"), LineExchange::noReply());
+    QCOMPARE(exchange.exchange("QTR70\r\n"), LineExchange::noReply());
     port.inject("QTR70\r\nOK\r\n");
-    QCOMPARE(exchange.TxCommand("QTR60\r\n"), QString("QTR60\r\nOK\r\n"));
+    QCOMPARE(exchange.exchange("QTR60\r\n"), QString("QTR60\r\nOK\r\n"));
 }
 
 void tst_LineExchange::portFailure_data()
@@ -148,7 +148,7 @@ void tst_LineExchange::portFailure()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(exchange.TxCommand("QTR70\r\n"), LineExchange::portFailure());
+    QCOMPARE(exchange.exchange("QTR70\r\n"), LineExchange::portFailure());
     QVERIFY2(clock.elapsed() < 30000, "a port failure waited for the bound");
 }
 
@@ -162,7 +162,7 @@ void tst_LineExchange::silentPeerGivesUpAfterTwoSeconds()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::noReply());
+    QCOMPARE(exchange.exchange("KV~WHO\r\n"), LineExchange::noReply());
     QVERIFY2(clock.elapsed() >= 1990, qPrintable(QString::number(clock.elapsed())));
 }
 
@@ -181,7 +181,7 @@ void tst_LineExchange::floodWithoutLineFeedIsNotKept()
     exchange.setReplyTimeoutMs(1500);
 
     const long before = peakKilobytes();
-    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::overlongReply());
+    QCOMPARE(exchange.exchange("KV~WHO\r\n"), LineExchange::overlongReply());
     const long grown = peakKilobytes() - before;
     QCOMPARE(delivered, Megabytes);
     QVERIFY2(grown < 16 * 1024, qPrintable(QStringLiteral("peak grew by %1 kB").arg(grown)));
@@ -202,13 +202,13 @@ void tst_LineExchange::junkThenLineFeedDoesNotComplete()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::overlongReply());
+    QCOMPARE(exchange.exchange("KV~WHO\r\n"), LineExchange::overlongReply());
     QVERIFY2(clock.elapsed() >= 990, qPrintable(QString::number(clock.elapsed())));
 
     // The next exchange is not disturbed by what was thrown away.
     port.setResponder([](const QByteArray &command) { return ScriptedPort::echoAnd(command, "QTR70\r\n"); });
     exchange.setReplyTimeoutMs(ShortBoundMs);
-    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), QString("KV~WHO\r\nQTR70\r\n"));
+    QCOMPARE(exchange.exchange("KV~WHO\r\n"), QString("KV~WHO\r\nQTR70\r\n"));
 }
 
 void tst_LineExchange::waitProcessesEvents()
@@ -220,7 +220,7 @@ void tst_LineExchange::waitProcessesEvents()
 
     QElapsedTimer clock;
     clock.start();
-    exchange.Wait(20);
+    exchange.pause(20);
     QVERIFY(clock.elapsed() >= 20);
     QVERIFY(ran);
 }
@@ -234,7 +234,7 @@ void tst_LineExchange::txEndSendsEndCommandAndIgnoresSilence()
 
     QElapsedTimer clock;
     clock.start();
-    exchange.TxEnd();
+    exchange.sendEnd();
     QCOMPARE(port.written(), QByteArrayList{"KV~E\r\n"});
     QVERIFY(clock.elapsed() >= ShortBoundMs + LineExchange::EndPauseMs);
 }

@@ -54,7 +54,7 @@ void tst_RecordText::hexByte()
 {
     QFETCH(int, value);
     QFETCH(QString, text);
-    QCOMPARE(RecordText::HexByte(value), text);
+    QCOMPARE(RecordText::hexByte(value), text);
 }
 
 void tst_RecordText::field32_data()
@@ -125,7 +125,7 @@ void tst_RecordText::formatFrequency()
 {
     QFETCH(quint64, hz);
     QFETCH(QString, text);
-    QCOMPARE(Frequency::FormatFrequency(hz), text);
+    QCOMPARE(Frequency::format(hz), text);
 }
 
 QTEST_GUILESS_MAIN(tst_RecordText)

@@ -266,7 +266,7 @@ void tst_SerialRadioPort::bytesWaitingAtOpenAreDiscarded()
     });
     LineExchange exchange(serial);
 
-    QCOMPARE(exchange.TxCommand(QString::fromLatin1(command)), QString::fromLatin1(command + answer));
+    QCOMPARE(exchange.exchange(QString::fromLatin1(command)), QString::fromLatin1(command + answer));
 }
 
 void tst_SerialRadioPort::bytesWaitingBeforeAnExchangeAreDiscarded()
@@ -286,7 +286,7 @@ void tst_SerialRadioPort::bytesWaitingBeforeAnExchangeAreDiscarded()
         QCOMPARE(::write(m.fd(), reply.constData(), reply.size()), ssize_t(reply.size()));
     });
     LineExchange exchange(serial);
-    QCOMPARE(exchange.TxCommand(QString::fromLatin1(command)), QStringLiteral("QTR70\r\nOK\r\n"));
+    QCOMPARE(exchange.exchange(QString::fromLatin1(command)), QStringLiteral("QTR70\r\nOK\r\n"));
 }
 
 void tst_SerialRadioPort::hangUpDuringExchangeSaysSo()
@@ -303,7 +303,7 @@ void tst_SerialRadioPort::hangUpDuringExchangeSaysSo()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(exchange.TxCommand("KV~WHO\r\n"), LineExchange::portFailure());
+    QCOMPARE(exchange.exchange("KV~WHO\r\n"), LineExchange::portFailure());
     QVERIFY2(clock.elapsed() < LineExchange::ReplyTimeoutMs, "a hang-up waited for the bound");
     QVERIFY(!serial.isOpen());
     const QString reason = serial.errorString();
@@ -362,7 +362,7 @@ void tst_SerialRadioPort::exchangeReadsFewTimes()
     });
     LineExchange exchange(port);
 
-    QCOMPARE(exchange.TxCommand(QString::fromLatin1(command), BlockCommands::ReadReplyLength),
+    QCOMPARE(exchange.exchange(QString::fromLatin1(command), BlockCommands::ReadReplyLength),
              QString::fromLatin1(reply));
     QVERIFY2(port.reads() <= mostReads, qPrintable(QString::number(port.reads())));
 }

@@ -18,10 +18,10 @@ struct Settings
     QString line2;
     SettingSelections selection{};
 
-    DecodeResult decode() { return SettingsCodec::DecodeSettings(line1, line2, selection); }
+    DecodeResult decode() { return SettingsCodec::decode(line1, line2, selection); }
     void encode()
     {
-        const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(selection);
+        const SettingsCodec::Lines lines = SettingsCodec::encode(selection);
         line1 = lines.line1;
         line2 = lines.line2;
     }
@@ -139,14 +139,14 @@ void tst_SettingsVfoCodec::defaultSelections()
 
 void tst_SettingsVfoCodec::defaultsEncodeToFactoryTexts()
 {
-    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(defaults().selection);
+    const SettingsCodec::Lines lines = SettingsCodec::encode(defaults().selection);
     QCOMPARE(lines.line1, QString(SettingsCodec::FactoryLine1));
     QCOMPARE(lines.line2, QString(SettingsCodec::FactoryLine2));
     // The factory image carries the same lines and selections.
     const CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    QCOMPARE(image.SettingsLine1, lines.line1);
-    QCOMPARE(image.SettingsLine2, lines.line2);
-    QCOMPARE(image.SettingSelection, defaults().selection);
+    QCOMPARE(image.settingsLine1, lines.line1);
+    QCOMPARE(image.settingsLine2, lines.line2);
+    QCOMPARE(image.selections, defaults().selection);
 }
 
 void tst_SettingsVfoCodec::sharedBytes_data()
@@ -257,10 +257,10 @@ void tst_SettingsVfoCodec::defaultVfo()
         QCOMPARE(vfo.text[size_t(c)], shown.at(c));
     for (size_t c = 8; c < vfo.text.size(); ++c)
         QVERIFY(vfo.text[c].isEmpty());
-    QCOMPARE(VfoCodec::EncodeVfo(vfo), record);
+    QCOMPARE(VfoCodec::encode(vfo), record);
     // The factory image has it as VFO A and B.
     const CloneImage image = CloneImage::factory(model, false);
-    for (const VfoRow &row : image.Vfo)
+    for (const VfoRow &row : image.vfos)
         QCOMPARE(row, vfo);
 }
 
@@ -283,8 +283,8 @@ void tst_SettingsVfoCodec::vfoRecord()
     in.remove(QLatin1Char(' '));
     out.remove(QLatin1Char(' '));
     VfoRow row;
-    QVERIFY(VfoCodec::DecodeVfo(in, row).ok());
-    QCOMPARE(VfoCodec::EncodeVfo(row), out);
+    QVERIFY(VfoCodec::decode(in, row).ok());
+    QCOMPARE(VfoCodec::encode(row), out);
 }
 
 void tst_SettingsVfoCodec::vfoFailureKeepsRow()
@@ -293,7 +293,7 @@ void tst_SettingsVfoCodec::vfoFailureKeepsRow()
     const VfoRow before = row;
     // Mode decodes (FM) before the tone fails.
     const QString bad = "80050000000000A7000000000000000038 99D800000000000000000000000000";
-    const DecodeResult result = VfoCodec::DecodeVfo(QString(bad).remove(' '), row);
+    const DecodeResult result = VfoCodec::decode(QString(bad).remove(' '), row);
     QVERIFY(!result.ok());
     QCOMPARE(result.field(), QString("tone"));
     QCOMPARE(row, before);
@@ -318,7 +318,7 @@ void tst_SettingsVfoCodec::vfoDecodeEncodeProperty()
         }
         VfoRow &row = rows[rng.bounded(2)];
         const VfoRow before = row;
-        if (!VfoCodec::DecodeVfo(RecordText::join(in), row)) {
+        if (!VfoCodec::decode(RecordText::join(in), row)) {
             QCOMPARE(row, before);
             continue;
         }
@@ -327,7 +327,7 @@ void tst_SettingsVfoCodec::vfoDecodeEncodeProperty()
         expected[0] = 0x80;
         for (int k : {1, 2, 3, 4, 6, 7, 9, 16, 17, 18, 19})
             expected[k] = in[k];
-        QCOMPARE(VfoCodec::EncodeVfo(row), RecordText::join(expected));
+        QCOMPARE(VfoCodec::encode(row), RecordText::join(expected));
     }
     QVERIFY(decoded > 1500);
 }

@@ -1,7 +1,7 @@
 // Transfers over the real serial port path against the virtual radio
 // (qtr70-sim on a pseudo-terminal, unpaced).
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/MemoryMap.h"
 #include "codec/SettingsCodec.h"
 #include "files/CloneFile.h"
@@ -47,7 +47,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 // the engine.
 struct Program
 {
-    Module1 state;
+    CloneDocument state;
     SerialRadioPort port;
     RadioSession session{state, port};
     TransferEngine &engine = session.engine();
@@ -103,7 +103,7 @@ void tst_TransferEndToEnd::readAllThenWriteAllPreservesTheImage()
     QSignalSpy steps(&program.engine, &TransferEngine::transferFinished);
     QCOMPARE(program.run("readAll").outcome(), Outcome::Normal);
     QCOMPARE(steps.count(), 2);
-    const auto &channels = program.state.image().Channels;
+    const auto &channels = program.state.image().channels;
     QVERIFY(std::count_if(channels.begin(), channels.end(), [](const ChannelRow &row) { return row.inUse; }) > 0);
     simA.stop();
     QCOMPARE(simA.exitCode(), 0);
@@ -130,7 +130,7 @@ void tst_TransferEndToEnd::readAllThenWriteAllPreservesTheImage()
     for (int address : {0x0300, 0x0320, 0x0400, 0x0500})
         expected << "KV~F" + MemoryMap::addressText(address) + "W";
     expected << "KV~E" << "QTR70";
-    for (int n = 0; n < Module1::ChannelCount; ++n)
+    for (int n = 0; n < CloneDocument::ChannelCount; ++n)
         expected << "KV~F" + MemoryMap::channelAddressText(n) + "W";
     expected << "KV~E";
     QStringList logged = QString::fromLatin1(readBytes(log)).split('\n', Qt::SkipEmptyParts);
@@ -156,7 +156,7 @@ void tst_TransferEndToEnd::readMemoryFailsAtSlot100()
     QVERIFY(sim.start({"--fault", QStringLiteral("hang-after=%1").arg(FailingSlot)}));
     Program program(sim.devicePath(), TestBoundMs, 0);
     CloneImage before;
-    for (ChannelRow &row : before.Channels) {
+    for (ChannelRow &row : before.channels) {
         row.inUse = true;
         row.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
     }
@@ -168,8 +168,8 @@ void tst_TransferEndToEnd::readMemoryFailsAtSlot100()
     QCOMPARE(result.message(), QString("Communication Error"));
     for (int n = 0; n < FailingSlot; ++n)
         QCOMPARE(program.state.channel(n), expected.state.channel(n));
-    for (int n = FailingSlot; n < Module1::ChannelCount; ++n)
-        QCOMPARE(program.state.channel(n), before.Channels[n]);
+    for (int n = FailingSlot; n < CloneDocument::ChannelCount; ++n)
+        QCOMPARE(program.state.channel(n), before.channels[n]);
     QVERIFY(!program.port.isOpen());  // let go of with the job
 }
 
@@ -182,7 +182,7 @@ void tst_TransferEndToEnd::qtr60RadioAcceptedOnSecondTry()
 
     QCOMPARE(program.run("writeSettings").outcome(), Outcome::Normal);
     const QStringList logged = QString::fromLatin1(readBytes(log)).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(logged.mid(0, 3), (QStringList{"QTR70", "QTR60", "KV~F0300W" + program.state.image().SettingsLine1}));
+    QCOMPARE(logged.mid(0, 3), (QStringList{"QTR70", "QTR60", "KV~F0300W" + program.state.image().settingsLine1}));
     QCOMPARE(logged.size(), 7);
 }
 
@@ -211,9 +211,9 @@ void tst_TransferEndToEnd::identification()
     program.state.setModel(variant == 0 ? 1 : 0, !extended);
 
     QCOMPARE(program.run("autoSelect").outcome(), Outcome::Normal);
-    QCOMPARE(program.state.image().ModelVariant, variant);
-    QCOMPARE(program.state.image().ExtendedRange, extended);
-    QVERIFY(program.state.DataChanged());
+    QCOMPARE(program.state.image().modelVariant, variant);
+    QCOMPARE(program.state.image().extendedRange, extended);
+    QVERIFY(program.state.hasUnsavedChanges());
 }
 
 void tst_TransferEndToEnd::faultModes_data()
@@ -281,8 +281,8 @@ void tst_TransferEndToEnd::readAllFailsInMemoryStep()
     QVERIFY(steps.at(0).at(1).value<TransferResult>().ok());
     QCOMPARE(steps.at(1).at(0).value<TransferEngine::Kind>(), TransferEngine::Kind::ReadMemory);
     QCOMPARE(steps.at(1).at(1).value<TransferResult>().outcome(), Outcome::CommunicationFailure);
-    QCOMPARE(program.state.image().SettingsLine1, QString(SettingsCodec::FactoryLine1));
-    QCOMPARE(program.state.image().Vfo[0].textAt(ChannelColumn::Frequency), QString("7.100.000"));
+    QCOMPARE(program.state.image().settingsLine1, QString(SettingsCodec::FactoryLine1));
+    QCOMPARE(program.state.image().vfos[0].textAt(ChannelColumn::Frequency), QString("7.100.000"));
 }
 
 void tst_TransferEndToEnd::radioGoneThenPortReopened()

@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelCodec.h"
 #include "codec/MemoryMap.h"
 #include "link/BlockCommands.h"
@@ -69,14 +69,14 @@ CloneImage sampleImage()
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     for (int n = 0; n < CloneImage::ChannelCount; n += 3) {
-        ChannelRow &row = image.Channels[n];
+        ChannelRow &row = image.channels[n];
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = 7000000 + 1000 * n;
         row.textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(n);
     }
     // The texts as the radio's records give them.
-    for (ChannelRow &row : image.Channels)
-        ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(row), row);
+    for (ChannelRow &row : image.channels)
+        ChannelCodec::decode(ChannelCodec::encode(row), row);
     return image;
 }
 
@@ -84,22 +84,22 @@ CloneImage sampleImage()
 // records the radio holds.
 void loadInto(FakeRadio &radio, CloneImage &image)
 {
-    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(image.SettingSelection);
-    image.SettingsLine1 = lines.line1;
-    image.SettingsLine2 = lines.line2;
-    radio.memory[MemoryMap::SettingsRecord1] = image.SettingsLine1;
-    radio.memory[MemoryMap::SettingsRecord2] = image.SettingsLine2;
-    radio.memory[MemoryMap::VfoA] = VfoCodec::EncodeVfo(image.Vfo[0]);
-    radio.memory[MemoryMap::VfoB] = VfoCodec::EncodeVfo(image.Vfo[1]);
+    const SettingsCodec::Lines lines = SettingsCodec::encode(image.selections);
+    image.settingsLine1 = lines.line1;
+    image.settingsLine2 = lines.line2;
+    radio.memory[MemoryMap::SettingsRecord1] = image.settingsLine1;
+    radio.memory[MemoryMap::SettingsRecord2] = image.settingsLine2;
+    radio.memory[MemoryMap::VfoA] = VfoCodec::encode(image.vfos[0]);
+    radio.memory[MemoryMap::VfoB] = VfoCodec::encode(image.vfos[1]);
     for (int n = 0; n < CloneImage::ChannelCount; ++n)
-        radio.memory[MemoryMap::channelAddress(n)] = ChannelCodec::EncodeChannel(image.Channels[n]);
+        radio.memory[MemoryMap::channelAddress(n)] = ChannelCodec::encode(image.channels[n]);
 }
 
 // Marks every channel row so that a replaced row can be told apart.
-void markRows(Module1 &state)
+void markRows(CloneDocument &state)
 {
     CloneImage image = state.image();
-    for (ChannelRow &row : image.Channels) {
+    for (ChannelRow &row : image.channels) {
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = 1;
         row.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
@@ -114,7 +114,7 @@ QString readLine(int address)
 
 struct Harness
 {
-    Module1 state;
+    CloneDocument state;
     ScriptedPort port;
     FakeRadio radio;
     RadioSession session{state, port};
@@ -182,7 +182,7 @@ void tst_TransferEngine::commandSequence_data()
     // The records a write sends come from the document the transfer starts
     // with (a fresh one: empty tables).
     const CloneImage image;
-    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(image.SettingSelection);
+    const SettingsCodec::Lines lines = SettingsCodec::encode(image.selections);
     const QString end = LineExchange::endCommand();
     const QString check = QStringLiteral("QTR70\r\n");
 
@@ -191,7 +191,7 @@ void tst_TransferEngine::commandSequence_data()
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         readMemory << readLine(MemoryMap::channelAddress(n));
         writeMemory << BlockCommands::writeCommand(MemoryMap::channelAddress(n),
-                                                   ChannelCodec::EncodeChannel(image.Channels[n]));
+                                                   ChannelCodec::encode(image.channels[n]));
     }
     readMemory << end;
     writeMemory << end;
@@ -199,8 +199,8 @@ void tst_TransferEngine::commandSequence_data()
     const QStringList writeSettings{check,
                                     BlockCommands::writeCommand(0x0300, lines.line1),
                                     BlockCommands::writeCommand(0x0320, lines.line2),
-                                    BlockCommands::writeCommand(0x0400, VfoCodec::EncodeVfo(image.Vfo[0])),
-                                    BlockCommands::writeCommand(0x0500, VfoCodec::EncodeVfo(image.Vfo[1])),
+                                    BlockCommands::writeCommand(0x0400, VfoCodec::encode(image.vfos[0])),
+                                    BlockCommands::writeCommand(0x0500, VfoCodec::encode(image.vfos[1])),
                                     end};
 
     QTest::newRow("Read Memory") << "readMemory" << readMemory;
@@ -234,12 +234,12 @@ void tst_TransferEngine::readMemoryReplacesTheTable()
     loadInto(h.radio, image);
     markRows(h.state);
     QSignalSpy slotSpy(&h.engine, &TransferEngine::slotChanged);
-    QSignalSpy rows(&h.state, &Module1::channelsChanged);
-    QSignalSpy otherParts(&h.state, &Module1::settingsChanged);
+    QSignalSpy rows(&h.state, &CloneDocument::channelsChanged);
+    QSignalSpy otherParts(&h.state, &CloneDocument::settingsChanged);
     // Each row is in the document when its signal comes.
     bool rowReadyWhenSignalled = true;
-    connect(&h.state, &Module1::channelsChanged, this,
-            [&](int n) { rowReadyWhenSignalled &= h.state.channel(n) == image.Channels[n]; });
+    connect(&h.state, &CloneDocument::channelsChanged, this,
+            [&](int n) { rowReadyWhenSignalled &= h.state.channel(n) == image.channels[n]; });
 
     QCOMPARE(h.run("readMemory").outcome(), Outcome::Normal);
 
@@ -248,11 +248,11 @@ void tst_TransferEngine::readMemoryReplacesTheTable()
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         QCOMPARE(slotSpy.at(n).at(0).toInt(), n);
         QCOMPARE(rows.at(n), (QVariantList{n, n}));
-        QCOMPARE(h.state.channel(n), image.Channels[n]);
+        QCOMPARE(h.state.channel(n), image.channels[n]);
     }
     QVERIFY(rowReadyWhenSignalled);
     QCOMPARE(otherParts.count(), 0);
-    QVERIFY(!h.state.DataChanged());
+    QVERIFY(!h.state.hasUnsavedChanges());
 }
 
 void tst_TransferEngine::readMemoryFailsAtSlot100_data()
@@ -290,9 +290,9 @@ void tst_TransferEngine::readMemoryFailsAtSlot100()
     QCOMPARE(result.failedSlot(), FailingSlot);
     QVERIFY2(result.detail().startsWith("slot 100: "), qPrintable(result.detail()));
     for (int n = 0; n < FailingSlot; ++n)
-        QCOMPARE(h.state.channel(n), image.Channels[n]);
+        QCOMPARE(h.state.channel(n), image.channels[n]);
     for (int n = FailingSlot; n < CloneImage::ChannelCount; ++n)
-        QCOMPARE(h.state.channel(n), before.Channels[n]);
+        QCOMPARE(h.state.channel(n), before.channels[n]);
     // The transfer ends at the failing slot: no end command.
     QCOMPARE(h.port.written().size(), FailingSlot + 1);
     QCOMPARE(h.port.written().last(), failing);
@@ -319,7 +319,7 @@ void tst_TransferEngine::writeMemoryFailsPartWay()
     Harness h;
     h.state.setImage(sampleImage());
     const QByteArray failing =
-        BlockCommands::writeCommand(MemoryMap::channelAddress(slot), ChannelCodec::EncodeChannel(h.state.channel(slot)))
+        BlockCommands::writeCommand(MemoryMap::channelAddress(slot), ChannelCodec::encode(h.state.channel(slot)))
             .toLatin1();
     if (answer == PortError)
         h.port.failAt(slot + 1, ScriptedPort::Failure::Read); // after the model check
@@ -333,7 +333,7 @@ void tst_TransferEngine::writeMemoryFailsPartWay()
     QCOMPARE(h.port.written().last(), failing);
     // The slots before the failing one are in the radio, the rest are not.
     for (int n = 0; n < slot; ++n)
-        QCOMPARE(h.radio.memory.value(MemoryMap::channelAddress(n)), ChannelCodec::EncodeChannel(h.state.channel(n)));
+        QCOMPARE(h.radio.memory.value(MemoryMap::channelAddress(n)), ChannelCodec::encode(h.state.channel(n)));
     QVERIFY(!h.radio.memory.contains(MemoryMap::channelAddress(slot + 1)));
 }
 
@@ -365,9 +365,9 @@ void tst_TransferEngine::readSettingsFailsPartWay()
     Harness h;
     CloneImage image = sampleImage();
     // The radio's settings and VFOs differ from the program's.
-    image.SettingSelection[0] = 1;
-    image.Vfo[0].valueAt(ChannelColumn::Frequency) = 14200000;
-    image.Vfo[1].valueAt(ChannelColumn::Frequency) = 21300000;
+    image.selections[0] = 1;
+    image.vfos[0].valueAt(ChannelColumn::Frequency) = 14200000;
+    image.vfos[1].valueAt(ChannelColumn::Frequency) = 21300000;
     loadInto(h.radio, image);
     h.state.setImage(CloneImage::factory(Vocabulary::ModelE, false));
     const CloneImage before = h.state.image();
@@ -375,19 +375,19 @@ void tst_TransferEngine::readSettingsFailsPartWay()
         h.port.failAt(2, ScriptedPort::Failure::Read);
     else
         h.radio.overrides[readLine(address).toLatin1()] = answer;
-    QSignalSpy settingsSignal(&h.state, &Module1::settingsChanged);
-    QSignalSpy vfoSignal(&h.state, &Module1::vfoChanged);
+    QSignalSpy settingsSignal(&h.state, &CloneDocument::settingsChanged);
+    QSignalSpy vfoSignal(&h.state, &CloneDocument::vfoChanged);
 
     QCOMPARE(h.run("readSettings").outcome(), outcome);
 
     const CloneImage &after = h.state.image();
     const CloneImage &settings = settingsShown ? image : before;
-    QCOMPARE(after.SettingsLine1, settings.SettingsLine1);
-    QCOMPARE(after.SettingsLine2, settings.SettingsLine2);
-    QCOMPARE(after.SettingSelection, settings.SettingSelection);
+    QCOMPARE(after.settingsLine1, settings.settingsLine1);
+    QCOMPARE(after.settingsLine2, settings.settingsLine2);
+    QCOMPARE(after.selections, settings.selections);
     QCOMPARE(settingsSignal.count(), settingsShown ? 1 : 0);
     // Both VFO rows or neither: a failed read leaves both as they were.
-    QCOMPARE(after.Vfo, before.Vfo);
+    QCOMPARE(after.vfos, before.vfos);
     QCOMPARE(vfoSignal.count(), 0);
     QVERIFY(!h.sent().contains(LineExchange::endCommand()));
 }
@@ -396,16 +396,16 @@ void tst_TransferEngine::writeSettingsSendsRecordsRebuiltFromSelections()
 {
     Harness h;
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    image.SettingSelection[3] = 1;
-    image.SettingsLine1 = QString(64, '7'); // stale text, never sent
+    image.selections[3] = 1;
+    image.settingsLine1 = QString(64, '7'); // stale text, never sent
     h.state.setImage(image);
-    const SettingsCodec::Lines expected = SettingsCodec::EncodeSettings(image.SettingSelection);
+    const SettingsCodec::Lines expected = SettingsCodec::encode(image.selections);
 
     QCOMPARE(h.run("writeSettings").outcome(), Outcome::Normal);
     QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord1), expected.line1);
     QCOMPARE(h.radio.memory.value(MemoryMap::SettingsRecord2), expected.line2);
-    QCOMPARE(h.state.image().SettingsLine1, expected.line1);
-    QCOMPARE(h.state.image().SettingsLine2, expected.line2);
+    QCOMPARE(h.state.image().settingsLine1, expected.line1);
+    QCOMPARE(h.state.image().settingsLine2, expected.line2);
 }
 
 void tst_TransferEngine::allStopsWhenSettingsFail_data()
@@ -528,17 +528,17 @@ void tst_TransferEngine::autoSelect()
     Harness h;
     h.radio.identity = identity;
     h.state.setModel(Vocabulary::ModelE, extendedBefore);
-    QSignalSpy selected(&h.state, &Module1::modelChanged);
+    QSignalSpy selected(&h.state, &CloneDocument::modelChanged);
     // The document holds the new model when the views are told.
     int variantWhenSignalled = -1;
-    connect(&h.state, &Module1::modelChanged, this,
-            [&] { variantWhenSignalled = h.state.image().ModelVariant; });
+    connect(&h.state, &CloneDocument::modelChanged, this,
+            [&] { variantWhenSignalled = h.state.image().modelVariant; });
 
     QCOMPARE(h.run("autoSelect").outcome(), outcome);
-    QCOMPARE(h.state.image().ModelVariant, variant);
-    QCOMPARE(h.state.image().ExtendedRange, extended);
+    QCOMPARE(h.state.image().modelVariant, variant);
+    QCOMPARE(h.state.image().extendedRange, extended);
     const bool normal = outcome == Outcome::Normal;
-    QCOMPARE(h.state.DataChanged(), normal);
+    QCOMPARE(h.state.hasUnsavedChanges(), normal);
     QCOMPARE(selected.count(), modelSignalled ? 1 : 0);
     if (modelSignalled)
         QCOMPARE(variantWhenSignalled, variant);
@@ -579,7 +579,7 @@ void tst_TransferEngine::refusedWhileBusy()
     QCOMPARE(busy.count(), 2);
     QVERIFY(!h.engine.isBusy());
     QCOMPARE(h.port.written().size(), CloneImage::ChannelCount + 1);
-    QCOMPARE(h.state.image().ModelVariant, int(Vocabulary::ModelE));
+    QCOMPARE(h.state.image().modelVariant, int(Vocabulary::ModelE));
 }
 
 QTEST_GUILESS_MAIN(tst_TransferEngine)

@@ -416,11 +416,11 @@ void tst_VirtualRadio::factoryImageDecodes()
     const QString line1 = recordDigits(image, MemoryMap::SettingsRecord1);
     const QString line2 = recordDigits(image, MemoryMap::SettingsRecord2);
     SettingSelections selections{};
-    QVERIFY(SettingsCodec::DecodeSettings(line1, line2, selections).ok());
+    QVERIFY(SettingsCodec::decode(line1, line2, selections).ok());
     QCOMPARE(line1, QString(SettingsCodec::FactoryLine1));
     QCOMPARE(line2, QString(SettingsCodec::FactoryLine2));
 
-    const QString defaultVfo = VfoCodec::EncodeVfo(VfoCodec::defaultVfo(variant));
+    const QString defaultVfo = VfoCodec::encode(VfoCodec::defaultVfo(variant));
     QCOMPARE(QString(recordDigits(image, MemoryMap::VfoA)), defaultVfo);
     QCOMPARE(QString(recordDigits(image, MemoryMap::VfoB)), defaultVfo);
 
@@ -430,7 +430,7 @@ void tst_VirtualRadio::factoryImageDecodes()
     int ownSplit = 0;
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         ChannelRow row;
-        const DecodeResult decoded = ChannelCodec::DecodeChannel(recordDigits(image, MemoryMap::channelAddress(n)), row);
+        const DecodeResult decoded = ChannelCodec::decode(recordDigits(image, MemoryMap::channelAddress(n)), row);
         QVERIFY2(decoded.ok(), qPrintable(QStringLiteral("slot %1: %2").arg(n).arg(decoded.field())));
         QCOMPARE(row.inUse, RadioImage::sampleSlots().contains(n));
         if (!row.inUse)

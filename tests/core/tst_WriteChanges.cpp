@@ -1,7 +1,7 @@
 // Write Changes against the virtual radio: what it reads, what it writes
 // and in which order, what the radio holds afterwards, and the backup of
 // what it held before.
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelCodec.h"
 #include "codec/ImageRecords.h"
 #include "codec/MemoryMap.h"
@@ -29,8 +29,8 @@ const QList<int> ChangedSlots = {3, 150, 210, 401, 600};
 // The rows with the texts their records give them.
 CloneImage decoded(CloneImage image)
 {
-    for (ChannelRow &row : image.Channels)
-        ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(row), row);
+    for (ChannelRow &row : image.channels)
+        ChannelCodec::decode(ChannelCodec::encode(row), row);
     return image;
 }
 
@@ -38,12 +38,12 @@ CloneImage radioImage()
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     for (int n : {1, 3, 150, 300}) {
-        ChannelRow &row = image.Channels[n];
+        ChannelRow &row = image.channels[n];
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = 7000000 + n;
     }
     // A split on its frequency, which stays when the program moves it.
-    image.Channels[150].valueAt(ChannelColumn::Split) = 7000150;
+    image.channels[150].valueAt(ChannelColumn::Split) = 7000150;
     return decoded(image);
 }
 
@@ -52,13 +52,13 @@ CloneImage programImage()
 {
     CloneImage image = radioImage();
     for (int n : ChangedSlots) {
-        ChannelRow &row = image.Channels[n];
+        ChannelRow &row = image.channels[n];
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = 14000000 + n;
         row.textAt(ChannelColumn::Name) = QStringLiteral("NEW");
     }
     const size_t beep = size_t(SettingsTable::index(SettingId::Beep));
-    image.SettingSelection[beep] = 1 - image.SettingSelection[beep];
+    image.selections[beep] = 1 - image.selections[beep];
     return decoded(image);
 }
 
@@ -121,13 +121,13 @@ tst_WriteChanges::Run tst_WriteChanges::run(const CloneImage &program, const QSt
     const QString logFile = m_dir.filePath(QStringLiteral("log.txt"));
     const QString savedFile = m_dir.filePath(QStringLiteral("saved.R70"));
     QFile::remove(savedFile);
-    if (!CloneFile::WriteCloneFile(radioFile, radioImage()).ok())
+    if (!CloneFile::write(radioFile, radioImage()).ok())
         return out;
     SimProcess sim;
     if (!sim.start(QStringList{"--image", radioFile, "--log", logFile, "--save", savedFile} + simOptions))
         return out;
 
-    Module1 document;
+    CloneDocument document;
     document.setImage(program);
     SerialRadioPort port;
     port.setDevicePath(sim.devicePath());

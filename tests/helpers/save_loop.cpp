@@ -15,12 +15,12 @@ int main(int argc, char *argv[])
     CloneImage images[2];
     for (int i = 0; i < 2; ++i) {
         images[i] = CloneImage::factory(Vocabulary::ModelE, false);
-        images[i].ModelVariant = i;
-        images[i].Channels[i].inUse = true;
+        images[i].modelVariant = i;
+        images[i].channels[i].inUse = true;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
     for (long n = 0;; ++n) {
-        if (!CloneFile::WriteCloneFile(path, images[n % 2]).ok())
+        if (!CloneFile::write(path, images[n % 2]).ok())
             return 1;
         if (n == 0) {
             std::printf("ready\n");

@@ -26,11 +26,11 @@ CloneImage imageWithChannels()
         ChannelRow row;
         const int frequency = 7000000 + 1000 * i;
         row.valueAt(ChannelColumn::Frequency) = frequency;
-        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(frequency);
+        row.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
         row.textAt(ChannelColumn::Mode) = Vocabulary::text(ChannelColumn::Mode, 1);
         row.textAt(ChannelColumn::Name) = QStringLiteral("NAME%1").arg(i);
         row.inUse = true;
-        image.Channels[UsedSlots[i]] = row;
+        image.channels[UsedSlots[i]] = row;
     }
     return image;
 }
@@ -78,7 +78,7 @@ void tst_ChannelReport::listsUsedChannelsInBankOrder()
     QCOMPARE(cell(table, 0, 1), QStringLiteral("Frequency"));
     for (int i = 0; i < UsedSlots.size(); ++i) {
         QCOMPARE(cell(table, i + 1, 0), ChannelLabel::gridLabel(UsedSlots[i]));
-        QCOMPARE(cell(table, i + 1, 1), image.Channels[UsedSlots[i]].textAt(ChannelColumn::Frequency));
+        QCOMPARE(cell(table, i + 1, 1), image.channels[UsedSlots[i]].textAt(ChannelColumn::Frequency));
         QCOMPARE(cell(table, i + 1, 10), QStringLiteral("NAME%1").arg(i));
     }
     QVERIFY(report.title().contains(QStringLiteral("QT-R70E")));

@@ -1,6 +1,6 @@
 #include "StateSnapshot.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/CloneImage.h"
 
 #include <QtTest>
@@ -36,23 +36,23 @@ QString imageSnapshot(const CloneImage &image)
         out += text;
         out += QLatin1Char('\n');
     };
-    add(QStringLiteral("model %1 extended %2").arg(image.ModelVariant).arg(image.ExtendedRange));
-    add(image.SettingsLine1);
-    add(image.SettingsLine2);
+    add(QStringLiteral("model %1 extended %2").arg(image.modelVariant).arg(image.extendedRange));
+    add(image.settingsLine1);
+    add(image.settingsLine2);
     QStringList selection;
-    for (int s : image.SettingSelection)
+    for (int s : image.selections)
         selection.append(QString::number(s));
     add(selection.join(QLatin1Char(',')));
-    for (const VfoRow &vfo : image.Vfo)
+    for (const VfoRow &vfo : image.vfos)
         add(vfoText(vfo));
-    for (const ChannelRow &channel : image.Channels)
+    for (const ChannelRow &channel : image.channels)
         add(channelText(channel));
     return out;
 }
 
-QString stateSnapshot(const Module1 &state)
+QString stateSnapshot(const CloneDocument &state)
 {
-    return QStringLiteral("changed %1\nfile %2\n").arg(state.DataChanged()).arg(state.CurrentFileName)
+    return QStringLiteral("changed %1\nfile %2\n").arg(state.hasUnsavedChanges()).arg(state.fileName())
         + imageSnapshot(state.image());
 }
 

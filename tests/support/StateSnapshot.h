@@ -3,7 +3,7 @@
 #include <QString>
 
 class CloneImage;
-class Module1;
+class CloneDocument;
 struct ChannelRow;
 struct VfoRow;
 
@@ -11,8 +11,8 @@ struct VfoRow;
 // as it was" comparisons in tests (a failing QCOMPARE shows the first line
 // that differs).
 QString imageSnapshot(const CloneImage &image);
-// The document's data: its image, DataChanged and CurrentFileName.
-QString stateSnapshot(const Module1 &state);
+// The document's data: its image, whether it has unsaved changes, and its file name.
+QString stateSnapshot(const CloneDocument &state);
 
 // A row's cells as QCOMPARE prints them (found through the row's type).
 char *toString(const ChannelRow &row);

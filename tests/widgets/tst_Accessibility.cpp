@@ -7,13 +7,13 @@
 #include "edit/MemoryPage.h"
 #include "edit/VfoGrid.h"
 #include <QProgressBar>
-#include "edit/dlgModify.h"
+#include "edit/ChannelDialog.h"
 #include "shell/DesktopPrompter.h"
-#include "shell/dlgCOM.h"
-#include "shell/dlgExportPdf.h"
-#include "shell/dlgImportPreview.h"
+#include "shell/PortDialog.h"
+#include "shell/PdfExportDialog.h"
+#include "shell/ImportPreviewDialog.h"
 #include "shell/MainStatusBar.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -60,21 +60,21 @@ private slots:
 void tst_Accessibility::everyControlSaysWhatItIs()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
-    selectTab(w, frmMain::SettingsTab);
+    MainWindow &w = f.load();
+    selectTab(w, MainWindow::SettingsTab);
     QCOMPARE(mute(&w).join(','), QString());
-    selectTab(w, frmMain::MemoryTab);
+    selectTab(w, MainWindow::MemoryTab);
     w.memoryPage()->findBar()->open();
     QCOMPARE(mute(&w).join(','), QString());
 
-    dlgModify *edit = w.editDialog();
+    ChannelDialog *edit = w.editDialog();
     edit->show();
     QCOMPARE(mute(edit).join(','), QString());
     edit->hide();
     ChannelListImport::Plan plan;
     plan.rows.append(ChannelListImport::Row{});
-    for (auto *dialog : std::initializer_list<QDialog *>{new dlgCOM(w.port(), &w), new dlgExportPdf(&w),
-                                                         new dlgImportPreview(plan, "list.csv", &w)}) {
+    for (auto *dialog : std::initializer_list<QDialog *>{new PortDialog(w.port(), &w), new PdfExportDialog(&w),
+                                                         new ImportPreviewDialog(plan, "list.csv", &w)}) {
         dialog->show();
         QCOMPARE(mute(dialog).join(','), QString());
         delete dialog;
@@ -92,7 +92,7 @@ void tst_Accessibility::messagesAnnouncedClockQuiet()
     // A reader hears a panel when its name changes: the message panel's
     // name is the message, the clock's stays put while its text ticks.
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const auto nameOf = [&w](const char *panel) {
         return QAccessible::queryAccessibleInterface(w.findChild<QWidget *>(QLatin1String(panel)))
             ->text(QAccessible::Name);
@@ -110,7 +110,7 @@ void tst_Accessibility::gridRowsSpeak()
     MainWindowFixture f;
     f.state.setChannel(212, channelRow({"14.074.000", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "14.074.000",
                                         "FT8-20", ""}));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const auto spoken = [](QWidget *grid, int r, int c) {
         return QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(r, c)->text(QAccessible::Name);
     };
@@ -128,10 +128,10 @@ void tst_Accessibility::tabReachesEveryControl()
     // Tab and Shift+Tab alone reach every control of each page (a group of
     // options by its checked one; the arrows move within it).
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    for (const int tab : {frmMain::SettingsTab, frmMain::MemoryTab}) {
+    for (const int tab : {MainWindow::SettingsTab, MainWindow::MemoryTab}) {
         selectTab(w, tab);
         QSet<QWidget *> reached;
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
@@ -149,7 +149,7 @@ void tst_Accessibility::tabReachesEveryControl()
         }
         QCOMPARE(missed.join(','), QString());
         // The 32 settings lists, at least, on the settings page.
-        QVERIFY(reached.size() > (tab == frmMain::SettingsTab ? 32 : 5));
+        QVERIFY(reached.size() > (tab == MainWindow::SettingsTab ? 32 : 5));
     }
 }
 

@@ -9,8 +9,8 @@
 #include "edit/MemoryGrid.h"
 #include "StateSnapshot.h"
 #include "edit/VfoGrid.h"
-#include "shell/dlgImportPreview.h"
-#include "shell/frmMain.h"
+#include "shell/ImportPreviewDialog.h"
+#include "shell/MainWindow.h"
 #include "TestFiles.h"
 
 #include <QAction>
@@ -61,7 +61,7 @@ QList<Kind> kindsShown(const ScriptedPrompter &prompter)
 
 // Channel n in use, its fields varied with n, as a read from the radio
 // would leave it.
-void putChannel(Module1 &state, int n)
+void putChannel(CloneDocument &state, int n)
 {
     Record b{};
     b[0] = 0x80;
@@ -73,20 +73,20 @@ void putChannel(Module1 &state, int n)
     RecordText::writeField32(b, 28, 29000000 - 1000u * n);
     const QString name = QStringLiteral("M%1").arg(n);
     for (int i = 0; i < name.size(); ++i)
-        b[20 + i] = std::uint8_t(ChannelCodec::NameCharCode(name.at(i)));
+        b[20 + i] = std::uint8_t(ChannelCodec::nameCharCode(name.at(i)));
     ChannelRow row;
-    if (!ChannelCodec::DecodeChannel(RecordText::join(b), row))
+    if (!ChannelCodec::decode(RecordText::join(b), row))
         qFatal("channel %d does not decode", n);
     state.setChannel(n, row);
 }
 
 // The window loaded, with a clone file saved as the current file.
-frmMain &windowWithCloneFile(MainWindowFixture &f)
+MainWindow &windowWithCloneFile(MainWindowFixture &f)
 {
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     f.prompter.fileNames.enqueue(f.path(QStringLiteral("current.R70")));
     f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
-    if (f.state.CurrentFileName.isEmpty())
+    if (f.state.fileName().isEmpty())
         qWarning("the clone file was not saved");
     f.prompter.shown.clear();
     return w;
@@ -96,7 +96,7 @@ frmMain &windowWithCloneFile(MainWindowFixture &f)
 QList<bool> slotsInUse(const CloneImage &image)
 {
     QList<bool> inUse;
-    for (const ChannelRow &row : image.Channels)
+    for (const ChannelRow &row : image.channels)
         inUse.append(row.inUse);
     return inUse;
 }
@@ -132,11 +132,11 @@ void tst_CsvMenus::importThroughMenu()
     QFETCH(bool, changedBefore);
 
     MainWindowFixture f;
-    frmMain &w = windowWithCloneFile(f);
-    const QString clonePath = f.state.CurrentFileName;
+    MainWindow &w = windowWithCloneFile(f);
+    const QString clonePath = f.state.fileName();
     const QString csvPath = f.path(QStringLiteral("sample.csv"));
     QVERIFY(writeFile(csvPath, SampleCsv));
-    w.findChild<QTabBar *>(QStringLiteral("TabStrip1"))->setCurrentIndex(frmMain::MemoryTab);
+    w.findChild<QTabBar *>(QStringLiteral("TabStrip1"))->setCurrentIndex(MainWindow::MemoryTab);
     MemoryGrid *grid = w.memoryGrid();
     grid->selectDataRow(40);
     changedBefore ? f.state.markTouched() : f.state.markSaved();
@@ -169,8 +169,8 @@ void tst_CsvMenus::importThroughMenu()
         QCOMPARE(index.row(), 0);
 
     QCOMPARE(w.windowTitle(), AppTitle);
-    QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.fileName(), QString());
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
     QCOMPARE(w.mainStatusBar()->text(), SampleStatus);
 
     // With no current clone file, Save asks for one.
@@ -191,8 +191,8 @@ void tst_CsvMenus::exportThroughMenu()
     QFETCH(bool, changedBefore);
 
     MainWindowFixture f;
-    frmMain &w = windowWithCloneFile(f);
-    const QString clonePath = f.state.CurrentFileName;
+    MainWindow &w = windowWithCloneFile(f);
+    const QString clonePath = f.state.fileName();
     putChannel(f.state, 7);
     putChannel(f.state, 250);
     changedBefore ? f.state.markTouched() : f.state.markSaved();
@@ -212,8 +212,8 @@ void tst_CsvMenus::exportThroughMenu()
     QVERIFY(!written.contains("\"250\""));
 
     QCOMPARE(w.windowTitle(), QStringLiteral("out.csv - ") + AppTitle);
-    QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged(), changedBefore);
+    QCOMPARE(f.state.fileName(), QString());
+    QCOMPARE(f.state.hasUnsavedChanges(), changedBefore);
     QCOMPARE(w.mainStatusBar()->text(), QString());
 
     // Save asks for a clone file name and does not touch the CSV.
@@ -226,7 +226,7 @@ void tst_CsvMenus::exportThroughMenu()
 void tst_CsvMenus::exportClearImportGivesBackTheGrid()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     for (int n : {0, 1, 2, 17, 99, 150, 199})
         putChannel(f.state, n);
     QStringList shown;
@@ -237,7 +237,7 @@ void tst_CsvMenus::exportClearImportGivesBackTheGrid()
 
     f.prompter.fileNames.enqueue(csvPath);
     f.action(QStringLiteral("mnuExport"))->trigger();
-    w.findChild<QTabBar *>(QStringLiteral("TabStrip1"))->setCurrentIndex(frmMain::MemoryTab);
+    w.findChild<QTabBar *>(QStringLiteral("TabStrip1"))->setCurrentIndex(MainWindow::MemoryTab);
     f.prompter.answers.enqueue(Answer::Ok);
     QTest::mouseClick(f.button(QStringLiteral("cmbClAll")), Qt::LeftButton);
     QCOMPARE(f.memoryCell(17, 0), QString());
@@ -272,7 +272,7 @@ void tst_CsvMenus::cancelledDoesNothing()
     QFETCH(int, dialog);
 
     MainWindowFixture f;
-    frmMain &w = windowWithCloneFile(f);
+    MainWindow &w = windowWithCloneFile(f);
     putChannel(f.state, 5);
     f.state.markTouched();
     const QString before = stateSnapshot(f.state);
@@ -309,7 +309,7 @@ void tst_CsvMenus::unusableFile()
     QFETCH(QString, name);
 
     MainWindowFixture f;
-    frmMain &w = windowWithCloneFile(f);
+    MainWindow &w = windowWithCloneFile(f);
     QVERIFY(QDir(f.programFolder()).mkpath(QStringLiteral("folder")));
     putChannel(f.state, 5);
     f.state.markTouched();
@@ -324,7 +324,7 @@ void tst_CsvMenus::unusableFile()
     QCOMPARE(f.prompter.shown.last().title, QStringLiteral("ERROR"));
     QCOMPARE(f.prompter.shown.last().icon, Prompter::Icon::Critical);
     QCOMPARE(stateSnapshot(f.state), before);
-    QVERIFY(!f.state.CurrentFileName.isEmpty());
+    QVERIFY(!f.state.fileName().isEmpty());
     QCOMPARE(w.windowTitle(), caption);
     QCOMPARE(f.memoryCell(5, 9), QStringLiteral("M5"));
     QCOMPARE(gridRow(w.vfoGrid(), 0), vfoRow);
@@ -337,7 +337,7 @@ void tst_CsvMenus::listImportPreview()
     // Another program's list: the preview first; Cancel changes nothing,
     // OK stores from the current row on as one step; the export reads back.
     MainWindowFixture f;
-    frmMain &w = windowWithCloneFile(f);
+    MainWindow &w = windowWithCloneFile(f);
     putChannel(f.state, 41);
     const CloneImage before = f.state.image();
     const QString list = f.path(QStringLiteral("club.csv"));
@@ -345,15 +345,15 @@ void tst_CsvMenus::listImportPreview()
                             "1,Ten FM,29.620000,-,0.100000,Tone,88.5,NFM\n"
                             "2,Two m,145.500000,,,,,FM\n"
                             "3,Net,3.7,,,,,LSB\n"));
-    selectTab(w, frmMain::MemoryTab);
+    selectTab(w, MainWindow::MemoryTab);
     w.memoryGrid()->selectDataRow(40);
     QStringList seen;
-    f.prompter.onPreview = [&seen](dlgImportPreview &preview) {
+    f.prompter.onPreview = [&seen](ImportPreviewDialog &preview) {
         const QTableWidget *table = preview.table();
         for (int r = 0; r < table->rowCount(); ++r)
             seen.append(table->item(r, 1)->text() + ' ' + table->item(r, 2)->text() + ' '
-                        + table->item(r, 3)->text() + (table->item(r, 3)->data(dlgImportPreview::AdjustedRole).toBool() ? "!" : "")
-                        + " | " + table->item(r, dlgImportPreview::NoteColumn)->text());
+                        + table->item(r, 3)->text() + (table->item(r, 3)->data(ImportPreviewDialog::AdjustedRole).toBool() ? "!" : "")
+                        + " | " + table->item(r, ImportPreviewDialog::NoteColumn)->text());
     };
     for (const Answer answer : {Answer::Cancel, Answer::Ok}) {
         f.prompter.fileNames.enqueue(list);

@@ -15,10 +15,10 @@
 #include "StateSnapshot.h"
 #include "codec/Vocabulary.h"
 #include "files/CloneFile.h"
-#include "edit/dlgModify.h"
+#include "edit/ChannelDialog.h"
 #include "edit/VfoGrid.h"
 #include "link/TransferEngine.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,10 +52,10 @@ const QString ClearAllText =
 constexpr int StuckDialogMs = 10000;
 
 // The window on its memory page, loaded and shown.
-frmMain &memoryWindow(MainWindowFixture &f)
+MainWindow &memoryWindow(MainWindowFixture &f)
 {
-    frmMain &w = f.load();
-    selectTab(w, frmMain::MemoryTab);
+    MainWindow &w = f.load();
+    selectTab(w, MainWindow::MemoryTab);
     return w;
 }
 
@@ -101,13 +101,13 @@ QList<int> selectedRows(const QTableView *grid)
 }
 
 // Every channel row in use, with a name that tells the rows apart.
-void fillChannels(Module1 &state)
+void fillChannels(CloneDocument &state)
 {
     ChannelRow row;
     row.inUse = true;
     row.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
     row.valueAt(ChannelColumn::Frequency) = 7050000;
-    for (int r = 0; r < Module1::ChannelCount; ++r) {
+    for (int r = 0; r < CloneDocument::ChannelCount; ++r) {
         row.textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(r);
         state.setChannel(r, row);
     }
@@ -206,7 +206,7 @@ QList<ChannelRow> variedRows()
         row.textAt(ChannelColumn::Name) = QStringList{"NET80", "FT8-40", "", "A/B 1"}.at(i % 4);
         row.inUse = true;
         if (i % 9 != 4)
-            ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(row), rows[i]);
+            ChannelCodec::decode(ChannelCodec::encode(row), rows[i]);
     }
     return rows;
 }
@@ -261,14 +261,14 @@ private slots:
 void tst_Editing::oneDialogLoadedHidden()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
-    dlgModify *loaded = w.editDialog();  // as start-up does after the splash
-    const QList<dlgModify *> dialogs = w.findChildren<dlgModify *>();
+    MainWindow &w = f.load();
+    ChannelDialog *loaded = w.editDialog();  // as start-up does after the splash
+    const QList<ChannelDialog *> dialogs = w.findChildren<ChannelDialog *>();
     QCOMPARE(dialogs.size(), 1);
     QCOMPARE(dialogs.first(), loaded);
     QCOMPARE(w.editDialog(), loaded);
     QVERIFY(!dialogs.first()->isVisible());
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
 }
 
 void tst_Editing::releaseSelectsEndRow_data()
@@ -300,7 +300,7 @@ void tst_Editing::releaseSelectsEndRow()
     QFETCH(bool, scrolledRight);
 
     MainWindowFixture f;
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     if (scrolledRight) {
         // A small window scrolls the page, not the grid: a wide column does.
@@ -322,19 +322,19 @@ void tst_Editing::releaseSelectsEndRow()
     QCOMPARE(grid->selectionModel()->selectedIndexes().size(), Vocabulary::ChannelGridColumns);
     QCOMPARE(currentRow(grid), to);
     QCOMPARE(currentColumn(grid), 0);
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
 }
 
 void tst_Editing::thirteenRowsInView()
 {
     MainWindowFixture f;
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     QCOMPARE(grid->visibleRows(), MemoryGrid::WindowRows);
     // The last row can be brought to the bottom of a 13-row window.
     grid->scrollToBottom();
-    QCOMPARE(firstWholeRow(grid), Module1::ChannelCount - MemoryGrid::WindowRows);
-    const int lastRowBottom = grid->rowViewportPosition(Module1::ChannelCount - 1) + grid->rowHeight(0);
+    QCOMPARE(firstWholeRow(grid), CloneDocument::ChannelCount - MemoryGrid::WindowRows);
+    const int lastRowBottom = grid->rowViewportPosition(CloneDocument::ChannelCount - 1) + grid->rowHeight(0);
     QVERIFY(lastRowBottom <= grid->viewport()->height());
     // The rows keep room for their text in a low window.
     w.resize(w.width(), w.height() / 2);
@@ -381,7 +381,7 @@ void tst_Editing::upDown()
 
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 5));
     grid->verticalScrollBar()->setValue(top);
@@ -397,7 +397,7 @@ void tst_Editing::upDown()
     QCOMPARE(grid->selectionModel()->selectedIndexes().size(), Vocabulary::ChannelGridColumns);
     QCOMPARE(firstWholeRow(grid), newTop);
     QCOMPARE(stateSnapshot(f.state), before);
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
     QVERIFY(f.prompter.shown.isEmpty());
 }
 
@@ -412,7 +412,7 @@ void tst_Editing::clear_data()
 
     const QList<int> all = [] {
         QList<int> rows;
-        for (int r = 0; r < Module1::ChannelCount; ++r)
+        for (int r = 0; r < CloneDocument::ChannelCount; ++r)
             rows.append(r);
         return rows;
     }();
@@ -445,7 +445,7 @@ void tst_Editing::clear()
 
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 2));
     if (!key.isEmpty())
@@ -468,13 +468,13 @@ void tst_Editing::clear()
     QCOMPARE(asked.icon, Prompter::Icon::Exclamation);
     QCOMPARE(asked.defaultButton, Answer::Cancel);
 
-    QCOMPARE(f.state.DataChanged(), !cleared.isEmpty());
-    for (int r = 0; r < Module1::ChannelCount; ++r) {
+    QCOMPARE(f.state.hasUnsavedChanges(), !cleared.isEmpty());
+    for (int r = 0; r < CloneDocument::ChannelCount; ++r) {
         const bool gone = cleared.contains(r);
         const ChannelRow &now = f.state.channel(r);
         if (now.inUse == gone)
             QFAIL(qPrintable(QStringLiteral("row %1 in use: %2").arg(r).arg(!gone)));
-        const QString name = gone ? QString() : before.Channels.at(r).textAt(ChannelColumn::Name);
+        const QString name = gone ? QString() : before.channels.at(r).textAt(ChannelColumn::Name);
         if (now.textAt(ChannelColumn::Name) != name || f.memoryCell(r, 9) != name || f.memoryCell(r, 0) != (gone ? QString() : QStringLiteral("7.050.000")))
             QFAIL(qPrintable(QStringLiteral("row %1").arg(r)));
         if (gone && (now.valueAt(ChannelColumn::Frequency) != 0 || !now.textAt(ChannelColumn::Frequency).isEmpty()))
@@ -483,10 +483,10 @@ void tst_Editing::clear()
             QFAIL(qPrintable(QStringLiteral("label of row %1").arg(r)));
     }
     // The VFOs and the settings stay; so do the current row and the view.
-    QCOMPARE(f.state.vfo(0), before.Vfo[0]);
-    QCOMPARE(f.state.vfo(1), before.Vfo[1]);
-    QCOMPARE(f.state.image().SettingsLine1, before.SettingsLine1);
-    QCOMPARE(f.state.image().SettingSelection, before.SettingSelection);
+    QCOMPARE(f.state.vfo(0), before.vfos[0]);
+    QCOMPARE(f.state.vfo(1), before.vfos[1]);
+    QCOMPARE(f.state.image().settingsLine1, before.settingsLine1);
+    QCOMPARE(f.state.image().selections, before.selections);
     QCOMPARE(gridRow(w.vfoGrid(), 1), vfoRow);
     QCOMPARE(currentRow(grid), current);
     QCOMPARE(selectedRows(grid), selected);
@@ -497,7 +497,7 @@ void tst_Editing::insertDeleteDoNothing()
 {
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     QTest::mouseClick(w.memoryGrid()->viewport(), Qt::LeftButton, {}, cellPoint(w.memoryGrid(), 3, 0));
     f.state.markSaved();
     const QString before = stateSnapshot(f.state);
@@ -543,8 +543,8 @@ void tst_Editing::doubleClickEdits()
     QFETCH(bool, refused);
 
     MainWindowFixture f;
-    frmMain &w = f.load();
-    selectTab(w, vfo ? frmMain::SettingsTab : frmMain::MemoryTab);
+    MainWindow &w = f.load();
+    selectTab(w, vfo ? MainWindow::SettingsTab : MainWindow::MemoryTab);
     QTableView *grid = vfo ? static_cast<QTableView *>(w.vfoGrid()) : w.memoryGrid();
     const int other = row == 0 ? 1 : row - 1;
     const QStringList otherRow = gridRow(grid, other);
@@ -583,7 +583,7 @@ void tst_Editing::doubleClickEdits()
     QCOMPARE(splitVisible, !vfo);
     QCOMPARE(gridRow(grid, other), otherRow);
     // Every OK press counts as a change, also a refused one.
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
     QCOMPARE(w.windowTitle(), caption);
     if (refused) {
         QCOMPARE(f.prompter.messages(),
@@ -616,14 +616,14 @@ void tst_Editing::modifyFollowsTab_data()
     QTest::addColumn<int>("editRow");
     QTest::addColumn<QString>("heading");
 
-    QTest::newRow("settings tab, VFO B") << int(frmMain::SettingsTab) << 1 << int(dlgModify::EditSource::Vfo)
+    QTest::newRow("settings tab, VFO B") << int(MainWindow::SettingsTab) << 1 << int(ChannelDialog::EditSource::Vfo)
                                          << 1 << "VFO B";
-    QTest::newRow("settings tab, nothing clicked") << int(frmMain::SettingsTab) << -1
-                                                   << int(dlgModify::EditSource::Vfo) << 0 << "VFO A";
-    QTest::newRow("memory tab, A-P2") << int(frmMain::MemoryTab) << 401 << int(dlgModify::EditSource::Memory)
+    QTest::newRow("settings tab, nothing clicked") << int(MainWindow::SettingsTab) << -1
+                                                   << int(ChannelDialog::EditSource::Vfo) << 0 << "VFO A";
+    QTest::newRow("memory tab, A-P2") << int(MainWindow::MemoryTab) << 401 << int(ChannelDialog::EditSource::Memory)
                                       << 401 << "Memory A";
-    QTest::newRow("memory tab, nothing clicked") << int(frmMain::MemoryTab) << -1
-                                                 << int(dlgModify::EditSource::Memory) << 0 << "Memory";
+    QTest::newRow("memory tab, nothing clicked") << int(MainWindow::MemoryTab) << -1
+                                                 << int(ChannelDialog::EditSource::Memory) << 0 << "Memory";
 }
 
 void tst_Editing::modifyFollowsTab()
@@ -635,9 +635,9 @@ void tst_Editing::modifyFollowsTab()
     QFETCH(QString, heading);
 
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     selectTab(w, tab);
-    QTableView *grid = tab == frmMain::SettingsTab ? static_cast<QTableView *>(w.vfoGrid()) : w.memoryGrid();
+    QTableView *grid = tab == MainWindow::SettingsTab ? static_cast<QTableView *>(w.vfoGrid()) : w.memoryGrid();
     if (row >= 0)
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, row, 1));
     const QString before = stateSnapshot(f.state);
@@ -657,13 +657,13 @@ void tst_Editing::modifyFollowsTab()
     QCOMPARE(shownHeading, heading);
     // Cancel stores nothing.
     QCOMPARE(stateSnapshot(f.state), before);
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
 }
 
 void tst_Editing::editsSurviveCloneFile()
 {
     MainWindowFixture f;
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     const QString path = f.path(QStringLiteral("edited.R70"));
     constexpr int row = 212;
 
@@ -691,7 +691,7 @@ void tst_Editing::editsSurviveCloneFile()
         doubleClick(w.memoryGrid(), row);
         QCOMPARE(visit.shownCount(), 1);
     }
-    selectTab(w, frmMain::SettingsTab);
+    selectTab(w, MainWindow::SettingsTab);
     {
         WhileShown visit(w.editDialog(), [&](QDialog &d) {
             typeInto(d, "txtFreq", QStringLiteral("21"));
@@ -710,7 +710,7 @@ void tst_Editing::editsSurviveCloneFile()
 
     f.prompter.fileNames.enqueue(path);
     f.action(QStringLiteral("mnuFileSave"))->trigger();
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
     f.action(QStringLiteral("mnuFileNew"))->trigger();
     QCOMPARE(f.memoryCell(row, 0), QString());
     QVERIFY(!f.state.channel(row).inUse);
@@ -757,10 +757,10 @@ void tst_Editing::splitFollowsTheFrequency()
         ChannelRow row = variedRows().at(0);
         row.valueAt(ChannelColumn::Frequency) = channel.section('/', 0, 0).toDouble();
         row.valueAt(ChannelColumn::Split) = channel.section('/', 1, 1).toDouble();
-        ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(row), row);
+        ChannelCodec::decode(ChannelCodec::encode(row), row);
         f.state.setChannel(5, row);
     }
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     clickRow(w.memoryGrid(), 5);
     WhileShown visit(w.editDialog(), [&](QDialog &d) {
         if (!typedSplit.isEmpty()) {
@@ -780,9 +780,9 @@ void tst_Editing::splitFollowsTheFrequency()
     f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
 
     CloneImage image;
-    QVERIFY(CloneFile::LoadCloneFile(saved, image).ok());
-    QCOMPARE(image.Channels.at(5).textAt(ChannelColumn::Frequency), QStringLiteral("14.074.000"));
-    QCOMPARE(image.Channels.at(5).textAt(ChannelColumn::Split), split);
+    QVERIFY(CloneFile::load(saved, image).ok());
+    QCOMPARE(image.channels.at(5).textAt(ChannelColumn::Frequency), QStringLiteral("14.074.000"));
+    QCOMPARE(image.channels.at(5).textAt(ChannelColumn::Split), split);
 }
 
 void tst_Editing::nothingWhileTransferRuns()
@@ -791,7 +791,7 @@ void tst_Editing::nothingWhileTransferRuns()
     SimProcess radio;
     QVERIFY2(radio.start({}), "the virtual radio did not start");
     MainWindowFixture::useDevice(radio.devicePath());
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, 2, 0));
 
@@ -851,7 +851,7 @@ void tst_Editing::undoRedo()
         MainWindowFixture::useDevice(radio.devicePath());
     }
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     QAction *undo = f.action(QStringLiteral("mnuUndo"));
     QAction *redo = f.action(QStringLiteral("mnuRedo"));
@@ -879,7 +879,7 @@ void tst_Editing::undoRedo()
         clickRow(grid, 400);
         QTest::keyClick(grid, Qt::Key_Return);
     } else if (kind.startsWith(QLatin1String("VFO"))) {
-        selectTab(w, frmMain::SettingsTab);
+        selectTab(w, MainWindow::SettingsTab);
         doubleClick(w.vfoGrid(), 1);
     } else if (kind.startsWith(QLatin1String("Clear"))) {
         clickRow(grid, 3);
@@ -892,7 +892,7 @@ void tst_Editing::undoRedo()
     } else if (kind.startsWith(QLatin1String("settings"))) {
         f.list(QStringLiteral("cmbScanType"))->setCurrentIndex(5);
     } else if (kind.startsWith(QLatin1String("model"))) {
-        selectTab(w, frmMain::SettingsTab);
+        selectTab(w, MainWindow::SettingsTab);
         QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelT), Qt::LeftButton);
     } else if (kind.startsWith(QLatin1String("CSV"))) {
         f.prompter.fileNames.enqueue(csv.fileName());
@@ -918,14 +918,14 @@ void tst_Editing::undoRedo()
     QTest::keySequence(&w, QKeySequence::Redo);
     QCOMPARE(imageSnapshot(f.state.image()), after);
     // A read from the radio is no edit, done or redone.
-    QCOMPARE(f.state.DataChanged(), !step.startsWith(QLatin1String("Read")));
+    QCOMPARE(f.state.hasUnsavedChanges(), !step.startsWith(QLatin1String("Read")));
 }
 
 void tst_Editing::undoFollowsSavedState()
 {
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     const auto cut = [&](int row) {
         clickRow(w.memoryGrid(), row);
         QTest::keyClick(w.memoryGrid(), Qt::Key_X, Qt::ControlModifier);
@@ -937,7 +937,7 @@ void tst_Editing::undoFollowsSavedState()
     QList<bool> changed;
     for (const char *entry : {"mnuUndo", "mnuUndo", "mnuRedo"}) {
         f.action(QLatin1String(entry))->trigger();
-        changed.append(f.state.DataChanged());
+        changed.append(f.state.hasUnsavedChanges());
     }
     // Back at the saved state, before it, at it again.
     QCOMPARE(changed, (QList<bool>{false, true, false}));
@@ -953,7 +953,7 @@ void tst_Editing::copyPasteRoundTrip()
     QCOMPARE(std::count_if(rows.begin(), rows.end(), [](const ChannelRow &r) { return r.inUse; }), 18);
     for (int i = 0; i < rows.size(); ++i)
         f.state.setChannel(i, rows.at(i));
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
 
     // Rows 0-19 selected with Shift and the arrow keys, copied with Ctrl+C.
@@ -971,7 +971,7 @@ void tst_Editing::copyPasteRoundTrip()
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     for (int i = 0; i < rows.size(); ++i) {
         QCOMPARE(gridRow(grid, 300 + i), gridRow(grid, i));
-        QCOMPARE(ChannelCodec::EncodeChannel(f.state.channel(300 + i)), ChannelCodec::EncodeChannel(rows.at(i)));
+        QCOMPARE(ChannelCodec::encode(f.state.channel(300 + i)), ChannelCodec::encode(rows.at(i)));
         QCOMPARE(f.state.channel(300 + i).inUse, rows.at(i).inUse);
     }
     QCOMPARE(grid->selectedDataRows().size(), 20);
@@ -982,7 +982,7 @@ void tst_Editing::pasteSpreadsheetText()
 {
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     const ChannelRow untouched = f.state.channel(11);
     // As a spreadsheet gives it: its own column order, lower case, a quoted
     // cell, a gain of 10, a tone without its unit, a mode that does not exist.
@@ -1026,7 +1026,7 @@ void tst_Editing::keys_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<QString>("outcome");
-    const int memory = frmMain::MemoryTab, settings = frmMain::SettingsTab;
+    const int memory = MainWindow::MemoryTab, settings = MainWindow::SettingsTab;
     QTest::newRow("Enter on a channel") << memory << QKeySequence(Qt::Key_Return) << "edit dialog";
     QTest::newRow("F2 on a channel") << memory << QKeySequence(Qt::Key_F2) << "edit dialog";
     QTest::newRow("Enter on a VFO") << settings << QKeySequence(Qt::Key_Enter) << "edit dialog";
@@ -1047,9 +1047,9 @@ void tst_Editing::keys()
     QFETCH(QKeySequence, key);
     QFETCH(QString, outcome);
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     selectTab(w, tab);
-    QTableView *grid = tab == frmMain::MemoryTab ? static_cast<QTableView *>(w.memoryGrid()) : w.vfoGrid();
+    QTableView *grid = tab == MainWindow::MemoryTab ? static_cast<QTableView *>(w.memoryGrid()) : w.vfoGrid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellPoint(grid, 1, 2));
     grid->setFocus();
     WhileShown visit(w.editDialog(), [](QDialog &d) { d.reject(); });
@@ -1094,7 +1094,7 @@ void tst_Editing::moveRows()
     QFETCH(QList<int>, slotsAfter);
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     const CloneImage before = f.state.image();
     const int from = key == QKeySequence(Qt::ALT | Qt::Key_Up) ? qMax(0, first - presses) : first;
     w.memoryGrid()->selectDataRows(first, last);
@@ -1119,20 +1119,20 @@ void tst_Editing::moveRows()
     f.prompter.fileNames.enqueue(path);
     f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
     CloneImage saved;
-    QVERIFY(CloneFile::LoadCloneFile(path, saved).ok());
+    QVERIFY(CloneFile::load(path, saved).ok());
     for (int k = 0; k < slotsAfter.size(); ++k)  // the names tell the rows apart
-        QCOMPARE(saved.Channels[from + k].textAt(ChannelColumn::Name),
-                 before.Channels[slotsAfter.at(k)].textAt(ChannelColumn::Name));
+        QCOMPARE(saved.channels[from + k].textAt(ChannelColumn::Name),
+                 before.channels[slotsAfter.at(k)].textAt(ChannelColumn::Name));
     for (int i = 0; i < (moves ? presses : 0); ++i)
         f.action(QStringLiteral("mnuUndo"))->trigger();
-    QCOMPARE(f.state.image().Channels, before.Channels);
+    QCOMPARE(f.state.image().channels, before.channels);
 }
 
 void tst_Editing::goToAndRedoKeys()
 {
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     w.memoryGrid()->setFocus();
     f.prompter.texts.enqueue(QStringLiteral("b-p2"));
     QTest::keySequence(w.memoryGrid(), QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -1141,7 +1141,7 @@ void tst_Editing::goToAndRedoKeys()
 
     // Ctrl+Y redoes, beside the platform's key.
     {
-        const Module1::Step step(f.state, QStringLiteral("Clear channel 5"));
+        const CloneDocument::Step step(f.state, QStringLiteral("Clear channel 5"));
         f.state.clearChannel(5);
     }
     f.action(QStringLiteral("mnuUndo"))->trigger();
@@ -1154,13 +1154,13 @@ void tst_Editing::sortBankByFrequency()
 {
     // Bank A: A1 at 21 MHz, A3 at 7 MHz, A5 at 14 MHz, the rest empty.
     MainWindowFixture f;
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     const int bankA = ChannelLabel::FirstBankA;
     for (const auto &[slot, hz] : {std::pair{1, 21000000}, {3, 7000000}, {5, 14000000}}) {
         ChannelRow row;
         row.inUse = true;
         row.valueAt(ChannelColumn::Frequency) = hz;
-        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(std::uint64_t(hz));
+        row.textAt(ChannelColumn::Frequency) = Frequency::format(std::uint64_t(hz));
         row.textAt(ChannelColumn::Name) = QStringLiteral("A%1").arg(slot);
         f.state.setChannel(bankA + slot, row);
     }
@@ -1172,21 +1172,21 @@ void tst_Editing::sortBankByFrequency()
     QCOMPARE(f.memoryCell(bankA + 1, 9), QStringLiteral("A5"));
     QCOMPARE(f.memoryCell(bankA + 2, 9), QStringLiteral("A1"));
     QVERIFY(!f.state.channel(bankA + 3).inUse);  // the empty slots last
-    QCOMPARE(f.state.channel(bankA - 1), before.Channels[bankA - 1]);  // other banks untouched
+    QCOMPARE(f.state.channel(bankA - 1), before.channels[bankA - 1]);  // other banks untouched
     f.action(QStringLiteral("mnuUndo"))->trigger();
-    QCOMPARE(f.state.image().Channels, before.Channels);
+    QCOMPARE(f.state.image().channels, before.channels);
 }
 
 void tst_Editing::setModeForSelected()
 {
     MainWindowFixture f;
     ChannelRow radioRow;  // a channel as the radio holds it
-    QVERIFY(ChannelCodec::DecodeChannel(QStringLiteral("8805000100000188000100000000000010936B003C4A39543D51000010936B00"),
+    QVERIFY(ChannelCodec::decode(QStringLiteral("8805000100000188000100000000000010936B003C4A39543D51000010936B00"),
                                         radioRow).ok());
     for (int r = 10; r <= 30; ++r)
         f.state.setChannel(r, radioRow);
     f.state.clearChannel(12);  // an empty slot among the selected stays empty
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     const CloneImage before = f.state.image();
     w.memoryGrid()->selectDataRows(10, 29);
     const int steps = f.state.history().count();
@@ -1197,10 +1197,10 @@ void tst_Editing::setModeForSelected()
     QCOMPARE(f.prompter.shown.at(1).text, QStringLiteral("Mode for the 19 selected channels in use:"));
     for (int r = 10; r < 30; ++r)
         QCOMPARE(f.memoryCell(r, 1), r == 12 ? QString() : QStringLiteral("CWU"));
-    QCOMPARE(f.state.channel(30), before.Channels[30]);
+    QCOMPARE(f.state.channel(30), before.channels[30]);
     QCOMPARE(f.state.history().count(), steps + 1);
     f.action(QStringLiteral("mnuUndo"))->trigger();
-    QCOMPARE(f.state.image().Channels, before.Channels);
+    QCOMPARE(f.state.image().channels, before.channels);
 }
 
 void tst_Editing::findAndUsedOnly()
@@ -1214,7 +1214,7 @@ void tst_Editing::findAndUsedOnly()
         row.textAt(ChannelColumn::Name) = QLatin1String(name);
         f.state.setChannel(slot, row);
     }
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     clickRow(grid, 0);
     QTest::keySequence(grid, QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -1246,8 +1246,8 @@ void tst_Editing::findAndUsedOnly()
 void tst_Editing::vfoMoveAndSet()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
-    selectTab(w, frmMain::SettingsTab);
+    MainWindow &w = f.load();
+    selectTab(w, MainWindow::SettingsTab);
     const VfoRow a = f.state.vfo(0);
     VfoRow b = a;
     b.textAt(ChannelColumn::Frequency) = QStringLiteral("7.074.000");
@@ -1280,7 +1280,7 @@ void tst_Editing::dragRowsByLabels()
     QFETCH(QStringList, names);
     MainWindowFixture f;
     fillChannels(f.state);
-    frmMain &w = memoryWindow(f);
+    MainWindow &w = memoryWindow(f);
     MemoryGrid *grid = w.memoryGrid();
     grid->selectDataRows(3, 4);
     QWidget *labels = grid->verticalHeader()->viewport();

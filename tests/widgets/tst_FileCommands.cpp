@@ -11,7 +11,7 @@
 #include "codec/Vocabulary.h"
 #include "edit/SettingsPage.h"
 #include "shell/DesktopPrompter.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -61,17 +61,17 @@ void chooseNext(QComboBox *list)
 bool writeSample(const QString &path)
 {
     CloneImage source;
-    source.ModelVariant = Vocabulary::ModelT;
-    source.SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 20;
-    return ChannelCodec::DecodeChannel(UsedChannel, source.Channels[SampleSlot]).ok()
-        && CloneFile::WriteCloneFile(path, source).ok();
+    source.modelVariant = Vocabulary::ModelT;
+    source.selections[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 20;
+    return ChannelCodec::decode(UsedChannel, source.channels[SampleSlot]).ok()
+        && CloneFile::write(path, source).ok();
 }
 
 // The channel row of UsedChannel, stored in the document as a read would.
-bool putUsedChannel(Module1 &state)
+bool putUsedChannel(CloneDocument &state)
 {
     ChannelRow row;
-    if (!ChannelCodec::DecodeChannel(UsedChannel, row).ok())
+    if (!ChannelCodec::decode(UsedChannel, row).ok())
         return false;
     state.setChannel(SampleSlot, row);
     return true;
@@ -80,7 +80,7 @@ bool putUsedChannel(Module1 &state)
 CloneImage loaded(const QString &path)
 {
     CloneImage image;
-    if (!CloneFile::LoadCloneFile(path, image).ok())
+    if (!CloneFile::load(path, image).ok())
         qWarning("cannot load %s", qPrintable(path));
     return image;
 }
@@ -110,7 +110,7 @@ private slots:
 void tst_FileCommands::saveNewOpenRoundTrip()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const QString path = f.path(QStringLiteral("round.R70"));
 
     QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelT), Qt::LeftButton);
@@ -118,7 +118,7 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     QVERIFY(putUsedChannel(f.state));
     const QString channelText = f.memoryCell(SampleSlot, 0);
     QVERIFY(!channelText.isEmpty());
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
 
     // Save without a current file asks for a name, with the clone filter.
     f.prompter.fileNames.enqueue(path);
@@ -126,7 +126,7 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     QCOMPARE(kindsShown(f.prompter), QList<Kind>{Kind::Save});
     QCOMPARE(f.prompter.shown.last().text, Filter);
     QCOMPARE(w.windowTitle(), QStringLiteral("round.R70 - ") + AppTitle);
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
     QVERIFY(QFileInfo::exists(path));
 
     // New: no prompt (nothing unsaved), defaults back, the model stays.
@@ -153,7 +153,7 @@ void tst_FileCommands::saveNewOpenRoundTrip()
     QCOMPARE(f.memoryCell(SampleSlot, 0), channelText);
     QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), QStringLiteral("33"));
     QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
 }
 
 void tst_FileCommands::saveAfterOpenWritesWithoutDialog()
@@ -161,7 +161,7 @@ void tst_FileCommands::saveAfterOpenWritesWithoutDialog()
     MainWindowFixture f;
     const QString path = f.path(QStringLiteral("sample.R70"));
     QVERIFY(writeSample(path));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     f.prompter.fileNames.enqueue(path);
     f.action(QStringLiteral("mnuFileOpen"))->trigger();
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
@@ -170,11 +170,11 @@ void tst_FileCommands::saveAfterOpenWritesWithoutDialog()
     f.action(QStringLiteral("mnuFileSave"))->trigger();
 
     QCOMPARE(kindsShown(f.prompter), QList<Kind>{Kind::Open});
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
     QCOMPARE(w.windowTitle(), QStringLiteral("sample.R70 - ") + AppTitle);
     const CloneImage onDisk = loaded(path);
-    QCOMPARE(onDisk.SettingSelection, f.state.image().SettingSelection);
-    QCOMPARE(onDisk.Channels[SampleSlot].inUse, true);
+    QCOMPARE(onDisk.selections, f.state.image().selections);
+    QCOMPARE(onDisk.channels[SampleSlot].inUse, true);
 }
 
 void tst_FileCommands::saveAfterNewAsks()
@@ -183,7 +183,7 @@ void tst_FileCommands::saveAfterNewAsks()
     const QString path = f.path(QStringLiteral("sample.R70"));
     QVERIFY(writeSample(path));
     const QByteArray before = CloneFile::toBytes(loaded(path));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     f.prompter.fileNames.enqueue(path);
     f.action(QStringLiteral("mnuFileOpen"))->trigger();
 
@@ -221,10 +221,10 @@ void tst_FileCommands::savePrompt()
     QFETCH(bool, saveName);
     QFETCH(bool, proceeds);
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QVERIFY(putUsedChannel(f.state));
     QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelJ), Qt::LeftButton);
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
 
     const QString savePath = f.path(QStringLiteral("saved.R70"));
     for (Answer answer : answers)
@@ -249,7 +249,7 @@ void tst_FileCommands::savePrompt()
     QCOMPARE(f.prompter.shown.first().text, QStringLiteral("Save changes to settings?"));
     QCOMPARE(QFileInfo::exists(savePath), saveName);
     if (saveName)
-        QCOMPARE(loaded(savePath).ModelVariant, int(Vocabulary::ModelJ));
+        QCOMPARE(loaded(savePath).modelVariant, int(Vocabulary::ModelJ));
     if (!proceeds) {
         QVERIFY(w.isVisible());
         QCOMPARE(f.memoryCell(SampleSlot, 0), f.state.channel(SampleSlot).textAt(ChannelColumn::Frequency));
@@ -271,7 +271,7 @@ void tst_FileCommands::cancelledDialogDoesNothing()
     QFETCH(QString, entry);
     QFETCH(int, kind);
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     chooseNext(f.list(QStringLiteral("cmbDimmer")));
     const QString listText = f.list(QStringLiteral("cmbDimmer"))->currentText();
 
@@ -281,8 +281,8 @@ void tst_FileCommands::cancelledDialogDoesNothing()
     QCOMPARE(f.prompter.shown.last().kind, Kind(kind));
     QCOMPARE(f.prompter.messages(), QStringList());
     QCOMPARE(w.windowTitle(), AppTitle);
-    QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.fileName(), QString());
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
     QCOMPARE(f.list(QStringLiteral("cmbDimmer"))->currentText(), listText);
 }
 
@@ -302,7 +302,7 @@ void tst_FileCommands::failedLoadChangesNothing()
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(bytes);
     }
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     f.prompter.fileNames.enqueue(good);
     f.action(QStringLiteral("mnuFileOpen"))->trigger();
     const QString caption = w.windowTitle();
@@ -316,7 +316,7 @@ void tst_FileCommands::failedLoadChangesNothing()
     QCOMPARE(f.prompter.shown.last().title, QStringLiteral("ERROR"));
     QCOMPARE(f.prompter.shown.last().icon, Prompter::Icon::Critical);
     QCOMPARE(w.windowTitle(), caption);
-    QCOMPARE(f.state.CurrentFileName, good);
+    QCOMPARE(f.state.fileName(), good);
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
     QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
 }
@@ -324,7 +324,7 @@ void tst_FileCommands::failedLoadChangesNothing()
 void tst_FileCommands::failedSaveChangesNothing()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     chooseNext(f.list(QStringLiteral("cmbDimmer")));
     f.prompter.fileNames.enqueue(f.path(QStringLiteral("no such folder/x.R70")));
 
@@ -334,8 +334,8 @@ void tst_FileCommands::failedSaveChangesNothing()
     QVERIFY2(f.prompter.shown.last().reason.endsWith(f.path(QStringLiteral("no such folder/x.R70"))),
              qPrintable(f.prompter.shown.last().reason));
     QCOMPARE(w.windowTitle(), AppTitle);
-    QCOMPARE(f.state.CurrentFileName, QString());
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.fileName(), QString());
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
 }
 
 void tst_FileCommands::allFilesListsNamesWithoutADot()
@@ -360,7 +360,7 @@ void tst_FileCommands::allFilesListsNamesWithoutADot()
 void tst_FileCommands::recentFiles()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QStringList saved;
     for (int i = 0; i <= RecentFiles::Keep; ++i) {  // one more than are kept
         saved.prepend(f.path(QStringLiteral("radio%1.R70").arg(i)));
@@ -375,7 +375,7 @@ void tst_FileCommands::recentFiles()
     // Opening one makes it first; a file that is gone is greyed and can go.
     QVERIFY(QFile::remove(saved.at(1)));
     w.findChild<QAction *>("mnuRecent3")->trigger();
-    QCOMPARE(f.state.CurrentFileName, saved.at(2));
+    QCOMPARE(f.state.fileName(), saved.at(2));
     QCOMPARE(w.findChild<QAction *>("mnuRecent1")->text(), QStringLiteral("&1 radio6.R70"));
     QVERIFY(!w.findChild<QAction *>("mnuRecent3")->isEnabled());  // radio7.R70, now third
     w.findChild<QAction *>("mnuRecentRemoveMissing")->trigger();
@@ -452,7 +452,7 @@ void tst_FileCommands::fifosNeverHoldTheWindow()
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     MainWindowFixture::keepUserSettingsIn(f.path(QStringLiteral("settings")));
     RecentFiles::add(fifo);  // a file opened before, a FIFO now
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const QString before = stateSnapshot(f.state);
     f.prompter.fileNames.enqueue(fifo);
 

@@ -2,12 +2,12 @@
 
 #include "codec/ChannelLabel.h"
 #include "MainWindowFixture.h"
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/VfoCodec.h"
 #include "codec/Vocabulary.h"
 #include "edit/MemoryGrid.h"
 #include "edit/VfoGrid.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -48,14 +48,14 @@ void tst_Grids::rowLabels()
 {
     QFETCH(int, row);
     QFETCH(QString, label);
-    Module1 state;
+    CloneDocument state;
     MemoryGrid grid(state);
     QCOMPARE(grid.model()->headerData(row, Qt::Vertical).toString(), label);
 }
 
 void tst_Grids::rowsNotInUseShowBlank()
 {
-    Module1 state;
+    CloneDocument state;
     MemoryGrid grid(state);
     ChannelRow leftover;
     leftover.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
@@ -76,7 +76,7 @@ void tst_Grids::rowsNotInUseShowBlank()
 
 void tst_Grids::refreshAfterResetKeepsLabels()
 {
-    Module1 state;
+    CloneDocument state;
     MemoryGrid grid(state);
     ChannelRow usb;
     usb.inUse = true;
@@ -85,7 +85,7 @@ void tst_Grids::refreshAfterResetKeepsLabels()
         state.setChannel(r, usb);
     QCOMPARE(grid.cellText(603, 1), QStringLiteral("USB"));
     state.setImage(CloneImage());
-    for (int r = 0; r < Module1::ChannelCount; ++r) {
+    for (int r = 0; r < CloneDocument::ChannelCount; ++r) {
         for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
             if (!grid.cellText(r, c).isEmpty())
                 QFAIL(qPrintable(QStringLiteral("cell %1, %2: %3").arg(r).arg(c).arg(grid.cellText(r, c))));
@@ -107,7 +107,7 @@ void tst_Grids::longTextsWidenTheirColumn()
 {
     QFETCH(int, column);
     QFETCH(QString, text);
-    Module1 state;
+    CloneDocument state;
     MemoryGrid grid(state);
     const int designed = grid.columnWidth(column);
     ChannelRow row;
@@ -126,8 +126,8 @@ void tst_Grids::longTextsWidenTheirColumn()
 
 void tst_Grids::vfoGridFollowsTable()
 {
-    Module1 state;
-    const VfoRow defaults = VfoCodec::defaultVfo(state.image().ModelVariant);
+    CloneDocument state;
+    const VfoRow defaults = VfoCodec::defaultVfo(state.image().modelVariant);
     state.setVfo(0, defaults);
     state.setVfo(1, defaults);
     VfoGrid grid(state);
@@ -149,8 +149,8 @@ void tst_Grids::vfoGridFollowsTable()
 void tst_Grids::grownWindowShowsMoreRows()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
-    selectTab(w, frmMain::MemoryTab);
+    MainWindow &w = f.load();
+    selectTab(w, MainWindow::MemoryTab);
     MemoryGrid *grid = w.memoryGrid();
     const auto widths = [grid] {
         QList<int> list;

@@ -7,7 +7,7 @@
 #include "files/CloneFile.h"
 #include "files/RecoveryStore.h"
 #include "shell/RecoveryKeeper.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -26,7 +26,7 @@ const QString Kept = QStringLiteral("kept");
 // The position key speed (cmbWPM) takes after the user's edit.
 int editedKeySpeed(const CloneImage &image)
 {
-    return image.SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))];
+    return image.selections[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))];
 }
 
 // The edit a user makes: key speed one down the list.
@@ -102,20 +102,20 @@ void tst_Recovery::offeredAtStart()
     QTemporaryDir dir;
     const QString document = dir.filePath(QStringLiteral("hf-list.R70"));
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    image.SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 7;
+    image.selections[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 7;
     leaveOrphan(image, document);
 
     MainWindowFixture f;
     f.prompter.answers.enqueue(answer);
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
 
     QCOMPARE(f.prompter.shown.size(), 1);
     QVERIFY2(f.prompter.shown.first().text.startsWith("Unsaved changes to hf-list.R70 were kept when the program ended"),
              qPrintable(f.prompter.shown.first().text));
     QCOMPARE(f.prompter.shown.first().title, QStringLiteral("Restore Changes"));
     QCOMPARE(editedKeySpeed(f.state.image()) == 7, restored);
-    QCOMPARE(f.state.DataChanged(), restored);
-    QCOMPARE(f.state.CurrentFileName, restored ? document : QString());
+    QCOMPARE(f.state.hasUnsavedChanges(), restored);
+    QCOMPARE(f.state.fileName(), restored ? document : QString());
     QCOMPARE(w.windowTitle(), restored ? QStringLiteral("hf-list.R70 - Korvan QT-R70 Clone Utility") : Vocabulary::appTitle());
     // A restored document is kept again at once, by this window.
     QCOMPARE(QFile::exists(w.recovery()->copyPath()), restored);
@@ -128,7 +128,7 @@ void tst_Recovery::killedWindowLosesNoEdit()
     // restores the edit, and Save As writes it.
     QTemporaryDir dir;
     const QString document = dir.filePath(QStringLiteral("radio.R70"));
-    QVERIFY(CloneFile::WriteCloneFile(document, CloneImage::factory(Vocabulary::ModelE, false)).ok());
+    QVERIFY(CloneFile::write(document, CloneImage::factory(Vocabulary::ModelE, false)).ok());
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QLatin1String(ChildVariable), document);
@@ -147,15 +147,15 @@ void tst_Recovery::killedWindowLosesNoEdit()
     MainWindowFixture f;
     f.prompter.answers.enqueue(Answer::Yes);
     f.load();
-    QCOMPARE(f.state.CurrentFileName, document);
+    QCOMPARE(f.state.fileName(), document);
     const QString saved = dir.filePath(QStringLiteral("saved.R70"));
     f.prompter.fileNames.enqueue(saved);
     f.action(QStringLiteral("mnuFileSaveAs"))->trigger();
     CloneImage image;
-    QVERIFY(CloneFile::LoadCloneFile(saved, image).ok());
+    QVERIFY(CloneFile::load(saved, image).ok());
     QCOMPARE(editedKeySpeed(image), editedKeySpeed(CloneImage::factory(Vocabulary::ModelE, false)) + 1);
     // Saved: no copy is kept any more.
-    QVERIFY(!f.state.DataChanged());
+    QVERIFY(!f.state.hasUnsavedChanges());
     QVERIFY(f.window().recovery()->copyPath().isEmpty());
     QVERIFY(RecoveryStore(RecoveryStore::folderForThisUser()).orphans().isEmpty());
 }
@@ -168,8 +168,8 @@ void tst_Recovery::childEditsAndWaits()
     if (document.isEmpty())
         QSKIP("runs only as the window another case kills");
     MainWindowFixture f;
-    f.state.CommandLineFile = document;
-    frmMain &w = f.load();
+    f.state.setCommandLineFile(document);
+    MainWindow &w = f.load();
     editKeySpeed(f);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(w.recovery()->copyPath()), RecoveryKeeper::DelayMs * 3);
     std::printf("%s\n", qPrintable(Kept));

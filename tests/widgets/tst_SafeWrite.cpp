@@ -11,9 +11,9 @@
 #include "edit/MemoryPage.h"
 #include "shell/MainStatusBar.h"
 #include "SimProcess.h"
-#include "shell/dlgExportPdf.h"
+#include "shell/PdfExportDialog.h"
 #include "edit/SlotLabels.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,15 +52,15 @@ void tst_SafeWrite::initTestCase()
 void tst_SafeWrite::readsAreBackedUpAndChangesMarked()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     f.action("mnuReAll")->trigger();
-    QVERIFY(w.TransferOk);
+    QVERIFY(w.transferSucceeded());
     const QList<BackupStore::Entry> backups = w.backupStore().list();
     QCOMPARE(backups.size(), 1);
     QCOMPARE(backups.first().kind, BackupStore::Kind::All);
     CloneImage saved;
-    QVERIFY(CloneFile::LoadCloneFile(backups.first().path, saved).ok());
-    QCOMPARE(saved.Channels, f.state.image().Channels);
+    QVERIFY(CloneFile::load(backups.first().path, saved).ok());
+    QCOMPARE(saved.channels, f.state.image().channels);
 
     // An edit marks its row; the others stay unmarked.
     auto *grid = w.findChild<MemoryGrid *>("MSFlexGrid1");
@@ -100,7 +100,7 @@ void tst_SafeWrite::readsAreBackedUpAndChangesMarked()
 void tst_SafeWrite::writeChangesAsksThenWritesThem()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     f.action("mnuReAll")->trigger();
     f.state.clearChannel(0);
     f.state.clearChannel(1);
@@ -111,7 +111,7 @@ void tst_SafeWrite::writeChangesAsksThenWritesThem()
     QVERIFY2(question.startsWith("The radio (QT-R70E) holds 2 records that writing this image will change:"),
              qPrintable(question));
     QVERIFY2(question.contains("Channel 0: will be cleared (radio now: "), qPrintable(question));
-    QVERIFY(w.TransferOk);
+    QVERIFY(w.transferSucceeded());
     QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Wrote slots 0 and 1."));
     auto *grid = w.findChild<MemoryGrid *>("MSFlexGrid1");
     QVERIFY(grid->model()->headerData(0, Qt::Vertical, SlotLabels::PendingRole).isNull());  // written: no mark
@@ -130,7 +130,7 @@ void tst_SafeWrite::failedOpenShowsMessageBeforeReset()
 {
     MainWindowFixture::useDevice("/nonexistent/tty");
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     auto *progress = w.memoryPage()->progressBar();
     bool hourglass = false;
     bool progressShown = true;
@@ -149,13 +149,13 @@ void tst_SafeWrite::failedOpenShowsMessageBeforeReset()
 void tst_SafeWrite::exportPdf()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QString opened;
     w.setDocumentOpener([&opened](const QString &path) { opened = path; });
     const QString path = f.path("list.pdf");
     f.prompter.fileNames.enqueue(path);
     QTimer::singleShot(0, [&w] {
-        auto *dialog = w.findChild<dlgExportPdf *>("dlgExportPdf");
+        auto *dialog = w.findChild<PdfExportDialog *>("dlgExportPdf");
         dialog->findChild<QCheckBox *>("chkOpenAfter")->setChecked(true);
         dialog->accept();
     });
@@ -204,16 +204,16 @@ void tst_SafeWrite::exportsProposeANameAndAddTheirSuffix()
 void tst_SafeWrite::openBackupListsComparesAndOpens()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     CloneImage older = CloneImage::factory(Vocabulary::ModelE, false);
     for (int n : {0, 1}) {
-        older.Channels[n].inUse = true;
-        older.Channels[n].valueAt(ChannelColumn::Frequency) = 7050000 + n;
-        ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(older.Channels[n]), older.Channels[n]);
+        older.channels[n].inUse = true;
+        older.channels[n].valueAt(ChannelColumn::Frequency) = 7050000 + n;
+        ChannelCodec::decode(ChannelCodec::encode(older.channels[n]), older.channels[n]);
     }
     CloneImage newer = older;
-    newer.ModelVariant = Vocabulary::ModelA;
-    newer.Channels[2] = newer.Channels[1];
+    newer.modelVariant = Vocabulary::ModelA;
+    newer.channels[2] = newer.channels[1];
     const QDateTime now = QDateTime::currentDateTime();
     QString olderPath;
     QVERIFY(w.backupStore().save(older, BackupStore::Kind::All, now.addDays(-1), &olderPath).ok());
@@ -237,7 +237,7 @@ void tst_SafeWrite::openBackupListsComparesAndOpens()
     QCOMPARE(rows, QStringList({"the whole radio before a write | QT-R70A | 3",
                                 "settings, VFOs and channels read from the radio | QT-R70E | 2"}));
     QVERIFY2(differences.startsWith("Channel 0: only in the first (7.050.000 USB)\n"), qPrintable(differences));
-    QCOMPARE(f.state.CurrentFileName, olderPath);
+    QCOMPARE(f.state.fileName(), olderPath);
     QCOMPARE(imageSnapshot(f.state.image()), imageSnapshot(older));
 }
 

@@ -4,7 +4,7 @@
 #include "MainWindowFixture.h"
 #include "codec/SettingsTable.h"
 #include "edit/SettingsPage.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +30,7 @@ private slots:
 void tst_SettingsPage::listsFromDescriptorTable()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const SettingsPage *page = w.settingsPage();
     const auto lists = page->findChildren<QComboBox *>();
     QCOMPARE(lists.size(), int(SettingsTable::all().size()));
@@ -78,13 +78,13 @@ void tst_SettingsPage::userChoiceIsAnEdit()
     f.load();
     QComboBox *list = f.list(control);
     list->setFocus();
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
 
     QTest::keyClick(list, Qt::Key(key));
 
     QCOMPARE(list->currentText(), chosen);
-    QCOMPARE(f.state.DataChanged(), true);
-    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsPage::settingOf(control))], list->currentIndex());
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
+    QCOMPARE(f.state.image().selections[size_t(SettingsPage::settingOf(control))], list->currentIndex());
 }
 
 void tst_SettingsPage::scanSkipTypedText_data()
@@ -107,7 +107,7 @@ void tst_SettingsPage::scanSkipTypedText()
     QFETCH(int, selection);
     QFETCH(bool, edited);
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QComboBox *list = f.list(QStringLiteral("cmbScanSkip"));
     list->setFocus();
     list->lineEdit()->selectAll();
@@ -120,8 +120,8 @@ void tst_SettingsPage::scanSkipTypedText()
     QVERIFY(!list->hasFocus());
     QCOMPARE(list->currentText(), shown);
     QCOMPARE(list->currentIndex(), selection);
-    QCOMPARE(f.state.image().SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbScanSkip")))], selection);
-    QCOMPARE(f.state.DataChanged(), edited);
+    QCOMPARE(f.state.image().selections[size_t(SettingsPage::settingOf(QStringLiteral("cmbScanSkip")))], selection);
+    QCOMPARE(f.state.hasUnsavedChanges(), edited);
 }
 
 void tst_SettingsPage::modelOptionClickIsAnEdit_data()
@@ -136,14 +136,14 @@ void tst_SettingsPage::modelOptionClickIsAnEdit()
 {
     QFETCH(int, option);
     MainWindowFixture f;
-    frmMain &w = f.load();
-    f.state.setModel(f.state.image().ModelVariant, true);
+    MainWindow &w = f.load();
+    f.state.setModel(f.state.image().modelVariant, true);
 
     QTest::mouseClick(w.settingsPage()->modelOption(option), Qt::LeftButton);
 
-    QCOMPARE(f.state.image().ModelVariant, option);
-    QCOMPARE(f.state.DataChanged(), true);
-    QCOMPARE(f.state.image().ExtendedRange, true);
+    QCOMPARE(f.state.image().modelVariant, option);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
+    QCOMPARE(f.state.image().extendedRange, true);
     QVERIFY(!w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked());
 }
 

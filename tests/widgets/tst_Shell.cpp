@@ -13,9 +13,9 @@
 #include "link/SerialRadioPort.h"
 #include "SimProcess.h"
 #include "edit/Twips.h"
-#include "shell/dlgCOM.h"
-#include "shell/frmAbout.h"
-#include "shell/frmMain.h"
+#include "shell/PortDialog.h"
+#include "shell/AboutBox.h"
+#include "shell/MainWindow.h"
 #include "shell/StringTable.h"
 
 #include <QAction>
@@ -108,7 +108,7 @@ void tst_Shell::viewToggles()
     for (int run = 0; run < 2; ++run) {
         // Each start shows both bars, whatever the last run did.
         MainWindowFixture f;
-        frmMain &w = f.load();
+        MainWindow &w = f.load();
         QAction *toggle = f.action(entry);
         QWidget *widget = w.findChild<QWidget *>(bar);
         QVERIFY(toggle && widget);
@@ -128,7 +128,7 @@ void tst_Shell::viewToggles()
 void tst_Shell::printEntriesInert()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QTest::mouseClick(w.settingsPage()->modelOption(Vocabulary::ModelJ), Qt::LeftButton);
     const auto file = w.findChild<QMenu *>(QStringLiteral("mnuFile"));
     for (const char *name : {"mnuFilePageSetup", "mnuFilePrint"}) {
@@ -141,14 +141,14 @@ void tst_Shell::printEntriesInert()
         entry->trigger();
     }
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
     QVERIFY(w.isVisible());
 }
 
 void tst_Shell::userGuideOnF1()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QTest::keyClick(&w, Qt::Key_F1);
     auto *guide = w.findChild<QDialog *>(QStringLiteral("frmGuide"));
     QVERIFY(guide && guide->isVisible());
@@ -161,7 +161,7 @@ void tst_Shell::userGuideOnF1()
 void tst_Shell::tabsSwitchPages()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QVERIFY(w.memoryPage()->isVisible() && w.memoryPage()->isEnabled());
@@ -174,7 +174,7 @@ void tst_Shell::tabsSwitchPages()
 void tst_Shell::smallWindowScrollsPages()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const QStringList pageButtons[] = {{"cmdAuto", "cmbRxData1", "cmbTxData1"},
                                        {"cmbClear", "cmbClAll", "Command5", "Command4", "cmbInsert", "cmbDelete", "cmbRxData", "cmbTxData"}};
     QHash<QString, QSize> designed;
@@ -184,7 +184,7 @@ void tst_Shell::smallWindowScrollsPages()
     w.resize(480, 380);
     auto *area = w.findChild<QScrollArea *>(QStringLiteral("PageArea"));
     QVERIFY(area->horizontalScrollBar()->maximum() > 0 && area->verticalScrollBar()->maximum() > 0);
-    for (int tab : {frmMain::SettingsTab, frmMain::MemoryTab}) {
+    for (int tab : {MainWindow::SettingsTab, MainWindow::MemoryTab}) {
         selectTab(w, tab);
         for (const QString &name : pageButtons[tab]) {
             // Each button keeps its size and comes whole into view when scrolled to.
@@ -237,7 +237,7 @@ void tst_Shell::questionsShowTheirWholeTitle()
 void tst_Shell::statusBarShowsDateAndTime()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const MainStatusBar *bar = w.mainStatusBar();
     QCOMPARE(bar->objectName(), QStringLiteral("sbStatusBar"));
     QCOMPARE(bar->text(), QString());
@@ -254,13 +254,13 @@ void tst_Shell::statusBarShowsDateAndTime()
 void tst_Shell::aboutOkHidesAndReopens()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
-    frmAbout *first = nullptr;
+    MainWindow &w = f.load();
+    AboutBox *first = nullptr;
     bool sysInfoAvailable = true;
     QStringList texts;
     whileModal([&] { f.action(QStringLiteral("mnuHelpAbout"))->trigger(); },
                [&] {
-                   first = w.findChild<frmAbout *>();
+                   first = w.findChild<AboutBox *>();
                    QVERIFY(first && first->isVisible() && first->isModal());
                    texts << first->windowTitle() << first->findChild<QLabel *>("lblTitle")->text()
                          << first->findChild<QLabel *>("lblVersion")->text();
@@ -276,15 +276,15 @@ void tst_Shell::aboutOkHidesAndReopens()
     QCOMPARE(texts, QStringList({"About Korvan Clone Utility", "Korvan QT-R70 Clone Utility", "Version 1.00.00"}));
 
     // The toolbar's Help button shows the same box again.
-    frmAbout *second = nullptr;
+    AboutBox *second = nullptr;
     whileModal([&] { f.action(QStringLiteral("tbHelp"))->trigger(); },
                [&] {
-                   second = w.findChild<frmAbout *>();
+                   second = w.findChild<AboutBox *>();
                    QVERIFY(second && second->isVisible());
                    QTest::mouseClick(second->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
                });
     QCOMPARE(second, first);
-    QCOMPARE(w.findChildren<frmAbout *>().size(), 1);
+    QCOMPARE(w.findChildren<AboutBox *>().size(), 1);
 }
 
 void tst_Shell::portDialog()
@@ -294,7 +294,7 @@ void tst_Shell::portDialog()
     const QString present = f.path(QStringLiteral("QT-R70.ini"));
     qputenv("QTR70_COM2", present.toLocal8Bit());
     qputenv("QTR70_COM9", f.path(QStringLiteral("missing-tty")).toLocal8Bit());
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
 
     QStringList captions;
     QList<QPoint> cells;
@@ -302,7 +302,7 @@ void tst_Shell::portDialog()
     QStringList tips;
     whileModal([&] { f.action(QStringLiteral("mnuToolsOptions"))->trigger(); },
                [&] {
-                   auto *dialog = w.findChild<dlgCOM *>(QStringLiteral("dlgCOM"));
+                   auto *dialog = w.findChild<PortDialog *>(QStringLiteral("dlgCOM"));
                    QVERIFY(dialog && dialog->isVisible());
                    QCOMPARE(dialog->windowTitle(), QStringLiteral("COM Port Setup"));
                    QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("CancelButton")));
@@ -334,7 +334,7 @@ void tst_Shell::portDialog()
     // Closed without OK: nothing changes.
     whileModal([&] { f.action(QStringLiteral("mnuToolsOptions"))->trigger(); },
                [&] {
-                   auto *dialog = w.findChild<dlgCOM *>(QStringLiteral("dlgCOM"));
+                   auto *dialog = w.findChild<PortDialog *>(QStringLiteral("dlgCOM"));
                    QVERIFY(dialog->option(10)->isChecked());
                    QTest::mouseClick(dialog->option(0), Qt::LeftButton);
                    dialog->close();
@@ -353,7 +353,7 @@ void tst_Shell::portLetGoOfBetweenTransfers()
     SimProcess sim;
     QVERIFY(sim.start({}));
     MainWindowFixture::useDevice(sim.devicePath());
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     bool openWhileReading = false;
     QObject::connect(&w.engine(), &TransferEngine::partRead, &w, [&] { openWhileReading = w.port().isOpen(); });
     f.action(QStringLiteral("mnuReSet"))->trigger();
@@ -399,7 +399,7 @@ void tst_Shell::localizedTexts()
     QFETCH(QString, object);
     QFETCH(QString, text);
     MainWindowFixture f(language);
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QAction *action = f.action(object);
     QVERIFY(action);
     // Toolbar buttons carry their text as tooltip, menu entries as caption.
@@ -480,10 +480,10 @@ void tst_Shell::localizeFormWalk()
 void tst_Shell::closeSavesPortAndPlacement()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     whileModal([&] { f.action(QStringLiteral("mnuToolsOptions"))->trigger(); },
                [&] {
-                   auto *dialog = w.findChild<dlgCOM *>(QStringLiteral("dlgCOM"));
+                   auto *dialog = w.findChild<PortDialog *>(QStringLiteral("dlgCOM"));
                    QTest::mouseClick(dialog->option(6), Qt::LeftButton);
                    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
                });
@@ -506,7 +506,7 @@ void tst_Shell::closeMinimizedWritesNoPlacement()
 {
     MainWindowFixture f;
     QVERIFY(f.writePortFile("12\r\n"));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     w.showMinimized();
     QVERIFY(w.isMinimized());
 
@@ -522,13 +522,13 @@ void tst_Shell::closeMinimizedWritesNoPlacement()
 void tst_Shell::closeClosesOtherWindows()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     bool closed = false;
-    frmAbout *about = nullptr;
+    AboutBox *about = nullptr;
     // The system asks the program to close while the about box is up.
     whileModal([&] { f.action(QStringLiteral("mnuHelpAbout"))->trigger(); },
                [&] {
-                   about = w.findChild<frmAbout *>();
+                   about = w.findChild<AboutBox *>();
                    closed = w.close();
                });
     QVERIFY(closed);

@@ -11,7 +11,7 @@
 #include "edit/Twips.h"
 #include "edit/VfoGrid.h"
 #include "link/SerialRadioPort.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -126,10 +126,10 @@ void tst_StartUp::memoryGridBlankAndLabelled()
 void tst_StartUp::windowState()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QCOMPARE(w.windowTitle(), QStringLiteral("Korvan QT-R70 Clone Utility"));
-    QCOMPARE(f.state.DataChanged(), false);
-    QCOMPARE(f.state.CurrentFileName, QString());
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
+    QCOMPARE(f.state.fileName(), QString());
 
     // QT-R70E is selected, and only it.
     const auto options = w.findChildren<QRadioButton *>(QStringLiteral("opbModel"));
@@ -180,7 +180,7 @@ void tst_StartUp::layoutInTwips()
     QFETCH(QString, control);
     QFETCH(QPoint, twips);
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const QWidget *widget = w.settingsPage()->findChild<QWidget *>(control);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), w.settingsPage());
@@ -190,7 +190,7 @@ void tst_StartUp::layoutInTwips()
 void tst_StartUp::columnWidthsFromTable()
 {
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const QTableView *grids[] = {w.memoryGrid(), w.vfoGrid()};
     for (const QTableView *grid : grids) {
         QCOMPARE(grid->verticalHeader()->width(), Twips::toPixelsX(650, grid));
@@ -227,7 +227,7 @@ void tst_StartUp::portFile()
     MainWindowFixture f;
     if (!name.isEmpty())
         QVERIFY(f.writePortFile(contents, name));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QCOMPARE(w.port().portNumber(), port);
 }
 
@@ -238,19 +238,19 @@ void tst_StartUp::commandLineFileWithQuotes()
     const QString path = f.path(QStringLiteral("with blank.R70"));
     {
         CloneImage source;
-        source.ModelVariant = Vocabulary::ModelT;
-        QCOMPARE(ChannelCodec::DecodeChannel(QStringLiteral("80%1").arg(QString(62, QLatin1Char('0'))),
-                                             source.Channels[5]).ok(),
+        source.modelVariant = Vocabulary::ModelT;
+        QCOMPARE(ChannelCodec::decode(QStringLiteral("80%1").arg(QString(62, QLatin1Char('0'))),
+                                             source.channels[5]).ok(),
                  true);
-        QVERIFY(CloneFile::WriteCloneFile(path, source).ok());
-        QVERIFY(source.Channels[5].inUse);
-        f.state.CommandLineFile = Module1::CommandLineFileFrom({QLatin1Char('"') + path + QLatin1Char('"')});
+        QVERIFY(CloneFile::write(path, source).ok());
+        QVERIFY(source.channels[5].inUse);
+        f.state.setCommandLineFile(CloneDocument::commandLineFileFrom({QLatin1Char('"') + path + QLatin1Char('"')}));
     }
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QCOMPARE(f.prompter.messages(), QStringList());
     QCOMPARE(w.windowTitle(), QStringLiteral("with blank.R70 - Korvan QT-R70 Clone Utility"));
-    QCOMPARE(f.state.CurrentFileName, path);
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.fileName(), path);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
     QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
     QVERIFY(!f.memoryCell(5, 0).isEmpty());
     QCOMPARE(f.memoryCell(5, 0), f.state.channel(5).textAt(ChannelColumn::Frequency));
@@ -264,13 +264,13 @@ void tst_StartUp::commandLineFileThatFails()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("not a clone file\r\n");
     file.close();
-    f.state.CommandLineFile = path;
-    frmMain &w = f.load();
+    f.state.setCommandLineFile(path);
+    MainWindow &w = f.load();
     QCOMPARE(f.prompter.messages(), QStringList({QStringLiteral("Data Error")}));
     QCOMPARE(f.prompter.shown.first().title, QStringLiteral("ERROR"));
     QCOMPARE(f.prompter.shown.first().icon, Prompter::Icon::Critical);
     QCOMPARE(w.windowTitle(), QStringLiteral("Korvan QT-R70 Clone Utility"));
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("20"));
 }
 

@@ -15,7 +15,7 @@
 #include "shell/MainStatusBar.h"
 #include "SimProcess.h"
 #include "codec/VfoCodec.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -87,7 +87,7 @@ void start(MainWindowFixture &f, const QString &trigger)
     QPushButton *button = f.button(trigger);
     QVERIFY2(button, qPrintable(trigger));
     const bool memory = trigger == QLatin1String("cmbRxData") || trigger == QLatin1String("cmbTxData");
-    selectTab(f.window(), memory ? frmMain::MemoryTab : frmMain::SettingsTab);
+    selectTab(f.window(), memory ? MainWindow::MemoryTab : MainWindow::SettingsTab);
     QVERIFY(button->isVisible() && button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -115,7 +115,7 @@ void verifyIdle(MainWindowFixture &f)
 
 void verifyGridShowsTable(MainWindowFixture &f)
 {
-    for (int r = 0; r < Module1::ChannelCount; ++r) {
+    for (int r = 0; r < CloneDocument::ChannelCount; ++r) {
         const ChannelRow &channel = f.state.channel(r);
         for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
             const QString expected = channel.inUse ? channel.text[size_t(c)] : QString();
@@ -145,10 +145,10 @@ int channelCommands(const QStringList &commands, QChar operation)
 QString writeChangedImage(MainWindowFixture &f)
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
-    image.SettingSelection[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 20;
-    image.Vfo[0].valueAt(ChannelColumn::Frequency) = 14000000;
+    image.selections[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 20;
+    image.vfos[0].valueAt(ChannelColumn::Frequency) = 14000000;
     const QString path = f.path(QStringLiteral("image.R70"));
-    return CloneFile::WriteCloneFile(path, image).ok() ? path : QString();
+    return CloneFile::write(path, image).ok() ? path : QString();
 }
 
 
@@ -227,16 +227,16 @@ void tst_Transfers::readMemory()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
 
     start(f, trigger);
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QCOMPARE(w.selectedTab(), int(MainWindow::MemoryTab));
     QVERIFY(w.memoryPage()->isVisible());
-    QCOMPARE(w.TransferOk, true);
-    QCOMPARE(f.state.DataChanged(), false);
-    const QList<ChannelRow> &channels = f.state.image().Channels;
+    QCOMPARE(w.transferSucceeded(), true);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
+    const QList<ChannelRow> &channels = f.state.image().channels;
     QVERIFY(std::count_if(channels.begin(), channels.end(), [](const ChannelRow &row) { return row.inUse; }) > 0);
     verifyGridShowsTable(f);
     verifyIdle(f);
@@ -245,8 +245,8 @@ void tst_Transfers::readMemory()
     QVERIFY2(QRegularExpression(QStringLiteral("^Read 604 channels in \\d+\\.\\d s$")).match(done).hasMatch(),
              qPrintable(done));
     const QStringList commands = radio.commands();
-    QCOMPARE(channelCommands(commands, QLatin1Char('R')), Module1::ChannelCount);
-    QCOMPARE(commands.size(), Module1::ChannelCount + 1);
+    QCOMPARE(channelCommands(commands, QLatin1Char('R')), CloneDocument::ChannelCount);
+    QCOMPARE(commands.size(), CloneDocument::ChannelCount + 1);
     QCOMPARE(commands.last(), QStringLiteral("KV~E"));
 }
 
@@ -255,9 +255,9 @@ void tst_Transfers::gridFollowsReadInBatches()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const QAbstractItemModel *model = w.memoryGrid()->model();
-    QList<bool> told(Module1::ChannelCount, false);
+    QList<bool> told(CloneDocument::ChannelCount, false);
     int announcements = 0;
     connect(model, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex &from, const QModelIndex &to) {
         ++announcements;
@@ -268,9 +268,9 @@ void tst_Transfers::gridFollowsReadInBatches()
 
     // Far fewer announcements than rows, yet every row told of by the end,
     // and no row marked as differing from the radio just read.
-    QVERIFY2(announcements < Module1::ChannelCount / 4, qPrintable(QString::number(announcements)));
+    QVERIFY2(announcements < CloneDocument::ChannelCount / 4, qPrintable(QString::number(announcements)));
     QVERIFY(!told.contains(false));
-    for (int r = 0; r < Module1::ChannelCount; ++r)
+    for (int r = 0; r < CloneDocument::ChannelCount; ++r)
         QVERIFY2(model->headerData(r, Qt::Vertical, Qt::DecorationRole).isNull(), qPrintable(QString::number(r)));
 }
 
@@ -287,23 +287,23 @@ void tst_Transfers::writeMemory()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
 
     start(f, trigger);
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
-    QCOMPARE(w.TransferOk, true);
+    QCOMPARE(w.selectedTab(), int(MainWindow::MemoryTab));
+    QCOMPARE(w.transferSucceeded(), true);
     verifyIdle(f);
     const QStringList commands = radio.commands();
     QCOMPARE(commands.first(), QStringLiteral("QTR70"));
-    QCOMPARE(channelCommands(commands, QLatin1Char('W')), Module1::ChannelCount);
-    QCOMPARE(commands.size(), 1 + Module1::ChannelCount + 1);
+    QCOMPARE(channelCommands(commands, QLatin1Char('W')), CloneDocument::ChannelCount);
+    QCOMPARE(commands.size(), 1 + CloneDocument::ChannelCount + 1);
     // The radio now holds the program's (empty) channel table.
     const QStringList program = QString::fromLatin1(CloneFile::toBytes(f.state.image())).split(QStringLiteral("\r\n"));
     const QStringList memory = radio.memory();
     QCOMPARE(memory.size(), CloneFile::LineCount);
-    QCOMPARE(memory.mid(5, Module1::ChannelCount), program.mid(5, Module1::ChannelCount));
+    QCOMPARE(memory.mid(5, CloneDocument::ChannelCount), program.mid(5, CloneDocument::ChannelCount));
 }
 
 void tst_Transfers::readSettings_data()
@@ -321,20 +321,20 @@ void tst_Transfers::readSettings()
     QVERIFY(!image.isEmpty());
     Radio radio;
     QVERIFY(radio.start(f, {"--image", image}));
-    frmMain &w = f.load();
-    selectTab(w, frmMain::MemoryTab);
+    MainWindow &w = f.load();
+    selectTab(w, MainWindow::MemoryTab);
 
     start(f, trigger);
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
+    QCOMPARE(w.selectedTab(), int(MainWindow::SettingsTab));
     QVERIFY(w.settingsPage()->isVisible());
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
     QCOMPARE(f.vfoCell(0, 0), QStringLiteral("14.000.000"));
     QCOMPARE(f.vfoCell(1, 0), QStringLiteral("7.100.000"));
-    QCOMPARE(w.TransferOk, true);
+    QCOMPARE(w.transferSucceeded(), true);
     // Selections made by a read are no edit.
-    QCOMPARE(f.state.DataChanged(), false);
+    QCOMPARE(f.state.hasUnsavedChanges(), false);
     verifyIdle(f);
     QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Read settings"));
     QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R", "KV~F0400R", "KV~F0500R", "KV~E"}));
@@ -353,27 +353,27 @@ void tst_Transfers::writeSettings()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QComboBox *speed = f.list(QStringLiteral("cmbWPM"));
     speed->setFocus();
     QTest::keyClick(speed, Qt::Key_Down);
     QCOMPARE(speed->currentText(), QStringLiteral("21"));
-    QCOMPARE(f.state.DataChanged(), true);
-    selectTab(w, frmMain::MemoryTab);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
+    selectTab(w, MainWindow::MemoryTab);
 
     start(f, trigger);
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
-    QCOMPARE(w.TransferOk, true);
-    QCOMPARE(f.state.DataChanged(), true);
+    QCOMPARE(w.selectedTab(), int(MainWindow::SettingsTab));
+    QCOMPARE(w.transferSucceeded(), true);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
     verifyIdle(f);
     const QStringList memory = radio.memory();
     QCOMPARE(memory.size(), CloneFile::LineCount);
-    const SettingsCodec::Lines expected = SettingsCodec::EncodeSettings(f.state.image().SettingSelection);
+    const SettingsCodec::Lines expected = SettingsCodec::encode(f.state.image().selections);
     QCOMPARE(memory.at(1), expected.line1);
     QCOMPARE(memory.at(2), expected.line2);
-    QCOMPARE(memory.at(3), VfoCodec::EncodeVfo(f.state.vfo(0)));
+    QCOMPARE(memory.at(3), VfoCodec::encode(f.state.vfo(0)));
 }
 
 void tst_Transfers::autoSelect_data()
@@ -394,16 +394,16 @@ void tst_Transfers::autoSelect()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f, radioOptions));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
 
     start(f, QStringLiteral("cmdAuto"));
 
     QCOMPARE(f.prompter.shown.size(), 0);
     QVERIFY(w.settingsPage()->modelOption(option)->isChecked());
-    QCOMPARE(f.state.image().ModelVariant, option);
-    QCOMPARE(f.state.image().ExtendedRange, extended);
-    QCOMPARE(f.state.DataChanged(), true);
-    QCOMPARE(w.TransferOk, false);
+    QCOMPARE(f.state.image().modelVariant, option);
+    QCOMPARE(f.state.image().extendedRange, extended);
+    QCOMPARE(f.state.hasUnsavedChanges(), true);
+    QCOMPARE(w.transferSucceeded(), false);
     verifyIdle(f);
     QCOMPARE(radio.commands(), QStringList{"KV~WHO"});
 }
@@ -414,18 +414,18 @@ void tst_Transfers::readAll()
     const QString image = writeChangedImage(f);
     Radio radio;
     QVERIFY(radio.start(f, {"--image", image}));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
 
     start(f, QStringLiteral("mnuReAll"));
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(w.TransferOk, true);
-    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QCOMPARE(w.transferSucceeded(), true);
+    QCOMPARE(w.selectedTab(), int(MainWindow::MemoryTab));
     QCOMPARE(f.list(QStringLiteral("cmbWPM"))->currentText(), QStringLiteral("26"));
     verifyGridShowsTable(f);
     verifyIdle(f);
     const QStringList commands = radio.commands();
-    QCOMPARE(commands.size(), 4 + 1 + Module1::ChannelCount + 1);
+    QCOMPARE(commands.size(), 4 + 1 + CloneDocument::ChannelCount + 1);
     QCOMPARE(commands.at(4), QStringLiteral("KV~E"));
     QCOMPARE(commands.at(5), QStringLiteral("KV~F0600R"));
 }
@@ -435,20 +435,20 @@ void tst_Transfers::writeAll()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
 
     start(f, QStringLiteral("mnuWrAll"));
 
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(w.TransferOk, true);
-    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QCOMPARE(w.transferSucceeded(), true);
+    QCOMPARE(w.selectedTab(), int(MainWindow::MemoryTab));
     verifyIdle(f);
     QStringList shape;
     for (const QString &command : radio.commands())
         shape.append(command.left(9));
     QStringList expected = {"QTR70", "KV~F0300W", "KV~F0320W", "KV~F0400W", "KV~F0500W", "KV~E", "QTR70"};
     QCOMPARE(shape.mid(0, expected.size()), expected);
-    QCOMPARE(shape.size(), expected.size() + Module1::ChannelCount + 1);
+    QCOMPARE(shape.size(), expected.size() + CloneDocument::ChannelCount + 1);
     QCOMPARE(shape.last(), QStringLiteral("KV~E"));
 }
 
@@ -475,7 +475,7 @@ void tst_Transfers::failure()
         QVERIFY(radio.start(f, {"--fault", "silent"}));
     else
         MainWindowFixture::useDevice(MissingDevice);
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     const bool modelBefore = w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked();
 
     start(f, trigger);
@@ -484,7 +484,7 @@ void tst_Transfers::failure()
     QCOMPARE(f.prompter.messages(), QStringList{message});
     QCOMPARE(f.prompter.shown.first().title, QStringLiteral("ERROR"));
     QCOMPARE(f.prompter.shown.first().icon, Prompter::Icon::Critical);
-    QCOMPARE(w.TransferOk, false);
+    QCOMPARE(w.transferSucceeded(), false);
     QCOMPARE(w.settingsPage()->modelOption(Vocabulary::ModelE)->isChecked(), modelBefore);
     verifyIdle(f);
     // The status bar names the reason, and the box shows it whole.
@@ -500,15 +500,15 @@ void tst_Transfers::readAllWithFailingSettingsReadsNoMemory()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f, {"--fault", "hang-after=1"}));
-    frmMain &w = f.load();
-    selectTab(w, frmMain::MemoryTab);
+    MainWindow &w = f.load();
+    selectTab(w, MainWindow::MemoryTab);
 
     start(f, QStringLiteral("mnuReAll"));
 
     QCOMPARE(f.prompter.messages(), QStringList{"Communication Error"});
     QCOMPARE(radio.commands(), QStringList({"KV~F0300R", "KV~F0320R"}));
-    QCOMPARE(w.TransferOk, false);
-    QCOMPARE(w.selectedTab(), int(frmMain::SettingsTab));
+    QCOMPARE(w.transferSucceeded(), false);
+    QCOMPARE(w.selectedTab(), int(MainWindow::SettingsTab));
     verifyIdle(f);
 }
 
@@ -544,9 +544,9 @@ void tst_Transfers::signalStopsTheTransferThenCloses()
         MainWindowFixture f;
         Radio radio;
         QVERIFY(radio.start(f));
-        frmMain &w = f.load();
+        MainWindow &w = f.load();
         SignalWatcher watcher;
-        QObject::connect(&watcher, &SignalWatcher::terminationRequested, &w, &frmMain::endBySignal);
+        QObject::connect(&watcher, &SignalWatcher::terminationRequested, &w, &MainWindow::endBySignal);
         QComboBox *dimmer = f.list(QStringLiteral("cmbDimmer"));
         dimmer->setFocus();
         QTest::keyClick(dimmer, Qt::Key_Down);
@@ -582,7 +582,7 @@ void tst_Transfers::nightlyBackupBesideTheWindow()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f));
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     start(f, QStringLiteral("mnuReAll"));
     QCOMPARE(f.prompter.shown.size(), 0);
 
@@ -593,7 +593,7 @@ void tst_Transfers::nightlyBackupBesideTheWindow()
     QCOMPARE(log, QString());
     const QString backup = home.filePath(QStringLiteral("radio/radio-%1.R70").arg(QDate::currentDate().toString(Qt::ISODate)));
     CloneImage image;
-    QVERIFY2(CloneFile::LoadCloneFile(backup, image).ok(), qPrintable(backup));
+    QVERIFY2(CloneFile::load(backup, image).ok(), qPrintable(backup));
     QCOMPARE(imageSnapshot(image), imageSnapshot(f.state.image()));
 
     std::pair<int, QString> during{-1, QString()};
@@ -612,8 +612,8 @@ void tst_Transfers::nothingElseWhileTransferRuns()
     MainWindowFixture f;
     Radio radio;
     QVERIFY(radio.start(f));
-    frmMain &w = f.load();
-    selectTab(w, frmMain::MemoryTab);
+    MainWindow &w = f.load();
+    selectTab(w, MainWindow::MemoryTab);
 
     // Part way through a Read Memory, try every other way in.
     bool tried = false;
@@ -630,7 +630,7 @@ void tst_Transfers::nothingElseWhileTransferRuns()
                 && !enabledOnPage(f.button(QStringLiteral("cmbTxData")))
                 && w.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"))->isVisible()
                 && w.mainStatusBar()->text().startsWith(QStringLiteral("Reading channel "));
-            selectTab(w, frmMain::SettingsTab);
+            selectTab(w, MainWindow::SettingsTab);
             tabAfterClick = w.selectedTab();
             for (const char *entry : {"mnuReSet", "mnuWrSet", "mnuReMem", "mnuWrMem", "mnuReAll", "mnuWrAll",
                                       "mnuFileNew", "mnuFileOpen", "mnuToolsOptions"})
@@ -643,15 +643,15 @@ void tst_Transfers::nothingElseWhileTransferRuns()
 
     QVERIFY(tried);
     QVERIFY(busyLooks);
-    QCOMPARE(tabAfterClick, int(frmMain::MemoryTab));
+    QCOMPARE(tabAfterClick, int(MainWindow::MemoryTab));
     QVERIFY(!closed);
     QVERIFY(w.isVisible());
     QCOMPARE(f.prompter.shown.size(), 0);
-    QCOMPARE(w.selectedTab(), int(frmMain::MemoryTab));
+    QCOMPARE(w.selectedTab(), int(MainWindow::MemoryTab));
     QVERIFY(w.memoryPage()->isVisible());
     const QStringList commands = radio.commands();
-    QCOMPARE(commands.size(), Module1::ChannelCount + 1);
-    QCOMPARE(channelCommands(commands, QLatin1Char('R')), Module1::ChannelCount);
+    QCOMPARE(commands.size(), CloneDocument::ChannelCount + 1);
+    QCOMPARE(channelCommands(commands, QLatin1Char('R')), CloneDocument::ChannelCount);
     verifyIdle(f);
     // Afterwards the window closes as usual.
     QVERIFY(w.close());

@@ -172,7 +172,7 @@ void CliContext::reportBackup(const SessionResult &result)
 bool CliContext::loadImage(CloneImage &image, const QString &path)
 {
     image = CloneImage::factory(Vocabulary::ModelE, false);
-    const FileResult result = CloneFile::LoadCloneFile(path, image);
+    const FileResult result = CloneFile::load(path, image);
     if (result.ok())
         return true;
     reportFile(result.message(), result.detail());

@@ -29,7 +29,7 @@ int ExportCsvCommand::run(CliContext &context, const QStringList &arguments)
     CloneImage image;
     if (!context.loadImage(image, parser.positionalArguments().first()))
         return CliContext::FileFailed;
-    const FileResult result = CsvExchange::CsvExport(image, parser.value(outputOption));
+    const FileResult result = CsvExchange::exportFile(image, parser.value(outputOption));
     if (!result.ok())
         return context.reportFile(result.message(), result.detail());
     return CliContext::Success;

@@ -1,7 +1,7 @@
 #include "IdentifyCommand.h"
 
 #include "CliContext.h"
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "link/RadioPort.h"
 #include "session/RadioSession.h"
 
@@ -30,13 +30,13 @@ int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
     const std::unique_ptr<RadioPort> radio = context.openPort(parser.value(port), exitCode);
     if (!radio)
         return exitCode;
-    Module1 document;
+    CloneDocument document;
     RadioSession session(document, *radio);
     context.configure(session);
     const SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::AutoSelect); });
     if (!result.ok())
         return context.reportTransfer(result.transfer);
-    context.out() << Vocabulary::modelName(document.image().ModelVariant) << "\n"
-                  << "extended coverage: " << (document.image().ExtendedRange ? "yes" : "no") << "\n";
+    context.out() << Vocabulary::modelName(document.image().modelVariant) << "\n"
+                  << "extended coverage: " << (document.image().extendedRange ? "yes" : "no") << "\n";
     return CliContext::Success;
 }

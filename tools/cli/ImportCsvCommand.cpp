@@ -35,12 +35,12 @@ int ImportCsvCommand::run(CliContext &context, const QStringList &arguments)
     CloneImage image;
     if (!context.loadImage(image, parser.positionalArguments().at(0)))
         return CliContext::FileFailed;
-    const CsvExchange::ImportResult imported = CsvExchange::CsvImport(parser.positionalArguments().at(1), image);
+    const CsvExchange::ImportResult imported = CsvExchange::importFile(parser.positionalArguments().at(1), image);
     if (!imported.file.ok())
         return context.reportFile(imported.file.message(), imported.file.detail());
     for (const QString &refused : imported.refused)
         context.err() << "refused: " << SafeText::escaped(refused) << "\n";
-    const FileResult saved = CloneFile::WriteCloneFile(parser.value(outputOption), imported.image);
+    const FileResult saved = CloneFile::write(parser.value(outputOption), imported.image);
     if (!saved.ok())
         return context.reportFile(saved.message(), saved.detail());
     context.out() << "Stored " << imported.channels << " channel(s) and " << imported.vfos

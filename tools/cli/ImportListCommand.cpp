@@ -76,7 +76,7 @@ int ImportListCommand::run(CliContext &context, const QStringList &arguments)
             return CliContext::Success;
         }
     }
-    const FileResult saved = CloneFile::WriteCloneFile(target, plan.appliedTo(image));
+    const FileResult saved = CloneFile::write(target, plan.appliedTo(image));
     if (!saved.ok())
         return context.reportFile(saved.message(), saved.detail());
     out << "Wrote " << SafeText::escaped(target) << "\n";

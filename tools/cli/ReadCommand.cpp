@@ -1,7 +1,7 @@
 #include "ReadCommand.h"
 
 #include "CliContext.h"
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "files/CloneFile.h"
 #include "link/LineExchange.h"
 #include "link/RadioPort.h"
@@ -36,13 +36,13 @@ int ReadCommand::run(CliContext &context, const QStringList &arguments)
     const std::unique_ptr<RadioPort> radio = context.openPort(parser.value(port), exitCode);
     if (!radio)
         return exitCode;
-    Module1 document;
+    CloneDocument document;
     document.setImage(CloneImage::factory(Vocabulary::ModelE, false));
     RadioSession session(document, *radio);
     context.configure(session);
     SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::AutoSelect); });
     if (result.ok() && context.interruptSignal == 0) {
-        session.engine().exchange().Wait(session.engine().pauseMs());
+        session.engine().exchange().pause(session.engine().pauseMs());
         result = context.run(session, [&] { return session.run(RadioSession::Job::ReadAll); });
     }
     if (result.ok() && context.interruptSignal != 0)
@@ -55,11 +55,11 @@ int ReadCommand::run(CliContext &context, const QStringList &arguments)
 
     context.reportBackup(result);
     const CloneImage &image = document.image();
-    const FileResult saved = CloneFile::WriteCloneFile(parser.value(outputOption), image);
+    const FileResult saved = CloneFile::write(parser.value(outputOption), image);
     if (!saved.ok())
         return context.reportFile(saved.message(), saved.detail());
-    context.out() << "Read " << Vocabulary::modelName(image.ModelVariant)
-                  << (image.ExtendedRange ? " (extended coverage)" : "") << " into " << parser.value(outputOption)
+    context.out() << "Read " << Vocabulary::modelName(image.modelVariant)
+                  << (image.extendedRange ? " (extended coverage)" : "") << " into " << parser.value(outputOption)
                   << "\n";
     return CliContext::Success;
 }

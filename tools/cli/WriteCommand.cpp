@@ -1,7 +1,7 @@
 #include "WriteCommand.h"
 
 #include "CliContext.h"
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/SafeText.h"
 #include "link/RadioPort.h"
 #include "session/RadioSession.h"
@@ -59,7 +59,7 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
     CloneImage image;
     if (!context.loadImage(image, parser.positionalArguments().first()))
         return CliContext::FileFailed;
-    Module1 document;
+    CloneDocument document;
     document.setImage(image);
     RadioSession session(document, *radio);
     context.configure(session);

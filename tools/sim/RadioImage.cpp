@@ -116,15 +116,15 @@ RadioImage RadioImage::factoryImage(int variant)
 {
     CloneImage state = CloneImage::factory(variant, false);
     for (const SampleChannel &s : Samples)
-        state.Channels[s.slot] = sampleRow(s);
+        state.channels[s.slot] = sampleRow(s);
 
     RadioImage image;
-    image.setBlock(MemoryMap::SettingsRecord1, recordOf(state.SettingsLine1));
-    image.setBlock(MemoryMap::SettingsRecord2, recordOf(state.SettingsLine2));
-    image.setBlock(MemoryMap::VfoA, recordOf(VfoCodec::EncodeVfo(state.Vfo[0])));
-    image.setBlock(MemoryMap::VfoB, recordOf(VfoCodec::EncodeVfo(state.Vfo[1])));
+    image.setBlock(MemoryMap::SettingsRecord1, recordOf(state.settingsLine1));
+    image.setBlock(MemoryMap::SettingsRecord2, recordOf(state.settingsLine2));
+    image.setBlock(MemoryMap::VfoA, recordOf(VfoCodec::encode(state.vfos[0])));
+    image.setBlock(MemoryMap::VfoB, recordOf(VfoCodec::encode(state.vfos[1])));
     for (int n = 0; n < CloneImage::ChannelCount; ++n)
-        image.setBlock(MemoryMap::channelAddress(n), recordOf(ChannelCodec::EncodeChannel(state.Channels[n])));
+        image.setBlock(MemoryMap::channelAddress(n), recordOf(ChannelCodec::encode(state.channels[n])));
     return image;
 }
 
@@ -157,7 +157,7 @@ bool RadioImage::fromCloneFile(QIODevice &device, RadioImage &image, Loaded &loa
 QByteArray RadioImage::toCloneFile(int variant, bool extended) const
 {
     CloneImage header;
-    header.ModelVariant = variant;
+    header.modelVariant = variant;
     const int slot = header.modelVariantForFile() + (extended ? Vocabulary::ExtendedHeaderOffset : 0);
 
     QByteArray file = Vocabulary::cloneHeaders().at(slot).toLatin1() + crlf();

@@ -6,7 +6,7 @@
 #include "link/PortFile.h"
 #include "link/PortNames.h"
 #include "link/TransferEngine.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -32,14 +32,14 @@ void MainWindowFixture::keepUserSettingsIn(const QString &folder)
         QSettings::setPath(format, QSettings::UserScope, folder);
 }
 
-frmMain &MainWindowFixture::create()
+MainWindow &MainWindowFixture::create()
 {
     // The window placement written at close stays in the scratch folder.
     keepUserSettingsIn(m_folder.filePath(QStringLiteral("settings")));
     // Port assignments too: never this user's own.
     QStandardPaths::setTestModeEnabled(true);
     const QString userFolder = m_folder.filePath(QStringLiteral("user"));
-    m_window = std::make_unique<frmMain>(state, prompter, port, PortFile(m_folder.path(), userFolder),
+    m_window = std::make_unique<MainWindow>(state, prompter, port, PortFile(m_folder.path(), userFolder),
                                          StringTable(m_language));
     m_window->setSplashMinimumMs(SplashMs);
     m_window->setBackupStore(BackupStore(m_folder.filePath(QStringLiteral("backups"))));
@@ -48,11 +48,11 @@ frmMain &MainWindowFixture::create()
     return *m_window;
 }
 
-frmMain &MainWindowFixture::load()
+MainWindow &MainWindowFixture::load()
 {
     if (!m_window)
         create();
-    m_window->Form_Load();
+    m_window->load();
     m_window->show();
     // Keyboard shortcuts reach the active window only.
     m_window->activateWindow();
@@ -100,7 +100,7 @@ QString MainWindowFixture::vfoCell(int row, int column) const
     return grid->cellText(row, column);
 }
 
-void selectTab(frmMain &w, int tab)
+void selectTab(MainWindow &w, int tab)
 {
     auto *tabs = w.findChild<QTabBar *>(QStringLiteral("TabStrip1"));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "ScriptedPrompter.h"
 #include "link/SerialRadioPort.h"
 #include "shell/StringTable.h"
@@ -14,10 +14,10 @@ class QAction;
 class QComboBox;
 class QPushButton;
 class QTableView;
-class frmMain;
+class MainWindow;
 
 // Clicks tab `tab` of the window's tab strip, as a user does.
-void selectTab(frmMain &w, int tab);
+void selectTab(MainWindow &w, int tab);
 // The texts grid row `row` shows, column by column.
 QStringList gridRow(const QTableView *grid, int row);
 
@@ -41,9 +41,9 @@ public:
     // with the fixture's scratch folder.
     static void keepUserSettingsIn(const QString &folder);
 
-    frmMain &create();
-    frmMain &load();
-    frmMain &window() { return *m_window; }
+    MainWindow &create();
+    MainWindow &load();
+    MainWindow &window() { return *m_window; }
 
     // The program's folder, where the port file lives.
     QString programFolder() const { return m_folder.path(); }
@@ -60,12 +60,12 @@ public:
     QString memoryCell(int row, int column) const;
     QString vfoCell(int row, int column) const;
 
-    Module1 state;
+    CloneDocument state;
     ScriptedPrompter prompter;
     SerialRadioPort port;
 
 private:
     StringTable::Language m_language;
     QTemporaryDir m_folder;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "shell/dlgImportPreview.h"
+#include "shell/ImportPreviewDialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -76,7 +76,7 @@ QStringList ScriptedPrompter::messages() const
 bool ScriptedPrompter::confirmListImport(QWidget *parent, const ChannelListImport::Plan &plan, const QString &fileName)
 {
     shown.append({Shown::Kind::Preview, plan.summary(), fileName, Icon::Information, Answer::Cancel, QString()});
-    dlgImportPreview preview(plan, fileName, parent);
+    ImportPreviewDialog preview(plan, fileName, parent);
     preview.show();
     if (onPreview)
         onPreview(preview);

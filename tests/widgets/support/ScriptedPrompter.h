@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class dlgImportPreview;
+class ImportPreviewDialog;
 
 // A Prompter for tests: records every prompt and answers from queues.
 // An unscripted question answers Cancel; an unscripted file dialog is
@@ -36,7 +36,7 @@ public:
     QList<Shown> shown;
     // Runs while an import preview is shown, before its OK or Cancel
     // button is pressed by the next answer (Cancel when unscripted).
-    std::function<void(dlgImportPreview &)> onPreview;
+    std::function<void(ImportPreviewDialog &)> onPreview;
 
     void message(QWidget *parent, const QString &text, const QString &title, Icon icon,
                  const QString &reason = QString()) override;

@@ -1,4 +1,4 @@
-#include "shell/dlgExportPdf.h"
+#include "shell/PdfExportDialog.h"
 
 #include "codec/Vocabulary.h"
 
@@ -18,7 +18,7 @@ const QString OrientationKey = QStringLiteral("Orientation");
 
 } // namespace
 
-dlgExportPdf::dlgExportPdf(QWidget *parent)
+PdfExportDialog::PdfExportDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgExportPdf"));
@@ -57,7 +57,7 @@ dlgExportPdf::dlgExportPdf(QWidget *parent)
     layout->addWidget(buttons);
 }
 
-ReportOptions dlgExportPdf::options() const
+ReportOptions PdfExportDialog::options() const
 {
     ReportOptions options;
     options.allRows = m_allRows->isChecked();
@@ -66,12 +66,12 @@ ReportOptions dlgExportPdf::options() const
     return options;
 }
 
-bool dlgExportPdf::openAfterSaving() const
+bool PdfExportDialog::openAfterSaving() const
 {
     return m_openAfter->isChecked();
 }
 
-void dlgExportPdf::remember() const
+void PdfExportDialog::remember() const
 {
     QSettings settings(Vocabulary::appTitle(), Vocabulary::appTitle());
     settings.beginGroup(Group);

@@ -7,7 +7,7 @@
 #include <QList>
 
 class FrequencyEdit;
-class Module1;
+class CloneDocument;
 class NameEdit;
 class Prompter;
 class QCheckBox;
@@ -25,13 +25,13 @@ class QPushButton;
 // with the window's close box discards its state within the same object:
 // at the next opening its lists are refilled and chkSkip is cleared, so
 // the owner keeps using the same dialog.
-class dlgModify : public QDialog
+class ChannelDialog : public QDialog
 {
     Q_OBJECT
 public:
     enum class EditSource { Vfo = 0, Memory = 1 };
 
-    dlgModify(const Module1 &document, Prompter &prompter, QWidget *parent = nullptr);
+    ChannelDialog(const CloneDocument &document, Prompter &prompter, QWidget *parent = nullptr);
 
     // Fill the dialog for a channel row (0-603) or a VFO row (0 or 1) of
     // the document without showing it; false (and nothing changed) for a
@@ -84,7 +84,7 @@ private:
     qint64 shownSplit() const;
     void hideKeepingState(int result);
 
-    const Module1 &m_document;
+    const CloneDocument &m_document;
     Prompter &m_prompter;
     ChannelRow m_editedChannel;
     VfoRow m_editedVfo;
@@ -94,25 +94,25 @@ private:
     bool m_discardPending = false;
     bool m_splitFollows = false;
 
-    QLabel *m_lblMode = nullptr;
-    QLabel *m_lblCH = nullptr;
-    FrequencyEdit *m_txtFreq = nullptr;
-    FrequencyEdit *m_txtFreq2 = nullptr;
-    FrequencyEdit *m_txtFreq3 = nullptr;
-    QLabel *m_lblName = nullptr;
-    NameEdit *m_txtName = nullptr;
-    QCheckBox *m_chkSkip = nullptr;
-    QComboBox *m_cmbMode = nullptr;
-    QComboBox *m_cmbGain = nullptr;
-    QComboBox *m_cmbAGC = nullptr;
-    QComboBox *m_cmbPower = nullptr;
-    QComboBox *m_cmbFilter = nullptr;
-    QComboBox *m_cmbTone = nullptr;
-    QComboBox *m_cmbNB = nullptr;
-    QLabel *m_lblSPFreq = nullptr;
-    FrequencyEdit *m_txtSP1 = nullptr;
-    FrequencyEdit *m_txtSP2 = nullptr;
-    FrequencyEdit *m_txtSP3 = nullptr;
+    QLabel *m_bankHeading = nullptr;
+    QLabel *m_channelText = nullptr;
+    FrequencyEdit *m_frequencyMHz = nullptr;
+    FrequencyEdit *m_frequencyKHz = nullptr;
+    FrequencyEdit *m_frequencyHz = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    NameEdit *m_name = nullptr;
+    QCheckBox *m_skip = nullptr;
+    QComboBox *m_mode = nullptr;
+    QComboBox *m_gain = nullptr;
+    QComboBox *m_agc = nullptr;
+    QComboBox *m_power = nullptr;
+    QComboBox *m_filter = nullptr;
+    QComboBox *m_tone = nullptr;
+    QComboBox *m_noiseBlanker = nullptr;
+    QLabel *m_splitLabel = nullptr;
+    FrequencyEdit *m_splitMHz = nullptr;
+    FrequencyEdit *m_splitKHz = nullptr;
+    FrequencyEdit *m_splitHz = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QList<QWidget *> m_memoryOnly;

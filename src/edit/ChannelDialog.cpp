@@ -1,6 +1,6 @@
-#include "edit/dlgModify.h"
+#include "edit/ChannelDialog.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "codec/Frequency.h"
@@ -64,7 +64,7 @@ QLabel *unitLabel(const char *text)
 
 } // namespace
 
-dlgModify::dlgModify(const Module1 &document, Prompter &prompter, QWidget *parent)
+ChannelDialog::ChannelDialog(const CloneDocument &document, Prompter &prompter, QWidget *parent)
     : QDialog(parent), m_document(document), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("dlgModify"));
@@ -75,30 +75,30 @@ dlgModify::dlgModify(const Module1 &document, Prompter &prompter, QWidget *paren
     followFrequencyWithSplit();
 }
 
-void dlgModify::followFrequencyWithSplit()
+void ChannelDialog::followFrequencyWithSplit()
 {
     // A split the user types is theirs from then on.
-    for (FrequencyEdit *box : {m_txtSP1, m_txtSP2, m_txtSP3})
+    for (FrequencyEdit *box : {m_splitMHz, m_splitKHz, m_splitHz})
         connect(box, &QLineEdit::textEdited, this, [this] { m_splitFollows = false; });
-    for (FrequencyEdit *box : {m_txtFreq, m_txtFreq2, m_txtFreq3}) {
+    for (FrequencyEdit *box : {m_frequencyMHz, m_frequencyKHz, m_frequencyHz}) {
         connect(box, &QLineEdit::textEdited, this, [this] {
             if (m_splitFollows && m_editSource == EditSource::Memory)
-                showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, double(shownFrequency()));
+                showFrequency(m_splitMHz, m_splitKHz, m_splitHz, double(shownFrequency()));
         });
     }
 }
 
-qint64 dlgModify::shownFrequency() const
+qint64 ChannelDialog::shownFrequency() const
 {
-    return m_txtFreq->value() * Mega + m_txtFreq2->value() * Kilo + m_txtFreq3->value();
+    return m_frequencyMHz->value() * Mega + m_frequencyKHz->value() * Kilo + m_frequencyHz->value();
 }
 
-qint64 dlgModify::shownSplit() const
+qint64 ChannelDialog::shownSplit() const
 {
-    return m_txtSP1->value() * Mega + m_txtSP2->value() * Kilo + m_txtSP3->value();
+    return m_splitMHz->value() * Mega + m_splitKHz->value() * Kilo + m_splitHz->value();
 }
 
-void dlgModify::buildControls()
+void ChannelDialog::buildControls()
 {
     QFont dialogFont = font();
     dialogFont.setFamilies({QStringLiteral("Arial")});
@@ -109,92 +109,92 @@ void dlgModify::buildControls()
         return w;
     };
 
-    m_lblMode = new QLabel(this);
-    named(m_lblMode, "lblMode");
+    m_bankHeading = new QLabel(this);
+    named(m_bankHeading, "lblMode");
     QFont headingFont = dialogFont;
     if (headingFont.pointSizeF() > 0)
         headingFont.setPointSizeF(headingFont.pointSizeF() * HeadingScale);
     else
         headingFont.setPixelSize(qRound(headingFont.pixelSize() * HeadingScale));
     headingFont.setBold(true);
-    m_lblMode->setFont(headingFont);
-    m_lblCH = new QLabel(this);
-    named(m_lblCH, "lblCH");
+    m_bankHeading->setFont(headingFont);
+    m_channelText = new QLabel(this);
+    named(m_channelText, "lblCH");
 
-    m_txtFreq = new FrequencyEdit(MegaDigits, this);
-    m_txtFreq2 = new FrequencyEdit(PartDigits, this);
-    m_txtFreq3 = new FrequencyEdit(PartDigits, this);
-    named(m_txtFreq, "txtFreq");
-    named(m_txtFreq2, "txtFreq2");
-    named(m_txtFreq3, "txtFreq3");
-    m_txtFreq->setAdvanceTo(m_txtFreq2);
-    m_txtFreq2->setAdvanceTo(m_txtFreq3);
-    m_txtFreq->setPadWidth(1);
-    m_txtFreq2->setPadWidth(PartDigits);
-    m_txtFreq3->setPadWidth(PartDigits);
-    for (FrequencyEdit *box : {m_txtFreq, m_txtFreq2, m_txtFreq3})
+    m_frequencyMHz = new FrequencyEdit(MegaDigits, this);
+    m_frequencyKHz = new FrequencyEdit(PartDigits, this);
+    m_frequencyHz = new FrequencyEdit(PartDigits, this);
+    named(m_frequencyMHz, "txtFreq");
+    named(m_frequencyKHz, "txtFreq2");
+    named(m_frequencyHz, "txtFreq3");
+    m_frequencyMHz->setAdvanceTo(m_frequencyKHz);
+    m_frequencyKHz->setAdvanceTo(m_frequencyHz);
+    m_frequencyMHz->setPadWidth(1);
+    m_frequencyKHz->setPadWidth(PartDigits);
+    m_frequencyHz->setPadWidth(PartDigits);
+    for (FrequencyEdit *box : {m_frequencyMHz, m_frequencyKHz, m_frequencyHz})
         box->setSelectAllOnFocus(true);
 
-    m_lblName = new QLabel(QStringLiteral("Name"), this);
-    named(m_lblName, "lblName");
-    m_txtName = new NameEdit(this);
-    named(m_txtName, "txtName");
-    m_txtName->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_nameLabel = new QLabel(QStringLiteral("Name"), this);
+    named(m_nameLabel, "lblName");
+    m_name = new NameEdit(this);
+    named(m_name, "txtName");
+    m_name->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    m_chkSkip = new QCheckBox(QStringLiteral("Skip"), this);
-    named(m_chkSkip, "chkSkip");
+    m_skip = new QCheckBox(QStringLiteral("Skip"), this);
+    named(m_skip, "chkSkip");
 
-    m_cmbMode = new QComboBox(this);
-    m_cmbGain = new QComboBox(this);
-    m_cmbAGC = new QComboBox(this);
-    m_cmbPower = new QComboBox(this);
-    m_cmbFilter = new QComboBox(this);
-    m_cmbTone = new QComboBox(this);
-    m_cmbNB = new QComboBox(this);
-    named(m_cmbMode, "cmbMode");
-    named(m_cmbGain, "cmbGain");
-    named(m_cmbAGC, "cmbAGC");
-    named(m_cmbPower, "cmbPower");
-    named(m_cmbFilter, "cmbFilter");
-    named(m_cmbTone, "cmbTone");
-    named(m_cmbNB, "cmbNB");
+    m_mode = new QComboBox(this);
+    m_gain = new QComboBox(this);
+    m_agc = new QComboBox(this);
+    m_power = new QComboBox(this);
+    m_filter = new QComboBox(this);
+    m_tone = new QComboBox(this);
+    m_noiseBlanker = new QComboBox(this);
+    named(m_mode, "cmbMode");
+    named(m_gain, "cmbGain");
+    named(m_agc, "cmbAGC");
+    named(m_power, "cmbPower");
+    named(m_filter, "cmbFilter");
+    named(m_tone, "cmbTone");
+    named(m_noiseBlanker, "cmbNB");
 
-    m_lblSPFreq = new QLabel(QStringLiteral("Split Frequency"), this);
-    named(m_lblSPFreq, "lblSPFreq");
-    m_txtSP1 = new FrequencyEdit(MegaDigits, this);
-    m_txtSP2 = new FrequencyEdit(PartDigits, this);
-    m_txtSP3 = new FrequencyEdit(PartDigits, this);
-    named(m_txtSP1, "txtSP1");
-    named(m_txtSP2, "txtSP2");
-    named(m_txtSP3, "txtSP3");
+    m_splitLabel = new QLabel(QStringLiteral("Split Frequency"), this);
+    named(m_splitLabel, "lblSPFreq");
+    m_splitMHz = new FrequencyEdit(MegaDigits, this);
+    m_splitKHz = new FrequencyEdit(PartDigits, this);
+    m_splitHz = new FrequencyEdit(PartDigits, this);
+    named(m_splitMHz, "txtSP1");
+    named(m_splitKHz, "txtSP2");
+    named(m_splitHz, "txtSP3");
 
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     named(m_okButton, "OKButton");
     named(m_cancelButton, "CancelButton");
     m_okButton->setDefault(true);
-    connect(m_okButton, &QPushButton::clicked, this, &dlgModify::acceptEdit);
-    connect(m_cancelButton, &QPushButton::clicked, this, &dlgModify::reject);
+    connect(m_okButton, &QPushButton::clicked, this, &ChannelDialog::acceptEdit);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ChannelDialog::reject);
 
     // Top: heading and channel text | frequency and name rows | OK, Cancel.
     auto *frequencyRow = new QHBoxLayout;
-    frequencyRow->addWidget(m_txtFreq);
+    frequencyRow->addWidget(m_frequencyMHz);
     frequencyRow->addWidget(unitLabel("M"));
-    frequencyRow->addWidget(m_txtFreq2);
+    frequencyRow->addWidget(m_frequencyKHz);
     frequencyRow->addWidget(unitLabel("K"));
-    frequencyRow->addWidget(m_txtFreq3);
+    frequencyRow->addWidget(m_frequencyHz);
     frequencyRow->addWidget(unitLabel("Hz"));
     frequencyRow->addStretch();
 
     auto *top = new QGridLayout;
-    top->addWidget(m_lblMode, 0, 0);
-    top->addWidget(m_lblCH, 1, 0);
+    top->addWidget(m_bankHeading, 0, 0);
+    top->addWidget(m_channelText, 1, 0);
     top->addWidget(new QLabel(QStringLiteral("Frequency")), 0, 1);
     top->addLayout(frequencyRow, 0, 2);
     top->addWidget(m_okButton, 0, 3);
     top->addWidget(m_cancelButton, 1, 3);
-    top->addWidget(m_lblName, 2, 1);
-    top->addWidget(m_txtName, 2, 2);
+    top->addWidget(m_nameLabel, 2, 1);
+    top->addWidget(m_name, 2, 2);
     top->setColumnStretch(2, 1);
 
     auto *rule = new QFrame;
@@ -202,14 +202,14 @@ void dlgModify::buildControls()
     rule->setFrameShadow(QFrame::Sunken);
 
     auto *leftLists = new QFormLayout;
-    leftLists->addRow(QStringLiteral("Mode"), m_cmbMode);
-    leftLists->addRow(QStringLiteral("RF Gain"), m_cmbGain);
-    leftLists->addRow(QStringLiteral("AGC"), m_cmbAGC);
+    leftLists->addRow(QStringLiteral("Mode"), m_mode);
+    leftLists->addRow(QStringLiteral("RF Gain"), m_gain);
+    leftLists->addRow(QStringLiteral("AGC"), m_agc);
     auto *rightLists = new QFormLayout;
-    rightLists->addRow(QStringLiteral("Power"), m_cmbPower);
-    rightLists->addRow(QStringLiteral("Filter"), m_cmbFilter);
-    rightLists->addRow(QStringLiteral("Tone"), m_cmbTone);
-    rightLists->addRow(QStringLiteral("Noise Blanker"), m_cmbNB);
+    rightLists->addRow(QStringLiteral("Power"), m_power);
+    rightLists->addRow(QStringLiteral("Filter"), m_filter);
+    rightLists->addRow(QStringLiteral("Tone"), m_tone);
+    rightLists->addRow(QStringLiteral("Noise Blanker"), m_noiseBlanker);
     auto *lists = new QHBoxLayout;
     lists->addLayout(leftLists);
     lists->addSpacing(24);
@@ -219,49 +219,49 @@ void dlgModify::buildControls()
     QLabel *splitK = unitLabel("K");
     QLabel *splitHz = unitLabel("Hz");
     auto *splitRow = new QHBoxLayout;
-    splitRow->addWidget(m_lblSPFreq);
-    splitRow->addWidget(m_txtSP1);
+    splitRow->addWidget(m_splitLabel);
+    splitRow->addWidget(m_splitMHz);
     splitRow->addWidget(splitM);
-    splitRow->addWidget(m_txtSP2);
+    splitRow->addWidget(m_splitKHz);
     splitRow->addWidget(splitK);
-    splitRow->addWidget(m_txtSP3);
+    splitRow->addWidget(m_splitHz);
     splitRow->addWidget(splitHz);
     splitRow->addStretch();
 
     // What each box holds, for a screen reader: the unit labels beside them
     // say it only to the eye.
     const std::pair<QWidget *, const char *> spoken[] = {
-        {m_txtFreq, "Frequency, MHz"},     {m_txtFreq2, "Frequency, kHz"},     {m_txtFreq3, "Frequency, Hz"},
-        {m_txtSP1, "Split frequency, MHz"}, {m_txtSP2, "Split frequency, kHz"}, {m_txtSP3, "Split frequency, Hz"},
-        {m_txtName, "Name"}};
+        {m_frequencyMHz, "Frequency, MHz"},     {m_frequencyKHz, "Frequency, kHz"},     {m_frequencyHz, "Frequency, Hz"},
+        {m_splitMHz, "Split frequency, MHz"}, {m_splitKHz, "Split frequency, kHz"}, {m_splitHz, "Split frequency, Hz"},
+        {m_name, "Name"}};
     for (const auto &[box, name] : spoken)
         box->setAccessibleName(QLatin1String(name));
-    m_lblName->setBuddy(m_txtName);
+    m_nameLabel->setBuddy(m_name);
 
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top);
     outer->addWidget(rule);
-    outer->addWidget(m_chkSkip);
+    outer->addWidget(m_skip);
     outer->addLayout(lists);
     outer->addLayout(splitRow);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
     const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (FrequencyEdit *box : {m_txtFreq, m_txtFreq2, m_txtFreq3, m_txtSP1, m_txtSP2, m_txtSP3})
+    for (FrequencyEdit *box : {m_frequencyMHz, m_frequencyKHz, m_frequencyHz, m_splitMHz, m_splitKHz, m_splitHz})
         box->setFixedWidth((box->maxLength() + 3) * digitWidth);
 
-    m_memoryOnly = {m_lblCH,  m_lblName, m_txtName, m_chkSkip, m_lblSPFreq, m_txtSP1,
-                    splitM,   m_txtSP2,  splitK,    m_txtSP3,  splitHz};
+    m_memoryOnly = {m_channelText,  m_nameLabel, m_name, m_skip, m_splitLabel, m_splitMHz,
+                    splitM,   m_splitKHz,  splitK,    m_splitHz,  splitHz};
 
-    QWidget *tabOrder[] = {m_txtFreq,  m_txtFreq2, m_txtFreq3,  m_okButton, m_txtName,
-                           m_chkSkip,  m_cancelButton, m_cmbMode, m_cmbGain, m_cmbAGC,
-                           m_cmbPower, m_cmbFilter, m_cmbNB,     m_txtSP2,  m_txtSP1,
-                           m_txtSP3,   m_cmbTone};
+    QWidget *tabOrder[] = {m_frequencyMHz,  m_frequencyKHz, m_frequencyHz,  m_okButton, m_name,
+                           m_skip,  m_cancelButton, m_mode, m_gain, m_agc,
+                           m_power, m_filter, m_noiseBlanker,     m_splitKHz,  m_splitMHz,
+                           m_splitHz,   m_tone};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
-void dlgModify::fillLists()
+void ChannelDialog::fillLists()
 {
     const QList<QComboBox *> boxes = fieldLists();
     for (int i = 0; i < boxes.size(); ++i) {
@@ -270,35 +270,35 @@ void dlgModify::fillLists()
     }
 }
 
-void dlgModify::discardState()
+void ChannelDialog::discardState()
 {
     fillLists();
-    for (FrequencyEdit *box : {m_txtFreq, m_txtFreq2, m_txtFreq3, m_txtSP1, m_txtSP2, m_txtSP3})
+    for (FrequencyEdit *box : {m_frequencyMHz, m_frequencyKHz, m_frequencyHz, m_splitMHz, m_splitKHz, m_splitHz})
         box->clear();
-    m_txtName->clear();
-    m_chkSkip->setChecked(false);
+    m_name->clear();
+    m_skip->setChecked(false);
     m_discardPending = false;
 }
 
-void dlgModify::setMemoryControlsVisible(bool visible)
+void ChannelDialog::setMemoryControlsVisible(bool visible)
 {
     for (QWidget *w : std::as_const(m_memoryOnly))
         w->setVisible(visible);
 }
 
-void dlgModify::focusFrequency()
+void ChannelDialog::focusFrequency()
 {
-    focusSelected(m_txtFreq);
+    focusSelected(m_frequencyMHz);
 }
 
-void dlgModify::focusSelected(FrequencyEdit *box)
+void ChannelDialog::focusSelected(FrequencyEdit *box)
 {
     box->setFocus(Qt::OtherFocusReason);
     const int length = int(box->text().size());
     box->setSelection(length, -length);
 }
 
-void dlgModify::showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit,
+void ChannelDialog::showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit,
                               double value)
 {
     const qint64 hz = Frequency::toField(value);
@@ -307,12 +307,12 @@ void dlgModify::showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, Frequenc
     unit->setText(QString::number(hz % Kilo).rightJustified(PartDigits, QLatin1Char('0')));
 }
 
-QList<QComboBox *> dlgModify::fieldLists() const
+QList<QComboBox *> ChannelDialog::fieldLists() const
 {
-    return {m_cmbMode, m_cmbGain, m_cmbAGC, m_cmbPower, m_cmbFilter, m_cmbTone, m_cmbNB};
+    return {m_mode, m_gain, m_agc, m_power, m_filter, m_tone, m_noiseBlanker};
 }
 
-void dlgModify::selectFields(const QString *text, const double *value)
+void ChannelDialog::selectFields(const QString *text, const double *value)
 {
     const QList<QComboBox *> boxes = fieldLists();
     for (int i = 0; i < boxes.size(); ++i) {
@@ -323,7 +323,7 @@ void dlgModify::selectFields(const QString *text, const double *value)
     }
 }
 
-void dlgModify::storeFields(QString *text, double *value) const
+void ChannelDialog::storeFields(QString *text, double *value) const
 {
     const QList<QComboBox *> boxes = fieldLists();
     for (int i = 0; i < boxes.size(); ++i) {
@@ -335,18 +335,18 @@ void dlgModify::storeFields(QString *text, double *value) const
     }
 }
 
-void dlgModify::proposeChannel()
+void ChannelDialog::proposeChannel()
 {
     // The default VFO of the model, as both frequencies and the fields.
-    const VfoRow proposal = VfoCodec::defaultVfo(m_document.image().ModelVariant);
+    const VfoRow proposal = VfoCodec::defaultVfo(m_document.image().modelVariant);
     const double frequency = proposal.valueAt(ChannelColumn::Frequency);
-    showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, frequency);
-    showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, frequency);
-    m_txtName->clear();
+    showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, frequency);
+    showFrequency(m_splitMHz, m_splitKHz, m_splitHz, frequency);
+    m_name->clear();
     selectFields(proposal.text.data(), proposal.value.data());
 }
 
-bool dlgModify::prepareForChannel(int tableRow)
+bool ChannelDialog::prepareForChannel(int tableRow)
 {
     if (tableRow < 0 || tableRow >= CloneImage::ChannelCount)
         return false;
@@ -356,16 +356,16 @@ bool dlgModify::prepareForChannel(int tableRow)
     m_editRow = tableRow;
 
     setMemoryControlsVisible(true);
-    m_lblMode->setText(ChannelLabel::bankHeading(tableRow));
-    m_lblCH->setText(ChannelLabel::channelText(tableRow));
+    m_bankHeading->setText(ChannelLabel::bankHeading(tableRow));
+    m_channelText->setText(ChannelLabel::channelText(tableRow));
 
     const ChannelRow &row = m_document.channel(tableRow);
     if (row.inUse) {
-        showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, row.valueAt(ChannelColumn::Frequency));
-        showFrequency(m_txtSP1, m_txtSP2, m_txtSP3, row.valueAt(ChannelColumn::Split));
+        showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, row.valueAt(ChannelColumn::Frequency));
+        showFrequency(m_splitMHz, m_splitKHz, m_splitHz, row.valueAt(ChannelColumn::Split));
         selectFields(row.text.data(), row.value.data());
-        m_chkSkip->setChecked(row.valueAt(ChannelColumn::Skip) > 0);
-        m_txtName->setText(row.textAt(ChannelColumn::Name));
+        m_skip->setChecked(row.valueAt(ChannelColumn::Skip) > 0);
+        m_name->setText(row.textAt(ChannelColumn::Name));
     } else {
         proposeChannel();
     }
@@ -376,7 +376,7 @@ bool dlgModify::prepareForChannel(int tableRow)
     return true;
 }
 
-bool dlgModify::prepareForVfo(int vfoRow)
+bool ChannelDialog::prepareForVfo(int vfoRow)
 {
     if (vfoRow < 0 || vfoRow > 1)
         return false;
@@ -386,25 +386,25 @@ bool dlgModify::prepareForVfo(int vfoRow)
     m_editRow = vfoRow;
 
     setMemoryControlsVisible(false);
-    m_lblMode->setText(ChannelLabel::vfoLabel(vfoRow));
+    m_bankHeading->setText(ChannelLabel::vfoLabel(vfoRow));
     const VfoRow &row = m_document.vfo(vfoRow);
-    showFrequency(m_txtFreq, m_txtFreq2, m_txtFreq3, row.valueAt(ChannelColumn::Frequency));
+    showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, row.valueAt(ChannelColumn::Frequency));
     selectFields(row.text.data(), row.value.data());
     focusFrequency();
     return true;
 }
 
-bool dlgModify::openForChannel(int tableRow)
+bool ChannelDialog::openForChannel(int tableRow)
 {
     return prepareForChannel(tableRow) && exec() == QDialog::Accepted;
 }
 
-bool dlgModify::openForVfo(int vfoRow)
+bool ChannelDialog::openForVfo(int vfoRow)
 {
     return prepareForVfo(vfoRow) && exec() == QDialog::Accepted;
 }
 
-void dlgModify::acceptEdit()
+void ChannelDialog::acceptEdit()
 {
     emit okPressed();
 
@@ -418,46 +418,46 @@ void dlgModify::acceptEdit()
                            QStringLiteral("The frequency is outside the range. \r\n\t") + range.text,
                            QStringLiteral("ERROR"), Prompter::Icon::Critical);
         // The MHz box of the frequency at fault, ready to be typed over.
-        focusSelected(frequencyFits ? m_txtSP1 : m_txtFreq);
+        focusSelected(frequencyFits ? m_splitMHz : m_frequencyMHz);
         return;
     }
 
     if (memory) {
         ChannelRow row = m_document.channel(m_editRow);
         row.valueAt(ChannelColumn::Frequency) = double(frequency);
-        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(quint64(frequency));
+        row.textAt(ChannelColumn::Frequency) = Frequency::format(quint64(frequency));
         row.valueAt(ChannelColumn::Split) = double(split);
-        row.textAt(ChannelColumn::Split) = Frequency::FormatFrequency(quint64(split));
+        row.textAt(ChannelColumn::Split) = Frequency::format(quint64(split));
         storeFields(row.text.data(), row.value.data());
-        const bool skip = m_chkSkip->isChecked();
+        const bool skip = m_skip->isChecked();
         row.valueAt(ChannelColumn::Skip) = skip ? 1 : 0;
         row.textAt(ChannelColumn::Skip) = skip ? QStringLiteral("Skip") : QString();
-        row.textAt(ChannelColumn::Name) = m_txtName->text();
+        row.textAt(ChannelColumn::Name) = m_name->text();
         row.inUse = true;
         m_editedChannel = row;
     } else {
         VfoRow row = m_document.vfo(m_editRow);
         row.valueAt(ChannelColumn::Frequency) = double(frequency);
-        row.textAt(ChannelColumn::Frequency) = Frequency::FormatFrequency(quint64(frequency));
+        row.textAt(ChannelColumn::Frequency) = Frequency::format(quint64(frequency));
         storeFields(row.text.data(), row.value.data());
         m_editedVfo = row;
     }
     hideKeepingState(QDialog::Accepted);
 }
 
-void dlgModify::hideKeepingState(int result)
+void ChannelDialog::hideKeepingState(int result)
 {
     m_hidingByButton = true;
     done(result);
     m_hidingByButton = false;
 }
 
-void dlgModify::reject()
+void ChannelDialog::reject()
 {
     hideKeepingState(QDialog::Rejected);
 }
 
-void dlgModify::closeEvent(QCloseEvent *event)
+void ChannelDialog::closeEvent(QCloseEvent *event)
 {
     // Only the window's close box gets here on its own; OK, Cancel and
     // Escape hide the dialog through hideKeepingState.

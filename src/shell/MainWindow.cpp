@@ -1,6 +1,6 @@
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "app/SignalWatcher.h"
 #include "codec/Vocabulary.h"
 #include "edit/FindBar.h"
@@ -21,8 +21,8 @@
 #include "shell/RecentFilesMenu.h"
 #include "shell/RecoveryKeeper.h"
 #include "shell/TransferPanel.h"
-#include "shell/dlgCOM.h"
-#include "shell/frmAbout.h"
+#include "shell/PortDialog.h"
+#include "shell/AboutBox.h"
 #include "shell/Icons.h"
 
 #include <QAction>
@@ -50,7 +50,7 @@
 
 using Job = RadioSession::Job;
 
-frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const PortFile &portFile,
+MainWindow::MainWindow(CloneDocument &document, Prompter &prompter, RadioPort &port, const PortFile &portFile,
                  const StringTable &strings, QWidget *parent)
     : QMainWindow(parent),
       m_state(document),
@@ -63,10 +63,10 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Icons::program());
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setSingleShot(true);
-    m_timer1->setTimerType(Qt::PreciseTimer);
+    m_splashTimer = new QTimer(this);
+    m_splashTimer->setObjectName(QStringLiteral("Timer1"));
+    m_splashTimer->setSingleShot(true);
+    m_splashTimer->setTimerType(Qt::PreciseTimer);
 
     MainMenus::build(*this);
     buildPages();
@@ -79,7 +79,7 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     new RecentFilesMenu(findChild<QMenu *>(QStringLiteral("mnuFile")), findChild<QAction *>(QStringLiteral("mnuFileExit")),
                         *m_files, this);
     m_edits = new EditCommands(m_state, m_prompter, this, m_statusBar, memoryGrid(), vfoGrid(), this);
-    m_transfers = new TransferPanel(m_session, m_prompter, this, m_memoryPage, m_settingsPage, m_statusBar, TransferOk,
+    m_transfers = new TransferPanel(m_session, m_prompter, this, m_memoryPage, m_settingsPage, m_statusBar, m_transferOk,
                                     [this](int tab) { switchToPage(tab); }, this);
     m_recovery = new RecoveryKeeper(m_state, m_prompter, this, RecoveryStore::folderForThisUser(), this);
     connect(m_files, &FileCommands::fileUsed, m_recovery, &RecoveryKeeper::update);
@@ -92,7 +92,7 @@ frmMain::frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const P
     m_placement = new DesignedPlacement(this, [this] { keepDesignedLayout(); }, [this] { releaseDesignedLayout(); });
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
     // Kept only for a window a signal ended; one closed by the user (or
     // torn down by its owner) leaves none behind.
@@ -100,25 +100,25 @@ frmMain::~frmMain()
         m_recovery->discard();
 }
 
-void frmMain::setBackupStore(const BackupStore &store)
+void MainWindow::setBackupStore(const BackupStore &store)
 {
     m_session.setBackupStore(store);
     m_files->setBackupStore(store);
 }
 
-void frmMain::setDocumentOpener(std::function<void(const QString &)> opener)
+void MainWindow::setDocumentOpener(std::function<void(const QString &)> opener)
 {
     m_files->setDocumentOpener(std::move(opener));
 }
 
-QString frmMain::commonDialogFileName() const
+QString MainWindow::commonDialogFileName() const
 {
     return m_files->commonDialogFileName();
 }
 
 // --- building -------------------------------------------------------------
 
-void frmMain::buildPages()
+void MainWindow::buildPages()
 {
     auto *central = new QWidget(this);
     m_tabStrip = new QTabBar(central);
@@ -153,7 +153,7 @@ void frmMain::buildPages()
     layout->addWidget(client, 1);
     setCentralWidget(central);
 
-    connect(m_tabStrip, &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
+    connect(m_tabStrip, &QTabBar::currentChanged, this, &MainWindow::showSelectedTab);
     const struct
     {
         QKeyCombination key;
@@ -174,29 +174,29 @@ void frmMain::buildPages()
 
 }
 
-void frmMain::connectPages()
+void MainWindow::connectPages()
 {
-    connect(m_settingsPage->readSettingsButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbRxData1_Click));
-    connect(m_settingsPage->writeSettingsButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbTxData1_Click));
-    connect(m_settingsPage->autoSelectButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmdAuto_Click));
-    connect(m_memoryPage->readMemoryButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbRxData_Click));
-    connect(m_memoryPage->writeMemoryButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbTxData_Click));
+    connect(m_settingsPage->readSettingsButton(), &QPushButton::clicked, this, whenIdle(&MainWindow::readSettings));
+    connect(m_settingsPage->writeSettingsButton(), &QPushButton::clicked, this, whenIdle(&MainWindow::writeSettings));
+    connect(m_settingsPage->autoSelectButton(), &QPushButton::clicked, this, whenIdle(&MainWindow::autoSelect));
+    connect(m_memoryPage->readMemoryButton(), &QPushButton::clicked, this, whenIdle(&MainWindow::readMemory));
+    connect(m_memoryPage->writeMemoryButton(), &QPushButton::clicked, this, whenIdle(&MainWindow::writeMemory));
 
     // Insert and Delete are never available, so they have no handler.
-    connect(m_memoryPage->clearButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbClear_Click));
-    connect(m_memoryPage->clearAllButton(), &QPushButton::clicked, this, whenIdle(&frmMain::cmbClAll_Click));
+    connect(m_memoryPage->clearButton(), &QPushButton::clicked, this, whenIdle(&MainWindow::clearSelected));
+    connect(m_memoryPage->clearAllButton(), &QPushButton::clicked, this, whenIdle(&MainWindow::clearAll));
     connect(m_memoryPage->upButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveUp);
     connect(m_memoryPage->downButton(), &QPushButton::clicked, memoryGrid(), &MemoryGrid::moveDown);
-    connect(memoryGrid(), &MemoryGrid::editRequested, this, whenIdle(&frmMain::MSFlexGrid1_DblClick));
-    connect(memoryGrid(), &MemoryGrid::clearRequested, this, whenIdle(&frmMain::cmbClear_Click));
-    connect(memoryGrid(), &MemoryGrid::rowsDropped, this, &frmMain::memoryRowsDropped);
-    connect(vfoGrid(), &VfoGrid::editRequested, this, whenIdle(&frmMain::MSFlexGrid2_DblClick));
-    connect(vfoGrid(), &QAbstractItemView::doubleClicked, this, whenIdle(&frmMain::MSFlexGrid2_DblClick));
+    connect(memoryGrid(), &MemoryGrid::editRequested, this, whenIdle(&MainWindow::editChannel));
+    connect(memoryGrid(), &MemoryGrid::clearRequested, this, whenIdle(&MainWindow::clearSelected));
+    connect(memoryGrid(), &MemoryGrid::rowsDropped, this, &MainWindow::memoryRowsDropped);
+    connect(vfoGrid(), &VfoGrid::editRequested, this, whenIdle(&MainWindow::editVfo));
+    connect(vfoGrid(), &QAbstractItemView::doubleClicked, this, whenIdle(&MainWindow::editVfo));
     connect(vfoGrid()->verticalHeader(), &QHeaderView::sectionDoubleClicked, this,
-            whenIdle(&frmMain::MSFlexGrid2_DblClick));
+            whenIdle(&MainWindow::editVfo));
 }
 
-std::function<void()> frmMain::whenIdle(void (frmMain::*slot)())
+std::function<void()> MainWindow::whenIdle(void (MainWindow::*slot)())
 {
     return [this, slot] {
         if (!transferRunning())
@@ -204,27 +204,27 @@ std::function<void()> frmMain::whenIdle(void (frmMain::*slot)())
     };
 }
 
-bool frmMain::transferRunning() const
+bool MainWindow::transferRunning() const
 {
     return m_session.isBusy() || m_transfers->isRunning();
 }
 
-MemoryGrid *frmMain::memoryGrid() const
+MemoryGrid *MainWindow::memoryGrid() const
 {
     return m_memoryPage->grid();
 }
 
-VfoGrid *frmMain::vfoGrid() const
+VfoGrid *MainWindow::vfoGrid() const
 {
     return m_settingsPage->vfoGrid();
 }
 
-int frmMain::selectedTab() const
+int MainWindow::selectedTab() const
 {
     return m_tabStrip->currentIndex();
 }
 
-QMenu *frmMain::createPopupMenu()
+QMenu *MainWindow::createPopupMenu()
 {
     // The toolbar is shown and hidden from the View menu only.
     return nullptr;
@@ -232,7 +232,7 @@ QMenu *frmMain::createPopupMenu()
 
 // --- load and close ---------------------------------------------------------
 
-void frmMain::Form_Load()
+void MainWindow::load()
 {
     LocalizeForm::apply(this, m_strings);
     m_placement->open(QSize(Twips::toPixelsX(WindowWidthTwips, this), Twips::toPixelsY(WindowHeightTwips, this)));
@@ -240,23 +240,23 @@ void frmMain::Form_Load()
 
     m_port.setPortNumber(m_portFile.read());
 
-    const CloneImage defaults = CloneImage::factory(m_state.image().ModelVariant, m_state.image().ExtendedRange);
-    m_state.setSettings(defaults.SettingsLine1, defaults.SettingsLine2, defaults.SettingSelection);
+    const CloneImage defaults = CloneImage::factory(m_state.image().modelVariant, m_state.image().extendedRange);
+    m_state.setSettings(defaults.settingsLine1, defaults.settingsLine2, defaults.selections);
     for (int r = 0; r < CloneImage::VfoCount; ++r)
-        m_state.setVfo(r, defaults.Vfo[size_t(r)]);
+        m_state.setVfo(r, defaults.vfos[size_t(r)]);
 
     // The splash screen stays up at least this long.
     QEventLoop splashWait;
-    connect(m_timer1, &QTimer::timeout, &splashWait, &QEventLoop::quit);
-    m_timer1->start(m_splashMinimumMs);
+    connect(m_splashTimer, &QTimer::timeout, &splashWait, &QEventLoop::quit);
+    m_splashTimer->start(m_splashMinimumMs);
     splashWait.exec();
 
     setWindowTitle(Vocabulary::appTitle());
-    TabStrip1_Click();
+    showSelectedTab();
 
     m_state.setBaseline(m_state.image());
-    if (!m_state.CommandLineFile.isEmpty())
-        m_files->loadCloneFile(m_state.CommandLineFile);
+    if (!m_state.commandLineFile().isEmpty())
+        m_files->loadCloneFile(m_state.commandLineFile());
     m_state.startHistory();
     showHistory();
     // Once the window is up: the question stands over the window it
@@ -268,7 +268,7 @@ void frmMain::Form_Load()
     });
 }
 
-void frmMain::keepDesignedLayout()
+void MainWindow::keepDesignedLayout()
 {
     // A page lays itself out when it is shown: the memory page is shown for
     // a moment (nothing is painted meanwhile) so that its grid measures its
@@ -283,18 +283,18 @@ void frmMain::keepDesignedLayout()
     m_frames->setMinimumSize(m_frames->size());
 }
 
-void frmMain::releaseDesignedLayout()
+void MainWindow::releaseDesignedLayout()
 {
     m_frames->setMinimumSize(0, 0);
     memoryGrid()->releaseRowHeight();
 }
 
-dlgModify *frmMain::editDialog()
+ChannelDialog *MainWindow::editDialog()
 {
     return m_edits->editDialog();
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (transferRunning()) {
         event->ignore();
@@ -310,11 +310,11 @@ void frmMain::closeEvent(QCloseEvent *event)
         }
         m_recovery->discard();
     }
-    Form_Unload();
+    unload();
     event->accept();
 }
 
-void frmMain::endBySignal(int signalNumber)
+void MainWindow::endBySignal(int signalNumber)
 {
     if (m_endingSignal != 0) {
         m_recovery->keepNow();
@@ -336,7 +336,7 @@ void frmMain::endBySignal(int signalNumber)
     QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void frmMain::Form_Unload()
+void MainWindow::unload()
 {
     m_portFile.write(m_port.portNumber());
 
@@ -350,7 +350,7 @@ void frmMain::Form_Unload()
         writePlacement();
 }
 
-void frmMain::writePlacement()
+void MainWindow::writePlacement()
 {
     const QRect frame = frameGeometry();
     QSettings settings(Vocabulary::appTitle(), Vocabulary::appTitle());
@@ -364,7 +364,7 @@ void frmMain::writePlacement()
 
 // --- pages ------------------------------------------------------------------
 
-void frmMain::showPage(int tab)
+void MainWindow::showPage(int tab)
 {
     const bool memory = tab == MemoryTab;
     m_settingsPage->setEnabled(!memory);
@@ -375,7 +375,7 @@ void frmMain::showPage(int tab)
     m_shownTab = tab;
 }
 
-void frmMain::switchToPage(int tab)
+void MainWindow::switchToPage(int tab)
 {
     if (m_tabStrip->currentIndex() == tab)
         return;
@@ -386,7 +386,7 @@ void frmMain::switchToPage(int tab)
     showPage(tab);
 }
 
-void frmMain::TabStrip1_Click()
+void MainWindow::showSelectedTab()
 {
     if (transferRunning()) {
         // No page change while a transfer runs: the tab goes back.
@@ -397,109 +397,109 @@ void frmMain::TabStrip1_Click()
     showPage(m_tabStrip->currentIndex());
 }
 
-void frmMain::showHistory()
+void MainWindow::showHistory()
 {
     m_edits->showHistory(m_undo, m_redo, m_strings, UndoCaptionId, RedoCaptionId);
 }
 
 // --- the handlers -----------------------------------------------------------
 
-void frmMain::mnuFileNew_Click()
+void MainWindow::newFile()
 {
     m_files->newFile();
 }
 
-void frmMain::mnuFileOpen_Click()
+void MainWindow::openFile()
 {
     m_files->open();
 }
 
-void frmMain::mnuFileOpenBackup_Click()
+void MainWindow::openBackup()
 {
     m_files->openBackup();
 }
 
-void frmMain::mnuFileSave_Click()
+void MainWindow::saveFile()
 {
     m_files->save();
 }
 
-void frmMain::mnuFileSaveAs_Click()
+void MainWindow::saveFileAs()
 {
     m_files->saveAs();
 }
 
-void frmMain::mnuFileExit_Click()
+void MainWindow::quit()
 {
     close();
 }
 
-void frmMain::mnuImport_Click()
+void MainWindow::importCsv()
 {
     m_files->importCsv();
 }
 
-void frmMain::mnuExport_Click()
+void MainWindow::exportCsv()
 {
     m_files->exportCsv();
 }
 
-void frmMain::mnuImportList_Click()
+void MainWindow::importList()
 {
     m_files->importList();
 }
 
-void frmMain::mnuExportList_Click()
+void MainWindow::exportList()
 {
     m_files->exportList();
 }
 
-void frmMain::mnuExportPdf_Click()
+void MainWindow::exportPdf()
 {
     m_files->exportPdf();
 }
 
-void frmMain::mnuEditUndo_Click()
+void MainWindow::editCurrentRow()
 {
     // Modify: what a double-click on the grid of the selected tab does.
     if (selectedTab() == SettingsTab)
-        MSFlexGrid2_DblClick();
+        editVfo();
     else
-        MSFlexGrid1_DblClick();
+        editChannel();
 }
 
-void frmMain::mnuUndo_Click()
+void MainWindow::undo()
 {
     m_edits->undo();
 }
 
-void frmMain::mnuRedo_Click()
+void MainWindow::redo()
 {
     m_edits->redo();
 }
 
-void frmMain::mnuCut_Click()
+void MainWindow::cut()
 {
     m_edits->cut();
 }
 
-void frmMain::mnuCopy_Click()
+void MainWindow::copy()
 {
     m_edits->copy();
 }
 
-void frmMain::mnuPaste_Click()
+void MainWindow::paste()
 {
     m_edits->paste();
 }
 
-void frmMain::memoryRowsDropped(int by, bool copy)
+void MainWindow::memoryRowsDropped(int by, bool copy)
 {
     if (!m_transfers->isRunning())
         m_edits->dropChannels(by, copy);
 }
 
-void frmMain::mnuMoveUp_Click()
+void MainWindow::moveUp()
 {
     if (m_shownTab == SettingsTab)
         m_edits->moveVfo(-1);
@@ -507,7 +507,7 @@ void frmMain::mnuMoveUp_Click()
         m_edits->moveChannels(-1);
 }
 
-void frmMain::mnuMoveDown_Click()
+void MainWindow::moveDown()
 {
     if (m_shownTab == SettingsTab)
         m_edits->moveVfo(1);
@@ -515,22 +515,22 @@ void frmMain::mnuMoveDown_Click()
         m_edits->moveChannels(1);
 }
 
-void frmMain::mnuGoTo_Click()
+void MainWindow::goTo()
 {
     m_edits->goTo();
 }
 
-void frmMain::mnuFind_Click()
+void MainWindow::showFindBar()
 {
     m_memoryPage->findBar()->open();
 }
 
-void frmMain::mnuSort_Click()
+void MainWindow::sort()
 {
     m_edits->sortChannels();
 }
 
-void frmMain::mnuSetForSelected_Click()
+void MainWindow::setForSelected()
 {
     if (m_shownTab == SettingsTab)
         m_edits->setForVfo();
@@ -538,52 +538,52 @@ void frmMain::mnuSetForSelected_Click()
         m_edits->setForSelected();
 }
 
-void frmMain::MSFlexGrid1_DblClick()
+void MainWindow::editChannel()
 {
     m_edits->editChannel();
 }
 
-void frmMain::MSFlexGrid2_DblClick()
+void MainWindow::editVfo()
 {
     m_edits->editVfo();
 }
 
-void frmMain::cmbClear_Click()
+void MainWindow::clearSelected()
 {
     m_edits->clear();
 }
 
-void frmMain::cmbClAll_Click()
+void MainWindow::clearAll()
 {
     m_edits->clearAll();
 }
 
-void frmMain::mnuViewToolbar_Click()
+void MainWindow::toggleToolBar()
 {
     m_toolBar->setVisible(m_viewToolbar->isChecked());
 }
 
-void frmMain::mnuStatusBar_Click()
+void MainWindow::toggleStatusBar()
 {
     m_statusBar->setVisible(m_viewStatusBar->isChecked());
 }
 
-void frmMain::mnuToolsOptions_Click()
+void MainWindow::choosePort()
 {
     if (!m_portDialog)
-        m_portDialog = new dlgCOM(m_port, this);
+        m_portDialog = new PortDialog(m_port, this);
     m_portDialog->selectPort(m_port.portNumber());
     m_portDialog->exec();
 }
 
-void frmMain::mnuHelpAbout_Click()
+void MainWindow::showAbout()
 {
     if (!m_about)
-        m_about = new frmAbout(this);
+        m_about = new AboutBox(this);
     m_about->exec();
 }
 
-void frmMain::mnuHelpGuide_Click()
+void MainWindow::showGuide()
 {
     // Beside the window, not in its way: it stays open while the user works.
     if (!m_guide)
@@ -593,66 +593,46 @@ void frmMain::mnuHelpGuide_Click()
     m_guide->activateWindow();
 }
 
-void frmMain::cmbRxData_Click()
-{
-    m_transfers->run(Job::ReadMemory);
-}
-
-void frmMain::cmbTxData_Click()
-{
-    m_transfers->run(Job::WriteMemory);
-}
-
-void frmMain::cmbRxData1_Click()
-{
-    m_transfers->run(Job::ReadSettings);
-}
-
-void frmMain::cmbTxData1_Click()
-{
-    m_transfers->run(Job::WriteSettings);
-}
-
-void frmMain::cmdAuto_Click()
+void MainWindow::autoSelect()
 {
     m_transfers->run(Job::AutoSelect);
 }
 
-void frmMain::mnuReSet_Click()
+void MainWindow::readSettings()
 {
     switchToPage(SettingsTab);
     m_transfers->run(Job::ReadSettings);
 }
 
-void frmMain::mnuReMem_Click()
+void MainWindow::readMemory()
 {
     switchToPage(MemoryTab);
     m_transfers->run(Job::ReadMemory);
 }
 
-void frmMain::mnuReAll_Click()
+void MainWindow::readAll()
 {
     m_transfers->run(Job::ReadAll);
 }
 
-void frmMain::mnuWrSet_Click()
+void MainWindow::writeSettings()
 {
     switchToPage(SettingsTab);
     m_transfers->run(Job::WriteSettings);
 }
 
-void frmMain::mnuWrMem_Click()
+void MainWindow::writeMemory()
 {
     switchToPage(MemoryTab);
     m_transfers->run(Job::WriteMemory);
 }
 
-void frmMain::mnuWrAll_Click()
+void MainWindow::writeAll()
 {
     m_transfers->run(Job::WriteAll);
 }
 
-void frmMain::mnuWrChanges_Click()
+void MainWindow::writeChanges()
 {
     m_transfers->writeChanges();
 }

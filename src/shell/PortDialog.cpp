@@ -1,4 +1,4 @@
-#include "shell/dlgCOM.h"
+#include "shell/PortDialog.h"
 
 #include "link/PortNames.h"
 #include "link/RadioPort.h"
@@ -45,12 +45,12 @@ QString whyPhrase(const PortMapping &mapping)
 
 } // namespace
 
-dlgCOM::dlgCOM(RadioPort &port, QWidget *parent)
-    : dlgCOM(port, std::make_shared<SystemSerialPortList>(), PortAssignments::forThisUser(), parent)
+PortDialog::PortDialog(RadioPort &port, QWidget *parent)
+    : PortDialog(port, std::make_shared<SystemSerialPortList>(), PortAssignments::forThisUser(), parent)
 {
 }
 
-dlgCOM::dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, const PortAssignments &assignments,
+PortDialog::PortDialog(RadioPort &port, std::shared_ptr<const SerialPortList> ports, const PortAssignments &assignments,
                QWidget *parent)
     : QDialog(parent), m_port(port), m_ports(std::move(ports)), m_assignments(assignments)
 {
@@ -85,8 +85,8 @@ dlgCOM::dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, con
                                 QStringLiteral("Serial number"), QStringLiteral("USB ID"), QStringLiteral("Port")});
     m_devices->setMinimumSize(DeviceListMinimumWidth, DeviceListMinimumHeight);
     m_devices->setToolTip(QStringLiteral("Click a device to assign it to the selected port number."));
-    connect(m_devices, &QTreeWidget::itemClicked, this, &dlgCOM::deviceChosen);
-    connect(m_devices, &QTreeWidget::itemActivated, this, &dlgCOM::deviceChosen);
+    connect(m_devices, &QTreeWidget::itemClicked, this, &PortDialog::deviceChosen);
+    connect(m_devices, &QTreeWidget::itemActivated, this, &PortDialog::deviceChosen);
 
     auto *hint = new QLabel(QStringLiteral("Click the device of the radio's cable to assign it to the selected port."),
                             found);
@@ -94,12 +94,12 @@ dlgCOM::dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, con
     auto *refreshButton = new QPushButton(QStringLiteral("Refresh"), found);
     refreshButton->setObjectName(QStringLiteral("cmdRefresh"));
     refreshButton->setAutoDefault(false);
-    connect(refreshButton, &QPushButton::clicked, this, &dlgCOM::refresh);
+    connect(refreshButton, &QPushButton::clicked, this, &PortDialog::refresh);
     m_unassign = new QPushButton(QStringLiteral("Unassign"), found);
     m_unassign->setObjectName(QStringLiteral("cmdUnassign"));
     m_unassign->setAutoDefault(false);
     m_unassign->setToolTip(QStringLiteral("The selected port number goes back to its usual device."));
-    connect(m_unassign, &QPushButton::clicked, this, &dlgCOM::unassign);
+    connect(m_unassign, &QPushButton::clicked, this, &PortDialog::unassign);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(refreshButton);
     buttons->addWidget(m_unassign);
@@ -116,7 +116,7 @@ dlgCOM::dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, con
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &dlgCOM::OKButton_Click);
+    connect(ok, &QPushButton::clicked, this, &PortDialog::OKButton_Click);
 
     auto *top = new QHBoxLayout;
     top->addWidget(numbers);
@@ -131,9 +131,9 @@ dlgCOM::dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, con
     refresh();
 }
 
-dlgCOM::~dlgCOM() = default;
+PortDialog::~PortDialog() = default;
 
-QString dlgCOM::deviceToolTip(const PortMapping &mapping)
+QString PortDialog::deviceToolTip(const PortMapping &mapping)
 {
     if (mapping.device.isEmpty())
         return QStringLiteral("no device");
@@ -141,7 +141,7 @@ QString dlgCOM::deviceToolTip(const PortMapping &mapping)
                            : QStringLiteral("%1 (not present)").arg(mapping.device);
 }
 
-int dlgCOM::selectedPort() const
+int PortDialog::selectedPort() const
 {
     for (size_t i = 0; i < m_options.size(); ++i) {
         if (m_options[i]->isChecked())
@@ -150,13 +150,13 @@ int dlgCOM::selectedPort() const
     return 0;
 }
 
-void dlgCOM::refresh()
+void PortDialog::refresh()
 {
     m_names = std::make_unique<PortNames>(*m_ports, m_assignments);
     describePorts();
 }
 
-void dlgCOM::describePorts()
+void PortDialog::describePorts()
 {
     for (size_t i = 0; i < m_options.size(); ++i)
         m_options[i]->setToolTip(deviceToolTip(m_names->mappingFor(int(i) + PortNames::FirstPort)));
@@ -164,7 +164,7 @@ void dlgCOM::describePorts()
     describeSelection();
 }
 
-void dlgCOM::listDevices()
+void PortDialog::listDevices()
 {
     m_devices->clear();
     const QList<DetectedPort> ports = m_names->detected();
@@ -183,7 +183,7 @@ void dlgCOM::listDevices()
         m_devices->resizeColumnToContents(column);
 }
 
-void dlgCOM::describeSelection()
+void PortDialog::describeSelection()
 {
     const int number = selectedPort();
     m_unassign->setEnabled(number != 0 && !m_assignments.deviceFor(number).isEmpty());
@@ -209,7 +209,7 @@ void dlgCOM::describeSelection()
     }
 }
 
-void dlgCOM::deviceChosen(QTreeWidgetItem *item)
+void PortDialog::deviceChosen(QTreeWidgetItem *item)
 {
     const int number = selectedPort();
     if (!item || number == 0)
@@ -218,7 +218,7 @@ void dlgCOM::deviceChosen(QTreeWidgetItem *item)
     describePorts();
 }
 
-void dlgCOM::unassign()
+void PortDialog::unassign()
 {
     const int number = selectedPort();
     if (number == 0)
@@ -227,14 +227,14 @@ void dlgCOM::unassign()
     describePorts();
 }
 
-void dlgCOM::selectPort(int portNumber)
+void PortDialog::selectPort(int portNumber)
 {
     if (PortNames::isValid(portNumber))
         m_options[size_t(portNumber - PortNames::FirstPort)]->setChecked(true);
     refresh();
 }
 
-void dlgCOM::OKButton_Click()
+void PortDialog::OKButton_Click()
 {
     if (m_port.isOpen())
         m_port.close();

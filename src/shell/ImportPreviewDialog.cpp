@@ -1,4 +1,4 @@
-#include "shell/dlgImportPreview.h"
+#include "shell/ImportPreviewDialog.h"
 
 #include "codec/ChannelLabel.h"
 #include "codec/SafeText.h"
@@ -35,7 +35,7 @@ QString whatHappens(const ChannelListImport::Row &row)
 
 } // namespace
 
-dlgImportPreview::dlgImportPreview(const ChannelListImport::Plan &plan, const QString &fileName, QWidget *parent)
+ImportPreviewDialog::ImportPreviewDialog(const ChannelListImport::Plan &plan, const QString &fileName, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgImportPreview"));
@@ -90,7 +90,7 @@ dlgImportPreview::dlgImportPreview(const ChannelListImport::Plan &plan, const QS
     m_table->setFocus();
 }
 
-void dlgImportPreview::fillRow(int r, const ChannelListImport::Row &row)
+void ImportPreviewDialog::fillRow(int r, const ChannelListImport::Row &row)
 {
     const auto put = [this, r](int column, const QString &text, bool adjusted) {
         auto *item = new QTableWidgetItem(SafeText::escaped(text));

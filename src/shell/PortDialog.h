@@ -29,7 +29,7 @@ class RadioPort;
 // guess. Each option's tooltip names the device its number leads to and
 // whether it is present; the label lblDevice says the same, and why, for
 // the selected option.
-class dlgCOM : public QDialog
+class PortDialog : public QDialog
 {
     Q_OBJECT
 public:
@@ -39,10 +39,10 @@ public:
                         DeviceColumnUsb, DeviceColumnPorts, DeviceColumnCount };
 
     // The system's devices and this user's assignments.
-    explicit dlgCOM(RadioPort &port, QWidget *parent = nullptr);
-    dlgCOM(RadioPort &port, std::shared_ptr<const SerialPortList> ports, const PortAssignments &assignments,
+    explicit PortDialog(RadioPort &port, QWidget *parent = nullptr);
+    PortDialog(RadioPort &port, std::shared_ptr<const SerialPortList> ports, const PortAssignments &assignments,
            QWidget *parent = nullptr);
-    ~dlgCOM() override;
+    ~PortDialog() override;
 
     // Selects the option of port n (1..14) and lists the devices anew.
     void selectPort(int portNumber);

@@ -1,4 +1,4 @@
-#include "shell/frmAbout.h"
+#include "shell/AboutBox.h"
 
 #include "edit/Twips.h"
 #include "shell/Icons.h"
@@ -31,7 +31,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent)
+AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -63,7 +63,7 @@ frmAbout::frmAbout(QWidget *parent)
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ok, &QPushButton::clicked, this, &AboutBox::hideOnOk);
 
     auto *systemInfo = new QPushButton(QString::fromUtf8("ｼｽﾃﾑ情報(&S)..."), this);
     systemInfo->setObjectName(QStringLiteral("cmdSysInfo"));
@@ -86,7 +86,7 @@ frmAbout::frmAbout(QWidget *parent)
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void frmAbout::cmdOK_Click()
+void AboutBox::hideOnOk()
 {
     // Hides the box and ends its modal run; the box stays loaded.
     accept();

@@ -11,11 +11,11 @@ class QComboBox;
 // listed, and whether the PDF opens in the system's viewer once written.
 // Paper and orientation are remembered per user (the first time the
 // paper follows the locale).
-class dlgExportPdf : public QDialog
+class PdfExportDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit dlgExportPdf(QWidget *parent = nullptr);
+    explicit PdfExportDialog(QWidget *parent = nullptr);
 
     // The options as chosen (allRows, paper, orientation).
     ReportOptions options() const;

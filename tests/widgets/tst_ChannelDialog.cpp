@@ -1,11 +1,11 @@
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "codec/ChannelCodec.h"
 #include "RowBuilder.h"
 #include "ScriptedPrompter.h"
 #include "StateSnapshot.h"
 #include "codec/VfoCodec.h"
 #include "codec/Vocabulary.h"
-#include "edit/dlgModify.h"
+#include "edit/ChannelDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,10 +33,10 @@ const char *const MemoryOnlyControls[] = {"lblCH",     "lblName", "txtName", "ch
 // every OK press (okPressed()).
 struct Harness
 {
-    Module1 state;
+    CloneDocument state;
     ScriptedPrompter prompter;
-    dlgModify dialog{state, prompter};
-    QSignalSpy okPresses{&dialog, &dlgModify::okPressed};
+    ChannelDialog dialog{state, prompter};
+    QSignalSpy okPresses{&dialog, &ChannelDialog::okPressed};
     QSignalSpy accepted{&dialog, &QDialog::accepted};
 
     template <class T = QWidget>
@@ -138,7 +138,7 @@ ChannelRow usedRow()
 
 } // namespace
 
-class tst_dlgModify : public QObject
+class tst_ChannelDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -173,7 +173,7 @@ private slots:
     void codecRoundTrip();
 };
 
-void tst_dlgModify::controlsAndCaption()
+void tst_ChannelDialog::controlsAndCaption()
 {
     Harness h;
     QVERIFY(h.showForChannel(0));
@@ -198,7 +198,7 @@ void tst_dlgModify::controlsAndCaption()
     QCOMPARE(h.box("txtFreq")->cursorPosition(), 0);
 }
 
-void tst_dlgModify::rangeCheck_data()
+void tst_ChannelDialog::rangeCheck_data()
 {
     QTest::addColumn<bool>("extended");
     QTest::addColumn<QStringList>("parts");
@@ -225,7 +225,7 @@ void tst_dlgModify::rangeCheck_data()
                                              << QString() << WideRangeMessage;
 }
 
-void tst_dlgModify::rangeCheck()
+void tst_ChannelDialog::rangeCheck()
 {
     QFETCH(bool, extended);
     QFETCH(QStringList, parts);
@@ -233,7 +233,7 @@ void tst_dlgModify::rangeCheck()
     QFETCH(QString, message);
 
     Harness h;
-    h.state.setModel(h.state.image().ModelVariant, extended);
+    h.state.setModel(h.state.image().modelVariant, extended);
     const QString before = stateSnapshot(h.state);
     QVERIFY(h.showForChannel(20));
     h.typeFrequency(parts[0], parts[1], parts[2]);
@@ -264,7 +264,7 @@ void tst_dlgModify::rangeCheck()
     }
 }
 
-void tst_dlgModify::badSplitStoresNothing_data()
+void tst_ChannelDialog::badSplitStoresNothing_data()
 {
     QTest::addColumn<bool>("used");
     QTest::addColumn<QStringList>("split");
@@ -274,7 +274,7 @@ void tst_dlgModify::badSplitStoresNothing_data()
     QTest::newRow("empty row, split 1 599 999") << false << QStringList{"1", "599", "999"};
 }
 
-void tst_dlgModify::badSplitStoresNothing()
+void tst_ChannelDialog::badSplitStoresNothing()
 {
     QFETCH(bool, used);
     QFETCH(QStringList, split);
@@ -301,7 +301,7 @@ void tst_dlgModify::badSplitStoresNothing()
     QCOMPARE(h.box("txtSP1")->selectedText(), split[0]);
 }
 
-void tst_dlgModify::advance_data()
+void tst_ChannelDialog::advance_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("initial");
@@ -326,7 +326,7 @@ void tst_dlgModify::advance_data()
     QTest::newRow("split MHz: no letters or dots") << "txtSP1" << "" << "a1." << "1" << "txtSP1";
 }
 
-void tst_dlgModify::advance()
+void tst_ChannelDialog::advance()
 {
     QFETCH(QString, box);
     QFETCH(QString, initial);
@@ -345,7 +345,7 @@ void tst_dlgModify::advance()
     QCOMPARE(focusName(), focus);
 }
 
-void tst_dlgModify::typingWholeFrequency()
+void tst_ChannelDialog::typingWholeFrequency()
 {
     // From the opened dialog: 1 4 2 5 0 3 0 0 runs through all three boxes,
     // each box entered with its text selected.
@@ -363,7 +363,7 @@ void tst_dlgModify::typingWholeFrequency()
     QCOMPARE(h.dialog.editedChannel().valueAt(ChannelColumn::Frequency), 14250300.0);
 }
 
-void tst_dlgModify::padding_data()
+void tst_ChannelDialog::padding_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
@@ -377,7 +377,7 @@ void tst_dlgModify::padding_data()
     QTest::newRow("split kHz is not padded") << "txtSP2" << "5" << "5";
 }
 
-void tst_dlgModify::padding()
+void tst_ChannelDialog::padding()
 {
     QFETCH(QString, box);
     QFETCH(QString, typed);
@@ -392,7 +392,7 @@ void tst_dlgModify::padding()
     QCOMPARE(edit->text(), left);
 }
 
-void tst_dlgModify::proposal_data()
+void tst_ChannelDialog::proposal_data()
 {
     QTest::addColumn<int>("model");
     QTest::addColumn<QString>("frequency");
@@ -403,7 +403,7 @@ void tst_dlgModify::proposal_data()
     QTest::newRow("QT-R70A") << Vocabulary::ModelA << "7.100.000";
 }
 
-void tst_dlgModify::proposal()
+void tst_ChannelDialog::proposal()
 {
     QFETCH(int, model);
     QFETCH(QString, frequency);
@@ -432,7 +432,7 @@ void tst_dlgModify::proposal()
              (QList<double>{1, 0, 1, 0, 0, 0, 0, 0}));
 }
 
-void tst_dlgModify::opensUsedRow()
+void tst_ChannelDialog::opensUsedRow()
 {
     Harness h;
     h.state.setChannel(77, usedRow());
@@ -450,7 +450,7 @@ void tst_dlgModify::opensUsedRow()
     QCOMPARE(h.dialog.editedChannel(), usedRow());
 }
 
-void tst_dlgModify::storedCodeNotInList_data()
+void tst_ChannelDialog::storedCodeNotInList_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<double>("value");
@@ -469,7 +469,7 @@ void tst_dlgModify::storedCodeNotInList_data()
     QTest::newRow("mode 4 is AM") << 1 << 4.0 << "AM" << "cmbMode" << 4 << 4.0;
 }
 
-void tst_dlgModify::storedCodeNotInList()
+void tst_ChannelDialog::storedCodeNotInList()
 {
     QFETCH(int, column);
     QFETCH(double, value);
@@ -491,7 +491,7 @@ void tst_dlgModify::storedCodeNotInList()
     QCOMPARE(h.dialog.editedChannel().text[size_t(column)], cellText);
 }
 
-void tst_dlgModify::toneStoredAsCode()
+void tst_ChannelDialog::toneStoredAsCode()
 {
     Harness h;
     h.state.setChannel(60, usedRow());
@@ -504,7 +504,7 @@ void tst_dlgModify::toneStoredAsCode()
     QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Tone), QStringLiteral("67.0Hz"));
 }
 
-void tst_dlgModify::nameFilter_data()
+void tst_ChannelDialog::nameFilter_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("name");
@@ -518,7 +518,7 @@ void tst_dlgModify::nameFilter_data()
     QTest::newRow("Backspace") << "ab\bc" << "AC";
 }
 
-void tst_dlgModify::nameFilter()
+void tst_ChannelDialog::nameFilter()
 {
     QFETCH(QString, keys);
     QFETCH(QString, name);
@@ -533,7 +533,7 @@ void tst_dlgModify::nameFilter()
     QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Name), name);
 }
 
-void tst_dlgModify::headingPerBank_data()
+void tst_ChannelDialog::headingPerBank_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("heading");
@@ -553,7 +553,7 @@ void tst_dlgModify::headingPerBank_data()
     QTest::newRow("603") << 603 << "Memory B" << "P2";
 }
 
-void tst_dlgModify::headingPerBank()
+void tst_ChannelDialog::headingPerBank()
 {
     QFETCH(int, row);
     QFETCH(QString, heading);
@@ -563,11 +563,11 @@ void tst_dlgModify::headingPerBank()
     QVERIFY(h.dialog.prepareForChannel(row));
     QCOMPARE(h.control<QLabel>("lblMode")->text(), heading);
     QCOMPARE(h.control<QLabel>("lblCH")->text(), channel);
-    QCOMPARE(h.dialog.editSource(), dlgModify::EditSource::Memory);
+    QCOMPARE(h.dialog.editSource(), ChannelDialog::EditSource::Memory);
     QCOMPARE(h.dialog.editRow(), row);
 }
 
-void tst_dlgModify::vfoEditing_data()
+void tst_ChannelDialog::vfoEditing_data()
 {
     QTest::addColumn<QStringList>("parts");
     QTest::addColumn<QString>("stored"); // empty: refused
@@ -576,13 +576,13 @@ void tst_dlgModify::vfoEditing_data()
     QTest::newRow("30 MHz is outside") << QStringList{"30", "000", "000"} << QString();
 }
 
-void tst_dlgModify::vfoEditing()
+void tst_ChannelDialog::vfoEditing()
 {
     QFETCH(QStringList, parts);
     QFETCH(QString, stored);
 
     Harness h;
-    const VfoRow defaults = VfoCodec::defaultVfo(h.state.image().ModelVariant);
+    const VfoRow defaults = VfoCodec::defaultVfo(h.state.image().modelVariant);
     VfoRow rowB = defaults;
     rowB.valueAt(ChannelColumn::Agc) = 5; // a raw AGC byte, shown "Slow"
     h.state.setVfo(0, defaults);
@@ -591,7 +591,7 @@ void tst_dlgModify::vfoEditing()
 
     QVERIFY(h.showForVfo(1));
     QCOMPARE(h.control<QLabel>("lblMode")->text(), QStringLiteral("VFO B"));
-    QCOMPARE(h.dialog.editSource(), dlgModify::EditSource::Vfo);
+    QCOMPARE(h.dialog.editSource(), ChannelDialog::EditSource::Vfo);
     for (const char *name : MemoryOnlyControls)
         QVERIFY2(!h.control(name)->isVisible(), name);
     QCOMPARE(h.list("cmbAGC")->currentText(), QStringLiteral("Slow"));
@@ -626,7 +626,7 @@ void tst_dlgModify::vfoEditing()
         QVERIFY2(h.control(name)->isVisible(), name);
 }
 
-void tst_dlgModify::tabOrder()
+void tst_ChannelDialog::tabOrder()
 {
     Harness h;
     QVERIFY(h.showForChannel(0));
@@ -642,7 +642,7 @@ void tst_dlgModify::tabOrder()
     QCOMPARE(order, expected);
 }
 
-void tst_dlgModify::closing_data()
+void tst_ChannelDialog::closing_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("skipAfter");
@@ -652,7 +652,7 @@ void tst_dlgModify::closing_data()
     QTest::newRow("close box discards it") << "closebox" << false;
 }
 
-void tst_dlgModify::closing()
+void tst_ChannelDialog::closing()
 {
     QFETCH(QString, how);
     QFETCH(bool, skipAfter);
@@ -680,7 +680,7 @@ void tst_dlgModify::closing()
     QCOMPARE(h.list("cmbMode")->currentText(), QStringLiteral("LSB"));
 }
 
-void tst_dlgModify::execReturnsStored_data()
+void tst_ChannelDialog::execReturnsStored_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("stored");
@@ -689,7 +689,7 @@ void tst_dlgModify::execReturnsStored_data()
     QTest::newRow("Cancel") << "CancelButton" << false;
 }
 
-void tst_dlgModify::execReturnsStored()
+void tst_ChannelDialog::execReturnsStored()
 {
     QFETCH(QString, button);
     QFETCH(bool, stored);
@@ -712,10 +712,10 @@ void tst_dlgModify::execReturnsStored()
     QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Frequency),
              stored ? QStringLiteral("7.100.000") : QString());
     QCOMPARE(stateSnapshot(h.state), before);
-    QVERIFY(!h.dialog.openForChannel(Module1::ChannelCount)); // no such row: not shown
+    QVERIFY(!h.dialog.openForChannel(CloneDocument::ChannelCount)); // no such row: not shown
 }
 
-void tst_dlgModify::codecRoundTrip_data()
+void tst_ChannelDialog::codecRoundTrip_data()
 {
     QTest::addColumn<QStringList>("frequency");
     QTest::addColumn<QStringList>("split");
@@ -733,7 +733,7 @@ void tst_dlgModify::codecRoundTrip_data()
         << QList<int>{2, 1, 1, 1, 0, 1, 0} << false;
 }
 
-void tst_dlgModify::codecRoundTrip()
+void tst_ChannelDialog::codecRoundTrip()
 {
     QFETCH(QStringList, frequency);
     QFETCH(QStringList, split);
@@ -759,7 +759,7 @@ void tst_dlgModify::codecRoundTrip()
     QVERIFY(edited.inUse);
 
     ChannelRow decoded;
-    QVERIFY(ChannelCodec::DecodeChannel(ChannelCodec::EncodeChannel(edited), decoded).ok());
+    QVERIFY(ChannelCodec::decode(ChannelCodec::encode(edited), decoded).ok());
     QVERIFY(decoded.inUse);
     for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
         QCOMPARE(decoded.text[size_t(c)], edited.text[size_t(c)]);
@@ -768,5 +768,5 @@ void tst_dlgModify::codecRoundTrip()
     }
 }
 
-QTEST_MAIN(tst_dlgModify)
-#include "tst_dlgModify.moc"
+QTEST_MAIN(tst_ChannelDialog)
+#include "tst_ChannelDialog.moc"

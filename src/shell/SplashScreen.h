@@ -4,9 +4,9 @@
 
 // The splash screen shown while the program starts: a frame with the
 // program's image, title, version and two lines of text. No caption.
-class frmSplash : public QWidget
+class SplashScreen : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget *parent = nullptr);
+    explicit SplashScreen(QWidget *parent = nullptr);
 };

@@ -16,7 +16,7 @@ class FileCommands;
 class MainStatusBar;
 class MemoryGrid;
 class MemoryPage;
-class Module1;
+class CloneDocument;
 class Prompter;
 class QAction;
 class QMenu;
@@ -29,9 +29,9 @@ class RecoveryKeeper;
 class SettingsPage;
 class TransferPanel;
 class VfoGrid;
-class dlgCOM;
-class dlgModify;
-class frmAbout;
+class PortDialog;
+class ChannelDialog;
+class AboutBox;
 class GuideWindow;
 
 // The main window: menus, toolbar, the tab strip over the settings page and
@@ -39,7 +39,7 @@ class GuideWindow;
 // work is done by its rooms: the file commands, the edit commands and the
 // transfer panel (on the session with the radio); the menus and the
 // toolbar are built from tables.
-class frmMain : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -56,14 +56,14 @@ public:
 
     // The window works on `document` and talks to the radio through
     // `port`; both belong to the caller and outlive the window.
-    frmMain(Module1 &document, Prompter &prompter, RadioPort &port, const PortFile &portFile,
+    MainWindow(CloneDocument &document, Prompter &prompter, RadioPort &port, const PortFile &portFile,
             const StringTable &strings, QWidget *parent = nullptr);
-    ~frmMain() override;
+    ~MainWindow() override;
 
     // Runs the window's load: captions from the string table, size, the
     // port number from the port file, factory settings and VFOs, Timer1,
     // caption, first page, the command-line file; no unsaved changes.
-    void Form_Load();
+    void load();
 
     // Where images read from the radio are kept (the per-user folder).
     void setBackupStore(const BackupStore &store);
@@ -82,14 +82,14 @@ public:
     VfoGrid *vfoGrid() const;
     MainStatusBar *mainStatusBar() const { return m_statusBar; }
     // The one edit dialog, for both grids (loaded at start-up).
-    dlgModify *editDialog();
+    ChannelDialog *editDialog();
     int selectedTab() const;
     // The shared file dialog's start name: the name chosen last.
     QString commonDialogFileName() const;
 
     // Set by each of the four record transfers at its normal end; cleared
     // by Read ALL and Write ALL before they start.
-    bool TransferOk = false;
+    bool transferSucceeded() const { return m_transferOk; }
 
     // The signal (SIGTERM, SIGHUP, SIGINT) that is ending the window; 0
     // when none has come.
@@ -110,52 +110,48 @@ protected:
     QMenu *createPopupMenu() override;
 
 private slots:
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileOpenBackup_Click();
-    void mnuFileSave_Click();
-    void mnuFileSaveAs_Click();
-    void mnuFileExit_Click();
-    void mnuImport_Click();
-    void mnuExport_Click();
-    void mnuImportList_Click();
-    void mnuExportList_Click();
-    void mnuExportPdf_Click();
-    void mnuEditUndo_Click();
-    void mnuUndo_Click();
-    void mnuRedo_Click();
-    void mnuCut_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuMoveUp_Click();
-    void mnuMoveDown_Click();
-    void mnuGoTo_Click();
+    void newFile();
+    void openFile();
+    void openBackup();
+    void saveFile();
+    void saveFileAs();
+    void quit();
+    void importCsv();
+    void exportCsv();
+    void importList();
+    void exportList();
+    void exportPdf();
+    void editCurrentRow();
+    void undo();
+    void redo();
+    void cut();
+    void copy();
+    void paste();
+    void moveUp();
+    void moveDown();
+    void goTo();
     void memoryRowsDropped(int by, bool copy);
-    void mnuFind_Click();
-    void mnuSort_Click();
-    void mnuSetForSelected_Click();
-    void mnuViewToolbar_Click();
-    void mnuStatusBar_Click();
-    void mnuReSet_Click();
-    void mnuReMem_Click();
-    void mnuReAll_Click();
-    void mnuWrSet_Click();
-    void mnuWrMem_Click();
-    void mnuWrAll_Click();
-    void mnuWrChanges_Click();
-    void mnuToolsOptions_Click();
-    void mnuHelpAbout_Click();
-    void mnuHelpGuide_Click();
-    void TabStrip1_Click();
-    void cmbRxData_Click();
-    void cmbTxData_Click();
-    void cmbRxData1_Click();
-    void cmbTxData1_Click();
-    void cmdAuto_Click();
-    void cmbClear_Click();
-    void cmbClAll_Click();
-    void MSFlexGrid1_DblClick();
-    void MSFlexGrid2_DblClick();
+    void showFindBar();
+    void sort();
+    void setForSelected();
+    void toggleToolBar();
+    void toggleStatusBar();
+    void readSettings();
+    void readMemory();
+    void readAll();
+    void writeSettings();
+    void writeMemory();
+    void writeAll();
+    void writeChanges();
+    void choosePort();
+    void showAbout();
+    void showGuide();
+    void showSelectedTab();
+    void autoSelect();
+    void clearSelected();
+    void clearAll();
+    void editChannel();
+    void editVfo();
 
 private:
     friend class MainMenus;
@@ -163,7 +159,7 @@ private:
     void buildPages();
     void connectPages();
     // A command that does nothing while a transfer runs.
-    std::function<void()> whenIdle(void (frmMain::*slot)());
+    std::function<void()> whenIdle(void (MainWindow::*slot)());
     bool transferRunning() const;
 
     // Shows the page of a tab (the tab strip's selection behaviour).
@@ -178,10 +174,10 @@ private:
     void releaseDesignedLayout();
 
     // What the window does when it closes.
-    void Form_Unload();
+    void unload();
     void writePlacement();
 
-    Module1 &m_state;
+    CloneDocument &m_state;
     UnattendedPrompter m_prompter;
     RadioPort &m_port;
     PortFile m_portFile;
@@ -193,6 +189,7 @@ private:
     TransferPanel *m_transfers = nullptr;
     RecoveryKeeper *m_recovery = nullptr;
     int m_endingSignal = 0;
+    bool m_transferOk = false;
 
     QTabBar *m_tabStrip = nullptr;
     QStackedWidget *m_frames = nullptr;
@@ -209,10 +206,10 @@ private:
     QList<QAction *> m_memoryPageEntries;
 
     DesignedPlacement *m_placement = nullptr;
-    QTimer *m_timer1 = nullptr;
+    QTimer *m_splashTimer = nullptr;
     int m_splashMinimumMs = SplashMinimumMs;
 
-    frmAbout *m_about = nullptr;
+    AboutBox *m_about = nullptr;
     GuideWindow *m_guide = nullptr;
-    dlgCOM *m_portDialog = nullptr;
+    PortDialog *m_portDialog = nullptr;
 };

@@ -18,13 +18,13 @@ class ImagePatch;
 // The edit history: a change made between beginStep() and endStep() (a
 // dialog's OK, a clear, a paste, a read from the radio) becomes one step of
 // the undo stack, holding only the parts that changed. Whether there are
-// unsaved changes (DataChanged) follows from the history: the image is
+// unsaved changes (hasUnsavedChanges) follows from the history: the image is
 // unchanged at the state last saved, opened or begun anew. What the
 // steps are decides the rest: an edit that changed something moves away
 // from that state; a touch (OK in the edit dialog, a click on the model
 // option) counts as a change even when nothing changed; a transfer from
 // the radio leaves the state as it was.
-class Module1 : public QObject
+class CloneDocument : public QObject
 {
     Q_OBJECT
 public:
@@ -38,7 +38,7 @@ public:
     class Step
     {
     public:
-        Step(Module1 &document, const QString &text, StepKind kind = StepKind::Edit) : m_document(document)
+        Step(CloneDocument &document, const QString &text, StepKind kind = StepKind::Edit) : m_document(document)
         {
             m_document.beginStep(text, kind);
         }
@@ -47,15 +47,15 @@ public:
         Step &operator=(const Step &) = delete;
 
     private:
-        Module1 &m_document;
+        CloneDocument &m_document;
     };
 
     // Empty tables (start-up, before the window installs the defaults).
-    explicit Module1(QObject *parent = nullptr);
+    explicit CloneDocument(QObject *parent = nullptr);
 
     const CloneImage &image() const { return m_image; }
-    const ChannelRow &channel(int n) const { return m_image.Channels.at(n); }
-    const VfoRow &vfo(int r) const { return m_image.Vfo[size_t(r)]; }
+    const ChannelRow &channel(int n) const { return m_image.channels.at(n); }
+    const VfoRow &vfo(int r) const { return m_image.vfos[size_t(r)]; }
 
     // One channel row; channelsChanged(n, n).
     void setChannel(int n, const ChannelRow &row);
@@ -99,7 +99,7 @@ public:
     // Unsaved changes: an edit lies between the state last saved, opened
     // or begun and now (reads from the radio are no edits), or an edit
     // touched the image without changing it.
-    bool DataChanged() const;
+    bool hasUnsavedChanges() const;
 
     // The image last read from or written to the radio, or last opened:
     // what the radio is taken to hold. Rows that differ from it are the
@@ -112,12 +112,14 @@ public:
     // The command-line file from the program's arguments (without the
     // program name): the arguments joined by single blanks; surrounding
     // double quotes are removed only when both are there.
-    static QString CommandLineFileFrom(const QStringList &arguments);
+    static QString commandLineFileFrom(const QStringList &arguments);
 
     // Full path of the clone file last loaded or saved; empty when none.
-    QString CurrentFileName;
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &path) { m_fileName = path; }
     // The clone file named on the command line; empty when none.
-    QString CommandLineFile;
+    QString commandLineFile() const { return m_commandLineFile; }
+    void setCommandLineFile(const QString &path) { m_commandLineFile = path; }
 
 signals:
     void channelsChanged(int first, int last);
@@ -128,6 +130,8 @@ signals:
 
 private:
     CloneImage m_image;
+    QString m_fileName;
+    QString m_commandLineFile;
     CloneImage m_baseline;
     QUndoStack m_history;
     int m_stepDepth = 0;

@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 #include "StateSnapshot.h"
 #include "codec/VfoCodec.h"
 #include "codec/Vocabulary.h"
@@ -12,7 +12,7 @@ namespace {
 
 // A change made through the document, and the same change made directly on
 // an image: what the document must then hold.
-using Change = std::function<void(Module1 &document, CloneImage &expected)>;
+using Change = std::function<void(CloneDocument &document, CloneImage &expected)>;
 
 ChannelRow sampleRow()
 {
@@ -37,53 +37,53 @@ const std::map<QString, Change> &changeTable()
 {
     static const std::map<QString, Change> table = {
         {"setChannel",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              d.setChannel(5, sampleRow());
-             e.Channels[5] = sampleRow();
+             e.channels[5] = sampleRow();
          }},
-        {"setChannel 604", [](Module1 &d, CloneImage &) { d.setChannel(604, sampleRow()); }},
-        {"setChannel -1", [](Module1 &d, CloneImage &) { d.setChannel(-1, sampleRow()); }},
+        {"setChannel 604", [](CloneDocument &d, CloneImage &) { d.setChannel(604, sampleRow()); }},
+        {"setChannel -1", [](CloneDocument &d, CloneImage &) { d.setChannel(-1, sampleRow()); }},
         {"clearChannel",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              d.clearChannel(7);
-             e.Channels[7] = ChannelRow();
+             e.channels[7] = ChannelRow();
          }},
         {"clearAllChannels",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              d.clearAllChannels();
-             e.Channels.fill(ChannelRow());
+             e.channels.fill(ChannelRow());
          }},
         {"setVfo",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              d.setVfo(1, sampleVfo());
-             e.Vfo[1] = sampleVfo();
+             e.vfos[1] = sampleVfo();
          }},
-        {"setVfo 2", [](Module1 &d, CloneImage &) { d.setVfo(2, sampleVfo()); }},
+        {"setVfo 2", [](CloneDocument &d, CloneImage &) { d.setVfo(2, sampleVfo()); }},
         {"setSettings",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              SettingSelections selections{};
              selections[1] = 20;
              d.setSettings(QStringLiteral("L1"), QStringLiteral("L2"), selections);
-             e.SettingsLine1 = QStringLiteral("L1");
-             e.SettingsLine2 = QStringLiteral("L2");
-             e.SettingSelection = selections;
+             e.settingsLine1 = QStringLiteral("L1");
+             e.settingsLine2 = QStringLiteral("L2");
+             e.selections = selections;
          }},
         {"setSetting",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              d.setSetting(31, 1);
-             e.SettingSelection[31] = 1;
+             e.selections[31] = 1;
          }},
-        {"setSetting 32", [](Module1 &d, CloneImage &) { d.setSetting(32, 1); }},
+        {"setSetting 32", [](CloneDocument &d, CloneImage &) { d.setSetting(32, 1); }},
         {"setModel",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              d.setModel(Vocabulary::ModelT, true);
-             e.ModelVariant = Vocabulary::ModelT;
-             e.ExtendedRange = true;
+             e.modelVariant = Vocabulary::ModelT;
+             e.extendedRange = true;
          }},
         {"setImage",
-         [](Module1 &d, CloneImage &e) {
+         [](CloneDocument &d, CloneImage &e) {
              CloneImage image = CloneImage::factory(Vocabulary::ModelJ, true);
-             image.Channels[9] = sampleRow();
+             image.channels[9] = sampleRow();
              d.setImage(image);
              e = image;
          }},
@@ -95,7 +95,7 @@ const std::map<QString, Change> &changeTable()
 
 Q_DECLARE_METATYPE(ChannelColumn)
 
-class tst_Module1 : public QObject
+class tst_CloneDocument : public QObject
 {
     Q_OBJECT
 private slots:
@@ -113,20 +113,20 @@ private slots:
     void codesAndPositions();
 };
 
-void tst_Module1::history()
+void tst_CloneDocument::history()
 {
-    Module1 document;
+    CloneDocument document;
     const CloneImage start = document.image();
     QList<QPair<int, int>> announced;
-    connect(&document, &Module1::channelsChanged, &document, [&](int first, int last) { announced.append({first, last}); });
+    connect(&document, &CloneDocument::channelsChanged, &document, [&](int first, int last) { announced.append({first, last}); });
     {
         // Steps begun inside a step are part of it; one without a change is not kept.
-        const Module1::Step outer(document, QStringLiteral("outer"));
-        const Module1::Step inner(document, QStringLiteral("inner"));
+        const CloneDocument::Step outer(document, QStringLiteral("outer"));
+        const CloneDocument::Step inner(document, QStringLiteral("inner"));
         document.setChannel(9, sampleRow());
         document.setChannel(20, sampleRow());
     }
-    Module1::Step(document, QStringLiteral("nothing"));
+    CloneDocument::Step(document, QStringLiteral("nothing"));
     const CloneImage done = document.image();
     QCOMPARE(document.history().count(), 1);
     QCOMPARE(document.history().undoText(), QStringLiteral("outer"));
@@ -139,31 +139,31 @@ void tst_Module1::history()
     QVERIFY(document.image() == done);
 }
 
-void tst_Module1::freshDocumentIsEmpty()
+void tst_CloneDocument::freshDocumentIsEmpty()
 {
-    const Module1 document;
+    const CloneDocument document;
     const CloneImage &image = document.image();
-    QCOMPARE(int(image.Channels.size()), 604);
-    for (const ChannelRow &row : image.Channels) {
+    QCOMPARE(int(image.channels.size()), 604);
+    for (const ChannelRow &row : image.channels) {
         QVERIFY(!row.inUse);
         for (int c = 0; c < 15; ++c) {
             QVERIFY(row.text[size_t(c)].isEmpty());
             QCOMPARE(row.value[size_t(c)], 0.0);
         }
     }
-    for (const VfoRow &row : image.Vfo) {
+    for (const VfoRow &row : image.vfos) {
         QCOMPARE(int(row.text.size()), 14);
         QCOMPARE(row, VfoRow());
     }
-    QVERIFY(image.SettingsLine1.isEmpty());
-    QVERIFY(!document.DataChanged());
-    QVERIFY(document.CurrentFileName.isEmpty());
-    QVERIFY(document.CommandLineFile.isEmpty());
-    QVERIFY(!image.ExtendedRange);
-    QCOMPARE(image.ModelVariant, int(Vocabulary::ModelE));
+    QVERIFY(image.settingsLine1.isEmpty());
+    QVERIFY(!document.hasUnsavedChanges());
+    QVERIFY(document.fileName().isEmpty());
+    QVERIFY(document.commandLineFile().isEmpty());
+    QVERIFY(!image.extendedRange);
+    QCOMPARE(image.modelVariant, int(Vocabulary::ModelE));
 }
 
-void tst_Module1::changes_data()
+void tst_CloneDocument::changes_data()
 {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QStringList>("signalled");
@@ -182,15 +182,15 @@ void tst_Module1::changes_data()
     QTest::newRow("whole image") << "setImage" << everything;
 }
 
-void tst_Module1::changes()
+void tst_CloneDocument::changes()
 {
     QFETCH(QString, change);
     QFETCH(QStringList, signalled);
 
-    Module1 document;
+    CloneDocument document;
     CloneImage start = CloneImage::factory(Vocabulary::ModelE, false);
-    start.Channels[7] = sampleRow();
-    start.SettingSelection[2] = 3;
+    start.channels[7] = sampleRow();
+    start.selections[2] = 3;
     document.setImage(start);
 
     QStringList log;
@@ -199,11 +199,11 @@ void tst_Module1::changes()
         log.append(what);
         seenAtSignals.append(imageSnapshot(document.image()));
     };
-    connect(&document, &Module1::channelsChanged, this,
+    connect(&document, &CloneDocument::channelsChanged, this,
             [&](int first, int last) { record(QStringLiteral("channels %1 %2").arg(first).arg(last)); });
-    connect(&document, &Module1::vfoChanged, this, [&](int row) { record(QStringLiteral("vfo %1").arg(row)); });
-    connect(&document, &Module1::settingsChanged, this, [&] { record(QStringLiteral("settings")); });
-    connect(&document, &Module1::modelChanged, this, [&] { record(QStringLiteral("model")); });
+    connect(&document, &CloneDocument::vfoChanged, this, [&](int row) { record(QStringLiteral("vfo %1").arg(row)); });
+    connect(&document, &CloneDocument::settingsChanged, this, [&] { record(QStringLiteral("settings")); });
+    connect(&document, &CloneDocument::modelChanged, this, [&] { record(QStringLiteral("model")); });
 
     CloneImage target = start;
     changeTable().at(change)(document, target);
@@ -214,10 +214,10 @@ void tst_Module1::changes()
     for (const QString &seen : seenAtSignals)
         QCOMPARE(seen, imageSnapshot(target));
     // The caller decides whether a change is an edit.
-    QVERIFY(!document.DataChanged());
+    QVERIFY(!document.hasUnsavedChanges());
 }
 
-void tst_Module1::commandLineFile_data()
+void tst_CloneDocument::commandLineFile_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("expected");
@@ -230,14 +230,14 @@ void tst_Module1::commandLineFile_data()
     QTest::newRow("split by the shell") << QStringList{"/tmp/my", "radio.R70"} << "/tmp/my radio.R70";
 }
 
-void tst_Module1::commandLineFile()
+void tst_CloneDocument::commandLineFile()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, expected);
-    QCOMPARE(Module1::CommandLineFileFrom(arguments), expected);
+    QCOMPARE(CloneDocument::commandLineFileFrom(arguments), expected);
 }
 
-void tst_Module1::modelVariantForFile_data()
+void tst_CloneDocument::modelVariantForFile_data()
 {
     QTest::addColumn<int>("selected");
     QTest::addColumn<int>("written");
@@ -248,16 +248,16 @@ void tst_Module1::modelVariantForFile_data()
     QTest::newRow("none selected") << -1 << 3;
 }
 
-void tst_Module1::modelVariantForFile()
+void tst_CloneDocument::modelVariantForFile()
 {
     QFETCH(int, selected);
     QFETCH(int, written);
     CloneImage image;
-    image.ModelVariant = selected;
+    image.modelVariant = selected;
     QCOMPARE(image.modelVariantForFile(), written);
 }
 
-void tst_Module1::columnItems()
+void tst_CloneDocument::columnItems()
 {
     // Every item of a column's list is the text of the code its position
     // stores, and that code leads back to the position.
@@ -272,7 +272,7 @@ void tst_Module1::columnItems()
     }
 }
 
-void tst_Module1::codesAndPositions_data()
+void tst_CloneDocument::codesAndPositions_data()
 {
     QTest::addColumn<ChannelColumn>("column");
     QTest::addColumn<int>("code");
@@ -291,7 +291,7 @@ void tst_Module1::codesAndPositions_data()
     QTest::newRow("tone A7h has no text") << ChannelColumn::Tone << 0xA7 << "" << -1;
 }
 
-void tst_Module1::codesAndPositions()
+void tst_CloneDocument::codesAndPositions()
 {
     QFETCH(ChannelColumn, column);
     QFETCH(int, code);
@@ -301,5 +301,5 @@ void tst_Module1::codesAndPositions()
     QCOMPARE(Vocabulary::positionOfCode(column, code), position);
 }
 
-QTEST_GUILESS_MAIN(tst_Module1)
-#include "tst_Module1.moc"
+QTEST_GUILESS_MAIN(tst_CloneDocument)
+#include "tst_CloneDocument.moc"

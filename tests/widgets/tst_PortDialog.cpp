@@ -5,8 +5,8 @@
 #include "MainWindowFixture.h"
 #include "link/SerialRadioPort.h"
 #include "SimProcess.h"
-#include "shell/dlgCOM.h"
-#include "shell/frmMain.h"
+#include "shell/PortDialog.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,24 +15,24 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-class tst_dlgCOM : public QObject
+class tst_PortDialog : public QObject
 {
     Q_OBJECT
 private slots:
     void assignedDeviceIsRead();
 };
 
-void tst_dlgCOM::assignedDeviceIsRead()
+void tst_PortDialog::assignedDeviceIsRead()
 {
     SimProcess sim;
     QVERIFY(sim.start({}));
     MainWindowFixture f;
-    frmMain &w = f.load();
+    MainWindow &w = f.load();
     QFile::remove(PortAssignments::forThisUser().filePath());
     auto devices = std::make_shared<FakeSerialPortList>(QList<DetectedPort>{
         FakeSerialPortList::device("/dev/ttyACM9", "USB Serial", "A1"),
         FakeSerialPortList::device(sim.devicePath(), "Clone cable", "R70")});
-    auto dialog = std::make_unique<dlgCOM>(w.port(), devices, PortAssignments::forThisUser(), &w);
+    auto dialog = std::make_unique<PortDialog>(w.port(), devices, PortAssignments::forThisUser(), &w);
     dialog->selectPort(4);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
@@ -41,19 +41,19 @@ void tst_dlgCOM::assignedDeviceIsRead()
     auto *list = dialog->findChild<QTreeWidget *>("lstDevices");
     auto *label = dialog->findChild<QLabel *>("lblDevice");
     QCOMPARE(list->topLevelItemCount(), 2);
-    QCOMPARE(list->topLevelItem(1)->text(dlgCOM::DeviceColumnDescription), QString("Clone cable"));
+    QCOMPARE(list->topLevelItem(1)->text(PortDialog::DeviceColumnDescription), QString("Clone cable"));
     QCOMPARE(label->text(), QString("COM  4 opens /dev/ttyUSB3 (the usual name): not present."));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(1)).center());
     QCOMPARE(dialog->option(3)->toolTip(), sim.devicePath() + " (present)");
     QCOMPARE(label->text(), "COM  4 opens " + sim.devicePath() + " (assigned): present.");
-    QCOMPARE(list->topLevelItem(1)->text(dlgCOM::DeviceColumnPorts), QString("4"));
+    QCOMPARE(list->topLevelItem(1)->text(PortDialog::DeviceColumnPorts), QString("4"));
     QTest::mouseClick(dialog->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
     QCOMPARE(w.port().portNumber(), 4);
     f.action("mnuReSet")->trigger();
     QCOMPARE(f.prompter.shown.size(), 0);  // read through the assigned device
     QCOMPARE(w.port().deviceName(), sim.devicePath());
     // Next start: the assignment is still there, until Unassign.
-    dialog = std::make_unique<dlgCOM>(w.port(), devices, PortAssignments::forThisUser(), &w);
+    dialog = std::make_unique<PortDialog>(w.port(), devices, PortAssignments::forThisUser(), &w);
     dialog->selectPort(4);
     QCOMPARE(dialog->option(3)->toolTip(), sim.devicePath() + " (present)");
     QTest::mouseClick(dialog->findChild<QPushButton *>("cmdUnassign"), Qt::LeftButton);
@@ -71,5 +71,5 @@ void tst_dlgCOM::assignedDeviceIsRead()
     QCOMPARE(w.width(), width);
 }
 
-QTEST_MAIN(tst_dlgCOM)
-#include "tst_dlgCOM.moc"
+QTEST_MAIN(tst_PortDialog)
+#include "tst_PortDialog.moc"

@@ -1,4 +1,4 @@
-#include "shell/frmSplash.h"
+#include "shell/SplashScreen.h"
 
 #include "edit/Twips.h"
 #include "shell/Icons.h"
@@ -23,7 +23,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-frmSplash::frmSplash(QWidget *parent)
+SplashScreen::SplashScreen(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));

@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "app/CloneDocument.h"
 
 #include "app/ImagePatch.h"
 #include "app/UndoStep.h"
@@ -7,70 +7,70 @@
 #include "codec/ChannelCodec.h"
 #include "codec/SettingsCodec.h"
 
-Module1::Module1(QObject *parent)
+CloneDocument::CloneDocument(QObject *parent)
     : QObject(parent)
 {
     m_history.setUndoLimit(HistoryLimit);
 }
 
-void Module1::setChannel(int n, const ChannelRow &row)
+void CloneDocument::setChannel(int n, const ChannelRow &row)
 {
     if (n < 0 || n >= ChannelCount)
         return;
-    m_image.Channels[n] = row;
+    m_image.channels[n] = row;
     emit channelsChanged(n, n);
 }
 
-void Module1::clearChannel(int n)
+void CloneDocument::clearChannel(int n)
 {
     setChannel(n, ChannelRow());
 }
 
-void Module1::clearAllChannels()
+void CloneDocument::clearAllChannels()
 {
-    m_image.Channels.fill(ChannelRow());
+    m_image.channels.fill(ChannelRow());
     emit channelsChanged(0, ChannelCount - 1);
 }
 
-void Module1::setVfo(int r, const VfoRow &row)
+void CloneDocument::setVfo(int r, const VfoRow &row)
 {
     if (r < 0 || r >= CloneImage::VfoCount)
         return;
-    m_image.Vfo[size_t(r)] = row;
+    m_image.vfos[size_t(r)] = row;
     emit vfoChanged(r);
 }
 
-void Module1::setSettings(const QString &line1, const QString &line2, const SettingSelections &selections)
+void CloneDocument::setSettings(const QString &line1, const QString &line2, const SettingSelections &selections)
 {
-    m_image.SettingsLine1 = line1;
-    m_image.SettingsLine2 = line2;
-    m_image.SettingSelection = selections;
+    m_image.settingsLine1 = line1;
+    m_image.settingsLine2 = line2;
+    m_image.selections = selections;
     emit settingsChanged();
 }
 
-void Module1::setSetting(int index, int position)
+void CloneDocument::setSetting(int index, int position)
 {
     if (index < 0 || index >= SettingsTable::Count)
         return;
-    m_image.SettingSelection[size_t(index)] = position;
+    m_image.selections[size_t(index)] = position;
     emit settingsChanged();
 }
 
-void Module1::encodeSettingsLines()
+void CloneDocument::encodeSettingsLines()
 {
-    const SettingsCodec::Lines lines = SettingsCodec::EncodeSettings(m_image.SettingSelection);
-    m_image.SettingsLine1 = lines.line1;
-    m_image.SettingsLine2 = lines.line2;
+    const SettingsCodec::Lines lines = SettingsCodec::encode(m_image.selections);
+    m_image.settingsLine1 = lines.line1;
+    m_image.settingsLine2 = lines.line2;
 }
 
-void Module1::setModel(int variant, bool extendedRange)
+void CloneDocument::setModel(int variant, bool extendedRange)
 {
-    m_image.ModelVariant = variant;
-    m_image.ExtendedRange = extendedRange;
+    m_image.modelVariant = variant;
+    m_image.extendedRange = extendedRange;
     emit modelChanged();
 }
 
-void Module1::setImage(const CloneImage &image)
+void CloneDocument::setImage(const CloneImage &image)
 {
     m_image = image;
     emit settingsChanged();
@@ -80,7 +80,7 @@ void Module1::setImage(const CloneImage &image)
     emit channelsChanged(0, ChannelCount - 1);
 }
 
-void Module1::beginStep(const QString &text, StepKind kind)
+void CloneDocument::beginStep(const QString &text, StepKind kind)
 {
     if (m_stepDepth++ == 0) {
         m_stepText = text;
@@ -91,13 +91,13 @@ void Module1::beginStep(const QString &text, StepKind kind)
     }
 }
 
-void Module1::touchStep()
+void CloneDocument::touchStep()
 {
     if (m_stepDepth > 0)
         m_stepKind = StepKind::Touch;
 }
 
-void Module1::endStep()
+void CloneDocument::endStep()
 {
     if (m_stepDepth == 0 || --m_stepDepth > 0)
         return;
@@ -112,7 +112,7 @@ void Module1::endStep()
     m_stepStart = CloneImage();
 }
 
-bool Module1::DataChanged() const
+bool CloneDocument::hasUnsavedChanges() const
 {
     if (m_touched)
         return true;
@@ -129,77 +129,77 @@ bool Module1::DataChanged() const
     return false;
 }
 
-void Module1::markTouched()
+void CloneDocument::markTouched()
 {
     const Step step(*this, QString(), StepKind::Touch);
 }
 
-void Module1::apply(const ImagePatch &patch)
+void CloneDocument::apply(const ImagePatch &patch)
 {
     if (patch.model) {
-        m_image.ModelVariant = patch.model->variant;
-        m_image.ExtendedRange = patch.model->extendedRange;
+        m_image.modelVariant = patch.model->variant;
+        m_image.extendedRange = patch.model->extendedRange;
         emit modelChanged();
     }
     if (patch.settings) {
-        m_image.SettingsLine1 = patch.settings->line1;
-        m_image.SettingsLine2 = patch.settings->line2;
-        m_image.SettingSelection = patch.settings->selections;
+        m_image.settingsLine1 = patch.settings->line1;
+        m_image.settingsLine2 = patch.settings->line2;
+        m_image.selections = patch.settings->selections;
         emit settingsChanged();
     }
     if (patch.vfo) {
         for (int r = 0; r < CloneImage::VfoCount; ++r) {
-            if (m_image.Vfo[size_t(r)] != (*patch.vfo)[size_t(r)]) {
-                m_image.Vfo[size_t(r)] = (*patch.vfo)[size_t(r)];
+            if (m_image.vfos[size_t(r)] != (*patch.vfo)[size_t(r)]) {
+                m_image.vfos[size_t(r)] = (*patch.vfo)[size_t(r)];
                 emit vfoChanged(r);
             }
         }
     }
     if (!patch.channelSlots.isEmpty()) {
         for (qsizetype i = 0; i < patch.channelSlots.size(); ++i)
-            m_image.Channels[patch.channelSlots.at(i)] = patch.rows.at(i);
+            m_image.channels[patch.channelSlots.at(i)] = patch.rows.at(i);
         emit channelsChanged(patch.channelSlots.constFirst(), patch.channelSlots.constLast());
     }
 }
 
-void Module1::undo()
+void CloneDocument::undo()
 {
     m_touched = false;
     m_history.undo();
 }
 
-void Module1::redo()
+void CloneDocument::redo()
 {
     m_touched = false;
     m_history.redo();
 }
 
-void Module1::startHistory()
+void CloneDocument::startHistory()
 {
     m_touched = false;
     m_history.clear();
 }
 
-void Module1::markSaved()
+void CloneDocument::markSaved()
 {
     m_touched = false;
     m_history.setClean();
 }
 
-void Module1::setBaseline(const CloneImage &image)
+void CloneDocument::setBaseline(const CloneImage &image)
 {
     m_baseline = image;
     emit baselineChanged();
 }
 
-bool Module1::channelPending(int n) const
+bool CloneDocument::channelPending(int n) const
 {
-    const ChannelRow &row = m_image.Channels.at(n);
-    const ChannelRow &was = m_baseline.Channels.at(n);
-    return row != was && ChannelCodec::EncodeChannel(row) != ChannelCodec::EncodeChannel(was);
+    const ChannelRow &row = m_image.channels.at(n);
+    const ChannelRow &was = m_baseline.channels.at(n);
+    return row != was && ChannelCodec::encode(row) != ChannelCodec::encode(was);
 }
 
-QString Module1::CommandLineFileFrom(const QStringList &arguments)
+QString CloneDocument::commandLineFileFrom(const QStringList &arguments)
 {
     QString text = arguments.join(QLatin1Char(' '));
     if (text.size() > 5 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))

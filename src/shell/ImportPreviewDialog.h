@@ -10,13 +10,13 @@ class QTableWidget;
 // file's rows with their target slots and the values they become, the
 // adjusted values marked with the reason, the rows not stored with why,
 // and the slots in use that will be replaced. OK stores, Cancel does not.
-class dlgImportPreview : public QDialog
+class ImportPreviewDialog : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr int NoteColumn = 9;
 
-    dlgImportPreview(const ChannelListImport::Plan &plan, const QString &fileName, QWidget *parent = nullptr);
+    ImportPreviewDialog(const ChannelListImport::Plan &plan, const QString &fileName, QWidget *parent = nullptr);
 
     QTableWidget *table() const { return m_table; }
     // Adjusted cells carry this role, true.
