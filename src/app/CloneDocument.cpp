@@ -1,6 +1,6 @@
 #include "app/CloneDocument.h"
 
-#include "app/ImagePatch.h"
+#include "codec/ImagePatch.h"
 #include "app/UndoStep.h"
 
 #include <algorithm>
@@ -136,30 +136,19 @@ void CloneDocument::markTouched()
 
 void CloneDocument::apply(const ImagePatch &patch)
 {
-    if (patch.model) {
-        m_image.modelVariant = patch.model->variant;
-        m_image.extendedRange = patch.model->extendedRange;
+    const std::array<VfoRow, CloneImage::VfoCount> vfosBefore = m_image.vfos;
+    patch.applyTo(m_image);
+    // Each part's views are told.
+    if (patch.model)
         emit modelChanged();
-    }
-    if (patch.settings) {
-        m_image.settingsLine1 = patch.settings->line1;
-        m_image.settingsLine2 = patch.settings->line2;
-        m_image.selections = patch.settings->selections;
+    if (patch.settings)
         emit settingsChanged();
+    for (int r = 0; patch.vfo && r < CloneImage::VfoCount; ++r) {
+        if (vfosBefore[size_t(r)] != m_image.vfos[size_t(r)])
+            emit vfoChanged(r);
     }
-    if (patch.vfo) {
-        for (int r = 0; r < CloneImage::VfoCount; ++r) {
-            if (m_image.vfos[size_t(r)] != (*patch.vfo)[size_t(r)]) {
-                m_image.vfos[size_t(r)] = (*patch.vfo)[size_t(r)];
-                emit vfoChanged(r);
-            }
-        }
-    }
-    if (!patch.channelSlots.isEmpty()) {
-        for (qsizetype i = 0; i < patch.channelSlots.size(); ++i)
-            m_image.channels[patch.channelSlots.at(i)] = patch.rows.at(i);
+    if (!patch.channelSlots.isEmpty())
         emit channelsChanged(patch.channelSlots.constFirst(), patch.channelSlots.constLast());
-    }
 }
 
 void CloneDocument::undo()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ImagePatch.h"
+#include "codec/ImagePatch.h"
 
 #include <QUndoCommand>
 

@@ -136,19 +136,7 @@ void TransferEngine::setBusy(bool busy)
 
 void TransferEngine::take(const ImagePatch &part)
 {
-    if (part.model) {
-        m_image.modelVariant = part.model->variant;
-        m_image.extendedRange = part.model->extendedRange;
-    }
-    if (part.settings) {
-        m_image.settingsLine1 = part.settings->line1;
-        m_image.settingsLine2 = part.settings->line2;
-        m_image.selections = part.settings->selections;
-    }
-    if (part.vfo)
-        m_image.vfos = *part.vfo;
-    for (qsizetype i = 0; i < part.channelSlots.size(); ++i)
-        m_image.channels[part.channelSlots.at(i)] = part.rows.at(i);
+    part.applyTo(m_image);
     emit partRead(part);
 }
 

@@ -1,4 +1,4 @@
-#include "app/ImagePatch.h"
+#include "codec/ImagePatch.h"
 
 ImagePatch ImagePatch::between(const CloneImage &from, const CloneImage &to)
 {
@@ -21,6 +21,23 @@ ImagePatch ImagePatch::between(const CloneImage &from, const CloneImage &to)
     if (from.modelVariant != to.modelVariant || from.extendedRange != to.extendedRange)
         patch.model = Model{to.modelVariant, to.extendedRange};
     return patch;
+}
+
+void ImagePatch::applyTo(CloneImage &image) const
+{
+    if (model) {
+        image.modelVariant = model->variant;
+        image.extendedRange = model->extendedRange;
+    }
+    if (settings) {
+        image.settingsLine1 = settings->line1;
+        image.settingsLine2 = settings->line2;
+        image.selections = settings->selections;
+    }
+    if (vfo)
+        image.vfos = *vfo;
+    for (qsizetype i = 0; i < channelSlots.size(); ++i)
+        image.channels[channelSlots.at(i)] = rows.at(i);
 }
 
 bool ImagePatch::isEmpty() const

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-// The parts of one image that differ from another: the channel channelSlots with
+// The parts of one image that differ from another: the channel slots with
 // their rows, and the VFO rows, the settings and the model option when
 // they differ. Applied to the first image it gives the second; an undo
 // step keeps one patch for each direction, so it holds only what changed.
@@ -29,8 +29,10 @@ public:
     static ImagePatch between(const CloneImage &from, const CloneImage &to);
 
     bool isEmpty() const;
+    // Puts the parts the patch names into `image`.
+    void applyTo(CloneImage &image) const;
 
-    // Changed channel channelSlots, ascending, and their rows in `to`.
+    // Changed channel slots, ascending, and their rows in `to`.
     QList<int> channelSlots;
     QList<ChannelRow> rows;
     std::optional<std::array<VfoRow, CloneImage::VfoCount>> vfo;
