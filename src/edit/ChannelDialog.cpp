@@ -100,6 +100,13 @@ qint64 ChannelDialog::shownSplit() const
 
 void ChannelDialog::buildControls()
 {
+    createControls();
+    layOutControls();
+    describeControls();
+}
+
+void ChannelDialog::createControls()
+{
     QFont dialogFont = font();
     dialogFont.setFamilies({QStringLiteral("Arial")});
     setFont(dialogFont);
@@ -175,7 +182,10 @@ void ChannelDialog::buildControls()
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &ChannelDialog::acceptEdit);
     connect(m_cancelButton, &QPushButton::clicked, this, &ChannelDialog::reject);
+}
 
+void ChannelDialog::layOutControls()
+{
     // Top: heading and channel text | frequency and name rows | OK, Cancel.
     auto *frequencyRow = new QHBoxLayout;
     frequencyRow->addWidget(m_frequencyMHz);
@@ -228,16 +238,6 @@ void ChannelDialog::buildControls()
     splitRow->addWidget(splitHz);
     splitRow->addStretch();
 
-    // What each box holds, for a screen reader: the unit labels beside them
-    // say it only to the eye.
-    const std::pair<QWidget *, const char *> spoken[] = {
-        {m_frequencyMHz, "Frequency, MHz"},     {m_frequencyKHz, "Frequency, kHz"},     {m_frequencyHz, "Frequency, Hz"},
-        {m_splitMHz, "Split frequency, MHz"}, {m_splitKHz, "Split frequency, kHz"}, {m_splitHz, "Split frequency, Hz"},
-        {m_name, "Name"}};
-    for (const auto &[box, name] : spoken)
-        box->setAccessibleName(QLatin1String(name));
-    m_nameLabel->setBuddy(m_name);
-
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top);
     outer->addWidget(rule);
@@ -252,6 +252,19 @@ void ChannelDialog::buildControls()
 
     m_memoryOnly = {m_channelText,  m_nameLabel, m_name, m_skip, m_splitLabel, m_splitMHz,
                     splitM,   m_splitKHz,  splitK,    m_splitHz,  splitHz};
+}
+
+void ChannelDialog::describeControls()
+{
+    // What each box holds, for a screen reader: the unit labels beside them
+    // say it only to the eye.
+    const std::pair<QWidget *, const char *> spoken[] = {
+        {m_frequencyMHz, "Frequency, MHz"},     {m_frequencyKHz, "Frequency, kHz"},     {m_frequencyHz, "Frequency, Hz"},
+        {m_splitMHz, "Split frequency, MHz"}, {m_splitKHz, "Split frequency, kHz"}, {m_splitHz, "Split frequency, Hz"},
+        {m_name, "Name"}};
+    for (const auto &[box, name] : spoken)
+        box->setAccessibleName(QLatin1String(name));
+    m_nameLabel->setBuddy(m_name);
 
     QWidget *tabOrder[] = {m_frequencyMHz,  m_frequencyKHz, m_frequencyHz,  m_okButton, m_name,
                            m_skip,  m_cancelButton, m_mode, m_gain, m_agc,

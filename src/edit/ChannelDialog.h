@@ -62,6 +62,12 @@ protected:
 
 private:
     void buildControls();
+    // The controls with their names, the buttons connected.
+    void createControls();
+    // The rows and columns they stand in; which of them only a channel has.
+    void layOutControls();
+    // What a screen reader says of each box, and the Tab order.
+    void describeControls();
     void fillLists();
     void discardState();
     void setMemoryControlsVisible(bool visible);

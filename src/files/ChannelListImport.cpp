@@ -153,6 +153,30 @@ int toneCode(const HeaderMap &h, const QStringList &f, QString &note)
     return code.value_or(0);
 }
 
+// The split a row asks for, from its Duplex and Offset; a refusal or a
+// note in `row` when they say something the radio cannot keep.
+qint64 splitOf(const HeaderMap &h, const QStringList &f, qint64 hz, Row &row)
+{
+    const QString duplex = h.cell(f, ListLayout::Duplex).toLower();
+    const QString offsetText = h.cell(f, ListLayout::Offset);
+    const qint64 offset = offsetText.isEmpty() && duplex != QLatin1String("split") ? 0 : ListLayout::hertzOf(offsetText);
+    if (offset < 0) {
+        row.refusal = QStringLiteral("Offset %1 is not a frequency in MHz").arg(quoted(offsetText));
+        return hz;
+    }
+    if (duplex == QLatin1String("+"))
+        return hz + offset;
+    if (duplex == QLatin1String("-"))
+        return hz - offset;
+    if (duplex == QLatin1String("split"))
+        return offset;
+    if (duplex == QLatin1String("off"))
+        row.notes.append(Note{ChannelColumn::Split, QStringLiteral("Receive only (Duplex off) is not kept: split = frequency")});
+    else if (!duplex.isEmpty())
+        row.refusal = QStringLiteral("Duplex %1 is not understood").arg(quoted(h.cell(f, ListLayout::Duplex)));
+    return hz;
+}
+
 // One row of the file mapped to a channel of this radio.
 Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, const VfoRow &defaults)
 {
@@ -191,26 +215,9 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
                                           .arg(modeText, Vocabulary::text(ChannelColumn::Mode, mode)));
     }
 
-    const QString duplex = h.cell(f, ListLayout::Duplex).toLower();
-    const QString offsetText = h.cell(f, ListLayout::Offset);
-    const qint64 offset = offsetText.isEmpty() && duplex != QLatin1String("split") ? 0 : ListLayout::hertzOf(offsetText);
-    if (offset < 0) {
-        row.refusal = QStringLiteral("Offset %1 is not a frequency in MHz").arg(quoted(offsetText));
+    const qint64 split = splitOf(h, f, hz, row);
+    if (!row.refusal.isEmpty())
         return row;
-    }
-    qint64 split = hz;
-    if (duplex == QLatin1String("+"))
-        split = hz + offset;
-    else if (duplex == QLatin1String("-"))
-        split = hz - offset;
-    else if (duplex == QLatin1String("split"))
-        split = offset;
-    else if (duplex == QLatin1String("off"))
-        note(ChannelColumn::Split, QStringLiteral("Receive only (Duplex off) is not kept: split = frequency"));
-    else if (!duplex.isEmpty()) {
-        row.refusal = QStringLiteral("Duplex %1 is not understood").arg(quoted(h.cell(f, ListLayout::Duplex)));
-        return row;
-    }
 
     QString why;
     // The name as it stands: blanks are characters of a name too.

@@ -104,6 +104,24 @@ int convertChannelOnly(const QStringList &f, ChannelRow &row)
     return -1;
 }
 
+// The row a record's channel field names: a channel 0-199 by its number
+// (halfway to the even one), a VFO by its label; -1 for none.
+int targetRow(const QString &channel, bool memory)
+{
+    if (memory) {
+        const double number = NumericText::value(channel);
+        const double rounded = NumericText::roundHalfEven(number);
+        if (number < 0 || number > CsvExchange::ExportedChannels - 1 || rounded > CsvExchange::ExportedChannels - 1)
+            return -1;
+        return int(rounded);
+    }
+    for (int r = 0; r < CloneImage::VfoCount; ++r) {
+        if (channel == ChannelLabel::vfoLabel(r))
+            return r;
+    }
+    return -1;
+}
+
 } // namespace
 
 int CsvExchange::channelFromFields(const QStringList &fields, ChannelRow &row)
@@ -188,21 +206,9 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
         QString channel;
         if (!reader.next(channel) || channel.isEmpty())
             continue;
-        int row = -1;
-        if (memory) {
-            const double number = NumericText::value(channel);
-            const double rounded = NumericText::roundHalfEven(number);
-            if (number < 0 || number > ExportedChannels - 1 || rounded > ExportedChannels - 1)
-                continue;
-            row = int(rounded);
-        } else {
-            for (int r = 0; r < CloneImage::VfoCount && row < 0; ++r) {
-                if (channel == ChannelLabel::vfoLabel(r))
-                    row = r;
-            }
-            if (row < 0)
-                continue;
-        }
+        const int row = targetRow(channel, memory);
+        if (row < 0)
+            continue;
 
         values.clear();
         while (values.size() < ValueFields && reader.next(field))

@@ -1,6 +1,7 @@
 #include "session/RadioSession.h"
 
 #include "app/CloneDocument.h"
+#include "link/LineExchange.h"
 #include "link/RadioPort.h"
 
 #include "codec/ChannelLabel.h"
@@ -24,6 +25,7 @@ QString stepOf(Job job)
     case Job::ReadSettings:
         return QStringLiteral("Read Settings from the radio");
     case Job::ReadAll:
+    case Job::IdentifyThenReadAll:
         return QStringLiteral("Read ALL from the radio");
     case Job::AutoSelect:
         return QStringLiteral("Auto Select");
@@ -46,6 +48,7 @@ bool backupOf(Job job, BackupStore::Kind &kind)
         kind = BackupStore::Kind::Settings;
         return true;
     case Job::ReadAll:
+    case Job::IdentifyThenReadAll:
         kind = BackupStore::Kind::All;
         return true;
     default:
@@ -110,10 +113,25 @@ TransferEngine::Transfer RadioSession::start(Job job)
         return m_engine.autoSelect(image);
     case Job::ReadAll:
         return m_engine.readAll(image);
+    case Job::IdentifyThenReadAll:
+        return identifyThenReadAll();
     case Job::WriteAll:
         break;
     }
     return m_engine.writeAll(image);
+}
+
+TransferEngine::Transfer RadioSession::identifyThenReadAll()
+{
+    const TransferEngine::Transfer identified = m_engine.autoSelect(m_document.image());
+    if (!identified.ok())
+        return identified;
+    if (m_stopRequested)
+        return {TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing more was read")),
+                identified.image, {}};
+    m_engine.exchange().pause(m_engine.pauseMs());
+    // The document holds the model the radio named by now.
+    return m_engine.readAll(m_document.image());
 }
 
 bool RadioSession::begin(SessionResult &result)

@@ -24,7 +24,9 @@ class RadioSession : public QObject
 {
     Q_OBJECT
 public:
-    enum class Job { ReadMemory, WriteMemory, ReadSettings, WriteSettings, AutoSelect, ReadAll, WriteAll };
+    // IdentifyThenReadAll: Auto Select, the pause the radio wants after it,
+    // then Read ALL, as one job (qtr70 read).
+    enum class Job { ReadMemory, WriteMemory, ReadSettings, WriteSettings, AutoSelect, ReadAll, WriteAll, IdentifyThenReadAll };
 
     RadioSession(CloneDocument &document, RadioPort &port, QObject *parent = nullptr);
     ~RadioSession() override;
@@ -59,6 +61,7 @@ private:
     bool begin(SessionResult &result);
     void setBusy(bool busy);
     TransferEngine::Transfer start(Job job);
+    TransferEngine::Transfer identifyThenReadAll();
     // Keeps `image` as a backup of the given kind; the outcome in `result`.
     void keepBackup(const CloneImage &image, BackupStore::Kind kind, SessionResult &result) const;
 

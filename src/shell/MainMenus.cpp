@@ -33,32 +33,6 @@ QList<QKeySequence> redoKeys()
     return keys;
 }
 
-// One row of a menu's table: an entry, a separator (no name of a slot
-// and id 0) or a submenu (`submenu` set).
-struct Entry
-{
-    const char *name;
-    int captionId = 0;
-    Slot slot = nullptr;
-    QList<QKeySequence> keys = {};
-    // Runs also while a transfer runs (Exit, About).
-    bool always = false;
-    bool disabled = false;
-    // Said in the status bar while the entry is highlighted.
-    const char *statusTip = nullptr;
-};
-
-const char *const PrintingTip = "To print the channel list: File > Export PDF, then print the PDF.";
-
-// The menus of the menu bar, in order.
-struct Menu
-{
-    const char *name;
-    int captionId;
-    const char *parent; // nullptr: on the menu bar
-    std::vector<Entry> entries;
-};
-
 QMenu *addMenu(MainWindow &window, QMenu *parent, const char *name, int captionId)
 {
     QMenu *menu = parent ? parent->addMenu(QString::number(captionId))
@@ -76,9 +50,39 @@ void MainMenus::build(MainWindow &window)
     buildToolBar(window);
 }
 
-void MainMenus::buildMenus(MainWindow &window)
+// One row of a menu's table: an entry, a separator (no name of a slot
+// and id 0) or a submenu (`submenu` set).
+struct MainMenus::Entry
 {
-    const Menu menus[] = {
+    const char *name;
+    int captionId = 0;
+    Slot slot = nullptr;
+    QList<QKeySequence> keys = {};
+    // Runs also while a transfer runs (Exit, About).
+    bool always = false;
+    bool disabled = false;
+    // Said in the status bar while the entry is highlighted.
+    const char *statusTip = nullptr;
+};
+
+// The menus of the menu bar, in order.
+struct MainMenus::Menu
+{
+    const char *name;
+    int captionId;
+    const char *parent; // nullptr: on the menu bar
+    std::vector<Entry> entries;
+};
+
+namespace {
+
+const char *const PrintingTip = "To print the channel list: File > Export PDF, then print the PDF.";
+
+} // namespace
+
+const std::vector<MainMenus::Menu> &MainMenus::table()
+{
+    static const std::vector<Menu> menus = {
         {"mnuFile", 1000, nullptr,
          {{"mnuFileNew", 1001, &MainWindow::newFile, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
           {"mnuFileOpen", 1002, &MainWindow::openFile, keysFor(QKeySequence::Open, Qt::CTRL | Qt::Key_O)},
@@ -133,6 +137,12 @@ void MainMenus::buildMenus(MainWindow &window)
          {{"mnuHelpGuide", 1224, &MainWindow::showGuide, keysFor(QKeySequence::HelpContents, Qt::Key_F1), true},
           {"mnuHelpAbout", 1016, &MainWindow::showAbout, {}, true}}},
     };
+    return menus;
+}
+
+void MainMenus::buildMenus(MainWindow &window)
+{
+    const std::vector<Menu> &menus = table();
 
     QHash<QString, QMenu *> made;
     for (const Menu &m : menus) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class MainWindow;
 
 // The main window's menu bar and toolbar, built from tables: each entry's
@@ -12,6 +14,10 @@ public:
     static void build(MainWindow &window);
 
 private:
+    struct Entry;
+    struct Menu;
+    // The menus of the menu bar, in order, with their entries.
+    static const std::vector<Menu> &table();
     static void buildMenus(MainWindow &window);
     static void buildToolBar(MainWindow &window);
 };

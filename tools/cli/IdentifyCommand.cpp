@@ -16,8 +16,7 @@ QString IdentifyCommand::usageLines() const
 int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
-                                  QStringLiteral("P"));
+    const QCommandLineOption &port = portOption();
     parser.addOption(port);
     const int early = context.parse(parser, name(), arguments,
                                     QStringLiteral("Asks the radio for its model variant and coverage version."));
@@ -27,12 +26,10 @@ int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
         return context.usage(QStringLiteral("identify needs --port P"));
 
     int exitCode = CliContext::Usage;
-    const std::unique_ptr<RadioPort> radio = context.openPort(parser.value(port), exitCode);
-    if (!radio)
+    if (!connectRadio(context, parser, CloneImage(), exitCode))
         return exitCode;
-    CloneDocument document;
-    RadioSession session(document, *radio);
-    context.configure(session);
+    RadioSession &session = this->session();
+    const CloneDocument &document = this->document();
     const SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::AutoSelect); });
     if (!result.ok())
         return context.reportTransfer(result.transfer);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Command.h"
+#include "RadioCommand.h"
 
 // qtr70 identify: the radio's model variant and coverage version.
-class IdentifyCommand : public Command
+class IdentifyCommand : public RadioCommand
 {
 public:
     QString name() const override { return QStringLiteral("identify"); }

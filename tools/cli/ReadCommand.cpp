@@ -18,8 +18,7 @@ QString ReadCommand::usageLines() const
 int ReadCommand::run(CliContext &context, const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
-                                  QStringLiteral("P"));
+    const QCommandLineOption &port = portOption();
     const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("Clone file to write."),
                                           QStringLiteral("FILE.R70"));
     parser.addOption(port);
@@ -33,18 +32,10 @@ int ReadCommand::run(CliContext &context, const QStringList &arguments)
         return context.usage(QStringLiteral("read needs --port P and -o FILE.R70"));
 
     int exitCode = CliContext::Usage;
-    const std::unique_ptr<RadioPort> radio = context.openPort(parser.value(port), exitCode);
-    if (!radio)
+    if (!connectRadio(context, parser, CloneImage::factory(Vocabulary::ModelE, false), exitCode))
         return exitCode;
-    CloneDocument document;
-    document.setImage(CloneImage::factory(Vocabulary::ModelE, false));
-    RadioSession session(document, *radio);
-    context.configure(session);
-    SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::AutoSelect); });
-    if (result.ok() && context.interruptSignal == 0) {
-        session.engine().exchange().pause(session.engine().pauseMs());
-        result = context.run(session, [&] { return session.run(RadioSession::Job::ReadAll); });
-    }
+    RadioSession &session = this->session();
+    SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::IdentifyThenReadAll); });
     if (result.ok() && context.interruptSignal != 0)
         result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing more was read"));
     if (!result.ok()) {
@@ -54,7 +45,7 @@ int ReadCommand::run(CliContext &context, const QStringList &arguments)
     }
 
     context.reportBackup(result);
-    const CloneImage &image = document.image();
+    const CloneImage &image = document().image();
     const FileResult saved = CloneFile::write(parser.value(outputOption), image);
     if (!saved.ok())
         return context.reportFile(saved.message(), saved.detail());

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Command.h"
+#include "RadioCommand.h"
 
 // qtr70 read: Auto Select, settings and memory from the radio into a clone file.
-class ReadCommand : public Command
+class ReadCommand : public RadioCommand
 {
 public:
     QString name() const override { return QStringLiteral("read"); }

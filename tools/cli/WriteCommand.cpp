@@ -21,8 +21,7 @@ QString WriteCommand::usageLines() const
 int WriteCommand::run(CliContext &context, const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."),
-                                  QStringLiteral("P"));
+    const QCommandLineOption &port = portOption();
     const QCommandLineOption settingsOption(QStringLiteral("settings"), QStringLiteral("Write only the settings and VFOs."));
     const QCommandLineOption memoryOption(QStringLiteral("memory"), QStringLiteral("Write only the memory channels."));
     const QCommandLineOption changesOption(
@@ -32,11 +31,7 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
     const QCommandLineOption yesOption(
         QStringLiteral("yes"),
         QStringLiteral("With --changes: do not ask before writing (needed without a terminal to ask on)."));
-    parser.addOption(port);
-    parser.addOption(settingsOption);
-    parser.addOption(memoryOption);
-    parser.addOption(changesOption);
-    parser.addOption(yesOption);
+    parser.addOptions({port, settingsOption, memoryOption, changesOption, yesOption});
     const int early = context.parse(parser, name(), arguments,
                                     QStringLiteral("Writes a clone file to the radio: settings and VFOs, then memory\n"
                                                    "(each after the radio confirmed its model)."),
@@ -53,29 +48,32 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
                                             "on: add --yes to write without asking"));
 
     int exitCode = CliContext::Usage;
-    const std::unique_ptr<RadioPort> radio = context.openPort(parser.value(port), exitCode);
-    if (!radio)
+    if (!connectRadio(context, parser, CloneImage(), exitCode))
         return exitCode;
+    const QString file = parser.positionalArguments().first();
     CloneImage image;
-    if (!context.loadImage(image, parser.positionalArguments().first()))
+    if (!context.loadImage(image, file))
         return CliContext::FileFailed;
-    CloneDocument document;
-    document.setImage(image);
-    RadioSession session(document, *radio);
-    context.configure(session);
+    document().setImage(image);
+    if (changes)
+        return writeChanges(context, !parser.isSet(yesOption));
+    const RadioSession::Job job = parser.isSet(settingsOption) ? RadioSession::Job::WriteSettings
+        : parser.isSet(memoryOption)                             ? RadioSession::Job::WriteMemory
+                                                                 : RadioSession::Job::WriteAll;
+    return writeWhole(context, job, file);
+}
 
-    if (!changes) {
-        const RadioSession::Job job = parser.isSet(settingsOption) ? RadioSession::Job::WriteSettings
-            : parser.isSet(memoryOption)                             ? RadioSession::Job::WriteMemory
-                                                                     : RadioSession::Job::WriteAll;
-        const SessionResult result = context.run(session, [&] { return session.run(job); });
-        if (!result.ok())
-            return context.reportTransfer(result.transfer);
-        context.out() << "Wrote " << parser.positionalArguments().first() << " to the radio\n";
-        return CliContext::Success;
-    }
+int WriteCommand::writeWhole(CliContext &context, RadioSession::Job job, const QString &file)
+{
+    const SessionResult result = context.run(session(), [&] { return session().run(job); });
+    if (!result.ok())
+        return context.reportTransfer(result.transfer);
+    context.out() << "Wrote " << file << " to the radio\n";
+    return CliContext::Success;
+}
 
-    const bool ask = !parser.isSet(yesOption);
+int WriteCommand::writeChanges(CliContext &context, bool ask)
+{
     QTextStream &out = context.out();
     const auto confirm = [&](const ChangesQuestion &question) {
         out << question.summary() << "\n";
@@ -84,7 +82,7 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
         out.flush();
         return !ask || context.askOnTerminal(question.question());
     };
-    const SessionResult result = context.run(session, [&] { return session.writeChanges(confirm); });
+    const SessionResult result = context.run(session(), [&] { return session().writeChanges(confirm); });
     const QString said = result.changesText();
     if (result.changes == SessionResult::Changes::BackupFailed) {
         context.err() << SafeText::escaped(said) << "\n";

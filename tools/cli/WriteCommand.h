@@ -1,12 +1,19 @@
 #pragma once
 
-#include "Command.h"
+#include "RadioCommand.h"
+#include "session/RadioSession.h"
 
 // qtr70 write: a clone file to the radio, all of it, its settings, its memory, or only what differs (--changes).
-class WriteCommand : public Command
+class WriteCommand : public RadioCommand
 {
 public:
     QString name() const override { return QStringLiteral("write"); }
     QString usageLines() const override;
     int run(CliContext &context, const QStringList &arguments) override;
+
+private:
+    // Settings, memory or both, whole.
+    int writeWhole(CliContext &context, RadioSession::Job job, const QString &file);
+    // Only what differs from what the radio holds, after asking when `ask`.
+    int writeChanges(CliContext &context, bool ask);
 };
