@@ -73,7 +73,7 @@ int windowRead(int argc, char *argv[], const QString &device)
     window.load();
     window.show();
     TransferResult last;
-    QObject::connect(&window.engine(), &TransferEngine::transferFinished,
+    QObject::connect(&window.session(), &RadioSession::transferFinished,
                      [&last](TransferEngine::Kind, const TransferResult &result) { last = result; });
     TransferBench::Figures figures = TransferBench::measure(
         QStringLiteral("Read Memory, window"), port, ReadMemoryPauses, TransferEngine::DefaultPauseMs, [&] {

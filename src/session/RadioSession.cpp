@@ -62,22 +62,44 @@ bool backupOf(Job job, BackupStore::Kind &kind)
 RadioSession::RadioSession(CloneDocument &document, RadioPort &port, QObject *parent)
     : QObject(parent), m_document(document), m_port(port), m_engine(port)
 {
+    // The one face of the radio: a front end follows the session alone.
+    connect(&m_engine, &TransferEngine::transferStarted, this, &RadioSession::transferStarted);
+    connect(&m_engine, &TransferEngine::portOpened, this, &RadioSession::portOpened);
+    connect(&m_engine, &TransferEngine::slotChanged, this, &RadioSession::slotChanged);
+    connect(&m_engine, &TransferEngine::recordStarted, this, &RadioSession::recordStarted);
     connect(&m_engine, &TransferEngine::partRead, this, [this](const ImagePatch &part) {
-        if (!m_applyParts)
-            return;
-        m_document.apply(part);
-        m_settingsRead = m_settingsRead || part.settings;
-        m_vfosRead = m_vfosRead || part.vfo;
-        m_slotsRead.append(part.channelSlots);
+        if (m_applyParts) {
+            m_document.apply(part);
+            m_settingsRead = m_settingsRead || part.settings;
+            m_vfosRead = m_vfosRead || part.vfo;
+            m_slotsRead.append(part.channelSlots);
+        }
+        emit partRead(part);
     });
     // What the radio holds now: the pending changes are measured from it.
     connect(&m_engine, &TransferEngine::transferFinished, this, [this](Kind kind, const TransferResult &result) {
         if (m_applyParts && result.ok() && kind != Kind::AutoSelect)
             m_document.setBaseline(m_document.image());
+        emit transferFinished(kind, result);
     });
 }
 
 RadioSession::~RadioSession() = default;
+
+void RadioSession::setPauseMs(int ms)
+{
+    m_engine.setPauseMs(ms);
+}
+
+int RadioSession::pauseMs() const
+{
+    return m_engine.pauseMs();
+}
+
+void RadioSession::setReplyTimeoutMs(int ms)
+{
+    m_engine.exchange().setReplyTimeoutMs(ms);
+}
 
 void RadioSession::setBusy(bool busy)
 {

@@ -37,6 +37,12 @@ public:
     void setBackupStore(const BackupStore &store) { m_backups = store; }
     const BackupStore &backupStore() const { return m_backups; }
 
+    // The pause between two operations (10 ms) and the bound of one
+    // exchange (2000 ms); tests and the command-line tool's options set them.
+    void setPauseMs(int ms);
+    int pauseMs() const;
+    void setReplyTimeoutMs(int ms);
+
     // From the start of a job to its end, Write Changes' question included.
     bool isBusy() const { return m_busy; }
     // Stops the running job at the next record (nothing when idle).
@@ -54,6 +60,13 @@ public:
 
 signals:
     void busyChanged(bool busy);
+    // How the running job goes, step by step (the engine's own, passed on).
+    void transferStarted(TransferEngine::Kind kind);
+    void portOpened(TransferEngine::Kind kind);
+    void slotChanged(int slot);
+    void recordStarted(int done, int total);
+    void partRead(const ImagePatch &part);
+    void transferFinished(TransferEngine::Kind kind, const TransferResult &result);
 
 private:
     // Refuses (in `result`) while busy; else marks the session busy and

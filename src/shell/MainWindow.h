@@ -74,7 +74,6 @@ public:
     void setSplashMinimumMs(int ms) { m_splashMinimumMs = ms; }
 
     RadioSession &session() { return m_session; }
-    TransferEngine &engine() { return m_session.engine(); }
     RadioPort &port() { return m_port; }
     SettingsPage *settingsPage() const { return m_settingsPage; }
     MemoryPage *memoryPage() const { return m_memoryPage; }

@@ -47,11 +47,10 @@ TransferPanel::TransferPanel(RadioSession &session, Prompter &prompter, QWidget 
       m_transferOk(transferOk),
       m_showPage(std::move(showPage))
 {
-    TransferEngine &engine = m_session.engine();
-    connect(&engine, &TransferEngine::transferStarted, this, &TransferPanel::stepStarted);
-    connect(&engine, &TransferEngine::portOpened, this, &TransferPanel::showProgressBar);
-    connect(&engine, &TransferEngine::slotChanged, this, &TransferPanel::showChannelStep);
-    connect(&engine, &TransferEngine::transferFinished, this, &TransferPanel::stepFinished);
+    connect(&m_session, &RadioSession::transferStarted, this, &TransferPanel::stepStarted);
+    connect(&m_session, &RadioSession::portOpened, this, &TransferPanel::showProgressBar);
+    connect(&m_session, &RadioSession::slotChanged, this, &TransferPanel::showChannelStep);
+    connect(&m_session, &RadioSession::transferFinished, this, &TransferPanel::stepFinished);
     connect(m_memoryPage->stopButton(), &QPushButton::clicked, &m_session, &RadioSession::requestStop);
     m_stepTimer.setSingleShot(true);
     connect(&m_stepTimer, &QTimer::timeout, this, &TransferPanel::drawChannelStep);

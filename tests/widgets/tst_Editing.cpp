@@ -798,7 +798,7 @@ void tst_Editing::nothingWhileTransferRuns()
     WhileShown visit(w.editDialog(), [](QDialog &d) { d.reject(); });
     bool tried = false;
     QString during;
-    QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [&](int slot) {
+    QObject::connect(&w.session(), &RadioSession::slotChanged, &w, [&](int slot) {
         if (slot != 10 || tried)
             return;
         tried = true;

@@ -355,7 +355,7 @@ void tst_Shell::portLetGoOfBetweenTransfers()
     MainWindowFixture::useDevice(sim.devicePath());
     MainWindow &w = f.load();
     bool openWhileReading = false;
-    QObject::connect(&w.engine(), &TransferEngine::partRead, &w, [&] { openWhileReading = w.port().isOpen(); });
+    QObject::connect(&w.session(), &RadioSession::partRead, &w, [&] { openWhileReading = w.port().isOpen(); });
     f.action(QStringLiteral("mnuReSet"))->trigger();
     QCOMPARE(f.prompter.shown.size(), 0);
     QVERIFY(openWhileReading);

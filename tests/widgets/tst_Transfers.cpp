@@ -550,7 +550,7 @@ void tst_Transfers::signalStopsTheTransferThenCloses()
         QComboBox *dimmer = f.list(QStringLiteral("cmbDimmer"));
         dimmer->setFocus();
         QTest::keyClick(dimmer, Qt::Key_Down);
-        QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [](int slot) {
+        QObject::connect(&w.session(), &RadioSession::slotChanged, &w, [](int slot) {
             if (slot == 33)
                 ::raise(SIGTERM);
         });
@@ -597,7 +597,7 @@ void tst_Transfers::nightlyBackupBesideTheWindow()
     QCOMPARE(imageSnapshot(image), imageSnapshot(f.state.image()));
 
     std::pair<int, QString> during{-1, QString()};
-    QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [&](int slot) {
+    QObject::connect(&w.session(), &RadioSession::slotChanged, &w, [&](int slot) {
         if (slot == 10)
             during = runNightlyBackup(home.path());
     });
@@ -620,7 +620,7 @@ void tst_Transfers::nothingElseWhileTransferRuns()
     bool busyLooks = false;
     bool closed = true;
     int tabAfterClick = -1;
-    QObject::connect(&w.engine(), &TransferEngine::slotChanged, &w, [&](int slot) {
+    QObject::connect(&w.session(), &RadioSession::slotChanged, &w, [&](int slot) {
         if (slot != 10 || tried)
             return;
         tried = true;

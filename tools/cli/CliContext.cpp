@@ -113,22 +113,21 @@ void CliContext::configure(RadioSession &session) const
 {
     session.setBackupStore(backups);
     if (pauseMs >= 0)
-        session.engine().setPauseMs(pauseMs);
+        session.setPauseMs(pauseMs);
     if (replyTimeoutMs >= 0)
-        session.engine().exchange().setReplyTimeoutMs(replyTimeoutMs);
+        session.setReplyTimeoutMs(replyTimeoutMs);
 }
 
 SessionResult CliContext::run(RadioSession &session, const std::function<SessionResult()> &job)
 {
     TerminalProgress progress(m_err, showProgress);
-    TransferEngine *engine = &session.engine();
     const QMetaObject::Connection started = QObject::connect(
-        engine, &TransferEngine::transferStarted,
+        &session, &RadioSession::transferStarted,
         [&progress](TransferEngine::Kind kind) { progress.start(stepName(kind)); });
     const QMetaObject::Connection slot =
-        QObject::connect(engine, &TransferEngine::recordStarted, [&progress](int done, int total) { progress.show(done, total); });
+        QObject::connect(&session, &RadioSession::recordStarted, [&progress](int done, int total) { progress.show(done, total); });
     const QMetaObject::Connection finished =
-        QObject::connect(engine, &TransferEngine::transferFinished, [&progress] { progress.finish(); });
+        QObject::connect(&session, &RadioSession::transferFinished, [&progress] { progress.finish(); });
     m_running = &session;
     SignalWatcher::setDeferring(true);
     const SessionResult result = job();

@@ -43,8 +43,8 @@ MainWindow &MainWindowFixture::create()
                                          StringTable(m_language));
     m_window->setSplashMinimumMs(SplashMs);
     m_window->setBackupStore(BackupStore(m_folder.filePath(QStringLiteral("backups"))));
-    m_window->engine().exchange().setReplyTimeoutMs(ReplyTimeoutMs);
-    m_window->engine().setPauseMs(0);
+    m_window->session().setReplyTimeoutMs(ReplyTimeoutMs);
+    m_window->session().setPauseMs(0);
     return *m_window;
 }
 
