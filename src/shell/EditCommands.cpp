@@ -1,6 +1,7 @@
 #include "shell/EditCommands.h"
 
 #include "app/CloneDocument.h"
+#include "app/DocumentEdits.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "edit/MemoryGrid.h"
@@ -29,12 +30,6 @@ const QString ClearUndoNote = QStringLiteral("Edit > Undo gives them back.");
 const QString ClearOneQuestion = QStringLiteral("Are you sure that you want to do the clear?");
 const QString ClearAllQuestion = QStringLiteral("Are you sure that you want to clear all memory?");
 
-// "channel A5", "3 channels".
-QString channelsNamed(const QList<int> &rows)
-{
-    return rows.size() == 1 ? QStringLiteral("channel ") + ChannelLabel::shortLabel(rows.constFirst())
-                            : ChannelLabel::counted(int(rows.size()), "channel", "channels");
-}
 
 } // namespace
 
@@ -65,8 +60,7 @@ void EditCommands::editChannel()
     const int row = m_memoryGrid->currentDataRow();
     if (!editDialog()->openForChannel(row))
         return;
-    const CloneDocument::Step step(m_document, QStringLiteral("Edit channel ") + ChannelLabel::shortLabel(row), CloneDocument::StepKind::Touch);
-    m_document.setChannel(row, editDialog()->editedChannel());
+    DocumentEdits::storeChannel(m_document, row, editDialog()->editedChannel());
 }
 
 void EditCommands::editVfo()
@@ -74,8 +68,7 @@ void EditCommands::editVfo()
     const int row = m_vfoGrid->currentDataRow();
     if (!editDialog()->openForVfo(row))
         return;
-    const CloneDocument::Step step(m_document, QStringLiteral("Edit ") + ChannelLabel::vfoLabel(row), CloneDocument::StepKind::Touch);
-    m_document.setVfo(row, editDialog()->editedVfo());
+    DocumentEdits::storeVfo(m_document, row, editDialog()->editedVfo());
 }
 
 void EditCommands::undo()
@@ -106,15 +99,15 @@ void EditCommands::copy()
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_document.image(), rows));
-    m_statusBar->setText(QStringLiteral("Copied ") + channelsNamed(rows));
+    m_statusBar->setText(QStringLiteral("Copied ") + DocumentEdits::channelsNamed(rows));
 }
 
 void EditCommands::cut()
 {
     copy();
     const QList<int> rows = m_memoryGrid->selectedDataRows();
-    clearChannels(rows, QStringLiteral("Cut "));
-    m_statusBar->setText(QStringLiteral("Cut ") + channelsNamed(rows));
+    DocumentEdits::clearChannels(m_document, rows, QStringLiteral("Cut "));
+    m_statusBar->setText(QStringLiteral("Cut ") + DocumentEdits::channelsNamed(rows));
 }
 
 void EditCommands::paste()
@@ -133,20 +126,7 @@ void EditCommands::paste()
         return;
     }
     const int first = m_memoryGrid->currentDataRow();
-    const int fitting = qMin(int(paste.rows.size()), CloneImage::ChannelCount - first);
-    int stored = 0;
-    {
-        const CloneDocument::Step step(m_document, QStringLiteral("Paste %1 at %2")
-                                                 .arg(ChannelLabel::counted(fitting, "channel", "channels"), ChannelLabel::shortLabel(first)));
-        for (int i = 0; i < fitting; ++i) {
-            if (paste.rows.at(i)) {
-                m_document.setChannel(first + i, *paste.rows.at(i));
-                ++stored;
-            }
-        }
-        if (stored > 0)
-            m_document.touchStep();
-    }
+    const auto [stored, fitting] = DocumentEdits::paste(m_document, first, paste.rows);
     m_memoryGrid->selectDataRows(first, first + fitting - 1);
 
     QStringList problems = paste.problems;
@@ -182,33 +162,7 @@ void EditCommands::dropChannels(int by, bool copy)
                                         .arg(ChannelLabel::shortLabel(by < 0 ? 0 : CloneImage::ChannelCount - 1)));
         return;
     }
-    QList<int> moved;
-    {
-        const CloneDocument::Step step(m_document, QStringLiteral("%1 %2 to %3")
-                                                 .arg(copy ? QStringLiteral("Copy") : QStringLiteral("Move"),
-                                                      ChannelLabel::counted(int(rows.size()), "channel", "channels"),
-                                                      ChannelLabel::shortLabel(rows.constFirst() + by)));
-        if (copy) {
-            std::vector<ChannelRow> copied;
-            for (const int row : rows)
-                copied.push_back(m_document.channel(row));
-            for (qsizetype i = 0; i < rows.size(); ++i)
-                m_document.setChannel(rows.at(i) + by, copied.at(size_t(i)));
-        }
-        // One slot at a time, from the end the rows move towards, so that
-        // each swaps with a neighbour that is not itself moving.
-        const int step1 = by > 0 ? 1 : -1;
-        for (int done = 0; !copy && done != by; done += step1) {
-            for (qsizetype i = 0; i < rows.size(); ++i) {
-                const int row = rows.at(by > 0 ? rows.size() - 1 - i : i) + done;
-                const ChannelRow here = m_document.channel(row);
-                m_document.setChannel(row, m_document.channel(row + step1));
-                m_document.setChannel(row + step1, here);
-            }
-        }
-        for (const int row : rows)
-            moved.append(row + by);
-    }
+    const QList<int> moved = DocumentEdits::moveChannels(m_document, rows, by, copy);
     m_memoryGrid->selectRows(moved);
     // The rows moved stay in view, the first of them above all.
     m_memoryGrid->scrollTo(m_memoryGrid->model()->index(moved.constLast(), 0));
@@ -225,20 +179,11 @@ void EditCommands::sortChannels()
                                          QStringLiteral("Sort"), keys);
     if (key < 0)
         return;
-    std::vector<ChannelRow> sorted;
-    for (const int row : rows)
-        sorted.push_back(m_document.channel(row));
-    ChannelOrder::sort(sorted, ChannelOrder::Key(key));
-    {
-        const CloneDocument::Step step(m_document, QStringLiteral("Sort %1 by %2")
-                                                 .arg(ChannelLabel::rangesText(rows), keys.at(key).toLower()));
-        for (qsizetype i = 0; i < rows.size(); ++i)
-            m_document.setChannel(rows.at(i), sorted.at(size_t(i)));
-    }
+    DocumentEdits::sortChannels(m_document, rows, ChannelOrder::Key(key), keys.at(key));
     m_memoryGrid->selectRows(rows);
 }
 
-std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSkip, const QString &target)
+std::optional<DocumentEdits::ColumnValue> EditCommands::askColumnItem(bool withSkip, const QString &target)
 {
     static const ChannelColumn Columns[] = {ChannelColumn::Mode,   ChannelColumn::Gain, ChannelColumn::Agc,
                                             ChannelColumn::Power,  ChannelColumn::Filter, ChannelColumn::Tone,
@@ -253,7 +198,7 @@ std::optional<EditCommands::ColumnItem> EditCommands::askColumnItem(bool withSki
     const int pick = m_prompter.askChoice(m_window, QStringLiteral("Column to set for %1:").arg(target), title, names);
     if (pick < 0)
         return std::nullopt;
-    ColumnItem chosen;
+    DocumentEdits::ColumnValue chosen;
     chosen.column = Columns[pick];
     chosen.caption = names.at(pick);
     const bool skip = chosen.column == ChannelColumn::Skip;
@@ -275,27 +220,8 @@ void EditCommands::setForSelected()
                                                        : QStringLiteral("the %1 selected channels in use").arg(inUse));
     if (!chosen)
         return;
-    const ChannelRules rules = ChannelRules::of(m_document.image());
-    QStringList refused;
     int set = 0;
-    {
-        const CloneDocument::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
-                                                 .arg(chosen->caption, chosen->item,
-                                                      ChannelLabel::counted(int(rows.size()), "channel", "channels")));
-        for (const int row : rows) {
-            ChannelRow changed = m_document.channel(row);
-            if (!changed.inUse)
-                continue;
-            changed.textAt(chosen->column) = chosen->text;
-            changed.valueAt(chosen->column) = chosen->value;
-            if (const auto problem = rules.check(changed)) {
-                refused.append(ChannelLabel::shortLabel(row) + QStringLiteral(": ") + problem->text());
-                continue;
-            }
-            m_document.setChannel(row, changed);
-            ++set;
-        }
-    }
+    const QStringList refused = DocumentEdits::setColumn(m_document, rows, *chosen, set);
     m_statusBar->setText(QStringLiteral("Set %1 for %2").arg(chosen->caption, ChannelLabel::counted(set, "channel", "channels")));
     if (!refused.isEmpty())
         m_prompter.message(m_window, QStringLiteral("These channels were left as they were:\r\n\r\n") + refused.join(QStringLiteral("\r\n")),
@@ -308,17 +234,8 @@ void EditCommands::setForVfo()
     const auto chosen = askColumnItem(false, ChannelLabel::vfoLabel(r));
     if (!chosen)
         return;
-    VfoRow changed = m_document.vfo(r);
-    changed.textAt(chosen->column) = chosen->text;
-    changed.valueAt(chosen->column) = chosen->value;
-    if (const auto problem = ChannelRules::of(m_document.image()).check(changed)) {
-        m_prompter.message(m_window, ChannelLabel::vfoLabel(r) + QStringLiteral(": ") + problem->text(),
-                           QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
-        return;
-    }
-    const CloneDocument::Step step(m_document, QStringLiteral("Set %1 to %2 for %3")
-                                             .arg(chosen->caption, chosen->item, ChannelLabel::vfoLabel(r)));
-    m_document.setVfo(r, changed);
+    if (const auto problem = DocumentEdits::setVfoColumn(m_document, r, *chosen))
+        m_prompter.message(m_window, *problem, QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
 }
 
 void EditCommands::moveVfo(int by)
@@ -327,13 +244,7 @@ void EditCommands::moveVfo(int by)
     const int other = r + by;
     if (other < 0 || other >= CloneImage::VfoCount)
         return;
-    {
-        const CloneDocument::Step step(m_document, QStringLiteral("Move %1 to %2")
-                                                 .arg(ChannelLabel::vfoLabel(r), ChannelLabel::vfoLabel(other)));
-        const VfoRow here = m_document.vfo(r);
-        m_document.setVfo(r, m_document.vfo(other));
-        m_document.setVfo(other, here);
-    }
+    DocumentEdits::swapVfos(m_document, r, other);
     m_vfoGrid->selectRow(other);
 }
 
@@ -350,13 +261,6 @@ void EditCommands::goTo()
     }
     m_memoryGrid->selectDataRow(row);
     m_memoryGrid->scrollTo(m_memoryGrid->model()->index(row, 0));
-}
-
-void EditCommands::clearChannels(const QList<int> &rows, const QString &verb)
-{
-    const CloneDocument::Step step(m_document, verb + channelsNamed(rows), CloneDocument::StepKind::Touch);
-    for (const int row : rows)
-        m_document.clearChannel(row);
 }
 
 bool EditCommands::confirmClear(const QString &question, const QString &warning)
@@ -379,13 +283,12 @@ void EditCommands::clear()
                                        .arg(ChannelLabel::rangesText(rows));
     if (!confirmClear(question, one ? ClearWarning : ClearUndoNote))
         return;
-    clearChannels(rows, QStringLiteral("Clear "));
+    DocumentEdits::clearChannels(m_document, rows, QStringLiteral("Clear "));
 }
 
 void EditCommands::clearAll()
 {
     if (!confirmClear(ClearAllQuestion, ClearWarning))
         return;
-    const CloneDocument::Step step(m_document, QStringLiteral("Clear All"), CloneDocument::StepKind::Touch);
-    m_document.clearAllChannels();
+    DocumentEdits::clearAll(m_document);
 }

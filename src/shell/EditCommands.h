@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DocumentEdits.h"
+
 #include <QList>
 #include "codec/Vocabulary.h"
 
@@ -66,20 +68,10 @@ public:
 private:
     // OK / Cancel under CLEAR OK, `warning` over `question`; true for OK.
     bool confirmClear(const QString &question, const QString &warning);
-    // Empties channel rows as one step: `verb` and what was emptied.
-    void clearChannels(const QList<int> &rows, const QString &verb);
     // A column of the grids' lists and an item of it, as the user picks
     // them for Set for Selected, for `target` ("the 5 selected channels in
     // use", "VFO A").
-    struct ColumnItem
-    {
-        ChannelColumn column;
-        QString caption; // the column header
-        QString item;    // as listed
-        QString text;    // as the cell shows it
-        double value;    // as stored
-    };
-    std::optional<ColumnItem> askColumnItem(bool withSkip, const QString &target);
+    std::optional<DocumentEdits::ColumnValue> askColumnItem(bool withSkip, const QString &target);
 
     CloneDocument &m_document;
     Prompter &m_prompter;

@@ -1,4 +1,5 @@
 #include "app/CloneDocument.h"
+#include "app/DocumentEdits.h"
 #include "StateSnapshot.h"
 #include "codec/VfoCodec.h"
 #include "codec/Vocabulary.h"
@@ -111,6 +112,8 @@ private slots:
     void columnItems();
     void codesAndPositions_data();
     void codesAndPositions();
+    void editsAreOneStepEach_data();
+    void editsAreOneStepEach();
 };
 
 void tst_CloneDocument::history()
@@ -299,6 +302,60 @@ void tst_CloneDocument::codesAndPositions()
     QFETCH(int, position);
     QCOMPARE(Vocabulary::text(column, code), text);
     QCOMPARE(Vocabulary::positionOfCode(column, code), position);
+}
+
+void tst_CloneDocument::editsAreOneStepEach_data()
+{
+    // An edit on a document whose slot n holds a channel named "9 - n"
+    // (n < 10);
+    // the names of slots 0-11 after it, and the step it leaves.
+    using Edit = std::function<void(CloneDocument &)>;
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QString>("step");
+    QTest::newRow("move two down by two") << Edit([](CloneDocument &d) { DocumentEdits::moveChannels(d, {3, 4}, 2, false); })
+                                          << "9 8 7 4 3 6 5 2 1 0 - -" << "Move 2 channels to 5";
+    QTest::newRow("copy one up") << Edit([](CloneDocument &d) { DocumentEdits::moveChannels(d, {9}, -8, true); })
+                                 << "9 0 7 6 5 4 3 2 1 0 - -" << "Copy 1 channel to 1";
+    QTest::newRow("no move past slot 0") << Edit([](CloneDocument &d) { DocumentEdits::moveChannels(d, {0, 1}, -1, false); })
+                                         << "9 8 7 6 5 4 3 2 1 0 - -" << "";
+    QTest::newRow("sort by name, empty last")
+        << Edit([](CloneDocument &d) { DocumentEdits::sortChannels(d, {2, 8, 9, 10}, ChannelOrder::Key::Name, "Name"); })
+        << "9 8 0 6 5 4 3 2 1 7 - -" << "Sort 2, 8–10 by name";
+    QTest::newRow("paste past the end, a row that did not read")
+        << Edit([](CloneDocument &d) {
+               ChannelRow row = d.channel(1);
+               const auto pasted = DocumentEdits::paste(d, CloneImage::ChannelCount - 2, {row, std::nullopt, row});
+               QCOMPARE(pasted.stored, 1);
+               QCOMPARE(pasted.fitting, 2);
+           })
+        << "9 8 7 6 5 4 3 2 1 0 - -" << "Paste 2 channels at B-P1";
+    QTest::newRow("clear") << Edit([](CloneDocument &d) { DocumentEdits::clearChannels(d, {0, 5}, "Cut "); })
+                           << "- 8 7 6 5 - 3 2 1 0 - -" << "Cut 2 channels";
+}
+
+void tst_CloneDocument::editsAreOneStepEach()
+{
+    QFETCH(std::function<void(CloneDocument &)>, edit);
+    QFETCH(QString, names);
+    QFETCH(QString, step);
+    CloneDocument document;
+    for (int n = 0; n < 10; ++n) {
+        ChannelRow row = sampleRow();
+        row.textAt(ChannelColumn::Name) = QString::number(9 - n);
+        document.setChannel(n, row);
+    }
+    document.startHistory();
+    const CloneImage before = document.image();
+    edit(document);
+    QStringList shown;
+    for (int n = 0; n < 12; ++n)
+        shown.append(document.channel(n).inUse ? document.channel(n).textAt(ChannelColumn::Name) : QStringLiteral("-"));
+    QCOMPARE(shown.join(' '), names);
+    QCOMPARE(document.history().count(), step.isEmpty() ? 0 : 1);
+    QCOMPARE(document.history().undoText(), step);
+    document.undo();
+    QCOMPARE(imageSnapshot(document.image()), imageSnapshot(before));
 }
 
 QTEST_GUILESS_MAIN(tst_CloneDocument)
