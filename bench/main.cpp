@@ -13,11 +13,13 @@
 #include "SimProcess.h"
 #include "shell/StringTable.h"
 #include "TransferBench.h"
+#include "TransferRunner.h"
 #include "link/TransferEngine.h"
 #include "session/RadioSession.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QAction>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -77,7 +79,12 @@ int windowRead(int argc, char *argv[], const QString &device)
                      [&last](TransferEngine::Kind, const TransferResult &result) { last = result; });
     TransferBench::Figures figures = TransferBench::measure(
         QStringLiteral("Read Memory, window"), port, ReadMemoryPauses, TransferEngine::DefaultPauseMs, [&] {
+            // The read runs on the session's worker; the window follows it.
+            QEventLoop loop;
+            QObject::connect(&window.session(), &RadioSession::finished, &loop, &QEventLoop::quit);
             window.findChild<QAction *>(QStringLiteral("mnuReMem"))->trigger();
+            if (window.session().isBusy())
+                loop.exec();
             return last;
         });
     figures.cpuTarget = TransferBench::WindowTargetCpuShare;
@@ -152,7 +159,7 @@ int main(int argc, char *argv[])
     session.setBackupStore(BackupStore(backups.path()));
     const TransferBench::Figures changes = run(
         QStringLiteral("Write Changes, 5 channels + 1 settings record"), writeChangesPauses(int(ChangedSlots.size())),
-        [&] { return session.writeChanges([](const ChangesQuestion &) { return true; }).transfer; });
+        [&] { return runWriteChanges(session, [](const ChangesQuestion &) { return true; }).transfer; });
     const TransferBench::Figures all = run(QStringLiteral("Write ALL"), WriteSettingsPauses + WriteMemoryPauses,
                                            [&] { return session.engine().writeAll(changed).result; });
     if (all.seconds > 0)

@@ -1,5 +1,7 @@
 #include "FuzzPort.h"
 
+#include <QThread>
+
 #include <algorithm>
 
 bool FuzzPort::write(const QByteArray &)
@@ -30,4 +32,10 @@ bool FuzzPort::readAll(QByteArray &received)
     received += m_inbox;
     m_inbox.clear();
     return true;
+}
+
+bool FuzzPort::waitForReadyRead(int ms)
+{
+    QThread::msleep(ulong(qMax(ms, 0)));
+    return false;
 }

@@ -29,6 +29,8 @@ public:
     bool isOpen() const override { return m_open && !m_failed; }
     bool write(const QByteArray &) override;
     bool readAll(QByteArray &received) override;
+    // Every reply arrives with its command: nothing more ever comes.
+    bool waitForReadyRead(int ms) override;
     QString errorString() const override { return QStringLiteral("fuzzed failure"); }
     QString deviceName() const override { return QStringLiteral("fuzz"); }
 

@@ -18,13 +18,12 @@ class CloneDocument;
 class DocumentEdits
 {
 public:
-    // One column set to one of its items: its code and its text.
+    // One column set to one of its items: its code (for Skip 1 or 0).
     struct ColumnValue
     {
         ChannelColumn column = ChannelColumn::Mode;
         QString caption; // the column's header, for the step's name
         QString item;    // as listed
-        QString text;    // as the cell shows it
         double value = 0;
     };
     struct Pasted

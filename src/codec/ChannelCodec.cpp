@@ -58,16 +58,14 @@ QChar ChannelCodec::nameChar(int code)
     return QChar();
 }
 
-DecodeResult ChannelCodec::decodeCommonFields(const Record &b, QString *text, double *value)
+DecodeResult ChannelCodec::decodeCommonFields(const Record &b, const std::function<void(ChannelColumn, int)> &set)
 {
     for (const CommonField &f : CommonFields) {
-        const QString shown = Vocabulary::text(f.column, b[size_t(f.byte)]);
-        if (shown.isEmpty())
+        if (Vocabulary::text(f.column, b[size_t(f.byte)]).isEmpty())
             return DecodeResult::failure(QLatin1String(f.name));
-        const int c = Vocabulary::index(f.column);
-        value[c] = b[size_t(f.byte)];
-        text[c] = shown;
     }
+    for (const CommonField &f : CommonFields)
+        set(f.column, b[size_t(f.byte)]);
     return DecodeResult::success();
 }
 
@@ -110,20 +108,12 @@ DecodeResult ChannelCodec::decode(const QString &recordText, ChannelRow &row)
         return DecodeResult::success();
     }
 
-    const bool skipped = b[0] == StatusSkipped;
-    decoded.valueAt(ChannelColumn::Skip) = skipped ? 1 : 0;
-    decoded.textAt(ChannelColumn::Skip) = skipped ? QStringLiteral("Skip") : QString();
-
-    const DecodeResult common = decodeCommonFields(b, text.data(), value.data());
+    decoded.setSkip(b[0] == StatusSkipped);
+    const DecodeResult common = decodeCommonFields(b, [&](ChannelColumn column, int code) { decoded.setListed(column, code); });
     if (!common)
         return common;
-
-    const std::uint32_t frequency = RecordText::readField32(b, FrequencyByte);
-    decoded.valueAt(ChannelColumn::Frequency) = frequency;
-    decoded.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
-    const std::uint32_t split = RecordText::readField32(b, SplitByte);
-    decoded.valueAt(ChannelColumn::Split) = split;
-    decoded.textAt(ChannelColumn::Split) = Frequency::format(split);
+    decoded.setFrequency(ChannelColumn::Frequency, RecordText::readField32(b, FrequencyByte));
+    decoded.setFrequency(ChannelColumn::Split, RecordText::readField32(b, SplitByte));
 
     QString name;
     for (int i = NameFirstByte; i < NameFirstByte + NameLength; ++i) {
@@ -132,7 +122,7 @@ DecodeResult ChannelCodec::decode(const QString &recordText, ChannelRow &row)
             break;
         name += c;
     }
-    decoded.textAt(ChannelColumn::Name) = name;
+    decoded.setName(name);
     decoded.inUse = true;
     row = decoded;
     return DecodeResult::success();

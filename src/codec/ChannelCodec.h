@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "codec/ChannelRow.h"
 #include "codec/DecodeResult.h"
 #include "codec/RecordText.h"
@@ -25,10 +27,10 @@ public:
     // The character of a name code; a null QChar when the code is none.
     static QChar nameChar(int code);
 
-    // Decodes bytes 1-9 (mode .. noise blanker) into columns 1-7 of the
-    // given text and value cells (pointing at column 0). Failure names
+    // Decodes bytes 1-9 (mode .. noise blanker): `set` gets each listed
+    // column's code, once every one of them names an item. Failure names
     // "mode" or "tone". Shared with the VFO codec.
-    static DecodeResult decodeCommonFields(const Record &b, QString *text, double *value);
+    static DecodeResult decodeCommonFields(const Record &b, const std::function<void(ChannelColumn column, int code)> &set);
     // Puts columns 1-7 (value points at column 0) into bytes 1-9.
     static void encodeCommonFields(const double *value, Record &b);
 };

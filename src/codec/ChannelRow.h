@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codec/CellText.h"
 #include "codec/Vocabulary.h"
 
 #include <QString>
@@ -20,6 +21,18 @@ struct ChannelRow
     QString &textAt(ChannelColumn c) { return text[size_t(c)]; }
     double valueAt(ChannelColumn c) const { return value[size_t(c)]; }
     double &valueAt(ChannelColumn c) { return value[size_t(c)]; }
+
+    // Each sets a cell's value and the text it shows (CellText).
+    // The frequency or the split, in hertz.
+    void setFrequency(ChannelColumn column, qint64 hz) { CellText::setFrequency(*this, column, hz); }
+    // A listed column (mode .. noise blanker) to the item of `code`.
+    void setListed(ChannelColumn column, int code) { CellText::setListed(*this, column, code); }
+    void setSkip(bool skipped)
+    {
+        valueAt(ChannelColumn::Skip) = skipped ? 1 : 0;
+        textAt(ChannelColumn::Skip) = CellText::skip(skipped);
+    }
+    void setName(const QString &name) { textAt(ChannelColumn::Name) = name; }
 
     bool operator==(const ChannelRow &other) const
     {

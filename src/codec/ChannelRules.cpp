@@ -1,5 +1,7 @@
 #include "codec/ChannelRules.h"
 
+#include "codec/ChannelName.h"
+
 #include "codec/ChannelCodec.h"
 #include "codec/CloneImage.h"
 #include "codec/Frequency.h"
@@ -99,33 +101,10 @@ std::optional<int> ChannelRules::codeOf(ChannelColumn column, const QString &tex
     return std::nullopt;
 }
 
-QString ChannelRules::nameOf(const QString &text)
-{
-    QString name = text;
-    for (QChar &c : name) {
-        if (c >= u'a' && c <= u'z')
-            c = c.toUpper();
-    }
-    return name;
-}
-
 bool ChannelRules::hasSplit(const ChannelRow &row)
 {
     const double split = row.valueAt(ChannelColumn::Split);
     return row.inUse && split != NoSplit && split != row.valueAt(ChannelColumn::Frequency);
-}
-
-std::optional<QString> ChannelRules::nameProblem(const QString &name)
-{
-    for (const QChar c : name) {
-        if (ChannelCodec::nameCharCode(c) < 0) {
-            const QString shown = c.isPrint() ? QString(c) : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-            return QStringLiteral("\"%1\" holds \"%2\", which the radio cannot store").arg(name, shown);
-        }
-    }
-    if (name.size() > NameLength)
-        return QStringLiteral("\"%1\" is longer than %2 characters").arg(name).arg(NameLength);
-    return std::nullopt;
 }
 
 std::optional<ChannelRules::Problem> ChannelRules::frequencyProblem(ChannelColumn column, double hz) const
@@ -164,7 +143,7 @@ std::optional<ChannelRules::Problem> ChannelRules::check(const ChannelRow &row) 
         if (auto problem = frequencyProblem(ChannelColumn::Split, split))
             return problem;
     }
-    if (const auto problem = nameProblem(row.textAt(ChannelColumn::Name)))
+    if (const auto problem = ChannelName::problem(row.textAt(ChannelColumn::Name)))
         return Problem{ChannelColumn::Name, *problem};
     return std::nullopt;
 }

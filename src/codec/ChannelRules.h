@@ -19,7 +19,6 @@ class CloneImage;
 class ChannelRules
 {
 public:
-    static constexpr int NameLength = 8;
     // The split a channel holds when it has none (read from radios, kept
     // in clone files): it transmits on its frequency.
     static constexpr double NoSplit = 0;
@@ -60,11 +59,6 @@ public:
     // "88.50", "88.5Hz", "Off"), a gain of "10" as "+10". None when the text
     // names nothing the radio has.
     static std::optional<int> codeOf(ChannelColumn column, const QString &text);
-    // A name as the radio keeps it: lower-case letters in upper case; the
-    // reason when it is longer than NameLength or holds a character the
-    // radio has no code for.
-    static QString nameOf(const QString &text);
-    static std::optional<QString> nameProblem(const QString &name);
     // The channel transmits away from its frequency: its split is neither
     // 0 (none) nor the frequency itself.
     static bool hasSplit(const ChannelRow &row);

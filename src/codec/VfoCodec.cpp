@@ -18,13 +18,11 @@ DecodeResult VfoCodec::decode(const QString &recordText, VfoRow &row)
         return DecodeResult::failure(QStringLiteral("record text"));
 
     VfoRow decoded = row;
-    const DecodeResult common = ChannelCodec::decodeCommonFields(b, decoded.text.data(), decoded.value.data());
+    const DecodeResult common =
+        ChannelCodec::decodeCommonFields(b, [&](ChannelColumn column, int code) { decoded.setListed(column, code); });
     if (!common)
         return common;
-
-    const std::uint32_t frequency = RecordText::readField32(b, FrequencyByte);
-    decoded.valueAt(ChannelColumn::Frequency) = frequency;
-    decoded.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
+    decoded.setFrequency(RecordText::readField32(b, FrequencyByte));
     row = decoded;
     return DecodeResult::success();
 }
@@ -51,14 +49,9 @@ VfoRow VfoCodec::defaultVfo(int modelVariant)
     constexpr int Lsb = 1;
     constexpr int Slow = 1;
     VfoRow row;
-    const std::uint32_t frequency = defaultFrequency(modelVariant);
-    row.valueAt(ChannelColumn::Frequency) = frequency;
-    row.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
+    row.setFrequency(defaultFrequency(modelVariant));
     for (ChannelColumn c : {ChannelColumn::Mode, ChannelColumn::Gain, ChannelColumn::Agc, ChannelColumn::Power,
-                            ChannelColumn::Filter, ChannelColumn::Tone, ChannelColumn::NoiseBlanker}) {
-        const int code = c == ChannelColumn::Mode ? Lsb : (c == ChannelColumn::Agc ? Slow : 0);
-        row.valueAt(c) = code;
-        row.textAt(c) = Vocabulary::text(c, code);
-    }
+                            ChannelColumn::Filter, ChannelColumn::Tone, ChannelColumn::NoiseBlanker})
+        row.setListed(c, c == ChannelColumn::Mode ? Lsb : (c == ChannelColumn::Agc ? Slow : 0));
     return row;
 }

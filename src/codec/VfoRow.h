@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codec/CellText.h"
 #include "codec/Vocabulary.h"
 
 #include <QString>
@@ -18,6 +19,10 @@ struct VfoRow
     QString &textAt(ChannelColumn c) { return text[size_t(c)]; }
     double valueAt(ChannelColumn c) const { return value[size_t(c)]; }
     double &valueAt(ChannelColumn c) { return value[size_t(c)]; }
+
+    // Each sets a cell's value and the text it shows (CellText).
+    void setFrequency(qint64 hz) { CellText::setFrequency(*this, ChannelColumn::Frequency, hz); }
+    void setListed(ChannelColumn column, int code) { CellText::setListed(*this, column, code); }
 
     bool operator==(const VfoRow &other) const { return text == other.text && value == other.value; }
     bool operator!=(const VfoRow &other) const { return !(*this == other); }

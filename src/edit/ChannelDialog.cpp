@@ -336,16 +336,11 @@ void ChannelDialog::selectFields(const QString *text, const double *value)
     }
 }
 
-void ChannelDialog::storeFields(QString *text, double *value) const
+void ChannelDialog::storeFields(const std::function<void(ChannelColumn column, int code)> &set) const
 {
     const QList<QComboBox *> boxes = fieldLists();
-    for (int i = 0; i < boxes.size(); ++i) {
-        const ChannelColumn column = ListColumns[i];
-        const int c = Vocabulary::index(column);
-        const int code = Vocabulary::codeOfPosition(column, boxes[i]->currentIndex());
-        value[c] = code;
-        text[c] = Vocabulary::text(column, code);
-    }
+    for (int i = 0; i < boxes.size(); ++i)
+        set(ListColumns[i], Vocabulary::codeOfPosition(ListColumns[i], boxes[i]->currentIndex()));
 }
 
 void ChannelDialog::proposeChannel()
@@ -437,22 +432,17 @@ void ChannelDialog::acceptEdit()
 
     if (memory) {
         ChannelRow row = m_document.channel(m_editRow);
-        row.valueAt(ChannelColumn::Frequency) = double(frequency);
-        row.textAt(ChannelColumn::Frequency) = Frequency::format(quint64(frequency));
-        row.valueAt(ChannelColumn::Split) = double(split);
-        row.textAt(ChannelColumn::Split) = Frequency::format(quint64(split));
-        storeFields(row.text.data(), row.value.data());
-        const bool skip = m_skip->isChecked();
-        row.valueAt(ChannelColumn::Skip) = skip ? 1 : 0;
-        row.textAt(ChannelColumn::Skip) = skip ? QStringLiteral("Skip") : QString();
-        row.textAt(ChannelColumn::Name) = m_name->text();
+        row.setFrequency(ChannelColumn::Frequency, frequency);
+        row.setFrequency(ChannelColumn::Split, split);
+        storeFields([&row](ChannelColumn column, int code) { row.setListed(column, code); });
+        row.setSkip(m_skip->isChecked());
+        row.setName(m_name->text());
         row.inUse = true;
         m_editedChannel = row;
     } else {
         VfoRow row = m_document.vfo(m_editRow);
-        row.valueAt(ChannelColumn::Frequency) = double(frequency);
-        row.textAt(ChannelColumn::Frequency) = Frequency::format(quint64(frequency));
-        storeFields(row.text.data(), row.value.data());
+        row.setFrequency(frequency);
+        storeFields([&row](ChannelColumn column, int code) { row.setListed(column, code); });
         m_editedVfo = row;
     }
     hideKeepingState(QDialog::Accepted);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "codec/ChannelRow.h"
 #include "codec/VfoRow.h"
 
@@ -80,8 +82,8 @@ private:
     QList<QComboBox *> fieldLists() const;
     // Selections from a row's columns 1-7; `text` and `value` point at column 0.
     void selectFields(const QString *text, const double *value);
-    // Stores columns 1-7 from the selections; pointers as above.
-    void storeFields(QString *text, double *value) const;
+    // The code each list (mode .. noise blanker) has selected, to `set`.
+    void storeFields(const std::function<void(ChannelColumn column, int code)> &set) const;
     void acceptEdit();
     // While the split boxes hold the frequency the dialog opened with (or
     // no split), a change of the frequency is the split's too.

@@ -1,6 +1,6 @@
 #include "edit/NameEdit.h"
 
-#include "codec/ChannelCodec.h"
+#include "codec/ChannelName.h"
 #include "edit/TypedCharacter.h"
 
 #include <QClipboard>
@@ -9,17 +9,10 @@
 
 NameEdit::NameEdit(QWidget *parent) : QLineEdit(parent)
 {
-    setMaxLength(MaxLength);
+    setMaxLength(ChannelName::Length);
     // Only typed and pasted keys are filtered: no menu or drop to get round it.
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
-}
-
-QChar NameEdit::accepted(QChar typed)
-{
-    const char16_t u = typed.unicode();
-    const QChar c = (u >= u'a' && u <= u'z') ? QChar(char16_t(u - u'a' + u'A')) : typed;
-    return ChannelCodec::nameCharCode(c) >= 0 ? c : QChar();
 }
 
 void NameEdit::keyPressEvent(QKeyEvent *event)
@@ -34,7 +27,7 @@ void NameEdit::keyPressEvent(QKeyEvent *event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const QChar c = accepted(typed);
+    const QChar c = ChannelName::accepted(typed);
     if (c.isNull()) {
         event->accept();
         return;
@@ -53,7 +46,7 @@ void NameEdit::pasteAccepted()
 {
     QString text;
     for (QChar typed : QGuiApplication::clipboard()->text()) {
-        const QChar c = accepted(typed);
+        const QChar c = ChannelName::accepted(typed);
         if (!c.isNull())
             text += c;
     }

@@ -2,6 +2,7 @@
 
 #include "codec/ChannelCodec.h"
 #include "codec/ChannelLabel.h"
+#include "codec/ChannelName.h"
 #include "codec/ChannelRules.h"
 #include "codec/Frequency.h"
 #include "codec/VfoCodec.h"
@@ -56,47 +57,9 @@ private:
     std::array<int, ListLayout::ColumnCount> m_at{};
 };
 
-void setListed(ChannelRow &row, ChannelColumn column, int code)
-{
-    row.valueAt(column) = code;
-    row.textAt(column) = Vocabulary::text(column, code);
-}
-
-void setFrequency(ChannelRow &row, ChannelColumn column, qint64 hz)
-{
-    row.valueAt(column) = double(hz);
-    row.textAt(column) = Frequency::format(std::uint64_t(hz));
-}
-
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// The name as the radio can keep it: upper case, letters with marks
-// without them, other characters it lacks as blanks, at most its length.
-// `why` says what changed beyond the case.
-QString radioName(const QString &text, QString &why)
-{
-    QString kept;
-    bool replaced = false;
-    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        const QChar upper = c.toUpper();
-        const bool lacking = ChannelCodec::nameCharCode(upper) < 0;
-        replaced = replaced || lacking;
-        kept += lacking ? QChar(u' ') : upper;
-    }
-    if (replaced) {
-        kept = kept.simplified();
-        why = QStringLiteral("characters the radio lacks are left out");
-    }
-    if (kept.size() > ChannelRules::NameLength) {
-        kept = kept.left(ChannelRules::NameLength);
-        why += QLatin1String(why.isEmpty() ? "" : ", ") + QStringLiteral("%1 characters at most").arg(ChannelRules::NameLength);
-    }
-    return kept;
 }
 
 // The radio's power item for a text of the layout: one of its items or
@@ -222,7 +185,7 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
     QString why;
     // The name as it stands: blanks are characters of a name too.
     const QString nameText = h.has(ListLayout::Name) ? h.cell(f, ListLayout::Name, false) : QString();
-    const QString name = radioName(nameText, why);
+    const QString name = ChannelName::fitted(nameText, why);
     if (!why.isEmpty())
         note(ChannelColumn::Name, QStringLiteral("Name %1 is stored as %2 (%3)").arg(quoted(nameText), quoted(name), why));
 
@@ -234,17 +197,17 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
     note(ChannelColumn::Power, powerNote);
     const bool skip = h.cell(f, ListLayout::Skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0;
 
-    setFrequency(channel, ChannelColumn::Frequency, hz);
-    setListed(channel, ChannelColumn::Mode, mode);
+    channel.setFrequency(ChannelColumn::Frequency, hz);
+    channel.setListed(ChannelColumn::Mode, mode);
     for (const ChannelColumn c : {ChannelColumn::Gain, ChannelColumn::Agc, ChannelColumn::Filter, ChannelColumn::NoiseBlanker})
-        setListed(channel, c, int(defaults.valueAt(c)));
-    setListed(channel, ChannelColumn::Power, power);
-    setListed(channel, ChannelColumn::Tone, tone);
-    setFrequency(channel, ChannelColumn::Split, qMax<qint64>(split, 0));
+        channel.setListed(c, int(defaults.valueAt(c)));
+    channel.setListed(ChannelColumn::Power, power);
+    channel.setListed(ChannelColumn::Tone, tone);
+    channel.setFrequency(ChannelColumn::Split, qMax<qint64>(split, 0));
+    // A negative split keeps its value, so that the rules refuse it.
     channel.valueAt(ChannelColumn::Split) = double(split);
-    channel.textAt(ChannelColumn::Name) = name;
-    channel.valueAt(ChannelColumn::Skip) = skip ? 1 : 0;
-    channel.textAt(ChannelColumn::Skip) = skip ? QStringLiteral("Skip") : QString();
+    channel.setName(name);
+    channel.setSkip(skip);
     channel.inUse = true;
     if (const auto problem = rules.check(channel))
         row.refusal = problem->text();

@@ -2,6 +2,7 @@
 
 #include "codec/ChannelCodec.h"
 #include "codec/ChannelLabel.h"
+#include "codec/ChannelName.h"
 #include "codec/ChannelRules.h"
 #include "codec/ChannelRow.h"
 #include "codec/Frequency.h"
@@ -69,12 +70,9 @@ int convertCommon(const QStringList &f, ChannelRow &row)
             return c;
     }
 
-    row.value[0] = *frequency;
-    row.text[0] = Frequency::format(std::uint64_t(*frequency));
-    for (int c = 1; c < 8; ++c) {
-        row.value[size_t(c)] = double(*codes[c - 1]);
-        row.text[size_t(c)] = Vocabulary::text(ChannelColumn(c), *codes[c - 1]);
-    }
+    row.setFrequency(ChannelColumn::Frequency, qint64(*frequency));
+    for (int c = 1; c < 8; ++c)
+        row.setListed(ChannelColumn(c), *codes[c - 1]);
     return -1;
 }
 
@@ -89,14 +87,12 @@ int convertChannelOnly(const QStringList &f, ChannelRow &row)
     if (!skip && !f[10].isEmpty())
         return 10;
 
-    const QString name = ChannelRules::nameOf(f[9]);
-    if (ChannelRules::nameProblem(name))
+    const QString name = ChannelName::kept(f[9]);
+    if (ChannelName::problem(name))
         return 9;
-    row.value[8] = *split;
-    row.text[8] = Frequency::format(std::uint64_t(*split));
-    row.text[9] = name;
-    row.value[10] = skip ? 1 : 0;
-    row.text[10] = skip ? QStringLiteral("Skip") : QString();
+    row.setFrequency(ChannelColumn::Split, qint64(*split));
+    row.setName(name);
+    row.setSkip(skip);
     // Kept as they are, but for double quotes: no exported field can hold one.
     for (int c = 11; c <= 13; ++c)
         row.text[c] = QString(f[c]).remove(QLatin1Char('"'));
@@ -145,7 +141,7 @@ QString CsvExchange::fieldProblem(const QStringList &fields, int failed)
     const QString value = fields.value(failed);
     if (column == ChannelColumn::Name)
         return ChannelRules::caption(column) + QLatin1Char(' ')
-            + ChannelRules::nameProblem(ChannelRules::nameOf(value)).value_or(QString());
+            + ChannelName::problem(ChannelName::kept(value)).value_or(QString());
     return QStringLiteral("%1 \"%2\" is not understood").arg(ChannelRules::caption(column), value);
 }
 

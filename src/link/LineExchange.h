@@ -6,8 +6,8 @@
 class RadioPort;
 
 // The one primitive by which every command reaches the radio, and the
-// pauses between commands. Waiting runs a nested event loop that sleeps
-// until data, a port error or a timer arrives.
+// pauses between commands. It blocks the thread it runs on (a transfer's
+// own): waiting sleeps until data, a port error or the bound arrives.
 class LineExchange : public QObject
 {
     Q_OBJECT
@@ -61,7 +61,7 @@ public:
     // it only decides when to look again, never what is accepted: a reply
     // that is complete when looked at ends the exchange, shorter or not.
     QString exchange(const QString &command, int replyLength = 0);
-    // Returns after `ms` milliseconds, having processed events meanwhile.
+    // Returns after `ms` milliseconds.
     void pause(int ms);
     // Sends the end command, ignores whatever comes back, pauses.
     void sendEnd();
@@ -75,6 +75,29 @@ public:
     }
 
 private:
+    // The reply as it comes in, and when to look for the rest.
+    class Reply
+    {
+    public:
+        Reply(const QString &command, int replyLength, qint64 characterUs);
+        // Adds what arrived; true once the reply is complete.
+        bool take(const QByteArray &arrived);
+        // How long to leave the rest in the device after the reply grew:
+        // until all but the last characters can have come (0: look now).
+        int sleepBeforeRest(qint64 leftMs) const;
+        bool overflowed() const { return m_overflowed; }
+        const QByteArray &text() const { return m_text; }
+
+    private:
+        QString m_command;
+        int m_limit;
+        int m_expected;
+        qint64 m_characterUs;
+        QByteArray m_text;
+        bool m_overflowed = false;
+        bool m_grown = false;
+    };
+
     RadioPort &m_port;
     int m_replyTimeoutMs = ReplyTimeoutMs;
     int m_endPauseMs = EndPauseMs;

@@ -4,8 +4,12 @@
 #include <QObject>
 #include <QString>
 
+class QThread;
+
 // The serial line to the radio, as the link sees it. One implementation
-// drives a real serial port; tests hand in scripted ports.
+// drives a real serial port; tests hand in scripted ports. A transfer uses
+// it from one thread, blocking: it writes a command, then waits for what
+// arrives.
 class RadioPort : public QObject
 {
     Q_OBJECT
@@ -23,6 +27,9 @@ public:
     // Appends everything received so far to `received`; never blocks.
     // False when the port is not open or has failed.
     virtual bool readAll(QByteArray &received) = 0;
+    // Blocks until something new has arrived (true), or the port fails, or
+    // `ms` milliseconds pass (false). What arrived is then for readAll().
+    virtual bool waitForReadyRead(int ms) = 0;
     // Drops everything received that nothing has read: what the port
     // buffers and, for a device, what the system holds for it. False when
     // the port is not open or has failed.
@@ -33,12 +40,12 @@ public:
     virtual QString deviceName() const = 0;
 
     // How long one character takes on the line, in microseconds; 0 when
-    // the port keeps no pace of its own (then it never holds arrivals).
+    // the port keeps no pace of its own.
     virtual int characterMicroseconds() const { return 0; }
-    // Held, the port need not report what arrives and may leave it in the
-    // device, sparing a wake-up for every character; released, it reports
-    // whatever waits by readyRead(). Ports without a pace ignore this.
-    virtual void holdArrivals(bool hold) { Q_UNUSED(hold); }
+
+    // Moves the port, and whatever it drives, to `thread`; called on the
+    // thread it lives in, while it is closed or between two exchanges.
+    virtual void moveTo(QThread *thread) { moveToThread(thread); }
 
     // The port number (1..14) the program keeps between runs; other
     // numbers are ignored. Choosing another number closes the port.

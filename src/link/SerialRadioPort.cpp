@@ -14,7 +14,6 @@ namespace {
 // What the open device has to tell without waiting, as poll() says it; 0
 // where that cannot be told.
 #ifdef Q_OS_UNIX
-constexpr short InputEvents = POLLIN;
 constexpr short HangUpEvents = POLLHUP | POLLERR | POLLNVAL;
 
 short deviceEvents(const QSerialPort &serial)
@@ -26,7 +25,6 @@ short deviceEvents(const QSerialPort &serial)
     return ::poll(&device, 1, 0) == 1 ? device.revents : 0;
 }
 #else
-constexpr short InputEvents = 0;
 constexpr short HangUpEvents = 0;
 
 short deviceEvents(const QSerialPort &)
@@ -44,21 +42,12 @@ bool hungUp(const QSerialPort &serial)
     return (deviceEvents(serial) & HangUpEvents) != 0;
 }
 
-// True when the open device has input that Qt has not taken in yet.
-bool deviceHasInput(const QSerialPort &serial)
-{
-    return (deviceEvents(serial) & InputEvents) != 0;
-}
-
 } // namespace
 
 SerialRadioPort::SerialRadioPort(QObject *parent)
-    : RadioPort(parent)
+    : RadioPort(parent), m_serial(this) // a child: it moves with the port to a transfer's thread
 {
-    connect(&m_serial, &QSerialPort::readyRead, this, [this] {
-        if (!m_held)
-            emit readyRead();
-    });
+    connect(&m_serial, &QSerialPort::readyRead, this, &RadioPort::readyRead);
     connect(&m_serial, &QSerialPort::errorOccurred, this, &SerialRadioPort::onSerialError);
 }
 
@@ -126,7 +115,6 @@ bool SerialRadioPort::open()
         closeDevice();
     ++m_generation;
     m_failed = false;
-    m_held = false;
     m_errorString.clear();
 
     m_serial.setPortName(deviceName());
@@ -186,31 +174,9 @@ bool SerialRadioPort::write(const QByteArray &data)
         fail(m_serial.error());
         return false;
     }
-    // On the wire now, not once the event loop has run: whatever the loop
-    // has queued (a window repainting) would otherwise go first.
+    // On the wire now: nothing else is going to send it.
     m_serial.flush();
     return !m_failed;
-}
-
-void SerialRadioPort::holdArrivals(bool hold)
-{
-    if (hold == m_held)
-        return;
-    m_held = hold;
-    // QSerialPort stops taking in (and being woken by) what arrives once its
-    // buffer is full: a buffer of one character leaves the rest in the
-    // device. Unlimited again, it takes in and reports what waits there.
-    m_serial.setReadBufferSize(hold ? 1 : 0);
-    if (hold || !isOpen() || m_serial.bytesAvailable() == 0 || deviceHasInput(m_serial))
-        return;
-    // Only what was taken in while held waits: nothing new will report it.
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation = m_generation] {
-            if (generation == m_generation && !m_held && isOpen() && m_serial.bytesAvailable() > 0)
-                emit readyRead();
-        },
-        Qt::QueuedConnection);
 }
 
 bool SerialRadioPort::readAll(QByteArray &received)
@@ -219,6 +185,15 @@ bool SerialRadioPort::readAll(QByteArray &received)
         return false;
     received += m_serial.readAll();
     return true;
+}
+
+bool SerialRadioPort::waitForReadyRead(int ms)
+{
+    if (!isOpen())
+        return false;
+    // Qt waits on the device itself, without an event loop; a device that
+    // hangs up meanwhile reports its error (and so fails the port) here.
+    return m_serial.waitForReadyRead(qMax(ms, 0)) && !m_failed;
 }
 
 bool SerialRadioPort::discardInput()
@@ -253,8 +228,13 @@ QString SerialRadioPort::errorString() const
 
 void SerialRadioPort::onSerialError(QSerialPort::SerialPortError error)
 {
-    // Open failures are reported by open() itself; NoError only clears.
-    // Once failed, the first reason stands and is reported once.
+    // Open failures are reported by open() itself; NoError only clears; a
+    // wait that found nothing is no failure of the port. Once failed, the
+    // first reason stands and is reported once.
+    if (error == QSerialPort::TimeoutError) {
+        m_serial.clearError();
+        return;
+    }
     if (error == QSerialPort::NoError || !m_serial.isOpen() || m_ignoreErrors || m_failed)
         return;
     fail(error);

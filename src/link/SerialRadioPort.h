@@ -35,13 +35,11 @@ public:
     bool isOpen() const override;
     bool write(const QByteArray &data) override;
     bool readAll(QByteArray &received) override;
+    bool waitForReadyRead(int ms) override;
     bool discardInput() override;
     QString errorString() const override;
     QString deviceName() const override;
     int characterMicroseconds() const override { return BitsPerCharacter * 1000000 / BaudRate; }
-    // Held, the device keeps what arrives (but the first character, which
-    // is taken in) and the event loop is not woken for it.
-    void holdArrivals(bool hold) override;
 
     // The reason given when the device goes away while open.
     static QString hangUpReason()
@@ -55,14 +53,13 @@ private:
     bool lockDevice();
     void onSerialError(QSerialPort::SerialPortError error);
     // Marks the port failed with the reason for `error`; the device is
-    // closed underneath once control is back in the event loop.
+    // closed underneath once control is back in the port's event loop.
     void fail(QSerialPort::SerialPortError error);
     void closeDevice();
 
     QSerialPort m_serial;
     QString m_devicePath;
     bool m_failed = false;
-    bool m_held = false;
     bool m_ignoreErrors = false; // while closing, and while discarding at open
     quint64 m_generation = 0; // each opening and closing starts a new one
     QString m_errorString;

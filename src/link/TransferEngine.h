@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 
+#include <atomic>
 #include <initializer_list>
 #include <memory>
 #include <utility>
@@ -18,9 +19,11 @@ class RadioPort;
 // The clone transfers. A read starts from an image and hands back that
 // image with what the radio sent in place of its parts; a write sends the
 // image it is given. The engine keeps no image of its own between
-// transfers: the caller decides what becomes of what comes back. One
-// transfer at a time: while one runs, every request to start another
-// returns Refused at once and does nothing.
+// transfers: the caller decides what becomes of what comes back. A
+// transfer blocks the thread that asks for it (the session's worker) and
+// reports its progress by signals. One transfer at a time: while one runs,
+// every request to start another returns Refused at once and does nothing.
+// isBusy() and requestStop() may be called from any thread.
 class TransferEngine : public QObject
 {
     Q_OBJECT
@@ -131,8 +134,8 @@ private:
     std::unique_ptr<LineExchange> m_exchange;
     std::unique_ptr<BlockCommands> m_commands;
     int m_pauseMs = DefaultPauseMs;
-    bool m_busy = false;
-    bool m_stopRequested = false;
+    std::atomic<bool> m_busy = false;
+    std::atomic<bool> m_stopRequested = false;
     Kind m_running = Kind::ReadMemory;
     // The image of the running request, and Write Changes' addresses.
     CloneImage m_image;

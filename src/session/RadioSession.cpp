@@ -62,29 +62,82 @@ bool backupOf(Job job, BackupStore::Kind &kind)
 RadioSession::RadioSession(CloneDocument &document, RadioPort &port, QObject *parent)
     : QObject(parent), m_document(document), m_port(port), m_engine(port)
 {
+    m_worker.setObjectName(QStringLiteral("radio"));
+    m_workerContext.moveToThread(&m_worker);
+    m_worker.start();
+
     // The one face of the radio: a front end follows the session alone.
-    connect(&m_engine, &TransferEngine::transferStarted, this, &RadioSession::transferStarted);
-    connect(&m_engine, &TransferEngine::portOpened, this, &RadioSession::portOpened);
-    connect(&m_engine, &TransferEngine::slotChanged, this, &RadioSession::slotChanged);
-    connect(&m_engine, &TransferEngine::recordStarted, this, &RadioSession::recordStarted);
-    connect(&m_engine, &TransferEngine::partRead, this, [this](const ImagePatch &part) {
-        if (m_applyParts) {
-            m_document.apply(part);
-            m_settingsRead = m_settingsRead || part.settings;
-            m_vfosRead = m_vfosRead || part.vfo;
-            m_slotsRead.append(part.channelSlots);
-        }
-        emit partRead(part);
-    });
-    // What the radio holds now: the pending changes are measured from it.
-    connect(&m_engine, &TransferEngine::transferFinished, this, [this](Kind kind, const TransferResult &result) {
-        if (m_applyParts && result.ok() && kind != Kind::AutoSelect)
-            m_document.setBaseline(m_document.image());
-        emit transferFinished(kind, result);
-    });
+    // The engine reports on the worker; the session passes it on here, in
+    // order, one delivery for whatever has come meanwhile.
+    connect(&m_engine, &TransferEngine::transferStarted, this,
+            [this](Kind kind) { post([this, kind] { emit transferStarted(kind); }); }, Qt::DirectConnection);
+    connect(&m_engine, &TransferEngine::portOpened, this,
+            [this](Kind kind) { post([this, kind] { emit portOpened(kind); }); }, Qt::DirectConnection);
+    connect(&m_engine, &TransferEngine::slotChanged, this,
+            [this](int slot) { post([this, slot] { emit slotChanged(slot); }); }, Qt::DirectConnection);
+    connect(&m_engine, &TransferEngine::recordStarted, this,
+            [this](int done, int total) { post([this, done, total] { emit recordStarted(done, total); }); },
+            Qt::DirectConnection);
+    connect(&m_engine, &TransferEngine::partRead, this,
+            [this](const ImagePatch &part) { post([this, part] { takePart(part); }); }, Qt::DirectConnection);
+    connect(&m_engine, &TransferEngine::transferFinished, this,
+            [this](Kind kind, const TransferResult &result) { post([this, kind, result] { stepFinished(kind, result); }); },
+            Qt::DirectConnection);
+    // A stop asked for before the engine began its step still counts.
+    connect(
+        &m_engine, &TransferEngine::transferStarted, &m_engine,
+        [this] {
+            if (m_stopRequested)
+                m_engine.requestStop();
+        },
+        Qt::DirectConnection);
 }
 
-RadioSession::~RadioSession() = default;
+void RadioSession::post(std::function<void()> letter)
+{
+    const QMutexLocker lock(&m_mailLock);
+    const bool first = m_mail.isEmpty();
+    m_mail.append(std::move(letter));
+    if (first)
+        QMetaObject::invokeMethod(this, &RadioSession::deliverMail, Qt::QueuedConnection);
+}
+
+void RadioSession::deliverMail()
+{
+    QList<std::function<void()>> mail;
+    {
+        const QMutexLocker lock(&m_mailLock);
+        mail.swap(m_mail);
+    }
+    for (const std::function<void()> &letter : std::as_const(mail))
+        letter();
+}
+
+void RadioSession::takePart(const ImagePatch &part)
+{
+    if (m_applyParts) {
+        m_document.apply(part);
+        m_settingsRead = m_settingsRead || part.settings;
+        m_vfosRead = m_vfosRead || part.vfo;
+        m_slotsRead.append(part.channelSlots);
+    }
+    emit partRead(part);
+}
+
+void RadioSession::stepFinished(Kind kind, const TransferResult &result)
+{
+    // What the radio holds now: the pending changes are measured from it.
+    if (m_applyParts && result.ok() && kind != Kind::AutoSelect)
+        m_document.setBaseline(m_document.image());
+    emit transferFinished(kind, result);
+}
+
+RadioSession::~RadioSession()
+{
+    m_engine.requestStop();
+    m_worker.quit();
+    m_worker.wait();
+}
 
 void RadioSession::setPauseMs(int ms)
 {
@@ -101,16 +154,6 @@ void RadioSession::setReplyTimeoutMs(int ms)
     m_engine.exchange().setReplyTimeoutMs(ms);
 }
 
-void RadioSession::setBusy(bool busy)
-{
-    m_busy = busy;
-    // The port is the job's only: between jobs another program (a nightly
-    // qtr70 read) may use the radio.
-    if (!busy)
-        m_port.close();
-    emit busyChanged(busy);
-}
-
 void RadioSession::requestStop()
 {
     if (!m_busy)
@@ -119,9 +162,56 @@ void RadioSession::requestStop()
     m_engine.requestStop();
 }
 
-TransferEngine::Transfer RadioSession::start(Job job)
+bool RadioSession::begin()
 {
-    const CloneImage &image = m_document.image();
+    if (m_busy || m_engine.isBusy())
+        return false;
+    m_busy = true;
+    m_stopRequested = false;
+    m_applyParts = true;
+    m_settingsRead = false;
+    m_vfosRead = false;
+    m_slotsRead.clear();
+    m_result = SessionResult();
+    // A write sends the settings records rebuilt from the selections.
+    m_document.encodeSettingsLines();
+    // The port is the job's only, on the worker: between jobs another
+    // program (a nightly qtr70 read) may use the radio.
+    m_port.moveTo(&m_worker);
+    emit busyChanged(true);
+    return true;
+}
+
+void RadioSession::onWorker(std::function<Transfer()> work, Then then)
+{
+    QMetaObject::invokeMethod(
+        &m_workerContext,
+        [this, work = std::move(work), then = std::move(then)] {
+            Transfer done = work();
+            // After every report the work sent on its way.
+            post([then, done = std::move(done)] { then(done); });
+        },
+        Qt::QueuedConnection);
+}
+
+void RadioSession::finish(const SessionResult &result)
+{
+    QThread *home = thread();
+    onWorker(
+        [this, home] {
+            m_port.close();
+            m_port.moveTo(home);
+            return Transfer();
+        },
+        [this, result](const Transfer &) {
+            m_busy = false;
+            emit busyChanged(false);
+            emit finished(result);
+        });
+}
+
+TransferEngine::Transfer RadioSession::runOnEngine(Job job, const CloneImage &image)
+{
     switch (job) {
     case Job::ReadMemory:
         return m_engine.readMemory(image);
@@ -136,60 +226,48 @@ TransferEngine::Transfer RadioSession::start(Job job)
     case Job::ReadAll:
         return m_engine.readAll(image);
     case Job::IdentifyThenReadAll:
-        return identifyThenReadAll();
+        return identifyThenReadAll(image);
     case Job::WriteAll:
         break;
     }
     return m_engine.writeAll(image);
 }
 
-TransferEngine::Transfer RadioSession::identifyThenReadAll()
+TransferEngine::Transfer RadioSession::identifyThenReadAll(const CloneImage &image)
 {
-    const TransferEngine::Transfer identified = m_engine.autoSelect(m_document.image());
+    const Transfer identified = m_engine.autoSelect(image);
     if (!identified.ok())
         return identified;
     if (m_stopRequested)
         return {TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing more was read")),
                 identified.image, {}};
     m_engine.exchange().pause(m_engine.pauseMs());
-    // The document holds the model the radio named by now.
-    return m_engine.readAll(m_document.image());
+    // With the model the radio named, as the document will hold it by the
+    // time the parts read arrive there.
+    return m_engine.readAll(identified.image);
 }
 
-bool RadioSession::begin(SessionResult &result)
+bool RadioSession::start(Job job)
 {
-    if (m_busy || m_engine.isBusy()) {
-        result.transfer = TransferResult(TransferResult::Outcome::Refused);
+    if (!begin())
         return false;
-    }
-    setBusy(true);
-    m_stopRequested = false;
-    m_settingsRead = false;
-    m_vfosRead = false;
-    m_slotsRead.clear();
-    // A write sends the settings records rebuilt from the selections.
-    m_document.encodeSettingsLines();
+    m_undoStep.emplace(m_document, stepOf(job), CloneDocument::StepKind::Transfer);
+    onWorker([this, job, image = m_document.image()] { return runOnEngine(job, image); },
+             [this, job](const Transfer &done) { jobDone(job, done); });
     return true;
 }
 
-SessionResult RadioSession::run(Job job)
+void RadioSession::jobDone(Job job, const Transfer &done)
 {
-    SessionResult result;
-    if (!begin(result))
-        return result;
-    {
-        const QString step = stepOf(job);
-        const CloneDocument::Step undoStep(m_document, step, CloneDocument::StepKind::Transfer);
-        result.transfer = start(job).result;
-        // Auto Select picks the model option as a click does: an edit.
-        if (job == Job::AutoSelect && result.transfer.ok())
-            m_document.touchStep();
-    }
+    m_result.transfer = done.result;
+    // Auto Select picks the model option as a click does: an edit.
+    if (job == Job::AutoSelect && done.ok())
+        m_document.touchStep();
+    m_undoStep.reset();
     BackupStore::Kind kind;
-    if (result.transfer.ok() && backupOf(job, kind))
-        keepBackup(m_document.image(), kind, result);
-    setBusy(false);
-    return result;
+    if (done.ok() && backupOf(job, kind))
+        keepBackup(m_document.image(), kind, m_result);
+    finish(m_result);
 }
 
 QString RadioSession::partsReadText() const
@@ -224,63 +302,73 @@ void RadioSession::keepBackup(const CloneImage &image, BackupStore::Kind kind, S
         result.backupProblem = saved.detail();
 }
 
-SessionResult RadioSession::writeChanges(const Confirm &confirm)
+bool RadioSession::startWriteChanges(const Confirm &confirm)
 {
-    SessionResult result;
-    if (!begin(result))
-        return result;
-    const CloneImage wanted = m_document.image();
-    const auto finish = [this, &result] {
-        setBusy(false);
-        return result;
-    };
-
+    if (!begin())
+        return false;
+    m_wanted = m_document.image();
+    m_confirm = confirm;
     // What the radio holds, read as Read ALL reads it; the document is
     // not touched.
     m_applyParts = false;
-    const TransferEngine::Transfer radio = m_engine.readAll(wanted);
+    onWorker([this, wanted = m_wanted] { return m_engine.readAll(wanted); },
+             [this](const Transfer &radio) { radioRead(radio); });
+    return true;
+}
+
+void RadioSession::radioRead(const Transfer &radio)
+{
     m_applyParts = true;
-    result.transfer = radio.result;
+    m_result.transfer = radio.result;
     if (!radio.ok())
-        return finish();
+        return finish(m_result);
     if (m_stopRequested) {
-        result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing written"));
-        return finish();
+        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing written"));
+        return finish(m_result);
     }
 
     // The backup is the promise of Write Changes: without it, no write.
-    keepBackup(radio.image, BackupStore::Kind::BeforeWrite, result);
-    if (result.backup == SessionResult::Backup::Failed) {
-        result.changes = SessionResult::Changes::BackupFailed;
-        return finish();
+    keepBackup(radio.image, BackupStore::Kind::BeforeWrite, m_result);
+    if (m_result.backup == SessionResult::Backup::Failed) {
+        m_result.changes = SessionResult::Changes::BackupFailed;
+        return finish(m_result);
     }
-    const ChangesQuestion question(radio.image, wanted);
+    const ChangesQuestion question(radio.image, m_wanted);
     if (question.isEmpty()) {
-        result.changes = SessionResult::Changes::NothingToWrite;
-        m_document.setBaseline(wanted);
-        return finish();
+        m_result.changes = SessionResult::Changes::NothingToWrite;
+        m_document.setBaseline(m_wanted);
+        return finish(m_result);
     }
-    if (!confirm(question)) {
-        result.changes = SessionResult::Changes::Declined;
-        return finish();
+    if (!m_confirm(question)) {
+        m_result.changes = SessionResult::Changes::Declined;
+        return finish(m_result);
     }
 
-    result.changes = SessionResult::Changes::Written;
+    m_result.changes = SessionResult::Changes::Written;
     if (m_stopRequested) {
-        result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing written"));
-        return finish();
+        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing written"));
+        return finish(m_result);
     }
-    const TransferEngine::Transfer written = m_engine.writeRecords(question.addresses(), wanted);
-    result.written = written.written;
-    result.transfer = written.result;
+    m_addresses = question.addresses();
+    onWorker([this, addresses = m_addresses, wanted = m_wanted] { return m_engine.writeRecords(addresses, wanted); },
+             [this](const Transfer &written) { recordsWritten(written); });
+}
+
+void RadioSession::recordsWritten(const Transfer &written)
+{
+    m_result.written = written.written;
+    m_result.transfer = written.result;
     if (!written.ok())
-        return finish();
+        return finish(m_result);
     if (m_stopRequested) {
-        result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("read back not done"));
-        return finish();
+        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("read back not done"));
+        return finish(m_result);
     }
-    result.transfer = m_engine.verifyRecords(question.addresses(), wanted).result;
-    if (result.transfer.ok())
-        m_document.setBaseline(wanted);
-    return finish();
+    onWorker([this, addresses = m_addresses, wanted = m_wanted] { return m_engine.verifyRecords(addresses, wanted); },
+             [this](const Transfer &verified) {
+                 m_result.transfer = verified.result;
+                 if (verified.ok())
+                     m_document.setBaseline(m_wanted);
+                 finish(m_result);
+             });
 }

@@ -207,7 +207,6 @@ std::optional<DocumentEdits::ColumnValue> EditCommands::askColumnItem(bool withS
     if (item < 0)
         return std::nullopt;
     chosen.item = items.at(item);
-    chosen.text = skip ? (item == 0 ? QStringLiteral("Skip") : QString()) : items.at(item);
     chosen.value = skip ? (item == 0 ? 1 : 0) : Vocabulary::codeOfPosition(chosen.column, item);
     return chosen;
 }

@@ -74,6 +74,8 @@ public:
     void setSplashMinimumMs(int ms) { m_splashMinimumMs = ms; }
 
     RadioSession &session() { return m_session; }
+    // From the start of a transfer to its end (its messages included).
+    bool transferRunning() const;
     RadioPort &port() { return m_port; }
     SettingsPage *settingsPage() const { return m_settingsPage; }
     MemoryPage *memoryPage() const { return m_memoryPage; }
@@ -159,7 +161,6 @@ private:
     void connectPages();
     // A command that does nothing while a transfer runs.
     std::function<void()> whenIdle(void (MainWindow::*slot)());
-    bool transferRunning() const;
 
     // Shows the page of a tab (the tab strip's selection behaviour).
     void showPage(int tab);

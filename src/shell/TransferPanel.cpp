@@ -51,6 +51,7 @@ TransferPanel::TransferPanel(RadioSession &session, Prompter &prompter, QWidget 
     connect(&m_session, &RadioSession::portOpened, this, &TransferPanel::showProgressBar);
     connect(&m_session, &RadioSession::slotChanged, this, &TransferPanel::showChannelStep);
     connect(&m_session, &RadioSession::transferFinished, this, &TransferPanel::stepFinished);
+    connect(&m_session, &RadioSession::finished, this, &TransferPanel::sessionFinished);
     connect(m_memoryPage->stopButton(), &QPushButton::clicked, &m_session, &RadioSession::requestStop);
     m_stepTimer.setSingleShot(true);
     connect(&m_stepTimer, &QTimer::timeout, this, &TransferPanel::drawChannelStep);
@@ -65,10 +66,8 @@ void TransferPanel::run(Job job)
         m_transferOk = false;
     m_state = all ? State::All : State::Single;
     m_clock.start();
-    const SessionResult result = m_session.run(job);
-    m_state = State::Idle;
-    reportBackup(result);
-    emit finished();
+    if (!m_session.start(job))
+        m_state = State::Idle;
 }
 
 void TransferPanel::writeChanges()
@@ -78,10 +77,17 @@ void TransferPanel::writeChanges()
     m_transferOk = false;
     m_state = State::WritingChanges;
     m_clock.start();
-    const SessionResult result = m_session.writeChanges(
-        [this](const ChangesQuestion &question) { return confirmChanges(question); });
-    m_state = State::Idle;
-    finishChanges(result);
+    if (!m_session.startWriteChanges([this](const ChangesQuestion &question) { return confirmChanges(question); }))
+        m_state = State::Idle;
+}
+
+void TransferPanel::sessionFinished(const SessionResult &result)
+{
+    const State ended = std::exchange(m_state, State::Idle);
+    if (ended == State::WritingChanges)
+        finishChanges(result);
+    else
+        reportBackup(result);
     emit finished();
 }
 

@@ -19,7 +19,7 @@ class SettingsPage;
 // Write Changes), the step in the status bar; at the end a failure's
 // message, or what was done, and the controls back. The transfers run
 // through the session, so the window and the command-line tool apply
-// them alike.
+// them alike; the window stays responsive while they run.
 class TransferPanel : public QObject
 {
     Q_OBJECT
@@ -46,7 +46,8 @@ public:
     State state() const { return m_state; }
     bool isRunning() const { return m_state != State::Idle; }
 
-    // One transfer (Read ALL and Write ALL clear the window's flag first).
+    // Starts one transfer (Read ALL and Write ALL clear the window's flag
+    // first); the window goes on meanwhile, and finished() tells its end.
     void run(Job job);
     void writeChanges();
 
@@ -60,6 +61,7 @@ private:
     void showChannelStep(int slot);
     void drawChannelStep();
     void stepFinished(Kind kind, const TransferResult &result);
+    void sessionFinished(const SessionResult &result);
     // The backup of what was read, when it could not be written.
     void reportBackup(const SessionResult &result);
     bool confirmChanges(const ChangesQuestion &question);

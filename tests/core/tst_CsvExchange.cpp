@@ -1,4 +1,5 @@
 #include "codec/ChannelCodec.h"
+#include "codec/ChannelName.h"
 #include "codec/ChannelRules.h"
 #include "codec/RecordText.h"
 #include "files/CloneFile.h"
@@ -77,7 +78,7 @@ CloneImage generatedImage(quint32 seed)
             b[size_t(byte)] = std::uint8_t(Vocabulary::codeOfPosition(column, int(random.bounded(items))));
         }
         RecordText::writeField32(b, 16, std::uint32_t(any(range.lower, range.upper)));
-        const int nameLength = int(random.bounded(ChannelRules::NameLength + 1));
+        const int nameLength = int(random.bounded(ChannelName::Length + 1));
         for (int i = 0; i < nameLength; ++i)
             b[size_t(20 + i)] = std::uint8_t(ChannelCodec::nameCharCode(nameCharacters.at(random.bounded(int(nameCharacters.size())))));
         RecordText::writeField32(b, 28, random.bounded(4) == 0 ? 0u : std::uint32_t(any(range.lower, range.upper)));

@@ -2,7 +2,6 @@
 #include "ScriptedPort.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QtTest>
 
 #include <sys/resource.h>
@@ -37,7 +36,7 @@ private slots:
     void portFailure();
     void silentPeerGivesUpAfterTwoSeconds();
     void junkThenLineFeedDoesNotComplete();
-    void waitProcessesEvents();
+    void pauseTakesItsTime();
     void txEndSendsEndCommandAndIgnoresSilence();
 };
 
@@ -211,18 +210,15 @@ void tst_LineExchange::junkThenLineFeedDoesNotComplete()
     QCOMPARE(exchange.exchange("KV~WHO\r\n"), QString("KV~WHO\r\nQTR70\r\n"));
 }
 
-void tst_LineExchange::waitProcessesEvents()
+void tst_LineExchange::pauseTakesItsTime()
 {
     ScriptedPort port;
     LineExchange exchange(port);
-    bool ran = false;
-    QTimer::singleShot(0, this, [&] { ran = true; });
 
     QElapsedTimer clock;
     clock.start();
     exchange.pause(20);
     QVERIFY(clock.elapsed() >= 20);
-    QVERIFY(ran);
 }
 
 void tst_LineExchange::txEndSendsEndCommandAndIgnoresSilence()

@@ -1,4 +1,5 @@
 #include "CountingPort.h"
+#include "TransferRunner.h"
 #include "link/BlockCommands.h"
 #include "link/LineExchange.h"
 #include "link/PortNames.h"
@@ -266,7 +267,8 @@ void tst_SerialRadioPort::bytesWaitingAtOpenAreDiscarded()
     });
     LineExchange exchange(serial);
 
-    QCOMPARE(exchange.exchange(QString::fromLatin1(command)), QString::fromLatin1(command + answer));
+    QCOMPARE(onWorkerThread(serial, [&] { return exchange.exchange(QString::fromLatin1(command)); }),
+             QString::fromLatin1(command + answer));
 }
 
 void tst_SerialRadioPort::bytesWaitingBeforeAnExchangeAreDiscarded()
@@ -286,7 +288,8 @@ void tst_SerialRadioPort::bytesWaitingBeforeAnExchangeAreDiscarded()
         QCOMPARE(::write(m.fd(), reply.constData(), reply.size()), ssize_t(reply.size()));
     });
     LineExchange exchange(serial);
-    QCOMPARE(exchange.exchange(QString::fromLatin1(command)), QStringLiteral("QTR70\r\nOK\r\n"));
+    QCOMPARE(onWorkerThread(serial, [&] { return exchange.exchange(QString::fromLatin1(command)); }),
+             QStringLiteral("QTR70\r\nOK\r\n"));
 }
 
 void tst_SerialRadioPort::hangUpDuringExchangeSaysSo()
@@ -303,7 +306,7 @@ void tst_SerialRadioPort::hangUpDuringExchangeSaysSo()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(exchange.exchange("KV~WHO\r\n"), LineExchange::portFailure());
+    QCOMPARE(onWorkerThread(serial, [&] { return exchange.exchange("KV~WHO\r\n"); }), LineExchange::portFailure());
     QVERIFY2(clock.elapsed() < LineExchange::ReplyTimeoutMs, "a hang-up waited for the bound");
     QVERIFY(!serial.isOpen());
     const QString reason = serial.errorString();
@@ -362,7 +365,7 @@ void tst_SerialRadioPort::exchangeReadsFewTimes()
     });
     LineExchange exchange(port);
 
-    QCOMPARE(exchange.exchange(QString::fromLatin1(command), BlockCommands::ReadReplyLength),
+    QCOMPARE(onWorkerThread(port, [&] { return exchange.exchange(QString::fromLatin1(command), BlockCommands::ReadReplyLength); }),
              QString::fromLatin1(reply));
     QVERIFY2(port.reads() <= mostReads, qPrintable(QString::number(port.reads())));
 }

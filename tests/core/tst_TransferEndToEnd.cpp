@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
@@ -81,6 +82,7 @@ private slots:
     void faultModes();
     void readAllFailsInMemoryStep();
     void radioGoneThenPortReopened();
+    void transferGoesOnWhileThisThreadIsBusy();
 
 private:
     QTemporaryDir m_dir;
@@ -311,3 +313,35 @@ void tst_TransferEndToEnd::radioGoneThenPortReopened()
 
 QTEST_GUILESS_MAIN(tst_TransferEndToEnd)
 #include "tst_TransferEndToEnd.moc"
+
+void tst_TransferEndToEnd::transferGoesOnWhileThisThreadIsBusy()
+{
+    // The session talks to the radio on a thread of its own: the thread
+    // that started the job (the window's) may be busy meanwhile, and hears
+    // of the progress and the end once it runs its event loop again.
+    const QString log = m_dir.filePath("busy.log");
+    SimProcess sim;
+    QVERIFY(sim.start({"--log", log}));
+    Program program(sim.devicePath());
+    QSignalSpy finished(&program.session, &RadioSession::finished);
+    QSignalSpy records(&program.session, &RadioSession::recordStarted);
+
+    QVERIFY(program.session.start(RadioSession::Job::ReadSettings));
+    QVERIFY(program.session.isBusy());
+    QVERIFY(!program.session.start(RadioSession::Job::ReadMemory)); // one job at a time
+    QThread::msleep(1500);
+    const QStringList heard = QString::fromLatin1(readBytes(log)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(heard.size(), 5); // four records and the end command, while this thread slept
+    QCOMPARE(heard.last(), QStringLiteral("KV~E"));
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(records.count(), 0);
+
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(records.count(), 4);
+    const SessionResult result = finished.first().first().value<SessionResult>();
+    QCOMPARE(result.transfer.outcome(), Outcome::Normal);
+    QVERIFY(!program.session.isBusy());
+    QVERIFY(!program.port.isOpen());
+    QCOMPARE(program.port.thread(), QThread::currentThread()); // handed back with the job's end
+    QVERIFY(!program.state.image().settingsLine1.isEmpty());
+}

@@ -11,6 +11,7 @@
 #include "link/LineExchange.h"
 #include "link/SerialRadioPort.h"
 #include "SimProcess.h"
+#include "TransferRunner.h"
 #include "TestFiles.h"
 #include "link/TransferEngine.h"
 #include "session/RadioSession.h"
@@ -143,7 +144,8 @@ tst_WriteChanges::Run tst_WriteChanges::run(const CloneImage &program, const QSt
         if (memorySteps == stopPhase && slot == stopAt)
             session.requestStop();
     });
-    out.result = session.writeChanges([&](const ChangesQuestion &question) {
+    // On the worker, as the engine reports: the stop comes at that very slot.
+    out.result = runWriteChanges(session, [&](const ChangesQuestion &question) {
         out.question = question.text();
         return true;
     });

@@ -25,7 +25,12 @@ public:
     QString errorString() const override { return m_inner.errorString(); }
     QString deviceName() const override { return m_inner.deviceName(); }
     int characterMicroseconds() const override { return m_inner.characterMicroseconds(); }
-    void holdArrivals(bool hold) override { m_inner.holdArrivals(hold); }
+    bool waitForReadyRead(int ms) override { return m_inner.waitForReadyRead(ms); }
+    void moveTo(QThread *thread) override
+    {
+        m_inner.moveTo(thread);
+        moveToThread(thread);
+    }
 
 private:
     RadioPort &m_inner;

@@ -1,6 +1,6 @@
 #include "ScriptedPort.h"
 
-#include <QTimer>
+#include <QThread>
 
 ScriptedPort::ScriptedPort(QObject *parent)
     : RadioPort(parent)
@@ -22,15 +22,17 @@ bool ScriptedPort::open()
     m_open = true;
     m_failed = false;
     m_inbox.clear();
+    m_pending.clear();
+    m_failPending = false;
     ++m_openCount;
-    ++m_generation;
     return true;
 }
 
 void ScriptedPort::close()
 {
     m_open = false;
-    ++m_generation;
+    m_pending.clear();
+    m_failPending = false;
 }
 
 void ScriptedPort::fail(const QString &reason)
@@ -50,31 +52,31 @@ bool ScriptedPort::write(const QByteArray &data)
     }
     m_written.append(data);
     if (index == m_failIndex && m_failHow == Failure::Read) {
-        const quint64 generation = m_generation;
-        QTimer::singleShot(0, this, [this, generation] {
-            if (generation != m_generation)
-                return;
-            fail(QStringLiteral("Input/output error"));
-            emit errorOccurred();
-        });
+        m_failPending = true;
         return true;
     }
     if (m_responder)
-        deliver(m_responder(data), m_generation);
+        m_pending += m_responder(data);
     return true;
 }
 
-void ScriptedPort::deliver(QByteArrayList pieces, quint64 generation)
+bool ScriptedPort::waitForReadyRead(int ms)
 {
-    if (pieces.isEmpty())
-        return;
-    QTimer::singleShot(0, this, [this, pieces, generation]() mutable {
-        if (generation != m_generation || m_failed)
-            return;
-        m_inbox += pieces.takeFirst();
-        emit readyRead();
-        deliver(pieces, generation);
-    });
+    if (!m_open || m_failed)
+        return false;
+    if (m_failPending) {
+        m_failPending = false;
+        fail(QStringLiteral("Input/output error"));
+        emit errorOccurred();
+        return false;
+    }
+    if (m_pending.isEmpty()) {
+        QThread::msleep(ulong(qMax(ms, 0)));
+        return false;
+    }
+    m_inbox += m_pending.takeFirst();
+    emit readyRead();
+    return true;
 }
 
 void ScriptedPort::inject(const QByteArray &bytes)

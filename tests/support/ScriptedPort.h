@@ -7,9 +7,9 @@
 #include <functional>
 
 // An in-process radio port for tests. Each command written gets the reply
-// the script gives for it, delivered in pieces, one piece per pass of the
-// event loop. Records every command written; can fail to open, fail a
-// write or fail while a reply is awaited.
+// the script gives for it, delivered in pieces, one piece per wait (a wait
+// with nothing to deliver sleeps its time). Records every command written;
+// can fail to open, fail a write or fail while a reply is awaited.
 class ScriptedPort : public RadioPort
 {
     Q_OBJECT
@@ -39,6 +39,7 @@ public:
     bool isOpen() const override { return m_open; }
     bool write(const QByteArray &data) override;
     bool readAll(QByteArray &received) override;
+    bool waitForReadyRead(int ms) override;
     QString errorString() const override { return m_errorString; }
     QString deviceName() const override { return QStringLiteral("scripted"); }
 
@@ -48,12 +49,14 @@ public:
     static QByteArrayList inPieces(const QByteArray &bytes, int size);
 
 private:
-    void deliver(QByteArrayList pieces, quint64 generation);
     void fail(const QString &reason);
 
     Responder m_responder;
     QByteArrayList m_written;
     QByteArray m_inbox;
+    // The pieces still to come, and whether the port fails instead.
+    QByteArrayList m_pending;
+    bool m_failPending = false;
     QString m_openError;
     QString m_errorString;
     int m_attempts = 0;
@@ -62,5 +65,4 @@ private:
     int m_openCount = 0;
     bool m_open = false;
     bool m_failed = false;
-    quint64 m_generation = 0; // pieces of an earlier opening are dropped
 };

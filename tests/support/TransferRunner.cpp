@@ -2,6 +2,9 @@
 
 #include "session/RadioSession.h"
 
+#include <QEventLoop>
+
+#include <functional>
 #include <map>
 
 TransferResult runTransfer(RadioSession &session, const QString &name)
@@ -16,5 +19,36 @@ TransferResult runTransfer(RadioSession &session, const QString &name)
     const auto found = jobs.find(name);
     if (found == jobs.end())
         qFatal("no transfer %s", qPrintable(name));
-    return session.run(found->second).transfer;
+    return runJob(session, found->second).transfer;
+}
+
+namespace {
+
+SessionResult followToEnd(RadioSession &session, const std::function<bool()> &start)
+{
+    SessionResult result;
+    QEventLoop loop;
+    const QMetaObject::Connection ended =
+        QObject::connect(&session, &RadioSession::finished, &loop, [&](const SessionResult &finished) {
+            result = finished;
+            loop.quit();
+        });
+    if (start())
+        loop.exec();
+    else
+        result.transfer = TransferResult(TransferResult::Outcome::Refused);
+    QObject::disconnect(ended);
+    return result;
+}
+
+} // namespace
+
+SessionResult runJob(RadioSession &session, RadioSession::Job job)
+{
+    return followToEnd(session, [&] { return session.start(job); });
+}
+
+SessionResult runWriteChanges(RadioSession &session, const RadioSession::Confirm &confirm)
+{
+    return followToEnd(session, [&] { return session.startWriteChanges(confirm); });
 }

@@ -814,6 +814,7 @@ void tst_Editing::nothingWhileTransferRuns()
         });
     });
     QTest::mouseClick(f.button(QStringLiteral("cmbRxData")), Qt::LeftButton);
+    QVERIFY(f.waitForTransfer());
 
     QVERIFY(tried);
     QVERIFY(!during.isEmpty());
@@ -902,6 +903,7 @@ void tst_Editing::undoRedo()
         QTest::keyClick(grid, kind == QLatin1String("cut") ? Qt::Key_X : Qt::Key_V, Qt::ControlModifier);
     } else {
         QTest::mouseClick(f.button(QStringLiteral("cmbRxData")), Qt::LeftButton);
+        QVERIFY(f.waitForTransfer());
     }
     const QString after = imageSnapshot(f.state.image());
     QVERIFY(after != imageBefore);

@@ -50,6 +50,7 @@ void tst_PortDialog::assignedDeviceIsRead()
     QTest::mouseClick(dialog->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
     QCOMPARE(w.port().portNumber(), 4);
     f.action("mnuReSet")->trigger();
+    QVERIFY(f.waitForTransfer());
     QCOMPARE(f.prompter.shown.size(), 0);  // read through the assigned device
     QCOMPARE(w.port().deviceName(), sim.devicePath());
     // Next start: the assignment is still there, until Unassign.
@@ -65,6 +66,7 @@ void tst_PortDialog::assignedDeviceIsRead()
     // Reading it now fails; the status bar says why without widening the window.
     const int width = w.width();
     f.action("mnuReSet")->trigger();
+    QVERIFY(f.waitForTransfer());
     QCOMPARE(f.prompter.messages(), QStringList{"COM Port Error"});
     QVERIFY(w.mainStatusBar()->text().startsWith("No such file or directory: /dev/ttyUSB3. It is not there"));
     QTest::qWait(50); // the window takes its new layout

@@ -54,6 +54,7 @@ void tst_SafeWrite::readsAreBackedUpAndChangesMarked()
     MainWindowFixture f;
     MainWindow &w = f.load();
     f.action("mnuReAll")->trigger();
+    QVERIFY(f.waitForTransfer());
     QVERIFY(w.transferSucceeded());
     const QList<BackupStore::Entry> backups = w.backupStore().list();
     QCOMPARE(backups.size(), 1);
@@ -102,10 +103,12 @@ void tst_SafeWrite::writeChangesAsksThenWritesThem()
     MainWindowFixture f;
     MainWindow &w = f.load();
     f.action("mnuReAll")->trigger();
+    QVERIFY(f.waitForTransfer());
     f.state.clearChannel(0);
     f.state.clearChannel(1);
     f.prompter.answers.enqueue(Prompter::Answer::Ok);
     f.action("mnuWrChanges")->trigger();
+    QVERIFY(f.waitForTransfer());
     QCOMPARE(f.prompter.shown.size(), 1);
     const QString question = f.prompter.shown.first().text;
     QVERIFY2(question.startsWith("The radio (QT-R70E) holds 2 records that writing this image will change:"),
@@ -119,6 +122,7 @@ void tst_SafeWrite::writeChangesAsksThenWritesThem()
     // Again: nothing differs now, so nothing is asked or written.
     f.prompter.shown.clear();
     f.action("mnuWrChanges")->trigger();
+    QVERIFY(f.waitForTransfer());
     QCOMPARE(f.prompter.messages(),
              QStringList{"The radio already holds these settings and channels; nothing was written."});
     // No step of the read outlives it.
@@ -139,6 +143,7 @@ void tst_SafeWrite::failedOpenShowsMessageBeforeReset()
         progressShown = progress->isVisible();
     };
     f.action("mnuReMem")->trigger();
+    QVERIFY(f.waitForTransfer());
     MainWindowFixture::useDevice(m_sim.devicePath());
     QCOMPARE(f.prompter.messages(), QStringList{"COM Port Error"});
     QVERIFY(hourglass);        // the pointer is reset after the message

@@ -357,6 +357,7 @@ void tst_Shell::portLetGoOfBetweenTransfers()
     bool openWhileReading = false;
     QObject::connect(&w.session(), &RadioSession::partRead, &w, [&] { openWhileReading = w.port().isOpen(); });
     f.action(QStringLiteral("mnuReSet"))->trigger();
+    QVERIFY(f.waitForTransfer());
     QCOMPARE(f.prompter.shown.size(), 0);
     QVERIFY(openWhileReading);
     QVERIFY(!w.port().isOpen());

@@ -10,6 +10,7 @@
 #include "session/RadioSession.h"
 
 #include <QCommandLineParser>
+#include <QEventLoop>
 #include <QTextStream>
 
 namespace {
@@ -118,22 +119,34 @@ void CliContext::configure(RadioSession &session) const
         session.setReplyTimeoutMs(replyTimeoutMs);
 }
 
-SessionResult CliContext::run(RadioSession &session, const std::function<SessionResult()> &job)
+SessionResult CliContext::run(RadioSession &session, const std::function<bool()> &start)
 {
     TerminalProgress progress(m_err, showProgress);
-    const QMetaObject::Connection started = QObject::connect(
-        &session, &RadioSession::transferStarted,
-        [&progress](TransferEngine::Kind kind) { progress.start(stepName(kind)); });
-    const QMetaObject::Connection slot =
-        QObject::connect(&session, &RadioSession::recordStarted, [&progress](int done, int total) { progress.show(done, total); });
-    const QMetaObject::Connection finished =
-        QObject::connect(&session, &RadioSession::transferFinished, [&progress] { progress.finish(); });
+    QEventLoop loop;
+    SessionResult result;
+    const QList<QMetaObject::Connection> connections = {
+        QObject::connect(&session, &RadioSession::transferStarted,
+                         [&progress](TransferEngine::Kind kind) { progress.start(stepName(kind)); }),
+        QObject::connect(&session, &RadioSession::recordStarted,
+                         [&progress](int done, int total) { progress.show(done, total); }),
+        QObject::connect(&session, &RadioSession::transferFinished, [&progress] { progress.finish(); }),
+        QObject::connect(&session, &RadioSession::finished, &loop,
+                         [&](const SessionResult &ended) {
+                             result = ended;
+                             loop.quit();
+                         }),
+    };
     m_running = &session;
     SignalWatcher::setDeferring(true);
-    const SessionResult result = job();
+    // The job runs on the session's worker; this thread follows it (and
+    // takes a signal) until it has ended.
+    if (start())
+        loop.exec();
+    else
+        result.transfer = TransferResult(TransferResult::Outcome::Refused);
     SignalWatcher::setDeferring(false);
     m_running = nullptr;
-    for (const QMetaObject::Connection &connection : {started, slot, finished})
+    for (const QMetaObject::Connection &connection : connections)
         QObject::disconnect(connection);
     return result;
 }

@@ -56,9 +56,9 @@ public:
     std::unique_ptr<RadioPort> openPort(const QString &value, int &exitCode);
     // The session's timing as set for this run.
     void configure(RadioSession &session) const;
-    // Runs a session's job with a progress bar for each of its steps; a
-    // signal meanwhile stops it.
-    SessionResult run(RadioSession &session, const std::function<SessionResult()> &job);
+    // Starts a session's job by `start` and follows it to its end, with a
+    // progress bar for each of its steps; a signal meanwhile stops it.
+    SessionResult run(RadioSession &session, const std::function<bool()> &start);
     int reportTransfer(const TransferResult &result);
     int reportFile(const QString &message, const QString &detail);
     // A backup that could not be kept, on the error stream.

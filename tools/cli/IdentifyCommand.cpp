@@ -30,7 +30,7 @@ int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
         return exitCode;
     RadioSession &session = this->session();
     const CloneDocument &document = this->document();
-    const SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::AutoSelect); });
+    const SessionResult result = context.run(session, [&] { return session.start(RadioSession::Job::AutoSelect); });
     if (!result.ok())
         return context.reportTransfer(result.transfer);
     context.out() << Vocabulary::modelName(document.image().modelVariant) << "\n"

@@ -35,7 +35,7 @@ int ReadCommand::run(CliContext &context, const QStringList &arguments)
     if (!connectRadio(context, parser, CloneImage::factory(Vocabulary::ModelE, false), exitCode))
         return exitCode;
     RadioSession &session = this->session();
-    SessionResult result = context.run(session, [&] { return session.run(RadioSession::Job::IdentifyThenReadAll); });
+    SessionResult result = context.run(session, [&] { return session.start(RadioSession::Job::IdentifyThenReadAll); });
     if (result.ok() && context.interruptSignal != 0)
         result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing more was read"));
     if (!result.ok()) {

@@ -65,7 +65,7 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
 
 int WriteCommand::writeWhole(CliContext &context, RadioSession::Job job, const QString &file)
 {
-    const SessionResult result = context.run(session(), [&] { return session().run(job); });
+    const SessionResult result = context.run(session(), [&] { return session().start(job); });
     if (!result.ok())
         return context.reportTransfer(result.transfer);
     context.out() << "Wrote " << file << " to the radio\n";
@@ -82,7 +82,7 @@ int WriteCommand::writeChanges(CliContext &context, bool ask)
         out.flush();
         return !ask || context.askOnTerminal(question.question());
     };
-    const SessionResult result = context.run(session(), [&] { return session().writeChanges(confirm); });
+    const SessionResult result = context.run(session(), [&] { return session().startWriteChanges(confirm); });
     const QString said = result.changesText();
     if (result.changes == SessionResult::Changes::BackupFailed) {
         context.err() << SafeText::escaped(said) << "\n";

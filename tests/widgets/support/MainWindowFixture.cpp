@@ -6,11 +6,14 @@
 #include "link/PortFile.h"
 #include "link/PortNames.h"
 #include "link/TransferEngine.h"
+#include "session/RadioSession.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QSettings>
@@ -71,6 +74,21 @@ void MainWindowFixture::useDevice(const QString &device)
 {
     qputenv(PortNames::environmentVariableFor(PortNames::FirstPort).toLatin1().constData(),
             device.toLocal8Bit());
+}
+
+bool MainWindowFixture::waitForTransfer()
+{
+    if (!m_window->transferRunning())
+        return true;
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // The window's own handler of the end runs first: it was connected first.
+    QObject::connect(&m_window->session(), &RadioSession::finished, &loop, &QEventLoop::quit);
+    limit.start(60000);
+    loop.exec();
+    return !m_window->transferRunning();
 }
 
 QAction *MainWindowFixture::action(const QString &name) const

@@ -53,6 +53,11 @@ public:
     // Port 1 opens this device.
     static void useDevice(const QString &device);
 
+    // Returns once the window's transfer (which runs on the session's
+    // worker while the window goes on) has ended; at once when none runs.
+    // False when it did not end within a minute.
+    bool waitForTransfer();
+
     QAction *action(const QString &name) const;
     QPushButton *button(const QString &name) const;
     QComboBox *list(const QString &name) const;
