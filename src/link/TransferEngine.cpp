@@ -456,12 +456,12 @@ TransferResult TransferEngine::writeSequence(Kind kind, const QList<int> &addres
         const int address = addresses.at(i);
         if (m_stopRequested)
             return interrupted(QStringLiteral("stopped before ") + ImageRecords::name(address));
-        emit recordStarted(int(i), int(addresses.size()));
         const int slot = ImageRecords::slotAt(address);
-        if (memory) {
+        if (memory)
             emit slotChanged(slot);
+        emit recordStarted(int(i), int(addresses.size()));
+        if (memory)
             pause();
-        }
         const BlockCommands::Reply reply = m_commands->writeRecord(address, texts.value(address));
         if (!reply.ok())
             return failed(*m_commands, reply, ImageRecords::name(address), slot);
@@ -485,10 +485,10 @@ TransferResult TransferEngine::doVerifyRecords()
         const int address = m_addresses.at(i);
         if (m_stopRequested)
             return interrupted(QStringLiteral("reading back stopped before ") + ImageRecords::name(address));
-        emit recordStarted(int(i), int(m_addresses.size()));
         const int slot = ImageRecords::slotAt(address);
         if (slot >= 0)
             emit slotChanged(slot);
+        emit recordStarted(int(i), int(m_addresses.size()));
         const BlockCommands::RecordReply reply = m_commands->readRecord(address);
         if (!reply.ok())
             return failed(*m_commands, reply, ImageRecords::name(address), slot);

@@ -87,7 +87,8 @@ signals:
     void transferFinished(TransferEngine::Kind kind, const TransferResult &result);
     // The running transfer has its port open and starts talking.
     void portOpened(TransferEngine::Kind kind);
-    // The channel slot being transferred (0..603), for a progress bar.
+    // The channel slot being transferred (0..603), for a progress bar;
+    // recordStarted() follows at once.
     void slotChanged(int slot);
     // The running step has moved on to its record `done` + 1 of `total`
     // (all 604 channels, or the records Write Changes writes or reads back).

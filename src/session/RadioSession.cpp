@@ -68,18 +68,23 @@ RadioSession::RadioSession(CloneDocument &document, RadioPort &port, QObject *pa
 
     // The one face of the radio: a front end follows the session alone.
     // The engine reports on the worker; the session passes it on here, in
-    // order, one delivery for whatever has come meanwhile.
+    // order, one delivery for whatever has come meanwhile. A slot changed
+    // and a part read wait for the report that comes right after them (the
+    // next record started, the step's end): one wake-up of this thread a
+    // record, not three.
     connect(&m_engine, &TransferEngine::transferStarted, this,
             [this](Kind kind) { post([this, kind] { emit transferStarted(kind); }); }, Qt::DirectConnection);
     connect(&m_engine, &TransferEngine::portOpened, this,
             [this](Kind kind) { post([this, kind] { emit portOpened(kind); }); }, Qt::DirectConnection);
     connect(&m_engine, &TransferEngine::slotChanged, this,
-            [this](int slot) { post([this, slot] { emit slotChanged(slot); }); }, Qt::DirectConnection);
+            [this](int slot) { post([this, slot] { emit slotChanged(slot); }, Delivery::WithNext); },
+            Qt::DirectConnection);
     connect(&m_engine, &TransferEngine::recordStarted, this,
             [this](int done, int total) { post([this, done, total] { emit recordStarted(done, total); }); },
             Qt::DirectConnection);
     connect(&m_engine, &TransferEngine::partRead, this,
-            [this](const ImagePatch &part) { post([this, part] { takePart(part); }); }, Qt::DirectConnection);
+            [this](const ImagePatch &part) { post([this, part] { takePart(part); }, Delivery::WithNext); },
+            Qt::DirectConnection);
     connect(&m_engine, &TransferEngine::transferFinished, this,
             [this](Kind kind, const TransferResult &result) { post([this, kind, result] { stepFinished(kind, result); }); },
             Qt::DirectConnection);
@@ -93,13 +98,14 @@ RadioSession::RadioSession(CloneDocument &document, RadioPort &port, QObject *pa
         Qt::DirectConnection);
 }
 
-void RadioSession::post(std::function<void()> letter)
+void RadioSession::post(std::function<void()> letter, Delivery delivery)
 {
     const QMutexLocker lock(&m_mailLock);
-    const bool first = m_mail.isEmpty();
     m_mail.append(std::move(letter));
-    if (first)
+    if (delivery == Delivery::Now && !m_deliveryPosted) {
+        m_deliveryPosted = true;
         QMetaObject::invokeMethod(this, &RadioSession::deliverMail, Qt::QueuedConnection);
+    }
 }
 
 void RadioSession::deliverMail()
@@ -108,6 +114,7 @@ void RadioSession::deliverMail()
     {
         const QMutexLocker lock(&m_mailLock);
         mail.swap(m_mail);
+        m_deliveryPosted = false;
     }
     for (const std::function<void()> &letter : std::as_const(mail))
         letter();

@@ -96,8 +96,10 @@ private:
     bool begin();
     // Runs `work` on the worker, then `then` here with what it handed back.
     void onWorker(std::function<Transfer()> work, Then then);
-    // From the worker: `letter` runs here after everything posted before it.
-    void post(std::function<void()> letter);
+    // From the worker: `letter` runs here after everything posted before
+    // it, at once or with the next letter posted to go at once.
+    enum class Delivery { Now, WithNext };
+    void post(std::function<void()> letter, Delivery delivery = Delivery::Now);
     void deliverMail();
     void takePart(const ImagePatch &part);
     void stepFinished(TransferEngine::Kind kind, const TransferResult &result);
@@ -121,6 +123,7 @@ private:
     // What the worker has told and this thread has not yet heard.
     QMutex m_mailLock;
     QList<std::function<void()>> m_mail;
+    bool m_deliveryPosted = false;
     BackupStore m_backups = BackupStore::forThisUser();
     std::atomic<bool> m_busy = false;
     std::atomic<bool> m_stopRequested = false;
