@@ -1,4 +1,5 @@
 #include "codec/ChannelCodec.h"
+#include "codec/ChannelName.h"
 #include "codec/RecordText.h"
 #include "StateSnapshot.h"
 
@@ -33,6 +34,8 @@ private slots:
     void encodeName_data();
     void encodeName();
     void nameCharCodesRoundTrip();
+    void nameRules_data();
+    void nameRules();
     void rawBytesSurvive();
     void decodeEncodeProperty();
 };
@@ -177,6 +180,52 @@ void tst_ChannelCodec::nameCharCodesRoundTrip()
     QCOMPARE(characters, 0x30);
     QCOMPARE(ChannelCodec::nameCharCode(QLatin1Char('a')), -1);
     QCOMPARE(ChannelCodec::nameCharCode(QLatin1Char('Z')), 0x53);
+}
+
+void tst_ChannelCodec::nameRules_data()
+{
+    // One text through every rule: what the radio keeps of it as typed or
+    // imported, whether it can store that, and what a foreign list makes
+    // of it (with the reason when more than the case changed).
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("storable");
+    QTest::addColumn<QString>("fitted");
+    QTest::addColumn<QString>("why");
+
+    QTest::newRow("lower case") << "ft8 dx" << "FT8 DX" << true << "FT8 DX" << "";
+    QTest::newRow("eight, the most") << "ABCDEFGH" << "ABCDEFGH" << true << "ABCDEFGH" << "";
+    QTest::newRow("nine") << "ABCDEFGHI" << "ABCDEFGHI" << false << "ABCDEFGH" << "8 characters at most";
+    QTest::newRow("marks") << "Café" << "CAFé" << false << "CAFE" << "";
+    QTest::newRow("lacking sign") << "40m@home" << "40M@HOME" << false << "40M HOME"
+                                  << "characters the radio lacks are left out";
+    QTest::newRow("both") << "Ö1 Wien-Süd!" << "Ö1 WIEN-SüD!" << false << "O1 WIEN-"
+                          << "characters the radio lacks are left out, 8 characters at most";
+}
+
+void tst_ChannelCodec::nameRules()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    QFETCH(bool, storable);
+    QFETCH(QString, fitted);
+    QFETCH(QString, why);
+
+    QCOMPARE(ChannelName::kept(text), kept);
+    QCOMPARE(!ChannelName::problem(kept).has_value(), storable);
+    QString said;
+    const QString fit = ChannelName::fitted(text, said);
+    QCOMPARE(fit, fitted);
+    QCOMPARE(said, why);
+    QVERIFY(!ChannelName::problem(fit)); // a fitted name is always storable
+    // Typed one by one, the name box keeps what the radio can store.
+    QString typed;
+    for (const QChar c : text) {
+        const QChar accepted = ChannelName::accepted(c);
+        if (!accepted.isNull() && typed.size() < ChannelName::Length)
+            typed += accepted;
+    }
+    QVERIFY(!ChannelName::problem(typed));
 }
 
 void tst_ChannelCodec::rawBytesSurvive()
