@@ -13,6 +13,7 @@
 #include "SimProcess.h"
 #include "shell/PdfExportDialog.h"
 #include "edit/SlotLabels.h"
+#include "session/RadioSession.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
@@ -26,6 +27,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <algorithm>
+
 class tst_SafeWrite : public QObject
 {
     Q_OBJECT
@@ -33,6 +36,7 @@ private slots:
     void initTestCase();
     void readsAreBackedUpAndChangesMarked();
     void writeChangesAsksThenWritesThem();
+    void stopButtonEndsWriteChanges();
     void failedOpenShowsMessageBeforeReset();
     void exportPdf();
     void exportsProposeANameAndAddTheirSuffix_data();
@@ -128,6 +132,48 @@ void tst_SafeWrite::writeChangesAsksThenWritesThem()
     // No step of the read outlives it.
     QCOMPARE(w.mainStatusBar()->text(), f.prompter.messages().first());
     QCOMPARE(w.backupStore().list().first().kind, BackupStore::Kind::BeforeWrite);
+}
+
+void tst_SafeWrite::stopButtonEndsWriteChanges()
+{
+    // The window goes on while Write Changes writes: its Stop button is
+    // clicked part way and the write ends at the next record, saying what
+    // reached the radio.
+    MainWindowFixture f;
+    MainWindow &w = f.load();
+    f.action("mnuReAll")->trigger();
+    QVERIFY(f.waitForTransfer());
+    const auto &channels = f.state.image().channels;
+    const auto used = std::find_if(channels.cbegin(), channels.cend(), [](const ChannelRow &row) { return row.inUse; });
+    QVERIFY(used != channels.cend());
+    constexpr int Changed = 40;
+    for (int n = 0; n < Changed; ++n) {
+        ChannelRow row = *used;
+        row.setFrequency(ChannelColumn::Frequency, 7001000 + 1000 * n);
+        f.state.setChannel(100 + n, row);
+    }
+    f.prompter.answers.enqueue(Prompter::Answer::Ok);
+    // The radio's own pause between records: the click has 38 of them to land.
+    w.session().setPauseMs(TransferEngine::DefaultPauseMs);
+    QPushButton *stop = w.memoryPage()->stopButton();
+    bool clicked = false;
+    QObject::connect(&w.session(), &RadioSession::slotChanged, &w, [&](int slot) {
+        // Once the question is answered: the channels being written.
+        if (clicked || f.prompter.shown.size() != 1 || slot < 101)
+            return;
+        clicked = stop->isVisible() && stop->isEnabled();
+        QTest::mouseClick(stop, Qt::LeftButton);
+    });
+
+    f.action("mnuWrChanges")->trigger();
+    QVERIFY(w.transferRunning());
+    QVERIFY(f.waitForTransfer());
+
+    QVERIFY(clicked);
+    const QString said = w.mainStatusBar()->text();
+    QVERIFY2(said.startsWith(QStringLiteral("Stopped; wrote slots 100")), qPrintable(said));
+    QVERIFY2(!said.contains(QStringLiteral(" 139")), qPrintable(said));
+    QVERIFY(!stop->isVisible());
 }
 
 void tst_SafeWrite::failedOpenShowsMessageBeforeReset()
