@@ -50,8 +50,7 @@ VfoRow VfoCodec::defaultVfo(int modelVariant)
     constexpr int Slow = 1;
     VfoRow row;
     row.setFrequency(defaultFrequency(modelVariant));
-    for (ChannelColumn c : {ChannelColumn::Mode, ChannelColumn::Gain, ChannelColumn::Agc, ChannelColumn::Power,
-                            ChannelColumn::Filter, ChannelColumn::Tone, ChannelColumn::NoiseBlanker})
+    for (ChannelColumn c : Vocabulary::ListedColumns)
         row.setListed(c, c == ChannelColumn::Mode ? Lsb : (c == ChannelColumn::Agc ? Slow : 0));
     return row;
 }

@@ -70,6 +70,11 @@ public:
     // Power, Filter, Tone ("Off" then the tones), NoiseBlanker. Empty for
     // the other columns.
     static QStringList items(ChannelColumn column);
+    // The columns that hold one of a list's items, in column order: Mode,
+    // Gain, AGC, Power, Filter, Tone, NB (a channel's and a VFO's alike).
+    static constexpr std::array<ChannelColumn, 7> ListedColumns = {
+        ChannelColumn::Mode,   ChannelColumn::Gain, ChannelColumn::Agc,         ChannelColumn::Power,
+        ChannelColumn::Filter, ChannelColumn::Tone, ChannelColumn::NoiseBlanker};
     // The text a column shows for a stored code (a gain of 7 shows "+10",
     // an AGC of 5 "Slow", a tone of 7Fh "Off"). Empty when the code has no
     // text: a mode above 5, a tone above A6h, a negative code.

@@ -29,10 +29,7 @@
 namespace {
 
 // The dialog's lists in column order, Mode .. NoiseBlanker (columns 1-7).
-constexpr ChannelColumn ListColumns[] = {ChannelColumn::Mode,   ChannelColumn::Gain,
-                                         ChannelColumn::Agc,    ChannelColumn::Power,
-                                         ChannelColumn::Filter, ChannelColumn::Tone,
-                                         ChannelColumn::NoiseBlanker};
+constexpr auto &ListColumns = Vocabulary::ListedColumns;
 
 constexpr double HeadingScale = 1.6;
 constexpr int MegaDigits = 2;

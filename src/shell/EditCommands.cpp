@@ -185,9 +185,8 @@ void EditCommands::sortChannels()
 
 std::optional<DocumentEdits::ColumnValue> EditCommands::askColumnItem(bool withSkip, const QString &target)
 {
-    static const ChannelColumn Columns[] = {ChannelColumn::Mode,   ChannelColumn::Gain, ChannelColumn::Agc,
-                                            ChannelColumn::Power,  ChannelColumn::Filter, ChannelColumn::Tone,
-                                            ChannelColumn::NoiseBlanker, ChannelColumn::Skip};
+    static const QList<ChannelColumn> Columns =
+        QList<ChannelColumn>(Vocabulary::ListedColumns.cbegin(), Vocabulary::ListedColumns.cend()) << ChannelColumn::Skip;
     const QStringList headers = ChannelLabel::memoryHeaders();
     QStringList names;
     for (const ChannelColumn column : Columns) {
