@@ -146,7 +146,7 @@ int main(int argc, char *argv[])
     for (int n : ChangedSlots) {
         ChannelRow row = changed.channels.at(n);
         row.inUse = true;
-        row.valueAt(ChannelColumn::Frequency) = 7100000 + 1000 * n;
+        row.frequency = 7100000 + 1000 * n;
         changed.channels[n] = row;
     }
     const size_t beep = size_t(SettingsTable::index(SettingId::Beep));

@@ -14,8 +14,8 @@ CloneImage FuzzState::sample()
                                 image.channels[150]);
     ChannelCodec::decode(QStringLiteral("80010001000000A6000000000000000060566C00545556570000000000000000"),
                                 image.channels[603]);
-    image.channels[150].text[12] = QStringLiteral("spare");
-    image.channels[150].value[14] = 1;
+    image.channels[150].csvExtras.second = QStringLiteral("spare");
+    image.channels[150].csvExtras.on = true;
     return image;
 }
 

@@ -14,10 +14,9 @@
 
 namespace {
 
-double transmitHz(const ChannelRow &row)
+qint64 transmitHz(const ChannelRow &row)
 {
-    const double split = row.valueAt(ChannelColumn::Split);
-    return split == ChannelRules::NoSplit ? row.valueAt(ChannelColumn::Frequency) : split;
+    return row.split == ChannelRules::NoSplit ? row.frequency : row.split;
 }
 
 } // namespace
@@ -63,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(got.inUse);
         for (const ChannelColumn c : {ChannelColumn::Frequency, ChannelColumn::Mode, ChannelColumn::Power, ChannelColumn::Tone,
                                       ChannelColumn::Name, ChannelColumn::Skip}) {
-            FUZZ_CHECK(got.valueAt(c) == want.valueAt(c) && got.textAt(c) == want.textAt(c));
+            FUZZ_CHECK(got.value(c) == want.value(c) && got.text(c) == want.text(c));
         }
         // No split (0) goes out as a simplex channel: it comes back as a
         // split on the frequency, where the radio transmits either way.

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(ChannelCodec::decode(encoded, again).ok());
         FUZZ_CHECK(ChannelCodec::encode(again) == encoded);
         if (row.inUse)
-            FUZZ_CHECK(again.text == row.text);
+            FUZZ_CHECK(again.texts() == row.texts());
         break;
     }
     case 1: {
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString encoded = VfoCodec::encode(row);
         VfoRow again = before;
         FUZZ_CHECK(VfoCodec::decode(encoded, again).ok());
-        FUZZ_CHECK(again.text == row.text);
+        FUZZ_CHECK(again.texts() == row.texts());
         FUZZ_CHECK(VfoCodec::encode(again) == encoded);
         break;
     }

@@ -121,9 +121,9 @@ QStringList DocumentEdits::setColumn(CloneDocument &document, const QList<int> &
         if (!changed.inUse)
             continue;
         if (value.column == ChannelColumn::Skip)
-            changed.setSkip(value.value != 0);
+            changed.skip = value.value != 0;
         else
-            changed.setListed(value.column, int(value.value));
+            changed.setCode(value.column, value.value);
         if (const auto problem = rules.check(changed)) {
             refused.append(ChannelLabel::shortLabel(slot) + QStringLiteral(": ") + problem->text());
             continue;
@@ -137,7 +137,7 @@ QStringList DocumentEdits::setColumn(CloneDocument &document, const QList<int> &
 std::optional<QString> DocumentEdits::setVfoColumn(CloneDocument &document, int vfo, const ColumnValue &value)
 {
     VfoRow changed = document.vfo(vfo);
-    changed.setListed(value.column, int(value.value));
+    changed.setCode(value.column, value.value);
     if (const auto problem = ChannelRules::of(document.image()).check(changed))
         return ChannelLabel::vfoLabel(vfo) + QStringLiteral(": ") + problem->text();
     const Step step(document, QStringLiteral("Set %1 to %2 for %3").arg(value.caption, value.item, ChannelLabel::vfoLabel(vfo)));

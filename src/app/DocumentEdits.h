@@ -24,7 +24,7 @@ public:
         ChannelColumn column = ChannelColumn::Mode;
         QString caption; // the column's header, for the step's name
         QString item;    // as listed
-        double value = 0;
+        int value = 0;
     };
     struct Pasted
     {

@@ -2,7 +2,7 @@
 
 #include "codec/Frequency.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -58,34 +58,23 @@ QChar ChannelCodec::nameChar(int code)
     return QChar();
 }
 
-DecodeResult ChannelCodec::decodeCommonFields(const Record &b, const std::function<void(ChannelColumn, int)> &set)
+DecodeResult ChannelCodec::decodeCommonFields(const Record &b, Tuning &tuning)
 {
     for (const CommonField &f : CommonFields) {
         if (Vocabulary::text(f.column, b[size_t(f.byte)]).isEmpty())
             return DecodeResult::failure(QLatin1String(f.name));
     }
     for (const CommonField &f : CommonFields)
-        set(f.column, b[size_t(f.byte)]);
+        tuning.setCode(f.column, b[size_t(f.byte)]);
+    tuning.frequency = RecordText::readField32(b, FrequencyByte);
     return DecodeResult::success();
 }
 
-namespace {
-
-std::uint8_t toByte(double value)
-{
-    if (!(value > 0))
-        return 0;
-    if (value >= 255)
-        return 255;
-    return static_cast<std::uint8_t>(std::lround(value));
-}
-
-} // namespace
-
-void ChannelCodec::encodeCommonFields(const double *value, Record &b)
+void ChannelCodec::encodeCommonFields(const Tuning &tuning, Record &b)
 {
     for (const CommonField &f : CommonFields)
-        b[size_t(f.byte)] = toByte(value[Vocabulary::index(f.column)]);
+        b[size_t(f.byte)] = static_cast<std::uint8_t>(std::clamp(tuning.code(f.column), 0, 255));
+    RecordText::writeField32(b, FrequencyByte, Frequency::toField(tuning.frequency));
 }
 
 DecodeResult ChannelCodec::decode(const QString &recordText, ChannelRow &row)
@@ -95,25 +84,17 @@ DecodeResult ChannelCodec::decode(const QString &recordText, ChannelRow &row)
         return DecodeResult::failure(QStringLiteral("record text"));
 
     ChannelRow decoded = row;
-    auto &text = decoded.text;
-    auto &value = decoded.value;
-
+    decoded.clearFields();
     if (b[0] != StatusInUse && b[0] != StatusSkipped) {
-        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
-            text[size_t(c)].clear();
-            value[size_t(c)] = 0;
-        }
-        decoded.inUse = false;
         row = decoded;
         return DecodeResult::success();
     }
 
-    decoded.setSkip(b[0] == StatusSkipped);
-    const DecodeResult common = decodeCommonFields(b, [&](ChannelColumn column, int code) { decoded.setListed(column, code); });
+    decoded.skip = b[0] == StatusSkipped;
+    const DecodeResult common = decodeCommonFields(b, decoded);
     if (!common)
         return common;
-    decoded.setFrequency(ChannelColumn::Frequency, RecordText::readField32(b, FrequencyByte));
-    decoded.setFrequency(ChannelColumn::Split, RecordText::readField32(b, SplitByte));
+    decoded.split = RecordText::readField32(b, SplitByte);
 
     QString name;
     for (int i = NameFirstByte; i < NameFirstByte + NameLength; ++i) {
@@ -122,7 +103,7 @@ DecodeResult ChannelCodec::decode(const QString &recordText, ChannelRow &row)
             break;
         name += c;
     }
-    decoded.setName(name);
+    decoded.name = name;
     decoded.inUse = true;
     row = decoded;
     return DecodeResult::success();
@@ -132,12 +113,11 @@ QString ChannelCodec::encode(const ChannelRow &row)
 {
     Record b{};
     if (row.inUse)
-        b[0] = row.valueAt(ChannelColumn::Skip) != 0 ? StatusSkipped : StatusInUse;
-    encodeCommonFields(row.value.data(), b);
-    RecordText::writeField32(b, FrequencyByte, Frequency::toField(row.valueAt(ChannelColumn::Frequency)));
+        b[0] = row.skip ? StatusSkipped : StatusInUse;
+    encodeCommonFields(row, b);
 
     int position = NameFirstByte;
-    for (QChar c : row.textAt(ChannelColumn::Name)) {
+    for (QChar c : row.name) {
         if (position == NameFirstByte + NameLength)
             break;
         const int code = nameCharCode(c);
@@ -146,6 +126,6 @@ QString ChannelCodec::encode(const ChannelRow &row)
         b[size_t(position++)] = static_cast<std::uint8_t>(code);
     }
 
-    RecordText::writeField32(b, SplitByte, Frequency::toField(row.valueAt(ChannelColumn::Split)));
+    RecordText::writeField32(b, SplitByte, Frequency::toField(row.split));
     return RecordText::join(b);
 }

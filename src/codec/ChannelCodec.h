@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "codec/ChannelRow.h"
 #include "codec/DecodeResult.h"
 #include "codec/RecordText.h"
@@ -27,10 +25,11 @@ public:
     // The character of a name code; a null QChar when the code is none.
     static QChar nameChar(int code);
 
-    // Decodes bytes 1-9 (mode .. noise blanker): `set` gets each listed
-    // column's code, once every one of them names an item. Failure names
-    // "mode" or "tone". Shared with the VFO codec.
-    static DecodeResult decodeCommonFields(const Record &b, const std::function<void(ChannelColumn column, int code)> &set);
-    // Puts columns 1-7 (value points at column 0) into bytes 1-9.
-    static void encodeCommonFields(const double *value, Record &b);
+    // Decodes bytes 1-9 (mode .. noise blanker) and the frequency into
+    // `tuning`, once every listed code names an item; otherwise `tuning`
+    // is left alone and the failure names "mode" or "tone". Shared with
+    // the VFO codec.
+    static DecodeResult decodeCommonFields(const Record &b, Tuning &tuning);
+    // Puts the listed codes into bytes 1-9 and the frequency into its field.
+    static void encodeCommonFields(const Tuning &tuning, Record &b);
 };

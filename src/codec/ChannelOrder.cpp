@@ -16,11 +16,11 @@ void ChannelOrder::sort(std::vector<ChannelRow> &rows, Key key)
             return false;
         switch (key) {
         case Key::Frequency:
-            return a.valueAt(ChannelColumn::Frequency) < b.valueAt(ChannelColumn::Frequency);
+            return a.frequency < b.frequency;
         case Key::Name:
-            return a.textAt(ChannelColumn::Name).compare(b.textAt(ChannelColumn::Name), Qt::CaseInsensitive) < 0;
+            return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
         case Key::Mode:
-            return a.valueAt(ChannelColumn::Mode) < b.valueAt(ChannelColumn::Mode);
+            return a.mode < b.mode;
         case Key::InUseFirst:
             break;
         }

@@ -1,5 +1,7 @@
 #include "codec/ChannelRules.h"
 
+#include "codec/CellText.h"
+
 #include "codec/ChannelName.h"
 
 #include "codec/ChannelCodec.h"
@@ -103,28 +105,24 @@ std::optional<int> ChannelRules::codeOf(ChannelColumn column, const QString &tex
 
 bool ChannelRules::hasSplit(const ChannelRow &row)
 {
-    const double split = row.valueAt(ChannelColumn::Split);
-    return row.inUse && split != NoSplit && split != row.valueAt(ChannelColumn::Frequency);
+    return row.inUse && row.split != NoSplit && row.split != row.frequency;
 }
 
-std::optional<ChannelRules::Problem> ChannelRules::frequencyProblem(ChannelColumn column, double hz) const
+std::optional<ChannelRules::Problem> ChannelRules::frequencyProblem(ChannelColumn column, qint64 hz) const
 {
-    if (hz == std::floor(hz) && m_range.contains(qint64(hz)))
+    if (m_range.contains(hz))
         return std::nullopt;
-    const QString shown = hz >= 0 && hz < 4294967296.0 ? Frequency::format(std::uint64_t(hz))
-                                                       : QString::number(hz, 'g', 12);
+    const QString shown = hz >= 0 && hz <= 0xFFFFFFFFll ? Frequency::format(std::uint64_t(hz)) : QString::number(hz);
     return Problem{column, QStringLiteral("%1 is outside the range %2").arg(shown, m_range.text)};
 }
 
-std::optional<ChannelRules::Problem> ChannelRules::listProblem(const QString *text, const double *value, int last)
+std::optional<ChannelRules::Problem> ChannelRules::listProblem(const Tuning &tuning)
 {
-    for (int c = Vocabulary::index(ChannelColumn::Mode); c <= last; ++c) {
-        const auto column = ChannelColumn(c);
-        const double code = value[c];
-        if (code == std::floor(code) && code >= 0 && code <= 255
-            && Vocabulary::positionOfCode(column, int(code)) >= 0)
+    for (const ChannelColumn column : Vocabulary::ListedColumns) {
+        const int code = tuning.code(column);
+        if (code >= 0 && code <= 255 && Vocabulary::positionOfCode(column, code) >= 0)
             continue;
-        return Problem{column, QStringLiteral("\"%1\" is not one of the radio's items").arg(text[c])};
+        return Problem{column, QStringLiteral("\"%1\" is not one of the radio's items").arg(CellText::listed(column, code))};
     }
     return std::nullopt;
 }
@@ -133,24 +131,32 @@ std::optional<ChannelRules::Problem> ChannelRules::check(const ChannelRow &row) 
 {
     if (!row.inUse)
         return std::nullopt;
-    if (auto problem = frequencyProblem(ChannelColumn::Frequency, row.valueAt(ChannelColumn::Frequency)))
+    if (auto problem = frequencyProblem(ChannelColumn::Frequency, row.frequency))
         return problem;
-    if (auto problem = listProblem(row.text.data(), row.value.data(), Vocabulary::index(ChannelColumn::NoiseBlanker)))
+    if (auto problem = listProblem(row))
         return problem;
     // A split of 0 is the radio's "no split": it transmits on the frequency.
-    const double split = row.valueAt(ChannelColumn::Split);
-    if (split != NoSplit) {
-        if (auto problem = frequencyProblem(ChannelColumn::Split, split))
+    if (row.split != NoSplit) {
+        if (auto problem = frequencyProblem(ChannelColumn::Split, row.split))
             return problem;
     }
-    if (const auto problem = ChannelName::problem(row.textAt(ChannelColumn::Name)))
+    if (const auto problem = ChannelName::problem(row.name))
         return Problem{ChannelColumn::Name, *problem};
     return std::nullopt;
 }
 
 std::optional<ChannelRules::Problem> ChannelRules::check(const VfoRow &row) const
 {
-    if (auto problem = frequencyProblem(ChannelColumn::Frequency, row.valueAt(ChannelColumn::Frequency)))
+    if (auto problem = frequencyProblem(ChannelColumn::Frequency, row.frequency))
         return problem;
-    return listProblem(row.text.data(), row.value.data(), Vocabulary::index(ChannelColumn::NoiseBlanker));
+    return listProblem(row);
+}
+
+std::optional<ChannelColumn> ChannelRules::frequencyAtFault(qint64 frequency, std::optional<qint64> split) const
+{
+    if (!m_range.contains(frequency))
+        return ChannelColumn::Frequency;
+    if (split && !m_range.contains(*split))
+        return ChannelColumn::Split;
+    return std::nullopt;
 }

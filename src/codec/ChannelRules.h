@@ -21,7 +21,7 @@ class ChannelRules
 public:
     // The split a channel holds when it has none (read from radios, kept
     // in clone files): it transmits on its frequency.
-    static constexpr double NoSplit = 0;
+    static constexpr qint64 NoSplit = 0;
 
     // Frequencies from `lower` (allowed) up to `upper` (refused), in hertz.
     struct Range
@@ -53,6 +53,10 @@ public:
     // that fits or an empty slot.
     std::optional<Problem> check(const ChannelRow &row) const;
     std::optional<Problem> check(const VfoRow &row) const;
+    // The edit dialog's verdict on the frequencies typed into it: the
+    // frequency, then the split (given for a channel), the first outside
+    // the range. The dialog takes no split of 0: it always shows one.
+    std::optional<ChannelColumn> frequencyAtFault(qint64 frequency, std::optional<qint64> split) const;
 
     // The code a listed column's text stands for: one of the column's
     // items, a tone by its value in hertz with or without its unit ("100",
@@ -67,9 +71,9 @@ public:
 
 private:
     // The frequency column's problem, when its value is outside the range.
-    std::optional<Problem> frequencyProblem(ChannelColumn column, double hz) const;
-    // The first listed column among `first`..`last` whose code has no item.
-    static std::optional<Problem> listProblem(const QString *text, const double *value, int last);
+    std::optional<Problem> frequencyProblem(ChannelColumn column, qint64 hz) const;
+    // The first listed column whose code has no item.
+    static std::optional<Problem> listProblem(const Tuning &tuning);
 
     Range m_range;
 };

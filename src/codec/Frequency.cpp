@@ -1,6 +1,6 @@
 #include "codec/Frequency.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
 
 QString Frequency::format(std::uint64_t hz)
@@ -13,12 +13,8 @@ QString Frequency::format(std::uint64_t hz)
         + QLatin1Char('.') + digits.right(3);
 }
 
-std::uint32_t Frequency::toField(double value)
+std::uint32_t Frequency::toField(qint64 hz)
 {
-    if (!(value > 0))  // also NaN
-        return 0;
-    constexpr double top = double(std::numeric_limits<std::uint32_t>::max());
-    if (value >= top)
-        return std::numeric_limits<std::uint32_t>::max();
-    return static_cast<std::uint32_t>(std::llround(value));
+    constexpr qint64 top = std::numeric_limits<std::uint32_t>::max();
+    return static_cast<std::uint32_t>(std::clamp<qint64>(hz, 0, top));
 }

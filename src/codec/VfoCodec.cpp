@@ -7,7 +7,6 @@
 namespace {
 
 constexpr std::uint8_t VfoStatus = 0x80;
-constexpr int FrequencyByte = 16;
 
 } // namespace
 
@@ -18,11 +17,10 @@ DecodeResult VfoCodec::decode(const QString &recordText, VfoRow &row)
         return DecodeResult::failure(QStringLiteral("record text"));
 
     VfoRow decoded = row;
-    const DecodeResult common =
-        ChannelCodec::decodeCommonFields(b, [&](ChannelColumn column, int code) { decoded.setListed(column, code); });
+    const DecodeResult common = ChannelCodec::decodeCommonFields(b, decoded);
     if (!common)
         return common;
-    decoded.setFrequency(RecordText::readField32(b, FrequencyByte));
+    decoded.known = true;
     row = decoded;
     return DecodeResult::success();
 }
@@ -31,8 +29,7 @@ QString VfoCodec::encode(const VfoRow &row)
 {
     Record b{};
     b[0] = VfoStatus;
-    ChannelCodec::encodeCommonFields(row.value.data(), b);
-    RecordText::writeField32(b, FrequencyByte, Frequency::toField(row.valueAt(ChannelColumn::Frequency)));
+    ChannelCodec::encodeCommonFields(row, b);
     return RecordText::join(b);
 }
 
@@ -49,8 +46,9 @@ VfoRow VfoCodec::defaultVfo(int modelVariant)
     constexpr int Lsb = 1;
     constexpr int Slow = 1;
     VfoRow row;
-    row.setFrequency(defaultFrequency(modelVariant));
-    for (ChannelColumn c : Vocabulary::ListedColumns)
-        row.setListed(c, c == ChannelColumn::Mode ? Lsb : (c == ChannelColumn::Agc ? Slow : 0));
+    row.known = true;
+    row.frequency = defaultFrequency(modelVariant);
+    row.mode = Lsb;
+    row.agc = Slow;
     return row;
 }

@@ -1,29 +1,27 @@
 #pragma once
 
-#include "codec/CellText.h"
+#include "codec/Tuning.h"
 #include "codec/Vocabulary.h"
 
 #include <QString>
+#include <QStringList>
 
-#include <array>
-
-// VFO A or VFO B: the text each column shows and the raw value each record
-// field is rebuilt from. Columns 0-7 are Frequency .. NB; the rest stay
-// empty unless a CSV import fills them.
-struct VfoRow
+// VFO A or VFO B: its frequency and listed codes, and whether it holds
+// them at all (an image that nothing was read, loaded or set into shows
+// empty VFO rows). The text each column shows is made from these
+// (CellText).
+struct VfoRow : Tuning
 {
-    std::array<QString, Vocabulary::VfoColumns> text;
-    std::array<double, Vocabulary::VfoColumns> value{};
+    bool known = false;
 
-    const QString &textAt(ChannelColumn c) const { return text[size_t(c)]; }
-    QString &textAt(ChannelColumn c) { return text[size_t(c)]; }
-    double valueAt(ChannelColumn c) const { return value[size_t(c)]; }
-    double &valueAt(ChannelColumn c) { return value[size_t(c)]; }
+    // The text a grid column (Frequency .. NB) shows; empty for the other
+    // columns and for a row that holds nothing.
+    QString text(ChannelColumn column) const;
+    // The number a column stores: hertz or a code.
+    qint64 value(ChannelColumn column) const;
+    // The grid's cells (columns Frequency .. NB), in column order.
+    QStringList texts() const;
 
-    // Each sets a cell's value and the text it shows (CellText).
-    void setFrequency(qint64 hz) { CellText::setFrequency(*this, ChannelColumn::Frequency, hz); }
-    void setListed(ChannelColumn column, int code) { CellText::setListed(*this, column, code); }
-
-    bool operator==(const VfoRow &other) const { return text == other.text && value == other.value; }
+    bool operator==(const VfoRow &other) const { return Tuning::operator==(other) && known == other.known; }
     bool operator!=(const VfoRow &other) const { return !(*this == other); }
 };

@@ -1,6 +1,7 @@
 #include "edit/ChannelDialog.h"
 
 #include "app/CloneDocument.h"
+#include "codec/CellText.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "codec/Frequency.h"
@@ -36,14 +37,6 @@ constexpr int MegaDigits = 2;
 constexpr int PartDigits = 3;
 constexpr qint64 Mega = 1000000;
 constexpr qint64 Kilo = 1000;
-
-// A stored code as a list position; -1 when it is no whole number >= 0.
-int positionOf(double value)
-{
-    if (!(value >= 0) || value > std::numeric_limits<int>::max() || value != std::floor(value))
-        return -1;
-    return int(value);
-}
 
 // Selects the stored position; a code that is no position of the list
 // selects the item whose text the cell shows, else the first item.
@@ -309,7 +302,7 @@ void ChannelDialog::focusSelected(FrequencyEdit *box)
 }
 
 void ChannelDialog::showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit,
-                              double value)
+                              qint64 value)
 {
     const qint64 hz = Frequency::toField(value);
     mega->setText(QString::number(hz / Mega));
@@ -322,33 +315,31 @@ QList<QComboBox *> ChannelDialog::fieldLists() const
     return {m_mode, m_gain, m_agc, m_power, m_filter, m_tone, m_noiseBlanker};
 }
 
-void ChannelDialog::selectFields(const QString *text, const double *value)
+void ChannelDialog::selectFields(const Tuning &tuning)
 {
     const QList<QComboBox *> boxes = fieldLists();
     for (int i = 0; i < boxes.size(); ++i) {
         const ChannelColumn column = ListColumns[i];
-        const int c = Vocabulary::index(column);
-        const int code = positionOf(value[c]);
-        selectStored(boxes[i], code < 0 ? -1 : Vocabulary::positionOfCode(column, code), text[c]);
+        const int code = tuning.code(column);
+        selectStored(boxes[i], code < 0 ? -1 : Vocabulary::positionOfCode(column, code), CellText::listed(column, code));
     }
 }
 
-void ChannelDialog::storeFields(const std::function<void(ChannelColumn column, int code)> &set) const
+void ChannelDialog::storeFields(Tuning &tuning) const
 {
     const QList<QComboBox *> boxes = fieldLists();
     for (int i = 0; i < boxes.size(); ++i)
-        set(ListColumns[i], Vocabulary::codeOfPosition(ListColumns[i], boxes[i]->currentIndex()));
+        tuning.setCode(ListColumns[i], Vocabulary::codeOfPosition(ListColumns[i], boxes[i]->currentIndex()));
 }
 
 void ChannelDialog::proposeChannel()
 {
     // The default VFO of the model, as both frequencies and the fields.
     const VfoRow proposal = VfoCodec::defaultVfo(m_document.image().modelVariant);
-    const double frequency = proposal.valueAt(ChannelColumn::Frequency);
-    showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, frequency);
-    showFrequency(m_splitMHz, m_splitKHz, m_splitHz, frequency);
+    showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, proposal.frequency);
+    showFrequency(m_splitMHz, m_splitKHz, m_splitHz, proposal.frequency);
     m_name->clear();
-    selectFields(proposal.text.data(), proposal.value.data());
+    selectFields(proposal);
 }
 
 bool ChannelDialog::prepareForChannel(int tableRow)
@@ -366,11 +357,11 @@ bool ChannelDialog::prepareForChannel(int tableRow)
 
     const ChannelRow &row = m_document.channel(tableRow);
     if (row.inUse) {
-        showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, row.valueAt(ChannelColumn::Frequency));
-        showFrequency(m_splitMHz, m_splitKHz, m_splitHz, row.valueAt(ChannelColumn::Split));
-        selectFields(row.text.data(), row.value.data());
-        m_skip->setChecked(row.valueAt(ChannelColumn::Skip) > 0);
-        m_name->setText(row.textAt(ChannelColumn::Name));
+        showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, row.frequency);
+        showFrequency(m_splitMHz, m_splitKHz, m_splitHz, row.split);
+        selectFields(row);
+        m_skip->setChecked(row.skip);
+        m_name->setText(row.name);
     } else {
         proposeChannel();
     }
@@ -393,8 +384,8 @@ bool ChannelDialog::prepareForVfo(int vfoRow)
     setMemoryControlsVisible(false);
     m_bankHeading->setText(ChannelLabel::vfoLabel(vfoRow));
     const VfoRow &row = m_document.vfo(vfoRow);
-    showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, row.valueAt(ChannelColumn::Frequency));
-    selectFields(row.text.data(), row.value.data());
+    showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, row.frequency);
+    selectFields(row);
     focusFrequency();
     return true;
 }
@@ -413,33 +404,33 @@ void ChannelDialog::acceptEdit()
 {
     emit okPressed();
 
-    const ChannelRules::Range range = ChannelRules::of(m_document.image()).range();
+    const ChannelRules rules = ChannelRules::of(m_document.image());
     const qint64 frequency = shownFrequency();
     const bool memory = m_editSource == EditSource::Memory;
     const qint64 split = memory ? shownSplit() : 0;
-    const bool frequencyFits = range.contains(frequency);
-    if (!frequencyFits || (memory && !range.contains(split))) {
+    if (const auto fault = rules.frequencyAtFault(frequency, memory ? std::optional<qint64>(split) : std::nullopt)) {
         m_prompter.message(this,
-                           QStringLiteral("The frequency is outside the range. \r\n\t") + range.text,
+                           QStringLiteral("The frequency is outside the range. \r\n\t") + rules.range().text,
                            QStringLiteral("ERROR"), Prompter::Icon::Critical);
         // The MHz box of the frequency at fault, ready to be typed over.
-        focusSelected(frequencyFits ? m_splitMHz : m_frequencyMHz);
+        focusSelected(*fault == ChannelColumn::Split ? m_splitMHz : m_frequencyMHz);
         return;
     }
 
     if (memory) {
         ChannelRow row = m_document.channel(m_editRow);
-        row.setFrequency(ChannelColumn::Frequency, frequency);
-        row.setFrequency(ChannelColumn::Split, split);
-        storeFields([&row](ChannelColumn column, int code) { row.setListed(column, code); });
-        row.setSkip(m_skip->isChecked());
-        row.setName(m_name->text());
+        row.frequency = frequency;
+        row.split = split;
+        storeFields(row);
+        row.skip = m_skip->isChecked();
+        row.name = m_name->text();
         row.inUse = true;
         m_editedChannel = row;
     } else {
         VfoRow row = m_document.vfo(m_editRow);
-        row.setFrequency(frequency);
-        storeFields([&row](ChannelColumn column, int code) { row.setListed(column, code); });
+        row.frequency = frequency;
+        storeFields(row);
+        row.known = true;
         m_editedVfo = row;
     }
     hideKeepingState(QDialog::Accepted);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "codec/ChannelRow.h"
 #include "codec/VfoRow.h"
 
@@ -76,14 +74,15 @@ private:
     void focusFrequency();
     // Focus to a box with its whole text selected, caret at the start.
     void focusSelected(FrequencyEdit *box);
-    void showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit, double value);
+    void showFrequency(FrequencyEdit *mega, FrequencyEdit *kilo, FrequencyEdit *unit, qint64 value);
     void proposeChannel();
     // Mode .. Noise Blanker, the lists of columns 1-7.
     QList<QComboBox *> fieldLists() const;
-    // Selections from a row's columns 1-7; `text` and `value` point at column 0.
-    void selectFields(const QString *text, const double *value);
-    // The code each list (mode .. noise blanker) has selected, to `set`.
-    void storeFields(const std::function<void(ChannelColumn column, int code)> &set) const;
+    // Each list's selection from a row's code; a code that is no item
+    // selects the item its text names, else the first.
+    void selectFields(const Tuning &tuning);
+    // The code each list (mode .. noise blanker) has selected, into the row.
+    void storeFields(Tuning &tuning) const;
     void acceptEdit();
     // While the split boxes hold the frequency the dialog opened with (or
     // no split), a change of the frequency is the split's too.

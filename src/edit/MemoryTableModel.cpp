@@ -42,7 +42,7 @@ QVariant MemoryTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return QVariant();
     const ChannelRow &row = m_document.channel(index.row());
-    const QString shown = row.inUse ? row.text[size_t(index.column())] : QString();
+    const QString shown = row.text(ChannelColumn(index.column()));
     if (role == Qt::DisplayRole)
         return shown;
     // A screen reader hears the whole row on its first cell, the column's
@@ -53,10 +53,7 @@ QVariant MemoryTableModel::data(const QModelIndex &index, int role) const
         return ChannelLabel::spokenRow(label, headers, {});
     if (index.column() > 0)
         return headers.value(index.column()) + QLatin1Char(' ') + shown;
-    QStringList cells;
-    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
-        cells.append(row.text[size_t(c)]);
-    return ChannelLabel::spokenRow(label, headers, cells);
+    return ChannelLabel::spokenRow(label, headers, row.texts());
 }
 
 QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -27,12 +27,11 @@ QVariant VfoTableModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const VfoRow &row = m_document.vfo(index.row());
     if (role == Qt::DisplayRole)
-        return row.text[size_t(index.column())];
+        return row.text(ChannelColumn(index.column()));
     const QStringList headers = ChannelLabel::vfoHeaders();
     if (index.column() > 0)
-        return headers.value(index.column()) + QLatin1Char(' ') + row.text[size_t(index.column())];
-    return ChannelLabel::spokenRow(ChannelLabel::vfoLabel(index.row()), headers,
-                                   QStringList(row.text.begin(), row.text.end()).mid(0, Vocabulary::VfoGridColumns));
+        return headers.value(index.column()) + QLatin1Char(' ') + row.text(ChannelColumn(index.column()));
+    return ChannelLabel::spokenRow(ChannelLabel::vfoLabel(index.row()), headers, row.texts());
 }
 
 QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -63,11 +63,7 @@ QString ChannelClipboard::copyText(const CloneImage &image, const QList<int> &ch
     for (const int n : channelSlots) {
         if (n < 0 || n >= CloneImage::ChannelCount)
             continue;
-        const ChannelRow &row = image.channels.at(n);
-        QStringList cells{ChannelLabel::gridLabel(n)};
-        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
-            cells.append(row.inUse ? row.text[size_t(c)] : QString());
-        lines.append(cells.join(Tab));
+        lines.append((QStringList{ChannelLabel::gridLabel(n)} + image.channels.at(n).texts()).join(Tab));
     }
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }

@@ -40,12 +40,12 @@ QStringList rowCells(const CloneImage &image, int slot)
     const ChannelRow &row = image.channels.at(slot);
     if (!row.inUse)
         return cells;
-    const auto hz = qint64(std::llround(row.valueAt(ChannelColumn::Frequency)));
-    const auto split = qint64(std::llround(row.valueAt(ChannelColumn::Split)));
-    cells[ListLayout::Name] = row.textAt(ChannelColumn::Name);
+    const qint64 hz = row.frequency;
+    const qint64 split = row.split;
+    cells[ListLayout::Name] = row.name;
     cells[ListLayout::Frequency] = ListLayout::megahertz(hz);
     // No split (0) transmits on the frequency, as a simplex channel does.
-    if (split == hz || split == qint64(ChannelRules::NoSplit)) {
+    if (split == hz || split == ChannelRules::NoSplit) {
         cells[ListLayout::Offset] = ListLayout::megahertz(0);
     } else if (std::abs(split - hz) < LargestOffset) {
         cells[ListLayout::Duplex] = split > hz ? QStringLiteral("+") : QStringLiteral("-");
@@ -54,8 +54,8 @@ QStringList rowCells(const CloneImage &image, int slot)
         cells[ListLayout::Duplex] = QStringLiteral("split");
         cells[ListLayout::Offset] = ListLayout::megahertz(split);
     }
-    const QString tone = row.textAt(ChannelColumn::Tone);
-    const bool toneOn = row.valueAt(ChannelColumn::Tone) >= Vocabulary::ToneBase;
+    const QString tone = row.text(ChannelColumn::Tone);
+    const bool toneOn = row.tone >= Vocabulary::ToneBase;
     const QString toneValue = toneOn ? QString(tone).remove(QStringLiteral("Hz")) : DefaultTone;
     cells[ListLayout::Tone] = toneOn ? QStringLiteral("Tone") : QString();
     cells[ListLayout::RToneFreq] = toneValue;
@@ -64,10 +64,10 @@ QStringList rowCells(const CloneImage &image, int slot)
     cells[ListLayout::DtcsPolarity] = QStringLiteral("NN");
     cells[ListLayout::RxDtcsCode] = QStringLiteral("023");
     cells[ListLayout::CrossMode] = QStringLiteral("Tone->Tone");
-    cells[ListLayout::Mode] = ListLayout::modeName(int(row.valueAt(ChannelColumn::Mode)));
+    cells[ListLayout::Mode] = ListLayout::modeName(row.mode);
     cells[ListLayout::TStep] = QStringLiteral("5.00");
-    cells[ListLayout::Skip] = row.valueAt(ChannelColumn::Skip) > 0 ? QStringLiteral("S") : QString();
-    cells[ListLayout::Power] = row.textAt(ChannelColumn::Power);
+    cells[ListLayout::Skip] = row.skip ? QStringLiteral("S") : QString();
+    cells[ListLayout::Power] = row.text(ChannelColumn::Power);
     return cells;
 }
 

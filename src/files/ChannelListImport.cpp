@@ -164,7 +164,7 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
 
     const QString modeText = h.cell(f, ListLayout::Mode);
     bool approximated = false;
-    int mode = int(defaults.valueAt(ChannelColumn::Mode));
+    int mode = defaults.mode;
     if (modeText.isEmpty()) {
         note(ChannelColumn::Mode, QStringLiteral("No mode given: %1").arg(Vocabulary::text(ChannelColumn::Mode, mode)));
     } else {
@@ -193,21 +193,22 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
     const int tone = toneCode(h, f, toneNote);
     note(ChannelColumn::Tone, toneNote);
     QString powerNote;
-    const int power = powerCode(h.cell(f, ListLayout::Power), int(defaults.valueAt(ChannelColumn::Power)), powerNote);
+    const int power = powerCode(h.cell(f, ListLayout::Power), defaults.power, powerNote);
     note(ChannelColumn::Power, powerNote);
     const bool skip = h.cell(f, ListLayout::Skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0;
 
-    channel.setFrequency(ChannelColumn::Frequency, hz);
-    channel.setListed(ChannelColumn::Mode, mode);
-    for (const ChannelColumn c : {ChannelColumn::Gain, ChannelColumn::Agc, ChannelColumn::Filter, ChannelColumn::NoiseBlanker})
-        channel.setListed(c, int(defaults.valueAt(c)));
-    channel.setListed(ChannelColumn::Power, power);
-    channel.setListed(ChannelColumn::Tone, tone);
-    channel.setFrequency(ChannelColumn::Split, qMax<qint64>(split, 0));
-    // A negative split keeps its value, so that the rules refuse it.
-    channel.valueAt(ChannelColumn::Split) = double(split);
-    channel.setName(name);
-    channel.setSkip(skip);
+    channel.frequency = hz;
+    channel.mode = mode;
+    channel.gain = defaults.gain;
+    channel.agc = defaults.agc;
+    channel.filter = defaults.filter;
+    channel.noiseBlanker = defaults.noiseBlanker;
+    channel.power = power;
+    channel.tone = tone;
+    // A negative split stays negative, so that the rules refuse it.
+    channel.split = split;
+    channel.name = name;
+    channel.skip = skip;
     channel.inUse = true;
     if (const auto problem = rules.check(channel))
         row.refusal = problem->text();
@@ -221,9 +222,9 @@ void refuse(Row &row, const HeaderMap &h, const QStringList &f, const QString &w
     row.refusal = why;
     row.notes.clear();
     row.channel = ChannelRow();
-    row.channel.textAt(ChannelColumn::Frequency) = h.cell(f, ListLayout::Frequency);
-    row.channel.textAt(ChannelColumn::Mode) = h.cell(f, ListLayout::Mode);
-    row.channel.textAt(ChannelColumn::Name) = h.cell(f, ListLayout::Name);
+    row.fileFrequency = h.cell(f, ListLayout::Frequency);
+    row.fileMode = h.cell(f, ListLayout::Mode);
+    row.fileName = h.cell(f, ListLayout::Name);
 }
 
 // The row, or for a refused one the file's own texts of its frequency,
@@ -287,6 +288,22 @@ bool ChannelListImport::Row::adjusted(ChannelColumn column) const
     return false;
 }
 
+QString ChannelListImport::Row::cellText(ChannelColumn column) const
+{
+    if (channel.inUse)
+        return channel.text(column);
+    switch (column) {
+    case ChannelColumn::Frequency:
+        return fileFrequency;
+    case ChannelColumn::Mode:
+        return fileMode;
+    case ChannelColumn::Name:
+        return fileName;
+    default:
+        return QString();
+    }
+}
+
 QString ChannelListImport::Row::reportLine() const
 {
     QString text = QStringLiteral("line %1").arg(line);
@@ -294,7 +311,7 @@ QString ChannelListImport::Row::reportLine() const
         // The channel as the file gives it, so that it can be found there.
         QStringList named;
         for (const ChannelColumn column : {ChannelColumn::Frequency, ChannelColumn::Mode, ChannelColumn::Name}) {
-            const QString cell = channel.textAt(column);
+            const QString cell = cellText(column);
             if (!cell.isEmpty())
                 named.append(column == ChannelColumn::Name ? quoted(cell) : cell);
         }
@@ -306,11 +323,8 @@ QString ChannelListImport::Row::reportLine() const
     if (!channel.inUse) {
         text += QStringLiteral("empty");
     } else {
-        QStringList cells;
-        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
-            if (!channel.text[size_t(c)].isEmpty())
-                cells.append(channel.text[size_t(c)]);
-        }
+        QStringList cells = channel.texts();
+        cells.removeAll(QString());
         text += cells.join(QLatin1Char(' '));
     }
     if (replacesChannel)

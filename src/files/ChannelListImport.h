@@ -41,15 +41,23 @@ public:
         int line = 0;
         QString location;      // as the file gives it
         int slot = -1;         // where it goes; -1 when it is not stored
-        // What the slot will hold (not in use: emptied); for a refused row,
-        // the file's frequency, mode and name.
+        // What the slot will hold (not in use: emptied).
         ChannelRow channel;
+        // For a row refused as it was read, the file's own frequency, mode
+        // and name.
+        QString fileFrequency;
+        QString fileMode;
+        QString fileName;
         QList<Note> notes;
         QString refusal;       // why it is not stored
         bool replacesChannel = false; // the slot holds a channel now
 
         bool stored() const { return slot >= 0; }
         bool adjusted(ChannelColumn column) const;
+        // What a column shows of the row: the channel's text, or for a
+        // row refused as it was read the file's own (frequency, mode and
+        // name only).
+        QString cellText(ChannelColumn column) const;
         // "line 4 → A 12: 14.074.000 USB FT8 (Mode NFM is stored as FM)"
         QString reportLine() const;
     };

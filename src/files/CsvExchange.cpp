@@ -25,9 +25,12 @@ const char *const VfoBank = "VFO";
 const char *const Header[] = {"MODEL", "BANK", "CHANNEL", "FREQUENCY", "STEP", "TONE",
                               "TXTONE", "RXTONE", "DCS", "SHIFT", "SHIFT FREQUENCY", "Power",
                               "ATT", "BS", "Clock", "BCLO", "Name", "Skip"};
-constexpr int VfoExportedColumns = 13;
-constexpr int ChannelExportedColumns = 14;
-constexpr int SpareValueColumn = 14;
+// The value fields (after MODEL, BANK, CHANNEL) of a line: the radio's
+// fields first (a VFO's eight, a channel's eleven), then cells the radio
+// has no place for.
+constexpr int VfoExportedFields = 13;
+constexpr int FirstExtraField = 11;
+constexpr int OnOffField = 14;
 
 QByteArray csvLine(const QStringList &fields)
 {
@@ -37,7 +40,7 @@ QByteArray csvLine(const QStringList &fields)
     return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
-std::optional<double> frequencyOf(const QString &field)
+std::optional<qint64> frequencyOf(const QString &field)
 {
     static const QRegularExpression dotted(QStringLiteral("^(\\d{1,4})\\.(\\d{3})\\.(\\d{3})$"));
     static const QRegularExpression plain(QStringLiteral("^\\d{1,10}$"));
@@ -52,13 +55,13 @@ std::optional<double> frequencyOf(const QString &field)
     const qulonglong hz = digits.toULongLong();
     if (hz > 0xFFFFFFFFull)
         return std::nullopt;
-    return double(hz);
+    return qint64(hz);
 }
 
 
 // Fields 4..11 into columns 0..7 (the fields a VFO and a channel share);
 // the first value field without a meaning, or -1.
-int convertCommon(const QStringList &f, ChannelRow &row)
+int convertCommon(const QStringList &f, Tuning &row)
 {
     const auto frequency = frequencyOf(f[0]);
     if (!frequency)
@@ -70,9 +73,9 @@ int convertCommon(const QStringList &f, ChannelRow &row)
             return c;
     }
 
-    row.setFrequency(ChannelColumn::Frequency, qint64(*frequency));
+    row.frequency = *frequency;
     for (int c = 1; c < 8; ++c)
-        row.setListed(ChannelColumn(c), *codes[c - 1]);
+        row.setCode(ChannelColumn(c), *codes[c - 1]);
     return -1;
 }
 
@@ -90,13 +93,13 @@ int convertChannelOnly(const QStringList &f, ChannelRow &row)
     const QString name = ChannelName::kept(f[9]);
     if (ChannelName::problem(name))
         return 9;
-    row.setFrequency(ChannelColumn::Split, qint64(*split));
-    row.setName(name);
-    row.setSkip(skip);
+    row.split = *split;
+    row.name = name;
+    row.skip = skip;
     // Kept as they are, but for double quotes: no exported field can hold one.
-    for (int c = 11; c <= 13; ++c)
-        row.text[c] = QString(f[c]).remove(QLatin1Char('"'));
-    row.value[SpareValueColumn] = f[14] == QLatin1String("On") ? 1 : 0;
+    const auto kept = [&f](int field) { return QString(f[field]).remove(QLatin1Char('"')); };
+    row.csvExtras = {kept(FirstExtraField), kept(FirstExtraField + 1), kept(FirstExtraField + 2),
+                     f[OnOffField] == QLatin1String("On")};
     return -1;
 }
 
@@ -153,9 +156,10 @@ QByteArray CsvExchange::exportBytes(const CloneImage &image)
     QByteArray out = csvLine(header);
 
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
-        QStringList fields{QLatin1String(ModelField), QLatin1String(VfoBank), ChannelLabel::vfoLabel(r)};
-        for (int c = 0; c < VfoExportedColumns; ++c)
-            fields.append(image.vfos[size_t(r)].text[size_t(c)]);
+        QStringList values = image.vfos[size_t(r)].texts();
+        values.resize(VfoExportedFields);
+        QStringList fields = QStringList{QLatin1String(ModelField), QLatin1String(VfoBank), ChannelLabel::vfoLabel(r)}
+            + values;
         fields << QStringLiteral("No") << QStringLiteral("Off");
         out += csvLine(fields);
     }
@@ -163,10 +167,11 @@ QByteArray CsvExchange::exportBytes(const CloneImage &image)
         const ChannelRow &row = image.channels.at(n);
         if (!row.inUse)
             continue;
-        QStringList fields{QLatin1String(ModelField), QLatin1String(MemoryBank), QString::number(n)};
-        for (int c = 0; c < ChannelExportedColumns; ++c)
-            fields.append(row.text[size_t(c)]);
-        fields.append(row.value[SpareValueColumn] == 1 ? QStringLiteral("On") : QStringLiteral("Off"));
+        const ChannelRow::CsvExtras &extras = row.csvExtras;
+        QStringList fields = QStringList{QLatin1String(ModelField), QLatin1String(MemoryBank), QString::number(n)}
+            + row.texts();
+        fields << extras.first << extras.second << extras.third
+               << (extras.on ? QStringLiteral("On") : QStringLiteral("Off"));
         out += csvLine(fields);
     }
     return out;
@@ -229,11 +234,9 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
             staged.channels[row] = converted;
             ++result.channels;
         } else {
-            VfoRow vfo = staged.vfos[size_t(row)];
-            for (int c = 0; c < Vocabulary::VfoGridColumns; ++c) {
-                vfo.text[size_t(c)] = converted.text[size_t(c)];
-                vfo.value[size_t(c)] = converted.value[size_t(c)];
-            }
+            VfoRow vfo;
+            static_cast<Tuning &>(vfo) = converted;
+            vfo.known = true;
             if (const auto problem = rules.check(vfo)) {
                 refuse(line, problem->text());
                 continue;

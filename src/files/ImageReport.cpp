@@ -18,11 +18,11 @@ QString settingText(const CloneImage &image, size_t i)
 
 // A cell in words: its text, and its raw value when the texts of the two
 // sides do not tell them apart.
-QString cellText(const QString &text, const QString &otherText, double value, double otherValue)
+QString cellText(const QString &text, const QString &otherText, qint64 value, qint64 otherValue)
 {
     if (value == otherValue || text != otherText)
         return text.isEmpty() ? QStringLiteral("(empty)") : text;
-    return QStringLiteral("%1 (%2)").arg(text.isEmpty() ? QStringLiteral("(empty)") : text).arg(value, 0, 'g', 12);
+    return QStringLiteral("%1 (%2)").arg(text.isEmpty() ? QStringLiteral("(empty)") : text).arg(value);
 }
 
 // The cells under `headers` (columns 0, 1, ...) that differ; when some do,
@@ -34,16 +34,18 @@ void compareRow(QStringList &out, const QString &who, const QStringList &headers
     QStringList lines;
     bool shown = false;
     for (int c = 0; c < headers.size(); ++c) {
-        const size_t i = size_t(c);
-        if (a.text[i] == b.text[i] && a.value[i] == b.value[i])
+        const auto column = ChannelColumn(c);
+        const QString textA = a.text(column);
+        const QString textB = b.text(column);
+        if (textA == textB && a.value(column) == b.value(column))
             continue;
         shown = shown || c == alwaysShown;
         lines.append(QStringLiteral("%1 %2: %3 -> %4")
-                         .arg(who, headers[c], cellText(a.text[i], b.text[i], a.value[i], b.value[i]),
-                              cellText(b.text[i], a.text[i], b.value[i], a.value[i])));
+                         .arg(who, headers[c], cellText(textA, textB, a.value(column), b.value(column)),
+                              cellText(textB, textA, b.value(column), a.value(column))));
     }
     if (!lines.isEmpty() && alwaysShown >= 0 && !shown)
-        lines.append(QStringLiteral("%1 %2: %3 (the same)").arg(who, headers[alwaysShown], a.text[size_t(alwaysShown)]));
+        lines.append(QStringLiteral("%1 %2: %3 (the same)").arg(who, headers[alwaysShown], a.text(ChannelColumn(alwaysShown))));
     out += lines;
 }
 
@@ -61,10 +63,7 @@ QString ImageReport::show(const CloneImage &image)
     TextTable vfo;
     vfo.addRow(QStringList{QStringLiteral("  ")} + ChannelLabel::vfoHeaders());
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
-        QStringList row{QStringLiteral("  ") + ChannelLabel::vfoLabel(r)};
-        for (int c = 0; c < ChannelLabel::vfoHeaders().size(); ++c)
-            row.append(image.vfos[size_t(r)].text[size_t(c)]);
-        vfo.addRow(row);
+        vfo.addRow(QStringList{QStringLiteral("  ") + ChannelLabel::vfoLabel(r)} + image.vfos[size_t(r)].texts());
     }
     out += vfo.render();
 
@@ -78,10 +77,7 @@ QString ImageReport::show(const CloneImage &image)
         if (!channel.inUse)
             continue;
         ++used;
-        QStringList row{QStringLiteral("  ") + ChannelLabel::gridLabel(n)};
-        for (int c = 0; c < headers.size(); ++c)
-            row.append(channel.text[size_t(c)]);
-        channels.addRow(row);
+        channels.addRow(QStringList{QStringLiteral("  ") + ChannelLabel::gridLabel(n)} + channel.texts());
     }
     out += used ? channels.render() : QStringLiteral("  (none in use)\n");
     return out;
@@ -109,9 +105,9 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
         const ChannelRow &rowB = b.channels.at(n);
         if (rowA.inUse != rowB.inUse) {
             const ChannelRow &used = rowA.inUse ? rowA : rowB;
-            QString shown = used.textAt(ChannelColumn::Frequency) + QLatin1Char(' ') + used.textAt(ChannelColumn::Mode);
+            QString shown = used.text(ChannelColumn::Frequency) + QLatin1Char(' ') + used.text(ChannelColumn::Mode);
             if (ChannelRules::hasSplit(used))
-                shown += QStringLiteral(", split ") + used.textAt(ChannelColumn::Split);
+                shown += QStringLiteral(", split ") + used.text(ChannelColumn::Split);
             out.append(QStringLiteral("%1: %2 (%3)")
                            .arg(who, rowA.inUse ? QStringLiteral("only in the first") : QStringLiteral("only in the second"),
                                 shown));

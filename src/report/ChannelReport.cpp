@@ -142,21 +142,14 @@ std::unique_ptr<QTextDocument> ChannelReport::document(const QSizeF &pageSize) c
     heading(cursor, QStringLiteral("VFO"), HeadingPointSize);
     QList<QStringList> vfoRows;
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
-        QStringList cells{ChannelLabel::vfoLabel(r)};
-        for (int c = 0; c < Vocabulary::VfoGridColumns; ++c)
-            cells.append(m_image.vfos[size_t(r)].text[size_t(c)]);
-        vfoRows.append(cells);
+        vfoRows.append(QStringList{ChannelLabel::vfoLabel(r)} + m_image.vfos[size_t(r)].texts());
     }
     insertTable(cursor, QStringList{QString()} + ChannelLabel::vfoHeaders(), vfoRows);
 
     heading(cursor, QStringLiteral("Channels"), HeadingPointSize);
     QList<QStringList> channelRows;
     for (int n : printedRows()) {
-        const ChannelRow &row = m_image.channels.at(n);
-        QStringList cells{ChannelLabel::gridLabel(n)};
-        for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
-            cells.append(row.inUse ? row.text[size_t(c)] : QString());
-        channelRows.append(cells);
+        channelRows.append(QStringList{ChannelLabel::gridLabel(n)} + m_image.channels.at(n).texts());
     }
     insertTable(cursor, QStringList{QStringLiteral("Channel")} + ChannelLabel::memoryHeaders(), channelRows);
     return document;

@@ -12,10 +12,10 @@ namespace {
 
 // A cell as a user reads it: its text, with the raw value when the text
 // alone does not show the difference.
-QString cell(const QString &header, const QString &text, double value, bool showValue)
+QString cell(const QString &header, const QString &text, qint64 value, bool showValue)
 {
     const QString shown = text.isEmpty() ? QStringLiteral("(empty)") : SafeText::escaped(text);
-    return showValue ? QStringLiteral("%1 %2 (%3)").arg(header, shown).arg(value, 0, 'g', 12)
+    return showValue ? QStringLiteral("%1 %2 (%3)").arg(header, shown).arg(value)
                      : header + QLatin1Char(' ') + shown;
 }
 
@@ -27,12 +27,15 @@ QString changedCells(const QStringList &headers, const Row &now, const Row &afte
     QStringList was;
     QStringList will;
     for (int c = 0; c < headers.size(); ++c) {
-        const size_t i = size_t(c);
-        if (now.text[i] == after.text[i] && now.value[i] == after.value[i] && c != alwaysShown)
+        const auto column = ChannelColumn(c);
+        const QString nowText = now.text(column);
+        const QString afterText = after.text(column);
+        const bool sameValue = now.value(column) == after.value(column);
+        if (nowText == afterText && sameValue && c != alwaysShown)
             continue;
-        const bool sameText = now.text[i] == after.text[i] && now.value[i] != after.value[i];
-        was.append(cell(headers[c], now.text[i], now.value[i], sameText));
-        will.append(cell(headers[c], after.text[i], after.value[i], sameText));
+        const bool sameText = nowText == afterText && !sameValue;
+        was.append(cell(headers[c], nowText, now.value(column), sameText));
+        will.append(cell(headers[c], afterText, after.value(column), sameText));
     }
     if (was.isEmpty())
         return QStringLiteral("bytes the program does not show will be rewritten");
@@ -43,13 +46,13 @@ QString changedCells(const QStringList &headers, const Row &now, const Row &afte
 // "14.074.000, USB, FT8" for a channel in use.
 QString channelInShort(const ChannelRow &row)
 {
-    QStringList parts{row.textAt(ChannelColumn::Frequency), row.textAt(ChannelColumn::Mode)};
+    QStringList parts{row.text(ChannelColumn::Frequency), row.text(ChannelColumn::Mode)};
     if (ChannelRules::hasSplit(row))
-        parts.append(QStringLiteral("split ") + row.textAt(ChannelColumn::Split));
-    if (!row.textAt(ChannelColumn::Name).isEmpty())
-        parts.append(SafeText::escaped(row.textAt(ChannelColumn::Name)));
-    if (!row.textAt(ChannelColumn::Skip).isEmpty())
-        parts.append(row.textAt(ChannelColumn::Skip));
+        parts.append(QStringLiteral("split ") + row.text(ChannelColumn::Split));
+    if (!row.name.isEmpty())
+        parts.append(SafeText::escaped(row.name));
+    if (row.skip)
+        parts.append(row.text(ChannelColumn::Skip));
     return parts.join(QStringLiteral(", "));
 }
 

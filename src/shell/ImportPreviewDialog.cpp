@@ -110,7 +110,7 @@ void ImportPreviewDialog::fillRow(int r, const ChannelListImport::Row &row)
     put(1, row.stored() ? ChannelLabel::shortLabel(row.slot) : QStringLiteral("-"), false);
     for (int i = 0; i < int(std::size(ShownColumns)); ++i) {
         const ChannelColumn column = ShownColumns[i];
-        put(FirstValueColumn + i, row.channel.textAt(column), row.stored() && row.adjusted(column));
+        put(FirstValueColumn + i, row.cellText(column), row.stored() && row.adjusted(column));
     }
     put(NoteColumn, whatHappens(row), !row.stored() || !row.notes.isEmpty());
     if (!row.stored()) {

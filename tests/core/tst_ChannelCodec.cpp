@@ -1,5 +1,6 @@
 #include "codec/ChannelCodec.h"
 #include "codec/ChannelName.h"
+#include "codec/ChannelRules.h"
 #include "codec/RecordText.h"
 #include "StateSnapshot.h"
 
@@ -36,6 +37,9 @@ private slots:
     void nameCharCodesRoundTrip();
     void nameRules_data();
     void nameRules();
+    void frequencyVerdict_data();
+    void frequencyVerdict();
+    void textsFollowTheFields();
     void rawBytesSurvive();
     void decodeEncodeProperty();
 };
@@ -82,9 +86,9 @@ void tst_ChannelCodec::decodeFields()
     ChannelRow row;
     QVERIFY(ChannelCodec::decode(text, row).ok());
     QVERIFY(row.inUse);
-    QCOMPARE(row.text[size_t(column)], shown);
+    QCOMPARE(row.text(ChannelColumn(column)), shown);
     if (column != 9)
-        QCOMPARE(row.value[size_t(column)], value);
+        QCOMPARE(double(row.value(ChannelColumn(column))), value);
 }
 
 void tst_ChannelCodec::emptyStatusClearsRow_data()
@@ -100,18 +104,18 @@ void tst_ChannelCodec::emptyStatusClearsRow()
     QFETCH(QString, status);
     ChannelRow row;
     QVERIFY(ChannelCodec::decode(record({{0, "88"}, {1, "05"}, {16, "3899D800"}, {20, "3A"}}), row).ok());
-    row.text[12] = "spare";
-    row.value[14] = 1;
+    row.csvExtras.second = "spare";
+    row.csvExtras.on = true;
     const QString text = record({{0, status.toLatin1().constData()}, {1, "09"}, {7, "FF"}, {16, "3899D800"}});
     QVERIFY(ChannelCodec::decode(text, row).ok());
     QVERIFY(!row.inUse);
-    for (size_t c = 0; c <= 10; ++c) {
-        QVERIFY(row.text[c].isEmpty());
-        QCOMPARE(row.value[c], 0.0);
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
+        QVERIFY(row.text(ChannelColumn(c)).isEmpty());
+        QCOMPARE(row.value(ChannelColumn(c)), 0);
     }
-    // The spare columns are untouched.
-    QCOMPARE(row.text[12], QString("spare"));
-    QCOMPARE(row.value[14], 1.0);
+    // What the CSV carried beyond the radio's fields is untouched.
+    QCOMPARE(row.csvExtras.second, QString("spare"));
+    QVERIFY(row.csvExtras.on);
     QCOMPARE(ChannelCodec::encode(row), QString(64, QLatin1Char('0')));
 }
 
@@ -132,7 +136,7 @@ void tst_ChannelCodec::failureKeepsRow()
     ChannelRow row;
     const QString before = record({{0, "88"}, {1, "02"}, {3, "01"}, {16, "10936B00"}, {20, "3C4A"}});
     QVERIFY(ChannelCodec::decode(before, row).ok());
-    row.text[11] = "spare";
+    row.csvExtras.first = "spare";
     const ChannelRow kept = row;
 
     const DecodeResult result = ChannelCodec::decode(text, row);
@@ -161,7 +165,7 @@ void tst_ChannelCodec::encodeName()
     QFETCH(QString, bytes);
     ChannelRow row;
     row.inUse = true;
-    row.textAt(ChannelColumn::Name) = name;
+    row.name = name;
     QCOMPARE(ChannelCodec::encode(row).mid(40, 16), bytes);
 }
 
@@ -226,6 +230,63 @@ void tst_ChannelCodec::nameRules()
             typed += accepted;
     }
     QVERIFY(!ChannelName::problem(typed));
+}
+
+void tst_ChannelCodec::frequencyVerdict_data()
+{
+    QTest::addColumn<qint64>("frequency");
+    QTest::addColumn<qint64>("split"); // -1: a VFO, which has none
+    QTest::addColumn<int>("fault");    // -1: none
+    const int frequency = int(ChannelColumn::Frequency);
+    const int split = int(ChannelColumn::Split);
+    QTest::newRow("both inside") << qint64(7050000) << qint64(7150000) << -1;
+    QTest::newRow("lowest inside, split on it") << qint64(1600000) << qint64(1600000) << -1;
+    QTest::newRow("frequency below") << qint64(1599999) << qint64(7150000) << frequency;
+    QTest::newRow("frequency at the top") << qint64(30000000) << qint64(7150000) << frequency;
+    QTest::newRow("both outside: the frequency first") << qint64(0) << qint64(0) << frequency;
+    QTest::newRow("split outside") << qint64(7050000) << qint64(45000000) << split;
+    // The dialog always shows a split, so 0 is a typed frequency there.
+    QTest::newRow("split 0") << qint64(7050000) << qint64(0) << split;
+    QTest::newRow("VFO inside") << qint64(14074000) << qint64(-1) << -1;
+    QTest::newRow("VFO outside") << qint64(31000000) << qint64(-1) << frequency;
+}
+
+void tst_ChannelCodec::frequencyVerdict()
+{
+    QFETCH(qint64, frequency);
+    QFETCH(qint64, split);
+    QFETCH(int, fault);
+    const ChannelRules rules(Vocabulary::ModelE, false);
+    const auto verdict = rules.frequencyAtFault(frequency, split < 0 ? std::nullopt : std::optional<qint64>(split));
+    QCOMPARE(verdict ? int(*verdict) : -1, fault);
+}
+
+void tst_ChannelCodec::textsFollowTheFields()
+{
+    ChannelRow row;
+    row.frequency = 14074000;
+    row.mode = 0;
+    row.tone = 0x88;
+    row.name = QStringLiteral("FT8");
+    row.skip = true;
+    // An empty slot shows nothing, whatever its fields hold.
+    QCOMPARE(row.texts(), QStringList(Vocabulary::ChannelGridColumns));
+    row.inUse = true;
+    QCOMPARE(row.texts(), (QStringList{"14.074.000", "USB", "0", "Fast", "High", "Wide", "88.5Hz", "Off", "0.000.000",
+                                       "FT8", "Skip"}));
+    // A negative split (from a list's offset) shows as none but is refused.
+    row.split = -5000;
+    QCOMPARE(row.text(ChannelColumn::Split), QStringLiteral("0.000.000"));
+    const auto problem = ChannelRules(Vocabulary::ModelE, false).check(row);
+    QVERIFY(problem);
+    QCOMPARE(problem->column, ChannelColumn::Split);
+
+    // A VFO nothing was read into shows nothing; its default shows its fields.
+    VfoRow vfo;
+    QCOMPARE(vfo.texts(), QStringList(Vocabulary::VfoGridColumns));
+    vfo.known = true;
+    QCOMPARE(vfo.text(ChannelColumn::Frequency), QStringLiteral("0.000.000"));
+    QVERIFY(vfo.text(ChannelColumn::Name).isEmpty());
 }
 
 void tst_ChannelCodec::rawBytesSurvive()

@@ -33,7 +33,7 @@ QString cells(const ChannelRow &row)
     QStringList out;
     for (const ChannelColumn c : {ChannelColumn::Frequency, ChannelColumn::Mode, ChannelColumn::Power, ChannelColumn::Tone,
                                   ChannelColumn::Split, ChannelColumn::Name, ChannelColumn::Skip})
-        out.append(row.textAt(c));
+        out.append(row.text(c));
     return out.join(QLatin1Char('|'));
 }
 
@@ -55,19 +55,14 @@ CloneImage variedImage()
         ChannelRow row = plan.rows.first().channel;
         const qint64 hz = 150000 + qint64(slot) * 45013;
         const qint64 split = slot % 3 ? hz + (slot % 2 ? 100000 : -5000) : 34000000;
-        row.valueAt(ChannelColumn::Frequency) = double(hz);
-        row.textAt(ChannelColumn::Frequency) = Frequency::format(std::uint64_t(hz));
-        row.valueAt(ChannelColumn::Split) = double(split);
-        row.textAt(ChannelColumn::Split) = Frequency::format(std::uint64_t(split));
+        row.frequency = hz;
+        row.split = split;
         const int codes[] = {slot % 6, slot % 3, slot % 40 == 0 ? 0 : Vocabulary::ToneBase + slot % 39};
         const ChannelColumn columns[] = {ChannelColumn::Mode, ChannelColumn::Power, ChannelColumn::Tone};
-        for (int i = 0; i < 3; ++i) {
-            row.valueAt(columns[i]) = codes[i];
-            row.textAt(columns[i]) = Vocabulary::text(columns[i], codes[i]);
-        }
-        row.textAt(ChannelColumn::Name) = QStringList{" A-B(1)", "", "Q*#+/\\=", "$_ 9  "}.at(slot % 4);
-        row.valueAt(ChannelColumn::Skip) = slot % 5 == 0;
-        row.textAt(ChannelColumn::Skip) = slot % 5 == 0 ? QStringLiteral("Skip") : QString();
+        for (int i = 0; i < 3; ++i)
+            row.setCode(columns[i], codes[i]);
+        row.name = QStringList{" A-B(1)", "", "Q*#+/\\=", "$_ 9  "}.at(slot % 4);
+        row.skip = slot % 5 == 0;
         image.channels[slot] = row;
     }
     return image;
@@ -149,7 +144,7 @@ void tst_ChannelListImport::refusedRowsLeaveTheirSlots()
     const CloneImage after = plan.appliedTo(before);
     for (const int slot : {8, 9, 0, 10})
         QCOMPARE(after.channels.at(slot), before.channels.at(slot));
-    QCOMPARE(after.channels.at(7).textAt(ChannelColumn::Name), QString("TOO LONG"));
+    QCOMPARE(after.channels.at(7).text(ChannelColumn::Name), QString("TOO LONG"));
 
     // From a slot on, never past the last one.
     const Plan tail = ChannelListImport::planBytes(Sample, before, Placement::FromSlot, CloneImage::ChannelCount - 2);
@@ -178,7 +173,7 @@ void tst_ChannelListImport::exportThenImportByLocation()
                 continue;
             for (const ChannelColumn c : {ChannelColumn::Frequency, ChannelColumn::Mode, ChannelColumn::Power,
                                           ChannelColumn::Tone, ChannelColumn::Split, ChannelColumn::Name, ChannelColumn::Skip})
-                QVERIFY2(got.valueAt(c) == want.valueAt(c) && got.textAt(c) == want.textAt(c),
+                QVERIFY2(got.value(c) == want.value(c) && got.text(c) == want.text(c),
                          qPrintable(ChannelLabel::shortLabel(slot) + ": " + cells(got) + " / " + cells(want)));
         }
     }

@@ -19,18 +19,16 @@ ChannelRow sampleRow()
 {
     ChannelRow row;
     row.inUse = true;
-    row.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
-    row.valueAt(ChannelColumn::Frequency) = 7050000;
-    row.textAt(ChannelColumn::Name) = QStringLiteral("CQ");
-    row.text[13] = QStringLiteral("spare");
+    row.frequency = 7050000;
+    row.name = QStringLiteral("CQ");
+    row.csvExtras.third = QStringLiteral("spare");
     return row;
 }
 
 VfoRow sampleVfo()
 {
     VfoRow row = VfoCodec::defaultVfo(Vocabulary::ModelJ);
-    row.textAt(ChannelColumn::Mode) = QStringLiteral("FM");
-    row.valueAt(ChannelColumn::Mode) = 5;
+    row.mode = 5;
     return row;
 }
 
@@ -149,14 +147,12 @@ void tst_CloneDocument::freshDocumentIsEmpty()
     QCOMPARE(int(image.channels.size()), 604);
     for (const ChannelRow &row : image.channels) {
         QVERIFY(!row.inUse);
-        for (int c = 0; c < 15; ++c) {
-            QVERIFY(row.text[size_t(c)].isEmpty());
-            QCOMPARE(row.value[size_t(c)], 0.0);
-        }
+        QVERIFY(row == ChannelRow());
+        QVERIFY(row.texts() == QStringList(Vocabulary::ChannelGridColumns));
     }
     for (const VfoRow &row : image.vfos) {
-        QCOMPARE(int(row.text.size()), 14);
-        QCOMPARE(row, VfoRow());
+        QVERIFY(row == VfoRow());
+        QVERIFY(row.texts() == QStringList(Vocabulary::VfoGridColumns));
     }
     QVERIFY(image.settingsLine1.isEmpty());
     QVERIFY(!document.hasUnsavedChanges());
@@ -342,7 +338,7 @@ void tst_CloneDocument::editsAreOneStepEach()
     CloneDocument document;
     for (int n = 0; n < 10; ++n) {
         ChannelRow row = sampleRow();
-        row.textAt(ChannelColumn::Name) = QString::number(9 - n);
+        row.name = QString::number(9 - n);
         document.setChannel(n, row);
     }
     document.startHistory();
@@ -350,7 +346,7 @@ void tst_CloneDocument::editsAreOneStepEach()
     edit(document);
     QStringList shown;
     for (int n = 0; n < 12; ++n)
-        shown.append(document.channel(n).inUse ? document.channel(n).textAt(ChannelColumn::Name) : QStringLiteral("-"));
+        shown.append(document.channel(n).inUse ? document.channel(n).text(ChannelColumn::Name) : QStringLiteral("-"));
     QCOMPARE(shown.join(' '), names);
     QCOMPARE(document.history().count(), step.isEmpty() ? 0 : 1);
     QCOMPARE(document.history().undoText(), step);

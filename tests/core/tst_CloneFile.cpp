@@ -33,8 +33,7 @@ CloneImage sampleImage()
     }
     const int wpm = 1;  // cmbWPM in descriptor order
     image.selections[wpm] = 30;
-    image.vfos[1].valueAt(ChannelColumn::Frequency) = 21000000;
-    image.vfos[1].textAt(ChannelColumn::Frequency) = "21.000.000";
+    image.vfos[1].frequency = 21000000;
     return image;
 }
 
@@ -198,8 +197,8 @@ void tst_CloneFile::roundTrip()
     // none of them survives.
     CloneImage loaded;
     for (ChannelRow &row : loaded.channels) {
-        row.text[Vocabulary::ChannelColumns - 1] = QStringLiteral("On");
-        row.value[Vocabulary::ChannelColumns - 1] = 1;
+        row.csvExtras.third = QStringLiteral("On");
+        row.csvExtras.on = true;
     }
     QVERIFY(CloneFile::load(path, loaded).ok());
     QCOMPARE(imageSnapshot(loaded), imageSnapshot(asSaved(saved)));
@@ -264,7 +263,7 @@ void tst_CloneFile::trailingLinesIgnored()
     CloneImage image;
     const QByteArray bytes = sampleFile() + "anything\r\nmore,\"stuff\r\n";
     QVERIFY(CloneFile::fromBytes(bytes, image).ok());
-    QCOMPARE(image.channels[205].textAt(ChannelColumn::Name), QString("89ABCDEF"));
+    QCOMPARE(image.channels[205].text(ChannelColumn::Name), QString("89ABCDEF"));
     QVERIFY(image.channels[603].inUse);
 }
 
@@ -389,7 +388,7 @@ void tst_CloneFile::factoryImage()
     QCOMPARE(image.modelVariant, model);
     QCOMPARE(image.extendedRange, extended);
     for (const VfoRow &vfo : image.vfos)
-        QCOMPARE(vfo.textAt(ChannelColumn::Frequency), vfoFrequency);
+        QCOMPARE(vfo.text(ChannelColumn::Frequency), vfoFrequency);
     QCOMPARE(image.settingsLine1, QString(SettingsCodec::FactoryLine1));
     QCOMPARE(image.settingsLine2, QString(SettingsCodec::FactoryLine2));
     for (const ChannelRow &row : image.channels)

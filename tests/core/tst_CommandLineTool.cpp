@@ -148,7 +148,7 @@ QString writeImage(const QString &path, int model, bool extended, const QString 
     };
     ChannelCodec::decode(QLatin1String(records[0]), image.channels[5]);
     ChannelCodec::decode(QLatin1String(records[1]), image.channels[401]);
-    image.channels[401].textAt(ChannelColumn::Name) = name;
+    image.channels[401].name = name;
     image.selections[1] = 20;
     if (!CloneFile::write(path, image).ok())
         qFatal("cannot write %s", qPrintable(path));
@@ -425,8 +425,7 @@ void tst_CommandLineTool::showAndDiff()
     // A channel moved off its split: the split is shown beside it.
     CloneImage moved;
     QVERIFY(CloneFile::load(a, moved).ok());
-    moved.channels[5].valueAt(ChannelColumn::Frequency) = 7100000;
-    moved.channels[5].textAt(ChannelColumn::Frequency) = "7.100.000";
+    moved.channels[5].frequency = 7100000;
     const QString c = m_dir.filePath("c.R70");
     QVERIFY(CloneFile::write(c, moved).ok());
     QCOMPARE(tool.run({"diff", a, c}).out, QString("Channel 5 Frequency: 7.050.000 -> 7.100.000\n"
@@ -472,7 +471,7 @@ void tst_CommandLineTool::endToEndNoSplitComesBack()
     CloneImage original;
     QVERIFY(CloneFile::load(image, original).ok());
     original.channels[9] = original.channels[401];
-    QCOMPARE(original.channels[9].valueAt(ChannelColumn::Split), 0.0);
+    QCOMPARE(original.channels[9].value(ChannelColumn::Split), 0.0);
     QVERIFY(CloneFile::write(image, original).ok());
     const QString blank = m_dir.filePath("nosplit-blank.R70");
     QVERIFY(CloneFile::write(blank, CloneImage::factory(Vocabulary::ModelE, false)).ok());

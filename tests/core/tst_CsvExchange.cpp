@@ -161,8 +161,8 @@ void tst_CsvExchange::exportSmallImage()
     CloneImage image = freshImage();
     fillChannel(image, 5);
     fillChannel(image, 199);
-    image.channels[5].text[12] = "note";
-    image.channels[5].value[14] = 1;
+    image.channels[5].csvExtras.second = "note";
+    image.channels[5].csvExtras.on = true;
     const QByteArray expected = HeaderLine + DefaultVfoLines
         + "\"QT-R70\",\"MEMORY\",\"5\",\"2.217.285\",\"FM\",\"-10\",\"Slow\",\"S-Low\",\"Wide\",\"79.7Hz\",\"On\","
           "\"28.995.000\",\"N5 #/\",\"Skip\",\"\",\"note\",\"\",\"On\"\r\n"
@@ -193,15 +193,13 @@ void tst_CsvExchange::roundTrip()
     for (int n = 0; n < 200; ++n)
         fillChannel(original, n);
     for (int n : {3, 77}) {
-        original.channels[n].text[11] = "a";
-        original.channels[n].text[13] = "c, with comma";
-        original.channels[n].value[14] = 1;
+        original.channels[n].csvExtras.first = "a";
+        original.channels[n].csvExtras.third = "c, with comma";
+        original.channels[n].csvExtras.on = true;
     }
     VfoRow &vfoB = original.vfos[1];
-    vfoB.valueAt(ChannelColumn::Frequency) = 21074000;
-    vfoB.textAt(ChannelColumn::Frequency) = "21.074.000";
-    vfoB.valueAt(ChannelColumn::Tone) = 0xA6;
-    vfoB.textAt(ChannelColumn::Tone) = "250.3Hz";
+    vfoB.frequency = 21074000;
+    vfoB.tone = 0xA6;  // "250.3Hz"
 
     const CsvExchange::ImportResult result =
         CsvExchange::importBytes(CsvExchange::exportBytes(original), freshImage());
@@ -306,10 +304,11 @@ void tst_CsvExchange::recognition()
         QCOMPARE(result.image.channels[n].inUse, n == row);
     const ChannelRow &stored = result.image.channels[row];
     const QStringList texts{"14.195.000", "USB", "-10", "Fast", "Low", "Narrow", "88.5Hz", "On", "7.050.000", "CQ", "Skip"};
-    for (int c = 0; c < texts.size(); ++c)
-        QCOMPARE(stored.text[size_t(c)], texts.at(c));
-    const std::array<double, 15> values{14195000, 0, 1, 0, 1, 1, 0x88, 1, 7050000, 0, 1, 0, 0, 0, 0};
-    QCOMPARE(stored.value, values);
+    QCOMPARE(stored.texts(), texts);
+    const QList<qint64> values{14195000, 0, 1, 0, 1, 1, 0x88, 1, 7050000, 0, 1};
+    for (int c = 0; c < values.size(); ++c)
+        QCOMPARE(stored.value(ChannelColumn(c)), values.at(c));
+    QCOMPARE(stored.csvExtras, ChannelRow::CsvExtras());
 }
 
 void tst_CsvExchange::valueFields_data()
@@ -370,11 +369,16 @@ void tst_CsvExchange::valueFields()
     const ChannelRow &row = result.image.channels[3];
     QCOMPARE(row.inUse, stored);
     if (stored) {
-        const size_t column = size_t(field - 4);
-        if (column != 9 && (column < 11 || column > 13))
-            QCOMPARE(row.value[column], value);
-        if (column != 14)
-            QCOMPARE(row.text[column], shown);
+        const int column = field - 4;
+        const ChannelRow::CsvExtras &extras = row.csvExtras;
+        if (column < Vocabulary::ChannelGridColumns) {
+            QCOMPARE(row.text(ChannelColumn(column)), shown);
+            QCOMPARE(double(row.value(ChannelColumn(column))), value);
+        } else if (column < 14) {
+            QCOMPARE(QStringList({extras.first, extras.second, extras.third}).at(column - 11), shown);
+        } else {
+            QCOMPARE(extras.on ? 1.0 : 0.0, value);
+        }
     }
 }
 
@@ -393,9 +397,9 @@ void tst_CsvExchange::dropsOnlyBadRecord()
     const auto &channels = result.image.channels;
     QVERIFY(channels[1].inUse && !channels[2].inUse && channels[3].inUse);
     const VfoRow &vfoB = result.image.vfos[1];
-    QCOMPARE(vfoB.text[0], QString("14.195.000"));
-    QCOMPARE(vfoB.text[7], QString("On"));
-    QVERIFY(vfoB.text[8].isEmpty());  // split, name and skip are no VFO fields
+    QCOMPARE(vfoB.text(ChannelColumn::Frequency), QString("14.195.000"));
+    QCOMPARE(vfoB.text(ChannelColumn::NoiseBlanker), QString("On"));
+    QVERIFY(vfoB.text(ChannelColumn::Split).isEmpty());  // split, name and skip are no VFO fields
     QCOMPARE(result.image.vfos[0], image.vfos[0]);
 }
 
@@ -407,7 +411,7 @@ void tst_CsvExchange::laterRecordOverwrites()
     fillChannel(image, 150);
     const CsvExchange::ImportResult result = CsvExchange::importBytes(
         (csvRecord("MEMORY", "8", GoodValues) + csvRecord("MEMORY", "8", second)).toUtf8(), image);
-    QCOMPARE(result.image.channels[8].textAt(ChannelColumn::Name), QString("LATER"));
+    QCOMPARE(result.image.channels[8].text(ChannelColumn::Name), QString("LATER"));
     QCOMPARE(result.image.channels[150], image.channels[150]);
 }
 

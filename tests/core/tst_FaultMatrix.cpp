@@ -40,14 +40,14 @@ CloneImage markedImage()
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     for (ChannelRow &row : image.channels) {
+        // 0.000.001 USB 0 Fast High Wide Off Off, split 0.000.000, "OLD"
+        row = ChannelRow();
         row.inUse = true;
-        row.text = {"0.000.001", "USB", "0", "Fast", "High", "Wide", "Off", "Off", "0.000.000", "OLD", ""};
-        row.value.fill(0);
-        row.valueAt(ChannelColumn::Frequency) = 1;
+        row.frequency = 1;
+        row.name = QStringLiteral("OLD");
     }
     for (VfoRow &vfo : image.vfos) {
-        vfo.textAt(ChannelColumn::Frequency) = "0.000.002";
-        vfo.valueAt(ChannelColumn::Frequency) = 2;
+        vfo.frequency = 2;
     }
     image.selections[0] = 3;  // RIT/TXIT, the radio's is Off
     return image;

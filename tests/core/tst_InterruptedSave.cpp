@@ -70,7 +70,7 @@ void tst_InterruptedSave::deviceFailsAfterBytes()
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     for (int n = 0; n < 200; ++n) {
         image.channels[n].inUse = true;
-        image.channels[n].textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(n);
+        image.channels[n].name = QStringLiteral("CH%1").arg(n);
     }
     if (limit < 0)
         limit = CsvExchange::exportBytes(image).size() - 1;

@@ -253,10 +253,7 @@ void tst_SettingsVfoCodec::defaultVfo()
     record.remove(QLatin1Char(' '));
     const VfoRow vfo = VfoCodec::defaultVfo(model);
     const QStringList shown{frequency, "LSB", "0", "Slow", "High", "Wide", "Off", "Off"};
-    for (int c = 0; c < 8; ++c)
-        QCOMPARE(vfo.text[size_t(c)], shown.at(c));
-    for (size_t c = 8; c < vfo.text.size(); ++c)
-        QVERIFY(vfo.text[c].isEmpty());
+    QCOMPARE(vfo.texts(), shown);
     QCOMPARE(VfoCodec::encode(vfo), record);
     // The factory image has it as VFO A and B.
     const CloneImage image = CloneImage::factory(model, false);

@@ -160,7 +160,7 @@ void tst_TransferEndToEnd::readMemoryFailsAtSlot100()
     CloneImage before;
     for (ChannelRow &row : before.channels) {
         row.inUse = true;
-        row.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
+        row.name = QStringLiteral("OLD");
     }
     program.state.setImage(before);
 
@@ -284,7 +284,7 @@ void tst_TransferEndToEnd::readAllFailsInMemoryStep()
     QCOMPARE(steps.at(1).at(0).value<TransferEngine::Kind>(), TransferEngine::Kind::ReadMemory);
     QCOMPARE(steps.at(1).at(1).value<TransferResult>().outcome(), Outcome::CommunicationFailure);
     QCOMPARE(program.state.image().settingsLine1, QString(SettingsCodec::FactoryLine1));
-    QCOMPARE(program.state.image().vfos[0].textAt(ChannelColumn::Frequency), QString("7.100.000"));
+    QCOMPARE(program.state.image().vfos[0].text(ChannelColumn::Frequency), QString("7.100.000"));
 }
 
 void tst_TransferEndToEnd::radioGoneThenPortReopened()

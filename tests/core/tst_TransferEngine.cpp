@@ -71,8 +71,8 @@ CloneImage sampleImage()
     for (int n = 0; n < CloneImage::ChannelCount; n += 3) {
         ChannelRow &row = image.channels[n];
         row.inUse = true;
-        row.valueAt(ChannelColumn::Frequency) = 7000000 + 1000 * n;
-        row.textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(n);
+        row.frequency = 7000000 + 1000 * n;
+        row.name = QStringLiteral("CH%1").arg(n);
     }
     // The texts as the radio's records give them.
     for (ChannelRow &row : image.channels)
@@ -101,8 +101,8 @@ void markRows(CloneDocument &state)
     CloneImage image = state.image();
     for (ChannelRow &row : image.channels) {
         row.inUse = true;
-        row.valueAt(ChannelColumn::Frequency) = 1;
-        row.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
+        row.frequency = 1;
+        row.name = QStringLiteral("OLD");
     }
     state.setImage(image);
 }
@@ -366,8 +366,8 @@ void tst_TransferEngine::readSettingsFailsPartWay()
     CloneImage image = sampleImage();
     // The radio's settings and VFOs differ from the program's.
     image.selections[0] = 1;
-    image.vfos[0].valueAt(ChannelColumn::Frequency) = 14200000;
-    image.vfos[1].valueAt(ChannelColumn::Frequency) = 21300000;
+    image.vfos[0].frequency = 14200000;
+    image.vfos[1].frequency = 21300000;
     loadInto(h.radio, image);
     h.state.setImage(CloneImage::factory(Vocabulary::ModelE, false));
     const CloneImage before = h.state.image();

@@ -435,12 +435,12 @@ void tst_VirtualRadio::factoryImageDecodes()
         QCOMPARE(row.inUse, RadioImage::sampleSlots().contains(n));
         if (!row.inUse)
             continue;
-        modes.insert(row.textAt(ChannelColumn::Mode));
-        skipped += row.valueAt(ChannelColumn::Skip) != 0 ? 1 : 0;
-        toned += row.textAt(ChannelColumn::Tone) != Vocabulary::text(ChannelColumn::Tone, 0) ? 1 : 0;
-        const double split = row.valueAt(ChannelColumn::Split);  // one the edit dialog accepts
-        QVERIFY2(split >= 1600000 && split < 30000000, qPrintable(row.textAt(ChannelColumn::Split)));
-        ownSplit += split == row.valueAt(ChannelColumn::Frequency) ? 1 : 0;
+        modes.insert(row.text(ChannelColumn::Mode));
+        skipped += row.value(ChannelColumn::Skip) != 0 ? 1 : 0;
+        toned += row.text(ChannelColumn::Tone) != Vocabulary::text(ChannelColumn::Tone, 0) ? 1 : 0;
+        const double split = row.value(ChannelColumn::Split);  // one the edit dialog accepts
+        QVERIFY2(split >= 1600000 && split < 30000000, qPrintable(row.text(ChannelColumn::Split)));
+        ownSplit += split == row.value(ChannelColumn::Frequency) ? 1 : 0;
     }
     QVERIFY(RadioImage::sampleSlots().size() >= 5 && RadioImage::sampleSlots().size() <= 8);
     QVERIFY(modes.size() >= 4);

@@ -41,10 +41,10 @@ CloneImage radioImage()
     for (int n : {1, 3, 150, 300}) {
         ChannelRow &row = image.channels[n];
         row.inUse = true;
-        row.valueAt(ChannelColumn::Frequency) = 7000000 + n;
+        row.frequency = 7000000 + n;
     }
     // A split on its frequency, which stays when the program moves it.
-    image.channels[150].valueAt(ChannelColumn::Split) = 7000150;
+    image.channels[150].split = 7000150;
     return decoded(image);
 }
 
@@ -55,8 +55,8 @@ CloneImage programImage()
     for (int n : ChangedSlots) {
         ChannelRow &row = image.channels[n];
         row.inUse = true;
-        row.valueAt(ChannelColumn::Frequency) = 14000000 + n;
-        row.textAt(ChannelColumn::Name) = QStringLiteral("NEW");
+        row.frequency = 14000000 + n;
+        row.name = QStringLiteral("NEW");
     }
     const size_t beep = size_t(SettingsTable::index(SettingId::Beep));
     image.selections[beep] = 1 - image.selections[beep];

@@ -25,10 +25,9 @@ CloneImage imageWithChannels()
     for (int i = 0; i < UsedSlots.size(); ++i) {
         ChannelRow row;
         const int frequency = 7000000 + 1000 * i;
-        row.valueAt(ChannelColumn::Frequency) = frequency;
-        row.textAt(ChannelColumn::Frequency) = Frequency::format(frequency);
-        row.textAt(ChannelColumn::Mode) = Vocabulary::text(ChannelColumn::Mode, 1);
-        row.textAt(ChannelColumn::Name) = QStringLiteral("NAME%1").arg(i);
+        row.frequency = frequency;
+        row.mode = 1;
+        row.name = QStringLiteral("NAME%1").arg(i);
         row.inUse = true;
         image.channels[UsedSlots[i]] = row;
     }
@@ -78,7 +77,7 @@ void tst_ChannelReport::listsUsedChannelsInBankOrder()
     QCOMPARE(cell(table, 0, 1), QStringLiteral("Frequency"));
     for (int i = 0; i < UsedSlots.size(); ++i) {
         QCOMPARE(cell(table, i + 1, 0), ChannelLabel::gridLabel(UsedSlots[i]));
-        QCOMPARE(cell(table, i + 1, 1), image.channels[UsedSlots[i]].textAt(ChannelColumn::Frequency));
+        QCOMPARE(cell(table, i + 1, 1), image.channels[UsedSlots[i]].text(ChannelColumn::Frequency));
         QCOMPARE(cell(table, i + 1, 10), QStringLiteral("NAME%1").arg(i));
     }
     QVERIFY(report.title().contains(QStringLiteral("QT-R70E")));

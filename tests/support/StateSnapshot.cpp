@@ -7,24 +7,28 @@
 
 namespace {
 
-// "|text=value" for every cell.
+// "|text=value" for every grid cell.
 template <typename Row>
-QString cells(const Row &row)
+QString cells(const Row &row, int columns)
 {
     QString out;
-    for (size_t c = 0; c < row.text.size(); ++c)
-        out += QLatin1Char('|') + row.text[c] + QLatin1Char('=') + QString::number(row.value[c], 'g', 17);
+    for (int c = 0; c < columns; ++c) {
+        const auto column = ChannelColumn(c);
+        out += QLatin1Char('|') + row.text(column) + QLatin1Char('=') + QString::number(row.value(column));
+    }
     return out;
 }
 
 QString channelText(const ChannelRow &row)
 {
-    return (row.inUse ? QStringLiteral("U") : QStringLiteral("-")) + cells(row);
+    const ChannelRow::CsvExtras &extras = row.csvExtras;
+    return (row.inUse ? QStringLiteral("U") : QStringLiteral("-")) + cells(row, Vocabulary::ChannelGridColumns)
+        + QStringLiteral("|%1|%2|%3|%4").arg(extras.first, extras.second, extras.third).arg(extras.on);
 }
 
 QString vfoText(const VfoRow &row)
 {
-    return QStringLiteral("VFO") + cells(row);
+    return (row.known ? QStringLiteral("VFO") : QStringLiteral("vfo")) + cells(row, Vocabulary::VfoGridColumns);
 }
 
 } // namespace

@@ -98,13 +98,11 @@ struct Harness
     // The texts the grids show of the handed-back rows.
     QStringList editedChannelTexts() const
     {
-        const auto &text = dialog.editedChannel().text;
-        return QStringList(text.begin(), text.begin() + Vocabulary::ChannelGridColumns);
+        return dialog.editedChannel().texts();
     }
     QStringList editedVfoTexts() const
     {
-        const auto &text = dialog.editedVfo().text;
-        return QStringList(text.begin(), text.begin() + Vocabulary::VfoGridColumns);
+        return dialog.editedVfo().texts();
     }
 };
 
@@ -132,8 +130,7 @@ void typeAtFocus(const QString &keys)
 ChannelRow usedRow()
 {
     return channelRow({"14.195.000", "USB", "-10", "Fast", "S-Low", "Narrow", "88.5Hz", "On", "14.200.000",
-                       "CQ DX", "Skip"},
-                      {14195000, 0, 1, 0, 2, 1, 136, 1, 14200000, 0, 1});
+                       "CQ DX", "Skip"});
 }
 
 } // namespace
@@ -248,8 +245,8 @@ void tst_ChannelDialog::rangeCheck()
         QVERIFY(!h.dialog.isVisible());
         QCOMPARE(h.accepted.count(), 1);
         QVERIFY(edited.inUse);
-        QCOMPARE(edited.textAt(ChannelColumn::Frequency), stored);
-        QCOMPARE(edited.textAt(ChannelColumn::Split), stored);
+        QCOMPARE(edited.text(ChannelColumn::Frequency), stored);
+        QCOMPARE(edited.text(ChannelColumn::Split), stored);
     } else {
         QCOMPARE(h.prompter.messages(), QStringList{message});
         QCOMPARE(h.prompter.shown.at(0).title, QStringLiteral("ERROR"));
@@ -257,7 +254,7 @@ void tst_ChannelDialog::rangeCheck()
         QVERIFY(h.dialog.isVisible());
         QCOMPARE(h.accepted.count(), 0);
         QVERIFY(!edited.inUse);
-        QCOMPARE(edited.textAt(ChannelColumn::Frequency), QString());
+        QCOMPARE(edited.text(ChannelColumn::Frequency), QString());
         // The MHz box of the frequency at fault is ready to be typed over.
         QCOMPARE(focusName(), QStringLiteral("txtFreq"));
         QCOMPARE(h.box("txtFreq")->selectedText(), parts[0]);
@@ -359,8 +356,8 @@ void tst_ChannelDialog::typingWholeFrequency()
     typeAtFocus(QStringLiteral("300"));
     h.click("OKButton");
     QCOMPARE(h.accepted.count(), 1);
-    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Frequency), QStringLiteral("14.250.300"));
-    QCOMPARE(h.dialog.editedChannel().valueAt(ChannelColumn::Frequency), 14250300.0);
+    QCOMPARE(h.dialog.editedChannel().text(ChannelColumn::Frequency), QStringLiteral("14.250.300"));
+    QCOMPARE(h.dialog.editedChannel().value(ChannelColumn::Frequency), 14250300.0);
 }
 
 void tst_ChannelDialog::padding_data()
@@ -411,7 +408,7 @@ void tst_ChannelDialog::proposal()
     Harness h;
     h.state.setModel(model, false);
     ChannelRow leftovers; // an empty row's leftovers
-    leftovers.textAt(ChannelColumn::Name) = QStringLiteral("OLD");
+    leftovers.name = QStringLiteral("OLD");
     h.state.setChannel(9, leftovers);
     QVERIFY(h.showForChannel(9));
     const QString kHz = frequency.mid(2, 3);
@@ -427,9 +424,9 @@ void tst_ChannelDialog::proposal()
     const QStringList expected = {frequency, "LSB", "0", "Slow", "High", "Wide",
                                   "Off", "Off", frequency, "", ""};
     QCOMPARE(h.editedChannelTexts(), expected);
-    const auto &v = h.dialog.editedChannel().value;
-    QCOMPARE((QList<double>{v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[10]}),
-             (QList<double>{1, 0, 1, 0, 0, 0, 0, 0}));
+    const ChannelRow &v = h.dialog.editedChannel();
+    QCOMPARE((QList<int>{v.mode, v.gain, v.agc, v.power, v.filter, v.tone, v.noiseBlanker, int(v.skip)}),
+             (QList<int>{1, 0, 1, 0, 0, 0, 0, 0}));
 }
 
 void tst_ChannelDialog::opensUsedRow()
@@ -480,15 +477,15 @@ void tst_ChannelDialog::storedCodeNotInList()
 
     Harness h;
     ChannelRow row = usedRow();
-    row.value[size_t(column)] = value;
-    row.text[size_t(column)] = cellText;
+    row.setCode(ChannelColumn(column), int(value));
+    QCOMPARE(row.text(ChannelColumn(column)), cellText);
     h.state.setChannel(50, row);
     QVERIFY(h.showForChannel(50));
     QCOMPARE(h.list(list.toLatin1().constData())->currentIndex(), position);
     h.click("OKButton");
     QCOMPARE(h.accepted.count(), 1);
-    QCOMPARE(h.dialog.editedChannel().value[size_t(column)], stored);
-    QCOMPARE(h.dialog.editedChannel().text[size_t(column)], cellText);
+    QCOMPARE(double(h.dialog.editedChannel().value(ChannelColumn(column))), stored);
+    QCOMPARE(h.dialog.editedChannel().text(ChannelColumn(column)), cellText);
 }
 
 void tst_ChannelDialog::toneStoredAsCode()
@@ -500,8 +497,8 @@ void tst_ChannelDialog::toneStoredAsCode()
     h.choose("cmbTone", 1);
     h.click("OKButton");
     QCOMPARE(h.accepted.count(), 1);
-    QCOMPARE(h.dialog.editedChannel().valueAt(ChannelColumn::Tone), 128.0);
-    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Tone), QStringLiteral("67.0Hz"));
+    QCOMPARE(h.dialog.editedChannel().value(ChannelColumn::Tone), 128.0);
+    QCOMPARE(h.dialog.editedChannel().text(ChannelColumn::Tone), QStringLiteral("67.0Hz"));
 }
 
 void tst_ChannelDialog::nameFilter_data()
@@ -530,7 +527,7 @@ void tst_ChannelDialog::nameFilter()
     QCOMPARE(h.box("txtName")->text(), name);
     h.click("OKButton");
     QCOMPARE(h.accepted.count(), 1);
-    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Name), name);
+    QCOMPARE(h.dialog.editedChannel().text(ChannelColumn::Name), name);
 }
 
 void tst_ChannelDialog::headingPerBank_data()
@@ -584,7 +581,7 @@ void tst_ChannelDialog::vfoEditing()
     Harness h;
     const VfoRow defaults = VfoCodec::defaultVfo(h.state.image().modelVariant);
     VfoRow rowB = defaults;
-    rowB.valueAt(ChannelColumn::Agc) = 5; // a raw AGC byte, shown "Slow"
+    rowB.agc = 5; // a raw AGC byte, shown "Slow"
     h.state.setVfo(0, defaults);
     h.state.setVfo(1, rowB);
     const QString before = stateSnapshot(h.state);
@@ -611,12 +608,12 @@ void tst_ChannelDialog::vfoEditing()
     } else {
         QVERIFY(h.prompter.shown.isEmpty());
         QCOMPARE(h.accepted.count(), 1);
-        QStringList expected(rowB.text.begin(), rowB.text.begin() + Vocabulary::VfoGridColumns);
+        QStringList expected = rowB.texts();
         expected[0] = stored;
         expected[1] = QStringLiteral("FM");
         QCOMPARE(h.editedVfoTexts(), expected);
-        QCOMPARE(h.dialog.editedVfo().valueAt(ChannelColumn::Agc), 1.0);
-        QCOMPARE(h.dialog.editedVfo().valueAt(ChannelColumn::Frequency), 29999999.0);
+        QCOMPARE(h.dialog.editedVfo().value(ChannelColumn::Agc), 1.0);
+        QCOMPARE(h.dialog.editedVfo().value(ChannelColumn::Frequency), 29999999.0);
     }
 
     // The next memory opening shows the memory-only controls again.
@@ -709,7 +706,7 @@ void tst_ChannelDialog::execReturnsStored()
     QVERIFY(!h.dialog.isVisible());
     QCOMPARE(h.dialog.editedChannel().inUse, stored);
     QCOMPARE(h.okPresses.count(), int(stored));
-    QCOMPARE(h.dialog.editedChannel().textAt(ChannelColumn::Frequency),
+    QCOMPARE(h.dialog.editedChannel().text(ChannelColumn::Frequency),
              stored ? QStringLiteral("7.100.000") : QString());
     QCOMPARE(stateSnapshot(h.state), before);
     QVERIFY(!h.dialog.openForChannel(CloneDocument::ChannelCount)); // no such row: not shown
@@ -761,11 +758,7 @@ void tst_ChannelDialog::codecRoundTrip()
     ChannelRow decoded;
     QVERIFY(ChannelCodec::decode(ChannelCodec::encode(edited), decoded).ok());
     QVERIFY(decoded.inUse);
-    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
-        QCOMPARE(decoded.text[size_t(c)], edited.text[size_t(c)]);
-        if (c != Vocabulary::index(ChannelColumn::Name))
-            QCOMPARE(decoded.value[size_t(c)], edited.value[size_t(c)]);
-    }
+    QCOMPARE(decoded, edited);
 }
 
 QTEST_MAIN(tst_ChannelDialog)

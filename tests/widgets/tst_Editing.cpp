@@ -105,10 +105,9 @@ void fillChannels(CloneDocument &state)
 {
     ChannelRow row;
     row.inUse = true;
-    row.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
-    row.valueAt(ChannelColumn::Frequency) = 7050000;
+    row.frequency = 7050000;
     for (int r = 0; r < CloneDocument::ChannelCount; ++r) {
-        row.textAt(ChannelColumn::Name) = QStringLiteral("CH%1").arg(r);
+        row.name = QStringLiteral("CH%1").arg(r);
         state.setChannel(r, row);
     }
 }
@@ -198,12 +197,12 @@ QList<ChannelRow> variedRows()
         ChannelRow row;
         for (int c = 1; c < 8; ++c) {
             const int count = int(Vocabulary::items(ChannelColumn(c)).size());
-            row.value[size_t(c)] = Vocabulary::codeOfPosition(ChannelColumn(c), (i * (3 * c + 1)) % count);
+            row.setCode(ChannelColumn(c), Vocabulary::codeOfPosition(ChannelColumn(c), (i * (3 * c + 1)) % count));
         }
-        row.valueAt(ChannelColumn::Frequency) = 1800000 + i * 1234567;
-        row.valueAt(ChannelColumn::Split) = 1800000 + i * 1235567;
-        row.valueAt(ChannelColumn::Skip) = i % 3 == 0 ? 1 : 0;
-        row.textAt(ChannelColumn::Name) = QStringList{"NET80", "FT8-40", "", "A/B 1"}.at(i % 4);
+        row.frequency = 1800000 + i * 1234567;
+        row.split = 1800000 + i * 1235567;
+        row.skip = i % 3 == 0;
+        row.name = QStringList{"NET80", "FT8-40", "", "A/B 1"}.at(i % 4);
         row.inUse = true;
         if (i % 9 != 4)
             ChannelCodec::decode(ChannelCodec::encode(row), rows[i]);
@@ -474,10 +473,10 @@ void tst_Editing::clear()
         const ChannelRow &now = f.state.channel(r);
         if (now.inUse == gone)
             QFAIL(qPrintable(QStringLiteral("row %1 in use: %2").arg(r).arg(!gone)));
-        const QString name = gone ? QString() : before.channels.at(r).textAt(ChannelColumn::Name);
-        if (now.textAt(ChannelColumn::Name) != name || f.memoryCell(r, 9) != name || f.memoryCell(r, 0) != (gone ? QString() : QStringLiteral("7.050.000")))
+        const QString name = gone ? QString() : before.channels.at(r).text(ChannelColumn::Name);
+        if (now.text(ChannelColumn::Name) != name || f.memoryCell(r, 9) != name || f.memoryCell(r, 0) != (gone ? QString() : QStringLiteral("7.050.000")))
             QFAIL(qPrintable(QStringLiteral("row %1").arg(r)));
-        if (gone && (now.valueAt(ChannelColumn::Frequency) != 0 || !now.textAt(ChannelColumn::Frequency).isEmpty()))
+        if (gone && (now.value(ChannelColumn::Frequency) != 0 || !now.text(ChannelColumn::Frequency).isEmpty()))
             QFAIL(qPrintable(QStringLiteral("row %1 not emptied").arg(r)));
         if (grid->model()->headerData(r, Qt::Vertical).toString() != ChannelLabel::gridLabel(r))
             QFAIL(qPrintable(QStringLiteral("label of row %1").arg(r)));
@@ -596,12 +595,12 @@ void tst_Editing::doubleClickEdits()
     QCOMPARE(gridRow(grid, row).at(0), QStringLiteral("21.345.670"));
     QCOMPARE(gridRow(grid, row).at(1), QStringLiteral("AM"));
     if (vfo) {
-        QCOMPARE(f.state.vfo(row).valueAt(ChannelColumn::Frequency), 21345670.0);
-        QCOMPARE(f.state.vfo(row).textAt(ChannelColumn::Mode), QStringLiteral("AM"));
+        QCOMPARE(f.state.vfo(row).value(ChannelColumn::Frequency), 21345670.0);
+        QCOMPARE(f.state.vfo(row).text(ChannelColumn::Mode), QStringLiteral("AM"));
     } else {
         QVERIFY(f.state.channel(row).inUse);
-        QCOMPARE(f.state.channel(row).valueAt(ChannelColumn::Frequency), 21345670.0);
-        QCOMPARE(f.state.channel(row).textAt(ChannelColumn::Mode), QStringLiteral("AM"));
+        QCOMPARE(f.state.channel(row).value(ChannelColumn::Frequency), 21345670.0);
+        QCOMPARE(f.state.channel(row).text(ChannelColumn::Mode), QStringLiteral("AM"));
         // The name column has grown to show the whole name.
         QCOMPARE(gridRow(grid, row).at(9), QStringLiteral("WWWWWWWW"));
         QVERIFY(grid->columnWidth(9) >= grid->sizeHintForIndex(grid->model()->index(row, 9)).width());
@@ -703,7 +702,7 @@ void tst_Editing::editsSurviveCloneFile()
         doubleClick(w.vfoGrid(), 1);
         QCOMPARE(visit.shownCount(), 1);
     }
-    QCOMPARE(f.state.channel(row).textAt(ChannelColumn::Name), QStringLiteral("CQ DX"));
+    QCOMPARE(f.state.channel(row).text(ChannelColumn::Name), QStringLiteral("CQ DX"));
     const ChannelRow edited = f.state.channel(row);
     const VfoRow editedVfo = f.state.vfo(1);
     const QStringList shownRow = gridRow(w.memoryGrid(), row);
@@ -720,14 +719,9 @@ void tst_Editing::editsSurviveCloneFile()
 
     const ChannelRow &loaded = f.state.channel(row);
     QVERIFY(loaded.inUse);
-    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
-        QCOMPARE(loaded.text[size_t(c)], edited.text[size_t(c)]);
-        if (c != Vocabulary::index(ChannelColumn::Name))
-            QCOMPARE(loaded.value[size_t(c)], edited.value[size_t(c)]);
-    }
+    QCOMPARE(loaded, edited);
     QCOMPARE(gridRow(w.memoryGrid(), row), shownRow);
-    for (int c = 0; c < Vocabulary::VfoGridColumns; ++c)
-        QCOMPARE(f.state.vfo(1).text[size_t(c)], editedVfo.text[size_t(c)]);
+    QCOMPARE(f.state.vfo(1).texts(), editedVfo.texts());
     QCOMPARE(f.vfoCell(1, 0), QStringLiteral("21.074.000"));
 }
 
@@ -755,8 +749,8 @@ void tst_Editing::splitFollowsTheFrequency()
     MainWindowFixture f;
     if (!channel.isEmpty()) {
         ChannelRow row = variedRows().at(0);
-        row.valueAt(ChannelColumn::Frequency) = channel.section('/', 0, 0).toDouble();
-        row.valueAt(ChannelColumn::Split) = channel.section('/', 1, 1).toDouble();
+        row.frequency = channel.section('/', 0, 0).toLongLong();
+        row.split = channel.section('/', 1, 1).toLongLong();
         ChannelCodec::decode(ChannelCodec::encode(row), row);
         f.state.setChannel(5, row);
     }
@@ -781,8 +775,8 @@ void tst_Editing::splitFollowsTheFrequency()
 
     CloneImage image;
     QVERIFY(CloneFile::load(saved, image).ok());
-    QCOMPARE(image.channels.at(5).textAt(ChannelColumn::Frequency), QStringLiteral("14.074.000"));
-    QCOMPARE(image.channels.at(5).textAt(ChannelColumn::Split), split);
+    QCOMPARE(image.channels.at(5).text(ChannelColumn::Frequency), QStringLiteral("14.074.000"));
+    QCOMPARE(image.channels.at(5).text(ChannelColumn::Split), split);
 }
 
 void tst_Editing::nothingWhileTransferRuns()
@@ -1123,8 +1117,8 @@ void tst_Editing::moveRows()
     CloneImage saved;
     QVERIFY(CloneFile::load(path, saved).ok());
     for (int k = 0; k < slotsAfter.size(); ++k)  // the names tell the rows apart
-        QCOMPARE(saved.channels[from + k].textAt(ChannelColumn::Name),
-                 before.channels[slotsAfter.at(k)].textAt(ChannelColumn::Name));
+        QCOMPARE(saved.channels[from + k].text(ChannelColumn::Name),
+                 before.channels[slotsAfter.at(k)].text(ChannelColumn::Name));
     for (int i = 0; i < (moves ? presses : 0); ++i)
         f.action(QStringLiteral("mnuUndo"))->trigger();
     QCOMPARE(f.state.image().channels, before.channels);
@@ -1161,9 +1155,8 @@ void tst_Editing::sortBankByFrequency()
     for (const auto &[slot, hz] : {std::pair{1, 21000000}, {3, 7000000}, {5, 14000000}}) {
         ChannelRow row;
         row.inUse = true;
-        row.valueAt(ChannelColumn::Frequency) = hz;
-        row.textAt(ChannelColumn::Frequency) = Frequency::format(std::uint64_t(hz));
-        row.textAt(ChannelColumn::Name) = QStringLiteral("A%1").arg(slot);
+        row.frequency = hz;
+        row.name = QStringLiteral("A%1").arg(slot);
         f.state.setChannel(bankA + slot, row);
     }
     const CloneImage before = f.state.image();
@@ -1212,8 +1205,8 @@ void tst_Editing::findAndUsedOnly()
          {std::tuple{3, "7.074.000", "FT8-40"}, {7, "3.700.000", "NET"}, {250, "14.074.000", "DX"}}) {
         ChannelRow row;
         row.inUse = true;
-        row.textAt(ChannelColumn::Frequency) = QLatin1String(frequency);
-        row.textAt(ChannelColumn::Name) = QLatin1String(name);
+        row.frequency = QString::fromLatin1(frequency).remove(QLatin1Char('.')).toLongLong();
+        row.name = QLatin1String(name);
         f.state.setChannel(slot, row);
     }
     MainWindow &w = memoryWindow(f);
@@ -1252,8 +1245,7 @@ void tst_Editing::vfoMoveAndSet()
     selectTab(w, MainWindow::SettingsTab);
     const VfoRow a = f.state.vfo(0);
     VfoRow b = a;
-    b.textAt(ChannelColumn::Frequency) = QStringLiteral("7.074.000");
-    b.valueAt(ChannelColumn::Frequency) = 7074000;
+    b.frequency = 7074000;
     f.state.setVfo(1, b);
     w.vfoGrid()->selectRow(1);
     QTest::keySequence(w.vfoGrid(), QKeySequence(Qt::ALT | Qt::Key_Up));
@@ -1291,7 +1283,7 @@ void tst_Editing::dragRowsByLabels()
     QTest::mouseRelease(labels, Qt::LeftButton, copy ? Qt::ControlModifier : Qt::NoModifier, labelPoint(grid, 7));
     QStringList now;
     for (int r = 3; r < 3 + names.size(); ++r)
-        now.append(f.state.channel(r).textAt(ChannelColumn::Name));
+        now.append(f.state.channel(r).text(ChannelColumn::Name));
     QCOMPARE(now, names);
     QCOMPARE(selectedRows(grid), (QList<int>{7, 8}));
     QCOMPARE(f.state.history().undoText(), QString(copy ? "Copy 2 channels to 7" : "Move 2 channels to 7"));

@@ -252,7 +252,7 @@ void tst_FileCommands::savePrompt()
         QCOMPARE(loaded(savePath).modelVariant, int(Vocabulary::ModelJ));
     if (!proceeds) {
         QVERIFY(w.isVisible());
-        QCOMPARE(f.memoryCell(SampleSlot, 0), f.state.channel(SampleSlot).textAt(ChannelColumn::Frequency));
+        QCOMPARE(f.memoryCell(SampleSlot, 0), f.state.channel(SampleSlot).text(ChannelColumn::Frequency));
     }
 }
 

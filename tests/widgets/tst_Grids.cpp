@@ -1,5 +1,6 @@
 // The memory grid and the VFO grid as views of the document.
 
+#include "codec/ChannelRules.h"
 #include "codec/ChannelLabel.h"
 #include "MainWindowFixture.h"
 #include "app/CloneDocument.h"
@@ -58,12 +59,12 @@ void tst_Grids::rowsNotInUseShowBlank()
     CloneDocument state;
     MemoryGrid grid(state);
     ChannelRow leftover;
-    leftover.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
-    leftover.textAt(ChannelColumn::Name) = QStringLiteral("OLDNAME");
+    leftover.frequency = 7050000;
+    leftover.name = QStringLiteral("OLDNAME");
     state.setChannel(205, leftover);
     ChannelRow net;
     net.inUse = true;
-    net.textAt(ChannelColumn::Name) = QStringLiteral("NET");
+    net.name = QStringLiteral("NET");
     state.setChannel(206, net);
     QCOMPARE(grid.cellText(205, 9), QString());
     QCOMPARE(grid.cellText(205, 0), QString());
@@ -80,7 +81,7 @@ void tst_Grids::refreshAfterResetKeepsLabels()
     MemoryGrid grid(state);
     ChannelRow usb;
     usb.inUse = true;
-    usb.textAt(ChannelColumn::Mode) = QStringLiteral("USB");
+    usb.mode = *ChannelRules::codeOf(ChannelColumn::Mode, QStringLiteral("USB"));
     for (int r : {0, 399, 603})
         state.setChannel(r, usb);
     QCOMPARE(grid.cellText(603, 1), QStringLiteral("USB"));
@@ -112,14 +113,20 @@ void tst_Grids::longTextsWidenTheirColumn()
     const int designed = grid.columnWidth(column);
     ChannelRow row;
     row.inUse = true;
-    row.text[size_t(column)] = text;
+    const auto put = [&row, column](const QString &shown) {
+        if (column == 9)
+            row.name = shown;
+        else
+            (column == 0 ? row.frequency : row.split) = QString(shown).remove(QLatin1Char('.')).toLongLong();
+    };
+    put(text);
     state.setChannel(50, row);
     const int needed = grid.sizeHintForIndex(grid.model()->index(50, column)).width();
     QVERIFY(grid.columnWidth(column) >= designed);
     QVERIFY2(grid.columnWidth(column) > needed, qPrintable(QString::number(grid.columnWidth(column))));
     // A short text leaves the width alone.
     const int widened = grid.columnWidth(column);
-    row.text[size_t(column)] = QStringLiteral("1");
+    put(QStringLiteral("1"));
     state.setChannel(51, row);
     QCOMPARE(grid.columnWidth(column), widened);
 }
@@ -135,10 +142,10 @@ void tst_Grids::vfoGridFollowsTable()
     QCOMPARE(grid.cellText(1, 0), QStringLiteral("7.100.000"));
     QCOMPARE(grid.cellText(1, 1), QStringLiteral("LSB"));
     VfoRow b = defaults;
-    b.textAt(ChannelColumn::Mode) = QStringLiteral("AM");
+    b.mode = *ChannelRules::codeOf(ChannelColumn::Mode, QStringLiteral("AM"));
     state.setVfo(1, b);
     VfoRow a = defaults;
-    a.textAt(ChannelColumn::NoiseBlanker) = QStringLiteral("On");
+    a.noiseBlanker = *ChannelRules::codeOf(ChannelColumn::NoiseBlanker, QStringLiteral("On"));
     state.setVfo(0, a);
     QCOMPARE(grid.cellText(1, 1), QStringLiteral("AM"));
     QCOMPARE(grid.cellText(0, 7), QStringLiteral("On"));

@@ -85,8 +85,7 @@ void tst_SafeWrite::readsAreBackedUpAndChangesMarked()
     const QImage plain = labels->viewport()->grab(section).toImage();
     ChannelRow changed = f.state.channel(B191);
     changed.inUse = true;
-    changed.textAt(ChannelColumn::Frequency) = QStringLiteral("7.050.000");
-    changed.valueAt(ChannelColumn::Frequency) = 7050000;
+    changed.frequency = 7050000;
     f.state.setChannel(B191, changed);
     QVERIFY(mark(B191));
     const QImage marked = labels->viewport()->grab(section).toImage();
@@ -149,7 +148,7 @@ void tst_SafeWrite::stopButtonEndsWriteChanges()
     constexpr int Changed = 40;
     for (int n = 0; n < Changed; ++n) {
         ChannelRow row = *used;
-        row.setFrequency(ChannelColumn::Frequency, 7001000 + 1000 * n);
+        row.frequency = 7001000 + 1000 * n;
         f.state.setChannel(100 + n, row);
     }
     f.prompter.answers.enqueue(Prompter::Answer::Ok);
@@ -259,7 +258,7 @@ void tst_SafeWrite::openBackupListsComparesAndOpens()
     CloneImage older = CloneImage::factory(Vocabulary::ModelE, false);
     for (int n : {0, 1}) {
         older.channels[n].inUse = true;
-        older.channels[n].valueAt(ChannelColumn::Frequency) = 7050000 + n;
+        older.channels[n].frequency = 7050000 + n;
         ChannelCodec::decode(ChannelCodec::encode(older.channels[n]), older.channels[n]);
     }
     CloneImage newer = older;

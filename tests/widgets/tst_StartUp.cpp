@@ -253,7 +253,7 @@ void tst_StartUp::commandLineFileWithQuotes()
     QCOMPARE(f.state.hasUnsavedChanges(), false);
     QVERIFY(w.settingsPage()->modelOption(Vocabulary::ModelT)->isChecked());
     QVERIFY(!f.memoryCell(5, 0).isEmpty());
-    QCOMPARE(f.memoryCell(5, 0), f.state.channel(5).textAt(ChannelColumn::Frequency));
+    QCOMPARE(f.memoryCell(5, 0), f.state.channel(5).text(ChannelColumn::Frequency));
 }
 
 void tst_StartUp::commandLineFileThatFails()

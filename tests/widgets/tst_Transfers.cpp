@@ -120,7 +120,7 @@ void verifyGridShowsTable(MainWindowFixture &f)
     for (int r = 0; r < CloneDocument::ChannelCount; ++r) {
         const ChannelRow &channel = f.state.channel(r);
         for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c) {
-            const QString expected = channel.inUse ? channel.text[size_t(c)] : QString();
+            const QString expected = channel.text(ChannelColumn(c));
             if (f.memoryCell(r, c) != expected)
                 QFAIL(qPrintable(QStringLiteral("row %1 column %2").arg(r).arg(c)));
         }
@@ -148,7 +148,7 @@ QString writeChangedImage(MainWindowFixture &f)
 {
     CloneImage image = CloneImage::factory(Vocabulary::ModelE, false);
     image.selections[size_t(SettingsPage::settingOf(QStringLiteral("cmbWPM")))] = 20;
-    image.vfos[0].valueAt(ChannelColumn::Frequency) = 14000000;
+    image.vfos[0].frequency = 14000000;
     const QString path = f.path(QStringLiteral("image.R70"));
     return CloneFile::write(path, image).ok() ? path : QString();
 }

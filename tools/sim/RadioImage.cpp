@@ -50,17 +50,17 @@ int codeFor(ChannelColumn column, const char *wanted)
 ChannelRow sampleRow(const SampleChannel &s)
 {
     ChannelRow row;
-    row.valueAt(ChannelColumn::Frequency) = s.frequency;
-    row.valueAt(ChannelColumn::Mode) = codeFor(ChannelColumn::Mode, s.mode);
-    row.valueAt(ChannelColumn::Gain) = codeFor(ChannelColumn::Gain, s.gain);
-    row.valueAt(ChannelColumn::Agc) = codeFor(ChannelColumn::Agc, s.agc);
-    row.valueAt(ChannelColumn::Power) = codeFor(ChannelColumn::Power, s.power);
-    row.valueAt(ChannelColumn::Filter) = codeFor(ChannelColumn::Filter, s.filter);
-    row.valueAt(ChannelColumn::Tone) = codeFor(ChannelColumn::Tone, s.tone);
-    row.valueAt(ChannelColumn::NoiseBlanker) = codeFor(ChannelColumn::NoiseBlanker, s.noiseBlanker);
-    row.valueAt(ChannelColumn::Split) = s.split;
-    row.valueAt(ChannelColumn::Skip) = s.skip ? 1 : 0;
-    row.textAt(ChannelColumn::Name) = QLatin1String(s.name);
+    row.frequency = s.frequency;
+    row.mode = codeFor(ChannelColumn::Mode, s.mode);
+    row.gain = codeFor(ChannelColumn::Gain, s.gain);
+    row.agc = codeFor(ChannelColumn::Agc, s.agc);
+    row.power = codeFor(ChannelColumn::Power, s.power);
+    row.filter = codeFor(ChannelColumn::Filter, s.filter);
+    row.tone = codeFor(ChannelColumn::Tone, s.tone);
+    row.noiseBlanker = codeFor(ChannelColumn::NoiseBlanker, s.noiseBlanker);
+    row.split = s.split;
+    row.skip = s.skip;
+    row.name = QLatin1String(s.name);
     row.inUse = true;
     return row;
 }

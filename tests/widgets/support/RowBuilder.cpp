@@ -1,33 +1,38 @@
 #include "RowBuilder.h"
 
+#include "codec/ChannelRules.h"
+
 #include <QtGlobal>
 
 namespace {
 
-template <typename Row>
-Row buildRow(const QStringList &texts, const QList<double> &values)
+qint64 hertzOf(const QString &text)
 {
-    Row row;
-    if (size_t(texts.size()) > row.text.size() || size_t(values.size()) > row.value.size())
-        qFatal("RowBuilder: %d texts and %d values for a row of %d cells", int(texts.size()),
-               int(values.size()), int(row.text.size()));
-    for (int c = 0; c < texts.size(); ++c)
-        row.text[size_t(c)] = texts.at(c);
-    for (int c = 0; c < values.size(); ++c)
-        row.value[size_t(c)] = values.at(c);
-    return row;
+    bool ok = false;
+    const qint64 hz = QString(text).remove(QLatin1Char('.')).toLongLong(&ok);
+    if (!ok)
+        qFatal("RowBuilder: \"%s\" is no frequency", qPrintable(text));
+    return hz;
 }
 
 } // namespace
 
-ChannelRow channelRow(const QStringList &texts, const QList<double> &values, bool inUse)
+ChannelRow channelRow(const QStringList &texts)
 {
-    ChannelRow row = buildRow<ChannelRow>(texts, values);
-    row.inUse = inUse;
+    if (texts.size() != Vocabulary::ChannelGridColumns)
+        qFatal("RowBuilder: %d texts for a row of %d cells", int(texts.size()), Vocabulary::ChannelGridColumns);
+    const auto at = [&texts](ChannelColumn column) { return texts.at(Vocabulary::index(column)); };
+    ChannelRow row;
+    row.frequency = hertzOf(at(ChannelColumn::Frequency));
+    for (const ChannelColumn column : Vocabulary::ListedColumns) {
+        const auto code = ChannelRules::codeOf(column, at(column));
+        if (!code)
+            qFatal("RowBuilder: \"%s\" is no item of its column", qPrintable(at(column)));
+        row.setCode(column, *code);
+    }
+    row.split = hertzOf(at(ChannelColumn::Split));
+    row.name = at(ChannelColumn::Name);
+    row.skip = at(ChannelColumn::Skip) == QLatin1String("Skip");
+    row.inUse = true;
     return row;
-}
-
-VfoRow vfoRow(const QStringList &texts, const QList<double> &values)
-{
-    return buildRow<VfoRow>(texts, values);
 }
