@@ -4,6 +4,8 @@ QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth libqt6
   time poppler-utils
   # the keyboard walk heard through AT-SPI (tests/accessibility)
   at-spi2-core python3-pyatspi dbus xdotool openbox x11-utils
+  # the walk heard through the screen reader itself
+  orca speech-dispatcher
   # packaging (./package) and its checks in ./test
   dpkg-dev file lintian desktop-file-utils appstream)
 

@@ -1,5 +1,7 @@
 #include "codec/ChannelLabel.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
 
 namespace {
@@ -105,18 +107,17 @@ QString ChannelLabel::spokenLabel(int row)
     return label;
 }
 
-QString ChannelLabel::spokenRow(const QString &label, const QStringList &headers, const QStringList &cells)
+QString ChannelLabel::spokenCell(const QString &label, const QStringList &headers, const QStringList &cells, int column)
 {
-    QStringList said{label};
-    for (qsizetype c = 0; c < cells.size(); ++c) {
-        if (cells.at(c).isEmpty())
-            continue;
-        // Frequency and mode speak for themselves; the others need their name.
-        said.append(c < 2 ? cells.at(c) : headers.value(c) + QLatin1Char(' ') + cells.at(c));
-    }
-    if (said.size() == 1)
-        said.append(QStringLiteral("empty"));
-    return said.join(QStringLiteral(", "));
+    const QString cell = cells.value(column);
+    const bool emptyRow = std::all_of(cells.cbegin(), cells.cend(), [](const QString &c) { return c.isEmpty(); });
+    if (column == 0)
+        return label + QStringLiteral(", ") + (emptyRow ? QStringLiteral("empty") : cell);
+    // The mode speaks for itself, as does a cell that says its header.
+    const QString header = headers.value(column);
+    if (cell.isEmpty() || column == 1 || cell == header)
+        return cell;
+    return header + QLatin1Char(' ') + cell;
 }
 
 QString ChannelLabel::bankHeading(int row)

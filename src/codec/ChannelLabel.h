@@ -28,11 +28,13 @@ public:
     // The row a label names, typed as a user would ("155", "a12", "A 12",
     // "B-P2", "bp2"); -1 for none.
     static int rowOf(const QString &typed);
-    // A grid row as a screen reader says it: the label as spoken ("A 12",
-    // "A-P1", "VFO A"), then the cells: "A 12, 14.074.000, USB, Gain 0,
-    // ..., Name FT8-20" (empty cells left out); "A 12, empty" for a row
-    // without cells.
-    static QString spokenRow(const QString &label, const QStringList &headers, const QStringList &cells);
+    // A grid cell as a screen reader says it; a reader reads a row cell by
+    // cell, so the row is said once and each value once. The first cell
+    // names the row by its label as spoken ("A 12", "A-P1", "VFO A"):
+    // "A 12, 14.074.000", or "A 12, empty" for a row without cells. The
+    // others say their column and value ("Gain 0", "Name FT8-20"; the mode
+    // and a header's own word, "Skip", alone); an empty cell says nothing.
+    static QString spokenCell(const QString &label, const QStringList &headers, const QStringList &cells, int column);
     // A slot's label as spoken: "12", "A 12", "B-P2".
     static QString spokenLabel(int row);
     // "Memory", "Memory A" or "Memory B".

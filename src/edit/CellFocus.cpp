@@ -1,9 +1,20 @@
 #include "edit/CellFocus.h"
 
 #include <QAccessible>
+#include <QPointer>
 #include <QTableView>
 
 void CellFocus::announce(QTableView &view)
+{
+    // After the grid's own focus event, which would otherwise come last
+    // and have a reader say the table ("table with 604 rows") instead.
+    QMetaObject::invokeMethod(&view, [grid = QPointer<QTableView>(&view)] {
+        if (grid && grid->hasFocus())
+            tellCurrent(*grid);
+    }, Qt::QueuedConnection);
+}
+
+void CellFocus::tellCurrent(QTableView &view)
 {
     const QModelIndex current = view.currentIndex();
     if (!QAccessible::isActive() || !current.isValid())

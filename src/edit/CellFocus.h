@@ -9,4 +9,7 @@ class CellFocus
 {
 public:
     static void announce(QTableView &view);
+
+private:
+    static void tellCurrent(QTableView &view);
 };

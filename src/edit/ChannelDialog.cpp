@@ -6,6 +6,7 @@
 #include "codec/ChannelRules.h"
 #include "codec/Frequency.h"
 #include "codec/VfoCodec.h"
+#include "edit/ChoiceList.h"
 #include "edit/FrequencyEdit.h"
 #include "edit/NameEdit.h"
 #include "edit/Prompter.h"
@@ -141,13 +142,13 @@ void ChannelDialog::createControls()
     m_skip = new QCheckBox(QStringLiteral("Skip"), this);
     named(m_skip, "chkSkip");
 
-    m_mode = new QComboBox(this);
-    m_gain = new QComboBox(this);
-    m_agc = new QComboBox(this);
-    m_power = new QComboBox(this);
-    m_filter = new QComboBox(this);
-    m_tone = new QComboBox(this);
-    m_noiseBlanker = new QComboBox(this);
+    m_mode = new ChoiceList(this);
+    m_gain = new ChoiceList(this);
+    m_agc = new ChoiceList(this);
+    m_power = new ChoiceList(this);
+    m_filter = new ChoiceList(this);
+    m_tone = new ChoiceList(this);
+    m_noiseBlanker = new ChoiceList(this);
     named(m_mode, "cmbMode");
     named(m_gain, "cmbGain");
     named(m_agc, "cmbAGC");
@@ -354,6 +355,8 @@ bool ChannelDialog::prepareForChannel(int tableRow)
     setMemoryControlsVisible(true);
     m_bankHeading->setText(ChannelLabel::bankHeading(tableRow));
     m_channelText->setText(ChannelLabel::channelText(tableRow));
+    // The caption stays "Modify "; a screen reader hears which channel.
+    setAccessibleDescription(m_bankHeading->text() + QStringLiteral(", ") + m_channelText->text());
 
     const ChannelRow &row = m_document.channel(tableRow);
     if (row.inUse) {
@@ -383,6 +386,7 @@ bool ChannelDialog::prepareForVfo(int vfoRow)
 
     setMemoryControlsVisible(false);
     m_bankHeading->setText(ChannelLabel::vfoLabel(vfoRow));
+    setAccessibleDescription(m_bankHeading->text());
     const VfoRow &row = m_document.vfo(vfoRow);
     showFrequency(m_frequencyMHz, m_frequencyKHz, m_frequencyHz, row.frequency);
     selectFields(row);

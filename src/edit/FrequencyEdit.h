@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
+class QAccessibleInterface;
+
 // An entry box for one part of a frequency (MHz, kHz or Hz). It takes
 // digits and Backspace only; every other typed character is discarded.
 //
@@ -27,6 +29,12 @@ public:
 
     // The text read as a decimal number; an empty box is 0.
     qint64 value() const;
+
+    // What a screen reader sees: a text box with its digits and caret but
+    // no selection. The whole text is selected on every arrival so that
+    // typing replaces it; a reader that knew would say "selected" on each
+    // box and "selection deleted" at each first digit.
+    static QAccessibleInterface *accessibleFor(FrequencyEdit *box);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -45,15 +45,10 @@ QVariant MemoryTableModel::data(const QModelIndex &index, int role) const
     const QString shown = row.text(ChannelColumn(index.column()));
     if (role == Qt::DisplayRole)
         return shown;
-    // A screen reader hears the whole row on its first cell, the column's
-    // name with the others; an empty slot says so.
-    const QString label = ChannelLabel::spokenLabel(index.row());
-    const QStringList headers = ChannelLabel::memoryHeaders();
-    if (!row.inUse)
-        return ChannelLabel::spokenRow(label, headers, {});
-    if (index.column() > 0)
-        return headers.value(index.column()) + QLatin1Char(' ') + shown;
-    return ChannelLabel::spokenRow(label, headers, row.texts());
+    // A screen reader reads the row cell by cell: the first names the row
+    // (an empty slot says so), the others their column and value.
+    return ChannelLabel::spokenCell(ChannelLabel::spokenLabel(index.row()), ChannelLabel::memoryHeaders(), row.texts(),
+                                    index.column());
 }
 
 QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const

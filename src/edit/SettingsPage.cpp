@@ -1,5 +1,7 @@
 #include "edit/SettingsPage.h"
 
+#include "edit/ChoiceList.h"
+
 #include "app/CloneDocument.h"
 #include "codec/SettingsTable.h"
 #include "codec/Vocabulary.h"
@@ -178,7 +180,7 @@ void SettingsPage::buildLists()
     m_lists.assign(table.size(), nullptr);
     for (size_t i = 0; i < table.size(); ++i) {
         const SettingDescriptor &d = table[i];
-        auto *list = new QComboBox(this);
+        auto *list = new ChoiceList(this);
         list->setObjectName(QLatin1String(ControlNames[i]));
         list->addItems(d.items);
         list->setMaxVisibleItems(12);
@@ -241,6 +243,27 @@ void SettingsPage::buildLists()
                                 Twips::toPixelsX(toneRoom.roomRight, this) - toneCaptionLeft, listHeight);
 }
 
+void SettingsPage::orderTabs()
+{
+    // Tab enters the model options at the one chosen (the arrows move
+    // among them).
+    QList<QWidget *> order;
+    for (QAbstractButton *option : m_modelGroup->buttons())
+        order.insert(option->isChecked() ? 0 : order.size(), option);
+    order.append(m_autoSelect);
+    for (size_t c = 0; c < columns().size(); ++c) {
+        if (c == 1)
+            order.append(list(SettingId::Tone));
+        if (c == 2)
+            order << m_readSettings << m_writeSettings;
+        for (const SettingId id : columns()[c].settings)
+            order.append(list(id));
+    }
+    order.append(m_vfoGrid);
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
 void SettingsPage::fitPageFont()
 {
     // The layout is drawn for a small font: the page keeps the program's
@@ -295,6 +318,7 @@ void SettingsPage::showModel()
 {
     if (QRadioButton *option = modelOption(m_state.image().modelVariant))
         option->setChecked(true);
+    orderTabs();
 }
 
 void SettingsPage::onListChanged(int setting, int position)

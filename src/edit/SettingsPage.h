@@ -53,6 +53,10 @@ protected:
 private:
     void buildModelFrame();
     void buildLists();
+    // Tab goes as the eye reads: the model, the left column, the tone and
+    // the middle column, the read and write buttons and the right column,
+    // then the VFO grid.
+    void orderTabs();
     void fitPageFont();
     void onListChanged(int setting, int position);
     // A typed text becomes its matching item, or gives way to the selection.

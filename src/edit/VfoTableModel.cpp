@@ -28,10 +28,8 @@ QVariant VfoTableModel::data(const QModelIndex &index, int role) const
     const VfoRow &row = m_document.vfo(index.row());
     if (role == Qt::DisplayRole)
         return row.text(ChannelColumn(index.column()));
-    const QStringList headers = ChannelLabel::vfoHeaders();
-    if (index.column() > 0)
-        return headers.value(index.column()) + QLatin1Char(' ') + row.text(ChannelColumn(index.column()));
-    return ChannelLabel::spokenRow(ChannelLabel::vfoLabel(index.row()), headers, row.texts());
+    return ChannelLabel::spokenCell(ChannelLabel::vfoLabel(index.row()), ChannelLabel::vfoHeaders(), row.texts(),
+                                    index.column());
 }
 
 QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int role) const

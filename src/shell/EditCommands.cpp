@@ -99,7 +99,7 @@ void EditCommands::copy()
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_document.image(), rows));
-    m_statusBar->setText(QStringLiteral("Copied ") + DocumentEdits::channelsNamed(rows));
+    m_statusBar->showResult(QStringLiteral("Copied ") + DocumentEdits::channelsNamed(rows));
 }
 
 void EditCommands::cut()
@@ -107,7 +107,7 @@ void EditCommands::cut()
     copy();
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     DocumentEdits::clearChannels(m_document, rows, QStringLiteral("Cut "));
-    m_statusBar->setText(QStringLiteral("Cut ") + DocumentEdits::channelsNamed(rows));
+    m_statusBar->showResult(QStringLiteral("Cut ") + DocumentEdits::channelsNamed(rows));
 }
 
 void EditCommands::paste()
@@ -122,7 +122,7 @@ void EditCommands::paste()
         return;
     }
     if (paste.rows.isEmpty()) {
-        m_statusBar->setText(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
+        m_statusBar->showResult(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
         return;
     }
     const int first = m_memoryGrid->currentDataRow();
@@ -134,7 +134,7 @@ void EditCommands::paste()
     if (leftOver > 0)
         problems.append(QStringLiteral("%1 did not fit below %2").arg(ChannelLabel::counted(leftOver, "row", "rows"),
                                                                       ChannelLabel::shortLabel(CloneImage::ChannelCount - 1)));
-    m_statusBar->setText(QStringLiteral("Pasted %1 at %2").arg(ChannelLabel::counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
+    m_statusBar->showResult(QStringLiteral("Pasted %1 at %2").arg(ChannelLabel::counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
     if (problems.isEmpty())
         return;
     constexpr int ShownProblems = 12;
@@ -158,7 +158,7 @@ void EditCommands::dropChannels(int by, bool copy)
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     if (rows.constFirst() + by < 0 || rows.constLast() + by >= CloneImage::ChannelCount) {
-        m_statusBar->setText(QStringLiteral("Nothing to move past %1")
+        m_statusBar->showResult(QStringLiteral("Nothing to move past %1")
                                         .arg(ChannelLabel::shortLabel(by < 0 ? 0 : CloneImage::ChannelCount - 1)));
         return;
     }
@@ -220,7 +220,7 @@ void EditCommands::setForSelected()
         return;
     int set = 0;
     const QStringList refused = DocumentEdits::setColumn(m_document, rows, *chosen, set);
-    m_statusBar->setText(QStringLiteral("Set %1 for %2").arg(chosen->caption, ChannelLabel::counted(set, "channel", "channels")));
+    m_statusBar->showResult(QStringLiteral("Set %1 for %2").arg(chosen->caption, ChannelLabel::counted(set, "channel", "channels")));
     if (!refused.isEmpty())
         m_prompter.message(m_window, QStringLiteral("These channels were left as they were:\r\n\r\n") + refused.join(QStringLiteral("\r\n")),
                            QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
@@ -254,11 +254,13 @@ void EditCommands::goTo()
         return;
     const int row = ChannelLabel::rowOf(typed);
     if (row < 0) {
-        m_statusBar->setText(QStringLiteral("No channel is labelled %1").arg(SafeText::escaped(typed)));
+        m_statusBar->showResult(QStringLiteral("No channel is labelled %1").arg(SafeText::escaped(typed)));
         return;
     }
     m_memoryGrid->selectDataRow(row);
     m_memoryGrid->scrollTo(m_memoryGrid->model()->index(row, 0));
+    // The keyboard goes where the eye goes, wherever Go To was asked from.
+    m_memoryGrid->setFocus(Qt::OtherFocusReason);
 }
 
 bool EditCommands::confirmClear(const QString &question, const QString &warning)

@@ -128,7 +128,7 @@ void FileCommands::adoptRecovered(const CloneImage &image, const QString &docume
     m_document.markTouched();
     m_document.setFileName(documentPath);
     emit captionChanged(documentPath.isEmpty() ? Vocabulary::appTitle() : CloneFile::captionFor(documentPath));
-    m_statusBar->setText(QStringLiteral("Restored the unsaved changes; save them to keep them"));
+    m_statusBar->showResult(QStringLiteral("Restored the unsaved changes; save them to keep them"));
 }
 
 bool FileCommands::writeCloneFile(const QString &path)
@@ -224,7 +224,7 @@ void FileCommands::exportPdf()
         showFileError(result);
         return;
     }
-    m_statusBar->setText(QStringLiteral("Wrote %1").arg(QFileInfo(path).fileName()));
+    m_statusBar->showResult(QStringLiteral("Wrote %1").arg(QFileInfo(path).fileName()));
     if (options.openAfterSaving())
         m_openDocument(path);
 }
@@ -254,7 +254,7 @@ void FileCommands::importCsv()
                             ChannelLabel::counted(result.dropped, "record", "records"));
     if (!result.refused.isEmpty())
         text += QStringLiteral("; refused: ") + SafeText::escaped(result.refused.join(QStringLiteral("; ")));
-    m_statusBar->setText(text);
+    m_statusBar->showResult(text);
 }
 
 void FileCommands::importList()
@@ -287,7 +287,7 @@ void FileCommands::importList()
     QString text = QStringLiteral("Imported %1 from %2").arg(ChannelLabel::counted(int(stored.size()), "channel", "channels"), name);
     if (plan.refusedCount() > 0)
         text += QStringLiteral("; %1 not stored").arg(ChannelLabel::counted(plan.refusedCount(), "row", "rows"));
-    m_statusBar->setText(SafeText::escaped(text));
+    m_statusBar->showResult(SafeText::escaped(text));
 }
 
 void FileCommands::exportList()
@@ -304,7 +304,7 @@ void FileCommands::exportList()
         return;
     }
     const int rows = ChannelListExport::rowCount(m_document.image(), ChannelListExport::Slots::InUse);
-    m_statusBar->setText(SafeText::escaped(QStringLiteral("Wrote %1 to %2")
+    m_statusBar->showResult(SafeText::escaped(QStringLiteral("Wrote %1 to %2")
                                                       .arg(ChannelLabel::counted(rows, "channel", "channels"),
                                                            QFileInfo(path).fileName())));
 }

@@ -1,5 +1,6 @@
 #include "shell/MainStatusBar.h"
 
+#include "edit/Announcer.h"
 #include "edit/Twips.h"
 
 #include <QDateTime>
@@ -53,6 +54,12 @@ void MainStatusBar::setText(const QString &text)
 {
     m_text->setText(text);
     m_text->setToolTip(text);
+}
+
+void MainStatusBar::showResult(const QString &text)
+{
+    setText(text);
+    Announcer::say(this, text);
 }
 
 QString MainStatusBar::text() const

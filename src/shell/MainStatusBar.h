@@ -16,6 +16,10 @@ public:
 
     // A step or a result: it stays until the next one replaces it.
     void setText(const QString &text);
+    // The outcome of something the user did, shown as setText shows it and
+    // said by a screen reader. Not for a step, nor beside a message box,
+    // which a reader speaks itself.
+    void showResult(const QString &text);
     QString text() const;
     QString dateText() const;
     QString timeText() const;

@@ -18,6 +18,7 @@
 #include "shell/LocalizeForm.h"
 #include "shell/MainMenus.h"
 #include "shell/MainStatusBar.h"
+#include "edit/PageStack.h"
 #include "shell/RecentFilesMenu.h"
 #include "shell/RecoveryKeeper.h"
 #include "shell/TransferPanel.h"
@@ -37,7 +38,6 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -136,7 +136,7 @@ void MainWindow::buildPages()
     pageArea->setFrameShape(QFrame::NoFrame);
     pageArea->setFocusPolicy(Qt::NoFocus);
     pageArea->setWidgetResizable(true);
-    m_frames = new QStackedWidget;
+    m_frames = new PageStack;
     m_settingsPage = new SettingsPage(m_state, m_frames);
     m_memoryPage = new MemoryPage(m_state, m_frames);
     m_frames->addWidget(m_settingsPage);
@@ -367,12 +367,20 @@ void MainWindow::writePlacement()
 void MainWindow::showPage(int tab)
 {
     const bool memory = tab == MemoryTab;
+    QWidget *hidden = m_frames->currentWidget();
+    QWidget *focused = QApplication::focusWidget();
+    const bool focusHidden = focused && hidden && hidden != (memory ? static_cast<QWidget *>(m_memoryPage) : m_settingsPage)
+        && hidden->isAncestorOf(focused);
     m_settingsPage->setEnabled(!memory);
     m_memoryPage->setEnabled(memory);
     for (QAction *entry : std::as_const(m_memoryPageEntries))
         entry->setEnabled(memory);
     m_frames->setCurrentWidget(memory ? static_cast<QWidget *>(m_memoryPage) : m_settingsPage);
     m_shownTab = tab;
+    // The keyboard leaves the page that went away for the tab strip, which
+    // names the page now shown.
+    if (focusHidden && isActiveWindow())
+        m_tabStrip->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::switchToPage(int tab)

@@ -20,7 +20,7 @@ class CloneDocument;
 class Prompter;
 class QAction;
 class QMenu;
-class QStackedWidget;
+class PageStack;
 class QTabBar;
 class QTimer;
 class QToolBar;
@@ -192,7 +192,7 @@ private:
     bool m_transferOk = false;
 
     QTabBar *m_tabStrip = nullptr;
-    QStackedWidget *m_frames = nullptr;
+    PageStack *m_frames = nullptr;
     SettingsPage *m_settingsPage = nullptr;
     MemoryPage *m_memoryPage = nullptr;
     int m_shownTab = SettingsTab;

@@ -172,7 +172,7 @@ void TransferPanel::stepFinished(Kind kind, const TransferResult &result)
     // are reset once it has been closed. Write Changes reports at its end.
     if (result.ok()) {
         if (m_state != State::WritingChanges)
-            m_statusBar->setText(doneText(kind));
+            m_statusBar->showResult(doneText(kind));
         if (kind != Kind::AutoSelect)
             m_transferOk = true;
     } else if (m_state != State::WritingChanges && result.outcome() != TransferResult::Outcome::Refused) {
@@ -217,8 +217,16 @@ bool TransferPanel::confirmChanges(const ChangesQuestion &question)
 void TransferPanel::finishChanges(const SessionResult &result)
 {
     const QString said = result.changesText();
-    // The result replaces the last step shown, whatever it was.
-    m_statusBar->setText(said);
+    // The result replaces the last step shown, whatever it was; it is said
+    // where no box says it.
+    const TransferResult &transfer = result.transfer;
+    const bool boxed = result.changes == SessionResult::Changes::NothingToWrite
+        || result.changes == SessionResult::Changes::BackupFailed
+        || (!transfer.ok() && transfer.outcome() != TransferResult::Outcome::Interrupted);
+    if (boxed)
+        m_statusBar->setText(said);
+    else
+        m_statusBar->showResult(said);
     switch (result.changes) {
     case SessionResult::Changes::NothingToWrite:
         m_prompter.message(m_window, said, ChangesCaption, Prompter::Icon::Information);
@@ -232,7 +240,6 @@ void TransferPanel::finishChanges(const SessionResult &result)
     case SessionResult::Changes::Written:
         break;
     }
-    const TransferResult &transfer = result.transfer;
     if (transfer.ok() || transfer.outcome() == TransferResult::Outcome::Interrupted)
         return;
     const QString reason = SafeText::escaped(transfer.detail());

@@ -7,6 +7,7 @@
 #include "edit/MemoryPage.h"
 #include "edit/VfoGrid.h"
 #include <QProgressBar>
+#include "edit/Announcer.h"
 #include "edit/ChannelDialog.h"
 #include "shell/DesktopPrompter.h"
 #include "shell/PortDialog.h"
@@ -19,7 +20,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QtTest>
 
 namespace {
@@ -55,6 +58,8 @@ private slots:
     void messagesAnnouncedClockQuiet();
     void gridRowsSpeak();
     void tabReachesEveryControl();
+    void readersHearWhatTheEyeSees();
+    void keyboardFollowsTheView();
 };
 
 void tst_Accessibility::everyControlSaysWhatItIs()
@@ -114,12 +119,15 @@ void tst_Accessibility::gridRowsSpeak()
     const auto spoken = [](QWidget *grid, int r, int c) {
         return QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(r, c)->text(QAccessible::Name);
     };
-    QCOMPARE(spoken(w.memoryGrid(), 212, 0),
-             QStringLiteral("A 12, 14.074.000, USB, Gain 0, AGC Fast, Pwr High, Filter Wide, Tone Off, NB Off, "
-                            "Split Freq. 14.074.000, Name FT8-20"));
-    QCOMPARE(spoken(w.memoryGrid(), 212, 1), QStringLiteral("Mode USB"));
-    QCOMPARE(spoken(w.memoryGrid(), 213, 4), QStringLiteral("A 13, empty"));
-    QVERIFY(spoken(w.vfoGrid(), 1, 0).startsWith(QStringLiteral("VFO B, ")));
+    // A reader reads a row cell by cell: each says its part once.
+    QStringList row;
+    for (int c = 0; c < Vocabulary::ChannelGridColumns; ++c)
+        row.append(spoken(w.memoryGrid(), 212, c));
+    QCOMPARE(row, (QStringList{"A 12, 14.074.000", "USB", "Gain 0", "AGC Fast", "Pwr High", "Filter Wide", "Tone Off",
+                               "NB Off", "Split Freq. 14.074.000", "Name FT8-20", ""}));
+    QCOMPARE(spoken(w.memoryGrid(), 213, 0), QStringLiteral("A 13, empty"));
+    QCOMPARE(spoken(w.memoryGrid(), 213, 4), QString());
+    QCOMPARE(spoken(w.vfoGrid(), 1, 0), QStringLiteral("VFO B, 7.100.000"));
 
 }
 
@@ -151,6 +159,83 @@ void tst_Accessibility::tabReachesEveryControl()
         // The 32 settings lists, at least, on the settings page.
         QVERIFY(reached.size() > (tab == MainWindow::SettingsTab ? 32 : 5));
     }
+}
+
+void tst_Accessibility::readersHearWhatTheEyeSees()
+{
+    MainWindowFixture f;
+    MainWindow &w = f.load();
+    const auto reader = [](QObject *o) { return QAccessible::queryAccessibleInterface(o); };
+
+    // A result is a notification that appears (readers skip a label's
+    // text); the status bar shows it as before.
+    w.mainStatusBar()->showResult(QStringLiteral("Read settings and 604 channels in 6.5 s"));
+    auto *announcer = w.findChild<Announcer *>();
+    QVERIFY(announcer && !announcer->isVisible());
+    QCOMPARE(reader(announcer)->role(), QAccessible::Notification);
+    QCOMPARE(reader(announcer)->text(QAccessible::Name), QStringLiteral("Read settings and 604 channels in 6.5 s"));
+    QCOMPARE(w.mainStatusBar()->text(), QStringLiteral("Read settings and 604 channels in 6.5 s"));
+
+    // A settings list: its caption, then its item as text; no children.
+    selectTab(w, MainWindow::SettingsTab);
+    QComboBox *step = f.list(QStringLiteral("cmbSSBStep"));
+    QAccessibleInterface *list = reader(step);
+    QCOMPARE(list->role(), QAccessible::ComboBox);
+    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("SSB Step"));
+    QCOMPARE(list->childCount(), 0);
+    QCOMPARE(list->textInterface()->text(0, list->textInterface()->characterCount()), step->currentText());
+    // A key that changes the item says the new one.
+    step->setFocus();
+    QTest::keyClick(step, Qt::Key_Down);
+    QCOMPARE(reader(announcer)->text(QAccessible::Name), step->currentText());
+
+    // The page stack is a plain grouping, passed over; no layered pane.
+    QCOMPARE(reader(w.memoryGrid()->parentWidget()->parentWidget())->role(), QAccessible::Grouping);
+
+    // The edit dialog names its channel; its frequency boxes keep their
+    // select-all to themselves.
+    ChannelDialog *edit = w.editDialog();
+    QVERIFY(edit->prepareForChannel(212));
+    QCOMPARE(edit->accessibleDescription(), QStringLiteral("Memory A, 12CH"));
+    edit->show();
+    auto *megahertz = edit->findChild<QLineEdit *>(QStringLiteral("txtFreq"));
+    QVERIFY(megahertz->hasSelectedText());
+    QCOMPARE(reader(megahertz)->textInterface()->selectionCount(), 0);
+    QCOMPARE(reader(megahertz)->textInterface()->text(0, 1), megahertz->text().left(1));
+    edit->hide();
+}
+
+void tst_Accessibility::keyboardFollowsTheView()
+{
+    MainWindowFixture f;
+    MainWindow &w = f.load();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    // Go To from outside the grid: the keyboard goes to the row shown.
+    selectTab(w, MainWindow::MemoryTab);
+    f.button(QStringLiteral("cmbClear"))->setFocus();
+    f.prompter.texts.enqueue(QStringLiteral("A12"));
+    f.action(QStringLiteral("mnuGoTo"))->trigger();
+    QTRY_COMPARE(QApplication::focusWidget(), w.memoryGrid());
+    QCOMPARE(w.memoryGrid()->currentIndex().row(), 212);
+
+    // Ctrl+Tab from the grid: the keyboard goes to the tab strip, which
+    // names the page now shown.
+    QTest::keyClick(w.memoryGrid(), Qt::Key_Tab, Qt::ControlModifier);
+    QTRY_VERIFY(qobject_cast<QTabBar *>(QApplication::focusWidget()));
+
+    // The settings page is walked as it is read: down each column.
+    const QStringList expected{"cmbSSBStep", "cmbAMStep", "cmbFMStep"};
+    QWidget *at = f.list(QStringLiteral("cmbSSBStep"));
+    QStringList walked{at->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        at = at->nextInFocusChain();
+        while (!(at->focusPolicy() & Qt::TabFocus))
+            at = at->nextInFocusChain();
+        walked.append(at->objectName());
+    }
+    QCOMPARE(walked, expected);
 }
 
 QTEST_MAIN(tst_Accessibility)
