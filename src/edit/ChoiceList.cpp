@@ -2,9 +2,9 @@
 
 #include "edit/AccessibleWidgets.h"
 #include "edit/Announcer.h"
+#include "edit/PlainTextAccessible.h"
 
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 
 namespace {
@@ -12,33 +12,19 @@ namespace {
 // The list as a combo box without children (the popup speaks for itself
 // when it opens) whose text is the chosen item: a reader says the caption,
 // the role and that text.
-class ChoiceListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+class ChoiceListAccessible : public PlainTextAccessible
 {
 public:
     explicit ChoiceListAccessible(ChoiceList *list)
-        : QAccessibleWidget(list, QAccessible::ComboBox)
+        : PlainTextAccessible(list, QAccessible::ComboBox)
     {
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return shown();
-        return QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override
     {
-        QAccessible::State s = QAccessibleWidget::state();
+        QAccessible::State s = PlainTextAccessible::state();
         s.expandable = true;
-        s.expanded = static_cast<ChoiceList *>(widget())->view()->isVisible();
+        s.expanded = list()->view()->isVisible();
         return s;
     }
 
@@ -46,28 +32,11 @@ public:
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
 
-    // The text: the chosen item, read only, nothing selected.
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override { return shown().mid(start, end - start); }
-    int characterCount() const override { return int(shown().size()); }
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return QString();
-    }
+protected:
+    QString plainText() const override { return list()->currentText(); }
 
 private:
-    QString shown() const { return static_cast<ChoiceList *>(widget())->currentText(); }
+    ChoiceList *list() const { return static_cast<ChoiceList *>(widget()); }
 };
 
 } // namespace

@@ -1,62 +1,37 @@
 #include "edit/FrequencyEdit.h"
 
 #include "edit/AccessibleWidgets.h"
+#include "edit/PlainTextAccessible.h"
 #include "edit/TypedCharacter.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
 namespace {
 
-// The box's digits and caret, read only, with nothing selected.
-class FrequencyEditAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// The box's digits and caret, with nothing selected.
+class FrequencyEditAccessible : public PlainTextAccessible
 {
 public:
     explicit FrequencyEditAccessible(FrequencyEdit *box)
-        : QAccessibleWidget(box, QAccessible::EditableText)
+        : PlainTextAccessible(box, QAccessible::EditableText)
     {
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
     }
 
     QAccessible::State state() const override
     {
-        QAccessible::State s = QAccessibleWidget::state();
+        QAccessible::State s = PlainTextAccessible::state();
         s.editable = true;
         s.selectableText = true;
         return s;
     }
 
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
     int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }
-    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
-    int characterCount() const override { return int(box()->text().size()); }
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return QString();
-    }
+
+protected:
+    QString plainText() const override { return box()->text(); }
 
 private:
     FrequencyEdit *box() const { return static_cast<FrequencyEdit *>(widget()); }
