@@ -54,6 +54,8 @@ if(UNIX)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   set(qtr70_docdir ${CMAKE_INSTALL_DATADIR}/doc/${QTR70_PACKAGE_NAME})
   install(FILES ${QTR70_PACKAGING_DIR}/copyright DESTINATION ${qtr70_docdir})
+  # FTDI adapters at 1 ms latency when they are plugged in.
+  install(FILES ${QTR70_PACKAGING_DIR}/60-qtr70-usb-serial-latency.rules DESTINATION lib/udev/rules.d)
   install(FILES ${QTR70_PACKAGING_DIR}/lintian-overrides
           DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${QTR70_PACKAGE_NAME})
   install(FILES ${qtr70_installed_changelog} DESTINATION ${qtr70_docdir}

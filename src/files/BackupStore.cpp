@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -127,15 +128,18 @@ QList<BackupStore::Entry> BackupStore::list() const
 
 void BackupStore::prune(const QString &spared) const
 {
-    QList<Entry> entries = list();
     // By when each was written: a clock set back gives names that sort
-    // wrongly, the files' times follow the order of writing.
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return QFileInfo(a.path).lastModified() > QFileInfo(b.path).lastModified();
-    });
+    // wrongly, the files' times follow the order of writing. Each time is
+    // read once: a sort whose order changed under it (a file touched or
+    // gone meanwhile) would run past its ends.
+    std::vector<std::pair<qint64, Entry>> entries;
+    for (const Entry &entry : list())
+        entries.emplace_back(QFileInfo(entry.path).lastModified().toMSecsSinceEpoch(), entry);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
     QList<Kind> seen;
     int kept = 0;
-    for (const Entry &entry : entries) {
+    for (const auto &[written, entry] : entries) {
         const bool newestOfKind = !seen.contains(entry.kind);
         if (newestOfKind)
             seen.append(entry.kind);

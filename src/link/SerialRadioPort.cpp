@@ -1,5 +1,6 @@
 #include "link/SerialRadioPort.h"
 
+#include "link/LowLatency.h"
 #include "link/PortNames.h"
 #include "link/PortProblem.h"
 
@@ -138,6 +139,9 @@ bool SerialRadioPort::open()
                             .reason();
         return false;
     }
+    // A USB adapter hands over each reply's tail without waiting for its
+    // latency timer, where its driver allows; a refusal changes nothing.
+    LowLatency::request(int(m_serial.handle()));
     // Whatever the device received before it was opened (a radio that was
     // already talking, a previous program's leftovers) is no part of any
     // reply: discard it in the device itself, not only in Qt's buffer.

@@ -213,6 +213,8 @@ private slots:
     void endToEndWrite();
     void endToEndMessages_data();
     void endToEndMessages();
+    void endToEndAsksForLowLatency_data();
+    void endToEndAsksForLowLatency();
 
 private:
     QTemporaryDir m_dir;
@@ -721,6 +723,38 @@ void tst_CommandLineTool::writeChangesProgressCountsItsRecords()
     for (const QString &end : ends)
         QVERIFY2(full.match(end).hasMatch(), qPrintable(ends.join(" | ")));
     QVERIFY2(ends.last().startsWith("Memory ") && !ends.last().endsWith("/604"), qPrintable(ends.last()));
+}
+
+void tst_CommandLineTool::endToEndAsksForLowLatency_data()
+{
+    QTest::addColumn<QString>("driver");
+    QTest::newRow("a driver that takes it") << "accept";
+    QTest::newRow("a driver that refuses it") << "refuse";
+}
+
+void tst_CommandLineTool::endToEndAsksForLowLatency()
+{
+    // The program, with every terminal made to look like a USB serial
+    // driver: opening the port asks for low latency; a refusal is harmless.
+    QFETCH(QString, driver);
+    QVERIFY2(programsBuilt() && !qEnvironmentVariableIsEmpty("QTR70_SERIAL_SHIM_LIB"),
+             "QTR70_BIN, QTR70_SIM_BIN and QTR70_SERIAL_SHIM_LIB must name the built programs");
+    SimProcess sim;
+    QVERIFY(sim.start({}));
+    const QString log = m_dir.filePath("serial-" + driver + ".log");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_PRELOAD", qEnvironmentVariable("QTR70_SERIAL_SHIM_LIB"));
+    environment.insert("QTR70_SERIAL_SHIM", driver);
+    environment.insert("QTR70_SERIAL_SHIM_LOG", log);
+    // A sanitizer's runtime wants to come first; the shim only wraps ioctl.
+    environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    const Run run = qtr70({"identify", "--port", sim.devicePath()}, environment);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith("QT-R70"));
+    QFile asked(log);
+    QVERIFY(asked.open(QIODevice::ReadOnly));
+    QCOMPARE(asked.readAll(), QByteArray("TIOCSSERIAL flags=0x2000\n"));
 }
 
 void tst_CommandLineTool::backupsOfBothProgramsInOneFolder()

@@ -9,6 +9,7 @@
 #include "codec/VfoCodec.h"
 #include "VirtualRadio.h"
 #include "codec/Vocabulary.h"
+#include "UsbAdapter.h"
 #include "WirePacer.h"
 #include "TestFiles.h"
 
@@ -133,6 +134,7 @@ private slots:
     void wireSplitsLines_data();
     void wireSplitsLines();
     void pacedWireKeepsOrder();
+    void usbAdapterWaitsForItsTick();
 
     void endToEndRead_data();
     void endToEndRead();
@@ -376,6 +378,10 @@ void tst_VirtualRadio::options_data()
     refused("negative count", {"--fault", "hang-after=-1"});
     refused("missing count", {"--fault", "close-after="});
     refused("count with blank", {"--fault", "close-after= 3"});
+    QTest::newRow("USB adapter at 16 ms") << QStringList{"--usb-latency", "16"} << A::Run << -1 << "QTR70" << K::None << 0;
+    refused("USB latency 0", {"--usb-latency", "0"});
+    refused("USB latency 256", {"--usb-latency", "256"});
+    refused("USB latency a word", {"--usb-latency", "fast"});
 }
 
 void tst_VirtualRadio::options()
@@ -396,6 +402,7 @@ void tst_VirtualRadio::options()
     QCOMPARE(options.model(), model);
     QCOMPARE(options.fault().kind(), fault);
     QCOMPARE(options.fault().count(), count);
+    QCOMPARE(options.usbLatencyMs(), args.contains("--usb-latency") ? args.last().toInt() : 0);
 }
 
 // ---- the image and its clone file ---------------------------------------
@@ -583,6 +590,33 @@ void tst_VirtualRadio::wireSplitsLines()
         expected += "<" + line + ">";
     QCOMPARE(sent, expected);
     QCOMPARE(finished, int(lines.size()));
+}
+
+void tst_VirtualRadio::usbAdapterWaitsForItsTick()
+{
+    // A reply shorter than a packet waits for the latency timer: its last
+    // byte reaches the host at the tick, not before. 62 bytes go at once.
+    UsbAdapter adapter(16);
+    QList<std::pair<qint64, QByteArray>> delivered;
+    connect(&adapter, &UsbAdapter::deliver, this,
+            [&](const QByteArray &packet) { delivered.append({adapter.nowNs(), packet}); });
+    const QByteArray reply = "8000000100000000000000000000000060566C00000000000000000000000000\r\n";
+
+    qint64 tick = adapter.nextTickNs();
+    adapter.take(reply.left(40));
+    QVERIFY(delivered.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(delivered.size(), 1, 1000);
+    QVERIFY2(delivered.at(0).first >= tick, "a packet before the tick");
+    QCOMPARE(delivered.at(0).second, reply.left(40));
+
+    delivered.clear();
+    tick = adapter.nextTickNs();
+    adapter.take(reply);
+    QCOMPARE(delivered.size(), 1);
+    QCOMPARE(delivered.at(0).second, reply.left(UsbAdapter::PacketBytes));
+    QTRY_COMPARE_WITH_TIMEOUT(delivered.size(), 2, 1000);
+    QVERIFY2(delivered.at(1).first >= tick, qPrintable(QString("%1 < %2").arg(delivered.at(1).first).arg(tick)));
+    QCOMPARE(delivered.at(0).second + delivered.at(1).second, reply);
 }
 
 void tst_VirtualRadio::pacedWireKeepsOrder()

@@ -41,8 +41,9 @@ SimOptions SimOptions::parse(const QStringList &arguments)
     const QCommandLineOption extended(QStringLiteral("extended"));
     const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("name"));
     const QCommandLineOption pace(QStringLiteral("pace"));
+    const QCommandLineOption usbLatency(QStringLiteral("usb-latency"), QString(), QStringLiteral("ms"));
     const QCommandLineOption fault(QStringLiteral("fault"), QString(), QStringLiteral("mode"));
-    parser.addOptions({help, image, save, log, link, variant, extended, model, pace, fault});
+    parser.addOptions({help, image, save, log, link, variant, extended, model, pace, usbLatency, fault});
 
     if (!parser.parse(QStringList{QStringLiteral("qtr70-sim")} + arguments))
         return refused(parser.errorText());
@@ -67,6 +68,13 @@ SimOptions SimOptions::parse(const QStringList &arguments)
     options.m_linkPath = parser.value(link);
     options.m_extended = parser.isSet(extended);
     options.m_paced = parser.isSet(pace);
+    if (parser.isSet(usbLatency)) {
+        // An FTDI chip's latency timer takes 1 to 255 ms.
+        bool number = false;
+        options.m_usbLatencyMs = parser.value(usbLatency).toInt(&number);
+        if (!number || options.m_usbLatencyMs < 1 || options.m_usbLatencyMs > 255)
+            return refused(QStringLiteral("--usb-latency takes 1 to 255 ms, not %1").arg(parser.value(usbLatency)));
+    }
 
     for (const QCommandLineOption &pathOption : {image, save, log, link}) {
         if (parser.isSet(pathOption) && parser.value(pathOption).isEmpty())
@@ -113,6 +121,10 @@ QString SimOptions::usage()
         "  --extended         an extended-coverage radio (default: no, or the image's)\n"
         "  --model QTR70|QTR60  the model name the radio answers to (default QTR70)\n"
         "  --pace             behave like a 9600-baud wire (10 bits per character)\n"
+        "  --usb-latency MS   hand the radio's output over as a USB serial adapter does:\n"
+        "                     in packets of at most 62 bytes, each when 62 bytes wait\n"
+        "                     or when a free-running MS ms timer ticks (FTDI: 16 ms\n"
+        "                     by default, 1 ms with low latency)\n"
         "  --save FILE.R70    write the memory as a clone file when the radio ends\n"
         "  --log FILE         append every command line received to FILE\n"
         "  --link PATH        also make PATH a symbolic link to the terminal\n"

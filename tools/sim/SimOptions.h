@@ -35,6 +35,9 @@ public:
     // "QTR70" or "QTR60".
     QString model() const { return m_model; }
     bool paced() const { return m_paced; }
+    // The latency timer of the USB adapter modelled between the radio and
+    // the terminal (--usb-latency); 0: none, the radio writes straight in.
+    int usbLatencyMs() const { return m_usbLatencyMs; }
     SimFault fault() const { return m_fault; }
 
 private:
@@ -50,5 +53,6 @@ private:
     bool m_extended = false;
     QString m_model;
     bool m_paced = false;
+    int m_usbLatencyMs = 0;
     SimFault m_fault;
 };

@@ -9,7 +9,13 @@ SimSession::SimSession(const SimOptions &options, const VirtualRadio &radio, QOb
 {
     m_pacer.setHandler([this](const QByteArray &line) { return handleLine(line); });
     connect(&m_pty, &PtyEndpoint::received, &m_pacer, &WirePacer::receive);
-    connect(&m_pacer, &WirePacer::transmit, &m_pty, &PtyEndpoint::write);
+    if (options.usbLatencyMs() > 0) {
+        m_adapter = new UsbAdapter(options.usbLatencyMs(), this);
+        connect(&m_pacer, &WirePacer::transmit, m_adapter, &UsbAdapter::take);
+        connect(m_adapter, &UsbAdapter::deliver, &m_pty, &PtyEndpoint::write);
+    } else {
+        connect(&m_pacer, &WirePacer::transmit, &m_pty, &PtyEndpoint::write);
+    }
     connect(&m_pacer, &WirePacer::replyFinished, this, &SimSession::onReplyFinished);
     m_drainTimer.setInterval(DrainCheckMs);
     connect(&m_drainTimer, &QTimer::timeout, this, &SimSession::checkDrained);
@@ -47,6 +53,9 @@ void SimSession::startClosing()
     if (m_closing)
         return;
     m_closing = true;
+    // What the adapter holds goes out before the line is dropped.
+    if (m_adapter)
+        m_adapter->flush();
     m_drainDeadline.setRemainingTime(DrainLimitMs);
     m_drainTimer.start();
 }

@@ -3,6 +3,7 @@
 #include "CommandLog.h"
 #include "PtyEndpoint.h"
 #include "SimOptions.h"
+#include "UsbAdapter.h"
 #include "VirtualRadio.h"
 #include "WirePacer.h"
 
@@ -48,6 +49,8 @@ private:
     VirtualRadio m_radio;
     PtyEndpoint m_pty;
     WirePacer m_pacer;
+    // Between the wire and the terminal when --usb-latency is given.
+    UsbAdapter *m_adapter = nullptr;
     CommandLog m_log;
     QTimer m_drainTimer;
     QDeadlineTimer m_drainDeadline;
