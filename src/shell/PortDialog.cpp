@@ -112,6 +112,7 @@ PortDialog::PortDialog(RadioPort &port, std::shared_ptr<const SerialPortList> po
     m_selection = new QLabel(this);
     m_selection->setObjectName(QStringLiteral("lblDevice"));
     m_selection->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_selection->setWordWrap(true);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -199,8 +200,11 @@ void PortDialog::describeSelection()
         m_selection->setText(QStringLiteral("%1 opens %2 (%3): %4.")
                                  .arg(optionCaption(number), mapping.device, whyPhrase(mapping), mapping.presence()));
     }
-    // The device the number leads to is the current row, when listed.
+    // The device the number leads to is the current row, when listed; an
+    // adapter's slow latency timer is said beside it.
     const std::optional<DetectedPort> listed = m_names->find(mapping.device);
+    if (listed && !listed->latencyHint().isEmpty())
+        m_selection->setText(m_selection->text() + QLatin1Char('\n') + listed->latencyHint());
     m_devices->setCurrentItem(nullptr);
     for (int row = 0; listed && row < m_devices->topLevelItemCount(); ++row) {
         QTreeWidgetItem *item = m_devices->topLevelItem(row);

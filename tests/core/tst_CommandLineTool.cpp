@@ -5,6 +5,10 @@
 #include "files/CloneFile.h"
 #include "files/CsvExchange.h"
 #include "CommandLineTool.h"
+#include "FakeSerialPortList.h"
+#include "PortsCommand.h"
+#include "link/PortAssignments.h"
+#include "link/PortNames.h"
 #include "app/SignalWatcher.h"
 #include "files/BackupStore.h"
 #include "ForkedChild.h"
@@ -215,6 +219,7 @@ private slots:
     void endToEndMessages();
     void endToEndAsksForLowLatency_data();
     void endToEndAsksForLowLatency();
+    void portsTellTheLatencyTimer();
 
 private:
     QTemporaryDir m_dir;
@@ -755,6 +760,30 @@ void tst_CommandLineTool::endToEndAsksForLowLatency()
     QFile asked(log);
     QVERIFY(asked.open(QIODevice::ReadOnly));
     QCOMPARE(asked.readAll(), QByteArray("TIOCSSERIAL flags=0x2000\n"));
+}
+
+void tst_CommandLineTool::portsTellTheLatencyTimer()
+{
+    // Where no device shows a latency timer, the listing is as it was; an
+    // adapter's timer is a column, and one above 1 ms gets a hint.
+    const PortAssignments none(m_dir.filePath("no-ports.ini"));
+    const DetectedPort builtIn = FakeSerialPortList::device("/dev/ttyS0");
+    const QString plain = PortsCommand::report(PortNames(FakeSerialPortList({builtIn}), none));
+    QVERIFY(!plain.contains("LATENCY"));
+    QVERIFY(!plain.contains("latency"));
+
+    DetectedPort slow = FakeSerialPortList::device("/dev/ttyUSB0", "FT232R USB UART");
+    slow.latencyTimerMs = 16;
+    DetectedPort fast = FakeSerialPortList::device("/dev/ttyUSB1", "FT232R USB UART");
+    fast.latencyTimerMs = 1;
+    const QString listing = PortsCommand::report(PortNames(FakeSerialPortList({builtIn, slow, fast}), none));
+    QVERIFY2(listing.contains(QRegularExpression("USB ID +LATENCY\n")), qPrintable(listing));
+    QVERIFY(listing.contains(QRegularExpression("\n  /dev/ttyS0 .* - *\n")));
+    QVERIFY(listing.contains(QRegularExpression("\n  /dev/ttyUSB0 .*0403:6001 +16 ms\n")));
+    QVERIFY(listing.contains("  /dev/ttyUSB0: its latency timer of 16 ms"));
+    QVERIFY(listing.contains("echo 1 | sudo tee /sys/class/tty/ttyUSB0/device/latency_timer"));
+    QVERIFY(!listing.contains("/dev/ttyUSB1: its latency timer"));
+    QCOMPARE(slow.summary(), QString("/dev/ttyUSB0 (FT232R USB UART, 0403:6001, latency timer 16 ms)"));
 }
 
 void tst_CommandLineTool::backupsOfBothProgramsInOneFolder()

@@ -10,6 +10,8 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 // Descriptions and assignments come from devices and files: shown escaped.
@@ -28,13 +30,26 @@ QString PortsCommand::report(const PortNames &names)
         text += QStringLiteral("No serial device is present.\n");
     } else {
         text += QStringLiteral("Serial devices present:\n");
+        // The latency timer where any device shows one (USB adapters).
+        const bool latencies = std::any_of(detected.cbegin(), detected.cend(),
+                                           [](const DetectedPort &port) { return port.latencyTimerMs >= 0; });
         TextTable devices;
-        devices.addRow({QStringLiteral("  DEVICE"), QStringLiteral("DESCRIPTION"), QStringLiteral("MAKER"),
-                        QStringLiteral("SERIAL NUMBER"), QStringLiteral("USB ID")});
-        for (const DetectedPort &port : detected)
-            devices.addRow({QStringLiteral("  ") + SafeText::escaped(port.systemPath), orDash(port.description), orDash(port.manufacturer),
-                            orDash(port.serialNumber), orDash(port.usbIds())});
-        text += devices.render();
+        QStringList header{QStringLiteral("  DEVICE"), QStringLiteral("DESCRIPTION"), QStringLiteral("MAKER"),
+                           QStringLiteral("SERIAL NUMBER"), QStringLiteral("USB ID")};
+        if (latencies)
+            header.append(QStringLiteral("LATENCY"));
+        devices.addRow(header);
+        QStringList hints;
+        for (const DetectedPort &port : detected) {
+            QStringList row{QStringLiteral("  ") + SafeText::escaped(port.systemPath), orDash(port.description),
+                            orDash(port.manufacturer), orDash(port.serialNumber), orDash(port.usbIds())};
+            if (latencies)
+                row.append(port.latencyTimerMs >= 0 ? QStringLiteral("%1 ms").arg(port.latencyTimerMs) : QStringLiteral("-"));
+            devices.addRow(row);
+            if (!port.latencyHint().isEmpty())
+                hints.append(QStringLiteral("  ") + SafeText::escaped(port.latencyHint()) + QLatin1Char('\n'));
+        }
+        text += devices.render() + hints.join(QString());
     }
 
     text += QStringLiteral("\nPorts:\n");
