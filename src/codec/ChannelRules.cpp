@@ -10,7 +10,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
 
 namespace {
 

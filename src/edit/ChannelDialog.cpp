@@ -23,9 +23,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <iterator>
-#include <limits>
 #include <utility>
 
 namespace {

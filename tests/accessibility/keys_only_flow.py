@@ -517,30 +517,33 @@ class Flow:
             self.ears.pump(seconds=0.3)
 
 
-def main():
+def run_from_command_line(script, make, whole_run_s):
+    """Runs a walk made by `make(BUILD_DIR)` (an object with run(), desk and
+    optionally tell_screen()) within `whole_run_s`; the exit status."""
     if len(sys.argv) != 2:
-        print("usage: keys_only_flow.py BUILD_DIR", file=sys.stderr)
+        print(f"usage: {script} BUILD_DIR", file=sys.stderr)
         return 2
     try:
-        flow = Flow(sys.argv[1])
+        walk = make(sys.argv[1])
     except StepFailed as failure:
         print(f"FAILED at {failure}", file=sys.stderr)
         return 1
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped from outside"))
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit(f"FAILED: the flow took over {WHOLE_RUN_S} s"))
-    signal.alarm(WHOLE_RUN_S)
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit(f"FAILED: the walk took over {whole_run_s} s"))
+    signal.alarm(whole_run_s)
     try:
-        flow.run()
+        walk.run()
         return 0
     except StepFailed as failure:
         print(f"FAILED at {failure}", file=sys.stderr)
-        flow.tell_screen()
-        flow.desk.tell_log()
+        if hasattr(walk, "tell_screen"):
+            walk.tell_screen()
+        walk.desk.tell_log()
         return 1
     finally:
         signal.alarm(0)
-        flow.desk.close()
+        walk.desk.close()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_from_command_line("keys_only_flow.py", Flow, WHOLE_RUN_S))

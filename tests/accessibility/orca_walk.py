@@ -23,7 +23,6 @@ when every step passed, 1 naming the step that failed and what Orca said.
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import time
@@ -215,29 +214,5 @@ class Walk:
                 raise flow.StepFailed(f"{step}: Orca said {noise!r} while the frequency was typed")
 
 
-def main():
-    if len(sys.argv) != 2:
-        print("usage: orca_walk.py BUILD_DIR", file=sys.stderr)
-        return 2
-    try:
-        walk = Walk(sys.argv[1])
-    except flow.StepFailed as failure:
-        print(f"FAILED at {failure}", file=sys.stderr)
-        return 1
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped from outside"))
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit(f"FAILED: the walk took over {WHOLE_RUN_S} s"))
-    signal.alarm(WHOLE_RUN_S)
-    try:
-        walk.run()
-        return 0
-    except flow.StepFailed as failure:
-        print(f"FAILED at {failure}", file=sys.stderr)
-        walk.desk.tell_log()
-        return 1
-    finally:
-        signal.alarm(0)
-        walk.desk.close()
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(flow.run_from_command_line("orca_walk.py", Walk, WHOLE_RUN_S))
