@@ -26,9 +26,9 @@ if(UNIX)
   endif()
   set(qtr70_man_pages qtr70.1 qtr70-clone.1 qtr70-sim.1)
   set(qtr70_gzipped)
-  foreach(file ${qtr70_man_pages} changelog user-guide.md)
+  foreach(file ${qtr70_man_pages} changelog user-guide.md user-guide.ja.md)
     set(source ${QTR70_PACKAGING_DIR}/${file})
-    if(file STREQUAL "user-guide.md")
+    if(file MATCHES "^user-guide")
       set(source ${PROJECT_SOURCE_DIR}/docs/${file})
     endif()
     if(QTR70_GZIP)
@@ -61,7 +61,7 @@ if(UNIX)
   install(FILES ${qtr70_installed_changelog} DESTINATION ${qtr70_docdir}
           RENAME changelog.Debian${qtr70_gz})
   # The guide Help > User Guide shows, to read without the program too.
-  install(FILES ${qtr70_installed_user-guide.md} DESTINATION ${qtr70_docdir})
+  install(FILES ${qtr70_installed_user-guide.md} ${qtr70_installed_user-guide.ja.md} DESTINATION ${qtr70_docdir})
 endif()
 
 # --- the Debian package ---
@@ -102,7 +102,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see: Qt loads its SVG support as a plugin (the
 # icons), and the program's Japanese texts want a Japanese font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

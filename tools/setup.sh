@@ -2,6 +2,8 @@
 # the build needs, only those that are missing, without questions.
 QTR70_PACKAGES=(cmake g++ make qt6-base-dev qt6-serialport-dev xvfb xauth libqt6svg6 fonts-ipafont-gothic
   time poppler-utils
+  # the translations: lupdate and lrelease, and Qt's own Japanese texts
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # the keyboard walk heard through AT-SPI (tests/accessibility)
   at-spi2-core python3-pyatspi dbus xdotool openbox x11-utils
   # the walk heard through the screen reader itself

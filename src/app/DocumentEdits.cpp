@@ -1,6 +1,7 @@
 #include "app/DocumentEdits.h"
 
 #include "app/CloneDocument.h"
+#include "codec/Counted.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 
@@ -15,25 +16,25 @@ using StepKind = CloneDocument::StepKind;
 
 QString DocumentEdits::channelsNamed(const QList<int> &channelSlots)
 {
-    return channelSlots.size() == 1 ? QStringLiteral("channel ") + ChannelLabel::shortLabel(channelSlots.constFirst())
-                                    : ChannelLabel::counted(int(channelSlots.size()), "channel", "channels");
+    return channelSlots.size() == 1 ? tr("channel %1").arg(ChannelLabel::shortLabel(channelSlots.constFirst()))
+                                    : Counted::text(int(channelSlots.size()), Counted::Noun::Channel);
 }
 
 void DocumentEdits::storeChannel(CloneDocument &document, int slot, const ChannelRow &row)
 {
-    const Step step(document, QStringLiteral("Edit channel ") + ChannelLabel::shortLabel(slot), StepKind::Touch);
+    const Step step(document, tr("Edit channel %1").arg(ChannelLabel::shortLabel(slot)), StepKind::Touch);
     document.setChannel(slot, row);
 }
 
 void DocumentEdits::storeVfo(CloneDocument &document, int vfo, const VfoRow &row)
 {
-    const Step step(document, QStringLiteral("Edit ") + ChannelLabel::vfoLabel(vfo), StepKind::Touch);
+    const Step step(document, tr("Edit %1").arg(ChannelLabel::vfoLabel(vfo)), StepKind::Touch);
     document.setVfo(vfo, row);
 }
 
-void DocumentEdits::clearChannels(CloneDocument &document, const QList<int> &channelSlots, const QString &verb)
+void DocumentEdits::clearChannels(CloneDocument &document, const QList<int> &channelSlots, const QString &action)
 {
-    const Step step(document, verb + channelsNamed(channelSlots), StepKind::Touch);
+    const Step step(document, action.arg(channelsNamed(channelSlots)), StepKind::Touch);
     for (const int slot : channelSlots)
         document.clearChannel(slot);
 }
@@ -48,9 +49,8 @@ QList<int> DocumentEdits::moveChannels(CloneDocument &document, const QList<int>
 {
     if (channelSlots.isEmpty() || channelSlots.constFirst() + by < 0 || channelSlots.constLast() + by >= CloneImage::ChannelCount)
         return {};
-    const Step step(document, QStringLiteral("%1 %2 to %3")
-                                  .arg(copy ? QStringLiteral("Copy") : QStringLiteral("Move"),
-                                       ChannelLabel::counted(int(channelSlots.size()), "channel", "channels"),
+    const Step step(document, (copy ? tr("Copy %1 to %2") : tr("Move %1 to %2"))
+                                  .arg(Counted::text(int(channelSlots.size()), Counted::Noun::Channel),
                                        ChannelLabel::shortLabel(channelSlots.constFirst() + by)));
     if (copy) {
         std::vector<ChannelRow> copied;
@@ -83,7 +83,7 @@ void DocumentEdits::sortChannels(CloneDocument &document, const QList<int> &chan
     for (const int slot : channelSlots)
         sorted.push_back(document.channel(slot));
     ChannelOrder::sort(sorted, key);
-    const Step step(document, QStringLiteral("Sort %1 by %2").arg(ChannelLabel::rangesText(channelSlots), keyName.toLower()));
+    const Step step(document, tr("Sort %1 by %2").arg(ChannelLabel::rangesText(channelSlots), keyName.toLower()));
     for (qsizetype i = 0; i < channelSlots.size(); ++i)
         document.setChannel(channelSlots.at(i), sorted.at(size_t(i)));
 }
@@ -93,8 +93,8 @@ DocumentEdits::Pasted DocumentEdits::paste(CloneDocument &document, int first,
 {
     Pasted pasted;
     pasted.fitting = qMin(int(rows.size()), CloneImage::ChannelCount - first);
-    const Step step(document, QStringLiteral("Paste %1 at %2")
-                                  .arg(ChannelLabel::counted(pasted.fitting, "channel", "channels"),
+    const Step step(document, tr("Paste %1 at %2")
+                                  .arg(Counted::text(pasted.fitting, Counted::Noun::Channel),
                                        ChannelLabel::shortLabel(first)));
     for (int i = 0; i < pasted.fitting; ++i) {
         if (rows.at(i)) {
@@ -113,9 +113,9 @@ QStringList DocumentEdits::setColumn(CloneDocument &document, const QList<int> &
     const ChannelRules rules = ChannelRules::of(document.image());
     QStringList refused;
     set = 0;
-    const Step step(document, QStringLiteral("Set %1 to %2 for %3")
+    const Step step(document, tr("Set %1 to %2 for %3")
                                   .arg(value.caption, value.item,
-                                       ChannelLabel::counted(int(channelSlots.size()), "channel", "channels")));
+                                       Counted::text(int(channelSlots.size()), Counted::Noun::Channel)));
     for (const int slot : channelSlots) {
         ChannelRow changed = document.channel(slot);
         if (!changed.inUse)
@@ -140,14 +140,14 @@ std::optional<QString> DocumentEdits::setVfoColumn(CloneDocument &document, int 
     changed.setCode(value.column, value.value);
     if (const auto problem = ChannelRules::of(document.image()).check(changed))
         return ChannelLabel::vfoLabel(vfo) + QStringLiteral(": ") + problem->text();
-    const Step step(document, QStringLiteral("Set %1 to %2 for %3").arg(value.caption, value.item, ChannelLabel::vfoLabel(vfo)));
+    const Step step(document, tr("Set %1 to %2 for %3").arg(value.caption, value.item, ChannelLabel::vfoLabel(vfo)));
     document.setVfo(vfo, changed);
     return std::nullopt;
 }
 
 void DocumentEdits::swapVfos(CloneDocument &document, int vfo, int other)
 {
-    const Step step(document, QStringLiteral("Move %1 to %2").arg(ChannelLabel::vfoLabel(vfo), ChannelLabel::vfoLabel(other)));
+    const Step step(document, tr("Move %1 to %2").arg(ChannelLabel::vfoLabel(vfo), ChannelLabel::vfoLabel(other)));
     const VfoRow here = document.vfo(vfo);
     document.setVfo(vfo, document.vfo(other));
     document.setVfo(other, here);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "codec/ChannelOrder.h"
 #include "codec/ChannelRow.h"
 #include "codec/VfoRow.h"
@@ -17,6 +19,8 @@ class CloneDocument;
 // of widgets: the window asks what to do and shows what came of it.
 class DocumentEdits
 {
+    Q_DECLARE_TR_FUNCTIONS(DocumentEdits)
+
 public:
     // One column set to one of its items: its code (for Skip 1 or 0).
     struct ColumnValue
@@ -38,8 +42,9 @@ public:
     // nothing changed).
     static void storeChannel(CloneDocument &document, int slot, const ChannelRow &row);
     static void storeVfo(CloneDocument &document, int vfo, const VfoRow &row);
-    // Empties the slots: "Clear channel A5", "Cut 3 channels".
-    static void clearChannels(CloneDocument &document, const QList<int> &channelSlots, const QString &verb);
+    // Empties the slots; the step is named by `action` with the channels for
+    // its %1 ("Cut %1": "Cut 3 channels").
+    static void clearChannels(CloneDocument &document, const QList<int> &channelSlots, const QString &action);
     static void clearAll(CloneDocument &document);
     // Moves the slots (ascending) by `by`, each swapping places with its
     // neighbours, or copies them there; the slots they now take. None when

@@ -22,9 +22,9 @@ struct CommonField
     const char *name;
 };
 constexpr CommonField CommonFields[] = {
-    {ChannelColumn::Mode, 1, "mode"},    {ChannelColumn::Gain, 2, nullptr},
+    {ChannelColumn::Mode, 1, QT_TRANSLATE_NOOP("ChannelCodec", "mode")},    {ChannelColumn::Gain, 2, nullptr},
     {ChannelColumn::Agc, 3, nullptr},    {ChannelColumn::Power, 4, nullptr},
-    {ChannelColumn::Filter, 6, nullptr}, {ChannelColumn::Tone, 7, "tone"},
+    {ChannelColumn::Filter, 6, nullptr}, {ChannelColumn::Tone, 7, QT_TRANSLATE_NOOP("ChannelCodec", "tone")},
     {ChannelColumn::NoiseBlanker, 9, nullptr},
 };
 
@@ -62,7 +62,7 @@ DecodeResult ChannelCodec::decodeCommonFields(const Record &b, Tuning &tuning)
 {
     for (const CommonField &f : CommonFields) {
         if (Vocabulary::text(f.column, b[size_t(f.byte)]).isEmpty())
-            return DecodeResult::failure(QLatin1String(f.name));
+            return DecodeResult::failure(tr(f.name));
     }
     for (const CommonField &f : CommonFields)
         tuning.setCode(f.column, b[size_t(f.byte)]);
@@ -81,7 +81,7 @@ DecodeResult ChannelCodec::decode(const QString &recordText, ChannelRow &row)
 {
     Record b;
     if (!RecordText::split(recordText, b))
-        return DecodeResult::failure(QStringLiteral("record text"));
+        return DecodeResult::failure(tr("record text"));
 
     ChannelRow decoded = row;
     decoded.clearFields();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "codec/ChannelRow.h"
 #include "codec/DecodeResult.h"
 #include "codec/RecordText.h"
@@ -10,6 +12,8 @@
 // Memory channel records <-> channel rows.
 class ChannelCodec
 {
+    Q_DECLARE_TR_FUNCTIONS(ChannelCodec)
+
 public:
     // Decodes a record text into `row`. On failure (a record text that is
     // not 64 hex digits, a mode or tone byte without a table entry) `row`

@@ -33,11 +33,6 @@ QString ChannelLabel::gridLabel(int row)
     return QString(bankLetter(row)) + QStringLiteral("%1").arg(position, 3);
 }
 
-QString ChannelLabel::counted(int count, const char *one, const char *many)
-{
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
-}
-
 QString ChannelLabel::shortLabel(int row)
 {
     return gridLabel(row).remove(QLatin1Char(' '));
@@ -65,7 +60,7 @@ QString ChannelLabel::rangesText(const QList<int> &rows, int runs)
         i = j + 1;
     }
     if (hidden > 0)
-        parts.append(QStringLiteral("and %1 more").arg(hidden));
+        parts.append(tr("and %1 more").arg(hidden));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -112,7 +107,7 @@ QString ChannelLabel::spokenCell(const QString &label, const QStringList &header
     const QString cell = cells.value(column);
     const bool emptyRow = std::all_of(cells.cbegin(), cells.cend(), [](const QString &c) { return c.isEmpty(); });
     if (column == 0)
-        return label + QStringLiteral(", ") + (emptyRow ? QStringLiteral("empty") : cell);
+        return label + QStringLiteral(", ") + (emptyRow ? tr("empty") : cell);
     // The mode speaks for itself, as does a cell that says its header.
     const QString header = headers.value(column);
     if (cell.isEmpty() || column == 1 || cell == header)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <QList>
 #include <QStringList>
@@ -8,6 +10,8 @@
 // heading and channel text, and the grid column headers.
 class ChannelLabel
 {
+    Q_DECLARE_TR_FUNCTIONS(ChannelLabel)
+
 public:
     static constexpr int BankSize = 200;
     static constexpr int FirstBankA = 200;
@@ -15,8 +19,6 @@ public:
 
     // "0".."199", "A  0".."A199", "A-P1", "A-P2", "B  0".."B199", "B-P1", "B-P2".
     static QString gridLabel(int row);
-    // A count with its noun: "1 channel", "2 channels", "3 rows".
-    static QString counted(int count, const char *one, const char *many);
     // A label without the blanks that align it: "A5", "B-P1".
     static QString shortLabel(int row);
     // Ascending rows as runs within their banks: "3-4, A12, A-P1, B0-B199"

@@ -24,11 +24,11 @@ std::optional<QString> ChannelName::problem(const QString &name)
     for (const QChar c : name) {
         if (ChannelCodec::nameCharCode(c) < 0) {
             const QString shown = c.isPrint() ? QString(c) : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-            return QStringLiteral("\"%1\" holds \"%2\", which the radio cannot store").arg(name, shown);
+            return tr("\"%1\" holds \"%2\", which the radio cannot store").arg(name, shown);
         }
     }
     if (name.size() > Length)
-        return QStringLiteral("\"%1\" is longer than %2 characters").arg(name).arg(Length);
+        return tr("\"%1\" is longer than %2 characters").arg(name, QString::number(Length));
     return std::nullopt;
 }
 
@@ -46,11 +46,11 @@ QString ChannelName::fitted(const QString &text, QString &why)
     }
     if (replaced) {
         fit = fit.simplified();
-        why = QStringLiteral("characters the radio lacks are left out");
+        why = tr("characters the radio lacks are left out");
     }
     if (fit.size() > Length) {
         fit = fit.left(Length);
-        why += QLatin1String(why.isEmpty() ? "" : ", ") + QStringLiteral("%1 characters at most").arg(Length);
+        why += QLatin1String(why.isEmpty() ? "" : ", ") + tr("%1 characters at most").arg(Length);
     }
     return fit;
 }

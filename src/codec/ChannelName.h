@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QChar>
 #include <QString>
 
@@ -11,6 +13,8 @@
 // other programs and the radio's rules all ask here.
 class ChannelName
 {
+    Q_DECLARE_TR_FUNCTIONS(ChannelName)
+
 public:
     static constexpr int Length = 8;
 

@@ -4,7 +4,7 @@
 
 QStringList ChannelOrder::keyNames()
 {
-    return {QStringLiteral("Frequency"), QStringLiteral("Name"), QStringLiteral("Mode"), QStringLiteral("In use first")};
+    return {QStringLiteral("Frequency"), QStringLiteral("Name"), QStringLiteral("Mode"), tr("In use first")};
 }
 
 void ChannelOrder::sort(std::vector<ChannelRow> &rows, Key key)

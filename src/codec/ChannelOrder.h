@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "codec/ChannelRow.h"
 
 #include <QStringList>
@@ -11,6 +13,8 @@
 // keep their order.
 class ChannelOrder
 {
+    Q_DECLARE_TR_FUNCTIONS(ChannelOrder)
+
 public:
     enum class Key { Frequency, Name, Mode, InUseFirst };
 

@@ -112,7 +112,7 @@ std::optional<ChannelRules::Problem> ChannelRules::frequencyProblem(ChannelColum
     if (m_range.contains(hz))
         return std::nullopt;
     const QString shown = hz >= 0 && hz <= 0xFFFFFFFFll ? Frequency::format(std::uint64_t(hz)) : QString::number(hz);
-    return Problem{column, QStringLiteral("%1 is outside the range %2").arg(shown, m_range.text)};
+    return Problem{column, tr("%1 is outside the range %2").arg(shown, m_range.text)};
 }
 
 std::optional<ChannelRules::Problem> ChannelRules::listProblem(const Tuning &tuning)
@@ -121,7 +121,7 @@ std::optional<ChannelRules::Problem> ChannelRules::listProblem(const Tuning &tun
         const int code = tuning.code(column);
         if (code >= 0 && code <= 255 && Vocabulary::positionOfCode(column, code) >= 0)
             continue;
-        return Problem{column, QStringLiteral("\"%1\" is not one of the radio's items").arg(CellText::listed(column, code))};
+        return Problem{column, tr("\"%1\" is not one of the radio's items").arg(CellText::listed(column, code))};
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "codec/ChannelRow.h"
 #include "codec/Vocabulary.h"
 #include "codec/VfoRow.h"
@@ -18,6 +20,8 @@ class CloneImage;
 // the field's caption and the reason.
 class ChannelRules
 {
+    Q_DECLARE_TR_FUNCTIONS(ChannelRules)
+
 public:
     // The split a channel holds when it has none (read from radios, kept
     // in clone files): it transmits on its frequency.

@@ -41,5 +41,5 @@ int ImageRecords::slotAt(int address)
 QString ImageRecords::name(int address)
 {
     const int slot = slotAt(address);
-    return slot < 0 ? QStringLiteral("record ") + MemoryMap::addressText(address) : QStringLiteral("slot %1").arg(slot);
+    return slot < 0 ? tr("record %1").arg(MemoryMap::addressText(address)) : tr("slot %1").arg(slot);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "codec/CloneImage.h"
 
 #include <QList>
@@ -11,6 +13,8 @@
 // selections.
 class ImageRecords
 {
+    Q_DECLARE_TR_FUNCTIONS(ImageRecords)
+
 public:
     struct Entry
     {

@@ -34,9 +34,9 @@ DecodeResult SettingsCodec::decode(const QString &line1, const QString &line2,
 {
     Record lines[2];
     if (!RecordText::split(line1, lines[0]))
-        return DecodeResult::failure(QStringLiteral("first settings record"));
+        return DecodeResult::failure(tr("first settings record"));
     if (!RecordText::split(line2, lines[1]))
-        return DecodeResult::failure(QStringLiteral("second settings record"));
+        return DecodeResult::failure(tr("second settings record"));
 
     SettingSelections decoded = selections;
     const auto &table = SettingsTable::all();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "codec/DecodeResult.h"
 #include "codec/SettingsTable.h"
 
@@ -8,6 +10,8 @@
 // The two settings records <-> the 32 list selections.
 class SettingsCodec
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsCodec)
+
 public:
     static constexpr const char *FactoryLine1 =
         "A50000000003000E000000000000000000000320010101010808080000000000";

@@ -14,7 +14,7 @@ DecodeResult VfoCodec::decode(const QString &recordText, VfoRow &row)
 {
     Record b;
     if (!RecordText::split(recordText, b))
-        return DecodeResult::failure(QStringLiteral("record text"));
+        return DecodeResult::failure(tr("record text"));
 
     VfoRow decoded = row;
     const DecodeResult common = ChannelCodec::decodeCommonFields(b, decoded);

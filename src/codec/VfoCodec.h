@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "codec/DecodeResult.h"
 #include "codec/VfoRow.h"
 
@@ -10,6 +12,8 @@
 // VFO records <-> VFO rows.
 class VfoCodec
 {
+    Q_DECLARE_TR_FUNCTIONS(VfoCodec)
+
 public:
     // On failure `row` is left exactly as it was.
     static DecodeResult decode(const QString &recordText, VfoRow &row);

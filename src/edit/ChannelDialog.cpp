@@ -248,11 +248,13 @@ void ChannelDialog::describeControls()
     // What each box holds, for a screen reader: the unit labels beside them
     // say it only to the eye.
     const std::pair<QWidget *, const char *> spoken[] = {
-        {m_frequencyMHz, "Frequency, MHz"},     {m_frequencyKHz, "Frequency, kHz"},     {m_frequencyHz, "Frequency, Hz"},
-        {m_splitMHz, "Split frequency, MHz"}, {m_splitKHz, "Split frequency, kHz"}, {m_splitHz, "Split frequency, Hz"},
-        {m_name, "Name"}};
+        {m_frequencyMHz, QT_TR_NOOP("Frequency, MHz")},     {m_frequencyKHz, QT_TR_NOOP("Frequency, kHz")},
+        {m_frequencyHz, QT_TR_NOOP("Frequency, Hz")},       {m_splitMHz, QT_TR_NOOP("Split frequency, MHz")},
+        {m_splitKHz, QT_TR_NOOP("Split frequency, kHz")}, {m_splitHz, QT_TR_NOOP("Split frequency, Hz")}};
     for (const auto &[box, name] : spoken)
-        box->setAccessibleName(QLatin1String(name));
+        box->setAccessibleName(tr(name));
+    // The name box is named by its caption, as the eye reads it.
+    m_name->setAccessibleName(m_nameLabel->text());
     m_nameLabel->setBuddy(m_name);
 
     QWidget *tabOrder[] = {m_frequencyMHz,  m_frequencyKHz, m_frequencyHz,  m_okButton, m_name,

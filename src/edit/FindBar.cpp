@@ -19,23 +19,23 @@ FindBar::FindBar(MemoryGrid *grid, QWidget *parent)
     : QWidget(parent),
       m_grid(grid),
       m_text(new QLineEdit(this)),
-      m_usedOnly(new QCheckBox(QStringLiteral("&Used only"), this)),
+      m_usedOnly(new QCheckBox(tr("&Used only"), this)),
       m_result(new QLabel(this))
 {
     setObjectName(QStringLiteral("findBar"));
     m_text->setObjectName(QStringLiteral("txtFind"));
-    m_text->setPlaceholderText(QStringLiteral("Label, frequency, mode or name"));
+    m_text->setPlaceholderText(tr("Label, frequency, mode or name"));
     m_text->setClearButtonEnabled(true);
     m_usedOnly->setObjectName(QStringLiteral("chkUsedOnly"));
     m_result->setObjectName(QStringLiteral("lblFindResult"));
-    auto *label = new QLabel(QStringLiteral("&Find:"), this);
+    auto *label = new QLabel(tr("&Find:"), this);
     label->setBuddy(m_text);
-    auto *previous = new QPushButton(QStringLiteral("&Previous"), this);
-    auto *next = new QPushButton(QStringLiteral("&Next"), this);
+    auto *previous = new QPushButton(tr("&Previous"), this);
+    auto *next = new QPushButton(tr("&Next"), this);
     auto *closer = new QToolButton(this);
     closer->setText(QStringLiteral("\u00D7"));
-    closer->setToolTip(QStringLiteral("Close the find bar (Esc)"));
-    closer->setAccessibleName(QStringLiteral("Close the find bar"));
+    closer->setToolTip(tr("Close the find bar (Esc)"));
+    closer->setAccessibleName(tr("Close the find bar"));
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -125,7 +125,7 @@ bool FindBar::findNext(bool forward)
             return true;
         }
     }
-    m_result->setText(QStringLiteral("Not found"));
+    m_result->setText(tr("Not found"));
     return false;
 }
 

@@ -22,7 +22,7 @@ MemoryGrid::MemoryGrid(const CloneDocument &document, QWidget *parent)
       m_spareWidth(this, {int(ChannelColumn::Frequency), int(ChannelColumn::Name)})
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
-    setAccessibleName(QStringLiteral("Memory channels"));
+    setAccessibleName(tr("Memory channels"));
     setVerticalHeader(new SlotLabels(this));
     setModel(m_model);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -39,7 +39,7 @@ MemoryPage::MemoryPage(const CloneDocument &document, QWidget *parent)
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setAccessibleName(QStringLiteral("Transfer progress"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
     m_progress->setRange(0, CloneDocument::ChannelCount - 1);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
@@ -48,9 +48,9 @@ MemoryPage::MemoryPage(const CloneDocument &document, QWidget *parent)
     keepPlace.setRetainSizeWhenHidden(true);
     m_progress->setSizePolicy(keepPlace);
     m_progress->hide();
-    m_stop = new QPushButton(QStringLiteral("Stop"), this);
+    m_stop = new QPushButton(tr("Stop"), this);
     m_stop->setObjectName(QStringLiteral("cmdStop"));
-    m_stop->setToolTip(QStringLiteral("Stop after the record being transferred; the radio is told the transfer ended"));
+    m_stop->setToolTip(tr("Stop after the record being transferred; the radio is told the transfer ended"));
     m_stop->hide();
     auto *progressRow = new QHBoxLayout;
     progressRow->addWidget(m_progress, 1);

@@ -57,7 +57,7 @@ QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, 
         if (role == SlotLabels::PendingRole)
             return true;
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("Changed since the radio was last read or written, or the file opened");
+            return tr("Changed since the radio was last read or written, or the file opened");
     }
     if (role != Qt::DisplayRole)
         return QVariant();

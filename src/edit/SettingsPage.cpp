@@ -162,7 +162,7 @@ void SettingsPage::buildModelFrame()
     connect(m_modelGroup, &QButtonGroup::idClicked, this, [this](int variant) {
         // A click counts as an edit, also on the option already selected.
         const CloneDocument::Step step(m_state,
-                                 QStringLiteral("Model: %1 → %2")
+                                 tr("Model: %1 → %2")
                                      .arg(Vocabulary::modelName(m_state.image().modelVariant), Vocabulary::modelName(variant)),
                                  CloneDocument::StepKind::Touch);
         m_state.setModel(variant, m_state.image().extendedRange);

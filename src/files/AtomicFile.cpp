@@ -2,6 +2,7 @@
 
 #include "files/FileName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -129,7 +130,7 @@ FileResult writeStream(const QString &path, const QByteArray &bytes, FileAccess 
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_WRONLY | O_CLOEXEC | O_NOCTTY | (neverBlock ? O_NONBLOCK : 0));
     if (fd < 0)
-        return errno == ENXIO && neverBlock ? failure(QStringLiteral("no program reads from it")) : systemFailure();
+        return errno == ENXIO && neverBlock ? failure(QCoreApplication::translate("AtomicFile", "no program reads from it")) : systemFailure();
     qint64 done = 0;
     while (done < bytes.size()) {
         const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
@@ -142,7 +143,7 @@ FileResult writeStream(const QString &path, const QByteArray &bytes, FileAccess 
             if (polled > 0 || (polled < 0 && errno == EINTR))
                 continue;
             ::close(fd);
-            return failure(QStringLiteral("the program reading it stopped taking data"));
+            return failure(QCoreApplication::translate("AtomicFile", "the program reading it stopped taking data"));
         }
         if (written <= 0) {
             const FileResult result = systemFailure();
@@ -189,7 +190,7 @@ FileResult AtomicFile::write(const QString &path, const QByteArray &bytes, FileA
         return writeStream(path, bytes, access);
     case Special::Refused:
         return FileResult::failure(FileResult::Error::FileOpenError,
-                                   QStringLiteral("not a regular file: ") + path);
+                                   QCoreApplication::translate("AtomicFile", "not a regular file: ") + path);
     case Special::None:
         break;
     }
@@ -211,7 +212,7 @@ FileResult AtomicFile::write(const QString &path, const QByteArray &bytes, FileA
         if (old.known && canWrite(target) && !canWriteIn(folder))
             return FileResult::failure(
                 FileResult::Error::FileOpenError,
-                QStringLiteral("the folder %1 cannot be written, so the file cannot be replaced safely: %2")
+                QCoreApplication::translate("AtomicFile", "the folder %1 cannot be written, so the file cannot be replaced safely: %2")
                     .arg(QDir::toNativeSeparators(folder), path));
 #endif
         return failure();

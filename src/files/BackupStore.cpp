@@ -2,6 +2,7 @@
 
 #include "files/CloneFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -57,15 +58,15 @@ QString BackupStore::contents(Kind kind)
 {
     switch (kind) {
     case Kind::Settings:
-        return QStringLiteral("settings and VFOs read from the radio");
+        return QCoreApplication::translate("BackupStore", "settings and VFOs read from the radio");
     case Kind::Memory:
-        return QStringLiteral("channels read from the radio");
+        return QCoreApplication::translate("BackupStore", "channels read from the radio");
     case Kind::All:
-        return QStringLiteral("settings, VFOs and channels read from the radio");
+        return QCoreApplication::translate("BackupStore", "settings, VFOs and channels read from the radio");
     case Kind::BeforeWrite:
         break;
     }
-    return QStringLiteral("the whole radio before a write");
+    return QCoreApplication::translate("BackupStore", "the whole radio before a write");
 }
 
 FileResult BackupStore::save(const CloneImage &image, Kind kind, const QDateTime &when, QString *path) const
@@ -73,7 +74,7 @@ FileResult BackupStore::save(const CloneImage &image, Kind kind, const QDateTime
     QDir dir(m_folder);
     if (!dir.mkpath(QStringLiteral(".")))
         return FileResult::failure(FileResult::Error::FileOpenError,
-                                   QStringLiteral("cannot create the folder ") + m_folder);
+                                   QCoreApplication::translate("BackupStore", "cannot create the folder ") + m_folder);
     // The name is taken by creating the file exclusively, so that two
     // programs backing up in the same second never replace each other's.
     const QString stem = when.toString(QLatin1String(TimeFormat)) + QLatin1Char('_') + kindName(kind);

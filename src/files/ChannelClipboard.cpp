@@ -4,6 +4,8 @@
 #include "codec/SafeText.h"
 #include "files/CsvExchange.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString LabelTitle = QStringLiteral("Channel");
@@ -119,7 +121,7 @@ ChannelClipboard::Paste ChannelClipboard::read(const QString &text, const Channe
         if (failed >= 0 && fields.at(failed).size() > ShownValueLength)
             fields[failed] = fields.at(failed).left(ShownValueLength) + QStringLiteral("...");
         const QString why = problem ? problem->text() : CsvExchange::fieldProblem(fields, failed);
-        paste.problems.append(QStringLiteral("Line %1: %2").arg(i + 1).arg(SafeText::escaped(why)));
+        paste.problems.append(QCoreApplication::translate("ChannelClipboard", "Line %1: %2").arg(i + 1).arg(SafeText::escaped(why)));
     }
     return paste;
 }

@@ -1,5 +1,6 @@
 #include "files/ChannelListImport.h"
 
+#include "codec/Counted.h"
 #include "codec/ChannelCodec.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelName.h"
@@ -11,6 +12,7 @@
 #include "files/ListLayout.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -80,12 +82,12 @@ int powerCode(const QString &text, int fallback, QString &note)
     }
     const QRegularExpressionMatch m = watts.match(text);
     if (!m.hasMatch()) {
-        note = QStringLiteral("Power %1 is not understood: %2").arg(quoted(text), Vocabulary::text(ChannelColumn::Power, fallback));
+        note = QCoreApplication::translate("ChannelListImport", "Power %1 is not understood: %2").arg(quoted(text), Vocabulary::text(ChannelColumn::Power, fallback));
         return fallback;
     }
     const double w = m.captured(1).toDouble();
     const int code = w >= HighWatts ? 0 : w >= LowWatts ? 1 : 2;
-    note = QStringLiteral("Power %1 is taken as %2").arg(text, Vocabulary::text(ChannelColumn::Power, code));
+    note = QCoreApplication::translate("ChannelListImport", "Power %1 is taken as %2").arg(text, Vocabulary::text(ChannelColumn::Power, code));
     return code;
 }
 
@@ -106,13 +108,13 @@ int toneCode(const HeaderMap &h, const QStringList &f, QString &note)
         bool known = false;
         for (const char *unkept : UnkeptToneModes)
             known = known || mode.toUpper() == QLatin1String(unkept);
-        note = known ? QStringLiteral("Tone mode %1 is not one the radio has: tone off").arg(mode)
-                     : QStringLiteral("Tone mode %1 is not understood: tone off").arg(quoted(mode));
+        note = known ? QCoreApplication::translate("ChannelListImport", "Tone mode %1 is not one the radio has: tone off").arg(mode)
+                     : QCoreApplication::translate("ChannelListImport", "Tone mode %1 is not understood: tone off").arg(quoted(mode));
         return 0;
     }
     const std::optional<int> code = ChannelRules::codeOf(ChannelColumn::Tone, value);
     if (!code || *code == 0)
-        note = QStringLiteral("Tone %1 is not one of the radio's tones: tone off").arg(quoted(value));
+        note = QCoreApplication::translate("ChannelListImport", "Tone %1 is not one of the radio's tones: tone off").arg(quoted(value));
     return code.value_or(0);
 }
 
@@ -124,7 +126,7 @@ qint64 splitOf(const HeaderMap &h, const QStringList &f, qint64 hz, Row &row)
     const QString offsetText = h.cell(f, ListLayout::Offset);
     const qint64 offset = offsetText.isEmpty() && duplex != QLatin1String("split") ? 0 : ListLayout::hertzOf(offsetText);
     if (offset < 0) {
-        row.refusal = QStringLiteral("Offset %1 is not a frequency in MHz").arg(quoted(offsetText));
+        row.refusal = QCoreApplication::translate("ChannelListImport", "Offset %1 is not a frequency in MHz").arg(quoted(offsetText));
         return hz;
     }
     if (duplex == QLatin1String("+"))
@@ -134,9 +136,9 @@ qint64 splitOf(const HeaderMap &h, const QStringList &f, qint64 hz, Row &row)
     if (duplex == QLatin1String("split"))
         return offset;
     if (duplex == QLatin1String("off"))
-        row.notes.append(Note{ChannelColumn::Split, QStringLiteral("Receive only (Duplex off) is not kept: split = frequency")});
+        row.notes.append(Note{ChannelColumn::Split, QCoreApplication::translate("ChannelListImport", "Receive only (Duplex off) is not kept: split = frequency")});
     else if (!duplex.isEmpty())
-        row.refusal = QStringLiteral("Duplex %1 is not understood").arg(quoted(h.cell(f, ListLayout::Duplex)));
+        row.refusal = QCoreApplication::translate("ChannelListImport", "Duplex %1 is not understood").arg(quoted(h.cell(f, ListLayout::Duplex)));
     return hz;
 }
 
@@ -153,12 +155,12 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
 
     const QString frequencyText = h.cell(f, ListLayout::Frequency);
     if (frequencyText.isEmpty()) {
-        note(ChannelColumn::Frequency, QStringLiteral("No frequency: the slot is left empty"));
+        note(ChannelColumn::Frequency, QCoreApplication::translate("ChannelListImport", "No frequency: the slot is left empty"));
         return row;
     }
     const qint64 hz = ListLayout::hertzOf(frequencyText);
     if (hz < 0) {
-        row.refusal = QStringLiteral("Frequency %1 is not a frequency in MHz").arg(quoted(frequencyText));
+        row.refusal = QCoreApplication::translate("ChannelListImport", "Frequency %1 is not a frequency in MHz").arg(quoted(frequencyText));
         return row;
     }
 
@@ -166,15 +168,15 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
     bool approximated = false;
     int mode = defaults.mode;
     if (modeText.isEmpty()) {
-        note(ChannelColumn::Mode, QStringLiteral("No mode given: %1").arg(Vocabulary::text(ChannelColumn::Mode, mode)));
+        note(ChannelColumn::Mode, QCoreApplication::translate("ChannelListImport", "No mode given: %1").arg(Vocabulary::text(ChannelColumn::Mode, mode)));
     } else {
         mode = ListLayout::modeCode(modeText, approximated);
         if (mode < 0) {
-            row.refusal = QStringLiteral("Mode %1 is not one the radio has").arg(quoted(modeText));
+            row.refusal = QCoreApplication::translate("ChannelListImport", "Mode %1 is not one the radio has").arg(quoted(modeText));
             return row;
         }
         if (approximated)
-            note(ChannelColumn::Mode, QStringLiteral("Mode %1 is stored as %2")
+            note(ChannelColumn::Mode, QCoreApplication::translate("ChannelListImport", "Mode %1 is stored as %2")
                                           .arg(modeText, Vocabulary::text(ChannelColumn::Mode, mode)));
     }
 
@@ -187,7 +189,7 @@ Row mapRow(const HeaderMap &h, const QStringList &f, const ChannelRules &rules, 
     const QString nameText = h.has(ListLayout::Name) ? h.cell(f, ListLayout::Name, false) : QString();
     const QString name = ChannelName::fitted(nameText, why);
     if (!why.isEmpty())
-        note(ChannelColumn::Name, QStringLiteral("Name %1 is stored as %2 (%3)").arg(quoted(nameText), quoted(name), why));
+        note(ChannelColumn::Name, QCoreApplication::translate("ChannelListImport", "Name %1 is stored as %2 (%3)").arg(quoted(nameText), quoted(name), why));
 
     QString toneNote;
     const int tone = toneCode(h, f, toneNote);
@@ -241,7 +243,7 @@ Row mappedOrRaw(const HeaderMap &h, const QStringList &f, const ChannelRules &ru
 // that is not closed on its line".
 QString unclosedQuote(int field)
 {
-    return QStringLiteral("field %1 opens a quote that is not closed on its line").arg(field);
+    return QCoreApplication::translate("ChannelListImport", "field %1 opens a quote that is not closed on its line").arg(field);
 }
 
 // Gives each row that is stored its slot, in file order.
@@ -258,15 +260,15 @@ void place(QList<Row> &rows, const CloneImage &image, ChannelListImport::Placeme
             bool number = false;
             slot = row.location.toInt(&number);
             if (!number || slot < 0 || slot > last) {
-                row.refusal = QStringLiteral("Location %1 is no slot of this radio (0 to %2)").arg(quoted(row.location)).arg(last);
+                row.refusal = QCoreApplication::translate("ChannelListImport", "Location %1 is no slot of this radio (0 to %2)").arg(quoted(row.location)).arg(last);
                 continue;
             }
             if (lineOfSlot.at(slot)) {
-                row.refusal = QStringLiteral("slot %1 is taken by line %2").arg(ChannelLabel::shortLabel(slot)).arg(lineOfSlot.at(slot));
+                row.refusal = QCoreApplication::translate("ChannelListImport", "slot %1 is taken by line %2").arg(ChannelLabel::shortLabel(slot)).arg(lineOfSlot.at(slot));
                 continue;
             }
         } else if (slot > last) {
-            row.refusal = QStringLiteral("did not fit below %1").arg(ChannelLabel::shortLabel(last));
+            row.refusal = QCoreApplication::translate("ChannelListImport", "did not fit below %1").arg(ChannelLabel::shortLabel(last));
             continue;
         } else {
             ++next;
@@ -306,7 +308,7 @@ QString ChannelListImport::Row::cellText(ChannelColumn column) const
 
 QString ChannelListImport::Row::reportLine() const
 {
-    QString text = QStringLiteral("line %1").arg(line);
+    QString text = QCoreApplication::translate("ChannelListImport", "line %1").arg(line);
     if (!stored()) {
         // The channel as the file gives it, so that it can be found there.
         QStringList named;
@@ -317,18 +319,18 @@ QString ChannelListImport::Row::reportLine() const
         }
         if (!named.isEmpty())
             text += QStringLiteral(" (%1)").arg(named.join(QLatin1Char(' ')));
-        return text + QStringLiteral(": refused: ") + refusal;
+        return QCoreApplication::translate("ChannelListImport", "%1: refused: %2").arg(text, refusal);
     }
     text += QStringLiteral(" -> %1: ").arg(ChannelLabel::shortLabel(slot));
     if (!channel.inUse) {
-        text += QStringLiteral("empty");
+        text += QCoreApplication::translate("ChannelListImport", "empty");
     } else {
         QStringList cells = channel.texts();
         cells.removeAll(QString());
         text += cells.join(QLatin1Char(' '));
     }
     if (replacesChannel)
-        text += channel.inUse ? QStringLiteral(" (replaces a channel)") : QStringLiteral(" (clears a channel)");
+        text += channel.inUse ? QCoreApplication::translate("ChannelListImport", " (replaces a channel)") : QCoreApplication::translate("ChannelListImport", " (clears a channel)");
     for (const Note &note : notes)
         text += QStringLiteral("; ") + note.text;
     return text;
@@ -357,15 +359,15 @@ QString ChannelListImport::Plan::summary() const
             targets.append(row.slot);
     }
     std::sort(targets.begin(), targets.end());
-    QString text = ChannelLabel::counted(storedCount(), "row", "rows") + QStringLiteral(" to store");
+    QString text = QCoreApplication::translate("ChannelListImport", "%1 to store").arg(Counted::text(storedCount(), Counted::Noun::Row));
     if (!targets.isEmpty())
-        text += QStringLiteral(" in ") + ChannelLabel::rangesText(targets);
+        text += QCoreApplication::translate("ChannelListImport", " in %1").arg(ChannelLabel::rangesText(targets));
     if (replacedCount() > 0)
-        text += QStringLiteral(" (%1 in use replaced)").arg(ChannelLabel::counted(replacedCount(), "slot", "slots"));
+        text += QCoreApplication::translate("ChannelListImport", " (%1 in use replaced)").arg(Counted::text(replacedCount(), Counted::Noun::Slot));
     if (refusedCount() > 0)
-        text += QStringLiteral("; %1 not stored").arg(ChannelLabel::counted(refusedCount(), "row", "rows"));
+        text += QCoreApplication::translate("ChannelListImport", "; %1 not stored").arg(Counted::text(refusedCount(), Counted::Noun::Row));
     if (moreRows)
-        text += QStringLiteral("; only the first %1 rows were read").arg(MaxRows);
+        text += QCoreApplication::translate("ChannelListImport", "; only the first %1 rows were read").arg(MaxRows);
     return text;
 }
 
@@ -409,15 +411,14 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
         const bool blank = fields.join(QString()).trimmed().isEmpty() && !overlong && openQuoteField == 0;
         if (!blank && !header && openQuoteField > 0) {
             plan.file = FileResult::failure(FileResult::Error::DataError,
-                                            QStringLiteral("line %1: %2").arg(line).arg(unclosedQuote(openQuoteField)));
+                                            QCoreApplication::translate("ChannelListImport", "line %1: %2").arg(line).arg(unclosedQuote(openQuoteField)));
             return plan;
         }
         if (!blank && !header) {
             header.emplace(fields);
             if (!header->has(ListLayout::Frequency)) {
                 plan.file = FileResult::failure(FileResult::Error::DataError,
-                                                QStringLiteral("the first line names no Frequency column: the file is "
-                                                               "no channel list in the common layout"));
+                                                QCoreApplication::translate("ChannelListImport", "the first line names no Frequency column: the file is no channel list in the common layout"));
                 return plan;
             }
         } else if (!blank && plan.rows.size() == MaxRows) {
@@ -426,7 +427,7 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
         } else if (!blank) {
             Row row = overlong ? Row{} : mappedOrRaw(*header, fields, rules, defaults);
             if (overlong)
-                row.refusal = QStringLiteral("the line is longer than %1 characters").arg(MaxLineLength);
+                row.refusal = QCoreApplication::translate("ChannelListImport", "the line is longer than %1 characters").arg(MaxLineLength);
             else if (openQuoteField > 0)
                 refuse(row, *header, fields, unclosedQuote(openQuoteField));
             row.line = line;
@@ -441,10 +442,10 @@ ChannelListImport::Plan ChannelListImport::plan(QIODevice &device, const CloneIm
         plan.file = FileResult::failure(FileResult::Error::FileOpenError, device.errorString());
     else if (reader.tooLong())
         plan.file = FileResult::failure(FileResult::Error::DataError,
-                                        QStringLiteral("the file goes on beyond %1 MB, more than any channel list holds")
+                                        QCoreApplication::translate("ChannelListImport", "the file goes on beyond %1 MB, more than any channel list holds")
                                             .arg(FieldReader::MaxInputBytes / (1024 * 1024)));
     else if (!header)
-        plan.file = FileResult::failure(FileResult::Error::DataError, QStringLiteral("the file is empty"));
+        plan.file = FileResult::failure(FileResult::Error::DataError, QCoreApplication::translate("ChannelListImport", "the file is empty"));
     if (plan.file.ok())
         place(plan.rows, image, placement, firstSlot);
     else

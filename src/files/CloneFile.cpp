@@ -9,6 +9,7 @@
 #include "files/InputFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -45,7 +46,7 @@ FileResult takeLines(QIODevice &device, int count, int maxLength, QByteArray &te
         }
         if (++length > maxLength)
             return FileResult::failure(Error::DataError,
-                                       QStringLiteral("line %1 is longer than %2 characters")
+                                       QCoreApplication::translate("CloneFile", "line %1 is longer than %2 characters")
                                            .arg(lines + 1).arg(maxLength));
         text += c;
     }
@@ -68,12 +69,12 @@ CloneFile::Records CloneFile::readRecords(QIODevice &device)
         QString field;
         if (!reader.next(field)) {
             out.result = FileResult::failure(Error::FileOpenError,
-                                             QStringLiteral("the file ends before line %1").arg(number));
+                                             QCoreApplication::translate("CloneFile", "the file ends before line %1").arg(number));
             return out;
         }
         const int expected = (number == 1 || number == LineCount) ? HeaderLength : RecordLength;
         if (field.size() != expected) {
-            out.result = FileResult::failure(Error::DataError, QStringLiteral("line %1 has %2 characters, not %3")
+            out.result = FileResult::failure(Error::DataError, QCoreApplication::translate("CloneFile", "line %1 has %2 characters, not %3")
                                                                    .arg(number).arg(field.size()).arg(expected));
             return out;
         }
@@ -92,11 +93,11 @@ CloneFile::Records CloneFile::readRecords(QIODevice &device)
         }
     }
     if (variant < 0) {
-        out.result = FileResult::failure(Error::DataError, QStringLiteral("unknown header: ") + fields.first());
+        out.result = FileResult::failure(Error::DataError, QCoreApplication::translate("CloneFile", "unknown header: ") + fields.first());
         return out;
     }
     if (fields.last() != Vocabulary::cloneEndMark()) {
-        out.result = FileResult::failure(Error::DataError, QStringLiteral("no end mark: ") + fields.last());
+        out.result = FileResult::failure(Error::DataError, QCoreApplication::translate("CloneFile", "no end mark: ") + fields.last());
         return out;
     }
     out.variant = variant;
@@ -116,12 +117,12 @@ FileResult CloneFile::decode(const Records &records, CloneImage &image)
     DecodeResult decoded =
         SettingsCodec::decode(staged.settingsLine1, staged.settingsLine2, staged.selections);
     if (!decoded)
-        return FileResult::failure(Error::FileOpenError, QStringLiteral("settings: ") + decoded.field());
+        return FileResult::failure(Error::FileOpenError, QCoreApplication::translate("CloneFile", "settings: ") + decoded.field());
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
         decoded = VfoCodec::decode(records.records.at(FirstVfoRecord + r), staged.vfos[size_t(r)]);
         if (!decoded)
             return FileResult::failure(Error::FileOpenError,
-                                       QStringLiteral("VFO %1: %2").arg(QChar(u'A' + r)).arg(decoded.field()));
+                                       QCoreApplication::translate("CloneFile", "VFO %1: %2").arg(QChar(u'A' + r)).arg(decoded.field()));
     }
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         // Every row starts empty: nothing of an earlier import's spare
@@ -130,7 +131,7 @@ FileResult CloneFile::decode(const Records &records, CloneImage &image)
         decoded = ChannelCodec::decode(records.records.at(FirstChannelRecord + n), staged.channels[n]);
         if (!decoded)
             return FileResult::failure(Error::FileOpenError,
-                                       QStringLiteral("channel slot %1: %2").arg(n).arg(decoded.field()));
+                                       QCoreApplication::translate("CloneFile", "channel slot %1: %2").arg(n).arg(decoded.field()));
     }
     image = staged;
     return FileResult::success();

@@ -12,6 +12,7 @@
 #include "files/NumericText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -145,7 +146,7 @@ QString CsvExchange::fieldProblem(const QStringList &fields, int failed)
     if (column == ChannelColumn::Name)
         return ChannelRules::caption(column) + QLatin1Char(' ')
             + ChannelName::problem(ChannelName::kept(value)).value_or(QString());
-    return QStringLiteral("%1 \"%2\" is not understood").arg(ChannelRules::caption(column), value);
+    return QCoreApplication::translate("CsvExchange", "%1 \"%2\" is not understood").arg(ChannelRules::caption(column), value);
 }
 
 QByteArray CsvExchange::exportBytes(const CloneImage &image)
@@ -190,7 +191,7 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
     CloneImage &staged = result.image;
     const ChannelRules rules = ChannelRules::of(image);
     const auto refuse = [&result](int line, const QString &why) {
-        result.refused.append(QStringLiteral("line %1: %2").arg(line).arg(why));
+        result.refused.append(QCoreApplication::translate("CsvExchange", "line %1: %2").arg(line).arg(why));
     };
     QString field;
     QStringList values;
@@ -250,7 +251,7 @@ CsvExchange::ImportResult CsvExchange::importFrom(QIODevice &device, const Clone
         result.file = FileResult::failure(FileResult::Error::FileOpenError, device.errorString());
     else if (reader.tooLong())
         result.file = FileResult::failure(FileResult::Error::DataError,
-                                          QStringLiteral("the file goes on beyond %1 MB, more than any channel list holds")
+                                          QCoreApplication::translate("CsvExchange", "the file goes on beyond %1 MB, more than any channel list holds")
                                               .arg(FieldReader::MaxInputBytes / (1024 * 1024)));
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "files/FileResult.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Whether a path held as text names exactly the file it says. A name that
@@ -19,6 +20,6 @@ public:
     // The reason check() gives.
     static QString notRepresentableReason()
     {
-        return QStringLiteral("the file name cannot be represented exactly");
+        return QCoreApplication::translate("FileName", "the file name cannot be represented exactly");
     }
 };

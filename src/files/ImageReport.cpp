@@ -6,6 +6,8 @@
 #include "codec/SettingsTable.h"
 #include "files/TextTable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString settingText(const CloneImage &image, size_t i)
@@ -13,7 +15,7 @@ QString settingText(const CloneImage &image, size_t i)
     const SettingDescriptor &d = SettingsTable::all()[i];
     const int position = image.selections[i];
     return position >= 0 && position < d.items.size() ? d.items.at(position).trimmed()
-                                                       : QStringLiteral("(position %1)").arg(position);
+                                                       : QCoreApplication::translate("ImageReport", "(position %1)").arg(position);
 }
 
 // A cell in words: its text, and its raw value when the texts of the two
@@ -21,8 +23,8 @@ QString settingText(const CloneImage &image, size_t i)
 QString cellText(const QString &text, const QString &otherText, qint64 value, qint64 otherValue)
 {
     if (value == otherValue || text != otherText)
-        return text.isEmpty() ? QStringLiteral("(empty)") : text;
-    return QStringLiteral("%1 (%2)").arg(text.isEmpty() ? QStringLiteral("(empty)") : text).arg(value);
+        return text.isEmpty() ? QCoreApplication::translate("ImageReport", "(empty)") : text;
+    return QCoreApplication::translate("ImageReport", "%1 (%2)").arg(text.isEmpty() ? QCoreApplication::translate("ImageReport", "(empty)") : text).arg(value);
 }
 
 // The cells under `headers` (columns 0, 1, ...) that differ; when some do,
@@ -45,7 +47,7 @@ void compareRow(QStringList &out, const QString &who, const QStringList &headers
                               cellText(textB, textA, b.value(column), a.value(column))));
     }
     if (!lines.isEmpty() && alwaysShown >= 0 && !shown)
-        lines.append(QStringLiteral("%1 %2: %3 (the same)").arg(who, headers[alwaysShown], a.text(ChannelColumn(alwaysShown))));
+        lines.append(QCoreApplication::translate("ImageReport", "%1 %2: %3 (the same)").arg(who, headers[alwaysShown], a.text(ChannelColumn(alwaysShown))));
     out += lines;
 }
 
@@ -53,13 +55,13 @@ void compareRow(QStringList &out, const QString &who, const QStringList &headers
 
 QString ImageReport::show(const CloneImage &image)
 {
-    QString out = QStringLiteral("Model: %1\n\nSettings\n").arg(model(image));
+    QString out = QCoreApplication::translate("ImageReport", "Model: %1\n\nSettings\n").arg(model(image));
     TextTable settings;
     for (size_t i = 0; i < SettingsTable::all().size(); ++i)
         settings.addRow({QStringLiteral("  ") + SettingsTable::all()[i].caption, settingText(image, i)});
     out += settings.render();
 
-    out += QStringLiteral("\nVFO\n");
+    out += QCoreApplication::translate("ImageReport", "\nVFO\n");
     TextTable vfo;
     vfo.addRow(QStringList{QStringLiteral("  ")} + ChannelLabel::vfoHeaders());
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
@@ -67,7 +69,7 @@ QString ImageReport::show(const CloneImage &image)
     }
     out += vfo.render();
 
-    out += QStringLiteral("\nChannels\n");
+    out += QCoreApplication::translate("ImageReport", "\nChannels\n");
     TextTable channels;
     const QStringList headers = ChannelLabel::memoryHeaders();
     channels.addRow(QStringList{QStringLiteral("  ")} + headers);
@@ -79,7 +81,7 @@ QString ImageReport::show(const CloneImage &image)
         ++used;
         channels.addRow(QStringList{QStringLiteral("  ") + ChannelLabel::gridLabel(n)} + channel.texts());
     }
-    out += used ? channels.render() : QStringLiteral("  (none in use)\n");
+    out += used ? channels.render() : QCoreApplication::translate("ImageReport", "  (none in use)\n");
     return out;
 }
 
@@ -87,11 +89,11 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
 {
     QStringList out;
     if (model(a) != model(b))
-        out.append(QStringLiteral("Model: %1 -> %2").arg(model(a), model(b)));
+        out.append(QCoreApplication::translate("ImageReport", "Model: %1 -> %2").arg(model(a), model(b)));
 
     for (size_t i = 0; i < SettingsTable::all().size(); ++i) {
         if (a.selections[i] != b.selections[i])
-            out.append(QStringLiteral("Setting %1: %2 -> %3")
+            out.append(QCoreApplication::translate("ImageReport", "Setting %1: %2 -> %3")
                            .arg(SettingsTable::all()[i].caption, settingText(a, i), settingText(b, i)));
     }
 
@@ -100,16 +102,16 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
 
     const QStringList headers = ChannelLabel::memoryHeaders();
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
-        const QString who = QStringLiteral("Channel ") + ChannelLabel::gridLabel(n);
+        const QString who = QCoreApplication::translate("ImageReport", "Channel %1").arg(ChannelLabel::gridLabel(n));
         const ChannelRow &rowA = a.channels.at(n);
         const ChannelRow &rowB = b.channels.at(n);
         if (rowA.inUse != rowB.inUse) {
             const ChannelRow &used = rowA.inUse ? rowA : rowB;
             QString shown = used.text(ChannelColumn::Frequency) + QLatin1Char(' ') + used.text(ChannelColumn::Mode);
             if (ChannelRules::hasSplit(used))
-                shown += QStringLiteral(", split ") + used.text(ChannelColumn::Split);
+                shown += QCoreApplication::translate("ImageReport", ", split ") + used.text(ChannelColumn::Split);
             out.append(QStringLiteral("%1: %2 (%3)")
-                           .arg(who, rowA.inUse ? QStringLiteral("only in the first") : QStringLiteral("only in the second"),
+                           .arg(who, rowA.inUse ? QCoreApplication::translate("ImageReport", "only in the first") : QCoreApplication::translate("ImageReport", "only in the second"),
                                 shown));
             continue;
         }
@@ -124,5 +126,5 @@ QStringList ImageReport::diff(const CloneImage &a, const CloneImage &b)
 QString ImageReport::model(const CloneImage &image)
 {
     return Vocabulary::modelName(image.modelVariantForFile())
-        + (image.extendedRange ? QStringLiteral(" (extended coverage)") : QString());
+        + (image.extendedRange ? QCoreApplication::translate("ImageReport", " (extended coverage)") : QString());
 }

@@ -2,6 +2,7 @@
 
 #include "files/FileName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #ifdef Q_OS_UNIX
@@ -37,8 +38,8 @@ FileResult InputFile::open(QFile &file, const QString &path, FileAccess access)
         struct stat status{};
         if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
             ::close(fd);
-            return failure(S_ISFIFO(status.st_mode) ? QStringLiteral("a FIFO, not a file: the window reads only files")
-                                                    : QStringLiteral("not a regular file"),
+            return failure(S_ISFIFO(status.st_mode) ? QCoreApplication::translate("InputFile", "a FIFO, not a file: the window reads only files")
+                                                    : QCoreApplication::translate("InputFile", "not a regular file"),
                            path);
         }
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

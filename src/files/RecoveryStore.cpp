@@ -66,11 +66,11 @@ FileResult RecoveryStore::keep(const CloneImage &image, const QString &documentP
     const QString base = m_folder + QLatin1Char('/') + m_name;
     if (!m_lock) {
         if (!QDir().mkpath(m_folder))
-            return FileResult::failure(FileResult::Error::FileOpenError, QStringLiteral("cannot make the folder ") + m_folder);
+            return FileResult::failure(FileResult::Error::FileOpenError, QCoreApplication::translate("RecoveryStore", "cannot make the folder ") + m_folder);
         auto lock = std::make_unique<QLockFile>(base + LockSuffix);
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
-            return FileResult::failure(FileResult::Error::FileOpenError, QStringLiteral("cannot lock ") + base + LockSuffix);
+            return FileResult::failure(FileResult::Error::FileOpenError, QCoreApplication::translate("RecoveryStore", "cannot lock ") + base + LockSuffix);
         m_lock = std::move(lock);
     }
     // The copy first: a note always names a complete copy.

@@ -6,6 +6,8 @@
 #include "link/LineExchange.h"
 #include "link/RadioPort.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
@@ -113,15 +115,15 @@ QString BlockCommands::describe(const Reply &reply) const
 {
     if (reply.raw == LineExchange::portFailure()) {
         const QString reason = m_exchange.port().errorString();
-        return reason.isEmpty() ? QStringLiteral("port failure") : reason;
+        return reason.isEmpty() ? QCoreApplication::translate("BlockCommands", "port failure") : reason;
     }
     if (reply.raw == LineExchange::noReply())
-        return QStringLiteral("no reply within %1 ms").arg(m_exchange.replyTimeoutMs());
+        return QCoreApplication::translate("BlockCommands", "no reply within %1 ms").arg(m_exchange.replyTimeoutMs());
     if (reply.raw == LineExchange::overlongReply())
-        return QStringLiteral("a reply longer than any the radio gives, without its end");
+        return QCoreApplication::translate("BlockCommands", "a reply longer than any the radio gives, without its end");
     if (reply.otherEcho)
-        return QStringLiteral("a reply to another command (its echo is not the command sent)");
-    return QStringLiteral("unexpected reply of %1 characters").arg(reply.raw.size());
+        return QCoreApplication::translate("BlockCommands", "a reply to another command (its echo is not the command sent)");
+    return QCoreApplication::translate("BlockCommands", "unexpected reply of %1 characters").arg(reply.raw.size());
 }
 
 namespace {

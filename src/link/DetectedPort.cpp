@@ -1,5 +1,6 @@
 #include "link/DetectedPort.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -27,7 +28,7 @@ QString DetectedPort::summary() const
             facts.append(fact);
     }
     if (latencyTimerMs >= 0)
-        facts.append(QStringLiteral("latency timer %1 ms").arg(latencyTimerMs));
+        facts.append(QCoreApplication::translate("DetectedPort", "latency timer %1 ms").arg(latencyTimerMs));
     return facts.isEmpty() ? systemPath : QStringLiteral("%1 (%2)").arg(systemPath, facts.join(QStringLiteral(", ")));
 }
 
@@ -35,7 +36,7 @@ QString DetectedPort::latencyHint() const
 {
     if (latencyTimerMs <= 1)
         return QString();
-    return QStringLiteral("%1: its latency timer of %2 ms holds back the end of every reply; at 1 ms a read is "
+    return QCoreApplication::translate("DetectedPort", "%1: its latency timer of %2 ms holds back the end of every reply; at 1 ms a read is "
                           "about a tenth faster. The package's udev rule sets 1 ms when the adapter is plugged in; "
                           "until then: echo 1 | sudo tee /sys/class/tty/%3/device/latency_timer")
         .arg(systemPath)

@@ -2,29 +2,31 @@
 
 #include "link/PortNames.h"
 
+#include <QCoreApplication>
+
 QString PortMapping::why() const
 {
     switch (source) {
     case Source::Environment:
-        return QStringLiteral("environment (%1)").arg(PortNames::environmentVariableFor(portNumber));
+        return QCoreApplication::translate("PortMapping", "environment (%1)").arg(PortNames::environmentVariableFor(portNumber));
     case Source::Assignment:
-        return QStringLiteral("assignment");
+        return QCoreApplication::translate("PortMapping", "assignment");
     case Source::Guess:
         break;
     }
-    return QStringLiteral("guess");
+    return QCoreApplication::translate("PortMapping", "guess");
 }
 
 QString PortMapping::presence() const
 {
     if (device.isEmpty())
-        return QStringLiteral("no device");
-    return present ? QStringLiteral("present") : QStringLiteral("not present");
+        return QCoreApplication::translate("PortMapping", "no device");
+    return present ? QCoreApplication::translate("PortMapping", "present") : QCoreApplication::translate("PortMapping", "not present");
 }
 
 QString PortMapping::describe() const
 {
     if (device.isEmpty())
-        return QStringLiteral("no device (%1)").arg(why());
+        return QCoreApplication::translate("PortMapping", "no device (%1)").arg(why());
     return QStringLiteral("%1 (%2), %3").arg(device, why(), presence());
 }

@@ -4,6 +4,8 @@
 #include "link/PortNames.h"
 #include "link/PortProblem.h"
 
+#include <QCoreApplication>
+
 #ifdef Q_OS_UNIX
 #include <poll.h>
 #include <sys/file.h>
@@ -226,7 +228,7 @@ QString SerialRadioPort::errorString() const
     if (!m_errorString.isEmpty())
         return m_errorString;
     if (!m_serial.isOpen())
-        return QStringLiteral("Port not open");
+        return QCoreApplication::translate("SerialRadioPort", "Port not open");
     return QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/RadioPort.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 
 // The radio's serial port: 9600 baud, 8 data bits, no parity, 1 stop bit,
@@ -44,7 +45,7 @@ public:
     // The reason given when the device goes away while open.
     static QString hangUpReason()
     {
-        return QStringLiteral("the device was disconnected or hung up");
+        return QCoreApplication::translate("SerialRadioPort", "the device was disconnected or hung up");
     }
 
 private:

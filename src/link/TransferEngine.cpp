@@ -9,6 +9,7 @@
 #include "link/LineExchange.h"
 #include "link/RadioPort.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <array>
@@ -20,12 +21,12 @@ using Outcome = TransferResult::Outcome;
 
 QString slotName(int slot)
 {
-    return QStringLiteral("slot %1").arg(slot);
+    return QCoreApplication::translate("TransferEngine", "slot %1").arg(slot);
 }
 
 QString recordName(int address)
 {
-    return QStringLiteral("record %1").arg(MemoryMap::addressText(address));
+    return QCoreApplication::translate("TransferEngine", "record %1").arg(MemoryMap::addressText(address));
 }
 
 // The outcome of an operation the radio or the port refused.
@@ -35,7 +36,7 @@ TransferResult failed(const BlockCommands &commands, const BlockCommands::Reply 
     const Outcome outcome = reply.status == BlockCommands::Status::PortFailure
         ? Outcome::PortFailure
         : Outcome::CommunicationFailure;
-    return TransferResult(outcome, what + QStringLiteral(": ") + commands.describe(reply), slot);
+    return TransferResult(outcome, QStringLiteral("%1: %2").arg(what, commands.describe(reply)), slot);
 }
 
 // "slots 0–285 written, 286–603 unchanged" when stopped before slot `next`.
@@ -43,8 +44,8 @@ QString slotRange(int next, const QString &done, const QString &rest)
 {
     const int last = CloneImage::ChannelCount - 1;
     if (next == 0)
-        return QStringLiteral("no slot %1, 0\u2013%2 %3").arg(done).arg(last).arg(rest);
-    return QStringLiteral("slots 0\u2013%1 %2, %3\u2013%4 %5").arg(next - 1).arg(done).arg(next).arg(last).arg(rest);
+        return QCoreApplication::translate("TransferEngine", "no slot %1, 0\u2013%2 %3").arg(done).arg(last).arg(rest);
+    return QCoreApplication::translate("TransferEngine", "slots 0\u2013%1 %2, %3\u2013%4 %5").arg(next - 1).arg(done).arg(next).arg(last).arg(rest);
 }
 
 // "a, b and c".
@@ -52,8 +53,8 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ")
-        + items.constLast();
+    return QCoreApplication::translate("TransferEngine", "%1 and %2").arg(QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")),
+                                           items.constLast());
 }
 
 TransferResult undecodable(const QString &what, const DecodeResult &decoded, int slot = -1)
@@ -94,10 +95,10 @@ QString TransferEngine::describeRecords(const QList<int> &addresses)
     }
     QStringList parts;
     if (!records.isEmpty())
-        parts.append((records.size() == 1 ? QStringLiteral("record ") : QStringLiteral("records ")) + listed(records));
+        parts.append((records.size() == 1 ? QCoreApplication::translate("TransferEngine", "record %1") : QCoreApplication::translate("TransferEngine", "records %1")).arg(listed(records)));
     if (!channelSlots.isEmpty())
-        parts.append((channelSlots.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots ")) + listed(channelSlots));
-    return parts.isEmpty() ? QStringLiteral("nothing") : parts.join(QStringLiteral(" and "));
+        parts.append((channelSlots.size() == 1 ? QCoreApplication::translate("TransferEngine", "slot %1") : QCoreApplication::translate("TransferEngine", "slots %1")).arg(listed(channelSlots)));
+    return parts.isEmpty() ? QCoreApplication::translate("TransferEngine", "nothing") : parts.join(QCoreApplication::translate("TransferEngine", " and "));
 }
 
 bool TransferEngine::isBusy() const
@@ -160,7 +161,7 @@ TransferEngine::Transfer TransferEngine::request(const CloneImage &image,
     TransferResult result;
     for (const auto &[kind, step] : steps) {
         if (m_stopRequested) {
-            result = TransferResult(Outcome::Interrupted, QStringLiteral("nothing more was transferred"));
+            result = TransferResult(Outcome::Interrupted, QCoreApplication::translate("TransferEngine", "nothing more was transferred"));
             break;
         }
         result = runStep(kind, step);
@@ -250,7 +251,7 @@ bool TransferEngine::beginWrite(TransferResult &failure)
         return false;
     const BlockCommands::Reply check = m_commands->checkModel();
     if (!check.ok()) {
-        failure = failed(*m_commands, check, QStringLiteral("model check"));
+        failure = failed(*m_commands, check, QCoreApplication::translate("TransferEngine", "model check"));
         return false;
     }
     pause();
@@ -276,7 +277,7 @@ TransferResult TransferEngine::doReadMemory()
 
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         if (m_stopRequested)
-            return interrupted(slotRange(n, QStringLiteral("read"), QStringLiteral("not read")));
+            return interrupted(slotRange(n, QCoreApplication::translate("TransferEngine", "read"), QCoreApplication::translate("TransferEngine", "not read")));
         emit slotChanged(n);
         emit recordStarted(n, CloneImage::ChannelCount);
         const BlockCommands::RecordReply reply = m_commands->readRecord(MemoryMap::channelAddress(n));
@@ -302,7 +303,7 @@ TransferResult TransferEngine::doWriteMemory()
         return failure;
     for (int n = 0; n < CloneImage::ChannelCount; ++n) {
         if (m_stopRequested)
-            return interrupted(slotRange(n, QStringLiteral("written"), QStringLiteral("unchanged")));
+            return interrupted(slotRange(n, QCoreApplication::translate("TransferEngine", "written"), QCoreApplication::translate("TransferEngine", "unchanged")));
         emit slotChanged(n);
         emit recordStarted(n, CloneImage::ChannelCount);
         pause();
@@ -336,7 +337,7 @@ TransferResult TransferEngine::doReadSettings()
     SettingSelections selections = m_image.selections;
     const DecodeResult settings = SettingsCodec::decode(line1.recordText, line2.recordText, selections);
     if (!settings)
-        return undecodable(QStringLiteral("settings"), settings);
+        return undecodable(QCoreApplication::translate("TransferEngine", "settings"), settings);
     ImagePatch settingsPart;
     settingsPart.settings = ImagePatch::Settings{line1.recordText, line2.recordText, selections};
     take(settingsPart);
@@ -384,8 +385,8 @@ TransferResult TransferEngine::doWriteSettings()
     QStringList written;
     for (const auto &[address, text] : records) {
         if (m_stopRequested) {
-            return interrupted(written.isEmpty() ? QStringLiteral("no settings record written")
-                                                 : QStringLiteral("records %1 written").arg(written.join(QStringLiteral(", "))));
+            return interrupted(written.isEmpty() ? QCoreApplication::translate("TransferEngine", "no settings record written")
+                                                 : QCoreApplication::translate("TransferEngine", "records %1 written").arg(written.join(QStringLiteral(", "))));
         }
         emit recordStarted(int(written.size()), int(records.size()));
         written.append(MemoryMap::addressText(address));
@@ -406,7 +407,7 @@ TransferResult TransferEngine::doAutoSelect()
 
     const BlockCommands::Identity identity = m_commands->identifyRadio();
     if (!identity.ok())
-        return failed(*m_commands, identity, QStringLiteral("identification"));
+        return failed(*m_commands, identity, QCoreApplication::translate("TransferEngine", "identification"));
 
     const int variant = BlockCommands::variantForCode(identity.variantCode);
     ImagePatch part;
@@ -415,7 +416,7 @@ TransferResult TransferEngine::doAutoSelect()
         part.model = ImagePatch::Model{m_image.modelVariant, false};
         take(part);
         return TransferResult(Outcome::CommunicationFailure,
-                              QStringLiteral("identification: unknown variant code \"%1\"")
+                              QCoreApplication::translate("TransferEngine", "identification: unknown variant code \"%1\"")
                                   .arg(identity.variantCode));
     }
     part.model = ImagePatch::Model{variant, identity.rangeCode == BlockCommands::extendedRangeCode()};
@@ -434,7 +435,7 @@ TransferResult TransferEngine::doWriteRecords()
         if (addresses.isEmpty())
             continue;
         if (m_stopRequested)
-            return TransferResult(Outcome::Interrupted, QStringLiteral("stopped between the settings and the channels"));
+            return TransferResult(Outcome::Interrupted, QCoreApplication::translate("TransferEngine", "stopped between the settings and the channels"));
         m_running = kind;
         emit transferStarted(kind);
         result = writeSequence(kind, addresses);
@@ -455,7 +456,7 @@ TransferResult TransferEngine::writeSequence(Kind kind, const QList<int> &addres
     for (qsizetype i = 0; i < addresses.size(); ++i) {
         const int address = addresses.at(i);
         if (m_stopRequested)
-            return interrupted(QStringLiteral("stopped before ") + ImageRecords::name(address));
+            return interrupted(QCoreApplication::translate("TransferEngine", "stopped before %1").arg(ImageRecords::name(address)));
         const int slot = ImageRecords::slotAt(address);
         if (memory)
             emit slotChanged(slot);
@@ -484,7 +485,7 @@ TransferResult TransferEngine::doVerifyRecords()
     for (qsizetype i = 0; i < m_addresses.size(); ++i) {
         const int address = m_addresses.at(i);
         if (m_stopRequested)
-            return interrupted(QStringLiteral("reading back stopped before ") + ImageRecords::name(address));
+            return interrupted(QCoreApplication::translate("TransferEngine", "reading back stopped before %1").arg(ImageRecords::name(address)));
         const int slot = ImageRecords::slotAt(address);
         if (slot >= 0)
             emit slotChanged(slot);
@@ -499,6 +500,6 @@ TransferResult TransferEngine::doVerifyRecords()
     m_exchange->sendEnd();
     if (!different.isEmpty())
         return TransferResult(Outcome::CommunicationFailure,
-                              QStringLiteral("read back differs: ") + different.join(QStringLiteral(", ")));
+                              QCoreApplication::translate("TransferEngine", "read back differs: %1").arg(different.join(QStringLiteral(", "))));
     return TransferResult();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // How a transfer ended.
@@ -40,7 +41,7 @@ public:
         case Outcome::CommunicationFailure:
             return QStringLiteral("Communication Error");
         case Outcome::Interrupted:
-            return QStringLiteral("interrupted");
+            return QCoreApplication::translate("TransferResult", "interrupted");
         case Outcome::Normal:
         case Outcome::Refused:
             break;

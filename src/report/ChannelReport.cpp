@@ -3,6 +3,7 @@
 #include "codec/ChannelLabel.h"
 #include "codec/SettingsTable.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QTextCursor>
@@ -77,8 +78,8 @@ QStringList ChannelReport::fontFamilies()
 
 QString ChannelReport::title() const
 {
-    const QString coverage = m_image.extendedRange ? QStringLiteral("extended coverage")
-                                                   : QStringLiteral("standard coverage");
+    const QString coverage = m_image.extendedRange ? QCoreApplication::translate("ChannelReport", "extended coverage")
+                                                   : QCoreApplication::translate("ChannelReport", "standard coverage");
     QString text = Vocabulary::modelName(m_image.modelVariantForFile()) + QStringLiteral(", ") + coverage;
     if (!m_options.fileName.isEmpty())
         text += QStringLiteral(" \u2014 ") + QFileInfo(m_options.fileName).fileName();
@@ -87,7 +88,7 @@ QString ChannelReport::title() const
 
 QString ChannelReport::footer(int page, int pageCount) const
 {
-    return QStringLiteral("Page %1 of %2").arg(page).arg(pageCount) + QStringLiteral("    ")
+    return QCoreApplication::translate("ChannelReport", "Page %1 of %2").arg(page).arg(pageCount) + QStringLiteral("    ")
         + QLocale::c().toString(m_options.date, QStringLiteral("yyyy-MM-dd"));
 }
 
@@ -115,7 +116,7 @@ std::unique_ptr<QTextDocument> ChannelReport::document(const QSizeF &pageSize) c
     cursor.setCharFormat(textFormat(TitlePointSize, true));
     cursor.insertText(title());
 
-    heading(cursor, QStringLiteral("Settings"), HeadingPointSize);
+    heading(cursor, QCoreApplication::translate("ChannelReport", "Settings"), HeadingPointSize);
     QList<QStringList> groups(SettingGroups);
     const auto shown = [this](SettingId id) {
         const SettingDescriptor &d = SettingsTable::of(id);
@@ -139,18 +140,18 @@ std::unique_ptr<QTextDocument> ChannelReport::document(const QSizeF &pageSize) c
     }
     cursor.movePosition(QTextCursor::End);
 
-    heading(cursor, QStringLiteral("VFO"), HeadingPointSize);
+    heading(cursor, QCoreApplication::translate("ChannelReport", "VFO"), HeadingPointSize);
     QList<QStringList> vfoRows;
     for (int r = 0; r < CloneImage::VfoCount; ++r) {
         vfoRows.append(QStringList{ChannelLabel::vfoLabel(r)} + m_image.vfos[size_t(r)].texts());
     }
     insertTable(cursor, QStringList{QString()} + ChannelLabel::vfoHeaders(), vfoRows);
 
-    heading(cursor, QStringLiteral("Channels"), HeadingPointSize);
+    heading(cursor, QCoreApplication::translate("ChannelReport", "Channels"), HeadingPointSize);
     QList<QStringList> channelRows;
     for (int n : printedRows()) {
         channelRows.append(QStringList{ChannelLabel::gridLabel(n)} + m_image.channels.at(n).texts());
     }
-    insertTable(cursor, QStringList{QStringLiteral("Channel")} + ChannelLabel::memoryHeaders(), channelRows);
+    insertTable(cursor, QStringList{QCoreApplication::translate("ChannelReport", "Channel")} + ChannelLabel::memoryHeaders(), channelRows);
     return document;
 }

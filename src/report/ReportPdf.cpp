@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
@@ -25,7 +26,7 @@ QByteArray ReportPdf::render(const CloneImage &image, const ReportOptions &optio
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(Resolution);
-    writer.setTitle(QStringLiteral("Channel list"));
+    writer.setTitle(QCoreApplication::translate("ReportPdf", "Channel list"));
     writer.setCreator(Vocabulary::appTitle());
     writer.setPageLayout(QPageLayout(QPageSize(options.paper), options.orientation,
                                      QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,

@@ -1,5 +1,6 @@
 #include "session/ChangesQuestion.h"
 
+#include "codec/Counted.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "codec/ImageRecords.h"
@@ -8,13 +9,15 @@
 #include "codec/SettingsTable.h"
 #include "files/ImageReport.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A cell as a user reads it: its text, with the raw value when the text
 // alone does not show the difference.
 QString cell(const QString &header, const QString &text, qint64 value, bool showValue)
 {
-    const QString shown = text.isEmpty() ? QStringLiteral("(empty)") : SafeText::escaped(text);
+    const QString shown = text.isEmpty() ? QCoreApplication::translate("ChangesQuestion", "(empty)") : SafeText::escaped(text);
     return showValue ? QStringLiteral("%1 %2 (%3)").arg(header, shown).arg(value)
                      : header + QLatin1Char(' ') + shown;
 }
@@ -38,8 +41,8 @@ QString changedCells(const QStringList &headers, const Row &now, const Row &afte
         will.append(cell(headers[c], afterText, after.value(column), sameText));
     }
     if (was.isEmpty())
-        return QStringLiteral("bytes the program does not show will be rewritten");
-    return QStringLiteral("radio now: %1 \u2192 after writing: %2")
+        return QCoreApplication::translate("ChangesQuestion", "bytes the program does not show will be rewritten");
+    return QCoreApplication::translate("ChangesQuestion", "radio now: %1 \u2192 after writing: %2")
         .arg(was.join(QStringLiteral(", ")), will.join(QStringLiteral(", ")));
 }
 
@@ -48,7 +51,7 @@ QString channelInShort(const ChannelRow &row)
 {
     QStringList parts{row.text(ChannelColumn::Frequency), row.text(ChannelColumn::Mode)};
     if (ChannelRules::hasSplit(row))
-        parts.append(QStringLiteral("split ") + row.text(ChannelColumn::Split));
+        parts.append(QCoreApplication::translate("ChangesQuestion", "split ") + row.text(ChannelColumn::Split));
     if (!row.name.isEmpty())
         parts.append(SafeText::escaped(row.name));
     if (row.skip)
@@ -58,13 +61,13 @@ QString channelInShort(const ChannelRow &row)
 
 QString channelLine(int slot, const ChannelRow &now, const ChannelRow &after)
 {
-    const QString who = QStringLiteral("Channel ") + ChannelLabel::gridLabel(slot).remove(QLatin1Char(' '));
+    const QString who = QCoreApplication::translate("ChangesQuestion", "Channel %1").arg(ChannelLabel::gridLabel(slot).remove(QLatin1Char(' ')));
     if (!now.inUse && after.inUse)
-        return QStringLiteral("%1: new: %2").arg(who, channelInShort(after));
+        return QCoreApplication::translate("ChangesQuestion", "%1: new: %2").arg(who, channelInShort(after));
     if (now.inUse && !after.inUse)
-        return QStringLiteral("%1: will be cleared (radio now: %2)").arg(who, channelInShort(now));
+        return QCoreApplication::translate("ChangesQuestion", "%1: will be cleared (radio now: %2)").arg(who, channelInShort(now));
     if (!now.inUse)
-        return QStringLiteral("%1: an empty slot's unused bytes will be cleared").arg(who);
+        return QCoreApplication::translate("ChangesQuestion", "%1: an empty slot's unused bytes will be cleared").arg(who);
     // The split whenever the channel transmits away from its frequency, so
     // that a new frequency with an old split is seen before it is written.
     const int split = ChannelRules::hasSplit(now) || ChannelRules::hasSplit(after) ? Vocabulary::index(ChannelColumn::Split) : -1;
@@ -80,12 +83,12 @@ QStringList settingsLines(int record, const CloneImage &radio, const CloneImage 
         const SettingDescriptor &d = table[i];
         if (d.record != record || radio.selections[i] == wanted.selections[i])
             continue;
-        lines.append(QStringLiteral("%1: radio now: %2 \u2192 after writing: %3")
+        lines.append(QCoreApplication::translate("ChangesQuestion", "%1: radio now: %2 \u2192 after writing: %3")
                          .arg(d.caption, d.items.value(radio.selections[i]).trimmed(),
                               d.items.value(wanted.selections[i]).trimmed()));
     }
     if (lines.isEmpty())
-        lines.append(QStringLiteral("Settings record %1: bytes the program does not show will be rewritten").arg(record));
+        lines.append(QCoreApplication::translate("ChangesQuestion", "Settings record %1: bytes the program does not show will be rewritten").arg(record));
     return lines;
 }
 
@@ -112,15 +115,15 @@ ChangesQuestion::ChangesQuestion(const CloneImage &radio, const CloneImage &want
 QString ChangesQuestion::summary() const
 {
     const int count = int(m_addresses.size());
-    return QStringLiteral("The radio (%1) holds %2 that writing this image will change:")
-        .arg(m_model, count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(count));
+    return QCoreApplication::translate("ChangesQuestion", "The radio (%1) holds %2 that writing this image will change:")
+        .arg(m_model, Counted::text(count, Counted::Noun::Record));
 }
 
 QString ChangesQuestion::question() const
 {
     const int count = int(m_addresses.size());
-    return count == 1 ? QStringLiteral("Write this change to the radio?")
-                      : QStringLiteral("Write these %1 changes to the radio?").arg(count);
+    return count == 1 ? QCoreApplication::translate("ChangesQuestion", "Write this change to the radio?")
+                      : QCoreApplication::translate("ChangesQuestion", "Write these %1 changes to the radio?").arg(count);
 }
 
 QString ChangesQuestion::text() const

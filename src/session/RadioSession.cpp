@@ -6,6 +6,7 @@
 
 #include "codec/ChannelLabel.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -21,12 +22,12 @@ QString stepOf(Job job)
 {
     switch (job) {
     case Job::ReadMemory:
-        return QStringLiteral("Read Memory from the radio");
+        return QCoreApplication::translate("RadioSession", "Read Memory from the radio");
     case Job::ReadSettings:
-        return QStringLiteral("Read Settings from the radio");
+        return QCoreApplication::translate("RadioSession", "Read Settings from the radio");
     case Job::ReadAll:
     case Job::IdentifyThenReadAll:
-        return QStringLiteral("Read ALL from the radio");
+        return QCoreApplication::translate("RadioSession", "Read ALL from the radio");
     case Job::AutoSelect:
         return QStringLiteral("Auto Select");
     case Job::WriteMemory:
@@ -246,7 +247,7 @@ TransferEngine::Transfer RadioSession::identifyThenReadAll(const CloneImage &ima
     if (!identified.ok())
         return identified;
     if (m_stopRequested)
-        return {TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing more was read")),
+        return {TransferResult(TransferResult::Outcome::Interrupted, tr("nothing more was read")),
                 identified.image, {}};
     m_engine.exchange().pause(m_engine.pauseMs());
     // With the model the radio named, as the document will hold it by the
@@ -281,24 +282,24 @@ QString RadioSession::partsReadText() const
 {
     QStringList parts;
     if (m_settingsRead)
-        parts.append(QStringLiteral("the settings"));
+        parts.append(tr("the settings"));
     if (m_vfosRead)
-        parts.append(QStringLiteral("the VFOs"));
+        parts.append(tr("the VFOs"));
     if (!m_slotsRead.isEmpty()) {
         QList<int> rows = m_slotsRead;
         std::sort(rows.begin(), rows.end());
-        parts.append((rows.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots "))
-                     + ChannelLabel::rangesText(rows));
+        parts.append((rows.size() == 1 ? tr("slot %1") : tr("slots %1")).arg(ChannelLabel::rangesText(rows)));
     }
     if (parts.isEmpty())
         return QString();
-    QString named = parts.size() == 1 ? parts.constFirst()
-                                      : QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", "))
-            + QStringLiteral(" and ") + parts.constLast();
+    QString named = parts.size() == 1
+        ? parts.constFirst()
+        : tr("%1 and %2").arg(QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", ")), parts.constLast());
     named[0] = named.at(0).toUpper();
     const bool one = !m_settingsRead && !m_vfosRead && m_slotsRead.size() == 1;
-    return QStringLiteral("%1 now %2 what the radio sent; Edit > Undo gives back the document as it was.")
-        .arg(named, one ? QStringLiteral("holds") : QStringLiteral("hold"));
+    return (one ? tr("%1 now holds what the radio sent; Edit > Undo gives back the document as it was.")
+                : tr("%1 now hold what the radio sent; Edit > Undo gives back the document as it was."))
+        .arg(named);
 }
 
 void RadioSession::keepBackup(const CloneImage &image, BackupStore::Kind kind, SessionResult &result) const
@@ -330,7 +331,7 @@ void RadioSession::radioRead(const Transfer &radio)
     if (!radio.ok())
         return finish(m_result);
     if (m_stopRequested) {
-        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing written"));
+        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, tr("nothing written"));
         return finish(m_result);
     }
 
@@ -353,7 +354,7 @@ void RadioSession::radioRead(const Transfer &radio)
 
     m_result.changes = SessionResult::Changes::Written;
     if (m_stopRequested) {
-        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("nothing written"));
+        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, tr("nothing written"));
         return finish(m_result);
     }
     m_addresses = question.addresses();
@@ -368,7 +369,7 @@ void RadioSession::recordsWritten(const Transfer &written)
     if (!written.ok())
         return finish(m_result);
     if (m_stopRequested) {
-        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, QStringLiteral("read back not done"));
+        m_result.transfer = TransferResult(TransferResult::Outcome::Interrupted, tr("read back not done"));
         return finish(m_result);
     }
     onWorker([this, addresses = m_addresses, wanted = m_wanted] { return m_engine.verifyRecords(addresses, wanted); },

@@ -17,7 +17,7 @@ constexpr int TextWidth = 4200;
 
 QString licence()
 {
-    return QStringLiteral("This program is free software: you may share and change it under the "
+    return QCoreApplication::translate("AboutBox", "This program is free software: you may share and change it under the "
                           "terms of the GNU General Public License, version 3 or (at your option) "
                           "any later version.");
 }

@@ -30,21 +30,21 @@ BackupsDialog::BackupsDialog(const BackupStore &store, const CloneImage &documen
     : QDialog(parent), m_entries(store.list()), m_document(document)
 {
     setObjectName(QStringLiteral("dlgBackups"));
-    setWindowTitle(QStringLiteral("Open Backup"));
+    setWindowTitle(tr("Open Backup"));
 
     auto *intro = new QLabel(m_entries.isEmpty()
-                                 ? QStringLiteral("No backups yet. Every read from the radio keeps one in %1.")
+                                 ? tr("No backups yet. Every read from the radio keeps one in %1.")
                                        .arg(QDir::toNativeSeparators(store.folder()))
-                                 : QStringLiteral("&Backups of the radio, newest first (kept in %1):")
+                                 : tr("&Backups of the radio, newest first (kept in %1):")
                                        .arg(QDir::toNativeSeparators(store.folder())),
                              this);
     intro->setWordWrap(true);
 
     m_table = new QTableWidget(int(m_entries.size()), ColumnCount, this);
     m_table->setObjectName(QStringLiteral("lstBackups"));
-    m_table->setAccessibleName(QStringLiteral("Backups"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Holds"), QStringLiteral("Model"),
-                                        QStringLiteral("Channels in use"), QStringLiteral("File")});
+    m_table->setAccessibleName(tr("Backups"));
+    m_table->setHorizontalHeaderLabels({tr("Taken"), tr("Holds"), tr("Model"),
+                                        tr("Channels in use"), tr("File")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,18 +57,18 @@ BackupsDialog::BackupsDialog(const BackupStore &store, const CloneImage &documen
     m_table->resizeColumnsToContents();
     m_table->horizontalHeader()->setStretchLastSection(true);
 
-    auto *differencesLabel = new QLabel(QStringLiteral("&Differences from the backup to the open document:"), this);
+    auto *differencesLabel = new QLabel(tr("&Differences from the backup to the open document:"), this);
     m_differences = new QPlainTextEdit(this);
     m_differences->setObjectName(QStringLiteral("txtDifferences"));
     m_differences->setReadOnly(true);
     m_differences->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_differences->setPlaceholderText(QStringLiteral("Compare lists them here."));
+    m_differences->setPlaceholderText(tr("Compare lists them here."));
     differencesLabel->setBuddy(m_differences);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    m_open = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     m_open->setObjectName(QStringLiteral("cmdOpen"));
-    m_compare = buttons->addButton(QStringLiteral("&Compare"), QDialogButtonBox::ActionRole);
+    m_compare = buttons->addButton(tr("&Compare"), QDialogButtonBox::ActionRole);
     m_compare->setObjectName(QStringLiteral("cmdCompare"));
     m_open->setDefault(true);
     connect(m_open, &QPushButton::clicked, this, &BackupsDialog::open);
@@ -128,7 +128,7 @@ void BackupsDialog::compare()
     QStringList differences = ImageReport::diff(*m_images.at(row), m_document);
     for (QString &line : differences)
         line = SafeText::escaped(line);
-    m_differences->setPlainText(differences.isEmpty() ? QStringLiteral("The open document holds the same as this backup.")
+    m_differences->setPlainText(differences.isEmpty() ? tr("The open document holds the same as this backup.")
                                                       : differences.join(QLatin1Char('\n')));
 }
 

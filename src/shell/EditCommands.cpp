@@ -2,6 +2,7 @@
 
 #include "app/CloneDocument.h"
 #include "app/DocumentEdits.h"
+#include "codec/Counted.h"
 #include "codec/ChannelLabel.h"
 #include "codec/ChannelRules.h"
 #include "edit/MemoryGrid.h"
@@ -26,7 +27,7 @@ namespace {
 
 const QString ClearCaption = QStringLiteral("CLEAR OK");
 const QString ClearWarning = QStringLiteral("Clear cannot be undone.");
-const QString ClearUndoNote = QStringLiteral("Edit > Undo gives them back.");
+const char *const ClearUndoNote = QT_TRANSLATE_NOOP("EditCommands", "Edit > Undo gives them back.");
 const QString ClearOneQuestion = QStringLiteral("Are you sure that you want to do the clear?");
 const QString ClearAllQuestion = QStringLiteral("Are you sure that you want to clear all memory?");
 
@@ -99,15 +100,15 @@ void EditCommands::copy()
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     QGuiApplication::clipboard()->setText(ChannelClipboard::copyText(m_document.image(), rows));
-    m_statusBar->showResult(QStringLiteral("Copied ") + DocumentEdits::channelsNamed(rows));
+    m_statusBar->showResult(tr("Copied %1").arg(DocumentEdits::channelsNamed(rows)));
 }
 
 void EditCommands::cut()
 {
     copy();
     const QList<int> rows = m_memoryGrid->selectedDataRows();
-    DocumentEdits::clearChannels(m_document, rows, QStringLiteral("Cut "));
-    m_statusBar->showResult(QStringLiteral("Cut ") + DocumentEdits::channelsNamed(rows));
+    DocumentEdits::clearChannels(m_document, rows, tr("Cut %1"));
+    m_statusBar->showResult(tr("Cut %1").arg(DocumentEdits::channelsNamed(rows)));
 }
 
 void EditCommands::paste()
@@ -115,14 +116,14 @@ void EditCommands::paste()
     const ChannelClipboard::Paste paste =
         ChannelClipboard::read(QGuiApplication::clipboard()->text(), ChannelRules::of(m_document.image()));
     if (paste.tooLong) {
-        const QString reason = QStringLiteral("the clipboard holds more than %1 MB, more than any channel list")
+        const QString reason = tr("the clipboard holds more than %1 MB, more than any channel list")
                                    .arg(ChannelClipboard::MaxTextLength / (1024 * 1024));
         m_statusBar->setText(reason);
         m_prompter.message(m_window, QStringLiteral("Data Error"), QStringLiteral("ERROR"), Prompter::Icon::Critical, reason);
         return;
     }
     if (paste.rows.isEmpty()) {
-        m_statusBar->showResult(QStringLiteral("Nothing to paste: the clipboard holds no channel rows"));
+        m_statusBar->showResult(tr("Nothing to paste: the clipboard holds no channel rows"));
         return;
     }
     const int first = m_memoryGrid->currentDataRow();
@@ -132,21 +133,21 @@ void EditCommands::paste()
     QStringList problems = paste.problems;
     const int leftOver = int(paste.rows.size()) - fitting + paste.linesLeftOver;
     if (leftOver > 0)
-        problems.append(QStringLiteral("%1 did not fit below %2").arg(ChannelLabel::counted(leftOver, "row", "rows"),
+        problems.append(tr("%1 did not fit below %2").arg(Counted::text(leftOver, Counted::Noun::Row),
                                                                       ChannelLabel::shortLabel(CloneImage::ChannelCount - 1)));
-    m_statusBar->showResult(QStringLiteral("Pasted %1 at %2").arg(ChannelLabel::counted(stored, "channel", "channels"), ChannelLabel::shortLabel(first)));
+    m_statusBar->showResult(tr("Pasted %1 at %2").arg(Counted::text(stored, Counted::Noun::Channel), ChannelLabel::shortLabel(first)));
     if (problems.isEmpty())
         return;
     constexpr int ShownProblems = 12;
     QStringList shown = problems.mid(0, ShownProblems);
     if (problems.size() > ShownProblems)
-        shown.append(QStringLiteral("... and %1 more").arg(problems.size() - ShownProblems));
+        shown.append(tr("... and %1 more").arg(problems.size() - ShownProblems));
     m_prompter.message(m_window,
-                       QStringLiteral("%1 of %2 pasted; these rows were left as they were:\r\n\r\n")
-                               .arg(stored)
-                               .arg(ChannelLabel::counted(int(paste.rows.size()) + paste.linesLeftOver, "row", "rows"))
-                           + shown.join(QStringLiteral("\r\n")),
-                       QStringLiteral("Paste"), Prompter::Icon::Exclamation);
+                       tr("%1 of %2 pasted; these rows were left as they were:\r\n\r\n%3")
+                           .arg(QString::number(stored),
+                                Counted::text(int(paste.rows.size()) + paste.linesLeftOver, Counted::Noun::Row),
+                                shown.join(QStringLiteral("\r\n"))),
+                       tr("Paste"), Prompter::Icon::Exclamation);
 }
 
 void EditCommands::moveChannels(int by)
@@ -158,7 +159,7 @@ void EditCommands::dropChannels(int by, bool copy)
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     if (rows.constFirst() + by < 0 || rows.constLast() + by >= CloneImage::ChannelCount) {
-        m_statusBar->showResult(QStringLiteral("Nothing to move past %1")
+        m_statusBar->showResult(tr("Nothing to move past %1")
                                         .arg(ChannelLabel::shortLabel(by < 0 ? 0 : CloneImage::ChannelCount - 1)));
         return;
     }
@@ -175,8 +176,8 @@ void EditCommands::sortChannels()
     if (rows.size() == 1)
         rows = ChannelLabel::bankRows(rows.constFirst());
     const QStringList keys = ChannelOrder::keyNames();
-    const int key = m_prompter.askChoice(m_window, QStringLiteral("Sort %1 by:").arg(ChannelLabel::rangesText(rows)),
-                                         QStringLiteral("Sort"), keys);
+    const int key = m_prompter.askChoice(m_window, tr("Sort %1 by:").arg(ChannelLabel::rangesText(rows)),
+                                         tr("Sort"), keys);
     if (key < 0)
         return;
     DocumentEdits::sortChannels(m_document, rows, ChannelOrder::Key(key), keys.at(key));
@@ -193,16 +194,16 @@ std::optional<DocumentEdits::ColumnValue> EditCommands::askColumnItem(bool withS
         if (column != ChannelColumn::Skip || withSkip)
             names.append(headers.at(int(column)));
     }
-    const QString title = QStringLiteral("Set for Selected");
-    const int pick = m_prompter.askChoice(m_window, QStringLiteral("Column to set for %1:").arg(target), title, names);
+    const QString title = tr("Set for Selected");
+    const int pick = m_prompter.askChoice(m_window, tr("Column to set for %1:").arg(target), title, names);
     if (pick < 0)
         return std::nullopt;
     DocumentEdits::ColumnValue chosen;
     chosen.column = Columns[pick];
     chosen.caption = names.at(pick);
     const bool skip = chosen.column == ChannelColumn::Skip;
-    const QStringList items = skip ? QStringList{QStringLiteral("Skip"), QStringLiteral("No skip")} : Vocabulary::items(chosen.column);
-    const int item = m_prompter.askChoice(m_window, QStringLiteral("%1 for %2:").arg(chosen.caption, target), title, items);
+    const QStringList items = skip ? QStringList{QStringLiteral("Skip"), tr("No skip")} : Vocabulary::items(chosen.column);
+    const int item = m_prompter.askChoice(m_window, tr("%1 for %2:").arg(chosen.caption, target), title, items);
     if (item < 0)
         return std::nullopt;
     chosen.item = items.at(item);
@@ -214,16 +215,16 @@ void EditCommands::setForSelected()
 {
     const QList<int> rows = m_memoryGrid->selectedDataRows();
     const int inUse = int(std::count_if(rows.cbegin(), rows.cend(), [this](int row) { return m_document.channel(row).inUse; }));
-    const auto chosen = askColumnItem(true, inUse == 1 ? QStringLiteral("the selected channel in use")
-                                                       : QStringLiteral("the %1 selected channels in use").arg(inUse));
+    const auto chosen = askColumnItem(true, inUse == 1 ? tr("the selected channel in use")
+                                                       : tr("the %1 selected channels in use").arg(inUse));
     if (!chosen)
         return;
     int set = 0;
     const QStringList refused = DocumentEdits::setColumn(m_document, rows, *chosen, set);
-    m_statusBar->showResult(QStringLiteral("Set %1 for %2").arg(chosen->caption, ChannelLabel::counted(set, "channel", "channels")));
+    m_statusBar->showResult(tr("Set %1 for %2").arg(chosen->caption, Counted::text(set, Counted::Noun::Channel)));
     if (!refused.isEmpty())
-        m_prompter.message(m_window, QStringLiteral("These channels were left as they were:\r\n\r\n") + refused.join(QStringLiteral("\r\n")),
-                           QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
+        m_prompter.message(m_window, tr("These channels were left as they were:\r\n\r\n%1").arg(refused.join(QStringLiteral("\r\n"))),
+                           tr("Set for Selected"), Prompter::Icon::Exclamation);
 }
 
 void EditCommands::setForVfo()
@@ -233,7 +234,7 @@ void EditCommands::setForVfo()
     if (!chosen)
         return;
     if (const auto problem = DocumentEdits::setVfoColumn(m_document, r, *chosen))
-        m_prompter.message(m_window, *problem, QStringLiteral("Set for Selected"), Prompter::Icon::Exclamation);
+        m_prompter.message(m_window, *problem, tr("Set for Selected"), Prompter::Icon::Exclamation);
 }
 
 void EditCommands::moveVfo(int by)
@@ -249,12 +250,12 @@ void EditCommands::moveVfo(int by)
 void EditCommands::goTo()
 {
     const QString typed =
-        m_prompter.askText(m_window, QStringLiteral("Channel (155, A12, B-P2):"), QStringLiteral("Go To")).trimmed();
+        m_prompter.askText(m_window, tr("Channel (155, A12, B-P2):"), tr("Go To")).trimmed();
     if (typed.isEmpty())
         return;
     const int row = ChannelLabel::rowOf(typed);
     if (row < 0) {
-        m_statusBar->showResult(QStringLiteral("No channel is labelled %1").arg(SafeText::escaped(typed)));
+        m_statusBar->showResult(tr("No channel is labelled %1").arg(SafeText::escaped(typed)));
         return;
     }
     m_memoryGrid->selectDataRow(row);
@@ -278,12 +279,12 @@ void EditCommands::clear()
     // gives them back.
     const bool one = rows.size() == 1;
     const QString question = one ? ClearOneQuestion
-                                 : QStringLiteral("Are you sure that you want to clear these %1 channels: %2?")
+                                 : tr("Are you sure that you want to clear these %1 channels: %2?")
                                        .arg(rows.size())
                                        .arg(ChannelLabel::rangesText(rows));
-    if (!confirmClear(question, one ? ClearWarning : ClearUndoNote))
+    if (!confirmClear(question, one ? ClearWarning : tr(ClearUndoNote)))
         return;
-    DocumentEdits::clearChannels(m_document, rows, QStringLiteral("Clear "));
+    DocumentEdits::clearChannels(m_document, rows, tr("Clear %1"));
 }
 
 void EditCommands::clearAll()

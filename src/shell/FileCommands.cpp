@@ -1,6 +1,7 @@
 #include "shell/FileCommands.h"
 
 #include "app/CloneDocument.h"
+#include "codec/Counted.h"
 #include "codec/ChannelLabel.h"
 #include "codec/SafeText.h"
 #include "codec/Vocabulary.h"
@@ -43,7 +44,7 @@ QString FileCommands::csvFileFilter()
 
 QString FileCommands::pdfFileFilter()
 {
-    return QStringLiteral("PDF Files (*.pdf);;All Files (*.*)");
+    return tr("PDF Files (*.pdf);;All Files (*.*)");
 }
 
 FileCommands::FileCommands(CloneDocument &document, Prompter &prompter, QWidget *window, MainStatusBar *statusBar,
@@ -128,7 +129,7 @@ void FileCommands::adoptRecovered(const CloneImage &image, const QString &docume
     m_document.markTouched();
     m_document.setFileName(documentPath);
     emit captionChanged(documentPath.isEmpty() ? Vocabulary::appTitle() : CloneFile::captionFor(documentPath));
-    m_statusBar->showResult(QStringLiteral("Restored the unsaved changes; save them to keep them"));
+    m_statusBar->showResult(tr("Restored the unsaved changes; save them to keep them"));
 }
 
 bool FileCommands::writeCloneFile(const QString &path)
@@ -224,7 +225,7 @@ void FileCommands::exportPdf()
         showFileError(result);
         return;
     }
-    m_statusBar->showResult(QStringLiteral("Wrote %1").arg(QFileInfo(path).fileName()));
+    m_statusBar->showResult(tr("Wrote %1").arg(QFileInfo(path).fileName()));
     if (options.openAfterSaving())
         m_openDocument(path);
 }
@@ -241,19 +242,19 @@ void FileCommands::importCsv()
         return;
     }
     if (result.stored()) {
-        const CloneDocument::Step step(m_document, QStringLiteral("Import ") + QFileInfo(path).fileName(),
+        const CloneDocument::Step step(m_document, tr("Import %1").arg(QFileInfo(path).fileName()),
                                  CloneDocument::StepKind::Touch);
         m_document.setImage(result.image);
     }
     m_document.setFileName(QString());
     emit captionChanged(Vocabulary::appTitle());
     m_memoryGrid->selectDataRow(0);
-    QString text = QStringLiteral("Imported %1 and %2; %3 dropped")
-                       .arg(ChannelLabel::counted(result.channels, "channel", "channels"),
-                            ChannelLabel::counted(result.vfos, "VFO record", "VFO records"),
-                            ChannelLabel::counted(result.dropped, "record", "records"));
+    QString text = tr("Imported %1 and %2; %3 dropped")
+                       .arg(Counted::text(result.channels, Counted::Noun::Channel),
+                            Counted::text(result.vfos, Counted::Noun::VfoRecord),
+                            Counted::text(result.dropped, Counted::Noun::Record));
     if (!result.refused.isEmpty())
-        text += QStringLiteral("; refused: ") + SafeText::escaped(result.refused.join(QStringLiteral("; ")));
+        text += tr("; refused: %1").arg(SafeText::escaped(result.refused.join(QStringLiteral("; "))));
     m_statusBar->showResult(text);
 }
 
@@ -280,13 +281,13 @@ void FileCommands::importList()
             stored.append(row.slot);
     }
     {
-        const CloneDocument::Step step(m_document, QStringLiteral("Import ") + name, CloneDocument::StepKind::Touch);
+        const CloneDocument::Step step(m_document, tr("Import %1").arg(name), CloneDocument::StepKind::Touch);
         m_document.setImage(plan.appliedTo(m_document.image()));
     }
     m_memoryGrid->selectRows(stored);
-    QString text = QStringLiteral("Imported %1 from %2").arg(ChannelLabel::counted(int(stored.size()), "channel", "channels"), name);
+    QString text = tr("Imported %1 from %2").arg(Counted::text(int(stored.size()), Counted::Noun::Channel), name);
     if (plan.refusedCount() > 0)
-        text += QStringLiteral("; %1 not stored").arg(ChannelLabel::counted(plan.refusedCount(), "row", "rows"));
+        text += tr("; %1 not stored").arg(Counted::text(plan.refusedCount(), Counted::Noun::Row));
     m_statusBar->showResult(SafeText::escaped(text));
 }
 
@@ -304,7 +305,7 @@ void FileCommands::exportList()
         return;
     }
     const int rows = ChannelListExport::rowCount(m_document.image(), ChannelListExport::Slots::InUse);
-    m_statusBar->showResult(SafeText::escaped(QStringLiteral("Wrote %1 to %2")
-                                                      .arg(ChannelLabel::counted(rows, "channel", "channels"),
+    m_statusBar->showResult(SafeText::escaped(tr("Wrote %1 to %2")
+                                                      .arg(Counted::text(rows, Counted::Noun::Channel),
                                                            QFileInfo(path).fileName())));
 }

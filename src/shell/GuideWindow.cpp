@@ -1,5 +1,7 @@
 #include "shell/GuideWindow.h"
 
+#include "app/InterfaceLanguage.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QTextBrowser>
@@ -20,10 +22,10 @@ GuideWindow::GuideWindow(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGuide"));
-    setWindowTitle(QStringLiteral("User Guide"));
+    setWindowTitle(tr("User Guide"));
     m_text = new QTextBrowser(this);
     m_text->setObjectName(QStringLiteral("txtGuide"));
-    m_text->setAccessibleName(QStringLiteral("User Guide"));
+    m_text->setAccessibleName(tr("User Guide"));
     m_text->setOpenExternalLinks(true);
     m_text->setMarkdown(guideText());
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -38,6 +40,8 @@ GuideWindow::GuideWindow(QWidget *parent)
 QString GuideWindow::guideText()
 {
     loadGuide();
-    QFile guide(QStringLiteral(":/guide/user-guide.md"));
+    // The guide in the language the program speaks.
+    QFile guide(InterfaceLanguage::systemIsJapanese() ? QStringLiteral(":/guide/user-guide.ja.md")
+                                                      : QStringLiteral(":/guide/user-guide.md"));
     return guide.open(QIODevice::ReadOnly) ? QString::fromUtf8(guide.readAll()) : QString();
 }

@@ -3,6 +3,7 @@
 #include "codec/ChannelLabel.h"
 #include "codec/SafeText.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,13 +25,13 @@ constexpr int FirstValueColumn = 2;
 QString whatHappens(const ChannelListImport::Row &row)
 {
     if (!row.stored())
-        return QStringLiteral("Not stored: ") + row.refusal;
+        return QCoreApplication::translate("ImportPreviewDialog", "Not stored: %1").arg(row.refusal);
     QStringList parts;
     if (row.replacesChannel)
-        parts.append(row.channel.inUse ? QStringLiteral("Replaces the channel in use") : QStringLiteral("Empties the slot"));
+        parts.append(row.channel.inUse ? QCoreApplication::translate("ImportPreviewDialog", "Replaces the channel in use") : QCoreApplication::translate("ImportPreviewDialog", "Empties the slot"));
     for (const ChannelListImport::Note &note : row.notes)
         parts.append(note.text);
-    return parts.isEmpty() ? QStringLiteral("New") : parts.join(QStringLiteral("; "));
+    return parts.isEmpty() ? QCoreApplication::translate("ImportPreviewDialog", "New") : parts.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -39,24 +40,24 @@ ImportPreviewDialog::ImportPreviewDialog(const ChannelListImport::Plan &plan, co
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgImportPreview"));
-    setWindowTitle(QStringLiteral("Import Channels"));
+    setWindowTitle(QCoreApplication::translate("ImportPreviewDialog", "Import Channels"));
     auto *summary = new QLabel(QStringLiteral("%1: %2.").arg(SafeText::escaped(fileName), plan.summary()), this);
     summary->setObjectName(QStringLiteral("summary"));
     summary->setWordWrap(true);
     summary->setTextFormat(Qt::PlainText);
-    auto *legend = new QLabel(QStringLiteral("Values changed to fit the radio are marked; the last column says why. "
+    auto *legend = new QLabel(QCoreApplication::translate("ImportPreviewDialog", "Values changed to fit the radio are marked; the last column says why. "
                                              "OK stores the rows as one step that Undo takes back."),
                               this);
     legend->setWordWrap(true);
 
-    QStringList headers{QStringLiteral("Line"), QStringLiteral("Slot")};
+    QStringList headers{QCoreApplication::translate("ImportPreviewDialog", "Line"), QCoreApplication::translate("ImportPreviewDialog", "Slot")};
     const QStringList gridHeaders = ChannelLabel::memoryHeaders();
     for (const ChannelColumn column : ShownColumns)
         headers.append(gridHeaders.value(int(column)));
-    headers.append(QStringLiteral("What happens"));
+    headers.append(QCoreApplication::translate("ImportPreviewDialog", "What happens"));
     m_table = new QTableWidget(int(plan.rows.size()), int(headers.size()), this);
     m_table->setObjectName(QStringLiteral("rows"));
-    m_table->setAccessibleName(QStringLiteral("Rows to import"));
+    m_table->setAccessibleName(QCoreApplication::translate("ImportPreviewDialog", "Rows to import"));
     m_table->setHorizontalHeaderLabels(headers);
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

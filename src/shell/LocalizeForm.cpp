@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -77,25 +78,40 @@ void localizeControl(QWidget *control, const StringTable &table)
 
 } // namespace
 
+std::optional<QFont> LocalizeForm::tableFont(const StringTable &table, const QFont &base)
+{
+    if (!table.contains(FontNameId) || !table.contains(FontSizeId))
+        return std::nullopt;
+    bool ok = false;
+    const int size = table.text(FontSizeId).toInt(&ok);
+    if (!ok || size <= 0)
+        return std::nullopt;
+    QFont font = base;
+    font.setFamily(table.text(FontNameId));
+    font.setPointSize(size);
+    return font;
+}
+
+void LocalizeForm::applyToProgram(const StringTable &table)
+{
+    if (const std::optional<QFont> font = tableFont(table, QApplication::font())) {
+        QApplication::setFont(*font);
+        QApplication::setFont(*font, "QHeaderView");
+    }
+}
+
 void LocalizeForm::apply(QWidget *form, const StringTable &table)
 {
     const QString caption = lookUpTag(table, form);
     if (!caption.isNull())
         form->setWindowTitle(caption);
 
-    if (table.contains(FontNameId) && table.contains(FontSizeId)) {
-        bool ok = false;
-        const int size = table.text(FontSizeId).toInt(&ok);
-        if (ok && size > 0) {
-            QFont font = form->font();
-            font.setFamily(table.text(FontNameId));
-            font.setPointSize(size);
-            form->setFont(font);
-            // Headers take the platform's header font, not their parent's:
-            // they are given the form's font themselves.
-            for (QHeaderView *header : form->findChildren<QHeaderView *>())
-                header->setFont(font);
-        }
+    if (const std::optional<QFont> font = tableFont(table, form->font())) {
+        form->setFont(*font);
+        // Headers take the platform's header font, not their parent's:
+        // they are given the form's font themselves.
+        for (QHeaderView *header : form->findChildren<QHeaderView *>())
+            header->setFont(*font);
     }
 
     // Menu entries carry their id as their caption.

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QFont>
+
+#include <optional>
+
 class QWidget;
 class StringTable;
 
@@ -18,4 +22,11 @@ public:
     static constexpr int FontSizeId = 21;
 
     static void apply(QWidget *form, const StringTable &table);
+    // The table's font (the base font with the table's family and size),
+    // when the table has one.
+    static std::optional<QFont> tableFont(const StringTable &table, const QFont &base);
+    // Every window and dialog of the program, Qt's own ones too, takes the
+    // table's font (the Japanese table's proportional Japanese font);
+    // controls designed with a font of their own keep it.
+    static void applyToProgram(const StringTable &table);
 };

@@ -76,7 +76,7 @@ struct MainMenus::Menu
 
 namespace {
 
-const char *const PrintingTip = "To print the channel list: File > Export PDF, then print the PDF.";
+const char *const PrintingTip = QT_TRANSLATE_NOOP("MainMenus", "To print the channel list: File > Export PDF, then print the PDF.");
 
 } // namespace
 
@@ -160,8 +160,9 @@ void MainMenus::buildMenus(MainWindow &window)
             action->setShortcuts(e.keys);
             action->setEnabled(!e.disabled);
             if (e.statusTip) {
-                action->setStatusTip(QLatin1String(e.statusTip));
-                action->setToolTip(QLatin1String(e.statusTip));
+                const QString tip = QCoreApplication::translate("MainMenus", e.statusTip);
+                action->setStatusTip(tip);
+                action->setToolTip(tip);
             }
             menu->addAction(action);
             if (e.slot) {
@@ -202,7 +203,6 @@ void MainMenus::buildToolBar(MainWindow &window)
     struct Button
     {
         const char *name;
-        const char *caption;
         const char *theme;
         const char *image;
         int toolTipId;
@@ -210,16 +210,18 @@ void MainMenus::buildToolBar(MainWindow &window)
         Slot slot;
     };
     const Button buttons[] = {
-        {"tbNew", "New", "document-new", "new", 1017, false, &MainWindow::newFile},
-        {"tbOpen", "Open", "document-open", "open", 1018, false, &MainWindow::openFile},
-        {"tbSave", "Save", "document-save", "save", 1019, false, &MainWindow::saveFile},
-        {"tbHelp", "Help", "help-about", "help", 1021, true, &MainWindow::showAbout},
+        {"tbNew", "document-new", "new", 1017, false, &MainWindow::newFile},
+        {"tbOpen", "document-open", "open", 1018, false, &MainWindow::openFile},
+        {"tbSave", "document-save", "save", 1019, false, &MainWindow::saveFile},
+        {"tbHelp", "help-about", "help", 1021, true, &MainWindow::showAbout},
     };
     for (const Button &b : buttons) {
         if (b.separatorBefore)
             toolBar->addSeparator();
+        // The caption, which readers say, is the tooltip's text: the string
+        // table gives both.
         QAction *action = toolBar->addAction(Icons::themed(QLatin1String(b.theme), QLatin1String(b.image)),
-                                             QLatin1String(b.caption));
+                                             QString::number(b.toolTipId));
         action->setObjectName(QLatin1String(b.name));
         action->setToolTip(QString::number(b.toolTipId));
         QObject::connect(action, &QAction::triggered, &window, window.whenIdle(b.slot));

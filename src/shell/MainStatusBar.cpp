@@ -30,8 +30,8 @@ MainStatusBar::MainStatusBar(QWidget *parent)
     // A fixed name: the clock changes every second and must not flood a
     // screen reader with name changes; the text panel's name is its text,
     // so that each message is announced as it appears.
-    m_date->setAccessibleName(QStringLiteral("Date"));
-    m_time->setAccessibleName(QStringLiteral("Time"));
+    m_date->setAccessibleName(tr("Date"));
+    m_time->setAccessibleName(tr("Time"));
     for (QLabel *clockPanel : {m_date, m_time}) {
         clockPanel->setFixedWidth(Twips::toPixelsX(ClockPanelWidth, this));
         clockPanel->setAlignment(Qt::AlignCenter);

@@ -329,7 +329,9 @@ void MainWindow::endBySignal(int signalNumber)
             window->close();
     }
     if (transferRunning()) {
-        std::fprintf(stderr, "qtr70-clone: %s: stopping the transfer at the next record\n", strsignal(signalNumber));
+        std::fputs(qPrintable(tr("qtr70-clone: %1: stopping the transfer at the next record\n")
+                                  .arg(QString::fromLocal8Bit(strsignal(signalNumber)))),
+                   stderr);
         m_session.requestStop();
         return;
     }

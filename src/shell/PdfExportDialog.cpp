@@ -22,19 +22,19 @@ PdfExportDialog::PdfExportDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgExportPdf"));
-    setWindowTitle(QStringLiteral("Export PDF"));
+    setWindowTitle(tr("Export PDF"));
 
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("cmbPaper"));
     m_paper->addItem(QStringLiteral("A4"), int(QPageSize::A4));
-    m_paper->addItem(QStringLiteral("Letter"), int(QPageSize::Letter));
+    m_paper->addItem(tr("Letter"), int(QPageSize::Letter));
     m_orientation = new QComboBox(this);
     m_orientation->setObjectName(QStringLiteral("cmbOrientation"));
-    m_orientation->addItem(QStringLiteral("Portrait"), int(QPageLayout::Portrait));
-    m_orientation->addItem(QStringLiteral("Landscape"), int(QPageLayout::Landscape));
-    m_allRows = new QCheckBox(QStringLiteral("List empty channels too"), this);
+    m_orientation->addItem(tr("Portrait"), int(QPageLayout::Portrait));
+    m_orientation->addItem(tr("Landscape"), int(QPageLayout::Landscape));
+    m_allRows = new QCheckBox(tr("List empty channels too"), this);
     m_allRows->setObjectName(QStringLiteral("chkAllRows"));
-    m_openAfter = new QCheckBox(QStringLiteral("Open after saving"), this);
+    m_openAfter = new QCheckBox(tr("Open after saving"), this);
     m_openAfter->setObjectName(QStringLiteral("chkOpenAfter"));
 
     QSettings settings(Vocabulary::appTitle(), Vocabulary::appTitle());
@@ -45,8 +45,8 @@ PdfExportDialog::PdfExportDialog(QWidget *parent)
     m_orientation->setCurrentIndex(qMax(0, m_orientation->findData(orientation)));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Paper"), m_paper);
-    form->addRow(QStringLiteral("Orientation"), m_orientation);
+    form->addRow(tr("Paper"), m_paper);
+    form->addRow(tr("Orientation"), m_orientation);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -34,13 +35,13 @@ QString whyPhrase(const PortMapping &mapping)
 {
     switch (mapping.source) {
     case PortMapping::Source::Environment:
-        return QStringLiteral("set by %1").arg(PortNames::environmentVariableFor(mapping.portNumber));
+        return QCoreApplication::translate("PortDialog", "set by %1").arg(PortNames::environmentVariableFor(mapping.portNumber));
     case PortMapping::Source::Assignment:
-        return QStringLiteral("assigned");
+        return QCoreApplication::translate("PortDialog", "assigned");
     case PortMapping::Source::Guess:
         break;
     }
-    return QStringLiteral("the usual name");
+    return QCoreApplication::translate("PortDialog", "the usual name");
 }
 
 } // namespace
@@ -57,7 +58,7 @@ PortDialog::PortDialog(RadioPort &port, std::shared_ptr<const SerialPortList> po
     setObjectName(QStringLiteral("dlgCOM"));
     setWindowTitle(QStringLiteral("COM Port Setup"));
 
-    auto *numbers = new QGroupBox(QStringLiteral("Port number"), this);
+    auto *numbers = new QGroupBox(QCoreApplication::translate("PortDialog", "Port number"), this);
     auto *grid = new QGridLayout(numbers);
     grid->setHorizontalSpacing(ColumnSpacing);
     for (int number = PortNames::FirstPort; number <= PortNames::LastPort; ++number) {
@@ -74,31 +75,31 @@ PortDialog::PortDialog(RadioPort &port, std::shared_ptr<const SerialPortList> po
     }
     grid->setRowStretch(OptionsPerColumn, 1);
 
-    auto *found = new QGroupBox(QStringLiteral("Serial devices present"), this);
+    auto *found = new QGroupBox(QCoreApplication::translate("PortDialog", "Serial devices present"), this);
     m_devices = new QTreeWidget(found);
     m_devices->setObjectName(QStringLiteral("lstDevices"));
     m_devices->setAccessibleName(found->title());
     m_devices->setRootIsDecorated(false);
     m_devices->setAllColumnsShowFocus(true);
     m_devices->setUniformRowHeights(true);
-    m_devices->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Description"), QStringLiteral("Maker"),
-                                QStringLiteral("Serial number"), QStringLiteral("USB ID"), QStringLiteral("Port")});
+    m_devices->setHeaderLabels({QCoreApplication::translate("PortDialog", "Device"), QCoreApplication::translate("PortDialog", "Description"), QCoreApplication::translate("PortDialog", "Maker"),
+                                QCoreApplication::translate("PortDialog", "Serial number"), QCoreApplication::translate("PortDialog", "USB ID"), QCoreApplication::translate("PortDialog", "Port")});
     m_devices->setMinimumSize(DeviceListMinimumWidth, DeviceListMinimumHeight);
-    m_devices->setToolTip(QStringLiteral("Click a device to assign it to the selected port number."));
+    m_devices->setToolTip(QCoreApplication::translate("PortDialog", "Click a device to assign it to the selected port number."));
     connect(m_devices, &QTreeWidget::itemClicked, this, &PortDialog::deviceChosen);
     connect(m_devices, &QTreeWidget::itemActivated, this, &PortDialog::deviceChosen);
 
-    auto *hint = new QLabel(QStringLiteral("Click the device of the radio's cable to assign it to the selected port."),
+    auto *hint = new QLabel(QCoreApplication::translate("PortDialog", "Click the device of the radio's cable to assign it to the selected port."),
                             found);
     hint->setWordWrap(true);
-    auto *refreshButton = new QPushButton(QStringLiteral("Refresh"), found);
+    auto *refreshButton = new QPushButton(QCoreApplication::translate("PortDialog", "Refresh"), found);
     refreshButton->setObjectName(QStringLiteral("cmdRefresh"));
     refreshButton->setAutoDefault(false);
     connect(refreshButton, &QPushButton::clicked, this, &PortDialog::refresh);
-    m_unassign = new QPushButton(QStringLiteral("Unassign"), found);
+    m_unassign = new QPushButton(QCoreApplication::translate("PortDialog", "Unassign"), found);
     m_unassign->setObjectName(QStringLiteral("cmdUnassign"));
     m_unassign->setAutoDefault(false);
-    m_unassign->setToolTip(QStringLiteral("The selected port number goes back to its usual device."));
+    m_unassign->setToolTip(QCoreApplication::translate("PortDialog", "The selected port number goes back to its usual device."));
     connect(m_unassign, &QPushButton::clicked, this, &PortDialog::unassign);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(refreshButton);
@@ -137,9 +138,9 @@ PortDialog::~PortDialog() = default;
 QString PortDialog::deviceToolTip(const PortMapping &mapping)
 {
     if (mapping.device.isEmpty())
-        return QStringLiteral("no device");
-    return mapping.present ? QStringLiteral("%1 (present)").arg(mapping.device)
-                           : QStringLiteral("%1 (not present)").arg(mapping.device);
+        return QCoreApplication::translate("PortDialog", "no device");
+    return mapping.present ? QCoreApplication::translate("PortDialog", "%1 (present)").arg(mapping.device)
+                           : QCoreApplication::translate("PortDialog", "%1 (not present)").arg(mapping.device);
 }
 
 int PortDialog::selectedPort() const
@@ -189,15 +190,15 @@ void PortDialog::describeSelection()
     const int number = selectedPort();
     m_unassign->setEnabled(number != 0 && !m_assignments.deviceFor(number).isEmpty());
     if (number == 0) {
-        m_selection->setText(QStringLiteral("Select a port number."));
+        m_selection->setText(QCoreApplication::translate("PortDialog", "Select a port number."));
         return;
     }
     const PortMapping mapping = m_names->mappingFor(number);
     if (mapping.device.isEmpty()) {
-        m_selection->setText(QStringLiteral("%1 leads to no device: fewer USB serial devices are plugged in.")
+        m_selection->setText(QCoreApplication::translate("PortDialog", "%1 leads to no device: fewer USB serial devices are plugged in.")
                                  .arg(optionCaption(number)));
     } else {
-        m_selection->setText(QStringLiteral("%1 opens %2 (%3): %4.")
+        m_selection->setText(QCoreApplication::translate("PortDialog", "%1 opens %2 (%3): %4.")
                                  .arg(optionCaption(number), mapping.device, whyPhrase(mapping), mapping.presence()));
     }
     // The device the number leads to is the current row, when listed; an

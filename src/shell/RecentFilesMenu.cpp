@@ -36,7 +36,7 @@ void RecentFilesMenu::refresh()
         m_entries.append(entry);
     }
     if (missing) {
-        auto *remove = new QAction(QStringLiteral("Remove Missing Files"), m_menu);
+        auto *remove = new QAction(tr("Remove Missing Files"), m_menu);
         remove->setObjectName(QStringLiteral("mnuRecentRemoveMissing"));
         connect(remove, &QAction::triggered, this, [this] {
             RecentFiles::removeMissing();

@@ -44,8 +44,8 @@ void RecoveryKeeper::update()
     m_document.encodeSettingsLines();
     const FileResult kept = m_store.keep(m_document.image(), m_document.fileName(), QDateTime::currentDateTime());
     if (!kept.ok())
-        std::fprintf(stderr, "qtr70-clone: the recovery copy could not be kept: %s\n",
-                     qPrintable(SafeText::escaped(kept.detail())));
+        std::fputs(qPrintable(tr("qtr70-clone: the recovery copy could not be kept: %1\n").arg(SafeText::escaped(kept.detail()))),
+                   stderr);
 }
 
 void RecoveryKeeper::keepNow()
@@ -62,14 +62,14 @@ void RecoveryKeeper::discard()
 bool RecoveryKeeper::offerOrphans(const Adopt &adopt)
 {
     for (const RecoveryStore::Orphan &orphan : m_store.orphans()) {
-        const QString name = orphan.documentPath.isEmpty() ? QStringLiteral("a new document")
+        const QString name = orphan.documentPath.isEmpty() ? tr("a new document")
                                                            : QFileInfo(orphan.documentPath).fileName();
         const QString text =
-            QStringLiteral("Unsaved changes to %1 were kept when the program ended (%2).\r\n"
+            tr("Unsaved changes to %1 were kept when the program ended (%2).\r\n"
                            "Restore them?\r\n\r\n"
                            "No deletes the kept copy; Cancel keeps it for the next start.")
                 .arg(SafeText::escaped(name), QLocale().toString(orphan.when, QLocale::ShortFormat));
-        switch (m_prompter.askYesNoCancel(m_window, text, QStringLiteral("Restore Changes"), Prompter::Icon::Exclamation)) {
+        switch (m_prompter.askYesNoCancel(m_window, text, tr("Restore Changes"), Prompter::Icon::Exclamation)) {
         case Prompter::Answer::Yes: {
             CloneImage image = m_document.image();
             if (const FileResult loaded = RecoveryStore::load(orphan, image); !loaded.ok()) {

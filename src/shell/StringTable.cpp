@@ -1,5 +1,7 @@
 #include "shell/StringTable.h"
 
+#include "app/InterfaceLanguage.h"
+
 #include <QLocale>
 
 
@@ -82,13 +84,7 @@ StringTable::StringTable(Language language)
 
 StringTable::Language StringTable::languageFor(const QStringList &uiLanguages)
 {
-    if (uiLanguages.isEmpty())
-        return Language::English;
-    const QString first = uiLanguages.constFirst();
-    const bool japanese = first.compare(QLatin1String("ja"), Qt::CaseInsensitive) == 0
-        || first.startsWith(QLatin1String("ja-"), Qt::CaseInsensitive)
-        || first.startsWith(QLatin1String("ja_"), Qt::CaseInsensitive);
-    return japanese ? Language::Japanese : Language::English;
+    return InterfaceLanguage::isJapanese(uiLanguages) ? Language::Japanese : Language::English;
 }
 
 StringTable StringTable::forSystem()

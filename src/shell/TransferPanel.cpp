@@ -22,7 +22,7 @@ namespace {
 using Kind = TransferEngine::Kind;
 
 const QString ErrorCaption = QStringLiteral("ERROR");
-const QString ChangesCaption = QStringLiteral("Write Changes");
+const char *const ChangesCaption = QT_TRANSLATE_NOOP("TransferPanel", "Write Changes");
 // The pages of the tab strip.
 constexpr int SettingsTab = 0;
 constexpr int MemoryTab = 1;
@@ -105,15 +105,15 @@ void TransferPanel::stepStarted(Kind kind)
         break;
     case Kind::ReadSettings:
         own = {m_settingsPage->readSettingsButton(), m_settingsPage->writeSettingsButton()};
-        m_statusBar->setText(QStringLiteral("Reading settings and VFOs"));
+        m_statusBar->setText(tr("Reading settings and VFOs"));
         break;
     case Kind::WriteSettings:
         own = {m_settingsPage->readSettingsButton(), m_settingsPage->writeSettingsButton()};
-        m_statusBar->setText(QStringLiteral("Writing settings and VFOs"));
+        m_statusBar->setText(tr("Writing settings and VFOs"));
         break;
     case Kind::AutoSelect:
         own = {m_settingsPage->autoSelectButton()};
-        m_statusBar->setText(QStringLiteral("Asking the radio for its model"));
+        m_statusBar->setText(tr("Asking the radio for its model"));
         break;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -158,8 +158,8 @@ void TransferPanel::drawChannelStep()
         m_progressPixel = pixel;
         bar->setValue(slot);
     }
-    const QString step = m_runningKind == Kind::WriteMemory ? QStringLiteral("Writing channel %1 of %2")
-                                                            : QStringLiteral("Reading channel %1 of %2");
+    const QString step = m_runningKind == Kind::WriteMemory ? tr("Writing channel %1 of %2")
+                                                            : tr("Reading channel %1 of %2");
     m_statusBar->setText(step.arg(slot + 1).arg(CloneImage::ChannelCount));
 }
 
@@ -199,15 +199,15 @@ void TransferPanel::reportBackup(const SessionResult &result)
     if (result.backup != SessionResult::Backup::Failed)
         return;
     m_statusBar->setText(result.backupProblem);
-    m_prompter.message(m_window, QStringLiteral("The backup of the radio could not be written.\r\n") + result.backupProblem,
-                       QStringLiteral("Backup"), Prompter::Icon::Exclamation);
+    m_prompter.message(m_window, tr("The backup of the radio could not be written.\r\n%1").arg(result.backupProblem),
+                       tr("Backup"), Prompter::Icon::Exclamation);
 }
 
 bool TransferPanel::confirmChanges(const ChangesQuestion &question)
 {
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool go = m_prompter.askOkCancelWithDetails(m_window, question.summary() + QStringLiteral("\n\n") + question.question(),
-                                                      question.lines().join(QLatin1Char('\n')), ChangesCaption,
+                                                      question.lines().join(QLatin1Char('\n')), tr(ChangesCaption),
                                                       Prompter::Icon::Exclamation)
         == Prompter::Answer::Ok;
     QApplication::restoreOverrideCursor();
@@ -229,10 +229,10 @@ void TransferPanel::finishChanges(const SessionResult &result)
         m_statusBar->showResult(said);
     switch (result.changes) {
     case SessionResult::Changes::NothingToWrite:
-        m_prompter.message(m_window, said, ChangesCaption, Prompter::Icon::Information);
+        m_prompter.message(m_window, said, tr(ChangesCaption), Prompter::Icon::Information);
         return;
     case SessionResult::Changes::BackupFailed:
-        m_prompter.message(m_window, said, ChangesCaption, Prompter::Icon::Critical);
+        m_prompter.message(m_window, said, tr(ChangesCaption), Prompter::Icon::Critical);
         return;
     case SessionResult::Changes::Declined:
         return;
@@ -253,20 +253,24 @@ void TransferPanel::finishChanges(const SessionResult &result)
 QString TransferPanel::doneText(Kind kind) const
 {
     const QString seconds = QString::number(double(m_clock.elapsed()) / 1000.0, 'f', 1);
-    const QString settings = m_state == State::All ? QStringLiteral("settings and ") : QString();
+    const bool all = m_state == State::All;
     switch (kind) {
     case Kind::ReadMemory:
-        return QStringLiteral("Read %1%2 channels in %3 s").arg(settings).arg(CloneImage::ChannelCount).arg(seconds);
+        return (all ? tr("Read settings and %1 channels in %2 s") : tr("Read %1 channels in %2 s"))
+            .arg(CloneImage::ChannelCount)
+            .arg(seconds);
     case Kind::WriteMemory:
-        return QStringLiteral("Wrote %1%2 channels in %3 s").arg(settings).arg(CloneImage::ChannelCount).arg(seconds);
+        return (all ? tr("Wrote settings and %1 channels in %2 s") : tr("Wrote %1 channels in %2 s"))
+            .arg(CloneImage::ChannelCount)
+            .arg(seconds);
     case Kind::ReadSettings:
-        return QStringLiteral("Read settings");
+        return tr("Read settings");
     case Kind::WriteSettings:
-        return QStringLiteral("Wrote settings");
+        return tr("Wrote settings");
     case Kind::AutoSelect:
         break;
     }
-    return QStringLiteral("Radio model: ") + ImageReport::model(m_session.document().image());
+    return tr("Radio model: %1").arg(ImageReport::model(m_session.document().image()));
 }
 
 void TransferPanel::resetControls()

@@ -1,6 +1,7 @@
 // The desktop program qtr70-clone: splash screen, tables, main window, and
 // the clone file named on the command line.
 #include "app/CloneDocument.h"
+#include "app/InterfaceLanguage.h"
 #include "app/SignalWatcher.h"
 #include "link/PortFile.h"
 #include "link/SerialRadioPort.h"
@@ -8,9 +9,12 @@
 #include "shell/MainWindow.h"
 #include "shell/SplashScreen.h"
 #include "shell/Icons.h"
+#include "shell/LocalizeForm.h"
 #include "shell/StringTable.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -19,6 +23,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QTR70_VERSION));
     QApplication::setWindowIcon(Icons::program());
     QApplication::setDesktopFileName(QStringLiteral("qtr70-clone"));
+    const StringTable strings = StringTable::forSystem();
+    if (!InterfaceLanguage::install(app, strings.language() == StringTable::Language::Japanese))
+        std::fprintf(stderr, "qtr70-clone: some Japanese texts could not be loaded; they stay in English\n");
+    LocalizeForm::applyToProgram(strings);
 
     SplashScreen splash;
     splash.show();
@@ -31,7 +39,7 @@ int main(int argc, char *argv[])
     DesktopPrompter prompter;
     SerialRadioPort port;
     port.setObjectName(QStringLiteral("MSComm1"));
-    MainWindow window(state, prompter, port, PortFile::forThisProgram(), StringTable::forSystem());
+    MainWindow window(state, prompter, port, PortFile::forThisProgram(), strings);
     window.load();
     splash.close();
     window.editDialog();  // loaded now, shown on its first use

@@ -326,7 +326,7 @@ void tst_CloneDocument::editsAreOneStepEach_data()
                QCOMPARE(pasted.fitting, 2);
            })
         << "9 8 7 6 5 4 3 2 1 0 - -" << "Paste 2 channels at B-P1";
-    QTest::newRow("clear") << Edit([](CloneDocument &d) { DocumentEdits::clearChannels(d, {0, 5}, "Cut "); })
+    QTest::newRow("clear") << Edit([](CloneDocument &d) { DocumentEdits::clearChannels(d, {0, 5}, "Cut %1"); })
                            << "- 8 7 6 5 - 3 2 1 0 - -" << "Cut 2 channels";
 }
 

@@ -8,20 +8,20 @@
 
 QString BackupsCommand::usageLines() const
 {
-    return QStringLiteral("  backups                               list the automatic backups, newest first\n");
+    return tr("  backups                               list the automatic backups, newest first\n");
 }
 
 int BackupsCommand::run(CliContext &context, const QStringList &arguments)
 {
     QCommandLineParser parser;
     const int early = context.parse(parser, name(), arguments,
-                                    QStringLiteral("Lists the automatic backups of the radio, newest first, with what\n"
+                                    tr("Lists the automatic backups of the radio, newest first, with what\n"
                                                    "each holds. The desktop program and qtr70 keep them in:\n")
                                         + context.backups.folder());
     if (early >= 0)
         return early;
     if (!parser.positionalArguments().isEmpty())
-        return context.usage(QStringLiteral("backups takes no arguments"));
+        return context.usage(tr("backups takes no arguments"));
     TextTable table;
     for (const BackupStore::Entry &entry : context.backups.list())
         table.addRow({entry.path, BackupStore::contents(entry.kind)});

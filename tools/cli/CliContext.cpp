@@ -10,6 +10,7 @@
 #include "session/RadioSession.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTextStream>
 
@@ -20,15 +21,15 @@ QString stepName(TransferEngine::Kind kind)
 {
     switch (kind) {
     case TransferEngine::Kind::AutoSelect:
-        return QStringLiteral("Identify");
+        return QCoreApplication::translate("CliContext", "Identify");
     case TransferEngine::Kind::ReadSettings:
     case TransferEngine::Kind::WriteSettings:
-        return QStringLiteral("Settings");
+        return QCoreApplication::translate("CliContext", "Settings");
     case TransferEngine::Kind::ReadMemory:
     case TransferEngine::Kind::WriteMemory:
         break;
     }
-    return QStringLiteral("Memory  ");
+    return QCoreApplication::translate("CliContext", "Memory  ");
 }
 
 // A command's help: the parser's, with a usage line that names the command
@@ -36,7 +37,7 @@ QString stepName(TransferEngine::Kind kind)
 QString helpText(const QCommandLineParser &parser, const QString &command, const QString &positional)
 {
     QString text = parser.helpText();
-    QString usage = QStringLiteral("Usage: qtr70 %1 [options]").arg(command);
+    QString usage = QCoreApplication::translate("CliContext", "Usage: qtr70 %1 [options]").arg(command);
     if (!positional.isEmpty())
         usage += QLatin1Char(' ') + positional;
     const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
@@ -56,7 +57,7 @@ int CliContext::parse(QCommandLineParser &parser, const QString &command, const 
 {
     parser.setApplicationDescription(description);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help."));
     parser.addOption(help);
     // One entry each: the help lists them one per line, none cut in two.
     for (const QString &name : positional.split(QLatin1Char(' '), Qt::SkipEmptyParts))
@@ -95,7 +96,7 @@ int CliContext::refuseOutputThatIsAnInput(const QString &output, const QStringLi
 {
     for (const QString &input : inputs) {
         if (FileIdentity::sameRegularFile(output, input))
-            return refuse(QStringLiteral("-o %1 is the input %2: writing it would replace what is read; "
+            return refuse(tr("-o %1 is the input %2: writing it would replace what is read; "
                                          "name another file")
                               .arg(SafeText::escaped(output), SafeText::escaped(input)));
     }
@@ -106,7 +107,7 @@ std::unique_ptr<RadioPort> CliContext::openPort(const QString &value, int &exitC
 {
     std::unique_ptr<RadioPort> port = m_makePort(value);
     if (!port)
-        exitCode = usage(QStringLiteral("no such port: ") + value);
+        exitCode = usage(tr("no such port: ") + value);
     return port;
 }
 
@@ -156,7 +157,7 @@ int CliContext::reportTransfer(const TransferResult &result)
     if (result.ok())
         return Success;
     if (result.outcome() == TransferResult::Outcome::Interrupted) {
-        m_err << "interrupted: " << SafeText::escaped(result.detail()) << "\n";
+        m_err << tr("interrupted: %1").arg(SafeText::escaped(result.detail())) << "\n";
         m_err.flush();
         return InterruptedBase + interruptSignal;
     }
@@ -178,7 +179,7 @@ int CliContext::reportFile(const QString &message, const QString &detail)
 void CliContext::reportBackup(const SessionResult &result)
 {
     if (result.backup == SessionResult::Backup::Failed)
-        m_err << "the backup could not be written: " << SafeText::escaped(result.backupProblem) << "\n";
+        m_err << tr("the backup could not be written: %1").arg(SafeText::escaped(result.backupProblem)) << "\n";
 }
 
 bool CliContext::loadImage(CloneImage &image, const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "files/BackupStore.h"
 #include "session/SessionResult.h"
 
@@ -22,6 +24,8 @@ class RadioSession;
 // clone file, running a session's job with a progress bar).
 class CliContext
 {
+    Q_DECLARE_TR_FUNCTIONS(CliContext)
+
 public:
     enum Exit { Success = 0, TransferFailed = 1, Usage = 2, FileFailed = 3, Different = 1, InterruptedBase = 128 };
     using PortFactory = std::function<std::unique_ptr<RadioPort>(const QString &value)>;

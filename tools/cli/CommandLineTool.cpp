@@ -59,10 +59,10 @@ const std::vector<std::unique_ptr<Command>> &CommandLineTool::commands()
 
 QString CommandLineTool::usageText()
 {
-    QString text = QStringLiteral("Usage: qtr70 COMMAND [OPTIONS]\n\nCommands:\n");
+    QString text = tr("Usage: qtr70 COMMAND [OPTIONS]\n\nCommands:\n");
     for (const auto &command : commands())
         text += command->usageLines();
-    text += QStringLiteral(
+    text += tr(
         "\n"
         "P is a port number 1 to 14 ('qtr70 ports' shows what each opens), a device path, or a\n"
         "device's serial number. 'qtr70 COMMAND --help' describes one command.\n"
@@ -75,7 +75,7 @@ int CommandLineTool::run(const QStringList &arguments)
 {
     int exitCode = Usage;
     if (arguments.isEmpty()) {
-        exitCode = m_context.usage(QStringLiteral("no command given"));
+        exitCode = m_context.usage(tr("no command given"));
     } else {
         const QString word = arguments.first();
         if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
@@ -88,7 +88,7 @@ int CommandLineTool::run(const QStringList &arguments)
                     found = command.get();
             }
             exitCode = found ? found->run(m_context, arguments.mid(1))
-                             : m_context.usage(QStringLiteral("unknown command: ") + word);
+                             : m_context.usage(tr("unknown command: ") + word);
         }
     }
     m_context.out().flush();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "CliContext.h"
 
 #include <QString>
@@ -19,6 +21,8 @@ class RadioPort;
 // is a class of its own.
 class CommandLineTool
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineTool)
+
 public:
     enum Exit {
         Success = CliContext::Success,

@@ -9,20 +9,20 @@
 
 QString DiffCommand::usageLines() const
 {
-    return QStringLiteral("  diff A.R70 B.R70                      print every difference (exit 0 equal, 1 different)\n");
+    return tr("  diff A.R70 B.R70                      print every difference (exit 0 equal, 1 different)\n");
 }
 
 int DiffCommand::run(CliContext &context, const QStringList &arguments)
 {
     QCommandLineParser parser;
     const int early = context.parse(parser, name(), arguments,
-                                    QStringLiteral("Prints every difference between two clone files.\n"
+                                    tr("Prints every difference between two clone files.\n"
                                                    "Exit status 0 when they are equal, 1 when they differ."),
                                     QStringLiteral("A.R70 B.R70"));
     if (early >= 0)
         return early;
     if (parser.positionalArguments().size() != 2)
-        return context.usage(QStringLiteral("diff needs two clone files"));
+        return context.usage(tr("diff needs two clone files"));
     CloneImage a;
     CloneImage b;
     if (!context.loadImage(a, parser.positionalArguments().at(0)) || !context.loadImage(b, parser.positionalArguments().at(1)))

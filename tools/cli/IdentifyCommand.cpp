@@ -10,7 +10,7 @@
 
 QString IdentifyCommand::usageLines() const
 {
-    return QStringLiteral("  identify --port P                     print the radio's model variant\n");
+    return tr("  identify --port P                     print the radio's model variant\n");
 }
 
 int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
@@ -19,11 +19,11 @@ int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
     const QCommandLineOption &port = portOption();
     parser.addOption(port);
     const int early = context.parse(parser, name(), arguments,
-                                    QStringLiteral("Asks the radio for its model variant and coverage version."));
+                                    tr("Asks the radio for its model variant and coverage version."));
     if (early >= 0)
         return early;
     if (!parser.isSet(port) || !parser.positionalArguments().isEmpty())
-        return context.usage(QStringLiteral("identify needs --port P"));
+        return context.usage(tr("identify needs --port P"));
 
     int exitCode = CliContext::Usage;
     if (!connectRadio(context, parser, CloneImage(), exitCode))
@@ -34,6 +34,6 @@ int IdentifyCommand::run(CliContext &context, const QStringList &arguments)
     if (!result.ok())
         return context.reportTransfer(result.transfer);
     context.out() << Vocabulary::modelName(document.image().modelVariant) << "\n"
-                  << "extended coverage: " << (document.image().extendedRange ? "yes" : "no") << "\n";
+                  << tr("extended coverage: %1").arg(document.image().extendedRange ? tr("yes") : tr("no")) << "\n";
     return CliContext::Success;
 }

@@ -27,17 +27,17 @@ QString PortsCommand::report(const PortNames &names)
     QString text;
     const QList<DetectedPort> detected = names.detected();
     if (detected.isEmpty()) {
-        text += QStringLiteral("No serial device is present.\n");
+        text += tr("No serial device is present.\n");
     } else {
-        text += QStringLiteral("Serial devices present:\n");
+        text += tr("Serial devices present:\n");
         // The latency timer where any device shows one (USB adapters).
         const bool latencies = std::any_of(detected.cbegin(), detected.cend(),
                                            [](const DetectedPort &port) { return port.latencyTimerMs >= 0; });
         TextTable devices;
-        QStringList header{QStringLiteral("  DEVICE"), QStringLiteral("DESCRIPTION"), QStringLiteral("MAKER"),
-                           QStringLiteral("SERIAL NUMBER"), QStringLiteral("USB ID")};
+        QStringList header{tr("  DEVICE"), tr("DESCRIPTION"), tr("MAKER"),
+                           tr("SERIAL NUMBER"), tr("USB ID")};
         if (latencies)
-            header.append(QStringLiteral("LATENCY"));
+            header.append(tr("LATENCY"));
         devices.addRow(header);
         QStringList hints;
         for (const DetectedPort &port : detected) {
@@ -52,22 +52,22 @@ QString PortsCommand::report(const PortNames &names)
         text += devices.render() + hints.join(QString());
     }
 
-    text += QStringLiteral("\nPorts:\n");
+    text += QLatin1Char('\n') + tr("Ports:") + QLatin1Char('\n');
     TextTable ports;
-    ports.addRow({QStringLiteral("  PORT"), QStringLiteral("DEVICE"), QStringLiteral("WHY"), QStringLiteral("STATE")});
+    ports.addRow({tr("  PORT"), tr("DEVICE"), tr("WHY"), tr("STATE")});
     for (int number = PortNames::FirstPort; number <= PortNames::LastPort; ++number) {
         const PortMapping mapping = names.mappingFor(number);
         ports.addRow({QStringLiteral("  %1").arg(number), orDash(mapping.device), mapping.why(), mapping.presence()});
     }
     text += ports.render();
-    text += QStringLiteral("\nAssign a device to a port number in the desktop program (Tool > COM Port Setup),\n"
+    text += tr("\nAssign a device to a port number in the desktop program (Tool > COM Port Setup),\n"
                            "or give its path or serial number to --port.\n");
     return text;
 }
 
 QString PortsCommand::usageLines() const
 {
-    return QStringLiteral("  ports                                 list the serial devices and what ports 1-14 open\n");
+    return tr("  ports                                 list the serial devices and what ports 1-14 open\n");
 }
 
 int PortsCommand::run(CliContext &context, const QStringList &arguments)
@@ -75,13 +75,13 @@ int PortsCommand::run(CliContext &context, const QStringList &arguments)
     QCommandLineParser parser;
     const int early = context.parse(
         parser, name(), arguments,
-        QStringLiteral("Lists the serial devices present and the device each port number 1-14 leads to:\n"
+        tr("Lists the serial devices present and the device each port number 1-14 leads to:\n"
                        "the environment variable QTR70_COM<n>, else the device assigned in the port dialog,\n"
                        "else the platform's guess."));
     if (early >= 0)
         return early;
     if (!parser.positionalArguments().isEmpty())
-        return context.usage(QStringLiteral("ports takes no arguments"));
+        return context.usage(tr("ports takes no arguments"));
     const SystemSerialPortList system;
     context.out() << report(PortNames(system, PortAssignments::forThisUser()));
     return CliContext::Success;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "Command.h"
 
 class PortNames;
@@ -9,6 +11,8 @@ class PortNames;
 // whether it is present.
 class PortsCommand : public Command
 {
+    Q_DECLARE_TR_FUNCTIONS(PortsCommand)
+
 public:
     QString name() const override { return QStringLiteral("ports"); }
     QString usageLines() const override;

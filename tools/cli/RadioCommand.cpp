@@ -8,7 +8,7 @@
 #include <QCommandLineParser>
 
 RadioCommand::RadioCommand()
-    : m_portOption(QStringLiteral("port"), QStringLiteral("Port number 1-14 or device path."), QStringLiteral("P"))
+    : m_portOption(QStringLiteral("port"), tr("Port number 1-14 or device path."), QStringLiteral("P"))
 {
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "Command.h"
 
 #include <QCommandLineOption>
@@ -18,6 +20,8 @@ class RadioSession;
 // run's timing and backups folder.
 class RadioCommand : public Command
 {
+    Q_DECLARE_TR_FUNCTIONS(RadioCommand)
+
 public:
     RadioCommand();
     ~RadioCommand() override;

@@ -9,19 +9,19 @@
 
 QString ShowCommand::usageLines() const
 {
-    return QStringLiteral("  show FILE.R70                         print a clone file's settings, VFOs and channels\n");
+    return tr("  show FILE.R70                         print a clone file's settings, VFOs and channels\n");
 }
 
 int ShowCommand::run(CliContext &context, const QStringList &arguments)
 {
     QCommandLineParser parser;
     const int early = context.parse(parser, name(), arguments,
-                                    QStringLiteral("Prints a clone file: model, settings, VFOs, channels in use."),
+                                    tr("Prints a clone file: model, settings, VFOs, channels in use."),
                                     QStringLiteral("FILE.R70"));
     if (early >= 0)
         return early;
     if (parser.positionalArguments().size() != 1)
-        return context.usage(QStringLiteral("show needs one FILE.R70"));
+        return context.usage(tr("show needs one FILE.R70"));
     CloneImage image;
     if (!context.loadImage(image, parser.positionalArguments().first()))
         return CliContext::FileFailed;

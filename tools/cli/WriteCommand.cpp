@@ -12,7 +12,7 @@
 
 QString WriteCommand::usageLines() const
 {
-    return QStringLiteral("  write --port P [--settings | --memory] FILE.R70\n"
+    return tr("  write --port P [--settings | --memory] FILE.R70\n"
                           "                                        write a clone file to the radio (all by default)\n"
                           "  write --changes --port P [--yes] FILE.R70\n"
                           "                                        back the radio up, then write only what differs\n");
@@ -22,18 +22,18 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption &port = portOption();
-    const QCommandLineOption settingsOption(QStringLiteral("settings"), QStringLiteral("Write only the settings and VFOs."));
-    const QCommandLineOption memoryOption(QStringLiteral("memory"), QStringLiteral("Write only the memory channels."));
+    const QCommandLineOption settingsOption(QStringLiteral("settings"), tr("Write only the settings and VFOs."));
+    const QCommandLineOption memoryOption(QStringLiteral("memory"), tr("Write only the memory channels."));
     const QCommandLineOption changesOption(
         QStringLiteral("changes"),
-        QStringLiteral("Read the radio first (kept as a backup), then write only the records that differ\n"
+        tr("Read the radio first (kept as a backup), then write only the records that differ\n"
                        "and read them back."));
     const QCommandLineOption yesOption(
         QStringLiteral("yes"),
-        QStringLiteral("With --changes: do not ask before writing (needed without a terminal to ask on)."));
+        tr("With --changes: do not ask before writing (needed without a terminal to ask on)."));
     parser.addOptions({port, settingsOption, memoryOption, changesOption, yesOption});
     const int early = context.parse(parser, name(), arguments,
-                                    QStringLiteral("Writes a clone file to the radio: settings and VFOs, then memory\n"
+                                    tr("Writes a clone file to the radio: settings and VFOs, then memory\n"
                                                    "(each after the radio confirmed its model)."),
                                     QStringLiteral("FILE.R70"));
     if (early >= 0)
@@ -41,10 +41,10 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
     const bool changes = parser.isSet(changesOption);
     const int only = int(parser.isSet(settingsOption)) + int(parser.isSet(memoryOption)) + int(changes);
     if (!parser.isSet(port) || parser.positionalArguments().size() != 1 || only > 1)
-        return context.usage(QStringLiteral("write needs --port P, at most one of --settings/--memory/--changes, and FILE.R70"));
+        return context.usage(tr("write needs --port P, at most one of --settings/--memory/--changes, and FILE.R70"));
     // A script that forgot --yes is refused, not obeyed.
     if (changes && !parser.isSet(yesOption) && !context.interactive)
-        return context.refuse(QStringLiteral("write --changes asks before writing, and there is no terminal to ask "
+        return context.refuse(tr("write --changes asks before writing, and there is no terminal to ask "
                                             "on: add --yes to write without asking"));
 
     int exitCode = CliContext::Usage;
@@ -68,7 +68,7 @@ int WriteCommand::writeWhole(CliContext &context, RadioSession::Job job, const Q
     const SessionResult result = context.run(session(), [&] { return session().start(job); });
     if (!result.ok())
         return context.reportTransfer(result.transfer);
-    context.out() << "Wrote " << file << " to the radio\n";
+    context.out() << tr("Wrote %1 to the radio").arg(file) << "\n";
     return CliContext::Success;
 }
 
@@ -89,7 +89,7 @@ int WriteCommand::writeChanges(CliContext &context, bool ask)
         return CliContext::TransferFailed;
     }
     if (result.transfer.outcome() == TransferResult::Outcome::Interrupted) {
-        context.err() << "interrupted: " << said << "\n";
+        context.err() << tr("interrupted: %1").arg(said) << "\n";
         return CliContext::InterruptedBase + context.interruptSignal;
     }
     if (!result.transfer.ok()) {

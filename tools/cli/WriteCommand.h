@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "RadioCommand.h"
 #include "session/RadioSession.h"
 
 // qtr70 write: a clone file to the radio, all of it, its settings, its memory, or only what differs (--changes).
 class WriteCommand : public RadioCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(WriteCommand)
+
 public:
     QString name() const override { return QStringLiteral("write"); }
     QString usageLines() const override;

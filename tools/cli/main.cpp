@@ -1,4 +1,5 @@
 #include "CommandLineTool.h"
+#include "app/InterfaceLanguage.h"
 #include "app/SignalWatcher.h"
 #include "link/RadioPort.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("qtr70"));
+    if (!InterfaceLanguage::install(*app, InterfaceLanguage::systemIsJapanese()))
+        std::fputs("qtr70: some Japanese texts could not be loaded; they stay in English\n", stderr);
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLineTool tool(out, err, &CommandLineTool::serialPort);

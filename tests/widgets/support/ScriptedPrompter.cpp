@@ -52,14 +52,15 @@ QString ScriptedPrompter::saveFileName(QWidget *, const QString &filter, const Q
     return name;
 }
 
-QString ScriptedPrompter::askText(QWidget *, const QString &, const QString &)
+QString ScriptedPrompter::askText(QWidget *, const QString &label, const QString &title)
 {
+    shown.append({Shown::Kind::Text, label, title, Icon::Information, Answer::Ok, QString(), {}});
     return texts.isEmpty() ? QString() : texts.dequeue();
 }
 
 int ScriptedPrompter::askChoice(QWidget *, const QString &label, const QString &title, const QStringList &items)
 {
-    shown.append({Shown::Kind::Choice, label, title, Icon::Information, Answer::Ok, QString()});
+    shown.append({Shown::Kind::Choice, label, title, Icon::Information, Answer::Ok, QString(), items});
     return texts.isEmpty() ? -1 : int(items.indexOf(texts.dequeue()));
 }
 

@@ -18,12 +18,13 @@ class ScriptedPrompter : public Prompter
 public:
     struct Shown
     {
-        enum class Kind { Message, YesNoCancel, OkCancel, Open, Save, Preview, Choice } kind;
+        enum class Kind { Message, YesNoCancel, OkCancel, Open, Save, Preview, Choice, Text } kind;
         QString text;   // message text, or the file filter
         QString title;  // caption, or the start name of a file dialog
         Icon icon = Icon::Information;
         Answer defaultButton = Answer::Ok;
         QString reason; // a message's reason under its text
+        QStringList items; // a choice's items
     };
 
     QQueue<Answer> answers;
