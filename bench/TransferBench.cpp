@@ -7,17 +7,13 @@
 
 #include <sys/resource.h>
 
-namespace {
-
-double cpuSecondsUsed()
+double TransferBench::cpuSecondsUsed()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
-
-} // namespace
 
 TransferBench::Figures TransferBench::measure(const QString &name, CountingPort &port, int pauses, int pauseMs,
                                               const std::function<TransferResult()> &transfer)

@@ -47,4 +47,9 @@ public:
     static Figures measure(const QString &name, CountingPort &port, int pauses, int pauseMs,
                            const std::function<TransferResult()> &transfer);
     static QString report(const Figures &figures);
+    // The CPU time this process has used, user and system.
+    static double cpuSecondsUsed();
+    // Several radios at once against one: no radio may take much longer
+    // for having company.
+    static constexpr double SeveralRadiosTargetRatio = 1.10;
 };

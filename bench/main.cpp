@@ -2,8 +2,9 @@
 // the wire, with the real serial port path and the real timeouts and
 // pauses: Read Memory and Write Memory through the engine, Read Memory
 // through the desktop window (offscreen: models, views and all), Write
-// Changes of a few records beside the full Write ALL, and Read Memory and
-// Write Memory through a modelled USB serial adapter.
+// Changes of a few records beside the full Write ALL, the same Write Changes
+// to four radios at once against one, and Read Memory and Write Memory
+// through a modelled USB serial adapter.
 
 #include "CountingPort.h"
 #include "app/CloneDocument.h"
@@ -16,16 +17,20 @@
 #include "TransferBench.h"
 #include "TransferRunner.h"
 #include "link/TransferEngine.h"
+#include "session/RadioFleet.h"
 #include "session/RadioSession.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -51,6 +56,45 @@ void print(const QString &line)
 {
     std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
+}
+
+struct SeveralRadios
+{
+    bool ok = false;
+    double seconds = 0;
+    double cpuSeconds = 0;
+};
+
+// Writes the changes of `image` to `radios` paced virtual radios at once.
+SeveralRadios writeToSeveralRadios(const CloneImage &image, int radios, const QString &backups)
+{
+    SeveralRadios figures;
+    std::vector<std::unique_ptr<SimProcess>> sims;
+    RadioFleet fleet;
+    for (int r = 0; r < radios; ++r) {
+        sims.push_back(std::make_unique<SimProcess>());
+        if (!sims.back()->start({QStringLiteral("--pace")}))
+            return figures;
+        auto port = std::make_unique<SerialRadioPort>();
+        port->setDevicePath(sims.back()->devicePath());
+        fleet.addRadio(sims.back()->devicePath(), std::move(port));
+    }
+    fleet.setConfigure([&backups](RadioSession &session) { session.setBackupStore(BackupStore(backups)); });
+    QEventLoop loop;
+    QObject::connect(&fleet, &RadioFleet::finished, &loop, &QEventLoop::quit);
+    const double cpuBefore = TransferBench::cpuSecondsUsed();
+    QElapsedTimer clock;
+    clock.start();
+    if (fleet.start(image, RadioFleet::Write::Changes) && fleet.isRunning())
+        loop.exec();
+    figures.seconds = double(clock.nsecsElapsed()) / 1e9;
+    figures.cpuSeconds = TransferBench::cpuSecondsUsed() - cpuBefore;
+    figures.ok = fleet.allSucceeded();
+    if (!figures.ok) {
+        for (const QString &line : fleet.summary())
+            print(line);
+    }
+    return figures;
 }
 
 } // namespace
@@ -166,6 +210,25 @@ int main(int argc, char *argv[])
     if (all.seconds > 0)
         print(QStringLiteral("Write Changes / Write ALL: %1").arg(changes.seconds / all.seconds, 0, 'f', 3));
     sim.stop();
+
+    // The same Write Changes to one radio and to four at once, each radio
+    // paced on a cable of its own, as Tool > Write to Several Radios and
+    // qtr70 write --port A --port B ... run it (the model check first).
+    const SeveralRadios one = writeToSeveralRadios(changed, 1, backups.path());
+    const SeveralRadios four = writeToSeveralRadios(changed, 4, backups.path());
+    ok = ok && one.ok && four.ok;
+    print(QStringLiteral("Write Changes to 1 radio: %1 s, CPU %2 s (%3 %)")
+              .arg(one.seconds, 0, 'f', 2)
+              .arg(one.cpuSeconds, 0, 'f', 3)
+              .arg(100 * one.cpuSeconds / one.seconds, 0, 'f', 2));
+    print(QStringLiteral("Write Changes to 4 radios: %1 s, %2 x one radio's time (target <= %3), CPU %4 s (%5 %)%6")
+              .arg(four.seconds, 0, 'f', 2)
+              .arg(four.seconds / one.seconds, 0, 'f', 4)
+              .arg(TransferBench::SeveralRadiosTargetRatio, 0, 'f', 2)
+              .arg(four.cpuSeconds, 0, 'f', 3)
+              .arg(100 * four.cpuSeconds / four.seconds, 0, 'f', 2)
+              .arg(four.seconds / one.seconds <= TransferBench::SeveralRadiosTargetRatio ? QString()
+                                                                                          : QStringLiteral("  OFF TARGET")));
 
     // Through a USB serial adapter: its latency timer at the default 16 ms
     // (figures as measured; the tail of each reply waits for the timer) and

@@ -1646,6 +1646,45 @@ channels in use (all rows with --all).</source>
     </message>
 </context>
 <context>
+    <name>RadioFleet</name>
+    <message>
+        <source>Read %1, kept in the backups.</source>
+        <translation>%1 を読み出し、バックアップに保存しました。</translation>
+    </message>
+    <message>
+        <source>Wrote the whole image.</source>
+        <translation>すべてを書き込みました。</translation>
+    </message>
+    <message>
+        <source>Stopped before writing; nothing was written.</source>
+        <translation>書き込み前に中止しました。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>中止: %1</translation>
+    </message>
+    <message>
+        <source>Not written: the radio is a %1, the file is for a %2 (--force-model writes it)</source>
+        <translation>書き込みませんでした: 無線機は %1、ファイルは %2 用です (--force-model で書き込みます)</translation>
+    </message>
+    <message>
+        <source>nothing written</source>
+        <translation>何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 radios read</source>
+        <translation>%2 台中 %1 台を読み出しました</translation>
+    </message>
+    <message>
+        <source>%1 of %2 radios written</source>
+        <translation>%2 台中 %1 台に書き込みました</translation>
+    </message>
+</context>
+<context>
     <name>RadioSession</name>
     <message>
         <source>Read Memory from the radio</source>
@@ -1703,12 +1742,6 @@ channels in use (all rows with --all).</source>
 <context>
     <name>ReadCommand</name>
     <message>
-        <source>  read --port P -o FILE.R70             read the whole radio into a clone file
-</source>
-        <translation>  read --port P -o FILE.R70             無線機の全内容をクローンファイルに読み出す
-</translation>
-    </message>
-    <message>
         <source>Clone file to write.</source>
         <translation>出力先のクローンファイル。</translation>
     </message>
@@ -1737,6 +1770,22 @@ Nothing is written when any step fails.</source>
     <message>
         <source>Read %1 into %2</source>
         <translation>%1 を %2 に読み出しました</translation>
+    </message>
+    <message>
+        <source>  read --port P -o FILE.R70             read the whole radio into a clone file
+  read --port P --port Q ... [-o DIR]   read several radios at once into the backups (and DIR)
+</source>
+        <translation>  read --port P -o FILE.R70             無線機の全内容をクローンファイルに読み出す
+  read --port P --port Q ... [-o DIR]   複数の無線機を同時にバックアップへ (と DIR へ) 読み出す
+</translation>
+    </message>
+    <message>
+        <source>with several ports, -o names a folder: %1 is none</source>
+        <translation>ポートが複数のときは -o にフォルダーを指定します: %1 はフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>%1 into %2</source>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>
@@ -1853,6 +1902,81 @@ No deletes the kept copy; Cancel keeps it for the next start.</source>
     <message>
         <source>Model: %1 → %2</source>
         <translation>機種: %1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>SeveralRadiosDialog</name>
+    <message>
+        <source>Write to Several Radios</source>
+        <translation>複数の無線機に書き込み</translation>
+    </message>
+    <message>
+        <source>Radios (one cable each)</source>
+        <translation>無線機 (1 台につきケーブル 1 本)</translation>
+    </message>
+    <message>
+        <source>No serial device is present.</source>
+        <translation>シリアルデバイスが接続されていません。</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>書き込み方法</translation>
+    </message>
+    <message>
+        <source>Write &amp;Changes: read and back up each radio, then write only what differs</source>
+        <translation>変更分の書き込み: 各無線機を読み出してバックアップし、相違分だけを書き込む(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Write &amp;ALL: settings, VFOs and every channel</source>
+        <translation>すべて書き込み: 設定、VFO、全チャンネル(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Radios being written</source>
+        <translation>書き込み中の無線機</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>機種</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>中止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy S&amp;ummary</source>
+        <translation>結果をコピー(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>%1 の進行状況</translation>
+    </message>
+    <message>
+        <source>Tick the radios to write.</source>
+        <translation>書き込む無線機にチェックを付けてください。</translation>
+    </message>
+    <message>
+        <source>Writing %1 radios</source>
+        <translation>%1 台の無線機に書き込み中</translation>
+    </message>
+    <message>
+        <source>%1 (port %2)</source>
+        <translation>%1 (ポート %2)</translation>
     </message>
 </context>
 <context>
@@ -2053,18 +2177,6 @@ No deletes the kept copy; Cancel keeps it for the next start.</source>
 <context>
     <name>WriteCommand</name>
     <message>
-        <source>  write --port P [--settings | --memory] FILE.R70
-                                        write a clone file to the radio (all by default)
-  write --changes --port P [--yes] FILE.R70
-                                        back the radio up, then write only what differs
-</source>
-        <translation>  write --port P [--settings | --memory] FILE.R70
-                                        クローンファイルを無線機に書き込む (既定はすべて)
-  write --changes --port P [--yes] FILE.R70
-                                        無線機をバックアップしてから、相違分だけを書き込む
-</translation>
-    </message>
-    <message>
         <source>Write only the settings and VFOs.</source>
         <translation>設定と VFO だけを書き込みます。</translation>
     </message>
@@ -2083,12 +2195,6 @@ and read them back.</source>
         <translation>--changes 指定時: 書き込む前に確認しません (確認できる端末がない場合に必要)。</translation>
     </message>
     <message>
-        <source>Writes a clone file to the radio: settings and VFOs, then memory
-(each after the radio confirmed its model).</source>
-        <translation>クローンファイルを無線機に書き込みます: 設定と VFO、次にメモリー
-(それぞれ無線機が機種を確認してから)。</translation>
-    </message>
-    <message>
         <source>write needs --port P, at most one of --settings/--memory/--changes, and FILE.R70</source>
         <translation>write には --port P と FILE.R70 が必要です (--settings/--memory/--changes は 1 つまで)</translation>
     </message>
@@ -2103,6 +2209,50 @@ and read them back.</source>
     <message>
         <source>interrupted: %1</source>
         <translation>中断: %1</translation>
+    </message>
+    <message>
+        <source>  write --port P [--settings | --memory] FILE.R70
+                                        write a clone file to the radio (all by default)
+  write --changes --port P [--yes] FILE.R70
+                                        back the radio up, then write only what differs
+  write --port P --port Q ... [--changes] [--yes] [--force-model] FILE.R70
+                                        write one clone file to several radios at once
+</source>
+        <translation>  write --port P [--settings | --memory] FILE.R70
+                                        クローンファイルを無線機に書き込む (既定はすべて)
+  write --changes --port P [--yes] FILE.R70
+                                        無線機をバックアップしてから、相違分だけを書き込む
+  write --port P --port Q ... [--changes] [--yes] [--force-model] FILE.R70
+                                        1 つのクローンファイルを複数の無線機に同時に書き込む
+</translation>
+    </message>
+    <message>
+        <source>With several ports: write a radio of another model than the file&apos;s too (it is skipped otherwise).</source>
+        <translation>ポートが複数のとき: ファイルと機種の異なる無線機にも書き込みます (指定しなければ飛ばします)。</translation>
+    </message>
+    <message>
+        <source>Writes a clone file to the radio: settings and VFOs, then memory
+(each after the radio confirmed its model). With --port given
+several times, writes every radio at once (--changes or all).</source>
+        <translation>クローンファイルを無線機に書き込みます: 設定と VFO、次にメモリー
+(それぞれ無線機が機種を確認してから)。--port を複数指定すると、
+すべての無線機に同時に書き込みます (--changes またはすべて)。</translation>
+    </message>
+    <message>
+        <source>several radios are written with --changes or whole, not --settings or --memory</source>
+        <translation>複数の無線機には --changes かすべてで書き込みます (--settings、--memory は使えません)</translation>
+    </message>
+    <message>
+        <source>Write the changes of %1 to the %2 radios on %3?</source>
+        <translation>%1 の変更分を %3 の %2 台の無線機に書き込みますか？</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>何も書き込みませんでした。</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>書き込めなかった無線機: %1</translation>
     </message>
 </context>
 </TS>

@@ -10,7 +10,9 @@
 #include "edit/SettingsPage.h"
 #include "edit/Twips.h"
 #include "edit/VfoGrid.h"
+#include "link/LineExchange.h"
 #include "link/RadioPort.h"
+#include "link/SystemSerialPortList.h"
 #include "shell/DesignedPlacement.h"
 #include "shell/EditCommands.h"
 #include "shell/FileCommands.h"
@@ -23,6 +25,7 @@
 #include "shell/RecoveryKeeper.h"
 #include "shell/TransferPanel.h"
 #include "shell/PortDialog.h"
+#include "shell/SeveralRadiosDialog.h"
 #include "shell/AboutBox.h"
 #include "shell/Icons.h"
 
@@ -584,6 +587,21 @@ void MainWindow::choosePort()
         m_portDialog = new PortDialog(m_port, this);
     m_portDialog->selectPort(m_port.portNumber());
     m_portDialog->exec();
+}
+
+void MainWindow::writeToSeveralRadios()
+{
+    const BackupStore backups = m_session.backupStore();
+    const int pauseMs = m_session.pauseMs();
+    const int replyTimeoutMs = m_session.engine().exchange().replyTimeoutMs();
+    SeveralRadiosDialog dialog(m_state.image(), std::make_shared<SystemSerialPortList>(),
+                               [=](RadioSession &session) {
+                                   session.setBackupStore(backups);
+                                   session.setPauseMs(pauseMs);
+                                   session.setReplyTimeoutMs(replyTimeoutMs);
+                               },
+                               this);
+    dialog.exec();
 }
 
 void MainWindow::showAbout()

@@ -144,6 +144,8 @@ private slots:
     void writeMemory();
     void writeAll();
     void writeChanges();
+    // The open document's image to several radios at once.
+    void writeToSeveralRadios();
     void choosePort();
     void showAbout();
     void showGuide();

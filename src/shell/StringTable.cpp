@@ -59,6 +59,7 @@ constexpr Entry Entries[] = {
     {1222, "Import Channels from Another Program (CSV)(&L)...", "他のプログラムのチャンネルを取り込む (CSV)(&L)..."},
     {1223, "Export Channels for Other Programs (CSV)(&H)...", "他のプログラム用にチャンネルを書き出す (CSV)(&H)..."},
     {1224, "User Guide(&G)", "ユーザーガイド(&G)"},
+    {1225, "Write to Several Radios(&V)...", "複数の無線機に書き込み(&V)..."},
     {1203, "Read(&R)", "読み出し(&R)"},
     {1204, "Write(&W)", "書き込み(&W)"},
     {1205, "Settings(&S)", "設定(&S)"},

@@ -26,11 +26,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -215,6 +217,9 @@ private slots:
 
     void endToEndRead();
     void endToEndWrite();
+    void severalRadiosAtOnce();
+    void severalRadiosStopTogether();
+    void severalRadiosRead();
     void endToEndMessages_data();
     void endToEndMessages();
     void endToEndAsksForLowLatency_data();
@@ -596,6 +601,101 @@ void tst_CommandLineTool::endToEndWrite()
     sim.stop();
     QCOMPARE(sim.exitCode(), 0);
     compareRecords(readFile(saved), readFile(image), QByteArray(), true, true);
+}
+
+void tst_CommandLineTool::severalRadiosAtOnce()
+{
+    // One plan into four radios that each hold another image, and a fifth
+    // (with the sample channels) that hangs up while it is being written.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString plan = writeImage(m_dir.filePath("plan.R70"), 2, false, "PLAN");
+    constexpr int Radios = 5;
+    std::vector<std::unique_ptr<SimProcess>> sims;
+    QStringList saves;
+    QStringList arguments{"write", "--changes", "--yes"};
+    for (int r = 0; r < Radios; ++r) {
+        saves << m_dir.filePath(QStringLiteral("radio%1.R70").arg(r));
+        QFile::remove(saves.last());
+        QStringList options{"--save", saves.last()};
+        if (r < Radios - 1)
+            options << "--image" << writeImage(m_dir.filePath(QStringLiteral("own%1.R70").arg(r)), 2, false, QStringLiteral("OWN%1").arg(r));
+        else
+            options << "--fault" << "close-after=615";  // read and backed up, gone after a few writes
+        sims.push_back(std::make_unique<SimProcess>());
+        QVERIFY(sims.back()->start(options));
+        arguments << "--port" << sims.back()->devicePath();
+    }
+    arguments << plan;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString data = m_dir.filePath("fleet-data");
+    environment.insert("XDG_DATA_HOME", data);
+    const Run run = qtr70(arguments, environment);
+
+    QCOMPARE(run.exitCode, 1);
+    const QString gone = sims.back()->devicePath();
+    QVERIFY2(run.out.contains(gone + " (QT-R70E): COM Port Error: "), qPrintable(run.out));
+    QVERIFY2(run.out.contains("Written to the radio before the failure: "), qPrintable(run.out));
+    QVERIFY2(run.out.endsWith("4 of 5 radios written\n"), qPrintable(run.out));
+    QCOMPARE(run.err, "Not written: " + gone + "\n");
+    for (int r = 0; r < Radios - 1; ++r) {
+        QVERIFY2(run.out.contains(sims[size_t(r)]->devicePath() + " (QT-R70E): Wrote "), qPrintable(run.out));
+        sims[size_t(r)]->stop();
+        QCOMPARE(readFile(saves[r]), readFile(plan));
+    }
+    // Each radio was backed up before it was written, the fifth too.
+    QCOMPARE(QDir(data + "/qtr70-clone/backups").entryList({"*before-write*.R70"}).size(), Radios);
+}
+
+void tst_CommandLineTool::severalRadiosStopTogether()
+{
+    // Ctrl+C while two paced radios are read for Write Changes: both stop,
+    // each told the transfer ended, each named with what was written.
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString plan = writeImage(m_dir.filePath("stop-plan.R70"), 2, false, "STOP");
+    SimProcess sims[2];
+    QStringList logs;
+    QStringList arguments{"write", "--changes", "--yes"};
+    for (SimProcess &sim : sims) {
+        logs << m_dir.filePath(QStringLiteral("stop%1.log").arg(logs.size()));
+        QFile::remove(logs.last());
+        QVERIFY(sim.start({"--pace", "--log", logs.last()}));
+        arguments << "--port" << sim.devicePath();
+    }
+    QProcess write;
+    write.start(qEnvironmentVariable("QTR70_BIN"), arguments << plan);
+    const auto heard = [](const QString &log) { return readFile(log).count('\n'); };
+    QTRY_VERIFY_WITH_TIMEOUT(heard(logs[0]) > 20 && heard(logs[1]) > 20, 30000);
+    ::kill(pid_t(write.processId()), SIGINT);
+    QVERIFY(write.waitForFinished(30000));
+    QCOMPARE(write.exitCode(), CommandLineTool::InterruptedBase + SIGINT);
+    const QString out = QString::fromUtf8(write.readAllStandardOutput());
+    QCOMPARE(out.count("): Stopped before writing; nothing was written.\n"), 2);
+    QVERIFY2(out.endsWith("0 of 2 radios written\n"), qPrintable(out));
+    for (const QString &log : logs)
+        QVERIFY(readFile(log).trimmed().endsWith("KV~E"));
+}
+
+void tst_CommandLineTool::severalRadiosRead()
+{
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    SimProcess sims[2];
+    QStringList images;
+    QStringList arguments{"read"};
+    for (SimProcess &sim : sims) {
+        images << writeImage(m_dir.filePath(QStringLiteral("held%1.R70").arg(images.size())), 1 + images.size(), false,
+                             QStringLiteral("HELD%1").arg(images.size()));
+        QVERIFY(sim.start({"--image", images.last()}));
+        arguments << "--port" << sim.devicePath();
+    }
+    QTemporaryDir folder;
+    const Run run = qtr70(arguments << "-o" << folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.endsWith("2 of 2 radios read\n"), qPrintable(run.out));
+    for (int r = 0; r < 2; ++r) {
+        // Each into a file named after its device.
+        const QString name = sims[r].devicePath().section('/', -1);
+        QCOMPARE(readFile(folder.filePath(name + ".R70")), readFile(images[r]));
+    }
 }
 
 void tst_CommandLineTool::endToEndMessages_data()

@@ -7,6 +7,7 @@
 #include "files/FileIdentity.h"
 #include "link/LineExchange.h"
 #include "link/RadioPort.h"
+#include "session/RadioFleet.h"
 #include "session/RadioSession.h"
 
 #include <QCommandLineParser>
@@ -137,7 +138,7 @@ SessionResult CliContext::run(RadioSession &session, const std::function<bool()>
                              loop.quit();
                          }),
     };
-    m_running = &session;
+    m_stopRunning = [&session] { session.requestStop(); };
     SignalWatcher::setDeferring(true);
     // The job runs on the session's worker; this thread follows it (and
     // takes a signal) until it has ended.
@@ -146,10 +147,31 @@ SessionResult CliContext::run(RadioSession &session, const std::function<bool()>
     else
         result.transfer = TransferResult(TransferResult::Outcome::Refused);
     SignalWatcher::setDeferring(false);
-    m_running = nullptr;
+    m_stopRunning = nullptr;
     for (const QMetaObject::Connection &connection : connections)
         QObject::disconnect(connection);
     return result;
+}
+
+void CliContext::run(RadioFleet &fleet, const std::function<bool()> &start)
+{
+    QEventLoop loop;
+    const QList<QMetaObject::Connection> connections = {
+        QObject::connect(&fleet, &RadioFleet::radioFinished,
+                         [this, &fleet](int radio) {
+                             m_out << fleet.summary().at(radio) << "\n";
+                             m_out.flush();
+                         }),
+        QObject::connect(&fleet, &RadioFleet::finished, &loop, &QEventLoop::quit),
+    };
+    m_stopRunning = [&fleet] { fleet.requestStop(); };
+    SignalWatcher::setDeferring(true);
+    if (start() && fleet.isRunning())
+        loop.exec();
+    SignalWatcher::setDeferring(false);
+    m_stopRunning = nullptr;
+    for (const QMetaObject::Connection &connection : connections)
+        QObject::disconnect(connection);
 }
 
 int CliContext::reportTransfer(const TransferResult &result)
@@ -194,10 +216,10 @@ bool CliContext::loadImage(CloneImage &image, const QString &path)
 
 bool CliContext::interrupt(int signalNumber)
 {
-    if (!m_running || interruptSignal != 0)
+    if (!m_stopRunning || interruptSignal != 0)
         return false;
     interruptSignal = signalNumber;
-    m_running->requestStop();
+    m_stopRunning();
     return true;
 }
 

@@ -14,6 +14,7 @@
 class QCommandLineParser;
 class QTextStream;
 class RadioPort;
+class RadioFleet;
 class RadioSession;
 
 // What every command of the command-line tool works with: the output and
@@ -63,6 +64,10 @@ public:
     // Starts a session's job by `start` and follows it to its end, with a
     // progress bar for each of its steps; a signal meanwhile stops it.
     SessionResult run(RadioSession &session, const std::function<bool()> &start);
+    // Starts several radios' write by `start` and follows it until the last
+    // has ended, each radio's line printed as it ends; a signal meanwhile
+    // stops them all.
+    void run(RadioFleet &fleet, const std::function<bool()> &start);
     int reportTransfer(const TransferResult &result);
     int reportFile(const QString &message, const QString &detail);
     // A backup that could not be kept, on the error stream.
@@ -80,5 +85,6 @@ private:
     QTextStream &m_err;
     PortFactory m_makePort;
     QString m_usageText;
-    RadioSession *m_running = nullptr;
+    // Stops what runs now; empty while nothing runs.
+    std::function<void()> m_stopRunning;
 };

@@ -13,4 +13,9 @@ public:
     QString name() const override { return QStringLiteral("read"); }
     QString usageLines() const override;
     int run(CliContext &context, const QStringList &arguments) override;
+
+private:
+    // Every radio on `ports` at once into the backups, and into `folder`
+    // when one is named.
+    int readSeveral(CliContext &context, const QStringList &ports, const QString &folder);
 };

@@ -4,6 +4,7 @@
 #include "app/CloneDocument.h"
 #include "codec/SafeText.h"
 #include "link/RadioPort.h"
+#include "session/RadioFleet.h"
 #include "session/RadioSession.h"
 
 #include <QCommandLineParser>
@@ -15,7 +16,9 @@ QString WriteCommand::usageLines() const
     return tr("  write --port P [--settings | --memory] FILE.R70\n"
                           "                                        write a clone file to the radio (all by default)\n"
                           "  write --changes --port P [--yes] FILE.R70\n"
-                          "                                        back the radio up, then write only what differs\n");
+                          "                                        back the radio up, then write only what differs\n"
+                          "  write --port P --port Q ... [--changes] [--yes] [--force-model] FILE.R70\n"
+                          "                                        write one clone file to several radios at once\n");
 }
 
 int WriteCommand::run(CliContext &context, const QStringList &arguments)
@@ -31,10 +34,14 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
     const QCommandLineOption yesOption(
         QStringLiteral("yes"),
         tr("With --changes: do not ask before writing (needed without a terminal to ask on)."));
-    parser.addOptions({port, settingsOption, memoryOption, changesOption, yesOption});
+    const QCommandLineOption forceOption(
+        QStringLiteral("force-model"),
+        tr("With several ports: write a radio of another model than the file's too (it is skipped otherwise)."));
+    parser.addOptions({port, settingsOption, memoryOption, changesOption, yesOption, forceOption});
     const int early = context.parse(parser, name(), arguments,
                                     tr("Writes a clone file to the radio: settings and VFOs, then memory\n"
-                                                   "(each after the radio confirmed its model)."),
+                                                   "(each after the radio confirmed its model). With --port given\n"
+                                                   "several times, writes every radio at once (--changes or all)."),
                                     QStringLiteral("FILE.R70"));
     if (early >= 0)
         return early;
@@ -47,10 +54,18 @@ int WriteCommand::run(CliContext &context, const QStringList &arguments)
         return context.refuse(tr("write --changes asks before writing, and there is no terminal to ask "
                                             "on: add --yes to write without asking"));
 
+    const QString file = parser.positionalArguments().first();
+    const QStringList ports = parser.values(port);
+    if (ports.size() > 1) {
+        if (parser.isSet(settingsOption) || parser.isSet(memoryOption))
+            return context.usage(tr("several radios are written with --changes or whole, not --settings or --memory"));
+        return writeSeveral(context, ports, file, changes, changes && !parser.isSet(yesOption),
+                            parser.isSet(forceOption));
+    }
+
     int exitCode = CliContext::Usage;
     if (!connectRadio(context, parser, CloneImage(), exitCode))
         return exitCode;
-    const QString file = parser.positionalArguments().first();
     CloneImage image;
     if (!context.loadImage(image, file))
         return CliContext::FileFailed;
@@ -100,4 +115,40 @@ int WriteCommand::writeChanges(CliContext &context, bool ask)
     }
     out << said << "\n";
     return CliContext::Success;
+}
+
+int WriteCommand::writeSeveral(CliContext &context, const QStringList &ports, const QString &file, bool changes,
+                               bool ask, bool forceModel)
+{
+    CloneImage image;
+    if (!context.loadImage(image, file))
+        return CliContext::FileFailed;
+    RadioFleet fleet;
+    for (const QString &value : ports) {
+        int exitCode = CliContext::Usage;
+        std::unique_ptr<RadioPort> port = context.openPort(value, exitCode);
+        if (!port)
+            return exitCode;
+        fleet.addRadio(value, std::move(port));
+    }
+    if (ask && !context.askOnTerminal(tr("Write the changes of %1 to the %2 radios on %3?")
+                                          .arg(file, QString::number(ports.size()), ports.join(QStringLiteral(", "))))) {
+        context.out() << tr("Nothing was written.") << "\n";
+        return CliContext::Success;
+    }
+    fleet.setConfigure([&context](RadioSession &session) { context.configure(session); });
+    fleet.setForceModel(forceModel);
+    context.run(fleet, [&] { return fleet.start(image, changes ? RadioFleet::Write::Changes : RadioFleet::Write::All); });
+    context.out() << fleet.summary().constLast() << "\n";
+    if (context.interruptSignal != 0)
+        return CliContext::InterruptedBase + context.interruptSignal;
+    if (fleet.allSucceeded())
+        return CliContext::Success;
+    QStringList failing;
+    for (int radio = 0; radio < fleet.radioCount(); ++radio) {
+        if (!fleet.outcome(radio).succeeded())
+            failing.append(fleet.radioName(radio));
+    }
+    context.err() << tr("Not written: %1").arg(failing.join(QStringLiteral(", "))) << "\n";
+    return CliContext::TransferFailed;
 }

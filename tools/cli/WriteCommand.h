@@ -20,4 +20,8 @@ private:
     int writeWhole(CliContext &context, RadioSession::Job job, const QString &file);
     // Only what differs from what the radio holds, after asking when `ask`.
     int writeChanges(CliContext &context, bool ask);
+    // The file to every radio on `ports` at once, after one question when
+    // `ask`.
+    int writeSeveral(CliContext &context, const QStringList &ports, const QString &file, bool changes, bool ask,
+                     bool forceModel);
 };
