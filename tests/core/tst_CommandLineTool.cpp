@@ -220,6 +220,8 @@ private slots:
     void severalRadiosAtOnce();
     void severalRadiosStopTogether();
     void severalRadiosRead();
+    void severalRadiosOfAnotherModel_data();
+    void severalRadiosOfAnotherModel();
     void endToEndMessages_data();
     void endToEndMessages();
     void endToEndAsksForLowLatency_data();
@@ -696,6 +698,47 @@ void tst_CommandLineTool::severalRadiosRead()
         const QString name = sims[r].devicePath().section('/', -1);
         QCOMPARE(readFile(folder.filePath(name + ".R70")), readFile(images[r]));
     }
+}
+
+void tst_CommandLineTool::severalRadiosOfAnotherModel_data()
+{
+    QTest::addColumn<bool>("force");
+    QTest::newRow("left alone") << false;
+    QTest::newRow("--force-model") << true;
+}
+
+void tst_CommandLineTool::severalRadiosOfAnotherModel()
+{
+    // A QT-R70E plan, a QT-R70E radio and a QT-R70T one.
+    QFETCH(bool, force);
+    QVERIFY2(programsBuilt(), "QTR70_BIN and QTR70_SIM_BIN must name the built programs");
+    const QString plan = writeImage(m_dir.filePath("model-plan.R70"), 2, false, "MODEL");
+    SimProcess sims[2];
+    QStringList saves;
+    QStringList arguments{"write"};
+    for (const char *variant : {"E", "T"}) {
+        saves << m_dir.filePath(QStringLiteral("model-%1.R70").arg(QLatin1String(variant)));
+        QFile::remove(saves.last());
+        QVERIFY(sims[saves.size() - 1].start({"--variant", variant, "--save", saves.last()}));
+        arguments << "--port" << sims[saves.size() - 1].devicePath();
+    }
+    if (force)
+        arguments << "--force-model";
+    const Run run = qtr70(arguments << plan);
+    QCOMPARE(run.exitCode, force ? 0 : 1);
+    const QString other = sims[1].devicePath() + " (QT-R70T): ";
+    QCOMPARE(run.out.contains(other + "Not written: the radio is a QT-R70T, the file is for a QT-R70E "
+                                      "(--force-model writes it)\n"),
+             !force);
+    QCOMPARE(run.err, force ? QString() : "Not written: " + sims[1].devicePath() + "\n");
+    for (SimProcess &sim : sims)
+        sim.stop();
+    const auto holdsPlan = [](const QString &saved) {
+        CloneImage held;
+        return CloneFile::load(saved, held).ok() && held.channels[401].name == QLatin1String("MODEL");
+    };
+    QVERIFY(holdsPlan(saves[0]));
+    QCOMPARE(holdsPlan(saves[1]), force);
 }
 
 void tst_CommandLineTool::endToEndMessages_data()
