@@ -112,6 +112,18 @@ std::unique_ptr<RadioPort> CliContext::openPort(const QString &value, int &exitC
     return port;
 }
 
+bool CliContext::addRadios(RadioFleet &fleet, const QStringList &ports, int &exitCode)
+{
+    for (const QString &value : ports) {
+        std::unique_ptr<RadioPort> port = openPort(value, exitCode);
+        if (!port)
+            return false;
+        fleet.addRadio(value, std::move(port));
+    }
+    fleet.setConfigure([this](RadioSession &session) { configure(session); });
+    return true;
+}
+
 void CliContext::configure(RadioSession &session) const
 {
     session.setBackupStore(backups);

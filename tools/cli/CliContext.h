@@ -59,6 +59,10 @@ public:
     // The --port value's port; null (after reporting the usage problem)
     // when it names none.
     std::unique_ptr<RadioPort> openPort(const QString &value, int &exitCode);
+    // A radio in `fleet` for each port value, each session with this run's
+    // timing and backups; false, with the exit status in `exitCode`, when a
+    // value names no port.
+    bool addRadios(RadioFleet &fleet, const QStringList &ports, int &exitCode);
     // The session's timing as set for this run.
     void configure(RadioSession &session) const;
     // Starts a session's job by `start` and follows it to its end, with a

@@ -67,14 +67,9 @@ int ReadCommand::readSeveral(CliContext &context, const QStringList &ports, cons
     if (!folder.isEmpty() && !QFileInfo(folder).isDir())
         return context.usage(tr("with several ports, -o names a folder: %1 is none").arg(folder));
     RadioFleet fleet;
-    for (const QString &value : ports) {
-        int exitCode = CliContext::Usage;
-        std::unique_ptr<RadioPort> port = context.openPort(value, exitCode);
-        if (!port)
-            return exitCode;
-        fleet.addRadio(value, std::move(port));
-    }
-    fleet.setConfigure([&context](RadioSession &session) { context.configure(session); });
+    int exitCode = CliContext::Usage;
+    if (!context.addRadios(fleet, ports, exitCode))
+        return exitCode;
     context.run(fleet, [&] { return fleet.startRead(); });
     int status = fleet.allSucceeded() ? CliContext::Success : CliContext::TransferFailed;
     for (int radio = 0; radio < fleet.radioCount() && !folder.isEmpty(); ++radio) {

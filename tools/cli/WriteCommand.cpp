@@ -124,19 +124,14 @@ int WriteCommand::writeSeveral(CliContext &context, const QStringList &ports, co
     if (!context.loadImage(image, file))
         return CliContext::FileFailed;
     RadioFleet fleet;
-    for (const QString &value : ports) {
-        int exitCode = CliContext::Usage;
-        std::unique_ptr<RadioPort> port = context.openPort(value, exitCode);
-        if (!port)
-            return exitCode;
-        fleet.addRadio(value, std::move(port));
-    }
+    int exitCode = CliContext::Usage;
+    if (!context.addRadios(fleet, ports, exitCode))
+        return exitCode;
     if (ask && !context.askOnTerminal(tr("Write the changes of %1 to the %2 radios on %3?")
                                           .arg(file, QString::number(ports.size()), ports.join(QStringLiteral(", "))))) {
         context.out() << tr("Nothing was written.") << "\n";
         return CliContext::Success;
     }
-    fleet.setConfigure([&context](RadioSession &session) { context.configure(session); });
     fleet.setForceModel(forceModel);
     context.run(fleet, [&] { return fleet.start(image, changes ? RadioFleet::Write::Changes : RadioFleet::Write::All); });
     context.out() << fleet.summary().constLast() << "\n";
